@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/InstanceLock.h"
+
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+class CMainWindow;
+
+// The application object: start-up in a fixed order, the message loop, and shutdown that puts
+// the display back only in the copy that holds the single-instance lock.
+class CTallyhopApp {
+public:
+    using HomeScreenFactory = std::function<CMainWindow*()>;
+
+    static constexpr int kWidth = 800;
+    static constexpr int kHeight = 600;
+    static constexpr unsigned kMinimumDepth = 16;
+    static constexpr unsigned kFallbackDepth = 16;
+    static constexpr std::int64_t kTraceLogLimit = 512000;
+    static constexpr std::int64_t kTraceLogCut = 32768;
+
+    // `createHomeScreen` builds the home screen; it answers nullptr when it could not.
+    CTallyhopApp(std::string lockPath, HomeScreenFactory createHomeScreen);
+    ~CTallyhopApp();
+
+    bool InitInstance();
+    int ExitInstance(int loopExitCode);
+    // InitInstance, the message loop while the home screen lives, ExitInstance.
+    int Run();
+
+    bool IsFirstInstance();
+    unsigned GetBestColorDepth(int width, int height);
+    bool SetDisplayMode(int width, int height, unsigned bits);
+    void RestoreDisplayMode();
+
+    CMainWindow* MainWindow() const;
+
+private:
+    void WaitForScreenToFollowDisplay();
+
+    platform::InstanceLock lock_;
+    HomeScreenFactory createHomeScreen_;
+    QPointer<CMainWindow> mainWindow_;
+    int startExitCode_ = 0;
+};

@@ -1,0 +1,186 @@
+#include "Files.h"
+
+#include "Services.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+std::optional<struct stat> Stat(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return info;
+}
+
+// The entry of `folder` whose name equals `name` ignoring ASCII case, if any.
+std::optional<std::string> FindIgnoringCase(const std::string& folder, const std::string& name) {
+    DIR* dir = ::opendir(folder.empty() ? "/" : folder.c_str());
+    if (dir == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<std::string> found;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (::strcasecmp(entry->d_name, name.c_str()) == 0) {
+            found = entry->d_name;
+            break;
+        }
+    }
+    ::closedir(dir);
+    return found;
+}
+
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+void ShowFileError(const std::string& path, int errorNumber) {
+    GetMessageBoxes().Show(
+        {.text = FileErrorMessage(path, errorNumber), .icon = MbIcon::Exclamation});
+}
+
+} // namespace
+
+bool FileExists(const std::string& path) {
+    return Stat(path).has_value();
+}
+
+std::optional<std::int64_t> FileSize(const std::string& path) {
+    const auto info = Stat(path);
+    if (!info) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(info->st_size);
+}
+
+bool IsReadOnly(const std::string& path) {
+    const auto info = Stat(path);
+    return info && (info->st_mode & S_IWUSR) == 0;
+}
+
+void ClearReadOnly(const std::string& path) {
+    const auto info = Stat(path);
+    if (info && (info->st_mode & S_IWUSR) == 0) {
+        ::chmod(path.c_str(), (info->st_mode & 07777) | S_IWUSR);
+    }
+}
+
+std::string ResolveInstalledPath(const std::string& path) {
+    if (FileExists(path) || path.empty() || path.front() != '/') {
+        return path;
+    }
+    std::string resolved;
+    std::size_t start = 1;
+    while (start <= path.size()) {
+        const std::size_t slash = std::min(path.find('/', start), path.size());
+        const std::string name = path.substr(start, slash - start);
+        start = slash + 1;
+        if (name.empty()) {
+            continue;
+        }
+        const std::string exact = resolved + "/" + name;
+        if (FileExists(exact)) {
+            resolved = exact;
+            continue;
+        }
+        const auto match = FindIgnoringCase(resolved, name);
+        if (!match) {
+            return path;
+        }
+        resolved += "/" + *match;
+    }
+    return resolved;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rbe");
+    if (file == nullptr) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t buffer[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    // A read-only file is refused even to a user the system would let through (root).
+    if (IsReadOnly(path)) {
+        return false;
+    }
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return false;
+    }
+    const bool written = WriteAll(fd, bytes.data(), bytes.size());
+    return ::close(fd) == 0 && written;
+}
+
+std::string FileErrorMessage(const std::string& path, int errorNumber) {
+    switch (errorNumber) {
+    case ENOENT:
+        return path + " was not found.";
+    case ENOTDIR:
+    case ENAMETOOLONG:
+        return path + " contains an invalid path.";
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return "Access to " + path + " was denied.";
+    case EBUSY:
+        return "A sharing violation occurred while accessing " + path + ".";
+    case ENOSPC:
+    case EDQUOT:
+        return "Disk full while accessing " + path + ".";
+    case EIO:
+        return "A hardware I/O error was reported while accessing " + path + ".";
+    default:
+        return "An unknown error occurred while accessing " + path + ".";
+    }
+}
+
+bool ReplaceFileWith(const std::string& temporaryPath, const std::string& targetPath) {
+    if (std::rename(temporaryPath.c_str(), targetPath.c_str()) != 0) {
+        ShowFileError(temporaryPath, errno);
+        return false;
+    }
+    return true;
+}
+
+bool DeleteFileReporting(const std::string& path) {
+    if (::unlink(path.c_str()) != 0) {
+        ShowFileError(path, errno);
+        return false;
+    }
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+bool FileExists(const std::string& path);
+std::optional<std::int64_t> FileSize(const std::string& path);
+
+// Read-only means the owner may not write. Clearing it adds owner-write and nothing else.
+bool IsReadOnly(const std::string& path);
+void ClearReadOnly(const std::string& path);
+
+// Installed content (pictures, sounds, help, test data, logs) was named on a system whose file
+// names ignore case. The exact path wins; otherwise each missing component is looked up ignoring
+// ASCII case. A path that cannot be found either way is returned unchanged.
+std::string ResolveInstalledPath(const std::string& path);
+
+// The whole file, or nothing when it cannot be opened or read.
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path);
+
+// Creates or truncates `path` and writes `bytes`; false when any step fails.
+bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+// The wording the user sees when a delete or rename fails: names the file and the reason.
+std::string FileErrorMessage(const std::string& path, int errorNumber);
+
+// Gives `temporaryPath` the name `targetPath` in one atomic step, so at every moment one whole
+// version of the file exists. A failure is shown to the user as a file error; returns success.
+bool ReplaceFileWith(const std::string& temporaryPath, const std::string& targetPath);
+
+// Deletes `path`; a failure is shown to the user as a file error. Returns success.
+bool DeleteFileReporting(const std::string& path);
+
+} // namespace platform

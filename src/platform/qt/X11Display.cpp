@@ -1,0 +1,238 @@
+#include "X11Display.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/Xrandr.h>
+#include <algorithm>
+#include <vector>
+
+namespace platform {
+namespace {
+
+struct CrtcConfig {
+    RRCrtc crtc = 0;
+    RRMode mode = 0;
+    int x = 0;
+    int y = 0;
+    Rotation rotation = RR_Rotate_0;
+    std::vector<RROutput> outputs;
+};
+
+struct ScreenConfig {
+    int width = 0;
+    int height = 0;
+    int widthMm = 0;
+    int heightMm = 0;
+};
+
+// RandR answers a refused request with an X error; Xlib's default handler would end the
+// program, so errors are only counted while we talk to RandR.
+int errorsSeen = 0;
+int CountError(::Display*, XErrorEvent*) {
+    ++errorsSeen;
+    return 0;
+}
+
+struct ModeEntry {
+    RRMode id = 0;
+    int width = 0;
+    int height = 0;
+};
+
+} // namespace
+
+struct X11Display::State {
+    ::Display* display = nullptr;
+    Window root = 0;
+    int depth = 0;
+    // The configuration before our first change, put back by Restore.
+    bool changed = false;
+    CrtcConfig originalCrtc;
+    ScreenConfig originalScreen;
+
+    ~State() {
+        if (display != nullptr) {
+            XCloseDisplay(display);
+        }
+    }
+
+    RROutput PrimaryOutput(XRRScreenResources* resources) const {
+        const RROutput primary = XRRGetOutputPrimary(display, root);
+        if (primary != 0) {
+            return primary;
+        }
+        for (int i = 0; i < resources->noutput; ++i) {
+            XRROutputInfo* info = XRRGetOutputInfo(display, resources, resources->outputs[i]);
+            const bool usable = info != nullptr && info->connection == RR_Connected && info->crtc;
+            if (info != nullptr) {
+                XRRFreeOutputInfo(info);
+            }
+            if (usable) {
+                return resources->outputs[i];
+            }
+        }
+        return resources->noutput > 0 ? resources->outputs[0] : 0;
+    }
+
+    std::vector<ModeEntry> Modes() const {
+        std::vector<ModeEntry> modes;
+        XRRScreenResources* resources = XRRGetScreenResourcesCurrent(display, root);
+        if (resources == nullptr) {
+            return modes;
+        }
+        if (XRROutputInfo* output =
+                XRRGetOutputInfo(display, resources, PrimaryOutput(resources))) {
+            for (int i = 0; i < output->nmode; ++i) {
+                for (int m = 0; m < resources->nmode; ++m) {
+                    if (resources->modes[m].id == output->modes[i]) {
+                        modes.push_back({resources->modes[m].id,
+                                         static_cast<int>(resources->modes[m].width),
+                                         static_cast<int>(resources->modes[m].height)});
+                    }
+                }
+            }
+            XRRFreeOutputInfo(output);
+        }
+        XRRFreeScreenResources(resources);
+        return modes;
+    }
+
+    ScreenConfig CurrentScreen() const {
+        return {DisplayWidth(display, DefaultScreen(display)),
+                DisplayHeight(display, DefaultScreen(display)),
+                DisplayWidthMM(display, DefaultScreen(display)),
+                DisplayHeightMM(display, DefaultScreen(display))};
+    }
+
+    std::optional<CrtcConfig> PrimaryCrtc() const {
+        XRRScreenResources* resources = XRRGetScreenResourcesCurrent(display, root);
+        if (resources == nullptr) {
+            return std::nullopt;
+        }
+        std::optional<CrtcConfig> config;
+        XRROutputInfo* output = XRRGetOutputInfo(display, resources, PrimaryOutput(resources));
+        if (output != nullptr && output->crtc != 0) {
+            if (XRRCrtcInfo* crtc = XRRGetCrtcInfo(display, resources, output->crtc)) {
+                config =
+                    CrtcConfig{output->crtc,
+                               crtc->mode,
+                               crtc->x,
+                               crtc->y,
+                               crtc->rotation,
+                               std::vector<RROutput>(crtc->outputs, crtc->outputs + crtc->noutput)};
+                XRRFreeCrtcInfo(crtc);
+            }
+        }
+        if (output != nullptr) {
+            XRRFreeOutputInfo(output);
+        }
+        XRRFreeScreenResources(resources);
+        return config;
+    }
+
+    // Puts `crtc` on `mode` and sizes the screen to `screen`, in the order RandR accepts: the
+    // screen must hold the CRTC at every step.
+    bool Apply(const CrtcConfig& crtc, const ScreenConfig& screen) {
+        XRRScreenResources* resources = XRRGetScreenResourcesCurrent(display, root);
+        if (resources == nullptr) {
+            return false;
+        }
+        XSync(display, False);
+        errorsSeen = 0;
+        auto* previousHandler = XSetErrorHandler(CountError);
+        XGrabServer(display);
+        const ScreenConfig now = CurrentScreen();
+        if (screen.width > now.width || screen.height > now.height) {
+            XRRSetScreenSize(display, root, std::max(screen.width, now.width),
+                             std::max(screen.height, now.height), screen.widthMm, screen.heightMm);
+        }
+        auto outputs = crtc.outputs;
+        const Status status =
+            XRRSetCrtcConfig(display, resources, crtc.crtc, CurrentTime, crtc.x, crtc.y, crtc.mode,
+                             crtc.rotation, outputs.data(), static_cast<int>(outputs.size()));
+        if (status == RRSetConfigSuccess) {
+            XRRSetScreenSize(display, root, screen.width, screen.height, screen.widthMm,
+                             screen.heightMm);
+        }
+        XUngrabServer(display);
+        XSync(display, False);
+        XSetErrorHandler(previousHandler);
+        XRRFreeScreenResources(resources);
+        return status == RRSetConfigSuccess && errorsSeen == 0;
+    }
+};
+
+std::unique_ptr<X11Display> X11Display::Open() {
+    auto state = std::make_unique<State>();
+    state->display = XOpenDisplay(nullptr);
+    int eventBase = 0;
+    int errorBase = 0;
+    if (state->display == nullptr || !XRRQueryExtension(state->display, &eventBase, &errorBase)) {
+        return nullptr;
+    }
+    state->root = DefaultRootWindow(state->display);
+    state->depth = DefaultDepth(state->display, DefaultScreen(state->display));
+    return std::unique_ptr<X11Display>(new X11Display(std::move(state)));
+}
+
+X11Display::X11Display(std::unique_ptr<State> state) : state_(std::move(state)) {
+}
+
+X11Display::~X11Display() = default;
+
+std::optional<DisplayMode> X11Display::EnumMode(int index) {
+    const auto modes = state_->Modes();
+    if (index < 0 || static_cast<std::size_t>(index) >= modes.size()) {
+        return std::nullopt;
+    }
+    const ModeEntry& entry = modes[static_cast<std::size_t>(index)];
+    return DisplayMode{entry.width, entry.height, state_->depth};
+}
+
+bool X11Display::ChangeMode(const DisplayMode& mode) {
+    if (mode.bitsPerPixel != state_->depth) {
+        return false;
+    }
+    const auto crtc = state_->PrimaryCrtc();
+    if (!crtc) {
+        return false;
+    }
+    for (const ModeEntry& entry : state_->Modes()) {
+        if (entry.width != mode.width || entry.height != mode.height) {
+            continue;
+        }
+        const ScreenConfig before = state_->CurrentScreen();
+        // Keep the physical size per pixel so the reported dots per inch stay the same.
+        const ScreenConfig target{mode.width, mode.height,
+                                  before.widthMm * mode.width / std::max(before.width, 1),
+                                  before.heightMm * mode.height / std::max(before.height, 1)};
+        CrtcConfig wanted = *crtc;
+        wanted.mode = entry.id;
+        wanted.x = 0;
+        wanted.y = 0;
+        if (!state_->Apply(wanted, target)) {
+            return false;
+        }
+        if (!state_->changed) {
+            state_->changed = true;
+            state_->originalCrtc = *crtc;
+            state_->originalScreen = before;
+        }
+        return true;
+    }
+    return false;
+}
+
+void X11Display::Restore() {
+    if (state_->changed) {
+        state_->Apply(state_->originalCrtc, state_->originalScreen);
+        state_->changed = false;
+    }
+}
+
+ScreenSize X11Display::CurrentSize() {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(state_->display, state_->root, &attributes);
+    return {attributes.width, attributes.height};
+}
+
+} // namespace platform

@@ -1,0 +1,70 @@
+#include "platform/Files.h"
+#include "platform/fakes/FakeServices.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FilesTest : public testing::Test {
+protected:
+    platform::fakes::FakePlatform fakes;
+};
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+} // namespace
+
+TEST_F(FilesTest, InstalledContentIsFoundWhateverTheCaseOfItsFolders) {
+    fs::create_directories(fakes.Path("/Graphics/800x600/Numbers/Small"));
+    platform::WriteFileBytes(fakes.Path("/Graphics/800x600/Numbers/Small/Enter.bmp"), {1});
+
+    EXPECT_EQ(
+        platform::ResolveInstalledPath(fakes.Path("/graphics/800X600/numbers/small/enter.BMP")),
+        fakes.Path("/Graphics/800x600/Numbers/Small/Enter.bmp"));
+    const std::string missing = fakes.Path("/Graphics/800x600/Numbers/Big/Enter.bmp");
+    EXPECT_EQ(platform::ResolveInstalledPath(missing), missing) << "unchanged when not found";
+}
+
+TEST_F(FilesTest, ClearReadOnlyAddsOwnerWriteOnly) {
+    const std::string path = fakes.Path("/S.opt");
+    platform::WriteFileBytes(path, {0});
+    ::chmod(path.c_str(), 0440);
+    ASSERT_TRUE(platform::IsReadOnly(path));
+    platform::ClearReadOnly(path);
+    EXPECT_EQ(ModeOf(path), 0640u);
+    platform::ClearReadOnly(fakes.Path("/missing")); // harmless
+}
+
+TEST_F(FilesTest, ReadOnlyFilesAreNotOverwritten) {
+    const std::string path = fakes.Path("/S.mtk");
+    platform::WriteFileBytes(path, {1, 2});
+    ::chmod(path.c_str(), 0444);
+    EXPECT_FALSE(platform::WriteFileBytes(path, {3}));
+    EXPECT_EQ(platform::ReadFileBytes(path), (std::vector<std::uint8_t>{1, 2}));
+}
+
+TEST_F(FilesTest, ReplacingGivesTheTemporaryFileTheTargetName) {
+    platform::WriteFileBytes(fakes.Path("/S.nfo"), {1});
+    platform::WriteFileBytes(fakes.Path("/S.nfotmp"), {2});
+    EXPECT_TRUE(platform::ReplaceFileWith(fakes.Path("/S.nfotmp"), fakes.Path("/S.nfo")));
+    EXPECT_EQ(platform::ReadFileBytes(fakes.Path("/S.nfo")), (std::vector<std::uint8_t>{2}));
+    EXPECT_FALSE(platform::FileExists(fakes.Path("/S.nfotmp")));
+    EXPECT_TRUE(fakes.messageBoxes.shown.empty());
+}
+
+TEST_F(FilesTest, FailedRenameOrDeleteIsShownAsAFileError) {
+    EXPECT_FALSE(platform::ReplaceFileWith(fakes.Path("/none"), fakes.Path("/S.nfo")));
+    EXPECT_FALSE(platform::DeleteFileReporting(fakes.Path("/gone")));
+    ASSERT_EQ(fakes.messageBoxes.shown.size(), 2u);
+    EXPECT_EQ(fakes.messageBoxes.shown[0].text, fakes.Path("/none") + " was not found.");
+    EXPECT_EQ(fakes.messageBoxes.shown[1].text, fakes.Path("/gone") + " was not found.");
+    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, platform::MbIcon::Exclamation);
+}

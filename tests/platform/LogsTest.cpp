@@ -1,0 +1,124 @@
+#include "platform/Logs.h"
+#include "platform/Files.h"
+#include "platform/fakes/FakeServices.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+std::string ReadText(const std::string& path) {
+    const auto bytes = platform::ReadFileBytes(path);
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string("<missing>");
+}
+
+std::vector<std::uint8_t> Counting(std::size_t size) {
+    std::vector<std::uint8_t> bytes(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+    }
+    return bytes;
+}
+
+class LogsTest : public testing::Test {
+protected:
+    platform::fakes::FakePlatform fakes;
+    std::string errorLog = fakes.Path("/Error Log.txt");
+    std::string traceLog = fakes.Path("/Log.txt");
+};
+
+} // namespace
+
+TEST_F(LogsTest, ErrorRecordIsByteExact) {
+    platform::WriteErrorLog("Data classes\\Cstudent", 266, "  Problem creating main window.");
+    EXPECT_EQ(ReadText(errorLog),
+              "03.07.2003 14:05  Cstudent Line 266 :   Problem creating main window.\r\n");
+}
+
+TEST_F(LogsTest, StampPadsEveryFieldAndRecordsAppend) {
+    fakes.clock.now = {2026, 12, 6, 9, 3, 59};
+    platform::WriteTraceLog("CMainWindow()", 0);
+    fakes.clock.now = {2027, 1, 31, 23, 0, 0};
+    platform::WriteTraceLog("a\\b\\Ctallyhopapp", 12);
+    EXPECT_EQ(ReadText(traceLog), "12.06.2026 09:03  CMainWindow() Line 0\r\n"
+                                  "01.31.2027 23:00  Ctallyhopapp Line 12\r\n");
+}
+
+TEST_F(LogsTest, MessageIsWrittenAsGivenIncludingLineBreaks) {
+    platform::WriteErrorLog("Cteacher", 5, "Name of file: x\n| Cause: y");
+    EXPECT_EQ(ReadText(errorLog),
+              "03.07.2003 14:05  Cteacher Line 5 : Name of file: x\n| Cause: y\r\n");
+}
+
+TEST_F(LogsTest, ReadOnlyErrorLogIsMadeWritableAndWritten) {
+    platform::WriteErrorLog("X", 1, "first");
+    ::chmod(errorLog.c_str(), 0444);
+    platform::WriteErrorLog("X", 2, "second");
+    EXPECT_NE(ReadText(errorLog).find("second"), std::string::npos);
+    EXPECT_FALSE(platform::IsReadOnly(errorLog));
+}
+
+TEST_F(LogsTest, ReadOnlyTraceLogLosesItsRecords) {
+    platform::WriteTraceLog("X", 1);
+    ::chmod(traceLog.c_str(), 0444);
+    platform::WriteTraceLog("X", 2);
+    EXPECT_EQ(ReadText(traceLog), "03.07.2003 14:05  X Line 1\r\n");
+    EXPECT_TRUE(platform::IsReadOnly(traceLog));
+}
+
+TEST_F(LogsTest, DeletedLogsAreCreatedAnew) {
+    platform::WriteTraceLog("X", 1);
+    platform::WriteErrorLog("X", 1, "m");
+    std::filesystem::remove(traceLog);
+    std::filesystem::remove(errorLog);
+    platform::WriteTraceLog("X", 2);
+    platform::WriteErrorLog("X", 2, "n");
+    EXPECT_EQ(ReadText(traceLog), "03.07.2003 14:05  X Line 2\r\n");
+    EXPECT_EQ(ReadText(errorLog), "03.07.2003 14:05  X Line 2 : n\r\n");
+}
+
+TEST_F(LogsTest, AnExistingLogIsFoundWhateverItsCase) {
+    platform::WriteFileBytes(fakes.Path("/LOG.TXT"), {});
+    platform::WriteTraceLog("X", 3);
+    EXPECT_EQ(ReadText(fakes.Path("/LOG.TXT")), "03.07.2003 14:05  X Line 3\r\n");
+}
+
+TEST_F(LogsTest, TrimKeepsTheLastBytesOnceTheLimitIsReached) {
+    const struct {
+        std::size_t size;
+        std::size_t expected;
+    } cases[] = {{511'999, 511'999}, {512'000, 479'232}, {2'000'000, 479'232}, {0, 0}};
+    for (const auto& c : cases) {
+        const auto original = Counting(c.size);
+        ASSERT_TRUE(platform::WriteFileBytes(traceLog, original));
+        platform::TrimLogFile(fakes.Path("/log.txt"), 512'000, 32'768);
+        const auto kept = platform::ReadFileBytes(traceLog);
+        ASSERT_TRUE(kept);
+        EXPECT_EQ(kept->size(), c.expected) << c.size;
+        EXPECT_TRUE(
+            std::equal(kept->begin(), kept->end(), original.end() - static_cast<long>(c.expected)))
+            << "the newest bytes are kept, for a log of " << c.size;
+    }
+}
+
+TEST_F(LogsTest, TrimOfAMissingOrUnreadableLogChangesNothing) {
+    platform::TrimLogFile(traceLog, 10, 5);
+    EXPECT_FALSE(platform::FileExists(traceLog));
+
+    // A folder in the log's place has a size but cannot be read as a file.
+    std::filesystem::create_directory(traceLog);
+    std::ofstream(traceLog + "/inside") << "x";
+    platform::TrimLogFile(traceLog, 1, 0);
+    EXPECT_TRUE(std::filesystem::is_directory(traceLog));
+    EXPECT_TRUE(platform::FileExists(traceLog + "/inside"));
+}
+
+TEST_F(LogsTest, TrimLeavesAReadOnlyLogAlone) {
+    const auto original = Counting(600);
+    platform::WriteFileBytes(traceLog, original);
+    ::chmod(traceLog.c_str(), 0444);
+    platform::TrimLogFile(traceLog, 100, 10);
+    EXPECT_EQ(platform::ReadFileBytes(traceLog), original);
+}
