@@ -1,0 +1,35 @@
+#include "Button.h"
+#include "Header.h"
+#include "PictureSizes.h"
+#include "ScreenPictures.h"
+#include "Style.h"
+
+namespace assetgen {
+
+void addProgressPictures(PictureSet& set) {
+    constexpr std::string_view folder = "Progress";
+    set.add(folder, "progressIcon", paintHeaderBadge(Icon::BarChart, style::kGrape));
+
+    // "Graph" serves both the test scores and the training sessions; the panel captions
+    // above the buttons say which.
+    struct View {
+        std::string_view name;
+        const char* label;
+        Icon icon;
+    };
+    const View views[] = {
+        {"masteryGraphButton", "Mastery", Icon::Star},
+        {"currentProgressButton", "Graph", Icon::BarChart},
+        {"viewTestReport", "Report", Icon::List},
+    };
+    const QSize size = sizes::kViewButton;
+    for (const View& view : views) {
+        set.addButton(folder, view.name, [&](bool lit) {
+            return paintButton({size.width(), size.height(), view.label, view.icon, style::kGrape,
+                                style::kPanel, 22},
+                               lit);
+        });
+    }
+}
+
+} // namespace assetgen

@@ -1,0 +1,89 @@
+#include "Button.h"
+#include "FrogPainter.h"
+#include "Header.h"
+#include "Logos.h"
+#include "PictureSizes.h"
+#include "ScreenPictures.h"
+#include "Shapes.h"
+#include "Style.h"
+
+namespace assetgen {
+
+namespace {
+
+void drawChalkboard(QPainter& p, const QRectF& board) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(160, 110, 64));
+    p.drawRoundedRect(board, 12, 12);
+    p.setBrush(QColor(46, 92, 70));
+    p.drawRoundedRect(board.adjusted(10, 10, -10, -10), 6, 6);
+    p.setPen(QColor(250, 250, 240));
+    p.setFont(style::sans(40));
+    p.drawText(board.adjusted(10, 0, -60, 0), Qt::AlignCenter, QStringLiteral("3 + 4 = 7"));
+    drawFrog(p, board.bottomRight() + QPointF(-42, -12), 54, FrogPose::Sitting);
+}
+
+void drawHint(QPainter& p, qreal top, Icon icon, const QColor& colour, const QString& text) {
+    const QRectF disc(40, top, 44, 44);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(disc);
+    drawIcon(p, icon, disc.adjusted(9, 9, -9, -9), style::kWhite, colour);
+    p.setPen(style::kInk);
+    p.setFont(style::serif(19, false));
+    p.drawText(QRectF(100, top - 8, 370, 60), Qt::AlignVCenter | Qt::TextWordWrap, text);
+}
+
+QImage paintWelcome() {
+    const QSize size = sizes::kWelcome;
+    QImage image = canvas(size.width(), size.height(), style::kWhite);
+    QPainter p;
+    beginPainting(p, image);
+    drawTallyhopLogo(p, QPointF(size.width() / 2.0, 56), 58);
+    p.setPen(style::kInk);
+    p.setFont(style::serif(30, true));
+    p.drawText(QRectF(0, 100, size.width(), 44), Qt::AlignCenter,
+               QStringLiteral("Welcome, teacher!"));
+    drawChalkboard(p, QRectF(90, 156, 320, 140));
+    drawHint(p, 330, Icon::AddUser, style::kLeaf,
+             QStringLiteral("Add Student gives a child a name and a password."));
+    drawHint(p, 392, Icon::Pencil, style::kSky,
+             QStringLiteral("Edit Student changes a name, password or level."));
+    drawHint(p, 454, Icon::BarChart, style::kGrape,
+             QStringLiteral("Double-click a name to see that child's progress."));
+    p.end();
+    return image;
+}
+
+} // namespace
+
+void addTeacherPictures(PictureSet& set) {
+    constexpr std::string_view folder = "Teacher";
+    set.add(folder, "welcomeBackground", paintWelcome());
+    set.add(folder, "classesIcon", paintHeaderBadge(Icon::Classes, style::kTeal));
+
+    struct TeacherButton {
+        std::string_view name;
+        const char* label;
+        Icon icon;
+        QColor colour;
+    };
+    const TeacherButton buttons[] = {
+        {"homeButton", "Home", Icon::House, style::kCoral},
+        {"addUserButton", "Add Student", Icon::AddUser, style::kLeaf},
+        {"editUserInfoButton", "Edit Student", Icon::Pencil, style::kSky},
+        {"deleteUserButton", "Delete Student", Icon::Trash, style::shade(style::kCoral, -0.2)},
+        {"helpButton", "Help", Icon::Question, style::kSun},
+        {"signOutButton", "Sign out", Icon::Door, style::kCoral},
+    };
+    const QSize size = sizes::kTeacherButton;
+    for (const TeacherButton& button : buttons) {
+        set.addButton(folder, button.name, [&](bool lit) {
+            return paintButton({size.width(), size.height(), button.label, button.icon,
+                                button.colour, style::kPanel, 22},
+                               lit);
+        });
+    }
+}
+
+} // namespace assetgen

@@ -1,0 +1,49 @@
+#include "Button.h"
+#include "Header.h"
+#include "PictureSizes.h"
+#include "ScreenPictures.h"
+#include "Style.h"
+
+namespace assetgen {
+
+namespace {
+
+struct KindButton {
+    std::string_view name;
+    QString glyphs;
+    QColor colour;
+    int fontPixels;
+};
+
+} // namespace
+
+void addTrainingPictures(PictureSet& set) {
+    constexpr std::string_view folder = "Training";
+    set.add(folder, "trainingIcon", paintHeaderBadge(Icon::Stopwatch, style::kOrange));
+
+    // The operation signs themselves: a child picks the kind of fact by its sign.
+    const KindButton kinds[] = {
+        {"additionButton", QStringLiteral("+"), style::kLeaf, 34},
+        {"subtractionButton", QStringLiteral("\u2212"), style::kSky, 34},
+        {"multiplicationButton", QStringLiteral("\u00d7"), style::kOrange, 34},
+        {"divisionButton", QStringLiteral("\u00f7"), style::kGrape, 34},
+        {"mixButton", QStringLiteral("+\u2212\u00d7\u00f7"), style::kTeal, 17},
+    };
+    const QSize kind = sizes::kKindButton;
+    for (const KindButton& button : kinds) {
+        set.addButton(folder, button.name, [&](bool lit) {
+            return paintButton({kind.width(), kind.height(), button.glyphs, std::nullopt,
+                                button.colour, style::kSetupBlock, button.fontPixels},
+                               lit);
+        });
+    }
+
+    const QSize view = sizes::kViewButton;
+    set.addButton(folder, "viewReport", [&](bool lit) {
+        return paintButton(
+            {view.width(), view.height(), "Report", Icon::List, style::kGrape, style::kPanel, 22},
+            lit);
+    });
+}
+
+} // namespace assetgen
