@@ -19,7 +19,7 @@ constexpr int kPads = 10;
 constexpr qreal kPadY = 80;
 constexpr qreal kPadWidth = 44;
 constexpr qreal kFrogWidth = 34;
-constexpr qreal kHopHeight = 40;
+constexpr qreal kHopHeight = 30;
 
 qreal padX(int pad) {
     const qreal first = 26;
@@ -69,7 +69,7 @@ void drawBackground(QPainter& p, int reachedPads) {
         if (pad <= reachedPads)
             drawWaterLily(p, QPointF(padX(pad) + 14, kPadY + 1), 12);
     }
-    drawIcon(p, Icon::Star, QRectF(padX(kPads) - 10, 34, 20, 20), style::kSun, style::kSun);
+    drawIcon(p, Icon::Star, QRectF(padX(kPads) - 8, 36, 16, 16), style::kSun, style::kSun);
 }
 
 void drawRipple(QPainter& p, QPointF centre) {

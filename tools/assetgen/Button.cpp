@@ -22,9 +22,9 @@ QImage paintButton(const ButtonDesign& design, bool lit) {
 void drawButton(QPainter& painter, const QRectF& whole, const ButtonDesign& design, bool lit) {
     const qreal radius =
         design.round ? whole.height() / 2.0 : qMin<qreal>(whole.height() * 0.3, 28);
-    const QColor face = lit ? style::shade(design.colour, 0.22) : design.colour;
+    const QColor face = lit ? style::shade(design.colour, 0.12) : design.colour;
     QRectF content = drawButtonFace(painter, whole, design.colour, radius, lit);
-    const QColor ink = inkOn(face);
+    const QColor ink = inkOn(design.colour);
     if (design.icon) {
         const qreal side = content.height() * 0.66;
         const qreal inset = (content.height() - side) / 2;
@@ -44,7 +44,7 @@ void drawButton(QPainter& painter, const QRectF& whole, const ButtonDesign& desi
         content.setLeft(iconBox.right() + inset * 0.6);
     }
     if (!design.label.isEmpty()) {
-        const QRectF textBox = content.adjusted(2, 0, -radius * 0.5, 0);
+        const QRectF textBox = content.adjusted(radius * 0.3, 0, -radius * 0.3, 0);
         drawFittedText(painter, textBox, design.label, style::sans(design.fontPixels), ink);
     }
 }

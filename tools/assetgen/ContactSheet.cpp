@@ -91,6 +91,25 @@ QImage homeSheet(const PictureSet& set) {
     return screen;
 }
 
+// Both pad layouts as the number pad places them, side by side on the pad's background.
+QImage padSheet(const PictureSet& set) {
+    const QSize key = pictureSize(set, "Numbers", "0");
+    const QSize pad(6 * key.width(), 4 * key.height());
+    QImage sheet = canvas(2 * pad.width() + 3 * kGap, pad.height() + 2 * kGap, style::kWindow);
+    QPainter p(&sheet);
+    const std::pair<const char*, std::vector<std::pair<std::string, QPoint>>> layouts[] = {
+        {"Numbers", standardPadPlacement(set)}, {"Numbers/Small", smallPadPlacement(set)}};
+    QPoint origin(kGap, kGap);
+    for (const auto& [folder, keys] : layouts) {
+        p.fillRect(QRect(origin, pad), style::kPanel);
+        for (const auto& [name, at] : keys)
+            p.drawImage(origin + at, *set.find(folder, name));
+        origin.rx() += pad.width() + kGap;
+    }
+    p.end();
+    return sheet;
+}
+
 } // namespace
 
 bool writeContactSheets(const QString& programFolder, const QString& outFolder, QString& error) {
@@ -121,10 +140,9 @@ bool writeContactSheets(const QString& programFolder, const QString& outFolder, 
 
     QDir().mkpath(outFolder);
     const std::pair<const char*, QImage> sheets[] = {
-        {"buttons.png", packTiles(buttons)},
-        {"pictures.png", packTiles(pictures)},
-        {"frog.png", frogSheet(set)},
-        {"home.png", homeSheet(set)},
+        {"buttons.png", packTiles(buttons)}, {"pictures.png", packTiles(pictures)},
+        {"frog.png", frogSheet(set)},        {"home.png", homeSheet(set)},
+        {"pad.png", padSheet(set)},
     };
     for (const auto& [file, image] : sheets) {
         if (!image.save(outFolder + "/" + file, "PNG")) {

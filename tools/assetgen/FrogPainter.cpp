@@ -14,15 +14,15 @@ void drawLegs(QPainter& p, FrogPose pose) {
     p.setPen(Qt::NoPen);
     p.setBrush(style::kFrogDark);
     if (pose == FrogPose::Leaping) {
-        // Back legs stretched out behind and below, front feet reaching forward.
+        // Back legs kicked out in a wide V below, front feet reaching up.
         for (int side : {-1, 1}) {
             p.save();
-            p.translate(side * 22, -10);
-            p.rotate(side * 25);
-            p.drawEllipse(QRectF(-9, -6, 18, 40));
-            p.drawEllipse(QRectF(-13, 28, 26, 10));
+            p.translate(side * 20, -14);
+            p.rotate(side * 40);
+            p.drawEllipse(QRectF(-9, -4, 18, 38));
+            p.drawEllipse(QRectF(-12, 28, 24, 9));
             p.restore();
-            p.drawEllipse(QRectF(side * 30 - 8, -64, 16, 12));
+            p.drawEllipse(QRectF(side * 34 - 8, -70, 16, 12));
         }
         return;
     }

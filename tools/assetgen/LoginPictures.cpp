@@ -33,7 +33,7 @@ ButtonDesign design(const QString& label, Icon icon, const QColor& colour, int f
 
 HomePiece tile(std::string_view name, QRect place, Icon icon, const QColor& colour) {
     const QRectF visible = place.intersected(QRect(0, 0, 800, 600));
-    return {name, place, design(QString::fromLatin1(name.data(), name.size()), icon, colour, 38),
+    return {name, place, design(QString::fromLatin1(name.data(), name.size()), icon, colour, 34),
             visible.adjusted(12, 7, -8, -7)};
 }
 
@@ -104,7 +104,7 @@ void drawPondScene(QPainter& p) {
     drawLilyPad(p, QPointF(590, 250), 52);
     drawLilyPad(p, QPointF(700, 270), 96);
     drawFrog(p, QPointF(700, 272), 74, FrogPose::Sitting);
-    drawTallyhopLogo(p, QPointF(550, 110), 82);
+    drawTallyhopLogo(p, QPointF(550, 110), 72);
     p.setPen(style::kInk);
     p.setFont(style::serif(22, false));
     p.drawText(QRectF(300, 158, 500, 32), Qt::AlignCenter,

@@ -26,11 +26,11 @@ void addNumberPictures(PictureSet& set) {
     addKeys(set, "Numbers", 18, sizes::kNumberKey, 30, false);
 
     // Digits on a ring with Enter in the middle, for two-digit multiplication answers.
-    addKeys(set, "Numbers/Small", 9, sizes::kSmallKey, 20, true);
+    addKeys(set, "Numbers/Small", 9, sizes::kSmallKey, 22, true);
     const QSize enter = sizes::kEnterKey;
     set.addButton("Numbers/Small", "Enter", [&](bool lit) {
         return paintButton({enter.width(), enter.height(), "Enter", std::nullopt, style::kLeaf,
-                            style::kPanel, 24, true},
+                            style::kPanel, 22, true},
                            lit);
     });
 }

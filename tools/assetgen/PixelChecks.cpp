@@ -79,41 +79,51 @@ bool drawnAt(const QImage& image, int x, int y) {
 
 } // namespace
 
+std::vector<std::pair<std::string, QPoint>> smallPadPlacement(const PictureSet& set) {
+    const QSize key = pictureSize(set, "Numbers/Small", "0");
+    std::vector<std::pair<std::string, QPoint>> placed;
+    for (int k = 0; k <= 9; ++k) {
+        const double angle = -1.570796325 + k * 0.62831853;
+        placed.emplace_back(std::to_string(k),
+                            QPoint(static_cast<int>(std::cos(angle) * 90 + 145),
+                                   static_cast<int>((std::sin(angle) + 1) * 90)));
+    }
+    placed.emplace_back("Enter", QPoint(key.width() + 72, key.height() + 15));
+    return placed;
+}
+
+std::vector<std::pair<std::string, QPoint>> standardPadPlacement(const PictureSet& set) {
+    const QSize key = pictureSize(set, "Numbers", "0");
+    std::vector<std::pair<std::string, QPoint>> placed;
+    for (int k = 1; k <= 18; ++k)
+        placed.emplace_back(std::to_string(k),
+                            QPoint((k - 1) % 6 * key.width(), (k - 1) / 6 * key.height()));
+    placed.emplace_back("0", QPoint(static_cast<int>(2.5 * key.width()), 3 * key.height()));
+    return placed;
+}
+
 QStringList checkSmallPad(const PictureSet& set) {
     const QSize pad(6 * pictureSize(set, "Numbers", "0").width(),
                     4 * pictureSize(set, "Numbers", "0").height());
-    const QSize key = pictureSize(set, "Numbers/Small", "0");
-    struct Placed {
-        QString name;
-        QPoint at;
-    };
-    std::vector<Placed> placed;
-    for (int k = 0; k <= 9; ++k) {
-        const double angle = -1.570796325 + k * 0.62831853;
-        placed.push_back(
-            {QString::number(k), QPoint(static_cast<int>(std::cos(angle) * 90 + 145),
-                                        static_cast<int>((std::sin(angle) + 1) * 90))});
-    }
-    placed.push_back({"Enter", QPoint(key.width() + 72, key.height() + 15)});
-
+    const auto placed = smallPadPlacement(set);
     QStringList problems;
     std::vector<int> owner(pad.width() * pad.height(), -1);
     for (int i = 0; i < static_cast<int>(placed.size()); ++i) {
-        for (const QString& suffix : {QString(), QString("Roll")}) {
-            const std::string name = (placed[i].name + suffix).toStdString();
-            const QImage* image = set.find("Numbers/Small", name);
-            if (!QRect(QPoint(0, 0), pad).contains(QRect(placed[i].at, image->size()))) {
-                problems << QString("small pad: key %1 leaves the pad").arg(placed[i].name);
+        const auto& [name, at] = placed[i];
+        for (const char* suffix : {"", "Roll"}) {
+            const QImage* image = set.find("Numbers/Small", name + suffix);
+            if (!QRect(QPoint(0, 0), pad).contains(QRect(at, image->size()))) {
+                problems << QString("small pad: key %1 leaves the pad").arg(name.c_str());
                 continue;
             }
             for (int y = 0; y < image->height(); ++y) {
                 for (int x = 0; x < image->width(); ++x) {
                     if (!drawnAt(*image, x, y))
                         continue;
-                    int& cell = owner[(placed[i].at.y() + y) * pad.width() + placed[i].at.x() + x];
+                    int& cell = owner[(at.y() + y) * pad.width() + at.x() + x];
                     if (cell >= 0 && cell != i) {
                         problems << QString("small pad: key %1 overlaps key %2")
-                                        .arg(placed[i].name, placed[cell].name);
+                                        .arg(name.c_str(), placed[cell].first.c_str());
                         return problems;
                     }
                     cell = i;

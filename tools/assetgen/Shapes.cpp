@@ -32,7 +32,7 @@ QRectF drawButtonFace(QPainter& painter, const QRectF& rect, const QColor& colou
     painter.save();
     const qreal depth = qMax<qreal>(2.0, rect.height() * 0.07);
     QRectF face = rect.adjusted(kFaceMargin, kFaceMargin, -kFaceMargin, -kFaceMargin - depth);
-    const QColor base = lit ? style::shade(colour, 0.22) : colour;
+    const QColor base = lit ? style::shade(colour, 0.12) : colour;
 
     if (lit) {
         painter.setPen(Qt::NoPen);
@@ -44,17 +44,17 @@ QRectF drawButtonFace(QPainter& painter, const QRectF& rect, const QColor& colou
     painter.drawPath(roundedRect(face.translated(0, depth), radius));
 
     QLinearGradient gradient(face.topLeft(), face.bottomLeft());
-    gradient.setColorAt(0.0, style::shade(base, 0.25));
-    gradient.setColorAt(1.0, base);
+    gradient.setColorAt(0.0, style::shade(base, lit ? 0.35 : 0.22));
+    gradient.setColorAt(0.5, base);
+    gradient.setColorAt(1.0, style::shade(base, -0.06));
     painter.setBrush(gradient);
     painter.drawPath(roundedRect(face, radius));
-
-    // Shine across the upper part of the face.
-    QRectF shine =
-        face.adjusted(radius * 0.5, face.height() * 0.08, -radius * 0.5, -face.height() * 0.55);
-    QColor highlight(255, 255, 255, lit ? 90 : 60);
-    painter.setBrush(highlight);
-    painter.drawPath(roundedRect(shine, shine.height() / 2));
+    if (lit) {
+        // A bright rim inside the glow: the button looks switched on.
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(255, 255, 255, 170), qMax<qreal>(1.5, rect.height() / 30)));
+        painter.drawPath(roundedRect(face.adjusted(1, 1, -1, -1), radius - 1));
+    }
     painter.restore();
     return face;
 }

@@ -30,8 +30,8 @@ void drawHint(QPainter& p, qreal top, Icon icon, const QColor& colour, const QSt
     p.drawEllipse(disc);
     drawIcon(p, icon, disc.adjusted(9, 9, -9, -9), style::kWhite, colour);
     p.setPen(style::kInk);
-    p.setFont(style::serif(19, false));
-    p.drawText(QRectF(100, top - 8, 370, 60), Qt::AlignVCenter | Qt::TextWordWrap, text);
+    p.setFont(style::serif(18, false));
+    p.drawText(QRectF(100, top - 8, 390, 60), Qt::AlignVCenter | Qt::TextWordWrap, text);
 }
 
 QImage paintWelcome() {
