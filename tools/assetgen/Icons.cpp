@@ -310,4 +310,14 @@ void drawIcon(QPainter& painter, Icon icon, const QRectF& box, const QColor& ink
     painter.restore();
 }
 
+void drawIconDisc(QPainter& painter, Icon icon, const QRectF& disc, const QColor& colour) {
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(disc);
+    const qreal pad = disc.width() * 0.2;
+    drawIcon(painter, icon, disc.adjusted(pad, pad, -pad, -pad), style::kWhite, colour);
+    painter.restore();
+}
+
 } // namespace assetgen

@@ -36,4 +36,7 @@ enum class Icon {
 void drawIcon(QPainter& painter, Icon icon, const QRectF& box, const QColor& ink,
               const QColor& detail);
 
+// The icon in white on a disc of the given colour, as on status and feedback pictures.
+void drawIconDisc(QPainter& painter, Icon icon, const QRectF& disc, const QColor& colour);
+
 } // namespace assetgen

@@ -17,11 +17,7 @@ QImage paintFeedback(Icon icon, const QColor& colour, const QString& word) {
     beginPainting(painter, image);
     const qreal side = size.height() - 12;
     const QRectF disc(4, 6, side, side);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawEllipse(disc);
-    drawIcon(painter, icon, disc.adjusted(side * 0.2, side * 0.2, -side * 0.2, -side * 0.2),
-             style::kWhite, colour);
+    drawIconDisc(painter, icon, disc, colour);
     const QRectF text(disc.right() + 6, 0, size.width() - disc.right() - 8, size.height());
     drawFittedText(painter, text, word, style::sans(30), style::shade(colour, -0.25));
     painter.end();

@@ -25,10 +25,7 @@ void drawChalkboard(QPainter& p, const QRectF& board) {
 
 void drawHint(QPainter& p, qreal top, Icon icon, const QColor& colour, const QString& text) {
     const QRectF disc(40, top, 44, 44);
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawEllipse(disc);
-    drawIcon(p, icon, disc.adjusted(9, 9, -9, -9), style::kWhite, colour);
+    drawIconDisc(p, icon, disc, colour);
     p.setPen(style::kInk);
     p.setFont(style::serif(18, false));
     p.drawText(QRectF(100, top - 8, 390, 60), Qt::AlignVCenter | Qt::TextWordWrap, text);

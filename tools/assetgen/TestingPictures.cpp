@@ -11,15 +11,12 @@ namespace assetgen {
 namespace {
 
 // A white status icon on a coloured disc, for the white status box.
-QImage paintStatusIcon(Icon icon, const QColor& colour, const QColor& detail) {
+QImage paintStatusIcon(Icon icon, const QColor& colour) {
     QImage image = canvas(sizes::kStatusIcon.width(), sizes::kStatusIcon.height(), style::kWhite);
     QPainter painter;
     beginPainting(painter, image);
     const QRectF disc = QRectF(image.rect()).adjusted(2, 2, -2, -2);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawEllipse(disc);
-    drawIcon(painter, icon, disc.adjusted(8, 8, -8, -8), style::kWhite, detail);
+    drawIconDisc(painter, icon, disc, colour);
     painter.end();
     return image;
 }
@@ -31,9 +28,9 @@ void addTestingPictures(PictureSet& set) {
     set.add(folder, "topBackground", paintHeaderBackground());
     set.add(folder, "testingIcon", paintHeaderBadge(Icon::Clipboard, style::kSky));
     set.add(folder, "userIcon", paintHeaderBadge(Icon::User, style::kSun));
-    set.add(folder, "correctIcon", paintStatusIcon(Icon::Check, style::kLeaf, style::kLeaf));
-    set.add(folder, "missedIcon", paintStatusIcon(Icon::Cross, style::kCoral, style::kCoral));
-    set.add(folder, "remaining", paintStatusIcon(Icon::Hourglass, style::kSky, style::kSun));
+    set.add(folder, "correctIcon", paintStatusIcon(Icon::Check, style::kLeaf));
+    set.add(folder, "missedIcon", paintStatusIcon(Icon::Cross, style::kCoral));
+    set.add(folder, "remaining", paintStatusIcon(Icon::Hourglass, style::kSky));
     set.add(folder, "flashCardBackground", paintFlashCard(sizes::kTestingCard));
 
     const QSize size = sizes::kScreenButton;
