@@ -1,0 +1,118 @@
+#include "CTestData.h"
+
+#include "ProblemLine.h"
+#include "TestFileShuffle.h"
+
+#include "platform/BaseFolder.h"
+#include "platform/Files.h"
+#include "platform/Logs.h"
+#include "platform/Services.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <optional>
+#include <string>
+
+namespace {
+
+struct TestFile {
+    const char* name;
+    std::size_t problemsPerTest;
+};
+
+std::optional<TestFile> TestFileOf(int fileNumber) {
+    static constexpr std::array<TestFile, 6> kFiles = {{{"addition.txt", 100},
+                                                        {"subtraction.txt", 100},
+                                                        {"multiplication.txt", 100},
+                                                        {"multiplication.txt", 100},
+                                                        {"division.txt", 90},
+                                                        {"mixed.txt", 100}}};
+    if (fileNumber < 1 || fileNumber > static_cast<int>(kFiles.size())) {
+        return std::nullopt;
+    }
+    return kFiles[static_cast<std::size_t>(fileNumber - 1)];
+}
+
+bool IsBlank(const std::string& line) {
+    return std::all_of(line.begin(), line.end(),
+                       [](unsigned char c) { return std::isspace(c) != 0; });
+}
+
+} // namespace
+
+CTestData::CTestData()
+    : created_(static_cast<std::uint32_t>(platform::GetClock().SecondsSince1970())) {
+}
+
+bool CTestData::Load(int fileNumber) {
+    const auto file = TestFileOf(fileNumber);
+    if (!file) {
+        return false;
+    }
+    const auto lines = data::ShuffleTestFile(
+        platform::ResolveInstalledPath(platform::GetBaseFolder() + "/Test Data/" + file->name));
+    if (!lines) {
+        return false;
+    }
+    problems_.assign(file->problemsPerTest, Problem{});
+    std::size_t filled = 0;
+    for (const std::string& line : *lines) {
+        if (filled == problems_.size()) {
+            break;
+        }
+        if (IsBlank(line)) {
+            continue;
+        }
+        const auto problem = data::ParseProblemLine(line);
+        if (!problem) {
+            break; // the rest of the test stays empty, as when the file ends early
+        }
+        problems_[filled++] = *problem;
+    }
+    return true;
+}
+
+Problem CTestData::GetProblem(int index) const {
+    if (!InRange(index)) {
+        platform::WriteErrorLog("GetProblem", 0, "index out of bounds");
+        return {};
+    }
+    return problems_[static_cast<std::size_t>(index)];
+}
+
+bool CTestData::SetAnswer(int index, std::int16_t answer) {
+    if (!InRange(index)) {
+        return false;
+    }
+    Problem& problem = problems_[static_cast<std::size_t>(index)];
+    problem.enteredAnswer = answer;
+    return answer == problem.correctAnswer;
+}
+
+std::int32_t CTestData::GetCorrectCount() const {
+    return static_cast<std::int32_t>(
+        std::count_if(problems_.begin(), problems_.end(), [](const Problem& problem) {
+            return problem.enteredAnswer == problem.correctAnswer;
+        }));
+}
+
+std::int32_t CTestData::GetAnsweredCount() const {
+    return static_cast<std::int32_t>(
+        std::count_if(problems_.begin(), problems_.end(),
+                      [](const Problem& problem) { return problem.enteredAnswer != kNoValue; }));
+}
+
+void CTestData::SetProblem(int index, const Problem& problem) {
+    if (InRange(index)) {
+        problems_[static_cast<std::size_t>(index)] = problem;
+    } else if (index == GetCount()) {
+        problems_.push_back(problem);
+    }
+}
+
+void CTestData::SortByOperation() {
+    std::stable_sort(
+        problems_.begin(), problems_.end(),
+        [](const Problem& left, const Problem& right) { return left.operation < right.operation; });
+}

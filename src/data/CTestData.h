@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Problem.h"
+
+#include <cstdint>
+#include <vector>
+
+// The problem set of one test, training session or printed mistake sheet, with the header the
+// session window fills in (duration, goal, flag) and the time the set was created.
+class CTestData {
+public:
+    CTestData();
+
+    // `fileNumber`: 1 addition, 2 subtraction, 3 and 4 multiplication, 5 division, 6 mixed.
+    // Shuffles the file on disk and takes the problems of one test from its first lines (100, or
+    // 90 for division); slots the file cannot fill are empty problems. False, with nothing
+    // changed, for another number or a file that cannot be read.
+    bool Load(int fileNumber);
+
+    std::int32_t GetCount() const { return static_cast<std::int32_t>(problems_.size()); }
+    // A copy of problem `index`; outside the set, an error record and the empty problem.
+    Problem GetProblem(int index) const;
+    // Stores `answer` as entered; true when it is the correct answer.
+    bool SetAnswer(int index, std::int16_t answer);
+    std::int32_t GetCorrectCount() const;
+    std::int32_t GetWrongCount() const { return GetCount() - GetCorrectCount(); }
+    std::int32_t GetAnsweredCount() const;
+    // Replaces problem `index`, or appends when `index` is the count; other indexes are ignored.
+    void SetProblem(int index, const Problem& problem);
+    void SortByOperation();
+    std::uint32_t GetCreated() const { return created_; }
+
+    std::int16_t GetDuration() const { return duration_; }
+    void SetDuration(std::int16_t seconds) { duration_ = seconds; }
+    std::int16_t GetGoal() const { return goal_; }
+    void SetGoal(std::int16_t goal) { goal_ = goal; }
+    std::uint8_t GetFlag() const { return flag_; }
+    void SetFlag(std::uint8_t flag) { flag_ = flag; }
+
+private:
+    bool InRange(int index) const { return index >= 0 && index < GetCount(); }
+
+    std::int16_t duration_ = 0;
+    std::int16_t goal_ = 0;
+    std::uint8_t flag_ = 0;
+    std::uint32_t created_;
+    std::vector<Problem> problems_;
+};

@@ -1,0 +1,180 @@
+#include "CUserManager.h"
+
+#include "ArchiveReader.h"
+#include "NameListFiles.h"
+#include "RecordFile.h"
+
+#include "platform/BaseFolder.h"
+#include "platform/Files.h"
+#include "platform/Logs.h"
+#include "platform/Services.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace CUserManager {
+namespace {
+
+constexpr const char* kSource = "Data classes\\Usermanager";
+
+std::string DataFilePath(const std::string& name, const char* extension) {
+    return platform::GetBaseFolder() + "/Data/" + name + extension;
+}
+
+std::string AdminFilePath() {
+    return GetInfoFilePath("Admin");
+}
+
+void GiveUpOnAdminFile() {
+    platform::WriteErrorLog(kSource, __LINE__, "  Problem opening admin's file.");
+    platform::GetProcess().PostQuit();
+}
+
+std::optional<data::UserWithNames> ReadAdminFile() {
+    const auto bytes = platform::ReadFileBytes(AdminFilePath());
+    auto admin = bytes ? data::ParseUserWithNames(*bytes) : std::nullopt;
+    if (!admin) {
+        GiveUpOnAdminFile();
+    }
+    return admin;
+}
+
+void ChangeAdminList(const std::function<void(std::vector<std::string>&)>& change) {
+    auto admin = ReadAdminFile();
+    if (!admin) {
+        return;
+    }
+    change(admin->names);
+    const std::string path = AdminFilePath();
+    if (data::ReplaceRecordFile(path + "2", path, data::SerializeUserWithNames(*admin)) ==
+        data::ReplaceOutcome::TemporaryNotWritten) {
+        GiveUpOnAdminFile();
+    }
+}
+
+std::string ListForm(std::string name) {
+    ConvertName(name, true);
+    return name;
+}
+
+// The ID type and password at the start of a user's record file.
+struct Credentials {
+    std::uint32_t idType;
+    std::string password;
+};
+
+std::optional<Credentials> ReadCredentials(const std::vector<std::uint8_t>& bytes) {
+    return data::ReadRecord<Credentials>(bytes, [](data::ArchiveReader& reader, Credentials& read) {
+        read.idType = reader.ReadUInt32();
+        read.password = reader.ReadString();
+    });
+}
+
+// Opens the record, taking it back from the copy an interrupted rewrite left when it is missing.
+std::optional<std::vector<std::uint8_t>> OpenUserRecord(const std::string& path) {
+    auto bytes = platform::ReadFileBytes(path);
+    if (!bytes) {
+        platform::ReplaceFileWith(path + "tmp", path);
+        bytes = platform::ReadFileBytes(path);
+        platform::WriteErrorLog(kSource, __LINE__, "Failed to open " + path);
+    }
+    return bytes;
+}
+
+void RefuseUnknownIdType() {
+    const platform::MbResult answer =
+        platform::GetMessageBoxes().Show({.text = "Please contact the system administrator.",
+                                          .icon = platform::MbIcon::Exclamation,
+                                          .buttons = platform::MbButtons::RetryCancel});
+    platform::WriteErrorLog(kSource, __LINE__, "  ID type not recognized.");
+    if (answer != platform::MbResult::Retry) {
+        platform::GetProcess().PostQuit();
+    }
+}
+
+} // namespace
+
+std::string GetInfoFilePath(const std::string& name) {
+    return DataFilePath(name, ".nfo");
+}
+
+std::string GetMistakeFilePath(const std::string& name) {
+    return DataFilePath(name, ".mtk");
+}
+
+std::string GetOptionFilePath(const std::string& name) {
+    return DataFilePath(name, ".opt");
+}
+
+void ConvertName(std::string& name, bool toListForm) {
+    if (toListForm) {
+        const auto blank = name.rfind(' ');
+        if (blank != std::string::npos) {
+            name = name.substr(blank + 1) + ", " + name.substr(0, blank);
+        }
+        return;
+    }
+    const auto comma = name.find(',');
+    if (comma != std::string::npos) {
+        const std::string right = comma + 2 <= name.size() ? name.substr(comma + 2) : "";
+        name = right + " " + name.substr(0, comma);
+    }
+}
+
+bool FillUserList(const std::function<void(const std::string&)>& addToList) {
+    platform::WriteTraceLog(kSource, __LINE__);
+    if (const auto admin = ReadAdminFile()) {
+        std::for_each(admin->names.begin(), admin->names.end(), addToList);
+    }
+    return true;
+}
+
+void AddUserToList(const std::string& name) {
+    platform::WriteTraceLog(kSource, __LINE__);
+    ChangeAdminList([&](std::vector<std::string>& names) { names.push_back(ListForm(name)); });
+}
+
+void RemoveUserFromList(const std::string& name) {
+    platform::WriteTraceLog(kSource, __LINE__);
+    ChangeAdminList([&](std::vector<std::string>& names) { std::erase(names, ListForm(name)); });
+}
+
+std::uint32_t SignIn(const std::string& name, const std::string& password, SignInStatus& status,
+                     const RecordLoads& loads) {
+    platform::WriteTraceLog(kSource, __LINE__);
+    const std::string path = GetInfoFilePath(name);
+    const auto bytes = OpenUserRecord(path);
+    const auto credentials = bytes ? ReadCredentials(*bytes) : std::nullopt;
+    if (!credentials) {
+        if (bytes) {
+            platform::WriteErrorLog(kSource, __LINE__, "Failed to read " + path);
+        }
+        status = SignInStatus::NotOpened;
+        return 0;
+    }
+    if (credentials->password != password) {
+        status = SignInStatus::WrongPassword;
+        return credentials->idType;
+    }
+    status = SignInStatus::PasswordMatched;
+    switch (credentials->idType) {
+    case kStudentId:
+    case kTeacherId: {
+        const auto& load = credentials->idType == kStudentId ? loads.student : loads.teacher;
+        if (!load(name)) {
+            status = SignInStatus::NotOpened;
+        }
+        break;
+    }
+    case kAdministratorId:
+        platform::GetMessageBoxes().Show({.text = "You cannot sign in as \"Admin\" at this time.",
+                                          .icon = platform::MbIcon::Exclamation});
+        break;
+    default:
+        RefuseUnknownIdType();
+        break;
+    }
+    return credentials->idType;
+}
+
+} // namespace CUserManager

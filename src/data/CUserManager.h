@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// Who may sign in, and the names of the files in the data folder. Names come in file form
+// ("Mary Ann Smith") and list form ("Smith, Mary Ann"); Admin.nfo lists every user in list form.
+namespace CUserManager {
+
+// The ID type that begins every user's record file.
+enum IdType : std::uint32_t {
+    kAdministratorId = 0,
+    kTeacherId = 1,
+    kStudentId = 3,
+};
+
+enum class SignInStatus {
+    PasswordMatched = 0,
+    WrongPassword = 1,
+    NotOpened = 2, // no record file, or one that could not be read or loaded
+};
+
+// Base folder + "/Data/" + name + ".nfo", ".mtk" or ".opt".
+std::string GetInfoFilePath(const std::string& name);
+std::string GetMistakeFilePath(const std::string& name);
+std::string GetOptionFilePath(const std::string& name);
+
+// To list form: the last word, ", ", the words before it. To file form: the text after the
+// first comma and the character following it, a blank, the text before the comma. A name
+// without a blank (or comma) stays as it is.
+void ConvertName(std::string& name, bool toListForm);
+
+// Hands each name of Admin.nfo, in file order, to `addToList`. An Admin.nfo that cannot be read
+// is logged and ends the program (the quit request). Always true.
+bool FillUserList(const std::function<void(const std::string&)>& addToList);
+
+// `name` in file form. Adding appends its list form to Admin.nfo; removing drops every entry
+// equal to it. Admin.nfo is replaced whole through Admin.nfo2; one that cannot be read or
+// replaced is logged, left as it was, and ends the program.
+void AddUserToList(const std::string& name);
+void RemoveUserFromList(const std::string& name);
+
+// How a matched password loads the user's record into the program.
+struct RecordLoads {
+    std::function<bool(const std::string& name)> student;
+    std::function<bool(const std::string& name)> teacher;
+};
+
+// Checks `password` (case counts) against the record of `name` (file form) and, when it matches,
+// loads a student or teacher through `loads`. A missing record is first taken back from its
+// "tmp" copy. Returns the record's ID type, 0 when it could not be read; an administrator or an
+// unknown ID type is refused with a message.
+std::uint32_t SignIn(const std::string& name, const std::string& password, SignInStatus& status,
+                     const RecordLoads& loads);
+
+} // namespace CUserManager

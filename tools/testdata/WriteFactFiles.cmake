@@ -1,0 +1,30 @@
+# Writes the five test files into OUTPUT_DIR: every one-digit fact of each kind, one per line,
+# CR LF. Usage: cmake -DOUTPUT_DIR=<folder> -P WriteFactFiles.cmake
+if(NOT OUTPUT_DIR)
+  message(FATAL_ERROR "OUTPUT_DIR is not set")
+endif()
+
+set(addition "")
+set(subtraction "")
+set(multiplication "")
+set(division "")
+foreach(a RANGE 0 9)
+  foreach(b RANGE 0 9)
+    math(EXPR sum "${a} + ${b}")
+    string(APPEND addition "${a} + ${b}\r\n")
+    # Subtraction facts undo addition: the second operand and the difference are one digit.
+    string(APPEND subtraction "${sum} - ${b}\r\n")
+    string(APPEND multiplication "${a} x ${b}\r\n")
+    if(b GREATER 0)
+      math(EXPR product "${a} * ${b}")
+      string(APPEND division "${product} / ${b}\r\n")
+    endif()
+  endforeach()
+endforeach()
+
+file(MAKE_DIRECTORY "${OUTPUT_DIR}")
+file(WRITE "${OUTPUT_DIR}/addition.txt" "${addition}")
+file(WRITE "${OUTPUT_DIR}/subtraction.txt" "${subtraction}")
+file(WRITE "${OUTPUT_DIR}/multiplication.txt" "${multiplication}")
+file(WRITE "${OUTPUT_DIR}/division.txt" "${division}")
+file(WRITE "${OUTPUT_DIR}/mixed.txt" "${addition}${subtraction}${multiplication}${division}")
