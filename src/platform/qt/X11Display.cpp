@@ -32,6 +32,15 @@ int CountError(::Display*, XErrorEvent*) {
     return 0;
 }
 
+// The physical size of `pixels` at the screen's present density, or at 96 dots per inch when the
+// screen reports no size (RandR refuses a size of 0 mm).
+int Millimetres(int pixels, int screenPixels, int screenMillimetres) {
+    if (screenMillimetres <= 0 || screenPixels <= 0) {
+        return std::max(1, pixels * 254 / 960);
+    }
+    return std::max(1, pixels * screenMillimetres / screenPixels);
+}
+
 struct ModeEntry {
     RRMode id = 0;
     int width = 0;
@@ -96,11 +105,17 @@ struct X11Display::State {
         return modes;
     }
 
+    // Asks the server: Xlib's own idea of the screen size is not updated by our changes.
     ScreenConfig CurrentScreen() const {
-        return {DisplayWidth(display, DefaultScreen(display)),
-                DisplayHeight(display, DefaultScreen(display)),
-                DisplayWidthMM(display, DefaultScreen(display)),
-                DisplayHeightMM(display, DefaultScreen(display))};
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(display, root, &attributes);
+        const int width = attributes.width;
+        const int height = attributes.height;
+        const int screen = DefaultScreen(display);
+        return {
+            width, height,
+            Millimetres(width, DisplayWidth(display, screen), DisplayWidthMM(display, screen)),
+            Millimetres(height, DisplayHeight(display, screen), DisplayHeightMM(display, screen))};
     }
 
     std::optional<CrtcConfig> PrimaryCrtc() const {
@@ -129,15 +144,15 @@ struct X11Display::State {
         return config;
     }
 
-    // Puts `crtc` on `mode` and sizes the screen to `screen`, in the order RandR accepts: the
-    // screen must hold the CRTC at every step.
+    // Puts `crtc` on its mode and sizes the screen to `screen`, in the order RandR accepts: the
+    // screen must hold the CRTC at every step. Success is the CRTC's; a screen left larger than
+    // the mode still shows it.
     bool Apply(const CrtcConfig& crtc, const ScreenConfig& screen) {
         XRRScreenResources* resources = XRRGetScreenResourcesCurrent(display, root);
         if (resources == nullptr) {
             return false;
         }
         XSync(display, False);
-        errorsSeen = 0;
         auto* previousHandler = XSetErrorHandler(CountError);
         XGrabServer(display);
         const ScreenConfig now = CurrentScreen();
@@ -145,11 +160,15 @@ struct X11Display::State {
             XRRSetScreenSize(display, root, std::max(screen.width, now.width),
                              std::max(screen.height, now.height), screen.widthMm, screen.heightMm);
         }
+        XSync(display, False);
+        errorsSeen = 0;
         auto outputs = crtc.outputs;
         const Status status =
             XRRSetCrtcConfig(display, resources, crtc.crtc, CurrentTime, crtc.x, crtc.y, crtc.mode,
                              crtc.rotation, outputs.data(), static_cast<int>(outputs.size()));
-        if (status == RRSetConfigSuccess) {
+        XSync(display, False);
+        const bool switched = status == RRSetConfigSuccess && errorsSeen == 0;
+        if (switched) {
             XRRSetScreenSize(display, root, screen.width, screen.height, screen.widthMm,
                              screen.heightMm);
         }
@@ -157,7 +176,7 @@ struct X11Display::State {
         XSync(display, False);
         XSetErrorHandler(previousHandler);
         XRRFreeScreenResources(resources);
-        return status == RRSetConfigSuccess && errorsSeen == 0;
+        return switched;
     }
 };
 
@@ -201,10 +220,9 @@ bool X11Display::ChangeMode(const DisplayMode& mode) {
             continue;
         }
         const ScreenConfig before = state_->CurrentScreen();
-        // Keep the physical size per pixel so the reported dots per inch stay the same.
         const ScreenConfig target{mode.width, mode.height,
-                                  before.widthMm * mode.width / std::max(before.width, 1),
-                                  before.heightMm * mode.height / std::max(before.height, 1)};
+                                  Millimetres(mode.width, before.width, before.widthMm),
+                                  Millimetres(mode.height, before.height, before.heightMm)};
         CrtcConfig wanted = *crtc;
         wanted.mode = entry.id;
         wanted.x = 0;
@@ -230,9 +248,8 @@ void X11Display::Restore() {
 }
 
 ScreenSize X11Display::CurrentSize() {
-    XWindowAttributes attributes{};
-    XGetWindowAttributes(state_->display, state_->root, &attributes);
-    return {attributes.width, attributes.height};
+    const auto screen = state_->CurrentScreen();
+    return {screen.width, screen.height};
 }
 
 } // namespace platform
