@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
   libx11-dev libxrandr-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xdg-utils fonts-dejavu-core fonts-liberation2 fonts-urw-base35
   xvfb x11-xserver-utils xdotool imagemagick poppler-utils
 )
