@@ -4,11 +4,14 @@
 #include "platform/BaseFolder.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
+#include "platform/qt/ScreenStage.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QScreen>
+#include <QWidget>
 #include <cstdlib>
 
 namespace {
@@ -115,13 +118,33 @@ bool CTallyhopApp::SetDisplayMode(int width, int height, unsigned bits) {
                           display.ChangeMode({width, height, static_cast<int>(kFallbackDepth)});
     if (switched) {
         WaitForScreenToFollowDisplay();
+        PresentStageIfScreenIsLarger();
     }
     return switched;
 }
 
 void CTallyhopApp::RestoreDisplayMode() {
     platform::WriteTraceLog(kSource, __LINE__);
+    stageBackdrop_.reset();
+    platform::SetStageOrigin({});
     platform::GetDisplay().Restore();
+}
+
+// Where the system cannot switch modes, the program's screen is a stage centred on the real one,
+// with everything around it black.
+void CTallyhopApp::PresentStageIfScreenIsLarger() {
+    const QRect real = QGuiApplication::primaryScreen()->geometry();
+    const platform::ScreenSize stage = platform::GetDisplay().CurrentSize();
+    if (real.width() <= stage.width && real.height() <= stage.height) {
+        return;
+    }
+    platform::SetStageOrigin(real.topLeft() + QPoint((real.width() - stage.width) / 2,
+                                                     (real.height() - stage.height) / 2));
+    stageBackdrop_ = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    stageBackdrop_->setPalette(QPalette(Qt::black));
+    stageBackdrop_->setAutoFillBackground(true);
+    stageBackdrop_->setGeometry(real);
+    stageBackdrop_->show();
 }
 
 // The window system tells Qt about a new screen size a little later; windows built before that

@@ -7,6 +7,7 @@
 #include <memory>
 
 class CMainWindow;
+class QWidget;
 
 // The application object: start-up in a fixed order, the message loop, and shutdown that puts
 // the display back only in the copy that holds the single-instance lock.
@@ -39,9 +40,12 @@ public:
 
 private:
     void WaitForScreenToFollowDisplay();
+    void PresentStageIfScreenIsLarger();
 
     platform::InstanceLock lock_;
     HomeScreenFactory createHomeScreen_;
     QPointer<CMainWindow> mainWindow_;
+    // Black surround of the 800 × 600 stage when the real screen could not be switched.
+    std::unique_ptr<QWidget> stageBackdrop_;
     int startExitCode_ = 0;
 };

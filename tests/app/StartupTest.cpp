@@ -4,6 +4,7 @@
 #include "platform/fakes/FakeServices.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -77,6 +78,22 @@ TEST_F(StartupTest, TheNoticeIsShownBeforeTheDisplayChangesEvenAtTheRightSize) {
     CTallyhopApp app = MakeApp();
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(fakes.messageBoxes.Texts(), std::vector<std::string>{kNotice});
+}
+
+TEST_F(StartupTest, AScreenLargerThanTheSwitchedDisplayShowsACentredStage) {
+    const QRect real = QGuiApplication::primaryScreen()->geometry();
+    fakes.display.sizeAfterChange = platform::ScreenSize{400, 300};
+    {
+        CTallyhopApp app = MakeApp();
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(app.MainWindow()->geometry(),
+                  QRect((real.width() - 400) / 2, (real.height() - 300) / 2, 400, 300));
+        app.ExitInstance(0);
+    }
+    fakes.display.sizeAfterChange = platform::ScreenSize{real.width(), real.height()};
+    CTallyhopApp plain = MakeApp();
+    ASSERT_TRUE(plain.InitInstance());
+    EXPECT_EQ(plain.MainWindow()->geometry(), real) << "no stage when the sizes agree";
 }
 
 TEST_F(StartupTest, ARefusedSwitchIsRetriedAtSixteenBits) {

@@ -60,7 +60,7 @@ bool FakeDisplay::ChangeMode(const DisplayMode& mode) {
     if (refused || !offered) {
         return false;
     }
-    current = {mode.width, mode.height};
+    current = sizeAfterChange.value_or(ScreenSize{mode.width, mode.height});
     return true;
 }
 

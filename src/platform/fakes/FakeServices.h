@@ -46,6 +46,8 @@ public:
 
     std::vector<DisplayMode> modes;
     std::vector<int> refusedDepths; // ChangeMode fails at these depths
+    // What the display reports after a change, when not the mode's own size.
+    std::optional<ScreenSize> sizeAfterChange;
     std::vector<DisplayMode> changes;
     int restores = 0;
     ScreenSize original{1024, 768};
