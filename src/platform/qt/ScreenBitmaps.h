@@ -1,0 +1,26 @@
+#pragma once
+
+#include "GdiDc.h"
+
+#include <QImage>
+#include <QSize>
+#include <string_view>
+
+namespace platform {
+
+// The screens' pictures lie in base folder + "/Graphics/800x600/<screen folder>/". A folder may
+// be given with backslashes between its levels ("Review\\Buddy"). A file named
+// "<name> 800x600.bmp" wins over "<name>.bmp"; names are matched ignoring case.
+//
+// Reads the file afresh at each call. When neither file exists, one record naming the plain file
+// goes to the error log and the picture returned is null: callers draw without it.
+QImage LoadScreenBitmap(std::string_view screenFolder, std::string_view pictureName);
+
+// A null picture measures 0 x 0.
+QSize GetBitmapSize(const QImage& picture);
+
+// Opaque, unscaled copy with the picture's top-left corner at (x, y); what falls outside the
+// target is clipped. A null picture draws nothing.
+void DrawBitmap(GdiDc& dc, const QImage& picture, int x, int y);
+
+} // namespace platform

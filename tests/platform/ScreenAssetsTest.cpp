@@ -1,0 +1,127 @@
+#include "platform/Files.h"
+#include "platform/fakes/FakeServices.h"
+#include "platform/qt/ProgramSound.h"
+#include "platform/qt/ScreenBitmaps.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+
+using platform::ProgramSound;
+
+namespace {
+
+class ScreenAssetsTest : public testing::Test {
+protected:
+    // A one-colour picture at base folder + `relative`.
+    void WritePicture(const std::string& relative, QColor colour, QSize size = {4, 3}) {
+        const std::string path = fakes.Path(relative);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(QString::fromStdString(path), "BMP"));
+    }
+
+    std::string ErrorLog() const {
+        std::ifstream file(fakes.Path("/Error Log.txt"), std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+
+    platform::fakes::FakePlatform fakes;
+};
+
+} // namespace
+
+TEST_F(ScreenAssetsTest, ResolutionSpecificPictureWinsOverThePlainOne) {
+    WritePicture("/Graphics/800x600/Login/Testing 800x600.bmp", Qt::red);
+    WritePicture("/Graphics/800x600/Login/Testing.bmp", Qt::blue);
+
+    const QImage picture = platform::LoadScreenBitmap("Login", "Testing");
+    EXPECT_EQ(picture.pixel(0, 0), QColor(Qt::red).rgb());
+    EXPECT_EQ(ErrorLog(), "");
+}
+
+TEST_F(ScreenAssetsTest, PlainPictureIsUsedWithoutAnyRecord) {
+    WritePicture("/Graphics/800x600/Login/Testing.bmp", Qt::blue, {7, 5});
+
+    const QImage picture = platform::LoadScreenBitmap("Login", "Testing");
+    EXPECT_EQ(platform::GetBitmapSize(picture), QSize(7, 5));
+    EXPECT_EQ(picture.pixel(6, 4), QColor(Qt::blue).rgb());
+    EXPECT_EQ(ErrorLog(), "");
+}
+
+TEST_F(ScreenAssetsTest, MissingPictureIsNullAndLogsThePlainPathOnce) {
+    const QImage picture = platform::LoadScreenBitmap("Review\\Buddy", "frog0001");
+
+    EXPECT_TRUE(picture.isNull());
+    EXPECT_EQ(platform::GetBitmapSize(picture), QSize(0, 0));
+    const std::string log = ErrorLog();
+    EXPECT_NE(log.find("  Ctallyhopapp Line "), std::string::npos) << log;
+    const std::string tail =
+        " : Failed to open " + fakes.Path("/Graphics/800x600/Review/Buddy/frog0001.bmp") + "\r\n";
+    ASSERT_GE(log.size(), tail.size());
+    EXPECT_EQ(log.substr(log.size() - tail.size()), tail);
+    EXPECT_EQ(log.find('\n'), log.size() - 1) << "exactly one record";
+}
+
+TEST_F(ScreenAssetsTest, FolderNamesAreMatchedWhateverTheirCase) {
+    WritePicture("/Graphics/800x600/Numbers/Small/Enter.bmp", Qt::green);
+
+    EXPECT_FALSE(platform::LoadScreenBitmap("Numbers\\small", "Enter").isNull());
+    EXPECT_FALSE(platform::LoadScreenBitmap("Numbers\\Small", "enter").isNull());
+    EXPECT_EQ(ErrorLog(), "");
+}
+
+TEST_F(ScreenAssetsTest, DrawBitmapCopiesOpaquelyAndClipsAtTheEdges) {
+    QImage picture(4, 3, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QImage target(10, 10, QImage::Format_RGB32);
+    target.fill(Qt::white);
+    {
+        QPainter painter(&target);
+        platform::GdiDc dc(painter);
+        platform::DrawBitmap(dc, picture, -2, 8);
+        platform::DrawBitmap(dc, QImage(), 0, 0);
+    }
+    EXPECT_EQ(target.pixel(0, 8), QColor(Qt::red).rgb());
+    EXPECT_EQ(target.pixel(1, 9), QColor(Qt::red).rgb());
+    EXPECT_EQ(target.pixel(2, 9), QColor(Qt::white).rgb());
+    EXPECT_EQ(target.pixel(0, 7), QColor(Qt::white).rgb());
+    EXPECT_EQ(target.pixel(0, 0), QColor(Qt::white).rgb()) << "a null picture draws nothing";
+}
+
+TEST_F(ScreenAssetsTest, EachSoundCutsOffTheOneBefore) {
+    platform::PlayProgramSound(ProgramSound::kType);
+    platform::PlayProgramSound(ProgramSound::kRibbit);
+
+    EXPECT_EQ(fakes.sound.stops, 2);
+    EXPECT_EQ(fakes.sound.played, (std::vector<std::string>{fakes.Path("/Audio/type.wav"),
+                                                            fakes.Path("/Audio/ribbit.wav")}));
+}
+
+TEST_F(ScreenAssetsTest, SoundFilesAreNamedByTheStringTable) {
+    std::filesystem::create_directories(fakes.Path("/audio"));
+    std::ofstream(fakes.Path("/audio/NAVIGATE.WAV")) << "x";
+    for (ProgramSound sound :
+         {ProgramSound::kWrongAnswer, ProgramSound::kApplause, ProgramSound::kNavigate}) {
+        platform::PlayProgramSound(sound);
+    }
+    EXPECT_EQ(fakes.sound.played, (std::vector<std::string>{fakes.Path("/Audio/wronganswer2.wav"),
+                                                            fakes.Path("/Audio/applauselong.wav"),
+                                                            fakes.Path("/audio/NAVIGATE.WAV")}));
+}
+
+TEST_F(ScreenAssetsTest, NoSoundOptionSilencesEverySoundButStillStopsThePlayingOne) {
+    platform::PlayProgramSound(ProgramSound::kType);
+    fakes.process.arguments = " -nosound";
+    platform::PlayProgramSound(ProgramSound::kApplause);
+    fakes.process.arguments = "";
+    platform::PlayProgramSound(ProgramSound::kNavigate);
+
+    EXPECT_EQ(fakes.sound.stops, 3);
+    EXPECT_EQ(fakes.sound.played, (std::vector<std::string>{fakes.Path("/Audio/type.wav"),
+                                                            fakes.Path("/Audio/navigate.wav")}))
+        << "the option is read at every call";
+}
