@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -12,7 +13,8 @@ enum class MbResult { Ok, Cancel, Yes, No, Retry };
 
 struct MessageBoxRequest {
     std::string text;
-    std::string title; // empty: the program's name
+    // Nothing: the program's name. An empty text is a box whose title bar is empty.
+    std::optional<std::string> title;
     MbIcon icon = MbIcon::None;
     MbButtons buttons = MbButtons::Ok;
     QWidget* owner = nullptr; // nullptr: the application's main window

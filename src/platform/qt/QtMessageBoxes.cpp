@@ -60,7 +60,7 @@ QtMessageBoxes::QtMessageBoxes(std::string programName) : programName_(std::move
 }
 
 MbResult QtMessageBoxes::Show(const MessageBoxRequest& request) {
-    const std::string& title = request.title.empty() ? programName_ : request.title;
+    const std::string& title = request.title.value_or(programName_);
     QWidget* owner = request.owner != nullptr ? request.owner : MainWindow();
     QMessageBox box(ToQt(request.icon), QString::fromStdString(title),
                     QString::fromStdString(request.text), ToQt(request.buttons), owner);
