@@ -1,0 +1,95 @@
+#include "CPictureButton.h"
+
+#include "platform/Logs.h"
+#include "platform/qt/GdiDc.h"
+#include "platform/qt/ScreenBitmaps.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <string>
+
+namespace {
+constexpr std::string_view kSource = "Cbuttones";
+} // namespace
+
+CPictureButton::CPictureButton() {
+    // Screens take their keys themselves (the review window's Return is the pad's Enter): a
+    // picture button never holds the keyboard focus.
+    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QAbstractButton::clicked, this, [this] { emit commandClicked(commandId_); });
+}
+
+bool CPictureButton::Create(const QString& caption, Visibility visibility, const QRect& rect,
+                            QWidget* parent, int commandId) {
+    if (parent == nullptr) {
+        platform::WriteErrorLog(kSource, __LINE__, "Creation failed");
+        return false;
+    }
+    setParent(parent);
+    setText(caption);
+    setGeometry(rect);
+    commandId_ = commandId;
+    setVisible(visibility == Visibility::Visible);
+    return true;
+}
+
+bool CPictureButton::LoadBitmaps(std::string_view screenFolder, std::string_view pictureName) {
+    normal_ = {};
+    rollOver_ = {};
+    QImage normal = platform::LoadScreenBitmap(screenFolder, pictureName);
+    QImage rollOver = platform::LoadScreenBitmap(screenFolder, std::string(pictureName) + "Roll");
+    if (normal.isNull()) {
+        platform::WriteErrorLog(kSource, __LINE__, "hReg = 0");
+        update();
+        return false;
+    }
+    normal_ = std::move(normal);
+    rollOver_ = std::move(rollOver);
+    const QSize size = platform::GetBitmapSize(normal_);
+    if (!size.isEmpty()) {
+        resize(size);
+    }
+    update();
+    return true;
+}
+
+void CPictureButton::SetHighlight(bool on) {
+    forcedHighlight_ = on;
+    update();
+}
+
+bool CPictureButton::ShowsRollOver() const {
+    const bool lit = forcedHighlight_ || (isEnabled() && (hovering_ || isDown()));
+    return lit && !rollOver_.isNull();
+}
+
+void CPictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    platform::GdiDc dc(painter);
+    platform::DrawBitmap(dc, ShowsRollOver() ? rollOver_ : normal_, 0, 0);
+}
+
+void CPictureButton::enterEvent(QEnterEvent* event) {
+    SetHovering(true);
+    QAbstractButton::enterEvent(event);
+}
+
+void CPictureButton::leaveEvent(QEvent* event) {
+    SetHovering(false);
+    QAbstractButton::leaveEvent(event);
+}
+
+void CPictureButton::changeEvent(QEvent* event) {
+    // A disabled button gets no leave event, so it forgets the mouse when it is disabled.
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        SetHovering(false);
+    }
+    QAbstractButton::changeEvent(event);
+}
+
+void CPictureButton::SetHovering(bool hovering) {
+    if (hovering_ != hovering) {
+        hovering_ = hovering;
+        update();
+    }
+}

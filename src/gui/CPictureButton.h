@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <string_view>
+
+// A push button drawn as a picture from the graphics folder. It lights up (shows the picture
+// "<name>Roll") while the mouse is over it, while it is held down and while its owner forces it;
+// it has no other look and sizes itself to its picture.
+//
+// A click reaches the owner as commandClicked(id) with the id given to Create. Every screen
+// connects its buttons' commandClicked to one command handler of its own and dispatches on the id.
+class CPictureButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    enum class Visibility { Hidden, Visible };
+
+    CPictureButton();
+
+    // Makes this a child of `parent` at `rect`. The caption names the button (it is never
+    // drawn). Without a parent nothing is created: "Creation failed" is logged, false returned.
+    bool Create(const QString& caption, Visibility visibility, const QRect& rect, QWidget* parent,
+                int commandId);
+
+    // Replaces both pictures with "<name>" and "<name>Roll" of `screenFolder` and resizes the
+    // button to the first, keeping its place. Without the normal picture the button keeps no
+    // picture and its size: "hReg = 0" is logged, false returned. Without the roll-over picture
+    // the button never changes its look.
+    bool LoadBitmaps(std::string_view screenFolder, std::string_view pictureName);
+
+    // Keeps the roll-over picture shown, whatever the mouse does (also while disabled, so a
+    // chosen option stays visible while its buttons are locked).
+    void SetHighlight(bool on);
+
+    int CommandId() const { return commandId_; }
+    // Whether the roll-over picture is what the button shows now.
+    bool ShowsRollOver() const;
+
+signals:
+    void commandClicked(int commandId);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void SetHovering(bool hovering);
+
+    QImage normal_;
+    QImage rollOver_;
+    bool hovering_ = false;
+    bool forcedHighlight_ = false;
+    int commandId_ = 0;
+};

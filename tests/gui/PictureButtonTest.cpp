@@ -1,0 +1,148 @@
+#include "GuiTestSupport.h"
+#include "gui/CPictureButton.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kNormal(200, 40, 40);
+const QColor kLit(250, 220, 60);
+
+class PictureButtonTest : public testing::Test {
+protected:
+    PictureButtonTest() {
+        guitest::WritePicture(fakes, "Login", "Testing", {60, 30}, kNormal);
+        guitest::WritePicture(fakes, "Login", "TestingRoll", {60, 30}, kLit);
+        guitest::WritePicture(fakes, "Login", "Review", {60, 30}, kNormal);
+        guitest::WritePicture(fakes, "Login", "ReviewRoll", {60, 30}, kLit);
+        screen.resize(300, 200);
+    }
+
+    // A visible button at (x, y) showing the pictures `name` of "Login".
+    CPictureButton& AddButton(const char* name, int x, int y, int id) {
+        auto* button = new CPictureButton();
+        EXPECT_TRUE(button->Create(name, CPictureButton::Visibility::Visible, QRect(x, y, 1, 1),
+                                   &screen, id));
+        EXPECT_TRUE(button->LoadBitmaps("Login", name));
+        return *button;
+    }
+
+    static QColor Shown(CPictureButton& button) {
+        return guitest::Snapshot(button).pixelColor(5, 5);
+    }
+
+    void ShowScreen() {
+        screen.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    }
+
+    platform::fakes::FakePlatform fakes;
+    QWidget screen;
+};
+
+} // namespace
+
+TEST_F(PictureButtonTest, CreationNeedsAParent) {
+    CPictureButton orphan;
+    EXPECT_FALSE(orphan.Create("Testing", CPictureButton::Visibility::Visible, QRect(0, 0, 1, 1),
+                               nullptr, 1000));
+    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "  Cbuttones Line "), 1);
+    EXPECT_NE(guitest::ReadErrorLog(fakes).find(" : Creation failed\r\n"), std::string::npos);
+}
+
+TEST_F(PictureButtonTest, LoadingSizesTheButtonToItsPictureAndKeepsItsPlace) {
+    CPictureButton& button = AddButton("Testing", 17, 23, 1000);
+    EXPECT_EQ(button.geometry(), QRect(17, 23, 60, 30));
+
+    guitest::WritePicture(fakes, "Numbers", "7", {90, 56}, Qt::blue);
+    guitest::WritePicture(fakes, "Numbers", "7Roll", {90, 56}, Qt::cyan);
+    ASSERT_TRUE(button.LoadBitmaps("Numbers", "7"));
+    EXPECT_EQ(button.geometry(), QRect(17, 23, 90, 56));
+    EXPECT_EQ(Shown(button), QColor(Qt::blue));
+    button.SetHighlight(true);
+    EXPECT_EQ(Shown(button), QColor(Qt::cyan)) << "the roll-over picture was replaced too";
+}
+
+TEST_F(PictureButtonTest, MissingNormalPictureKeepsTheSizeAndLogs) {
+    CPictureButton& button = AddButton("Testing", 0, 0, 1000);
+    EXPECT_FALSE(button.LoadBitmaps("Login", "Nothing"));
+
+    EXPECT_EQ(button.size(), QSize(60, 30));
+    const std::string log = guitest::ReadErrorLog(fakes);
+    EXPECT_EQ(guitest::CountRecords(log, " : hReg = 0\r\n"), 1);
+    EXPECT_EQ(guitest::CountRecords(log, "Failed to open "), 2) << "normal and roll-over";
+    button.SetHighlight(true);
+    EXPECT_FALSE(button.ShowsRollOver()) << "the old pictures are gone";
+}
+
+TEST_F(PictureButtonTest, WithoutRollOverPictureTheLookNeverChangesButClicksArrive) {
+    guitest::WritePicture(fakes, "Login", "helpButton", {40, 20}, kNormal);
+    CPictureButton& button = AddButton("helpButton", 10, 10, 1005);
+    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to open "), 1);
+    ShowScreen();
+    QSignalSpy commands(&button, &CPictureButton::commandClicked);
+
+    QTest::mouseMove(&screen, QPoint(20, 20));
+    EXPECT_EQ(Shown(button), kNormal);
+    button.SetHighlight(true);
+    EXPECT_EQ(Shown(button), kNormal);
+    QTest::mouseClick(&button, Qt::LeftButton);
+
+    ASSERT_EQ(commands.count(), 1);
+    EXPECT_EQ(commands.at(0).at(0).toInt(), 1005);
+}
+
+TEST_F(PictureButtonTest, MovingOntoTheNeighbourLightsOnlyTheNeighbour) {
+    CPictureButton& testing = AddButton("Testing", 0, 0, 1000);
+    CPictureButton& review = AddButton("Review", 0, 30, 1002);
+    ShowScreen();
+
+    QTest::mouseMove(&screen, QPoint(30, 15));
+    EXPECT_EQ(Shown(testing), kLit);
+    EXPECT_EQ(Shown(review), kNormal);
+
+    QTest::mouseMove(&screen, QPoint(30, 45));
+    EXPECT_EQ(Shown(testing), kNormal);
+    EXPECT_EQ(Shown(review), kLit);
+
+    QTest::mouseMove(&screen, QPoint(200, 150));
+    EXPECT_EQ(Shown(review), kNormal);
+}
+
+TEST_F(PictureButtonTest, PressedButtonIsLitUntilReleased) {
+    CPictureButton& button = AddButton("Testing", 0, 0, 1000);
+    QSignalSpy commands(&button, &CPictureButton::commandClicked);
+
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(button.ShowsRollOver());
+    EXPECT_TRUE(commands.isEmpty()) << "a command comes with the release";
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(commands.count(), 1);
+}
+
+TEST_F(PictureButtonTest, ForcedHighlightSurvivesTheMouseLeaving) {
+    CPictureButton& button = AddButton("Testing", 0, 0, 1000);
+    ShowScreen();
+    button.SetHighlight(true);
+    QTest::mouseMove(&screen, QPoint(30, 15));
+    QTest::mouseMove(&screen, QPoint(200, 150));
+    EXPECT_EQ(Shown(button), kLit);
+
+    button.SetHighlight(false);
+    EXPECT_EQ(Shown(button), kNormal);
+}
+
+TEST_F(PictureButtonTest, DisabledButtonShowsItsNormalPictureUnlessForced) {
+    CPictureButton& button = AddButton("Testing", 0, 0, 1000);
+    ShowScreen();
+    QTest::mouseMove(&screen, QPoint(30, 15));
+    ASSERT_EQ(Shown(button), kLit);
+
+    button.setEnabled(false);
+    EXPECT_EQ(Shown(button), kNormal);
+    button.SetHighlight(true);
+    EXPECT_EQ(Shown(button), kLit) << "a chosen option stays lit while locked";
+}
