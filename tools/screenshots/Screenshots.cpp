@@ -1,0 +1,19 @@
+#include "Screenshots.h"
+
+#include <array>
+
+namespace screenshots {
+namespace {
+
+constexpr std::array kScreenshots = std::to_array<Screenshot>({
+    {"buttons", RenderButtonSheet},
+    {"frog", RenderFrogStrip},
+});
+
+} // namespace
+
+std::span<const Screenshot> AllScreenshots() {
+    return kScreenshots;
+}
+
+} // namespace screenshots

@@ -1,0 +1,21 @@
+// The screens the screenshot tool renders. To add one: write `QImage RenderSomething()` in a file
+// of its own (it may build real widgets; the program folder's pictures are installed), declare it
+// here and list it in kScreenshots (Screenshots.cpp) with the name of its PNG file.
+#pragma once
+
+#include <QImage>
+#include <span>
+
+namespace screenshots {
+
+struct Screenshot {
+    const char* fileName; // without ".png"
+    QImage (*render)();
+};
+
+std::span<const Screenshot> AllScreenshots();
+
+QImage RenderButtonSheet();
+QImage RenderFrogStrip();
+
+} // namespace screenshots
