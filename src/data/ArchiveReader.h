@@ -33,6 +33,12 @@ public:
     // file cannot hold fails the reader and yields 0.
     std::uint32_t ReadCount(std::size_t smallestItemSize);
 
+    // One field of a fixed-size record, as ArchiveWriter::Field writes it.
+    void Field(std::uint8_t& value) { value = ReadUInt8(); }
+    void Field(std::int16_t& value) { value = ReadInt16(); }
+    void Field(std::int32_t& value) { value = ReadInt32(); }
+    void Field(std::uint32_t& value) { value = ReadUInt32(); }
+
     std::size_t Remaining() const { return bytes_.size() - position_; }
     bool Failed() const { return fault_ != ArchiveFault::None; }
     ArchiveFault Fault() const { return fault_; }

@@ -20,6 +20,13 @@ public:
     // `text` is UTF-8; it is stored as a counted Windows-1252 string.
     void WriteString(std::string_view text);
 
+    // One field of a fixed-size record; ArchiveReader has the same calls, so a single field list
+    // serves both directions.
+    void Field(std::uint8_t value) { WriteUInt8(value); }
+    void Field(std::int16_t value) { WriteInt16(value); }
+    void Field(std::int32_t value) { WriteInt32(value); }
+    void Field(std::uint32_t value) { WriteUInt32(value); }
+
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
 
 private:

@@ -1,6 +1,8 @@
 #include "CUserManager.h"
 
 #include "ArchiveReader.h"
+#include "CStudent.h"
+#include "CTeacher.h"
 #include "NameListFiles.h"
 #include "RecordFile.h"
 
@@ -70,17 +72,6 @@ std::optional<Credentials> ReadCredentials(const std::vector<std::uint8_t>& byte
     });
 }
 
-// Opens the record, taking it back from the copy an interrupted rewrite left when it is missing.
-std::optional<std::vector<std::uint8_t>> OpenUserRecord(const std::string& path) {
-    auto bytes = platform::ReadFileBytes(path);
-    if (!bytes) {
-        platform::ReplaceFileWith(path + "tmp", path);
-        bytes = platform::ReadFileBytes(path);
-        platform::WriteErrorLog(kSource, __LINE__, "Failed to open " + path);
-    }
-    return bytes;
-}
-
 void RefuseUnknownIdType() {
     const platform::MbResult answer =
         platform::GetMessageBoxes().Show({.text = "Please contact the system administrator.",
@@ -143,7 +134,11 @@ std::uint32_t SignIn(const std::string& name, const std::string& password, SignI
                      const RecordLoads& loads) {
     platform::WriteTraceLog(kSource, __LINE__);
     const std::string path = GetInfoFilePath(name);
-    const auto bytes = OpenUserRecord(path);
+    auto bytes = platform::ReadFileBytes(path);
+    if (!bytes) {
+        bytes = data::ReadRecordOrItsCopy(path);
+        platform::WriteErrorLog(kSource, __LINE__, "Failed to open " + path);
+    }
     const auto credentials = bytes ? ReadCredentials(*bytes) : std::nullopt;
     if (!credentials) {
         if (bytes) {
@@ -175,6 +170,14 @@ std::uint32_t SignIn(const std::string& name, const std::string& password, SignI
         break;
     }
     return credentials->idType;
+}
+
+std::uint32_t SignIn(const std::string& name, const std::string& password, SignInStatus& status) {
+    return SignIn(name, password, status,
+                  {[](const std::string& student) { return GetCurrentStudent().Load(student); },
+                   [](const std::string& teacher) {
+                       return GetCurrentTeacher().Load(teacher);
+                   }});
 }
 
 } // namespace CUserManager

@@ -53,5 +53,7 @@ struct RecordLoads {
 // unknown ID type is refused with a message.
 std::uint32_t SignIn(const std::string& name, const std::string& password, SignInStatus& status,
                      const RecordLoads& loads);
+// Loads into the program's current student or current teacher.
+std::uint32_t SignIn(const std::string& name, const std::string& password, SignInStatus& status);
 
 } // namespace CUserManager

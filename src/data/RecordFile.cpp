@@ -92,6 +92,14 @@ ReplaceOutcome ReplaceRecordFile(const std::string& temporaryPath, const std::st
     return ReplaceOutcome::Replaced;
 }
 
+std::optional<std::vector<std::uint8_t>> ReadRecordOrItsCopy(const std::string& path) {
+    if (auto bytes = platform::ReadFileBytes(path)) {
+        return bytes;
+    }
+    platform::ReplaceFileWith(path + "tmp", path);
+    return platform::ReadFileBytes(path);
+}
+
 void SetFileStepHook(std::function<void()> hook) {
     FileStepHook() = std::move(hook);
 }

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace data {
 
@@ -15,6 +17,11 @@ enum class ReplaceOutcome { Replaced, TemporaryNotWritten, NotRenamed };
 // failed rename is shown to the user as a file error.
 ReplaceOutcome ReplaceRecordFile(const std::string& temporaryPath, const std::string& targetPath,
                                  std::span<const std::uint8_t> bytes);
+
+// The bytes of a record file. When it cannot be read, a "tmp" copy beside it (the new content
+// of a replacement that was cut short before its rename) is first given its name; a missing copy
+// is shown to the user as a file error. Nothing comes back when neither can be read.
+std::optional<std::vector<std::uint8_t>> ReadRecordOrItsCopy(const std::string& path);
 
 // Creates or truncates `path` and writes `bytes` in pieces of 4096; false when any step fails.
 bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);

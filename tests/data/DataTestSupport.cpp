@@ -56,3 +56,51 @@ Bytes Join(std::initializer_list<Bytes> pieces) {
     }
     return joined;
 }
+
+Bytes U16(std::uint16_t value) {
+    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)};
+}
+
+Bytes SessionBytes(const SessionFields& s) {
+    return Join({U32(s.time),
+                 U16(s.correct),
+                 U16(s.answered),
+                 U16(s.level),
+                 U16(s.testsPassedBefore),
+                 U16(s.duration),
+                 {s.flag, 0},
+                 U16(s.mistakesAtStart),
+                 U16(s.completed),
+                 U16(s.mistakesLeft),
+                 U16(s.goal),
+                 U32(s.type)});
+}
+
+Bytes StudentFile(const std::string& password, std::uint32_t level, std::uint32_t testsPassed,
+                  const std::vector<Bytes>& sessions, int storedCount) {
+    Bytes bytes = Join({U32(3), Counted(password), Counted("Pat JonesUsers"), U32(level),
+                        U32(testsPassed), U32(0), U32(0),
+                        U32(storedCount < 0 ? static_cast<std::uint32_t>(sessions.size())
+                                            : static_cast<std::uint32_t>(storedCount))});
+    for (const Bytes& session : sessions) {
+        bytes = Join({bytes, session});
+    }
+    return bytes;
+}
+
+Bytes ProblemBytes(int a, int b, int operation, int entered, int correct, int missCount,
+                   int streak) {
+    const auto u16 = [](int value) {
+        return U16(static_cast<std::uint16_t>(value));
+    };
+    return Join({u16(a), u16(b), U32(static_cast<std::uint32_t>(operation)), u16(entered),
+                 u16(correct), u16(missCount), u16(streak)});
+}
+
+Bytes CountedNames(const std::vector<std::string>& names) {
+    Bytes bytes = U32(static_cast<std::uint32_t>(names.size()));
+    for (const auto& name : names) {
+        bytes = Join({bytes, Counted(name)});
+    }
+    return bytes;
+}

@@ -17,12 +17,7 @@ namespace CUM = CUserManager;
 namespace {
 
 Bytes AdminFile(const std::vector<std::string>& listNames) {
-    Bytes bytes =
-        Join({U32(0), Counted("Sesame"), U32(static_cast<std::uint32_t>(listNames.size()))});
-    for (const auto& name : listNames) {
-        bytes = Join({bytes, Counted(name)});
-    }
-    return bytes;
+    return Join({U32(0), Counted("Sesame"), CountedNames(listNames)});
 }
 
 class UserManagerTest : public DataTest {

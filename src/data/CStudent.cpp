@@ -1,0 +1,169 @@
+#include "CStudent.h"
+
+#include "CTestData.h"
+#include "CUserManager.h"
+#include "OptionFile.h"
+#include "RecordFile.h"
+#include "StudentRecordFile.h"
+
+#include "platform/Files.h"
+#include "platform/Logs.h"
+#include "platform/Services.h"
+
+#include <array>
+
+namespace {
+
+constexpr const char* kSource = "Data classes\\Cstudent";
+constexpr int kTestsToPass = 3;
+
+} // namespace
+
+void CStudent::Reset() {
+    name_.clear();
+    password_.clear();
+    level_ = -1;
+    testsPassed_ = -1;
+    reserved1_ = 0;
+    reserved2_ = 0;
+    sessions_.clear();
+}
+
+bool CStudent::Load(const std::string& name) {
+    const std::string path = CUserManager::GetInfoFilePath(name);
+    const auto bytes = data::ReadRecordOrItsCopy(path);
+    if (!bytes) {
+        platform::WriteErrorLog(kSource, __LINE__, "Could not open " + path);
+        return false;
+    }
+    auto record = data::ParseStudentRecord(*bytes);
+    if (!record) {
+        platform::WriteErrorLog(kSource, __LINE__, "Could not read " + path);
+        return false;
+    }
+    name_ = name;
+    password_ = std::move(record->password);
+    level_ = record->level;
+    testsPassed_ = record->testsPassed;
+    reserved1_ = record->reserved1;
+    reserved2_ = record->reserved2;
+    sessions_ = std::move(record->sessions);
+    data::RepairOptionFile(CUserManager::GetOptionFilePath(name));
+    PurgeEmptyMistakes();
+    return true;
+}
+
+std::string CStudent::GetLevelName() const {
+    return GetOperationName(level_);
+}
+
+bool CStudent::RewriteRecord(const std::function<void(data::StudentRecord&)>& change) {
+    const std::string path = CUserManager::GetInfoFilePath(name_);
+    const auto bytes = platform::ReadFileBytes(path);
+    auto record = bytes ? data::ParseStudentRecord(*bytes) : std::nullopt;
+    if (!record) {
+        return false;
+    }
+    record->level = level_;
+    record->testsPassed = testsPassed_;
+    record->reserved1 = reserved1_;
+    record->reserved2 = reserved2_;
+    change(*record);
+    return data::ReplaceRecordFile(path + "tmp", path, data::SerializeStudentRecord(*record)) ==
+           data::ReplaceOutcome::Replaced;
+}
+
+bool CStudent::UpdateInfo(const std::string& newPassword) {
+    return RewriteRecord([&](data::StudentRecord& record) { record.password = newPassword; });
+}
+
+bool CStudent::AppendSession(const SessionRecord& session) {
+    if (!RewriteRecord([&](data::StudentRecord& record) { record.sessions.push_back(session); })) {
+        return false;
+    }
+    sessions_.push_back(session);
+    return true;
+}
+
+bool CStudent::AddSession(const CTestData& session, std::uint32_t type, std::int32_t level) {
+    const std::int32_t levelBefore = level_;
+    const std::int32_t testsPassedBefore = testsPassed_;
+    if (type == kTestSession && session.GetCorrectCount() == session.GetCount() &&
+        ++testsPassed_ >= kTestsToPass) {
+        testsPassed_ = 0;
+        if (++level_ > kMixed) {
+            platform::GetMessageBoxes().Show(
+                {.text = "Congratulations, you have mastered your basic math facts!!",
+                 .icon = platform::MbIcon::Information});
+            level_ = kAddition;
+        }
+    }
+    return AppendSession({
+        .time = session.GetCreated(),
+        .correctCount = static_cast<std::int16_t>(session.GetCorrectCount()),
+        .answeredCount = static_cast<std::int16_t>(session.GetAnsweredCount()),
+        .level = static_cast<std::int16_t>(level == -1 ? levelBefore : level),
+        .testsPassedBefore = static_cast<std::int16_t>(testsPassedBefore),
+        .duration = session.GetDuration(),
+        .flag = session.GetFlag(),
+        .goal = session.GetGoal(),
+        .type = type,
+    });
+}
+
+bool CStudent::AddReviewSession(std::int16_t mistakesAtStart, std::int16_t problemsCompleted,
+                                std::int16_t mistakesLeft, std::int16_t seconds) {
+    return AppendSession({
+        .time = static_cast<std::uint32_t>(platform::GetClock().SecondsSince1970()),
+        .correctCount = kNoValue,
+        .answeredCount = kNoValue,
+        .level = static_cast<std::int16_t>(level_),
+        .testsPassedBefore = static_cast<std::int16_t>(testsPassed_),
+        .duration = seconds,
+        .mistakesAtStart = mistakesAtStart,
+        .problemsCompleted = problemsCompleted,
+        .mistakesLeft = mistakesLeft,
+        .type = kReviewSession,
+    });
+}
+
+SessionRecord CStudent::GetSession(int index) const {
+    if (index < 0 || index >= GetSessionCount()) {
+        platform::WriteErrorLog(kSource, __LINE__, "Attempted to retrieve an invalid test.");
+        return {.correctCount = kNoValue, .answeredCount = kNoValue};
+    }
+    return sessions_[static_cast<std::size_t>(index)];
+}
+
+bool CStudent::IsReviewDue() {
+    const auto due = data::ReadReviewFlag(CUserManager::GetOptionFilePath(name_));
+    if (!due) {
+        platform::WriteErrorLog(kSource, __LINE__, "Failed to open optional data file");
+        return false;
+    }
+    if (GetMistakeCount() == 0) {
+        SetReviewDue(false);
+        return false;
+    }
+    return *due;
+}
+
+void CStudent::SetReviewDue(bool due) {
+    if (!data::WriteReviewFlag(CUserManager::GetOptionFilePath(name_), due)) {
+        platform::WriteErrorLog(kSource, __LINE__, "Failed to open optional data file");
+    }
+}
+
+std::string GetOperationName(std::int32_t kind) {
+    static const std::array<const char*, 5> kNames = {"Addition", "Subtraction", "Multiplication",
+                                                      "Division", "Mixed"};
+    if (kind < kAddition || kind > kMixed) {
+        return {};
+    }
+    return kNames[static_cast<std::size_t>(kind - kAddition)];
+}
+
+CStudent& GetCurrentStudent() {
+    static CStudent student;
+    return student;
+}

@@ -1,0 +1,147 @@
+#include "CTeacher.h"
+
+#include "CUserManager.h"
+#include "NameListFiles.h"
+#include "RecordFile.h"
+#include "StudentRecordFile.h"
+
+#include "platform/Files.h"
+#include "platform/Logs.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+constexpr const char* kSource = "Data classes\\Cteacher";
+
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// Reads the class file, lets `change` edit its names and replaces it through its "2" file.
+bool RewriteClassFile(const std::string& path,
+                      const std::function<void(std::vector<std::string>&)>& change) {
+    const auto bytes = platform::ReadFileBytes(path);
+    auto classFile = bytes ? data::ParseClassFile(*bytes) : std::nullopt;
+    if (!classFile) {
+        return false;
+    }
+    change(classFile->students);
+    return data::ReplaceRecordFile(path + "2", path, data::SerializeClassFile(*classFile)) ==
+           data::ReplaceOutcome::Replaced;
+}
+
+// Deletes `path` unless it is already gone; false (with a message) when it cannot be deleted.
+bool DeleteIfPresent(const std::string& path) {
+    return !platform::FileExists(path) || platform::DeleteFileReporting(path);
+}
+
+} // namespace
+
+void CTeacher::Reset() {
+    name_.clear();
+    password_.clear();
+    class_.clear();
+    classes_.clear();
+    students_.clear();
+}
+
+bool CTeacher::Load(const std::string& name) {
+    const std::string path = CUserManager::GetInfoFilePath(name);
+    const auto bytes = platform::ReadFileBytes(path);
+    if (!bytes) {
+        return false;
+    }
+    data::ArchiveFault fault = data::ArchiveFault::None;
+    auto record = data::ParseUserWithNames(*bytes, &fault);
+    if (!record) {
+        platform::WriteErrorLog(kSource, __LINE__,
+                                "Name of file: " + path +
+                                    " | Cause: " + std::to_string(static_cast<int>(fault)));
+        return false;
+    }
+    Reset();
+    name_ = name;
+    password_ = std::move(record->password);
+    classes_ = std::move(record->names);
+    return true;
+}
+
+std::string CTeacher::ClassFilePath() const {
+    return CUserManager::GetInfoFilePath(name_ + class_);
+}
+
+bool CTeacher::SelectClass(const std::string& className) {
+    const bool listed = Contains(classes_, className);
+    class_ = className;
+    if (listed) {
+        const auto bytes = platform::ReadFileBytes(ClassFilePath());
+        if (auto classFile = bytes ? data::ParseClassFile(*bytes) : std::nullopt) {
+            students_ = std::move(classFile->students);
+        }
+    }
+    return listed;
+}
+
+bool CTeacher::IsStudent(const std::string& name) const {
+    return Contains(students_, name);
+}
+
+bool CTeacher::AddStudentToClassList(const std::string& name) {
+    if (IsStudent(name)) {
+        return false;
+    }
+    students_.push_back(name);
+    return true;
+}
+
+bool CTeacher::AddStudent(const std::string& name, const std::string& password, std::int32_t level,
+                          std::int32_t testsPassed, std::int32_t reserved1,
+                          std::int32_t reserved2) {
+    const std::string recordPath = CUserManager::GetInfoFilePath(name);
+    const data::StudentRecord record{.idType = CUserManager::kStudentId,
+                                     .password = password,
+                                     .classKey = name_ + class_,
+                                     .level = level,
+                                     .testsPassed = testsPassed,
+                                     .reserved1 = reserved1,
+                                     .reserved2 = reserved2};
+    if (data::ReplaceRecordFile(recordPath + "tmp", recordPath,
+                                data::SerializeStudentRecord(record)) !=
+        data::ReplaceOutcome::Replaced) {
+        return false;
+    }
+    platform::WriteFileBytes(CUserManager::GetMistakeFilePath(name), {});
+    const bool listed = RewriteClassFile(
+        ClassFilePath(), [&](std::vector<std::string>& students) { students.push_back(name); });
+    if (listed) {
+        AddStudentToClassList(name);
+    }
+    CUserManager::AddUserToList(name);
+    return listed;
+}
+
+bool CTeacher::DeleteStudent(const std::string& name) {
+    if (!IsStudent(name) ||
+        !RewriteClassFile(ClassFilePath(), [&](std::vector<std::string>& students) {
+            std::erase(students, name);
+        })) {
+        return false;
+    }
+    std::erase(students_, name);
+    for (const std::string& path :
+         {CUserManager::GetInfoFilePath(name), CUserManager::GetMistakeFilePath(name),
+          CUserManager::GetOptionFilePath(name)}) {
+        if (!DeleteIfPresent(path)) {
+            return false;
+        }
+    }
+    CUserManager::RemoveUserFromList(name);
+    return true;
+}
+
+CTeacher& GetCurrentTeacher() {
+    static CTeacher teacher;
+    return teacher;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The teacher who manages the students: the teacher record T.nfo (password, class names) and,
+// for the selected class, its class file (T + class + ".nfo") with the students' names. Creates
+// and deletes students with all their files. The teacher record itself is never written.
+class CTeacher {
+public:
+    void Reset();
+    // Reads the teacher record of `name` (file form); the class is cleared until SelectClass.
+    bool Load(const std::string& name);
+    const std::string& GetName() const { return name_; }
+
+    // Sets the class in every case; a listed class also reloads the students from its file.
+    // True when the class is listed in the teacher record.
+    bool SelectClass(const std::string& className);
+    const std::string& GetClassName() const { return class_; }
+
+    std::int32_t GetStudentCount() const { return static_cast<std::int32_t>(students_.size()); }
+    bool IsStudent(const std::string& name) const;
+    // Appends to the students in memory unless the name is there already.
+    bool AddStudentToClassList(const std::string& name);
+
+    // Writes the student's record and empty mistake list, appends the name to the class file
+    // and, once the record exists, to the user list. True when the class file was updated.
+    bool AddStudent(const std::string& name, const std::string& password, std::int32_t level,
+                    std::int32_t testsPassed, std::int32_t reserved1, std::int32_t reserved2);
+    // Takes the name out of the class file, deletes the student's files and takes the name out
+    // of the user list. A file that is already gone is passed over; one that cannot be deleted
+    // stops the deletion with a message.
+    bool DeleteStudent(const std::string& name);
+
+private:
+    std::string ClassFilePath() const;
+
+    std::string name_;
+    std::string password_;
+    std::string class_;
+    std::vector<std::string> classes_;
+    std::vector<std::string> students_;
+};
+
+// The program's one current teacher.
+CTeacher& GetCurrentTeacher();
