@@ -8,6 +8,7 @@ namespace {
 constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"buttons", RenderButtonSheet},
     {"frog", RenderFrogStrip},
+    {"cards", RenderProblemCards},
 });
 
 } // namespace

@@ -17,5 +17,6 @@ std::span<const Screenshot> AllScreenshots();
 
 QImage RenderButtonSheet();
 QImage RenderFrogStrip();
+QImage RenderProblemCards();
 
 } // namespace screenshots

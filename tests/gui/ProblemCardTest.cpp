@@ -1,0 +1,186 @@
+#include "gui/ProblemCard.h"
+#include "platform/qt/Fonts.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <optional>
+
+using platform::GdiRect;
+
+namespace {
+
+const QColor kInk(0, 0, 160);
+const QColor kAnswerInk(200, 0, 0);
+
+Problem Fact(int a, std::int32_t operation, int b, int correct, int entered = kNoValue) {
+    Problem problem;
+    problem.firstOperand = static_cast<std::int16_t>(a);
+    problem.secondOperand = static_cast<std::int16_t>(b);
+    problem.operation = operation;
+    problem.correctAnswer = static_cast<std::int16_t>(correct);
+    problem.enteredAnswer = static_cast<std::int16_t>(entered);
+    return problem;
+}
+
+// Draws one card into a white 300 x 300 image and keeps what it reported.
+class ProblemCardTest : public testing::Test {
+protected:
+    ProblemCardTest() : image(300, 300, QImage::Format_RGB32) { image.fill(Qt::white); }
+
+    GdiRect Draw(const Problem& problem, const QRect& target = QRect(50, 40, 200, 220)) {
+        GdiRect box{-1, -1, -1, -1};
+        QPainter painter(&image);
+        platform::GdiDc dc(painter);
+        DrawProblem(problem, dc, font, target, kInk, kAnswerInk, box);
+        return box;
+    }
+
+    QSize Extent(const QString& text) {
+        QPainter painter(&image);
+        platform::GdiDc dc(painter);
+        dc.SelectFont(font);
+        return dc.GetTextExtent(text);
+    }
+
+    // Bounding box of the pixels inside `area` that are near `colour`.
+    QRect InkIn(const QRect& area, const QColor& colour = kInk) const {
+        QRect box;
+        for (int y = std::max(area.top(), 0); y <= std::min(area.bottom(), image.height() - 1);
+             ++y) {
+            for (int x = std::max(area.left(), 0); x <= std::min(area.right(), image.width() - 1);
+                 ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (std::abs(pixel.red() - colour.red()) +
+                        std::abs(pixel.green() - colour.green()) +
+                        std::abs(pixel.blue() - colour.blue()) <
+                    120) {
+                    box |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return box;
+    }
+
+    // How many of the pixels of row y between left and right (exclusive) carry ink.
+    int InkedInRow(int y, int left, int right) const {
+        int count = 0;
+        for (int x = left; x < right; ++x) {
+            count += image.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+        }
+        return count;
+    }
+
+    QFont font = platform::MakeFont("Symbol", platform::PointsToPixels(28));
+    QImage image;
+};
+
+} // namespace
+
+TEST_F(ProblemCardTest, MultiplicationStandsInOneRightAlignedColumn) {
+    const QSize row = Extent(QString::fromUtf8("\u00D7 7"));
+    const GdiRect box = Draw(Fact(6, kTimes, 7, 42));
+
+    // The block is three rows high and as wide as "× 7", centred in the target.
+    const int left = 50 + 200 - (200 - row.width()) / 2 - row.width();
+    const int top = 40 + 220 - (220 - 3 * row.height()) / 2 - 3 * row.height();
+    EXPECT_EQ(box,
+              (GdiRect{left, top + 2 * row.height(), left + row.width(), top + 3 * row.height()}));
+
+    const QRect six = InkIn(QRect(left, top, row.width(), row.height()));
+    const QRect secondRow = InkIn(QRect(left, top + row.height(), row.width(), row.height() - 2));
+    const QRect seven = InkIn(
+        QRect(secondRow.right() - six.width(), top + row.height(), six.width(), row.height() - 2));
+    ASSERT_FALSE(six.isEmpty());
+    EXPECT_NEAR(six.right(), seven.right(), 2) << "6 stands right-aligned above the 7";
+    EXPECT_GT(six.left(), secondRow.left() + row.width() / 3) << "the sign lies left of the 6";
+    EXPECT_TRUE(InkIn(QRect(0, top + 2 * row.height() + 2, 300, 300)).isEmpty())
+        << "no answer row without an answer";
+}
+
+TEST_F(ProblemCardTest, UnansweredAdditionShowsTwoRowsAndTheRuleOverTheAnswerBox) {
+    const QSize row = Extent("+ 5");
+    const GdiRect box = Draw(Fact(3, kPlus, 5, 8));
+
+    EXPECT_EQ(box.Width(), row.width());
+    EXPECT_EQ(box.Height(), row.height());
+    // The 2-pixel rule lies on the answer box's top edge, across the whole row.
+    const int ruleRow = InkedInRow(box.top, box.left, box.right) > 0 ? box.top : box.top - 1;
+    EXPECT_GE(InkedInRow(ruleRow, box.left, box.right), row.width() - 2);
+    EXPECT_EQ(InkIn(QRect(box.left, box.top + 2, box.Width(), 300)), QRect()) << "row three";
+    const QRect rowsAbove(box.left, box.top - 2 * row.height(), box.Width(), 2 * row.height() - 2);
+    EXPECT_FALSE(InkIn(rowsAbove).isEmpty());
+}
+
+TEST_F(ProblemCardTest, AnsweredSubtractionWritesTheAnswerUnderTheRuleInItsColour) {
+    const GdiRect box = Draw(Fact(9, kMinus, 4, 5, 5));
+
+    const QRect answer = InkIn(QRect(0, 0, 300, 300), kAnswerInk);
+    ASSERT_FALSE(answer.isEmpty());
+    EXPECT_TRUE(box.ToQRect().contains(answer));
+    EXPECT_NEAR(answer.right(), box.right - 1, 4) << "right-aligned";
+}
+
+TEST_F(ProblemCardTest, LongDivisionPutsTheDivisorLeftOfTheBracketAndTheQuotientAbove) {
+    const QSize dividend = Extent(")56");
+    const QSize divisor = Extent("8");
+    const QRect target(50, 40, 200, 220);
+    const GdiRect box = Draw(Fact(56, kDividedBy, 8, 7, 7), target);
+
+    // The quotient's box spans the bracket and 56 and ends a fifth of the way down them.
+    EXPECT_EQ(box.Width(), dividend.width());
+    const int dividendTop = box.bottom - static_cast<int>(0.2 * dividend.height());
+    const QRect dividendRect(box.left, dividendTop, dividend.width(), dividend.height());
+    const int bar = InkedInRow(box.bottom, box.left, box.right) > 0 ? box.bottom : box.bottom - 1;
+    EXPECT_GE(InkedInRow(bar, box.left, box.right), dividend.width() - 2) << "the bracket's bar";
+
+    const QRect divisorInk =
+        InkIn(QRect(box.left - divisor.width(), dividendTop, divisor.width(), dividend.height()));
+    EXPECT_FALSE(divisorInk.isEmpty());
+    EXPECT_TRUE(InkIn(QRect(0, 0, box.left - divisor.width() - 1, 300)).isEmpty())
+        << "nothing further left than the divisor";
+    const QRect quotient = InkIn(QRect(0, 0, 300, 300), kAnswerInk);
+    EXPECT_TRUE(box.ToQRect().contains(quotient));
+    EXPECT_LT(quotient.top(), dividendRect.top() + 2) << "the quotient stands above 56";
+
+    // Centred: the block runs from the divisor's left to the dividend's right.
+    const int blockWidth = divisor.width() + dividend.width();
+    EXPECT_EQ(box.left - divisor.width(),
+              target.x() + target.width() - (target.width() - blockWidth) / 2 - blockWidth);
+}
+
+TEST_F(ProblemCardTest, BlockIsCentredWithTheOddPixelLeftEvenWhenItOverhangs) {
+    const int width = Extent(QString::fromUtf8("\u00D7 7")).width();
+    for (const int spare : {5, -5, -6}) {
+        SCOPED_TRACE(spare);
+        const GdiRect box = Draw(Fact(6, kTimes, 7, 42), QRect(100, 10, width + spare, 280));
+        const int leftGap = box.left - 100;
+        const int rightGap = (100 + width + spare) - box.right;
+        EXPECT_EQ(leftGap + rightGap, spare);
+        EXPECT_EQ(leftGap - rightGap, spare % 2)
+            << "the odd pixel, spare or overhang, is on the left";
+    }
+}
+
+TEST_F(ProblemCardTest, EmptyProblemDrawsNothingAndEveryCardRestoresTheDc) {
+    QPainter painter(&image);
+    platform::GdiDc dc(painter);
+    const QFont before = platform::MakeFont("Verdana", 11);
+    dc.SelectFont(before);
+    dc.SetTextColor(Qt::green);
+    dc.SelectPen({platform::PenStyle::Dot, 1, Qt::magenta});
+
+    for (const Problem& problem : {Problem(), Fact(56, kDividedBy, 8, 7, 7)}) {
+        GdiRect box{1, 2, 3, 4};
+        DrawProblem(problem, dc, font, QRect(0, 0, 300, 300), kInk, kAnswerInk, box);
+        EXPECT_EQ(dc.TextColor(), QColor(Qt::green));
+        EXPECT_EQ(dc.CurrentFont(), before);
+        EXPECT_EQ(dc.CurrentPen().style, platform::PenStyle::Dot);
+        EXPECT_EQ(dc.CurrentPen().color, QColor(Qt::magenta));
+        EXPECT_EQ(dc.SetBkMode(platform::BkMode::Opaque), platform::BkMode::Transparent);
+        if (problem.secondOperand == kNoValue) {
+            EXPECT_EQ(box, (GdiRect{1, 2, 3, 4}));
+            EXPECT_TRUE(InkIn(QRect(0, 0, 300, 300), kInk).isEmpty());
+        }
+    }
+}
