@@ -1,0 +1,125 @@
+#include "DataFolderOptions.h"
+
+#include "data/Windows1252.h"
+
+#include <charconv>
+
+namespace {
+
+constexpr std::size_t kMostStudents = 8;
+
+std::optional<std::int32_t> NumberIn(const std::string& text, std::int32_t lowest,
+                                     std::int32_t highest) {
+    std::int32_t value = 0;
+    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (failure != std::errc() || end != text.data() + text.size() || value < lowest ||
+        value > highest) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::vector<std::string> SplitAtColons(const std::string& text) {
+    std::vector<std::string> parts(1);
+    for (const char c : text) {
+        if (c == ':') {
+            parts.emplace_back();
+        } else {
+            parts.back() += c;
+        }
+    }
+    return parts;
+}
+
+std::optional<StudentToAdd> ParseStudent(const std::string& text) {
+    const auto parts = SplitAtColons(text);
+    if (parts.size() < 2 || parts.size() > 4) {
+        return std::nullopt;
+    }
+    StudentToAdd student{.name = parts[0], .password = parts[1]};
+    const auto level = parts.size() > 2 ? NumberIn(parts[2], 1, 5) : 1;
+    const auto testsPassed = parts.size() > 3 ? NumberIn(parts[3], 0, 2) : 0;
+    if (!level || !testsPassed) {
+        return std::nullopt;
+    }
+    student.level = *level;
+    student.testsPassed = *testsPassed;
+    return student;
+}
+
+// Names become file names and list entries: one or more words, no comma, no slash.
+bool IsUsableName(const std::string& name) {
+    return !name.empty() && name.front() != ' ' && name.back() != ' ' &&
+           name.find_first_of(",/") == std::string::npos && data::FitsWindows1252(name);
+}
+
+std::string Check(const DataFolderOptions& options) {
+    if (options.programFolder.empty()) {
+        return "--folder is required";
+    }
+    if (!IsUsableName(options.teacherName)) {
+        return "the teacher's name must be words without a comma or slash";
+    }
+    if (options.students.size() > kMostStudents) {
+        return "at most 8 students";
+    }
+    for (const StudentToAdd& student : options.students) {
+        if (!IsUsableName(student.name) || student.name == options.teacherName) {
+            return "unusable student name \"" + student.name + "\"";
+        }
+        if (!data::FitsWindows1252(student.password)) {
+            return "unusable password for " + student.name;
+        }
+    }
+    if (options.replaceExisting && options.keepExisting) {
+        return "--force and --if-missing exclude each other";
+    }
+    if (!data::FitsWindows1252(options.teacherPassword) ||
+        !data::FitsWindows1252(options.adminPassword)) {
+        return "passwords must be Windows-1252 text";
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<DataFolderOptions> ParseDataFolderOptions(const std::vector<std::string>& arguments,
+                                                        std::string& error) {
+    DataFolderOptions options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (option == "--force" || option == "--if-missing") {
+            (option == "--force" ? options.replaceExisting : options.keepExisting) = true;
+            continue;
+        }
+        if (i + 1 == arguments.size()) {
+            error = "unknown option or missing value: " + option;
+            return std::nullopt;
+        }
+        const std::string& value = arguments[++i];
+        if (option == "--folder") {
+            options.programFolder = value;
+        } else if (option == "--teacher") {
+            options.teacherName = value;
+        } else if (option == "--teacher-password") {
+            options.teacherPassword = value;
+        } else if (option == "--admin-password") {
+            options.adminPassword = value;
+        } else if (option == "--student") {
+            const auto student = ParseStudent(value);
+            if (!student) {
+                error = "--student wants name:password[:level 1-5[:tests passed 0-2]]: " + value;
+                return std::nullopt;
+            }
+            options.students.push_back(*student);
+        } else {
+            error = "unknown option: " + option;
+            return std::nullopt;
+        }
+    }
+    error = Check(options);
+    if (!error.empty()) {
+        return std::nullopt;
+    }
+    return options;
+}

@@ -1,0 +1,78 @@
+#include "DataFolderWriter.h"
+
+#include "data/CTeacher.h"
+#include "data/CUserManager.h"
+#include "data/NameListFiles.h"
+#include "data/RecordFile.h"
+
+#include "platform/Files.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+constexpr const char* kClass = "Users";
+
+std::string ListForm(std::string name) {
+    CUserManager::ConvertName(name, true);
+    return name;
+}
+
+bool WriteRecords(const DataFolderOptions& options) {
+    const data::UserWithNames admin{.idType = CUserManager::kAdministratorId,
+                                    .password = options.adminPassword,
+                                    .names = {ListForm(options.teacherName)}};
+    const data::UserWithNames teacher{
+        .idType = CUserManager::kTeacherId, .password = options.teacherPassword, .names = {kClass}};
+    return data::WriteWholeFile(CUserManager::GetInfoFilePath(options.teacherName + kClass),
+                                data::SerializeClassFile({})) &&
+           data::WriteWholeFile(CUserManager::GetInfoFilePath(options.teacherName),
+                                data::SerializeUserWithNames(teacher)) &&
+           data::WriteWholeFile(CUserManager::GetInfoFilePath("Admin"),
+                                data::SerializeUserWithNames(admin));
+}
+
+bool AddStudents(const DataFolderOptions& options, std::string& message) {
+    CTeacher& teacher = GetCurrentTeacher();
+    if (!teacher.Load(options.teacherName) || !teacher.SelectClass(kClass)) {
+        message = "the teacher record just written cannot be read";
+        return false;
+    }
+    for (const StudentToAdd& student : options.students) {
+        if (!teacher.AddStudent(student.name, student.password, student.level, student.testsPassed,
+                                0, 0)) {
+            message = "cannot add the student " + student.name;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& message) {
+    const std::filesystem::path dataFolder = options.programFolder + "/Data";
+    if (platform::FileExists(CUserManager::GetInfoFilePath("Admin"))) {
+        if (options.keepExisting) {
+            message = "kept the existing data folder " + dataFolder.string();
+            return DataFolderResult::KeptExisting;
+        }
+        if (!options.replaceExisting) {
+            message = dataFolder.string() + " already holds a data folder; --force replaces it";
+            return DataFolderResult::RefusedExisting;
+        }
+    }
+    std::error_code error;
+    std::filesystem::remove_all(dataFolder, error);
+    std::filesystem::create_directories(dataFolder, error);
+    if (error || !WriteRecords(options)) {
+        message = "cannot write the data folder " + dataFolder.string();
+        return DataFolderResult::Failed;
+    }
+    if (!AddStudents(options, message)) {
+        return DataFolderResult::Failed;
+    }
+    message = "wrote the data folder " + dataFolder.string();
+    return DataFolderResult::Written;
+}
