@@ -45,7 +45,7 @@ bool CPictureButton::LoadBitmaps(std::string_view screenFolder, std::string_view
     }
     normal_ = std::move(normal);
     rollOver_ = std::move(rollOver);
-    const QSize size = platform::GetBitmapSize(normal_);
+    const QSize size = PictureSize();
     if (!size.isEmpty()) {
         resize(size);
     }
@@ -56,6 +56,10 @@ bool CPictureButton::LoadBitmaps(std::string_view screenFolder, std::string_view
 void CPictureButton::SetHighlight(bool on) {
     forcedHighlight_ = on;
     update();
+}
+
+QSize CPictureButton::PictureSize() const {
+    return platform::GetBitmapSize(normal_);
 }
 
 bool CPictureButton::ShowsRollOver() const {

@@ -35,6 +35,8 @@ public:
     void SetHighlight(bool on);
 
     int CommandId() const { return commandId_; }
+    // The size of the normal picture; 0 x 0 without one.
+    QSize PictureSize() const;
     // Whether the roll-over picture is what the button shows now.
     bool ShowsRollOver() const;
 

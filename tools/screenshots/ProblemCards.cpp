@@ -1,46 +1,11 @@
+#include "CardPicture.h"
 #include "Screenshots.h"
 #include "Sheet.h"
 
-#include "gui/ProblemCard.h"
-#include "platform/qt/Fonts.h"
-#include "platform/qt/ScreenBitmaps.h"
-
-#include <QPainter>
-
 namespace screenshots {
-namespace {
 
-struct CardStyle {
-    const char* caption;
-    const char* screenFolder; // whose "flashCardBackground" the card is drawn on
-    int points;
-    QColor problemColour;
-    QColor answerColour;
-};
-
-Problem Fact(int a, ProblemOperation operation, int b, int answer) {
-    Problem problem;
-    problem.firstOperand = static_cast<std::int16_t>(a);
-    problem.secondOperand = static_cast<std::int16_t>(b);
-    problem.operation = operation;
-    problem.correctAnswer = static_cast<std::int16_t>(answer);
-    return problem;
-}
-
-QImage Card(const CardStyle& style, const Problem& problem) {
-    QImage card = platform::LoadScreenBitmap(style.screenFolder, "flashCardBackground");
-    QPainter painter(&card);
-    platform::GdiDc dc(painter);
-    platform::GdiRect answerBox;
-    DrawProblem(problem, dc, platform::MakeFont("Symbol", platform::PointsToPixels(style.points)),
-                card.rect(), style.problemColour, style.answerColour, answerBox);
-    return card;
-}
-
-} // namespace
-
-// One card of each operation, without and with an answer, in the testing window's small cards
-// and the review window's large card.
+// One card of each operation, without and with an answer, as the testing window's small cards and
+// the review and training windows' large card.
 QImage RenderProblemCards() {
     const CardStyle styles[] = {
         {"testing", "Testing", 18, QColor(50, 50, 50), QColor(12, 71, 147)},
@@ -56,8 +21,9 @@ QImage RenderProblemCards() {
                 if (answered) {
                     problem.enteredAnswer = problem.correctAnswer;
                 }
+                platform::GdiRect answerBox;
                 sheet.Add(QString("%1 %2 pt").arg(style.caption).arg(style.points),
-                          Card(style, problem));
+                          CardPicture(style, problem, answerBox));
             }
         }
         sheet.NewRow();

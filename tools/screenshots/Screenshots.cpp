@@ -9,6 +9,7 @@ constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"buttons", RenderButtonSheet},
     {"frog", RenderFrogStrip},
     {"cards", RenderProblemCards},
+    {"pads", RenderNumberPads},
 });
 
 } // namespace

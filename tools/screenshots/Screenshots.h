@@ -18,5 +18,6 @@ std::span<const Screenshot> AllScreenshots();
 QImage RenderButtonSheet();
 QImage RenderFrogStrip();
 QImage RenderProblemCards();
+QImage RenderNumberPads();
 
 } // namespace screenshots
