@@ -85,18 +85,28 @@ bool CStudent::AppendSession(const SessionRecord& session) {
     return true;
 }
 
+// Written so that no stored value, however odd, makes the counting overflow.
+void CStudent::CountPassedTest() {
+    if (testsPassed_ < kTestsToPass - 1) {
+        ++testsPassed_;
+        return;
+    }
+    testsPassed_ = 0;
+    if (level_ < kMixed) {
+        ++level_;
+        return;
+    }
+    platform::GetMessageBoxes().Show(
+        {.text = "Congratulations, you have mastered your basic math facts!!",
+         .icon = platform::MbIcon::Information});
+    level_ = kAddition;
+}
+
 bool CStudent::AddSession(const CTestData& session, std::uint32_t type, std::int32_t level) {
     const std::int32_t levelBefore = level_;
     const std::int32_t testsPassedBefore = testsPassed_;
-    if (type == kTestSession && session.GetCorrectCount() == session.GetCount() &&
-        ++testsPassed_ >= kTestsToPass) {
-        testsPassed_ = 0;
-        if (++level_ > kMixed) {
-            platform::GetMessageBoxes().Show(
-                {.text = "Congratulations, you have mastered your basic math facts!!",
-                 .icon = platform::MbIcon::Information});
-            level_ = kAddition;
-        }
+    if (type == kTestSession && session.GetCorrectCount() == session.GetCount()) {
+        CountPassedTest();
     }
     return AppendSession({
         .time = session.GetCreated(),

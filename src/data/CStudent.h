@@ -63,6 +63,8 @@ private:
     // and whatever `change` does to the stored record.
     bool RewriteRecord(const std::function<void(data::StudentRecord&)>& change);
     bool AppendSession(const SessionRecord& session);
+    // A perfect test: one more passed, and after three the next level (after Mixed, Addition).
+    void CountPassedTest();
     enum class ListChange { None, Changed, Removed };
     // Reads the list, lets `change` edit it and writes it back when it changed; a list emptied
     // by a removal clears the review-due flag.
