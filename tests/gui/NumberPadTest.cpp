@@ -171,21 +171,6 @@ TEST_F(NumberPadTest, DisabledKeysSendNothingAndHiddenPadHidesItsDisplay) {
     EXPECT_EQ(Type(pad, {4, kEnter}), std::vector<int>{4});
 }
 
-TEST_F(NumberPadTest, DisplayIsPlacedAndStyledByTheOwner) {
-    CNumberPadCtl pad(&owner);
-    pad.SetMultiplicationLayout();
-    pad.SetDisplayRect({300, 120, 360, 160});
-    pad.SetDisplayFont(28);
-
-    EXPECT_EQ(pad.GetDisplay()->geometry(), QRect(300, 120, 60, 40));
-    EXPECT_EQ(pad.GetDisplay()->font().pixelSize(), 37);
-    EXPECT_TRUE(pad.GetDisplay()->alignment() & Qt::AlignRight);
-    Type(pad, {9});
-    pad.ClearValue();
-    EXPECT_EQ(pad.GetDisplay()->text(), "");
-    EXPECT_TRUE(pad.GetDisplay()->isVisibleTo(&owner));
-}
-
 TEST_F(NumberPadTest, WithoutAnOwnerThePadLogsAndNeverShows) {
     CNumberPadCtl pad(nullptr);
     pad.SetMultiplicationLayout();

@@ -1,4 +1,3 @@
-#include "platform/Files.h"
 #include "platform/fakes/FakeServices.h"
 #include "platform/qt/ProgramSound.h"
 #include "platform/qt/ScreenBitmaps.h"
@@ -34,21 +33,15 @@ protected:
 
 } // namespace
 
-TEST_F(ScreenAssetsTest, ResolutionSpecificPictureWinsOverThePlainOne) {
+TEST_F(ScreenAssetsTest, ResolutionSpecificPictureWinsAndThePlainOneServesSilently) {
     WritePicture("/Graphics/800x600/Login/Testing 800x600.bmp", Qt::red);
     WritePicture("/Graphics/800x600/Login/Testing.bmp", Qt::blue);
+    WritePicture("/Graphics/800x600/Login/Review.bmp", Qt::blue, {7, 5});
 
-    const QImage picture = platform::LoadScreenBitmap("Login", "Testing");
-    EXPECT_EQ(picture.pixel(0, 0), QColor(Qt::red).rgb());
-    EXPECT_EQ(ErrorLog(), "");
-}
-
-TEST_F(ScreenAssetsTest, PlainPictureIsUsedWithoutAnyRecord) {
-    WritePicture("/Graphics/800x600/Login/Testing.bmp", Qt::blue, {7, 5});
-
-    const QImage picture = platform::LoadScreenBitmap("Login", "Testing");
-    EXPECT_EQ(platform::GetBitmapSize(picture), QSize(7, 5));
-    EXPECT_EQ(picture.pixel(6, 4), QColor(Qt::blue).rgb());
+    EXPECT_EQ(platform::LoadScreenBitmap("Login", "Testing").pixel(0, 0), QColor(Qt::red).rgb());
+    const QImage plain = platform::LoadScreenBitmap("Login", "Review");
+    EXPECT_EQ(platform::GetBitmapSize(plain), QSize(7, 5));
+    EXPECT_EQ(plain.pixel(6, 4), QColor(Qt::blue).rgb());
     EXPECT_EQ(ErrorLog(), "");
 }
 
@@ -74,43 +67,20 @@ TEST_F(ScreenAssetsTest, FolderNamesAreMatchedWhateverTheirCase) {
     EXPECT_EQ(ErrorLog(), "");
 }
 
-TEST_F(ScreenAssetsTest, DrawBitmapCopiesOpaquelyAndClipsAtTheEdges) {
-    QImage picture(4, 3, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    QImage target(10, 10, QImage::Format_RGB32);
-    target.fill(Qt::white);
-    {
-        QPainter painter(&target);
-        platform::GdiDc dc(painter);
-        platform::DrawBitmap(dc, picture, -2, 8);
-        platform::DrawBitmap(dc, QImage(), 0, 0);
-    }
-    EXPECT_EQ(target.pixel(0, 8), QColor(Qt::red).rgb());
-    EXPECT_EQ(target.pixel(1, 9), QColor(Qt::red).rgb());
-    EXPECT_EQ(target.pixel(2, 9), QColor(Qt::white).rgb());
-    EXPECT_EQ(target.pixel(0, 7), QColor(Qt::white).rgb());
-    EXPECT_EQ(target.pixel(0, 0), QColor(Qt::white).rgb()) << "a null picture draws nothing";
-}
-
-TEST_F(ScreenAssetsTest, EachSoundCutsOffTheOneBefore) {
-    platform::PlayProgramSound(ProgramSound::kType);
-    platform::PlayProgramSound(ProgramSound::kRibbit);
-
-    EXPECT_EQ(fakes.sound.stops, 2);
-    EXPECT_EQ(fakes.sound.played, (std::vector<std::string>{fakes.Path("/Audio/type.wav"),
-                                                            fakes.Path("/Audio/ribbit.wav")}));
-}
-
-TEST_F(ScreenAssetsTest, SoundFilesAreNamedByTheStringTable) {
+TEST_F(ScreenAssetsTest, EachSoundFromTheStringTableCutsOffTheOneBefore) {
     std::filesystem::create_directories(fakes.Path("/audio"));
     std::ofstream(fakes.Path("/audio/NAVIGATE.WAV")) << "x";
     for (ProgramSound sound :
-         {ProgramSound::kWrongAnswer, ProgramSound::kApplause, ProgramSound::kNavigate}) {
+         {ProgramSound::kType, ProgramSound::kWrongAnswer, ProgramSound::kApplause,
+          ProgramSound::kNavigate, ProgramSound::kRibbit}) {
         platform::PlayProgramSound(sound);
     }
-    EXPECT_EQ(fakes.sound.played, (std::vector<std::string>{fakes.Path("/Audio/wronganswer2.wav"),
+    EXPECT_EQ(fakes.sound.stops, 5);
+    EXPECT_EQ(fakes.sound.played, (std::vector<std::string>{fakes.Path("/Audio/type.wav"),
+                                                            fakes.Path("/Audio/wronganswer2.wav"),
                                                             fakes.Path("/Audio/applauselong.wav"),
-                                                            fakes.Path("/audio/NAVIGATE.WAV")}));
+                                                            fakes.Path("/audio/NAVIGATE.WAV"),
+                                                            fakes.Path("/Audio/ribbit.wav")}));
 }
 
 TEST_F(ScreenAssetsTest, NoSoundOptionSilencesEverySoundButStillStopsThePlayingOne) {
