@@ -9,7 +9,6 @@
 #include "platform/Logs.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -17,19 +16,6 @@ constexpr const char* kSource = "Data classes\\Cteacher";
 
 bool Contains(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-// Reads the class file, lets `change` edit its names and replaces it through its "2" file.
-bool RewriteClassFile(const std::string& path,
-                      const std::function<void(std::vector<std::string>&)>& change) {
-    const auto bytes = platform::ReadFileBytes(path);
-    auto classFile = bytes ? data::ParseClassFile(*bytes) : std::nullopt;
-    if (!classFile) {
-        return false;
-    }
-    change(classFile->students);
-    return data::ReplaceRecordFile(path + "2", path, data::SerializeClassFile(*classFile)) ==
-           data::ReplaceOutcome::Replaced;
 }
 
 // Deletes `path` unless it is already gone; false (with a message) when it cannot be deleted.
@@ -70,6 +56,22 @@ bool CTeacher::Load(const std::string& name) {
 
 std::string CTeacher::ClassFilePath() const {
     return CUserManager::GetInfoFilePath(name_ + class_);
+}
+
+bool CTeacher::RewriteSelectedClassFile(
+    const std::function<void(std::vector<std::string>&)>& change) const {
+    if (class_.empty()) {
+        return false; // the path would name the teacher record itself
+    }
+    const std::string path = ClassFilePath();
+    const auto bytes = platform::ReadFileBytes(path);
+    auto classFile = bytes ? data::ParseClassFile(*bytes) : std::nullopt;
+    if (!classFile) {
+        return false;
+    }
+    change(classFile->students);
+    return data::ReplaceRecordFile(path + "2", path, data::SerializeClassFile(*classFile)) ==
+           data::ReplaceOutcome::Replaced;
 }
 
 bool CTeacher::SelectClass(const std::string& className) {
@@ -113,8 +115,8 @@ bool CTeacher::AddStudent(const std::string& name, const std::string& password, 
         return false;
     }
     platform::WriteFileBytes(CUserManager::GetMistakeFilePath(name), {});
-    const bool listed = RewriteClassFile(
-        ClassFilePath(), [&](std::vector<std::string>& students) { students.push_back(name); });
+    const bool listed = RewriteSelectedClassFile(
+        [&](std::vector<std::string>& students) { students.push_back(name); });
     if (listed) {
         AddStudentToClassList(name);
     }
@@ -123,8 +125,7 @@ bool CTeacher::AddStudent(const std::string& name, const std::string& password, 
 }
 
 bool CTeacher::DeleteStudent(const std::string& name) {
-    if (!IsStudent(name) ||
-        !RewriteClassFile(ClassFilePath(), [&](std::vector<std::string>& students) {
+    if (!IsStudent(name) || !RewriteSelectedClassFile([&](std::vector<std::string>& students) {
             std::erase(students, name);
         })) {
         return false;

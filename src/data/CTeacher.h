@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ public:
 
 private:
     std::string ClassFilePath() const;
+    // Reads the selected class file, lets `change` edit its names and replaces it through its
+    // "2" file; false when no class is selected or the file cannot be read or replaced.
+    bool
+    RewriteSelectedClassFile(const std::function<void(std::vector<std::string>&)>& change) const;
 
     std::string name_;
     std::string password_;

@@ -82,21 +82,10 @@ TEST_F(DataFolderToolTest, ExistingFolderIsRefusedKeptOrReplacedAsAsked) {
 
 TEST(DataFolderOptionsTest, UnusableOptionsAreRefusedWithAReason) {
     EXPECT_EQ(ParseError({}), "--folder is required");
-    const std::vector<std::string> folder = {"--folder", "/x"};
-    const auto with = [&](std::vector<std::string> more) {
-        more.insert(more.begin(), folder.begin(), folder.end());
-        return more;
-    };
-    EXPECT_THAT(ParseError(with({"--student", "Bo:pw:6"})), testing::HasSubstr("level 1-5"));
-    EXPECT_THAT(ParseError(with({"--student", "Bo:pw:1:3"})), testing::HasSubstr("0-2"));
-    EXPECT_THAT(ParseError(with({"--student", "Bo"})), testing::HasSubstr("name:password"));
-    EXPECT_THAT(ParseError(with({"--student", "Ng, Bo:pw"})), testing::HasSubstr("Ng, Bo"));
-    EXPECT_THAT(ParseError(with({"--teacher", "Ł Nowak"})), testing::HasSubstr("teacher"));
-    EXPECT_THAT(ParseError(with({"--force", "--if-missing"})), testing::HasSubstr("exclude"));
-    EXPECT_THAT(ParseError(with({"--colour", "red"})), testing::HasSubstr("--colour"));
-    std::vector<std::string> nine = folder;
-    for (int i = 0; i < 9; ++i) {
-        nine.insert(nine.end(), {"--student", "S" + std::to_string(i) + ":pw"});
-    }
-    EXPECT_EQ(ParseError(nine), "at most 8 students");
+    EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Bo:pw:6"}),
+                testing::HasSubstr("level 1-5"));
+    EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Ng, Bo:pw"}),
+                testing::HasSubstr("Ng, Bo"));
+    EXPECT_THAT(ParseError({"--folder", "/x", "--force", "--if-missing"}),
+                testing::HasSubstr("exclude"));
 }

@@ -267,11 +267,3 @@ TEST_F(StudentTest, ReviewDueFollowsTheOptionFileWhileMistakesAreListed) {
     EXPECT_FALSE(student.IsReviewDue());
     EXPECT_THAT(ErrorRecords(), ElementsAre(EndsWith(" : Failed to open optional data file")));
 }
-
-TEST(OperationNameTest, NamesTheFiveKindsOnly) {
-    EXPECT_EQ(GetOperationName(1), "Addition");
-    EXPECT_EQ(GetOperationName(4), "Division");
-    EXPECT_EQ(GetOperationName(5), "Mixed");
-    EXPECT_EQ(GetOperationName(0), "");
-    EXPECT_EQ(GetOperationName(6), "");
-}

@@ -162,3 +162,11 @@ TEST_F(TeacherTest, SignInLoadsTheCurrentTeacherOrStudent) {
     GetCurrentStudent().Reset();
     GetCurrentTeacher().Reset();
 }
+
+TEST_F(TeacherTest, NoClassSelectedLeavesTheTeacherRecordAlone) {
+    WriteFile(DataPath("Ed Fox.nfo"), Join({U32(1), Counted(""), U32(0)}));
+    CTeacher unselected;
+    ASSERT_TRUE(unselected.Load("Ed Fox"));
+    EXPECT_FALSE(unselected.AddStudent("Di Ruiz", "Fig", 1, 0, 0, 0));
+    EXPECT_EQ(ReadFile(DataPath("Ed Fox.nfo")), Join({U32(1), Counted(""), U32(0)}));
+}

@@ -212,22 +212,3 @@ TEST_F(TestDataTest, ProblemOutsideTheSetIsEmptyAndLogged) {
     EXPECT_EQ(ErrorRecords(),
               std::vector<std::string>(2, "GetProblem Line 0 : index out of bounds"));
 }
-
-TEST_F(TestDataTest, SortingOrdersByOperationCode) {
-    CTestData test;
-    const std::int32_t codes[] = {kDividedBy, kPlus, kTimes, kMinus, kPlus};
-    for (const std::int32_t code : codes) {
-        test.SetProblem(test.GetCount(), {.operation = code});
-    }
-    test.SortByOperation();
-    std::vector<std::int32_t> sorted;
-    for (int i = 0; i < test.GetCount(); ++i) {
-        sorted.push_back(test.GetProblem(i).operation);
-    }
-    EXPECT_EQ(sorted, (std::vector<std::int32_t>{kPlus, kPlus, kMinus, kTimes, kDividedBy}));
-}
-
-TEST_F(TestDataTest, CreationTimeIsTheClockAtConstruction) {
-    fakes.clock.seconds = 1'234'567'890;
-    EXPECT_EQ(CTestData().GetCreated(), 1'234'567'890u);
-}

@@ -69,12 +69,6 @@ TEST_F(UserManagerTest, NamesTurnBetweenFileAndListForm) {
     EXPECT_EQ(trailingComma, " Smith");
 }
 
-TEST_F(UserManagerTest, FilePathsAreBuiltFromTheNameAsItIs) {
-    EXPECT_EQ(CUM::GetInfoFilePath("Mary Ann Smith"), DataPath("Mary Ann Smith.nfo"));
-    EXPECT_EQ(CUM::GetMistakeFilePath("Bo"), DataPath("Bo.mtk"));
-    EXPECT_EQ(CUM::GetOptionFilePath("Bo"), DataPath("Bo.opt"));
-}
-
 TEST_F(UserManagerTest, AddingAppendsTheListFormAndKeepsEverythingElse) {
     CUM::AddUserToList("Mary Ann Smith");
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")),
