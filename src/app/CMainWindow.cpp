@@ -1,37 +1,170 @@
 #include "CMainWindow.h"
 
+#include "data/CStudent.h"
+#include "gui/CPictureButton.h"
+#include "gui/CSignInDlg.h"
+#include "platform/BaseFolder.h"
 #include "platform/Display.h"
+#include "platform/Files.h"
 #include "platform/Logs.h"
+#include "platform/Services.h"
+#include "platform/qt/GdiDc.h"
 #include "platform/qt/MainWindow.h"
+#include "platform/qt/ProgramSound.h"
+#include "platform/qt/ScreenBitmaps.h"
 #include "platform/qt/ScreenStage.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
-// Shared screen colour of every window's background.
-const QColor kWindowBackground(171, 171, 171);
+
+constexpr const char* kSource = "Cmainwindow";
+constexpr const char* kFolder = "Login";
+constexpr const char* kNoMistakes = "You have no mistakes to review.";
+
+struct ButtonSpec {
+    CMainWindow::CommandId id;
+    const char* caption;
+    const char* picture;
+};
+
+// In the order of the column and of the buttons' ids.
+constexpr std::array<ButtonSpec, 6> kButtons{{
+    {CMainWindow::kTesting, "Testing", "Testing"},
+    {CMainWindow::kTraining, "Training", "Training"},
+    {CMainWindow::kReview, "Review", "Review"},
+    {CMainWindow::kProgress, "Progress", "Progress"},
+    {CMainWindow::kSignOut, "Signout", "LogoutHome"},
+    {CMainWindow::kHelp, "Help", "helpButton"},
+}};
+
+void Inform(const char* text, platform::MbIcon icon) {
+    platform::GetMessageBoxes().Show({.text = text, .icon = icon});
+}
+
 } // namespace
 
 CMainWindow::CMainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
-    platform::WriteTraceLog("CMainWindow()", 0);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Tallyhop"));
     const platform::ScreenSize screen = platform::GetScreenSize();
+    platform::WriteTraceLog("CMainWindow()", 0);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QStringLiteral("Tallyhop"));
     platform::PlaceOnScreen(*this, QRect(0, 0, screen.width, screen.height));
+    CreateUIElements();
+    PositionUIElements();
     platform::SetMainWindow(this);
     show();
 }
 
-void CMainWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
+CPictureButton* CMainWindow::Button(CommandId id) const {
+    return buttons_[static_cast<std::size_t>(id - kTesting)];
+}
+
+void CMainWindow::CreateUIElements() {
+    platform::WriteTraceLog("CreateUIElements", 0);
+    makerLogo_ = platform::LoadScreenBitmap(kFolder, "KorvanelogoHome");
+    productLogo_ = platform::LoadScreenBitmap(kFolder, "TallyhopLogoHome");
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        auto* button = new CPictureButton;
+        button->Create(QString::fromLatin1(kButtons[i].caption), CPictureButton::Visibility::Hidden,
+                       QRect(0, 0, 1, 1), this, kButtons[i].id);
+        button->LoadBitmaps(kFolder, kButtons[i].picture);
+        connect(button, &CPictureButton::commandClicked, this, &CMainWindow::OnCommand);
+        buttons_[i] = button;
     }
-    QWidget::keyPressEvent(event);
+}
+
+void CMainWindow::PositionUIElements() {
+    platform::WriteTraceLog("PositionUIElements", 0);
+    int top = -kOffsetY;
+    for (const CommandId id : {kTesting, kTraining, kReview, kProgress}) {
+        Button(id)->move(-kOffsetX, top);
+        top += Button(id)->height();
+    }
+    Button(kSignOut)->move(Button(kProgress)->width() - kOffsetX,
+                           platform::GetBitmapSize(productLogo_).height() - kOffsetY);
+    // Help sits in the corner of the 800 × 600 picture layout, whatever the screen's size.
+    Button(kHelp)->move(800 - Button(kHelp)->width(), 600 - Button(kHelp)->height());
+    for (CPictureButton* button : buttons_) {
+        button->show();
+    }
 }
 
 void CMainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), kWindowBackground);
+    OnEraseBkgnd(painter);
+}
+
+// Only the logos: the button pictures and the logos cover the screen between them.
+void CMainWindow::OnEraseBkgnd(QPainter& painter) {
+    platform::WriteTraceLog("OnEraseBkgnd", 0);
+    platform::GdiDc dc(painter);
+    const int columnWidth =
+        platform::GetBitmapSize(platform::LoadScreenBitmap(kFolder, "Testing")).width();
+    platform::DrawBitmap(dc, productLogo_, columnWidth - kOffsetX, -kOffsetY);
+    const int signOutHeight =
+        platform::GetBitmapSize(platform::LoadScreenBitmap(kFolder, "LogoutHome")).height();
+    platform::DrawBitmap(dc, makerLogo_, columnWidth - kOffsetX,
+                         -kOffsetY + platform::GetBitmapSize(productLogo_).height() +
+                             signOutHeight);
+}
+
+void CMainWindow::OnCommand(int id) {
+    platform::WriteTraceLog(kSource, __LINE__);
+    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
+    switch (id) {
+    case kTesting:
+        OnTesting();
+        break;
+    case kTraining:
+        OnTraining();
+        break;
+    case kReview:
+        OnReview();
+        break;
+    case kSignOut:
+        RunSignIn();
+        break;
+    case kHelp:
+        OnHelp();
+        break;
+    default:
+        break;
+    }
+}
+
+// A due review always comes first.
+void CMainWindow::OnTesting() {
+    if (GetCurrentStudent().IsReviewDue()) {
+        Inform("Time for mistake review", platform::MbIcon::None);
+    }
+}
+
+void CMainWindow::OnTraining() {
+    if (GetCurrentStudent().IsReviewDue()) {
+        Inform("It is time to review your mistakes.", platform::MbIcon::Information);
+        OnReview();
+    }
+}
+
+void CMainWindow::OnReview() {
+    if (GetCurrentStudent().GetMistakeCount() == 0) {
+        Inform(kNoMistakes, platform::MbIcon::Information);
+    }
+}
+
+void CMainWindow::OnHelp() {
+    platform::GetShell().Open(
+        platform::ResolveInstalledPath(platform::GetBaseFolder() + "/Help Guide/HelpGuide.htm"));
+}
+
+void CMainWindow::RunSignIn() {
+    CSignInDlg dialog;
+    GetCurrentStudent().Reset();
+    const int result = dialog.exec();
+    if (result == CSignInDlg::kExit) {
+        // Ends the program: the application ends its loop when the home screen is destroyed.
+        repaint();
+        deleteLater();
+    }
 }

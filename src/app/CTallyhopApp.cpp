@@ -70,8 +70,12 @@ bool CTallyhopApp::InitInstance() {
         startExitCode_ = kNoHomeScreen;
         return false;
     }
+    // Only the home screen's end ends the program; other windows come and go.
+    QObject::connect(mainWindow_.data(), &QObject::destroyed, QCoreApplication::instance(),
+                     &QCoreApplication::quit, Qt::QueuedConnection);
     mainWindow_->show();
     mainWindow_->repaint();
+    mainWindow_->RunSignIn();
     return true;
 }
 
@@ -88,9 +92,6 @@ int CTallyhopApp::Run() {
     if (!InitInstance()) {
         return ExitInstance(startExitCode_);
     }
-    // Only the home screen's end ends the program; other windows come and go.
-    QObject::connect(mainWindow_.data(), &QObject::destroyed, QCoreApplication::instance(),
-                     &QCoreApplication::quit, Qt::QueuedConnection);
     return ExitInstance(QCoreApplication::exec());
 }
 

@@ -12,10 +12,8 @@ int main(int argc, char** argv) {
     platform::InstallFontSubstitutions();
     CTallyhopApp app(platform::InstanceLock::DefaultPath(), [] { return new CMainWindow(); });
     ShutdownSignals shutdownSignals;
-    QObject::connect(&shutdownSignals, &ShutdownSignals::shutdownRequested, [&app] {
-        if (CMainWindow* home = app.MainWindow()) {
-            home->close();
-        }
-    });
+    // Leaves every event loop, a dialog's too, so shutdown runs and the display is put back.
+    QObject::connect(&shutdownSignals, &ShutdownSignals::shutdownRequested,
+                     [] { QCoreApplication::exit(0); });
     return app.Run();
 }

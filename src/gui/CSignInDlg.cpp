@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -27,6 +28,9 @@ constexpr int kVisibleNames = 10;
 // The dialog's own size in dialog units: the group box and its margin.
 constexpr int kWidthUnits = 210;
 constexpr int kHeightUnits = 113;
+
+const QColor kFrameColour(90, 90, 90);
+constexpr int kFrameWidth = 2;
 
 void ShowRefusal(const char* text) {
     platform::GetMessageBoxes().Show(
@@ -102,6 +106,15 @@ void CSignInDlg::showEvent(QShowEvent* event) {
                                          (screen.height - height()) / 2, width(), height()));
     nameList_->setFocus();
     QDialog::showEvent(event);
+}
+
+// Without a caption bar the dialog needs a frame of its own to stand out from the home screen.
+void CSignInDlg::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(kFrameColour, kFrameWidth));
+    painter.drawRect(
+        rect().adjusted(kFrameWidth / 2, kFrameWidth / 2, -kFrameWidth / 2, -kFrameWidth / 2));
 }
 
 // The entry the user chose is the one signed in, even when another differs only in capitals.
