@@ -158,6 +158,11 @@ void CMainWindow::OnHelp() {
         platform::ResolveInstalledPath(platform::GetBaseFolder() + "/Help Guide/HelpGuide.htm"));
 }
 
+void CMainWindow::ShowHome() {
+    platform::SetMainWindow(this);
+    show();
+}
+
 void CMainWindow::RunSignIn() {
     CSignInDlg dialog;
     GetCurrentStudent().Reset();

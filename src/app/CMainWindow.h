@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/HomeScreen.h"
+
 #include <QImage>
 #include <QWidget>
 #include <array>
@@ -9,7 +11,7 @@ class CPictureButton;
 // The home screen: one borderless window over the whole screen that lives until the program ends
 // (destroying it ends the program). A signed-in student reaches every activity from its six
 // picture buttons; it also runs the sign-in step.
-class CMainWindow final : public QWidget {
+class CMainWindow final : public QWidget, public IHomeScreen {
     Q_OBJECT
 public:
     enum CommandId {
@@ -25,6 +27,10 @@ public:
 
     // Shows the sign-in dialog over the home screen; Exit in it ends the program.
     void RunSignIn();
+
+    QWidget* Window() override { return this; }
+    void ShowHome() override;
+    void SignOut() override { OnCommand(kSignOut); }
 
     CPictureButton* Button(CommandId id) const;
 
