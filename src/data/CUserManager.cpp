@@ -75,6 +75,7 @@ std::optional<Credentials> ReadCredentials(const std::vector<std::uint8_t>& byte
 void RefuseUnknownIdType() {
     const platform::MbResult answer =
         platform::GetMessageBoxes().Show({.text = "Please contact the system administrator.",
+                                          .title = "",
                                           .icon = platform::MbIcon::Exclamation,
                                           .buttons = platform::MbButtons::RetryCancel});
     platform::WriteErrorLog(kSource, __LINE__, "  ID type not recognized.");
@@ -163,6 +164,7 @@ std::uint32_t SignIn(const std::string& name, const std::string& password, SignI
     }
     case kAdministratorId:
         platform::GetMessageBoxes().Show({.text = "You cannot sign in as \"Admin\" at this time.",
+                                          .title = "",
                                           .icon = platform::MbIcon::Exclamation});
         break;
     default:

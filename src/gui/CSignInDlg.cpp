@@ -19,6 +19,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -93,10 +95,15 @@ void CSignInDlg::CreateControls() {
     connect(help_, &QPushButton::clicked, this, &CSignInDlg::OnHelp);
 }
 
+// Sorted as a person reads the list: ignoring capitals.
 void CSignInDlg::FillNameList() {
+    QStringList names;
     CUserManager::FillUserList(
-        [this](const std::string& name) { nameList_->addItem(QString::fromStdString(name)); });
-    nameList_->model()->sort(0);
+        [&names](const std::string& name) { names << QString::fromStdString(name); });
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    nameList_->addItems(names);
     nameList_->setCurrentIndex(-1);
 }
 

@@ -1,0 +1,136 @@
+#include "AppTestSupport.h"
+#include "GuiTestSupport.h"
+#include "app/CMainWindow.h"
+#include "data/CStudent.h"
+#include "gui/CPictureButton.h"
+#include "gui/CSignInDlg.h"
+#include "platform/Files.h"
+#include "platform/qt/ScreenBitmaps.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using platform::MbIcon;
+
+namespace {
+
+class HomeScreenTest : public testing::Test {
+protected:
+    HomeScreenTest() {
+        fakes.display.current = {800, 600};
+        apptest::InstallProgramFolder(fakes, {"Mary Ann Smith:Hop2it"});
+        GetCurrentStudent().Load("Mary Ann Smith");
+    }
+
+    void Press(CMainWindow& home, CMainWindow::CommandId id) {
+        QTest::mouseClick(home.Button(id), Qt::LeftButton);
+    }
+
+    // Ten different facts missed: a review is due.
+    static void MakeReviewDue() {
+        for (std::int16_t i = 0; i < 10; ++i) {
+            GetCurrentStudent().AddMistake(
+                Problem{.firstOperand = i,
+                        .secondOperand = 2,
+                        .operation = 1,
+                        .correctAnswer = static_cast<std::int16_t>(i + 2)});
+        }
+    }
+
+    platform::fakes::FakePlatform fakes;
+};
+
+} // namespace
+
+TEST_F(HomeScreenTest, ButtonsStandInTheColumnAndCornersOfTheLayout) {
+    CMainWindow home;
+    EXPECT_EQ(home.windowTitle(), "Tallyhop");
+    EXPECT_EQ(home.geometry(), QRect(0, 0, 800, 600));
+    int top = -60;
+    for (const auto id : {CMainWindow::kTesting, CMainWindow::kTraining, CMainWindow::kReview,
+                          CMainWindow::kProgress}) {
+        EXPECT_EQ(home.Button(id)->pos(), QPoint(-30, top)) << id;
+        top += home.Button(id)->height();
+    }
+    const QSize logo =
+        platform::GetBitmapSize(platform::LoadScreenBitmap("Login", "TallyhopLogoHome"));
+    EXPECT_EQ(home.Button(CMainWindow::kSignOut)->pos(),
+              QPoint(home.Button(CMainWindow::kProgress)->width() - 30, logo.height() - 60));
+    const QSize help = home.Button(CMainWindow::kHelp)->size();
+    EXPECT_EQ(home.Button(CMainWindow::kHelp)->pos(),
+              QPoint(800 - help.width(), 600 - help.height()));
+    EXPECT_EQ(guitest::ReadErrorLog(fakes), "") << "every picture was found";
+}
+
+TEST_F(HomeScreenTest, ReviewWithoutMistakesSaysSoAndOpensNothing) {
+    CMainWindow home;
+    Press(home, CMainWindow::kReview);
+    ASSERT_EQ(fakes.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.shown[0].text, "You have no mistakes to review.");
+    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Information);
+    EXPECT_TRUE(home.isVisible());
+    EXPECT_EQ(fakes.sound.played, std::vector<std::string>{fakes.Path("/Audio/navigate.wav")});
+}
+
+TEST_F(HomeScreenTest, ADueReviewComesFirstWithEachButtonsOwnWording) {
+    MakeReviewDue();
+    CMainWindow home;
+    Press(home, CMainWindow::kTesting);
+    Press(home, CMainWindow::kTraining);
+    ASSERT_EQ(fakes.messageBoxes.shown.size(), 2u);
+    EXPECT_EQ(fakes.messageBoxes.shown[0].text, "Time for mistake review");
+    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::None);
+    EXPECT_EQ(fakes.messageBoxes.shown[1].text, "It is time to review your mistakes.");
+    EXPECT_EQ(fakes.messageBoxes.shown[1].icon, MbIcon::Information);
+}
+
+TEST_F(HomeScreenTest, SignOutShowsTheDialogWithNoStudentSignedIn) {
+    CMainWindow home;
+    std::string signedInWhileOpen = "?";
+    apptest::WhenSignInDialogIsUp([&signedInWhileOpen](CSignInDlg& dialog) {
+        signedInWhileOpen = GetCurrentStudent().GetName();
+        apptest::SignIn(dialog, "Smith, Mary Ann", "Hop2it");
+    });
+    Press(home, CMainWindow::kSignOut);
+    EXPECT_EQ(signedInWhileOpen, "");
+    EXPECT_EQ(GetCurrentStudent().GetName(), "Mary Ann Smith");
+    EXPECT_TRUE(home.isVisible());
+}
+
+TEST_F(HomeScreenTest, HelpAsksTheDesktopToOpenTheGuideAndSaysNothingItself) {
+    CMainWindow home;
+    Press(home, CMainWindow::kHelp);
+    EXPECT_EQ(fakes.shell.opened,
+              std::vector<std::string>{fakes.Path("/Help Guide/HelpGuide.htm")});
+    EXPECT_TRUE(fakes.messageBoxes.shown.empty());
+}
+
+TEST_F(HomeScreenTest, EveryButtonAndPaintLeavesATraceRecord) {
+    CMainWindow home;
+    guitest::Snapshot(home);
+    Press(home, CMainWindow::kHelp);
+    const auto log = platform::ReadFileBytes(fakes.Path("/Log.txt"));
+    ASSERT_TRUE(log);
+    const std::string text(log->begin(), log->end());
+    for (const char* record :
+         {"CMainWindow() Line 0", "CreateUIElements Line 0", "PositionUIElements Line 0",
+          "OnEraseBkgnd Line 0", "Cmainwindow Line "}) {
+        EXPECT_NE(text.find(record), std::string::npos) << record;
+    }
+}
+
+TEST(HomeScreenPictures, AMissingTestingPictureMovesBothLogosToTheLeftEdge) {
+    platform::fakes::FakePlatform fakes;
+    fakes.display.current = {800, 600};
+    guitest::WritePicture(fakes, "Login", "TallyhopLogoHome", {100, 100}, Qt::red);
+    guitest::WritePicture(fakes, "Login", "LogoutHome", {50, 20}, Qt::green);
+    guitest::WritePicture(fakes, "Login", "KorvanelogoHome", {100, 40}, Qt::blue);
+    CMainWindow home;
+    const QImage shown = guitest::Snapshot(home);
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::red)) << "product logo from (-30, -60)";
+    EXPECT_EQ(shown.pixelColor(69, 39), QColor(Qt::red));
+    EXPECT_NE(shown.pixelColor(70, 0), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(0, 60), QColor(Qt::blue)) << "maker logo below the sign-out place";
+    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "hReg = 0"), 5);
+}

@@ -1,0 +1,131 @@
+#include "AppTestSupport.h"
+#include "data/CStudent.h"
+#include "data/CUserManager.h"
+#include "gui/CSignInDlg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using platform::MbIcon;
+
+namespace {
+
+class SignInDialogTest : public testing::Test {
+protected:
+    SignInDialogTest() {
+        apptest::InstallProgramFolder(fakes,
+                                      {"Mary Ann Smith:Hop2it", "Ann Lee:one", "ann lee:two"});
+        GetCurrentStudent().Reset();
+    }
+
+    // The dialog on screen and active, as the user meets it.
+    void ShowActive(CSignInDlg& dialog) {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        dialog.activateWindow();
+    }
+
+    platform::fakes::FakePlatform fakes;
+};
+
+} // namespace
+
+TEST_F(SignInDialogTest, ListsTheUsersSortedWithNoneChosen) {
+    CSignInDlg dialog;
+    QStringList names;
+    for (int i = 0; i < dialog.NameList()->count(); ++i) {
+        names << dialog.NameList()->itemText(i);
+    }
+    EXPECT_EQ(names, (QStringList{"Lee, Ann", "lee, ann", "Smith, Mary Ann", "Teacher, Class"}));
+    EXPECT_EQ(dialog.NameList()->currentIndex(), -1);
+    EXPECT_GE(dialog.NameList()->maxVisibleItems(), 10);
+}
+
+TEST_F(SignInDialogTest, PasswordKeepsFifteenCharactersAndIsKeptWhenNoNameIsChosen) {
+    CSignInDlg dialog;
+    ShowActive(dialog);
+    QTest::keyClicks(dialog.PasswordBox(), "abcdefghijklmnop");
+    EXPECT_EQ(dialog.PasswordBox()->text(), "abcdefghijklmno");
+    EXPECT_EQ(dialog.PasswordBox()->echoMode(), QLineEdit::Password);
+
+    dialog.SignInButton()->click();
+    ASSERT_EQ(fakes.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.shown[0].text, "Please select a name.");
+    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Exclamation);
+    EXPECT_EQ(fakes.messageBoxes.shown[0].title, std::optional<std::string>(""));
+    EXPECT_EQ(dialog.PasswordBox()->text(), "abcdefghijklmno");
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(SignInDialogTest, AWrongPasswordIsEmptiedAndTheNameStaysChosen) {
+    CSignInDlg dialog;
+    ShowActive(dialog);
+    apptest::SignIn(dialog, "Smith, Mary Ann", "hop2it"); // case counts
+    EXPECT_EQ(fakes.messageBoxes.Texts(),
+              std::vector<std::string>{"The password you entered is incorrect."});
+    EXPECT_EQ(dialog.PasswordBox()->text(), "");
+    EXPECT_EQ(dialog.NameList()->currentText(), "Smith, Mary Ann");
+    EXPECT_TRUE(dialog.NameList()->hasFocus());
+    EXPECT_EQ(GetCurrentStudent().GetName(), "");
+}
+
+TEST_F(SignInDialogTest, AListEntrySignsInUnderItsFileFormName) {
+    CSignInDlg dialog;
+    apptest::WhenSignInDialogIsUp(
+        [](CSignInDlg& up) { apptest::SignIn(up, "Smith, Mary Ann", "Hop2it"); });
+    EXPECT_EQ(dialog.exec(), CSignInDlg::kStudent);
+    EXPECT_EQ(GetCurrentStudent().GetName(), "Mary Ann Smith");
+    EXPECT_TRUE(fakes.messageBoxes.shown.empty());
+}
+
+TEST_F(SignInDialogTest, TheEntryChosenIsSignedInEvenWhenAnotherDiffersOnlyInCapitals) {
+    CSignInDlg dialog;
+    apptest::WhenSignInDialogIsUp([](CSignInDlg& up) { apptest::SignIn(up, "lee, ann", "two"); });
+    EXPECT_EQ(dialog.exec(), CSignInDlg::kStudent);
+    EXPECT_EQ(GetCurrentStudent().GetName(), "ann lee");
+}
+
+TEST_F(SignInDialogTest, ATeacherEndsTheDialogWithTheTeachersCode) {
+    CSignInDlg dialog;
+    apptest::WhenSignInDialogIsUp(
+        [](CSignInDlg& up) { apptest::SignIn(up, "Teacher, Class", "teacher"); });
+    EXPECT_EQ(dialog.exec(), CSignInDlg::kTeacher);
+}
+
+TEST_F(SignInDialogTest, AnEntryWithoutACommaIsPassedUnchanged) {
+    CUserManager::AddUserToList("Admin");
+    CSignInDlg dialog;
+    ShowActive(dialog);
+    apptest::SignIn(dialog, "Admin", "admin");
+    EXPECT_EQ(fakes.messageBoxes.Texts(),
+              std::vector<std::string>{"You cannot sign in as \"Admin\" at this time."});
+    EXPECT_EQ(fakes.messageBoxes.shown[0].title, std::optional<std::string>(""));
+    EXPECT_TRUE(dialog.isVisible()) << "the administrator is refused and the dialog stays";
+    EXPECT_EQ(dialog.PasswordBox()->text(), "");
+}
+
+TEST_F(SignInDialogTest, EscapeIsIgnoredAndAWindowCloseMeansExit) {
+    CSignInDlg dialog;
+    apptest::WhenSignInDialogIsUp([](CSignInDlg& up) {
+        QTest::keyClick(&up, Qt::Key_Escape);
+        EXPECT_TRUE(up.isVisible());
+        up.close();
+    });
+    EXPECT_EQ(dialog.exec(), CSignInDlg::kExit);
+}
+
+TEST_F(SignInDialogTest, HelpOpensTheGuideAndKeepsTheDialog) {
+    CSignInDlg dialog;
+    ShowActive(dialog);
+    dialog.HelpButton()->click();
+    EXPECT_EQ(fakes.shell.opened,
+              std::vector<std::string>{fakes.Path("/Help Guide/HelpGuide.htm")});
+    EXPECT_EQ(fakes.sound.played, std::vector<std::string>{fakes.Path("/Audio/navigate.wav")});
+    EXPECT_TRUE(fakes.messageBoxes.shown.empty()) << "a missing guide is the desktop's to report";
+    EXPECT_TRUE(dialog.isVisible());
+}
