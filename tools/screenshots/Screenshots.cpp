@@ -6,6 +6,8 @@ namespace screenshots {
 namespace {
 
 constexpr std::array kScreenshots = std::to_array<Screenshot>({
+    {"signin", RenderSignInDialog},
+    {"home", RenderHomeScreen},
     {"buttons", RenderButtonSheet},
     {"frog", RenderFrogStrip},
     {"cards", RenderProblemCards},

@@ -15,6 +15,8 @@ struct Screenshot {
 
 std::span<const Screenshot> AllScreenshots();
 
+QImage RenderHomeScreen();
+QImage RenderSignInDialog();
 QImage RenderButtonSheet();
 QImage RenderFrogStrip();
 QImage RenderProblemCards();

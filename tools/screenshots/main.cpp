@@ -1,6 +1,7 @@
 // tallyhop_screenshots <program folder> <out folder>
-//     renders the screens, with the pictures installed in the program folder, into
-//     <out folder>/<name>.png for review
+//     renders the screens, with the pictures and sounds installed in the program folder and a
+//     data folder of its own (student "Mary Ann Smith" signed in), into <out folder>/<name>.png
+#include "ProgramFolder.h"
 #include "Screenshots.h"
 
 #include "platform/fakes/FakeServices.h"
@@ -22,9 +23,13 @@ int main(int argc, char** argv) {
         return EXIT_FAILURE;
     }
     platform::InstallFontSubstitutions();
-    // Silent, scripted services; only the pictures come from the program folder.
+    // Silent, scripted services; the installed content comes from the program folder, the
+    // records are the tool's own.
     platform::fakes::FakePlatform fakes;
-    fakes.process.executablePath = args[1].toStdString() + "/Tallyhop";
+    fakes.display.current = {800, 600};
+    if (!screenshots::PrepareProgramFolder(fakes, args[1].toStdString())) {
+        return EXIT_FAILURE;
+    }
 
     const QDir out(args[2]);
     if (!out.mkpath(".")) {
