@@ -1,0 +1,86 @@
+#include "HeaderBar.h"
+
+#include "data/CStudent.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/ScreenBitmaps.h"
+
+#include <QFontMetrics>
+#include <utility>
+
+namespace {
+
+constexpr const char* kFolder = "Testing";
+constexpr int kHeaderPoints = 11;
+// The texts stop short of the bar's lower edge, where its picture has its shadow.
+constexpr int kTextBottomMargin = 6;
+const QColor kHeaderTextColour(255, 255, 255);
+
+// White, transparent, one line, vertically centred.
+void DrawHeaderText(platform::GdiDc& dc, const QFont& font, const QString& text,
+                    platform::GdiRect rect) {
+    const QFont oldFont = dc.SelectFont(font);
+    const platform::BkMode oldMode = dc.SetBkMode(platform::BkMode::Transparent);
+    const QColor oldColour = dc.SetTextColor(kHeaderTextColour);
+    dc.DrawText(text, rect, platform::dt::kSingleLine | platform::dt::kVCenter);
+    dc.SetTextColor(oldColour);
+    dc.SetBkMode(oldMode);
+    dc.SelectFont(oldFont);
+}
+
+} // namespace
+
+HeaderBar::HeaderBar(QString title)
+    : title_(std::move(title)), background_(platform::LoadScreenBitmap(kFolder, "topBackground")),
+      icon_(platform::LoadScreenBitmap(kFolder, "testingIcon")),
+      userIcon_(platform::LoadScreenBitmap(kFolder, "userIcon")),
+      textFont_(platform::MakeFont("Verdana", platform::PointsToPixels(kHeaderPoints))),
+      titleFont_(platform::MakeFont("Verdana", platform::PointsToPixels(kHeaderPoints), 700)) {
+}
+
+int HeaderBar::IconWidth() const {
+    return platform::GetBitmapSize(icon_).width();
+}
+
+void HeaderBar::Layout(int windowWidth, int columnRight) {
+    const int height = platform::GetBitmapSize(background_).height();
+    const int textBottom = height - kTextBottomMargin;
+    const int titleWidth = QFontMetrics(titleFont_).horizontalAdvance(title_);
+    rect_ = {0, 0, windowWidth, height};
+    titleRect_ = {IconWidth(), 0, IconWidth() + titleWidth, textBottom};
+    levelRect_ = {titleRect_.right, 0, columnRight, textBottom};
+    userRect_ = {columnRight + 2 + IconWidth(), 0, windowWidth, textBottom};
+}
+
+void HeaderBar::DrawBackground(platform::GdiDc& dc, const CStudent& student) const {
+    dc.StretchImage(rect_, background_);
+    platform::DrawBitmap(dc, icon_, 0, 0);
+    DrawHeaderText(dc, textFont_,
+                   QStringLiteral("User: ") + QString::fromStdString(student.GetName()) +
+                       QStringLiteral("  "),
+                   userRect_);
+    platform::DrawBitmap(dc, userIcon_, userRect_.left - platform::GetBitmapSize(userIcon_).width(),
+                         0);
+}
+
+void HeaderBar::Draw(platform::GdiDc& dc, const CStudent& student) const {
+    DrawBackground(dc, student);
+    DrawHeaderText(dc, titleFont_, title_, titleRect_);
+    DrawHeaderText(dc, textFont_, LevelText(student), levelRect_);
+}
+
+QString TestsPassedText(int testsPassed) {
+    switch (testsPassed) {
+    case 0:
+        return QStringLiteral("no tests passed");
+    case 1:
+        return QStringLiteral("1 test passed");
+    default:
+        return QStringLiteral("%1 tests passed").arg(testsPassed);
+    }
+}
+
+QString LevelText(const CStudent& student) {
+    return QStringLiteral(" : %1 - %2")
+        .arg(QString::fromStdString(student.GetLevelName()),
+             TestsPassedText(student.GetTestsPassed()));
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/qt/GdiDc.h"
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+class CStudent;
+
+// The strip across the top of the testing, training, review and progress screens: the screen's
+// icon and title, the student's level and standing, and "User: " with the student's name. Its
+// pictures are "topBackground", "testingIcon" and "userIcon" of the screen folder "Testing",
+// whichever screen shows it.
+class HeaderBar {
+public:
+    // Loads the pictures and creates the fonts; the bar has no place until Layout.
+    explicit HeaderBar(QString title);
+
+    // Across a window `windowWidth` wide. The level text ends at `columnRight`; the user text
+    // starts 2 pixels past it, leaving room for the screen icon's width before it.
+    void Layout(int windowWidth, int columnRight);
+
+    const platform::GdiRect& Rect() const { return rect_; }
+    const platform::GdiRect& TitleRect() const { return titleRect_; }
+    const platform::GdiRect& LevelRect() const { return levelRect_; }
+    const platform::GdiRect& UserRect() const { return userRect_; }
+    // The height of "topBackground" (0 without it); screens start their content below it.
+    int Height() const { return rect_.bottom; }
+    // The width of "testingIcon".
+    int IconWidth() const;
+
+    // The pictures and the user text: what a screen's background erase repaints of the bar.
+    void DrawBackground(platform::GdiDc& dc, const CStudent& student) const;
+    // The whole bar: the background part, the title and the level text.
+    void Draw(platform::GdiDc& dc, const CStudent& student) const;
+
+private:
+    QString title_;
+    QImage background_;
+    QImage icon_;
+    QImage userIcon_;
+    QFont textFont_;
+    QFont titleFont_;
+    platform::GdiRect rect_;
+    platform::GdiRect titleRect_;
+    platform::GdiRect levelRect_;
+    platform::GdiRect userRect_;
+};
+
+// "no tests passed", "1 test passed", "2 tests passed" (and "%d tests passed" for any other
+// count, which the student record never holds).
+QString TestsPassedText(int testsPassed);
+
+// " : <level name> - <tests passed text>", the text after the title.
+QString LevelText(const CStudent& student);
