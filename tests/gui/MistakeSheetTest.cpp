@@ -1,0 +1,213 @@
+#include "gui/MistakeSheet.h"
+#include "GuiTestSupport.h"
+#include "ReviewTestSupport.h"
+#include "data/CStudent.h"
+#include "gui/PrintMistakes.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+using reviewtest::Mistake;
+
+// A 6.75 × 8.75 inch page at 72 dots per inch, so one device pixel is one PDF point and the
+// last cell of a row and the last row of a page land exactly on their limits: 7 cells a row,
+// left edges 54, 108 … 378 (= R − w); 5 rows a page, tops 126, 216 … 486 (= B − h).
+constexpr int kCellsPerRow = 7;
+constexpr int kRowsPerPage = 5;
+constexpr int kFirstRowTop = 126;
+constexpr int kCellHeight = 90;
+
+class PdfPrinterSetup final : public IPrinterSetup {
+public:
+    explicit PdfPrinterSetup(QString path, bool accept = true)
+        : path_(std::move(path)), accept_(accept) {}
+
+    bool Choose(QPrinter& printer) override {
+        ++choices;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path_);
+        printer.setPageSize(QPageSize(QSizeF(6.75, 8.75), QPageSize::Inch));
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        printer.setResolution(72);
+        return accept_;
+    }
+
+    int choices = 0;
+
+private:
+    QString path_;
+    bool accept_;
+};
+
+struct Word {
+    QString text;
+    double left = 0;
+    double top = 0;
+};
+
+QString RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000)) << program.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class MistakeSheetTest : public testing::Test {
+protected:
+    QString PdfPath() const { return QString::fromStdString(fakes.Path("/sheet.pdf")); }
+
+    // Prints the student's list through Print Mistakes onto the test page.
+    void PrintList(const std::vector<Problem>& mistakes) {
+        reviewtest::SignInStudent(mistakes);
+        PdfPrinterSetup setup(PdfPath());
+        PrintMistakes(GetCurrentStudent(), setup);
+    }
+
+    QString Info() const { return RunTool("pdfinfo", {PdfPath()}); }
+
+    int PageCount() const {
+        const auto match = QRegularExpression(R"(Pages:\s+(\d+))").match(Info());
+        return match.hasMatch() ? match.captured(1).toInt() : 0;
+    }
+
+    std::vector<Word> Words(int page) const {
+        const QString html = RunTool("pdftotext", {"-f", QString::number(page), "-l",
+                                                   QString::number(page), "-bbox", PdfPath(), "-"});
+        static const QRegularExpression word(
+            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+        std::vector<Word> words;
+        for (auto it = word.globalMatch(html); it.hasNext();) {
+            const auto match = it.next();
+            words.push_back(
+                {match.captured(3), match.captured(1).toDouble(), match.captured(2).toDouble()});
+        }
+        return words;
+    }
+
+    static bool Has(const std::vector<Word>& words, const QString& text) {
+        return std::ranges::any_of(words, [&](const Word& w) { return w.text.contains(text); });
+    }
+
+    QImage Page(int page) const {
+        const QString prefix = QString::fromStdString(fakes.Path("/page"));
+        RunTool("pdftoppm", {"-r", "72", "-f", QString::number(page), "-l", QString::number(page),
+                             "-singlefile", "-png", PdfPath(), prefix});
+        return QImage(prefix + ".png");
+    }
+
+    // Framed cells in the row whose top is `rowTop`: the dark frame edges met just under the
+    // top edge, where no fact is written, less one (neighbours share an edge).
+    static int CellsInRow(const QImage& page, int rowTop) {
+        int edges = 0;
+        bool inEdge = false;
+        for (int x = 0; x < page.width(); ++x) {
+            const bool dark = qGray(page.pixel(x, rowTop + 6)) < 100;
+            edges += dark && !inEdge ? 1 : 0;
+            inEdge = dark;
+        }
+        return std::max(edges - 1, 0);
+    }
+
+    static int RowTop(int row) { return kFirstRowTop + row * kCellHeight; }
+
+    platform::fakes::FakePlatform fakes;
+};
+
+std::vector<Problem> Additions(int count) {
+    std::vector<Problem> facts;
+    for (int i = 0; i < count; ++i) {
+        facts.push_back(Mistake(i % 10, '+', i / 10));
+    }
+    return facts;
+}
+
+} // namespace
+
+TEST_F(MistakeSheetTest, SortedFactsInFramedCellsWithoutAnyAnswer) {
+    // Listed division first; neither the entered answers (5, 2) nor the correct ones (6, 7) show.
+    Problem division = Mistake(54, '/', 9);
+    division.enteredAnswer = 5;
+    Problem addition = Mistake(4, '+', 3);
+    addition.enteredAnswer = 2;
+    PrintList({division, addition});
+
+    EXPECT_EQ(PageCount(), 1);
+    EXPECT_TRUE(Info().contains(
+        QRegularExpression(R"(Title:\s+Tallyhop - Mistake sheet forPat Jones\n)")));
+    const QImage page = Page(1);
+    EXPECT_EQ(CellsInRow(page, RowTop(0)), 2);
+    EXPECT_EQ(CellsInRow(page, RowTop(1)), 0);
+
+    const std::vector<Word> words = Words(1);
+    const auto at = [&](const QString& text) {
+        return std::ranges::find_if(words, [&](const Word& w) { return w.text.contains(text); });
+    };
+    ASSERT_TRUE(at("4") != words.end() && at("54") != words.end());
+    EXPECT_LT(at("4")->left, at("54")->left) << "addition before division";
+    EXPECT_NEAR(at("4")->top, at("54")->top, kCellHeight / 2);
+    for (const char* answer : {"2", "5", "6", "7"}) {
+        EXPECT_FALSE(std::ranges::any_of(words, [&](const Word& w) { return w.text == answer; }))
+            << answer;
+    }
+}
+
+TEST_F(MistakeSheetTest, RowTakesEveryCellUpToTheRightLimitThenBreaks) {
+    PrintList(Additions(kCellsPerRow + 1));
+
+    const QImage page = Page(1);
+    EXPECT_EQ(CellsInRow(page, RowTop(0)), kCellsPerRow);
+    EXPECT_EQ(CellsInRow(page, RowTop(1)), 1);
+}
+
+TEST_F(MistakeSheetTest, FactPastTheLastRowStartsANewPageWithTheWholeHeader) {
+    PrintList(Additions(kCellsPerRow * kRowsPerPage + 1));
+
+    ASSERT_EQ(PageCount(), 2);
+    EXPECT_EQ(CellsInRow(Page(1), RowTop(kRowsPerPage - 1)), kCellsPerRow);
+    const QImage second = Page(2);
+    EXPECT_EQ(CellsInRow(second, RowTop(0)), 1);
+    const std::vector<Word> words = Words(2);
+    for (const char* text : {"Tallyhop\u2122", "Review", "Sheet", "Pat", "Jones", "03/07/2003"}) {
+        EXPECT_TRUE(Has(words, text)) << text;
+    }
+}
+
+TEST_F(MistakeSheetTest, EmptyListPrintsOnePageWithTheHeaderOnly) {
+    PrintList({});
+
+    ASSERT_EQ(PageCount(), 1);
+    EXPECT_EQ(CellsInRow(Page(1), RowTop(0)), 0);
+    EXPECT_TRUE(Has(Words(1), "Review"));
+}
+
+TEST_F(MistakeSheetTest, CancelledSetUpPrintsNothingAndSaysNothing) {
+    reviewtest::SignInStudent({Mistake(4, '+', 3)});
+    PdfPrinterSetup setup(PdfPath(), false);
+
+    PrintMistakes(GetCurrentStudent(), setup);
+
+    EXPECT_EQ(setup.choices, 1);
+    EXPECT_FALSE(QFile::exists(PdfPath()));
+    EXPECT_TRUE(fakes.messageBoxes.shown.empty());
+}
+
+TEST_F(MistakeSheetTest, PrinterThatCannotBeOpenedIsLoggedAndReported) {
+    reviewtest::SignInStudent({Mistake(4, '+', 3)});
+    PdfPrinterSetup setup(QString::fromStdString(fakes.Path("/no such folder/sheet.pdf")));
+
+    PrintMistakes(GetCurrentStudent(), setup);
+
+    ASSERT_EQ(fakes.messageBoxes.Texts(),
+              std::vector<std::string>{
+                  "An error occurred while printing.\nCheck your printer settings and try again."});
+    const std::string text = guitest::ReadErrorLog(fakes);
+    EXPECT_NE(text.find("Cmistakereviewwnd"), std::string::npos);
+    EXPECT_NE(text.find("Failed CreatePrinterDC()"), std::string::npos);
+}

@@ -1,0 +1,53 @@
+#include "ReviewTestSupport.h"
+
+#include "StudentSupport.h"
+#include "data/CStudent.h"
+#include "data/CUserManager.h"
+#include "data/MistakeFile.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace reviewtest {
+
+Problem Mistake(int a, char op, int b, int streak) {
+    Problem fact;
+    fact.firstOperand = static_cast<std::int16_t>(a);
+    fact.secondOperand = static_cast<std::int16_t>(b);
+    switch (op) {
+    case '+':
+        fact.operation = kPlus;
+        fact.correctAnswer = static_cast<std::int16_t>(a + b);
+        break;
+    case '-':
+        fact.operation = kMinus;
+        fact.correctAnswer = static_cast<std::int16_t>(a - b);
+        break;
+    case 'x':
+        fact.operation = kTimes;
+        fact.correctAnswer = static_cast<std::int16_t>(a * b);
+        break;
+    default:
+        fact.operation = kDividedBy;
+        fact.correctAnswer = static_cast<std::int16_t>(a / b);
+        break;
+    }
+    fact.enteredAnswer = static_cast<std::int16_t>(fact.correctAnswer + 1);
+    fact.missCount = 1;
+    fact.correctStreak = static_cast<std::int16_t>(streak);
+    return fact;
+}
+
+void SignInStudent(const std::vector<Problem>& mistakes) {
+    std::filesystem::create_directories(
+        std::filesystem::path(CUserManager::GetMistakeFilePath(kStudentName)).parent_path());
+    ASSERT_TRUE(data::WriteMistakeList(CUserManager::GetMistakeFilePath(kStudentName), mistakes));
+    guitest::SignInStudent(kStudentName, kMultiplication, 1);
+}
+
+std::vector<Problem> StoredMistakes() {
+    return data::ReadMistakeList(CUserManager::GetMistakeFilePath(GetCurrentStudent().GetName()))
+        .value_or(std::vector<Problem>{});
+}
+
+} // namespace reviewtest
