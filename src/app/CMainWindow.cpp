@@ -3,6 +3,7 @@
 #include "data/CStudent.h"
 #include "gui/CPictureButton.h"
 #include "gui/CSignInDlg.h"
+#include "gui/CTestingWnd.h"
 #include "platform/BaseFolder.h"
 #include "platform/Display.h"
 #include "platform/Files.h"
@@ -137,6 +138,11 @@ void CMainWindow::OnCommand(int id) {
 void CMainWindow::OnTesting() {
     if (GetCurrentStudent().IsReviewDue()) {
         Inform("Time for mistake review", platform::MbIcon::None);
+        return;
+    }
+    // A window that could not be built has already said so and is on its way out.
+    if ((new CTestingWnd(*this))->isVisible()) {
+        hide();
     }
 }
 

@@ -41,11 +41,14 @@ int HeaderBar::IconWidth() const {
     return platform::GetBitmapSize(icon_).width();
 }
 
+int HeaderBar::Height() const {
+    return platform::GetBitmapSize(background_).height();
+}
+
 void HeaderBar::Layout(int windowWidth, int columnRight) {
-    const int height = platform::GetBitmapSize(background_).height();
-    const int textBottom = height - kTextBottomMargin;
+    const int textBottom = Height() - kTextBottomMargin;
     const int titleWidth = QFontMetrics(titleFont_).horizontalAdvance(title_);
-    rect_ = {0, 0, windowWidth, height};
+    rect_ = {0, 0, windowWidth, Height()};
     titleRect_ = {IconWidth(), 0, IconWidth() + titleWidth, textBottom};
     levelRect_ = {titleRect_.right, 0, columnRight, textBottom};
     userRect_ = {columnRight + 2 + IconWidth(), 0, windowWidth, textBottom};

@@ -26,7 +26,7 @@ public:
     const platform::GdiRect& LevelRect() const { return levelRect_; }
     const platform::GdiRect& UserRect() const { return userRect_; }
     // The height of "topBackground" (0 without it); screens start their content below it.
-    int Height() const { return rect_.bottom; }
+    int Height() const;
     // The width of "testingIcon".
     int IconWidth() const;
 

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "data/StudentRecordFile.h"
+
 #include <cstdint>
 #include <string>
 
 namespace guitest {
 
-// Writes a record for `name` (file form) with this level and tests passed into the data folder
-// and loads it as the current student. Fails the test when the record cannot be loaded.
+// A record with password "pw", class key "Pat JonesUsers", this level and tests passed, and no
+// history.
+data::StudentRecord NewStudentRecord(std::int32_t level, std::int32_t testsPassed);
+
+// Writes NewStudentRecord(level, testsPassed) for `name` (file form) into the data folder and
+// loads it as the current student. Fails the test when the record cannot be loaded.
 void SignInStudent(const std::string& name, std::int32_t level, std::int32_t testsPassed);
 
 } // namespace guitest

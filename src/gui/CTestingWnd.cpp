@@ -1,0 +1,291 @@
+#include "CTestingWnd.h"
+
+#include "CNumberPadCtl.h"
+#include "CPictureButton.h"
+#include "DebugAnswerFile.h"
+#include "HomeScreen.h"
+#include "ReviewHandOver.h"
+#include "data/CStudent.h"
+#include "platform/BaseFolder.h"
+#include "platform/CommandLine.h"
+#include "platform/Display.h"
+#include "platform/Logs.h"
+#include "platform/Services.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/ProgramSound.h"
+#include "platform/qt/ScreenBitmaps.h"
+#include "platform/qt/ScreenStage.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kSource = "Gui classes\\Ctestingwnd";
+constexpr std::string_view kFolder = "Testing";
+constexpr const char* kContactAdministrator = "Please contact the system administrator.";
+constexpr int kCardPoints = 18;
+constexpr std::uint32_t kRowPauseMs = 500;
+constexpr std::uint32_t kDivisionTimeLimitMs = 360'000;
+constexpr std::uint32_t kTimeLimitMs = 330'000;
+constexpr int kTimerPeriodMs = 100;
+
+// Division and mixed facts live one file further on than their level's number.
+int TestNumberOf(int level) {
+    return level >= kDivision ? level + 1 : level;
+}
+
+std::uint32_t TimeLimitOf(int testNumber) {
+    return testNumber == 5 ? kDivisionTimeLimitMs : kTimeLimitMs;
+}
+
+// The last digit key held down now that was also pressed since the previous poll. Every key is
+// polled, so each press counts once.
+std::optional<int> PollHeldDigit() {
+    std::optional<int> held;
+    for (int digit = 0; digit <= 9; ++digit) {
+        const platform::KeyPoll poll = platform::GetKeyboard().PollDigit(digit);
+        if (poll.down && poll.pressedSinceLastPoll) {
+            held = digit;
+        }
+    }
+    return held;
+}
+
+void ShowBox(QWidget* owner, std::string text, std::optional<std::string> title,
+             platform::MbIcon icon) {
+    platform::GetMessageBoxes().Show(
+        {.text = std::move(text), .title = std::move(title), .icon = icon, .owner = owner});
+}
+
+} // namespace
+
+CTestingWnd::CTestingWnd(IHomeScreen& home)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), homeScreen_(home),
+      header_(QStringLiteral("Testing")) {
+    platform::WriteTraceLog(kSource, __LINE__);
+    const platform::ScreenSize screen = platform::GetScreenSize();
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QStringLiteral("Testing Window"));
+    platform::PlaceOnScreen(*this, QRect(0, 0, screen.width + 1, screen.height + 1));
+    if (!CreateUIElements()) {
+        ReportCreationFailure();
+        return;
+    }
+    PositionUIElements();
+    show();
+}
+
+CTestingWnd::~CTestingWnd() = default;
+
+bool CTestingWnd::CreateUIElements() {
+    correctIcon_ = platform::LoadScreenBitmap(kFolder, "correctIcon");
+    missedIcon_ = platform::LoadScreenBitmap(kFolder, "missedIcon");
+    remainingIcon_ = platform::LoadScreenBitmap(kFolder, "remaining");
+    cardBackground_ = platform::LoadScreenBitmap(kFolder, "flashCardBackground");
+    cardFont_ = platform::MakeFont("Symbol", platform::PointsToPixels(kCardPoints));
+    const int statusPoints = platform::GetScreenSize().width >= 1024 ? 14 : 12;
+    statusFont_ = platform::MakeFont("Book Antiqua", platform::PointsToPixels(statusPoints));
+
+    pad_ = new CNumberPadCtl(this);
+    connect(pad_, &CNumberPadCtl::answerPosted, this, &CTestingWnd::OnAnswer);
+    pad_->EnableKeys(false);
+
+    beginButton_ = new CPictureButton;
+    beginButton_->Create(QStringLiteral("CTestingWndBegin"), CPictureButton::Visibility::Visible,
+                         QRect(0, 0, 1, 1), this, kBegin);
+    beginButton_->LoadBitmaps(kFolder, "beginButton");
+    homeButton_ = new CPictureButton;
+    const bool homeCreated =
+        homeButton_->Create(QStringLiteral("CTestingWndHome"), CPictureButton::Visibility::Visible,
+                            QRect(0, 0, 1, 1), this, kHome);
+    homeButton_->LoadBitmaps(kFolder, "homeButton");
+    for (CPictureButton* button : {beginButton_, homeButton_}) {
+        connect(button, &CPictureButton::commandClicked, this, &CTestingWnd::OnCommand);
+    }
+    return homeCreated;
+}
+
+void CTestingWnd::PositionUIElements() {
+    layout_ = ComputeTestingLayout(width(), height(), header_.Height());
+    header_.Layout(width(), layout_.columnRight);
+    const QPoint padPlace = CentreIn(layout_.padArea, pad_->size());
+    pad_->move(padPlace);
+    pad_->SetDisplayFont(kCardPoints);
+    pad_->HidePad();
+    homeButton_->move(layout_.buttonArea.left, padPlace.y());
+    beginButton_->move(layout_.buttonArea.left, padPlace.y() + homeButton_->height());
+}
+
+void CTestingWnd::ReportCreationFailure() {
+    platform::WriteErrorLog(kSource, __LINE__,
+                            "Creation of the Testing window failed (see above errors)!");
+    ShowBox(nullptr, kContactAdministrator, std::nullopt, platform::MbIcon::Stop);
+    deleteLater();
+}
+
+void CTestingWnd::OnCommand(int id) {
+    if (id == kBegin) {
+        OnBegin();
+    } else if (id == kHome) {
+        OnHome();
+    }
+}
+
+void CTestingWnd::OnBegin() {
+    platform::WriteTraceLog(kSource, __LINE__);
+    if (GetCurrentStudent().IsReviewDue()) {
+        ShowBox(this, "Time to review your mistakes.", std::nullopt, platform::MbIcon::Information);
+        CloseWindow();
+        HandOverToMistakeReview(homeScreen_);
+        return;
+    }
+    const std::optional<int> heldDigit = PollHeldDigit();
+    if (!LoadTest()) {
+        return;
+    }
+    running_ = true;
+    currentIndex_ = 0;
+    missed_ = 0;
+    correct_ = 0;
+    remaining_ = test_.GetCount();
+    startTime_ = platform::GetClock().TickCount();
+    const bool debug = platform::HasOption(platform::kOptionDebug);
+    if (debug && heldDigit) {
+        RecordDebugTest(*heldDigit);
+    } else {
+        StartAnswering();
+    }
+    if (debug) {
+        WriteDebugAnswers();
+    }
+}
+
+// A fresh problem set for every test, so its creation time is when this test began. A file that
+// cannot be read starts no test: empty problems would count as right answers.
+bool CTestingWnd::LoadTest() {
+    const int testNumber = TestNumberOf(GetCurrentStudent().GetLevel());
+    test_ = CTestData();
+    if (!test_.Load(testNumber)) {
+        platform::WriteErrorLog(kSource, __LINE__,
+                                "Failed to load test #" + std::to_string(testNumber));
+        ShowBox(this, kContactAdministrator, std::nullopt, platform::MbIcon::Stop);
+        return false;
+    }
+    timeLimit_ = TimeLimitOf(testNumber);
+    return true;
+}
+
+// The debug shortcut: a whole test at once, every problem right but the last `unanswered`.
+void CTestingWnd::RecordDebugTest(int unanswered) {
+    missed_ = unanswered;
+    correct_ = test_.GetCount() - unanswered;
+    for (int i = 0; i < correct_; ++i) {
+        test_.SetAnswer(i, test_.GetProblem(i).correctAnswer);
+    }
+    remaining_ = 0;
+    FinishTest();
+    ShowBox(this, "Added a test.", "Debug", platform::MbIcon::Information);
+}
+
+void CTestingWnd::StartAnswering() {
+    beginButton_->setEnabled(false);
+    pad_->EnableKeys(true);
+    PreparePadFor(0);
+    timer_.start(kTimerPeriodMs, this);
+    update(layout_.cardArea.ToQRect());
+    update(layout_.statusBox.ToQRect());
+}
+
+void CTestingWnd::OnAnswer(int answer) {
+    // Answers still on their way when the test ended belong to no problem.
+    if (!running_) {
+        return;
+    }
+    const bool ok = test_.SetAnswer(currentIndex_, static_cast<std::int16_t>(answer));
+    const Problem problem = test_.GetProblem(currentIndex_);
+    platform::PlayProgramSound(platform::ProgramSound::kType);
+    if (ok) {
+        GetCurrentStudent().RecordCorrectAnswer(problem);
+        ++correct_;
+    } else {
+        GetCurrentStudent().AddMistake(problem);
+        ++missed_;
+    }
+    const platform::GdiRect answered = CardRect(currentIndex_);
+    ++currentIndex_;
+    --remaining_;
+    // At once, so the row's last answer is on screen during the pause below.
+    repaint(answered.ToQRect());
+    if (remaining_ < 1) {
+        FinishTest();
+        return;
+    }
+    if (currentIndex_ % kCardsPerRow == 0) {
+        // The pause is the student's time to see the finished row; it is not taken from the test.
+        platform::GetClock().Sleep(kRowPauseMs);
+        startTime_ += kRowPauseMs;
+        update(layout_.cardArea.ToQRect());
+    }
+    update(layout_.statusBox.ToQRect());
+    PreparePadFor(currentIndex_);
+}
+
+void CTestingWnd::PreparePadFor(int index) {
+    if (test_.GetProblem(index).operation == kTimes) {
+        pad_->SetMultiplicationLayout();
+    } else {
+        pad_->SetStandardLayout();
+    }
+    // A little larger than the card's answer box and a little lower, so typed digits sit where
+    // the answer will be written.
+    const platform::GdiRect box = AnswerBoxOf(index);
+    pad_->SetDisplayRect({box.left - 8, box.top - 2 + 6, box.right + 8, box.bottom + 2 + 6});
+    pad_->ClearValue();
+    pad_->ShowValue(true);
+}
+
+void CTestingWnd::timerEvent(QTimerEvent*) {
+    if (running_ && platform::GetClock().TickCount() - startTime_ > timeLimit_) {
+        FinishTest();
+    }
+}
+
+void CTestingWnd::FinishTest() {
+    pad_->HidePad();
+    pad_->EnableKeys(false);
+    beginButton_->setEnabled(true);
+    if (test_.GetWrongCount() == 0) {
+        platform::PlayProgramSound(platform::ProgramSound::kApplause);
+    }
+    timer_.stop();
+    running_ = false;
+    test_.SetDuration(0);
+    test_.SetGoal(0);
+    test_.SetFlag(0);
+    GetCurrentStudent().AddSession(test_, kTestSession, -1);
+    repaint();
+}
+
+void CTestingWnd::WriteDebugAnswers() const {
+    std::vector<std::string> lines;
+    for (int i = 0; i < test_.GetCount(); ++i) {
+        lines.push_back(AnswerKeyPresses(test_.GetProblem(i)));
+    }
+    WriteDebugAnswerFile(platform::GetBaseFolder() + "/testAnswers.dat", lines);
+}
+
+void CTestingWnd::OnHome() {
+    platform::WriteTraceLog(kSource, __LINE__);
+    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
+    homeScreen_.ShowHome();
+    CloseWindow();
+}
+
+void CTestingWnd::CloseWindow() {
+    timer_.stop();
+    running_ = false;
+    hide();
+    deleteLater();
+}

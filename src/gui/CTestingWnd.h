@@ -1,0 +1,98 @@
+#pragma once
+
+#include "HeaderBar.h"
+#include "TestingLayout.h"
+#include "data/CTestData.h"
+
+#include <QBasicTimer>
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+#include <cstdint>
+
+class CNumberPadCtl;
+class CPictureButton;
+class IHomeScreen;
+
+// The timed flash-card test of the signed-in student's level: one file of facts, seven cards to
+// a row, one answer per card on the number pad, and at the end the counts of correct and missed
+// answers. Every answer goes to the student's mistake list when it is given; the test is recorded
+// when it ends, by its last answer or by the time limit. Leaving with Home drops a test in
+// progress unrecorded.
+//
+// Opened by the home screen, which hides itself; the window covers the screen and deletes itself
+// when it closes (Home, or a due review taking over at Begin).
+class CTestingWnd final : public QWidget {
+    Q_OBJECT
+public:
+    enum CommandId { kNumberPad = 2000, kBegin = 2002, kHome = 2003 };
+
+    explicit CTestingWnd(IHomeScreen& home);
+    ~CTestingWnd() override;
+
+    CNumberPadCtl* NumberPad() const { return pad_; }
+    CPictureButton* Button(CommandId id) const { return id == kBegin ? beginButton_ : homeButton_; }
+    const TestingLayout& Layout() const { return layout_; }
+    const CTestData& Test() const { return test_; }
+    bool IsRunning() const { return running_; }
+    int CurrentIndex() const { return currentIndex_; }
+    // −1 until the first Begin.
+    int Remaining() const { return remaining_; }
+    int Correct() const { return correct_; }
+    int Missed() const { return missed_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    bool CreateUIElements();
+    void PositionUIElements();
+    void ReportCreationFailure();
+
+    void OnCommand(int id);
+    void OnBegin();
+    void OnAnswer(int answer);
+    void OnHome();
+    bool LoadTest();
+    void RecordDebugTest(int unanswered);
+    void StartAnswering();
+    void FinishTest();
+    // The pad's layout for problem `index` (digits and Enter for a multiplication), the answer
+    // display over that card's answer box, cleared.
+    void PreparePadFor(int index);
+    void WriteDebugAnswers() const;
+    void CloseWindow();
+
+    // Painting (CTestingWndPaint.cpp).
+    void EraseBackground(platform::GdiDc& dc);
+    void DrawCardRow(platform::GdiDc& dc);
+    // Returns where the card's answer stands.
+    platform::GdiRect DrawCard(platform::GdiDc& dc, int index);
+    platform::GdiRect CardRect(int index) const;
+    platform::GdiRect AnswerBoxOf(int index);
+    void DrawStatusBox(platform::GdiDc& dc);
+
+    IHomeScreen& homeScreen_;
+    HeaderBar header_;
+    TestingLayout layout_;
+    QImage correctIcon_;
+    QImage missedIcon_;
+    QImage remainingIcon_;
+    QImage cardBackground_;
+    QFont cardFont_;
+    QFont statusFont_;
+    CNumberPadCtl* pad_ = nullptr;
+    CPictureButton* beginButton_ = nullptr;
+    CPictureButton* homeButton_ = nullptr;
+    QBasicTimer timer_;
+
+    CTestData test_;
+    bool running_ = false;
+    int currentIndex_ = 0;
+    int missed_ = 0;
+    int correct_ = 0;
+    int remaining_ = -1;
+    std::uint32_t startTime_ = 0;
+    std::uint32_t timeLimit_ = 0;
+};
