@@ -12,6 +12,9 @@ constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"frog", RenderFrogStrip},
     {"cards", RenderProblemCards},
     {"pads", RenderNumberPads},
+    {"testing-before", RenderTestingBeforeBegin},
+    {"testing-running", RenderTestingRunning},
+    {"testing-ended", RenderTestingEnded},
 });
 
 } // namespace

@@ -21,5 +21,8 @@ QImage RenderButtonSheet();
 QImage RenderFrogStrip();
 QImage RenderProblemCards();
 QImage RenderNumberPads();
+QImage RenderTestingBeforeBegin();
+QImage RenderTestingRunning();
+QImage RenderTestingEnded();
 
 } // namespace screenshots
