@@ -1,0 +1,189 @@
+#include "CMistakeReviewWnd.h"
+
+#include "CMistakeListCtl.h"
+#include "CNumberPadCtl.h"
+#include "CPictureButton.h"
+#include "HomeScreen.h"
+#include "PrintMistakes.h"
+#include "TestingLayout.h"
+#include "data/CStudent.h"
+#include "platform/Display.h"
+#include "platform/Logs.h"
+#include "platform/Services.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/ProgramSound.h"
+#include "platform/qt/ScreenBitmaps.h"
+#include "platform/qt/ScreenStage.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+
+namespace {
+
+constexpr const char* kSource = "Gui classes\\Cmistakereviewwnd";
+constexpr const char* kTestingFolder = "Testing";
+constexpr const char* kReviewFolder = "Review";
+constexpr int kCardPoints = 26;
+
+// The base text size: 11 points below 1024 pixels across, 12 from there.
+int BasePoints() {
+    return platform::GetScreenSize().width < 1024 ? 11 : 12;
+}
+
+CPictureButton* MakeButton(QWidget* window, const char* caption, int id, const char* folder,
+                           const char* picture) {
+    auto* button = new CPictureButton;
+    if (!button->Create(QString::fromLatin1(caption), CPictureButton::Visibility::Visible,
+                        QRect(0, 0, 1, 1), window, id)) {
+        delete button;
+        return nullptr;
+    }
+    button->LoadBitmaps(folder, picture);
+    return button;
+}
+
+} // namespace
+
+CMistakeReviewWnd::CMistakeReviewWnd(IHomeScreen& home)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), parentWindow_(home.Window()),
+      homeScreen_(home), header_(QStringLiteral("Review")),
+      printerSetup_(std::make_unique<PrintDialogSetup>(this)),
+      buddy_([this](int frame) { ShowBuddyFrame(frame); }) {
+    platform::WriteTraceLog(kSource, __LINE__);
+    const platform::ScreenSize screen = platform::GetScreenSize();
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QStringLiteral("Mistake Review"));
+    platform::PlaceOnScreen(*this, QRect(0, 0, screen.width, screen.height));
+    if (!CreateUIElements()) {
+        ReportCreationFailure();
+        return;
+    }
+    PositionUIElements();
+    platform::SetMainWindow(this);
+    show();
+}
+
+CMistakeReviewWnd::~CMistakeReviewWnd() = default;
+
+CPictureButton* CMistakeReviewWnd::Button(CommandId id) const {
+    switch (id) {
+    case kBegin:
+        return beginButton_;
+    case kPrintMistakes:
+        return printButton_;
+    case kHome:
+        return homeButton_;
+    default:
+        return nullptr;
+    }
+}
+
+void CMistakeReviewWnd::SetPrinterSetup(std::unique_ptr<IPrinterSetup> setup) {
+    printerSetup_ = std::move(setup);
+}
+
+bool CMistakeReviewWnd::CreateUIElements() {
+    cardBackground_ = platform::LoadScreenBitmap(kReviewFolder, "flashCardBackground");
+    correctPicture_ = platform::LoadScreenBitmap(kReviewFolder, "correctText");
+    correctAnswerPicture_ = platform::LoadScreenBitmap(kReviewFolder, "correctanswerText");
+    tryAgainPicture_ = platform::LoadScreenBitmap(kReviewFolder, "tryagainText");
+    almostPicture_ = platform::LoadScreenBitmap(kReviewFolder, "almostText");
+    const int basePoints = BasePoints();
+    const QFont baseFont = platform::MakeFont("Book Antiqua", platform::PointsToPixels(basePoints));
+    setFont(baseFont);
+    cardFont_ = platform::MakeFont("Symbol", platform::PointsToPixels(kCardPoints));
+
+    pad_ = new CNumberPadCtl(this);
+    pad_->SetMultiplicationLayout();
+    pad_->SetDisplayFont(kCardPoints);
+    pad_->HidePad();
+    connect(pad_, &CNumberPadCtl::answerPosted, this, &CMistakeReviewWnd::OnAnswer);
+
+    // Rows a line and three quarters high; row and header text a tenth and a fifth larger.
+    const int rowHeight = static_cast<int>(1.75 * QFontMetrics(baseFont).lineSpacing());
+    list_ = new CMistakeListCtl(this, basePoints * 11, basePoints * 12, rowHeight);
+    list_->Fill(GetCurrentStudent());
+
+    beginButton_ =
+        MakeButton(this, "CMistakeReviewWndBegin", kBegin, kTestingFolder, "beginButton");
+    printButton_ = MakeButton(this, "CMistakeReviewWndPrintMistakes", kPrintMistakes, kReviewFolder,
+                              "printMistakesButton");
+    homeButton_ = MakeButton(this, "CMistakeReviewWndHome", kHome, kTestingFolder, "homeButton");
+    if (beginButton_ == nullptr || printButton_ == nullptr || homeButton_ == nullptr) {
+        return false;
+    }
+    for (CPictureButton* button : {beginButton_, printButton_, homeButton_}) {
+        connect(button, &CPictureButton::commandClicked, this, &CMistakeReviewWnd::OnCommand);
+    }
+    return true;
+}
+
+void CMistakeReviewWnd::PositionUIElements() {
+    layout_ = ComputeReviewLayout(width(), height(), header_.Height());
+    header_.Layout(width(), kReviewColumnRight);
+    const platform::GdiRect& listFrame = layout_.listFrame;
+    list_->setGeometry(listFrame.left + 2, listFrame.top + 2, listFrame.Width() - 4,
+                       listFrame.Height() - 4);
+    list_->FitColumns();
+    pad_->move(CentreIn(layout_.padArea, pad_->size()));
+    int buttonTop = pad_->y();
+    for (CPictureButton* button : {homeButton_, beginButton_, printButton_}) {
+        button->move(layout_.buttonArea.left, buttonTop);
+        buttonTop += beginButton_->height();
+    }
+}
+
+void CMistakeReviewWnd::ReportCreationFailure() {
+    platform::WriteErrorLog(kSource, __LINE__,
+                            "Creation of the Review window failed (see above errors)!");
+    platform::GetMessageBoxes().Show(
+        {.text = "Please contact the system administrator.", .icon = platform::MbIcon::Stop});
+    platform::GetProcess().PostQuit();
+    deleteLater();
+}
+
+void CMistakeReviewWnd::OnCommand(int id) {
+    switch (id) {
+    case kBegin:
+        OnBegin();
+        break;
+    case kPrintMistakes:
+        PrintMistakes(GetCurrentStudent(), *printerSetup_);
+        break;
+    case kHome:
+        OnHome();
+        break;
+    default:
+        break;
+    }
+}
+
+// The pad's Enter, wherever the focus is.
+void CMistakeReviewWnd::keyReleaseEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        pad_->OnEnter();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void CMistakeReviewWnd::OnHome() {
+    platform::WriteTraceLog(kSource, __LINE__);
+    if (state_ != ReviewState::Idle) {
+        EndSession();
+    }
+    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
+    ShowParentAndClose();
+}
+
+void CMistakeReviewWnd::ShowParentAndClose() {
+    if (parentWindow_) {
+        homeScreen_.ShowHome();
+    } else {
+        platform::WriteErrorLog(kSource, __LINE__, "pParentWnd is not a valid window");
+    }
+    hide();
+    deleteLater();
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "BuddyAnimation.h"
+#include "HeaderBar.h"
+#include "ReviewLayout.h"
+#include "ReviewState.h"
+#include "data/Problem.h"
+
+#include <QBasicTimer>
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+
+class CMistakeListCtl;
+class CNumberPadCtl;
+class CPictureButton;
+class IHomeScreen;
+class IPrinterSetup;
+
+// Works off the signed-in student's mistake list: the first ten listed facts in turn as flash
+// cards, two tries each with timed feedback. Three right first tries in a row take a fact off
+// the list (the list keeps that count) and the frog buddy hops; when the list is empty the
+// review ends by itself. A session runs from Begin to Home or the emptied list and is recorded
+// in the student's history. Print Mistakes prints the list as a practice sheet.
+//
+// Opened over the hidden home screen, which it shows again when it closes; it deletes itself.
+class CMistakeReviewWnd final : public QWidget {
+    Q_OBJECT
+public:
+    enum CommandId {
+        kNumberPad = 2000,
+        kBegin = 2002,
+        kMistakeList = 2003,
+        kPrintMistakes = 2004,
+        kHome = 2005,
+    };
+
+    explicit CMistakeReviewWnd(IHomeScreen& home);
+    ~CMistakeReviewWnd() override;
+
+    ReviewState State() const { return state_; }
+    const Problem& CurrentProblem() const { return current_; }
+    CNumberPadCtl* NumberPad() const { return pad_; }
+    CMistakeListCtl* MistakeList() const { return list_; }
+    CPictureButton* Button(CommandId id) const;
+    const ReviewLayout& Layout() const { return layout_; }
+    // Where Print Mistakes lets the user choose the printer; the platform's print dialog unless
+    // replaced.
+    void SetPrinterSetup(std::unique_ptr<IPrinterSetup> setup);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    bool CreateUIElements();
+    void PositionUIElements();
+    void ReportCreationFailure();
+    void OnCommand(int id);
+    void OnHome();
+    void ShowParentAndClose();
+
+    // The session (MistakeReviewSession.cpp).
+    void OnBegin();
+    void OnAnswer(int answer);
+    void OnTimer();
+    // Moves to `state` now, redraws the card and enables or locks the keys.
+    void EnterStep(ReviewState state, bool keysEnabled);
+    void NextProblem();
+    // Mistake `index` becomes the card on screen, waiting for its first try.
+    void PresentMistake(int index);
+    void EndSession();
+    void WriteDebugAnswer() const;
+
+    // Painting (MistakeReviewPaint.cpp).
+    void EraseBackground(platform::GdiDc& dc);
+    void DrawBuddy(platform::GdiDc& dc);
+    void ShowBuddyFrame(int frame);
+    void DrawFlashCard(platform::GdiDc& dc);
+    void RedrawCard();
+    QImage FeedbackPicture() const;
+
+    QPointer<QWidget> parentWindow_;
+    IHomeScreen& homeScreen_;
+    HeaderBar header_;
+    ReviewLayout layout_;
+    QImage cardBackground_;
+    QImage correctPicture_;
+    QImage correctAnswerPicture_;
+    QImage tryAgainPicture_;
+    QImage almostPicture_;
+    QFont cardFont_;
+    CNumberPadCtl* pad_ = nullptr;
+    CMistakeListCtl* list_ = nullptr;
+    CPictureButton* beginButton_ = nullptr;
+    CPictureButton* printButton_ = nullptr;
+    CPictureButton* homeButton_ = nullptr;
+    std::unique_ptr<IPrinterSetup> printerSetup_;
+    BuddyAnimation buddy_;
+    int shownBuddyFrame_ = 0;
+    QBasicTimer timer_;
+    platform::GdiRect answerBox_;
+
+    ReviewState state_ = ReviewState::Idle;
+    Problem current_;
+    int listIndex_ = 0;
+    std::uint32_t sessionStart_ = 0;
+    std::uint32_t stepStart_ = 0;
+    std::int16_t itemsAtStart_ = 0;
+    std::int16_t problemsCompleted_ = 0;
+};

@@ -1,0 +1,128 @@
+// What CMistakeReviewWnd draws: its panels, the header bar, the frog and the flash card.
+#include "CMistakeReviewWnd.h"
+#include "CNumberPadCtl.h"
+#include "ProblemCard.h"
+#include "TestingLayout.h"
+#include "data/CStudent.h"
+#include "platform/qt/ScreenBitmaps.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+const QColor kWindowGrey(171, 171, 171);
+const QColor kPanel(238, 238, 238);
+const QColor kFrame(90, 90, 90);
+
+// The card state drawn last, by any review window of the run: the answer display is placed and
+// cleared only when it changes.
+ReviewState& LastDrawnCardState() {
+    static ReviewState state = ReviewState::Idle;
+    return state;
+}
+
+QColor AnswerColour(ReviewState state) {
+    switch (state) {
+    case ReviewState::TryAgain:
+    case ReviewState::Almost:
+        return {255, 0, 0};
+    case ReviewState::ShowAnswer:
+        return {0, 0, 255};
+    case ReviewState::Correct:
+        return {0, 255, 0};
+    default:
+        return Qt::black;
+    }
+}
+
+} // namespace
+
+void CMistakeReviewWnd::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    platform::GdiDc dc(painter);
+    EraseBackground(dc);
+    header_.Draw(dc, GetCurrentStudent());
+    if (event->rect().intersects(layout_.buddyArea.ToQRect())) {
+        DrawBuddy(dc);
+    }
+    if (event->rect().intersects(layout_.cardArea.ToQRect())) {
+        DrawFlashCard(dc);
+    }
+}
+
+void CMistakeReviewWnd::EraseBackground(platform::GdiDc& dc) {
+    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowGrey);
+    dc.SelectPen({platform::PenStyle::Solid, 2, kFrame});
+    dc.SelectBrush({.hollow = true});
+    dc.Rectangle(layout_.buddyArea);
+    dc.Rectangle(layout_.listFrame);
+    dc.SelectBrush({.hollow = false, .color = Qt::white});
+    dc.Rectangle(layout_.cardArea);
+    dc.FillSolidRect(layout_.padArea, kPanel);
+    dc.FillSolidRect(layout_.buttonArea, kPanel);
+}
+
+void CMistakeReviewWnd::ShowBuddyFrame(int frame) {
+    shownBuddyFrame_ = frame;
+    repaint(layout_.buddyArea.ToQRect());
+}
+
+void CMistakeReviewWnd::DrawBuddy(platform::GdiDc& dc) {
+    if (!buddy_.IsRunning()) {
+        shownBuddyFrame_ = buddy_.RestingFrame();
+    }
+    if (shownBuddyFrame_ > 0) {
+        const QImage frame = platform::LoadScreenBitmap(
+            "Review\\Buddy", QString::asprintf("frog%04d", shownBuddyFrame_).toStdString());
+        platform::DrawBitmap(dc, frame, layout_.buddyArea.left + 2, layout_.buddyArea.top + 1);
+    }
+}
+
+void CMistakeReviewWnd::RedrawCard() {
+    repaint(layout_.cardArea.ToQRect());
+}
+
+QImage CMistakeReviewWnd::FeedbackPicture() const {
+    switch (state_) {
+    case ReviewState::TryAgain:
+        return tryAgainPicture_;
+    case ReviewState::Almost:
+        return almostPicture_;
+    case ReviewState::ShowAnswer:
+        return correctAnswerPicture_;
+    case ReviewState::Correct:
+        return correctPicture_;
+    default:
+        return {};
+    }
+}
+
+void CMistakeReviewWnd::DrawFlashCard(platform::GdiDc& dc) {
+    const platform::GdiRect& area = layout_.cardArea;
+    dc.FillSolidRect({area.left + 2, area.top + 2, area.right - 2, area.bottom - 2}, Qt::white);
+    const QSize cardSize = platform::GetBitmapSize(cardBackground_);
+    const QPoint cardPlace = CentreIn(area, cardSize);
+    if (state_ != ReviewState::Idle) {
+        platform::DrawBitmap(dc, cardBackground_, cardPlace.x(), cardPlace.y());
+    }
+    // The feedback stands in the gap left of the card.
+    const QImage feedback = FeedbackPicture();
+    const platform::GdiRect gap{area.left, area.top, cardPlace.x(), area.bottom};
+    const QPoint feedbackPlace = CentreIn(gap, platform::GetBitmapSize(feedback));
+    platform::DrawBitmap(dc, feedback, feedbackPlace.x(), feedbackPlace.y());
+
+    DrawProblem(current_, dc, cardFont_, QRect(cardPlace, cardSize), Qt::black,
+                AnswerColour(state_), answerBox_);
+    if (state_ != LastDrawnCardState()) {
+        LastDrawnCardState() = state_;
+        pad_->SetDisplayRect({answerBox_.left - 8, answerBox_.top - 2 + 6, answerBox_.right + 8,
+                              answerBox_.bottom + 2 + 6});
+        if (state_ == ReviewState::FirstTry || state_ == ReviewState::SecondTry) {
+            pad_->ClearValue();
+            pad_->ShowValue(true);
+        } else {
+            pad_->ShowValue(false);
+        }
+    }
+}
