@@ -4,6 +4,7 @@
 #include "gui/CPictureButton.h"
 #include "gui/CSignInDlg.h"
 #include "gui/CTestingWnd.h"
+#include "gui/ReviewHandOver.h"
 #include "platform/BaseFolder.h"
 #include "platform/Display.h"
 #include "platform/Files.h"
@@ -138,6 +139,8 @@ void CMainWindow::OnCommand(int id) {
 void CMainWindow::OnTesting() {
     if (GetCurrentStudent().IsReviewDue()) {
         Inform("Time for mistake review", platform::MbIcon::None);
+        HandOverToMistakeReview(*this);
+        hide();
         return;
     }
     // A window that could not be built has already said so and is on its way out.
@@ -156,7 +159,10 @@ void CMainWindow::OnTraining() {
 void CMainWindow::OnReview() {
     if (GetCurrentStudent().GetMistakeCount() == 0) {
         Inform(kNoMistakes, platform::MbIcon::Information);
+        return;
     }
+    HandOverToMistakeReview(*this);
+    hide();
 }
 
 void CMainWindow::OnHelp() {

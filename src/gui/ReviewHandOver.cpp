@@ -1,9 +1,8 @@
 #include "ReviewHandOver.h"
 
-#include "HomeScreen.h"
+#include "CMistakeReviewWnd.h"
 
-// The review window is not part of the program yet: until it is, the student goes back to the
-// home screen rather than being left without a window.
+// The window shows and deletes itself; nobody keeps a pointer to it.
 void HandOverToMistakeReview(IHomeScreen& home) {
-    home.ShowHome();
+    new CMistakeReviewWnd(home);
 }

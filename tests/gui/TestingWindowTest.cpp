@@ -2,6 +2,7 @@
 #include "StudentSupport.h"
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
+#include "gui/CMistakeReviewWnd.h"
 #include "gui/CNumberPadCtl.h"
 #include "gui/CPictureButton.h"
 #include "gui/CTestingWnd.h"
@@ -9,6 +10,7 @@
 #include "gui/HomeScreen.h"
 #include "platform/Files.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
@@ -383,7 +385,14 @@ TEST_F(TestingWindowTest, DueReviewAtBeginClosesTheWindowAndHandsOver) {
     EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Information);
     EXPECT_FALSE(fakes.messageBoxes.shown[0].title.has_value());
     EXPECT_TRUE(window.isNull());
-    EXPECT_EQ(home.shown, 1) << "the hand-over";
+    EXPECT_EQ(home.shown, 0) << "the review window shows it when it closes";
+    CMistakeReviewWnd* review = nullptr;
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        review = review != nullptr ? review : qobject_cast<CMistakeReviewWnd*>(shown);
+    }
+    ASSERT_NE(review, nullptr) << "the hand-over";
+    EXPECT_TRUE(review->isVisible());
+    delete review;
     EXPECT_TRUE(data::ParseStudentRecord(StudentFile())->sessions.empty());
 }
 
