@@ -62,6 +62,8 @@ CMistakeListCtl::CMistakeListCtl(QWidget* parent, int rowTenths, int headerTenth
     header()->setFont(
         platform::MakeFont("Book Antiqua", platform::TenthPointsToPixels(headerTenths)));
     setFont(platform::MakeFont("Book Antiqua", platform::TenthPointsToPixels(rowTenths)));
+    // The two columns share the width; a vertical scroll bar must not bring a horizontal one.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -15,6 +15,11 @@ constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"testing-before", RenderTestingBeforeBegin},
     {"testing-running", RenderTestingRunning},
     {"testing-ended", RenderTestingEnded},
+    {"review-idle", RenderReviewIdle},
+    {"review-first-try", RenderReviewFirstTry},
+    {"review-feedback", RenderReviewFeedback},
+    {"review-frog", RenderReviewFrog},
+    {"mistake-sheet", RenderMistakeSheet},
 });
 
 } // namespace

@@ -24,5 +24,10 @@ QImage RenderNumberPads();
 QImage RenderTestingBeforeBegin();
 QImage RenderTestingRunning();
 QImage RenderTestingEnded();
+QImage RenderReviewIdle();
+QImage RenderReviewFirstTry();
+QImage RenderReviewFeedback();
+QImage RenderReviewFrog();
+QImage RenderMistakeSheet();
 
 } // namespace screenshots
