@@ -2,8 +2,10 @@
 #include "GuiTestSupport.h"
 #include "app/CMainWindow.h"
 #include "data/CStudent.h"
+#include "gui/CMistakeReviewWnd.h"
 #include "gui/CPictureButton.h"
 #include "gui/CSignInDlg.h"
+#include "gui/CTestingWnd.h"
 #include "platform/Files.h"
 #include "platform/qt/ScreenBitmaps.h"
 
@@ -21,6 +23,19 @@ protected:
         fakes.display.current = {800, 600};
         apptest::InstallProgramFolder(fakes, {"Mary Ann Smith:Hop2it"});
         GetCurrentStudent().Load("Mary Ann Smith");
+    }
+
+    // Deletes the visible windows of this kind and says how many there were.
+    template <typename Window> static std::size_t CloseOpenWindows() {
+        std::size_t count = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* window = qobject_cast<Window*>(widget);
+                window != nullptr && window->isVisible()) {
+                ++count;
+                delete window;
+            }
+        }
+        return count;
     }
 
     void Press(CMainWindow& home, CMainWindow::CommandId id) {
@@ -77,12 +92,31 @@ TEST_F(HomeScreenTest, ADueReviewComesFirstWithEachButtonsOwnWording) {
     MakeReviewDue();
     CMainWindow home;
     Press(home, CMainWindow::kTesting);
+    EXPECT_EQ(CloseOpenWindows<CMistakeReviewWnd>(), 1u);
+    EXPECT_EQ(CloseOpenWindows<CTestingWnd>(), 0u);
+    EXPECT_FALSE(home.isVisible());
+    home.ShowHome();
     Press(home, CMainWindow::kTraining);
+    EXPECT_EQ(CloseOpenWindows<CMistakeReviewWnd>(), 1u);
     ASSERT_EQ(fakes.messageBoxes.shown.size(), 2u);
     EXPECT_EQ(fakes.messageBoxes.shown[0].text, "Time for mistake review");
     EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::None);
     EXPECT_EQ(fakes.messageBoxes.shown[1].text, "It is time to review your mistakes.");
     EXPECT_EQ(fakes.messageBoxes.shown[1].icon, MbIcon::Information);
+}
+
+TEST_F(HomeScreenTest, TestingAndReviewOpenTheirWindowsInPlaceOfTheHomeScreen) {
+    GetCurrentStudent().AddMistake(
+        Problem{.firstOperand = 7, .secondOperand = 5, .operation = 1, .correctAnswer = 12});
+    CMainWindow home;
+    Press(home, CMainWindow::kTesting);
+    EXPECT_FALSE(home.isVisible());
+    EXPECT_EQ(CloseOpenWindows<CTestingWnd>(), 1u);
+    home.ShowHome();
+    Press(home, CMainWindow::kReview);
+    EXPECT_FALSE(home.isVisible());
+    EXPECT_EQ(CloseOpenWindows<CMistakeReviewWnd>(), 1u);
+    EXPECT_TRUE(fakes.messageBoxes.shown.empty());
 }
 
 TEST_F(HomeScreenTest, SignOutShowsTheDialogWithNoStudentSignedIn) {
