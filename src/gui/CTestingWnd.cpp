@@ -77,8 +77,6 @@ CTestingWnd::CTestingWnd(IHomeScreen& home)
     show();
 }
 
-CTestingWnd::~CTestingWnd() = default;
-
 bool CTestingWnd::CreateUIElements() {
     correctIcon_ = platform::LoadScreenBitmap(kFolder, "correctIcon");
     missedIcon_ = platform::LoadScreenBitmap(kFolder, "missedIcon");

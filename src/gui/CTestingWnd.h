@@ -28,7 +28,6 @@ public:
     enum CommandId { kNumberPad = 2000, kBegin = 2002, kHome = 2003 };
 
     explicit CTestingWnd(IHomeScreen& home);
-    ~CTestingWnd() override;
 
     CNumberPadCtl* NumberPad() const { return pad_; }
     CPictureButton* Button(CommandId id) const { return id == kBegin ? beginButton_ : homeButton_; }
