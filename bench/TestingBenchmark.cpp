@@ -52,10 +52,14 @@ void PrepareTestingFolder(const platform::fakes::FakePlatform& fakes) {
     SignInNewStudent();
 }
 
-CPictureButton& PadKey(CNumberPadCtl& pad, int commandId) {
-    for (CPictureButton* key : pad.findChildren<CPictureButton*>()) {
+// Clicks the standard-layout key of the current card's answer and lets the window handle it.
+void AnswerRight(CTestingWnd& window) {
+    const int commandId = window.Test().GetProblem(window.CurrentIndex()).correctAnswer + 1;
+    for (CPictureButton* key : window.NumberPad()->findChildren<CPictureButton*>()) {
         if (key->CommandId() == commandId) {
-            return *key;
+            key->click();
+            QCoreApplication::processEvents();
+            return;
         }
     }
     std::abort();
@@ -84,9 +88,7 @@ static void TestingAnswer(benchmark::State& state) {
             BeginTest(window);
             state.ResumeTiming();
         }
-        const Problem problem = window.Test().GetProblem(window.CurrentIndex());
-        PadKey(*window.NumberPad(), problem.correctAnswer + 1).click();
-        QCoreApplication::processEvents();
+        AnswerRight(window);
     }
     if (window.Missed() != 0) {
         state.SkipWithError("an answer was taken as wrong");
@@ -102,9 +104,7 @@ static void PaintTestingWindow(benchmark::State& state) {
     CTestingWnd window(home);
     BeginTest(window);
     for (int i = 0; i < 3; ++i) {
-        const Problem problem = window.Test().GetProblem(window.CurrentIndex());
-        PadKey(*window.NumberPad(), problem.correctAnswer + 1).click();
-        QCoreApplication::processEvents();
+        AnswerRight(window);
     }
     for (auto _ : state) {
         window.repaint();
