@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config python3
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
   libx11-dev libxrandr-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev

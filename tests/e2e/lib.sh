@@ -1,0 +1,113 @@
+# Shared by the end-to-end scripts: a virtual X server with an 800 × 600 mode, a program folder of
+# the test's own, and the keyboard and mouse of a user. Source it after setting `program`,
+# `datafolder` and `shots`.
+set -euo pipefail
+work=$(mktemp -d)
+servers=()
+cleanup() {
+  pkill -TERM -f "$work/Tallyhop" 2>/dev/null || true
+  for pid in "${servers[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$shots"
+
+# Says what went wrong and keeps a picture of the screen at that moment.
+fail() {
+  echo "FAIL: $*" >&2
+  [ -n "${DISPLAY:-}" ] && import -window root "$shots/failure-$(basename "$0" .sh).png" 2>/dev/null
+  exit 1
+}
+
+# A free display number, a server on it at 1024 × 768 with an 800 × 600 mode, and a wait until it
+# answers. $1: the depth.
+start_server() {
+  local depth=$1 number=90
+  while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+  Xvfb ":$number" -screen 0 "1024x768x$depth" -noreset >"$work/xvfb-$number.log" 2>&1 &
+  servers+=($!)
+  export DISPLAY=":$number"
+  for _ in $(seq 100); do xrandr >/dev/null 2>&1 && break; sleep 0.1; done
+  xrandr --newmode 800x600 40 800 840 968 1056 600 601 605 628
+  xrandr --addmode screen 800x600
+}
+
+current_mode() { xrandr | sed -n 's/.*current \([0-9]*\) x \([0-9]*\),.*/\1x\2/p'; }
+
+wait_for() { # condition, what [tenths of a second]
+  for _ in $(seq "${3:-100}"); do eval "$1" && return 0; sleep 0.1; done
+  fail "$2"
+}
+
+window_visible() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+# Gives the keyboard to the program's visible window called $1.
+focus_window() {
+  local id
+  id=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
+  [ -n "$id" ] || fail "no visible window $1"
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+}
+
+# Presses Enter in the message box that is up.
+press_enter() {
+  focus_window Tallyhop
+  xdotool key Return
+}
+
+# A left click at screen point ($1, $2).
+click_at() {
+  xdotool mousemove "$1" "$2" click 1
+}
+
+# A program folder of this run's own (records, logs, test files, lock), sharing the pictures and
+# sounds; $1 names the run, the rest are --student options of the data-folder tool.
+copy_program() {
+  local run=$1
+  shift
+  rm -rf "$work/Tallyhop" "$work/Log.txt" "$work/Error Log.txt" "$work/Data" "$work/Test Data"
+  cp "$program" "$work/Tallyhop"
+  local installed
+  installed=$(dirname "$program")
+  for content in Graphics Audio "Help Guide"; do
+    [ -e "$installed/$content" ] && ln -sfn "$installed/$content" "$work/$content"
+  done
+  cp -r "$installed/Test Data" "$work/Test Data"
+  local students=()
+  for student in "$@"; do students+=(--student "$student"); done
+  "$datafolder" --folder "$work" "${students[@]}" >/dev/null
+  rm -f "$work/Log.txt"
+  export XDG_RUNTIME_DIR="$work/runtime-$run"
+  mkdir -p "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+# Starts the program with arguments "$@", answers the resolution notice and waits for the sign-in
+# dialog on the switched display. Sets `pid`.
+start_program() {
+  "$work/Tallyhop" "$@" >"$work/run.log" 2>&1 &
+  pid=$!
+  wait_for 'window_visible Tallyhop' "no notice window"
+  sleep 0.3
+  press_enter
+  wait_for '[ "$(current_mode)" = 800x600 ]' "display not switched to 800x600 ($(current_mode))"
+  wait_for 'window_visible SignInDlg' "no sign-in dialog"
+  sleep 0.3
+}
+
+# Signs in the first name of the list with password $1.
+sign_in_first() {
+  focus_window SignInDlg
+  xdotool key Down Tab
+  xdotool type "$1"
+  xdotool key Return
+  wait_for '! window_visible SignInDlg' "nobody was signed in"
+  sleep 0.3
+}
+
+# Asks the program to end and checks that it ended well and put the display back.
+end_program() {
+  kill -TERM "$pid"
+  wait "$pid" || fail "program ended with $? ($(cat "$work/run.log"))"
+  [ "$(current_mode)" = 1024x768 ] || fail "display not restored ($(current_mode))"
+}
