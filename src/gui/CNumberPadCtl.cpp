@@ -104,6 +104,10 @@ void CNumberPadCtl::SetMultiplicationLayout() {
 }
 
 void CNumberPadCtl::LoadKeyPictures(std::string_view screenFolder, int count) {
+    if (keyPicturesFolder_ == screenFolder) {
+        return;
+    }
+    keyPicturesFolder_ = screenFolder;
     for (int key = 0; key < count; ++key) {
         keys_[key].LoadBitmaps(screenFolder, std::to_string(key));
     }

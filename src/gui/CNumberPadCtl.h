@@ -63,7 +63,8 @@ private:
     void OnKey(int digit);
     void PostAnswer(int answer);
     // Pictures "0" … "<count - 1>" of `screenFolder` into the first keys; the key size follows
-    // the picture "0".
+    // the picture "0". Keys that already hold that folder's pictures keep them: the standard
+    // layout is set again for every answer of a test, and reading 38 pictures would dominate it.
     void LoadKeyPictures(std::string_view screenFolder, int count);
 
     static constexpr int kKeyCount = 19;
@@ -75,5 +76,6 @@ private:
     QPointer<QLabel> display_;
     QSize keySize_;
     Layout layout_ = kStandardLayout;
-    int value_ = -1; // the number typed so far; -1 when nothing is typed
+    std::string_view keyPicturesFolder_; // whose pictures the keys hold
+    int value_ = -1;                     // the number typed so far; -1 when nothing is typed
 };
