@@ -1,28 +1,21 @@
 #include "gui/BuddyAnimation.h"
-#include "platform/fakes/FakeServices.h"
+#include "GuiTestSupport.h"
 
-#include <algorithm>
-#include <gtest/gtest.h>
 #include <numeric>
-#include <vector>
 
 namespace {
 
+// Frames 'from' … 'to'.
+std::vector<int> Frames(int from, int to) {
+    std::vector<int> frames(static_cast<std::size_t>(to - from + 1));
+    std::iota(frames.begin(), frames.end(), from);
+    return frames;
+}
+
+// Without "-nofrog" (the review window's tests cover it).
 class BuddyAnimationTest : public testing::Test {
 protected:
     BuddyAnimationTest() { BuddyFrameCounter() = 1; }
-
-    // Frames 'from' … 'to'.
-    static std::vector<int> Frames(int from, int to) {
-        std::vector<int> frames(static_cast<std::size_t>(to - from + 1));
-        std::iota(frames.begin(), frames.end(), from);
-        return frames;
-    }
-
-    int Croaks() const {
-        return static_cast<int>(std::ranges::count_if(
-            fakes.sound.played, [](const auto& path) { return path.ends_with("/ribbit.wav"); }));
-    }
 
     platform::fakes::FakePlatform fakes;
     std::vector<int> shown;
@@ -35,45 +28,27 @@ protected:
 
 } // namespace
 
-TEST_F(BuddyAnimationTest, HopCroaksOnceAndShowsTenFramesAtTwentyFiveASecond) {
+TEST_F(BuddyAnimationTest, HopsTenFramesWithACroakAndRunsToTheEndWithACroakEveryTen) {
     buddy.Hop();
-
     EXPECT_EQ(shown, Frames(1, 10));
-    EXPECT_EQ(Croaks(), 1);
+    EXPECT_EQ(guitest::Played(fakes, "ribbit.wav"), 1);
     EXPECT_EQ(fakes.clock.sleptMilliseconds, 400u);
     EXPECT_EQ(buddy.RestingFrame(), 11);
-}
 
-TEST_F(BuddyAnimationTest, TenthHopEndsOnTheLastFrameThenShowsFrameOneAgain) {
-    BuddyFrameCounter() = 91;
-
-    buddy.Hop();
-
-    std::vector<int> expected = Frames(91, 100);
-    expected.push_back(1);
-    EXPECT_EQ(shown, expected);
-    EXPECT_EQ(BuddyFrameCounter(), 1);
-}
-
-TEST_F(BuddyAnimationTest, RunToEndCroaksEveryTenFramesUpToTheLastAndStaysThereUntilRepainted) {
-    BuddyFrameCounter() = 11;
-
+    shown.clear();
+    fakes.clock.sleptMilliseconds = 0;
     buddy.RunToEnd();
-
     EXPECT_EQ(shown, Frames(11, 100));
-    EXPECT_EQ(Croaks(), 9);
+    EXPECT_EQ(guitest::Played(fakes, "ribbit.wav"), 10);
     EXPECT_GT(BuddyFrameCounter(), BuddyAnimation::kLastFrame);
     EXPECT_EQ(buddy.RestingFrame(), 1) << "the next review starts from the first frame";
 }
 
-TEST_F(BuddyAnimationTest, NoFrogDrawsAndPlaysNothing) {
-    fakes.process.arguments = " -nofrog";
-
+TEST_F(BuddyAnimationTest, TenthHopEndsOnTheLastFrameThenShowsFrameOneAgain) {
+    BuddyFrameCounter() = 91;
     buddy.Hop();
-    buddy.RunToEnd();
-
-    EXPECT_TRUE(shown.empty());
-    EXPECT_TRUE(fakes.sound.played.empty());
-    EXPECT_EQ(buddy.RestingFrame(), 0);
+    std::vector<int> expected = Frames(91, 100);
+    expected.push_back(1);
+    EXPECT_EQ(shown, expected);
     EXPECT_EQ(BuddyFrameCounter(), 1);
 }

@@ -1,10 +1,10 @@
 #include "GuiTestSupport.h"
 
-#include <QWidget>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <iterator>
+#include <stdexcept>
 
 namespace guitest {
 
@@ -18,9 +18,13 @@ void WritePicture(const platform::fakes::FakePlatform& fakes, const std::string&
     ASSERT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
 }
 
-std::string ReadErrorLog(const platform::fakes::FakePlatform& fakes) {
-    std::ifstream file(fakes.Path("/Error Log.txt"), std::ios::binary);
+std::string ReadFile(const platform::fakes::FakePlatform& fakes, const std::string& path) {
+    std::ifstream file(fakes.Path(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string ReadErrorLog(const platform::fakes::FakePlatform& fakes) {
+    return ReadFile(fakes, "/Error Log.txt");
 }
 
 int CountRecords(const std::string& log, const std::string& message) {
@@ -38,6 +42,47 @@ void LinkInstalledGraphics(const platform::fakes::FakePlatform& fakes) {
 
 QImage Snapshot(QWidget& widget) {
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int CountColour(const QImage& image, const QRect& area, QColor colour) {
+    const QRect inside = area & image.rect();
+    int count = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            count += image.pixelColor(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+int Played(const platform::fakes::FakePlatform& fakes, const std::string& name) {
+    return static_cast<int>(std::ranges::count_if(
+        fakes.sound.played, [&](const std::string& path) { return path.ends_with("/" + name); }));
+}
+
+void Click(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents();
+}
+
+CPictureButton& PadKey(CNumberPadCtl& pad, int commandId) {
+    for (CPictureButton* key : pad.findChildren<CPictureButton*>()) {
+        if (key->CommandId() == commandId) {
+            return *key;
+        }
+    }
+    throw std::runtime_error("no pad key " + std::to_string(commandId));
+}
+
+void ClickAnswer(CNumberPadCtl& pad, int value) {
+    if (pad.GetLayout() == CNumberPadCtl::kStandardLayout) {
+        Click(&PadKey(pad, value + 1));
+        return;
+    }
+    for (const char digit : std::to_string(value)) {
+        QTest::mouseClick(&PadKey(pad, digit - '0' + 1), Qt::LeftButton);
+    }
+    Click(&PadKey(pad, kPadEnter));
 }
 
 } // namespace guitest

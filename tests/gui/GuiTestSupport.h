@@ -1,17 +1,30 @@
 #pragma once
 
+// Also the common includes of the GUI tests.
+#include "gui/CNumberPadCtl.h"
+#include "gui/CPictureButton.h"
+#include "gui/HomeScreen.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QColor>
 #include <QImage>
-#include <QSize>
+#include <QPointer>
+#include <QTest>
+#include <QTimerEvent>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace guitest {
 
 // A one-colour picture "<name>.bmp" in base folder + "/Graphics/800x600/<folder>".
 void WritePicture(const platform::fakes::FakePlatform& fakes, const std::string& folder,
                   const std::string& name, QSize size, QColor colour);
+
+// The whole file at base folder + `path` ("" when there is none).
+std::string ReadFile(const platform::fakes::FakePlatform& fakes, const std::string& path);
 
 // The whole error log of the fake base folder ("" when there is none).
 std::string ReadErrorLog(const platform::fakes::FakePlatform& fakes);
@@ -24,5 +37,66 @@ void LinkInstalledGraphics(const platform::fakes::FakePlatform& fakes);
 
 // What the widget shows now, as its own paint draws it.
 QImage Snapshot(QWidget& widget);
+
+// How many pixels of `area` in `image` are exactly `colour`.
+int CountColour(const QImage& image, const QRect& area, QColor colour);
+
+// How many times the sound file `name` ("type.wav") was played.
+int Played(const platform::fakes::FakePlatform& fakes, const std::string& name);
+
+// Clicks `button`, then lets what the click posted arrive.
+void Click(QWidget* button);
+
+inline constexpr int kPadEnter = 2000;
+
+// The pad's key with this command id (1 … 19 for "0" … "18", kPadEnter).
+CPictureButton& PadKey(CNumberPadCtl& pad, int commandId);
+
+// Clicks `value` on the pad as a student would (one key, or its digits and Enter).
+void ClickAnswer(CNumberPadCtl& pad, int value);
+
+// The home screen an activity window opens over; counts how often it is shown again.
+class FakeHome final : public IHomeScreen {
+public:
+    QWidget* Window() override { return window.get(); }
+    void ShowHome() override { ++shows; }
+    void SignOut() override {}
+
+    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
+    int shows = 0;
+};
+
+// An activity window on an 800 x 600 screen with the installed pictures, over a FakeHome.
+template <typename ActivityWindow> class WindowTest : public testing::Test {
+protected:
+    WindowTest() {
+        fakes.display.current = {800, 600};
+        LinkInstalledGraphics(fakes);
+    }
+
+    ~WindowTest() override {
+        delete window.data();
+        CloseDeleted();
+    }
+
+    static void CloseDeleted() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void Answer(int value) { ClickAnswer(*window->NumberPad(), value); }
+
+    // Lets `milliseconds` pass on the fake clock, then the window's timer ticks once.
+    void Wait(std::uint32_t milliseconds) {
+        fakes.clock.Advance(milliseconds);
+        QTimerEvent tick(1);
+        QCoreApplication::sendEvent(window, &tick);
+    }
+
+    int Played(const std::string& name) const { return guitest::Played(fakes, name); }
+
+    platform::fakes::FakePlatform fakes;
+    FakeHome home;
+    QPointer<ActivityWindow> window;
+};
 
 } // namespace guitest

@@ -3,9 +3,7 @@
 #include "StudentSupport.h"
 #include "data/CStudent.h"
 
-#include <QImage>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -34,14 +32,7 @@ protected:
     }
 
     static bool HasWhite(const QImage& image, const platform::GdiRect& rect) {
-        for (int y = rect.top; y < rect.bottom; ++y) {
-            for (int x = rect.left; x < rect.right; ++x) {
-                if (image.pixelColor(x, y) == Qt::white) {
-                    return true;
-                }
-            }
-        }
-        return false;
+        return guitest::CountColour(image, rect.ToQRect(), Qt::white) > 0;
     }
 
     platform::fakes::FakePlatform fakes;
@@ -49,29 +40,20 @@ protected:
 
 } // namespace
 
-TEST_F(HeaderBarTest, LaysOutTitleLevelAndUserTextsAroundTheColumnEdge) {
-    HeaderBar bar(QStringLiteral("Testing"));
-    bar.Layout(800, 592);
-
-    EXPECT_EQ(bar.Rect(), (platform::GdiRect{0, 0, 800, 40}));
-    EXPECT_EQ(bar.Height(), 40);
-    EXPECT_EQ(bar.TitleRect().left, 50);
-    EXPECT_GT(bar.TitleRect().Width(), 40) << "the width of \"Testing\" in bold";
-    EXPECT_EQ(bar.TitleRect().bottom, 34);
-    EXPECT_EQ(bar.LevelRect(), (platform::GdiRect{bar.TitleRect().right, 0, 592, 34}));
-    EXPECT_EQ(bar.UserRect(), (platform::GdiRect{644, 0, 800, 34}));
-}
-
 TEST_F(HeaderBarTest, LevelTextNamesTheLevelAndTheTestsPassed) {
     EXPECT_EQ(LevelText(GetCurrentStudent()), QStringLiteral(" : Multiplication - 2 tests passed"));
     EXPECT_EQ(TestsPassedText(0), QStringLiteral("no tests passed"));
     EXPECT_EQ(TestsPassedText(1), QStringLiteral("1 test passed"));
-    EXPECT_EQ(TestsPassedText(7), QStringLiteral("7 tests passed"));
 }
 
+// The icons and the user's name belong to the background; the level text ends at the column.
 TEST_F(HeaderBarTest, BackgroundPartLeavesOutTitleAndLevelWhichTheWholeBarDraws) {
     HeaderBar bar(QStringLiteral("Review"));
-    bar.Layout(800, 575);
+    bar.Layout(800, 592);
+    EXPECT_EQ(bar.Rect(), (platform::GdiRect{0, 0, 800, 40}));
+    EXPECT_EQ(bar.TitleRect().left, 50);
+    EXPECT_EQ(bar.LevelRect(), (platform::GdiRect{bar.TitleRect().right, 0, 592, 34}));
+    EXPECT_EQ(bar.UserRect(), (platform::GdiRect{644, 0, 800, 34}));
     const CStudent& student = GetCurrentStudent();
 
     const QImage background = Render([&](platform::GdiDc& dc) { bar.DrawBackground(dc, student); });
@@ -88,5 +70,4 @@ TEST_F(HeaderBarTest, BackgroundPartLeavesOutTitleAndLevelWhichTheWholeBarDraws)
     const QImage whole = Render([&](platform::GdiDc& dc) { bar.Draw(dc, student); });
     EXPECT_TRUE(HasWhite(whole, bar.TitleRect()));
     EXPECT_TRUE(HasWhite(whole, bar.LevelRect()));
-    EXPECT_TRUE(HasWhite(whole, bar.UserRect()));
 }

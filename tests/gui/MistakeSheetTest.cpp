@@ -1,16 +1,13 @@
-#include "gui/MistakeSheet.h"
 #include "GuiTestSupport.h"
 #include "ReviewTestSupport.h"
 #include "data/CStudent.h"
 #include "gui/PrintMistakes.h"
 
 #include <QFile>
-#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <algorithm>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -24,26 +21,22 @@ constexpr int kRowsPerPage = 5;
 constexpr int kFirstRowTop = 126;
 constexpr int kCellHeight = 90;
 
-class PdfPrinterSetup final : public IPrinterSetup {
-public:
-    explicit PdfPrinterSetup(QString path, bool accept = true)
-        : path_(std::move(path)), accept_(accept) {}
+struct PdfPrinterSetup final : IPrinterSetup {
+    PdfPrinterSetup(QString path, bool accept) : path(std::move(path)), accept(accept) {}
 
     bool Choose(QPrinter& printer) override {
         ++choices;
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path_);
+        printer.setOutputFileName(path);
         printer.setPageSize(QPageSize(QSizeF(6.75, 8.75), QPageSize::Inch));
         printer.setPageMargins(QMarginsF(0, 0, 0, 0));
         printer.setResolution(72);
-        return accept_;
+        return accept;
     }
 
+    QString path;
+    bool accept;
     int choices = 0;
-
-private:
-    QString path_;
-    bool accept_;
 };
 
 struct Word {
@@ -66,7 +59,7 @@ protected:
     // Prints the student's list through Print Mistakes onto the test page.
     void PrintList(const std::vector<Problem>& mistakes) {
         reviewtest::SignInStudent(mistakes);
-        PdfPrinterSetup setup(PdfPath());
+        PdfPrinterSetup setup(PdfPath(), true);
         PrintMistakes(GetCurrentStudent(), setup);
     }
 
@@ -139,14 +132,14 @@ TEST_F(MistakeSheetTest, SortedFactsInFramedCellsWithoutAnyAnswer) {
     PrintList({division, addition});
 
     EXPECT_EQ(PageCount(), 1);
-    EXPECT_TRUE(Info().contains(
-        QRegularExpression(R"(Title:\s+Tallyhop - Mistake sheet forPat Jones\n)")));
+    EXPECT_TRUE(
+        Info().contains(QRegularExpression(R"(Title:\s+Tallyhop - Mistake sheet forPat Jones\n)")));
     const QImage page = Page(1);
     EXPECT_EQ(CellsInRow(page, RowTop(0)), 2);
     EXPECT_EQ(CellsInRow(page, RowTop(1)), 0);
 
     const std::vector<Word> words = Words(1);
-    const auto at = [&](const QString& text) {
+    const auto at = [&](const char* text) {
         return std::ranges::find_if(words, [&](const Word& w) { return w.text.contains(text); });
     };
     ASSERT_TRUE(at("4") != words.end() && at("54") != words.end());
@@ -158,21 +151,17 @@ TEST_F(MistakeSheetTest, SortedFactsInFramedCellsWithoutAnyAnswer) {
     }
 }
 
-TEST_F(MistakeSheetTest, RowTakesEveryCellUpToTheRightLimitThenBreaks) {
-    PrintList(Additions(kCellsPerRow + 1));
-
-    const QImage page = Page(1);
-    EXPECT_EQ(CellsInRow(page, RowTop(0)), kCellsPerRow);
-    EXPECT_EQ(CellsInRow(page, RowTop(1)), 1);
-}
-
-TEST_F(MistakeSheetTest, FactPastTheLastRowStartsANewPageWithTheWholeHeader) {
+// Rows break only past the right limit and pages only past the bottom limit.
+TEST_F(MistakeSheetTest, FullRowsAndPagesThenANewPageWithTheWholeHeader) {
     PrintList(Additions(kCellsPerRow * kRowsPerPage + 1));
 
     ASSERT_EQ(PageCount(), 2);
-    EXPECT_EQ(CellsInRow(Page(1), RowTop(kRowsPerPage - 1)), kCellsPerRow);
+    const QImage first = Page(1);
+    EXPECT_EQ(CellsInRow(first, RowTop(0)), kCellsPerRow);
+    EXPECT_EQ(CellsInRow(first, RowTop(kRowsPerPage - 1)), kCellsPerRow);
     const QImage second = Page(2);
     EXPECT_EQ(CellsInRow(second, RowTop(0)), 1);
+    EXPECT_EQ(CellsInRow(second, RowTop(1)), 0);
     const std::vector<Word> words = Words(2);
     for (const char* text : {"Tallyhop\u2122", "Review", "Sheet", "Pat", "Jones", "03/07/2003"}) {
         EXPECT_TRUE(Has(words, text)) << text;
@@ -187,27 +176,21 @@ TEST_F(MistakeSheetTest, EmptyListPrintsOnePageWithTheHeaderOnly) {
     EXPECT_TRUE(Has(Words(1), "Review"));
 }
 
-TEST_F(MistakeSheetTest, CancelledSetUpPrintsNothingAndSaysNothing) {
+TEST_F(MistakeSheetTest, CancelPrintsNothingAndAPrinterThatCannotOpenIsLoggedAndReported) {
     reviewtest::SignInStudent({Mistake(4, '+', 3)});
-    PdfPrinterSetup setup(PdfPath(), false);
-
-    PrintMistakes(GetCurrentStudent(), setup);
-
-    EXPECT_EQ(setup.choices, 1);
+    PdfPrinterSetup cancelled(PdfPath(), false);
+    PrintMistakes(GetCurrentStudent(), cancelled);
+    EXPECT_EQ(cancelled.choices, 1);
     EXPECT_FALSE(QFile::exists(PdfPath()));
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
-}
 
-TEST_F(MistakeSheetTest, PrinterThatCannotBeOpenedIsLoggedAndReported) {
-    reviewtest::SignInStudent({Mistake(4, '+', 3)});
-    PdfPrinterSetup setup(QString::fromStdString(fakes.Path("/no such folder/sheet.pdf")));
-
-    PrintMistakes(GetCurrentStudent(), setup);
-
+    PdfPrinterSetup unwritable(QString::fromStdString(fakes.Path("/no such folder/sheet.pdf")),
+                               true);
+    PrintMistakes(GetCurrentStudent(), unwritable);
     ASSERT_EQ(fakes.messageBoxes.Texts(),
               std::vector<std::string>{
                   "An error occurred while printing.\nCheck your printer settings and try again."});
-    const std::string text = guitest::ReadErrorLog(fakes);
-    EXPECT_NE(text.find("Cmistakereviewwnd"), std::string::npos);
-    EXPECT_NE(text.find("Failed CreatePrinterDC()"), std::string::npos);
+    const std::string log = guitest::ReadErrorLog(fakes);
+    EXPECT_EQ(guitest::CountRecords(log, "Cmistakereviewwnd"), 1);
+    EXPECT_EQ(guitest::CountRecords(log, "Failed CreatePrinterDC()"), 1);
 }

@@ -1,10 +1,6 @@
 #include "GuiTestSupport.h"
-#include "gui/CPictureButton.h"
 
 #include <QSignalSpy>
-#include <QTest>
-#include <QWidget>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -14,10 +10,10 @@ const QColor kLit(250, 220, 60);
 class PictureButtonTest : public testing::Test {
 protected:
     PictureButtonTest() {
-        guitest::WritePicture(fakes, "Login", "Testing", {60, 30}, kNormal);
-        guitest::WritePicture(fakes, "Login", "TestingRoll", {60, 30}, kLit);
-        guitest::WritePicture(fakes, "Login", "Review", {60, 30}, kNormal);
-        guitest::WritePicture(fakes, "Login", "ReviewRoll", {60, 30}, kLit);
+        for (const char* name : {"Testing", "Review"}) {
+            guitest::WritePicture(fakes, "Login", name, {60, 30}, kNormal);
+            guitest::WritePicture(fakes, "Login", std::string(name) + "Roll", {60, 30}, kLit);
+        }
         screen.resize(300, 200);
     }
 
@@ -45,7 +41,7 @@ protected:
 
 } // namespace
 
-TEST_F(PictureButtonTest, LoadingSizesTheButtonToItsPictureAndKeepsItsPlace) {
+TEST_F(PictureButtonTest, ReloadingResizesToThePictureInPlaceAndAMissingPictureKeepsTheSize) {
     CPictureButton& button = AddButton("Testing", 17, 23, 1000);
     EXPECT_EQ(button.geometry(), QRect(17, 23, 60, 30));
 
@@ -56,23 +52,18 @@ TEST_F(PictureButtonTest, LoadingSizesTheButtonToItsPictureAndKeepsItsPlace) {
     EXPECT_EQ(Shown(button), QColor(Qt::blue));
     button.SetHighlight(true);
     EXPECT_EQ(Shown(button), QColor(Qt::cyan)) << "the roll-over picture was replaced too";
-}
 
-TEST_F(PictureButtonTest, FailuresAreLoggedAndAMissingPictureKeepsTheSize) {
+    EXPECT_FALSE(button.LoadBitmaps("Login", "Nothing"));
+    EXPECT_EQ(button.size(), QSize(90, 56));
+    EXPECT_FALSE(button.ShowsRollOver()) << "the old pictures are gone";
     CPictureButton orphan;
     EXPECT_FALSE(orphan.Create("Testing", CPictureButton::Visibility::Visible, QRect(0, 0, 1, 1),
                                nullptr, 1000));
-    CPictureButton& button = AddButton("Testing", 0, 0, 1000);
-    EXPECT_FALSE(button.LoadBitmaps("Login", "Nothing"));
-
-    EXPECT_EQ(button.size(), QSize(60, 30));
     const std::string log = guitest::ReadErrorLog(fakes);
     EXPECT_EQ(guitest::CountRecords(log, "  Cbuttones Line "), 2);
-    EXPECT_EQ(guitest::CountRecords(log, " : Creation failed\r\n"), 1);
     EXPECT_EQ(guitest::CountRecords(log, " : hReg = 0\r\n"), 1);
+    EXPECT_EQ(guitest::CountRecords(log, " : Creation failed\r\n"), 1);
     EXPECT_EQ(guitest::CountRecords(log, "Failed to open "), 2) << "normal and roll-over";
-    button.SetHighlight(true);
-    EXPECT_FALSE(button.ShowsRollOver()) << "the old pictures are gone";
 }
 
 TEST_F(PictureButtonTest, WithoutRollOverPictureTheLookNeverChangesButClicksArrive) {
@@ -109,37 +100,29 @@ TEST_F(PictureButtonTest, MovingOntoTheNeighbourLightsOnlyTheNeighbour) {
     EXPECT_EQ(Shown(review), kNormal);
 }
 
-TEST_F(PictureButtonTest, PressedButtonIsLitUntilReleased) {
+// Lit while pressed; a chosen option stays lit while the mouse leaves and while locked.
+TEST_F(PictureButtonTest,
+       PressedIsLitDisabledIsNormalAndAForcedHighlightSurvivesLeavingAndLocking) {
     CPictureButton& button = AddButton("Testing", 0, 0, 1000);
     QSignalSpy commands(&button, &CPictureButton::commandClicked);
-
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(button.ShowsRollOver());
     EXPECT_TRUE(commands.isEmpty()) << "a command comes with the release";
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(commands.count(), 1);
-}
-
-TEST_F(PictureButtonTest, ForcedHighlightSurvivesTheMouseLeaving) {
-    CPictureButton& button = AddButton("Testing", 0, 0, 1000);
-    ShowScreen();
-    button.SetHighlight(true);
-    QTest::mouseMove(&screen, QPoint(30, 15));
-    QTest::mouseMove(&screen, QPoint(200, 150));
-    EXPECT_EQ(Shown(button), kLit);
-
-    button.SetHighlight(false);
-    EXPECT_EQ(Shown(button), kNormal);
-}
-
-TEST_F(PictureButtonTest, DisabledButtonShowsItsNormalPictureUnlessForced) {
-    CPictureButton& button = AddButton("Testing", 0, 0, 1000);
     ShowScreen();
     QTest::mouseMove(&screen, QPoint(30, 15));
     ASSERT_EQ(Shown(button), kLit);
-
     button.setEnabled(false);
     EXPECT_EQ(Shown(button), kNormal);
+
+    button.setEnabled(true);
+    QTest::mouseMove(&screen, QPoint(31, 16));
     button.SetHighlight(true);
-    EXPECT_EQ(Shown(button), kLit) << "a chosen option stays lit while locked";
+    QTest::mouseMove(&screen, QPoint(200, 150));
+    EXPECT_EQ(Shown(button), kLit);
+    button.setEnabled(false);
+    EXPECT_EQ(Shown(button), kLit);
+    button.SetHighlight(false);
+    EXPECT_EQ(Shown(button), kNormal);
 }

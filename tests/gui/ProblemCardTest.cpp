@@ -1,4 +1,5 @@
 #include "gui/ProblemCard.h"
+#include "ReviewTestSupport.h"
 #include "platform/qt/Fonts.h"
 
 #include <QImage>
@@ -12,12 +13,9 @@ namespace {
 const QColor kInk(0, 0, 160);
 const QColor kAnswerInk(200, 0, 0);
 
-Problem Fact(int a, std::int32_t operation, int b, int correct, int entered = kNoValue) {
-    Problem problem;
-    problem.firstOperand = static_cast<std::int16_t>(a);
-    problem.secondOperand = static_cast<std::int16_t>(b);
-    problem.operation = operation;
-    problem.correctAnswer = static_cast<std::int16_t>(correct);
+// "a op b", unanswered unless `entered` is given.
+Problem Fact(int a, char op, int b, int entered = kNoValue) {
+    Problem problem = reviewtest::Mistake(a, op, b);
     problem.enteredAnswer = static_cast<std::int16_t>(entered);
     return problem;
 }
@@ -75,7 +73,7 @@ protected:
 
 TEST_F(ProblemCardTest, MultiplicationStandsInOneRightAlignedColumn) {
     const QSize row = Extent(QString::fromUtf8("\u00D7 7"));
-    const GdiRect box = Draw(Fact(6, kTimes, 7, 42));
+    const GdiRect box = Draw(Fact(6, 'x', 7));
 
     // The block is three rows high and as wide as "× 7", centred in the target.
     const int left = 50 + 200 - (200 - row.width()) / 2 - row.width();
@@ -96,7 +94,7 @@ TEST_F(ProblemCardTest, MultiplicationStandsInOneRightAlignedColumn) {
 
 TEST_F(ProblemCardTest, AdditionShowsTheRuleOverTheAnswerBoxAndTheAnswerOnlyOnceGiven) {
     const QSize row = Extent("+ 5");
-    const GdiRect box = Draw(Fact(3, kPlus, 5, 8));
+    const GdiRect box = Draw(Fact(3, '+', 5));
 
     EXPECT_EQ(box.Width(), row.width());
     EXPECT_EQ(box.Height(), row.height());
@@ -108,7 +106,7 @@ TEST_F(ProblemCardTest, AdditionShowsTheRuleOverTheAnswerBoxAndTheAnswerOnlyOnce
     EXPECT_FALSE(InkIn(rowsAbove).isEmpty());
 
     // Answered, the same card writes the answer right-aligned in that box, in its own colour.
-    EXPECT_EQ(Draw(Fact(3, kPlus, 5, 8, 8)), box);
+    EXPECT_EQ(Draw(Fact(3, '+', 5, 8)), box);
     const QRect answer = InkIn(QRect(0, 0, 300, 300), kAnswerInk);
     EXPECT_TRUE(box.ToQRect().contains(answer));
     EXPECT_NEAR(answer.right(), box.right - 1, 4);
@@ -118,7 +116,7 @@ TEST_F(ProblemCardTest, LongDivisionPutsTheDivisorLeftOfTheBracketAndTheQuotient
     const QSize dividend = Extent(")56");
     const QSize divisor = Extent("8");
     const QRect target(50, 40, 200, 220);
-    const GdiRect box = Draw(Fact(56, kDividedBy, 8, 7, 7), target);
+    const GdiRect box = Draw(Fact(56, '/', 8, 7), target);
 
     // The quotient's box spans the bracket and 56 and ends a fifth of the way down them.
     EXPECT_EQ(box.Width(), dividend.width());
@@ -146,7 +144,7 @@ TEST_F(ProblemCardTest, BlockIsCentredWithTheOddPixelLeftEvenWhenItOverhangs) {
     const int width = Extent(QString::fromUtf8("\u00D7 7")).width();
     for (const int spare : {5, -5, -6}) {
         SCOPED_TRACE(spare);
-        const GdiRect box = Draw(Fact(6, kTimes, 7, 42), QRect(100, 10, width + spare, 280));
+        const GdiRect box = Draw(Fact(6, 'x', 7), QRect(100, 10, width + spare, 280));
         const int leftGap = box.left - 100;
         const int rightGap = (100 + width + spare) - box.right;
         EXPECT_EQ(leftGap + rightGap, spare);
@@ -163,7 +161,7 @@ TEST_F(ProblemCardTest, EmptyProblemDrawsNothingAndEveryCardRestoresTheDc) {
     dc.SetTextColor(Qt::green);
     dc.SelectPen({platform::PenStyle::Dot, 1, Qt::magenta});
 
-    for (const Problem& problem : {Problem(), Fact(56, kDividedBy, 8, 7, 7)}) {
+    for (const Problem& problem : {Problem(), Fact(56, '/', 8, 7)}) {
         GdiRect box{1, 2, 3, 4};
         DrawProblem(problem, dc, font, QRect(0, 0, 300, 300), kInk, kAnswerInk, box);
         EXPECT_EQ(dc.TextColor(), QColor(Qt::green));

@@ -11,28 +11,13 @@
 namespace reviewtest {
 
 Problem Mistake(int a, char op, int b, int streak) {
+    const int correct = op == '+' ? a + b : op == '-' ? a - b : op == 'x' ? a * b : a / b;
     Problem fact;
     fact.firstOperand = static_cast<std::int16_t>(a);
     fact.secondOperand = static_cast<std::int16_t>(b);
-    switch (op) {
-    case '+':
-        fact.operation = kPlus;
-        fact.correctAnswer = static_cast<std::int16_t>(a + b);
-        break;
-    case '-':
-        fact.operation = kMinus;
-        fact.correctAnswer = static_cast<std::int16_t>(a - b);
-        break;
-    case 'x':
-        fact.operation = kTimes;
-        fact.correctAnswer = static_cast<std::int16_t>(a * b);
-        break;
-    default:
-        fact.operation = kDividedBy;
-        fact.correctAnswer = static_cast<std::int16_t>(a / b);
-        break;
-    }
-    fact.enteredAnswer = static_cast<std::int16_t>(fact.correctAnswer + 1);
+    fact.operation = op == '+' ? kPlus : op == '-' ? kMinus : op == 'x' ? kTimes : kDividedBy;
+    fact.correctAnswer = static_cast<std::int16_t>(correct);
+    fact.enteredAnswer = static_cast<std::int16_t>(correct + 1);
     fact.missCount = 1;
     fact.correctStreak = static_cast<std::int16_t>(streak);
     return fact;

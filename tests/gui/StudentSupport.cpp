@@ -2,9 +2,9 @@
 
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
+#include "platform/Files.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace guitest {
@@ -21,11 +21,8 @@ data::StudentRecord NewStudentRecord(std::int32_t level, std::int32_t testsPasse
 void SignInStudent(const std::string& name, std::int32_t level, std::int32_t testsPassed) {
     const std::filesystem::path path = CUserManager::GetInfoFilePath(name);
     std::filesystem::create_directories(path.parent_path());
-    const std::vector<std::uint8_t> bytes =
-        data::SerializeStudentRecord(NewStudentRecord(level, testsPassed));
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(platform::WriteFileBytes(
+        path.string(), data::SerializeStudentRecord(NewStudentRecord(level, testsPassed))));
     ASSERT_TRUE(GetCurrentStudent().Load(name));
 }
 
