@@ -160,10 +160,14 @@ void CMistakeReviewWnd::OnCommand(int id) {
 }
 
 // The pad's Enter, wherever the focus is.
+// Return is the pad's Enter key, so it works only while the pad's keys do: after a time-out it
+// would otherwise send a half-typed answer over the one shown.
 void CMistakeReviewWnd::keyReleaseEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         !event->isAutoRepeat()) {
-        pad_->OnEnter();
+        if (pad_->isEnabled()) {
+            pad_->OnEnter();
+        }
         return;
     }
     QWidget::keyReleaseEvent(event);

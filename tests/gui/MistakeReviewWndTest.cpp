@@ -5,6 +5,9 @@
 #include "gui/CMistakeListCtl.h"
 #include "gui/CMistakeReviewWnd.h"
 
+#include <QCoreApplication>
+#include <QTest>
+
 namespace {
 
 using reviewtest::Mistake;
@@ -153,6 +156,18 @@ TEST_F(MistakeReviewWndTest, NoAnswerOnEitherTryShowsTheAnswerInBlueAndRecordsAM
     EXPECT_EQ(window->State(), ReviewState::ShowAnswer);
     EXPECT_EQ(reviewtest::StoredMistakes().at(1).missCount, 3);
     EXPECT_EQ(Played("wronganswer2.wav"), 1) << "a time-out is silent";
+}
+
+TEST_F(MistakeReviewWndTest, ReturnWhileThePadIsLockedSendsNothing) {
+    Open({Mistake(6, 'x', 7)});
+    Click(kBegin);
+    guitest::Click(&guitest::PadKey(*window->NumberPad(), 5)); // "4" typed, no Enter
+    Wait(15'001);
+    ASSERT_EQ(window->State(), ReviewState::ShowAnswer);
+    QTest::keyClick(window, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->CurrentProblem().enteredAnswer, 42) << "the answer shown stays";
+    EXPECT_EQ(Played("wronganswer2.wav"), 0);
 }
 
 TEST_F(MistakeReviewWndTest, MasteringTheLastFactRunsTheFrogToTheEndRecordsTheReviewAndGoesHome) {
