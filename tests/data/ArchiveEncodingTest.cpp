@@ -16,9 +16,13 @@ Bytes Written(const std::string& text) {
     return writer.Bytes();
 }
 
-Bytes Concat(Bytes head, const Bytes& tail) {
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
+using Read = std::pair<std::string, ArchiveFault>;
+
+// The string read from `stored`, and why reading stopped.
+Read ReadOne(const Bytes& stored) {
+    ArchiveReader reader(stored);
+    std::string text = reader.ReadString();
+    return {text, reader.Fault()};
 }
 
 } // namespace
@@ -44,85 +48,64 @@ TEST(ArchiveEncodingTest, IntegersAreLittleEndianWithNothingBetween) {
 TEST(ArchiveEncodingTest, CountedStringLengthTakesOneThreeOrSevenBytes) {
     EXPECT_EQ(Written(""), Bytes{0x00});
     EXPECT_EQ(Written("Mary"), (Bytes{0x04, 'M', 'a', 'r', 'y'}));
-    EXPECT_EQ(Written(std::string(254, 'a')), Concat({0xFE}, Bytes(254, 'a')));
-    EXPECT_EQ(Written(std::string(255, 'a')), Concat({0xFF, 0xFF, 0x00}, Bytes(255, 'a')));
-    EXPECT_EQ(Written(std::string(0xFFFD, 'a')), Concat({0xFF, 0xFD, 0xFF}, Bytes(0xFFFD, 'a')));
+    EXPECT_EQ(Written(std::string(254, 'a')), Join({{0xFE}, Bytes(254, 'a')}));
+    EXPECT_EQ(Written(std::string(255, 'a')), Join({{0xFF, 0xFF, 0x00}, Bytes(255, 'a')}));
+    EXPECT_EQ(Written(std::string(0xFFFD, 'a')), Join({{0xFF, 0xFD, 0xFF}, Bytes(0xFFFD, 'a')}));
     EXPECT_EQ(Written(std::string(0xFFFE, 'a')),
-              Concat({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}, Bytes(0xFFFE, 'a')));
+              Join({{0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}, Bytes(0xFFFE, 'a')}));
 }
 
-TEST(ArchiveEncodingTest, EveryLengthFormIsReadBack) {
+TEST(ArchiveEncodingTest, EveryLengthFormIsReadBackAndFFFEIsRefused) {
     for (const Bytes& stored : {Bytes{0x02, 'h', 'i'}, Bytes{0xFF, 0x02, 0x00, 'h', 'i'},
                                 Bytes{0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x00, 'h', 'i'}}) {
-        ArchiveReader reader(stored);
-        EXPECT_EQ(reader.ReadString(), "hi");
-        EXPECT_FALSE(reader.Failed());
+        EXPECT_EQ(ReadOne(stored), Read("hi", ArchiveFault::None));
     }
-    const std::string longText(70000, 'z');
-    const Bytes stored = Written(longText);
-    ArchiveReader reader(stored);
-    EXPECT_EQ(reader.ReadString(), longText);
-}
-
-TEST(ArchiveEncodingTest, SixteenBitLengthFFFEIsRefused) {
-    const Bytes stored = Concat({0xFF, 0xFE, 0xFF}, Bytes(0xFFFE, 'a'));
-    ArchiveReader reader(stored);
-    EXPECT_EQ(reader.ReadString(), "");
-    EXPECT_EQ(reader.Fault(), ArchiveFault::BadString);
+    const Bytes longText = Join({{0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}, Bytes(70000, 'z')});
+    EXPECT_EQ(ReadOne(longText), Read(std::string(70000, 'z'), ArchiveFault::None));
+    EXPECT_EQ(ReadOne(Join({{0xFF, 0xFE, 0xFF}, Bytes(0xFFFE, 'a')})),
+              Read("", ArchiveFault::BadString));
 }
 
 TEST(ArchiveEncodingTest, TextIsWindows1252OnDiskAndUtf8InMemory) {
     // é, €, ™ and the typographic quotes live in different parts of the code page.
     EXPECT_EQ(Written("Zoë €5 ™ “q”"),
               (Bytes{12, 'Z', 'o', 0xEB, ' ', 0x80, '5', ' ', 0x99, ' ', 0x93, 'q', 0x94}));
-    const Bytes stored = {4, 'J', 0xF6, 'r', 0x8A};
-    ArchiveReader reader(stored);
-    EXPECT_EQ(reader.ReadString(), "JörŠ");
-}
+    EXPECT_EQ(ReadOne({4, 'J', 0xF6, 'r', 0x8A}), Read("JörŠ", ArchiveFault::None));
 
-TEST(ArchiveEncodingTest, EveryByteSurvivesARoundTrip) {
-    std::string all;
+    std::string all; // every byte, unassigned ones such as 0x81 included, survives a round trip
     for (int byte = 0; byte < 256; ++byte) {
         all += static_cast<char>(byte);
     }
-    const std::string text = data::Windows1252ToUtf8(all);
-    EXPECT_TRUE(data::FitsWindows1252(text));
-    EXPECT_EQ(data::Utf8ToWindows1252(text), all) << "unassigned bytes such as 0x81 included";
+    EXPECT_TRUE(data::FitsWindows1252(data::Windows1252ToUtf8(all)));
+    EXPECT_EQ(data::Utf8ToWindows1252(data::Windows1252ToUtf8(all)), all);
 }
 
 TEST(ArchiveEncodingTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_FALSE(data::FitsWindows1252("Łukasz"));
-    EXPECT_FALSE(data::FitsWindows1252("\x80"));         // a lone continuation byte
-    EXPECT_FALSE(data::FitsWindows1252("\xC0\xAF"));     // an overlong '/'
-    EXPECT_FALSE(data::FitsWindows1252("\xED\xA0\x80")); // a surrogate
-    EXPECT_FALSE(data::FitsWindows1252("\xC2\x80"));     // U+0080 has no byte of its own
+    // Not in the code page, a lone continuation byte, an overlong '/', a surrogate, and U+0080,
+    // which has no byte of its own.
+    for (const char* text : {"Łukasz", "\x80", "\xC0\xAF", "\xED\xA0\x80", "\xC2\x80"}) {
+        EXPECT_FALSE(data::FitsWindows1252(text)) << text;
+    }
     EXPECT_EQ(Written("Łu😀"), (Bytes{3, '?', 'u', '?'}));
     EXPECT_EQ(data::Utf8ToWindows1252("a\xE2\x82"), "a??") << "a cut-off sequence";
 }
 
-TEST(ArchiveEncodingTest, ShortFileFailsTheReaderAndLaterReadsYieldNothing) {
-    const Bytes stored = {0x01, 0x02, 0x03, 0x05, 'a', 'b', 'c', 'd', 'e'};
-    ArchiveReader reader(stored);
+TEST(ArchiveEncodingTest, ShortFilesAndAbsurdLengthsFailBeforeAllocating) {
+    const Bytes cutString = {0x01, 0x02, 0x03, 0x05, 'a', 'b', 'c', 'd', 'e'};
+    ArchiveReader reader(cutString);
     EXPECT_EQ(reader.ReadUInt32(), 0x05030201u);
     EXPECT_EQ(reader.ReadString(), "") << "only four of five bytes left";
     EXPECT_EQ(reader.Fault(), ArchiveFault::EndOfFile);
     EXPECT_EQ(reader.ReadUInt8(), 0) << "a failed reader reads nothing more";
-}
 
-TEST(ArchiveEncodingTest, LengthsAndCountsBeyondTheFileFailBeforeAllocating) {
-    const Bytes hugeLength = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a'};
-    ArchiveReader hugeString(hugeLength);
-    EXPECT_EQ(hugeString.ReadString(), "");
-    EXPECT_EQ(hugeString.Fault(), ArchiveFault::EndOfFile);
+    EXPECT_EQ(ReadOne({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a'}),
+              Read("", ArchiveFault::EndOfFile));
 
     const Bytes countThenTwoBytes = {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00};
     ArchiveReader hugeCount(countThenTwoBytes);
     EXPECT_EQ(hugeCount.ReadCount(1), 0u);
     EXPECT_TRUE(hugeCount.Failed());
-
     const Bytes countOfTwo = {0x02, 0x00, 0x00, 0x00, 0x00, 0x00};
-    ArchiveReader fittingCount(countOfTwo);
-    EXPECT_EQ(fittingCount.ReadCount(1), 2u);
-    ArchiveReader tooManyRecords(countOfTwo);
-    EXPECT_EQ(tooManyRecords.ReadCount(2), 0u) << "two 2-byte records need four bytes";
+    EXPECT_EQ(ArchiveReader(countOfTwo).ReadCount(1), 2u);
+    EXPECT_EQ(ArchiveReader(countOfTwo).ReadCount(2), 0u) << "two 2-byte records need four bytes";
 }

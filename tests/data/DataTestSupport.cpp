@@ -1,22 +1,27 @@
 #include "DataTestSupport.h"
 
-#include "platform/Files.h"
+#include "platform/BaseFolder.h"
 
-#include <filesystem>
 #include <sstream>
 
 DataTest::DataTest() {
-    std::filesystem::create_directories(fakes.Path("/Data"));
-    std::filesystem::create_directories(fakes.Path("/Test Data"));
+    std::filesystem::create_directories(DataPath(""));
+    std::filesystem::create_directories(TestDataPath(""));
 }
 
-std::vector<std::string> DataTest::ErrorRecords() const {
-    const auto bytes = platform::ReadFileBytes(fakes.Path("/Error Log.txt"));
-    std::vector<std::string> records;
-    std::istringstream log(bytes ? TextOf(*bytes) : std::string());
-    for (std::string line; std::getline(log, line);) {
-        // "MM.DD.YYYY hh:mm  " is 18 characters; the record ends in CR LF.
-        records.push_back(line.substr(18, line.size() - 19));
+std::string DataPath(const std::string& fileName) {
+    return platform::GetBaseFolder() + "/Data/" + fileName;
+}
+
+std::string TestDataPath(const std::string& fileName) {
+    return platform::GetBaseFolder() + "/Test Data/" + fileName;
+}
+
+Strings ErrorRecords() {
+    const std::string path = platform::GetBaseFolder() + "/Error Log.txt";
+    Strings records;
+    for (const std::string& line : platform::FileExists(path) ? CrLfLines(path) : Strings{}) {
+        records.push_back(line.substr(18)); // after "MM.DD.YYYY hh:mm  "
     }
     return records;
 }
@@ -39,9 +44,29 @@ Bytes ReadFile(const std::string& path) {
     return bytes.value_or(Bytes{});
 }
 
+Strings CrLfLines(const std::string& path) {
+    const std::string text = TextOf(ReadFile(path));
+    EXPECT_TRUE(text.empty() || text.ends_with("\r\n")) << path;
+    std::istringstream stream(text);
+    Strings lines;
+    for (std::string line; std::getline(stream, line);) {
+        EXPECT_TRUE(line.ends_with('\r') && line.find('\r') + 1 == line.size()) << path;
+        lines.push_back(line.substr(0, line.size() - 1));
+    }
+    return lines;
+}
+
+Bytes U16s(const std::vector<int>& values) {
+    Bytes bytes;
+    for (const int value : values) {
+        bytes.insert(bytes.end(),
+                     {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)});
+    }
+    return bytes;
+}
+
 Bytes U32(std::uint32_t value) {
-    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-            static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+    return U16s({static_cast<int>(value & 0xFFFF), static_cast<int>(value >> 16)});
 }
 
 Bytes Counted(const std::string& text) {
@@ -49,7 +74,7 @@ Bytes Counted(const std::string& text) {
     return Join({{static_cast<std::uint8_t>(text.size())}, BytesOf(text)});
 }
 
-Bytes Join(std::initializer_list<Bytes> pieces) {
+Bytes Join(const std::vector<Bytes>& pieces) {
     Bytes joined;
     for (const Bytes& piece : pieces) {
         joined.insert(joined.end(), piece.begin(), piece.end());
@@ -57,50 +82,58 @@ Bytes Join(std::initializer_list<Bytes> pieces) {
     return joined;
 }
 
-Bytes U16(std::uint16_t value) {
-    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)};
-}
-
-Bytes SessionBytes(const SessionFields& s) {
-    return Join({U32(s.time),
-                 U16(s.correct),
-                 U16(s.answered),
-                 U16(s.level),
-                 U16(s.testsPassedBefore),
-                 U16(s.duration),
-                 {s.flag, 0},
-                 U16(s.mistakesAtStart),
-                 U16(s.completed),
-                 U16(s.mistakesLeft),
-                 U16(s.goal),
-                 U32(s.type)});
-}
-
-Bytes StudentFile(const std::string& password, std::uint32_t level, std::uint32_t testsPassed,
-                  const std::vector<Bytes>& sessions, int storedCount) {
-    Bytes bytes = Join({U32(3), Counted(password), Counted("Pat JonesUsers"), U32(level),
-                        U32(testsPassed), U32(0), U32(0),
-                        U32(storedCount < 0 ? static_cast<std::uint32_t>(sessions.size())
-                                            : static_cast<std::uint32_t>(storedCount))});
-    for (const Bytes& session : sessions) {
-        bytes = Join({bytes, session});
-    }
-    return bytes;
-}
-
-Bytes ProblemBytes(int a, int b, int operation, int entered, int correct, int missCount,
-                   int streak) {
-    const auto u16 = [](int value) {
-        return U16(static_cast<std::uint16_t>(value));
-    };
-    return Join({u16(a), u16(b), U32(static_cast<std::uint32_t>(operation)), u16(entered),
-                 u16(correct), u16(missCount), u16(streak)});
-}
-
-Bytes CountedNames(const std::vector<std::string>& names) {
+Bytes CountedNames(const Strings& names) {
     Bytes bytes = U32(static_cast<std::uint32_t>(names.size()));
     for (const auto& name : names) {
         bytes = Join({bytes, Counted(name)});
     }
     return bytes;
+}
+
+Bytes AdminFile(const std::string& password, const Strings& listNames) {
+    return Join({U32(0), Counted(password), CountedNames(listNames)});
+}
+
+Bytes TeacherFile(const std::string& password, const Strings& classes) {
+    return Join({U32(1), Counted(password), CountedNames(classes)});
+}
+
+Bytes ClassFile(const Strings& students, std::uint32_t reserved) {
+    return Join({U32(reserved), CountedNames(students)});
+}
+
+Bytes SessionBytes(std::uint32_t time, std::vector<int> fields, std::uint32_t type) {
+    fields.resize(10);
+    return Join({U32(time), U16s(fields), U32(type)});
+}
+
+Bytes StudentFile(const std::string& password, std::uint32_t level, std::uint32_t testsPassed,
+                  const std::vector<Bytes>& sessions, int storedCount) {
+    const auto count = static_cast<std::uint32_t>(storedCount < 0 ? sessions.size() : storedCount);
+    return Join({U32(3), Counted(password), Counted("Pat JonesUsers"), U32(level), U32(testsPassed),
+                 U32(0), U32(0), U32(count), Join(sessions)});
+}
+
+Bytes ProblemBytes(int a, int b, int operation, int entered, int correct, int missCount,
+                   int streak) {
+    return Join({U16s({a, b}), U32(static_cast<std::uint32_t>(operation)),
+                 U16s({entered, correct, missCount, streak})});
+}
+
+Problem Fact(std::int16_t a, std::int16_t b, std::int32_t operation, std::int16_t entered) {
+    const int answer = operation == kPlus    ? a + b
+                       : operation == kMinus ? a - b
+                       : operation == kTimes ? a * b
+                                             : a / b;
+    return {a, b, operation, entered, static_cast<std::int16_t>(answer)};
+}
+
+void WriteStudent(const std::string& name, const Bytes& record, const Bytes& mistakes) {
+    WriteFile(DataPath(name + ".nfo"), record);
+    WriteFile(DataPath(name + ".mtk"), mistakes);
+}
+
+std::optional<CStudent> LoadedStudent(const std::string& name) {
+    CStudent student;
+    return student.Load(name) ? std::optional(student) : std::nullopt;
 }

@@ -1,13 +1,10 @@
-#include "data/CTestData.h"
-
 #include "DataTestSupport.h"
 
-#include <algorithm>
-#include <filesystem>
 #include <set>
-#include <tuple>
 
 namespace {
+
+using Facts = std::set<std::tuple<int, int, int>>; // a, operation, b
 
 class InstalledTestFilesTest : public DataTest {
 protected:
@@ -17,36 +14,26 @@ protected:
             std::filesystem::copy_file(file.path(), TestDataPath(file.path().filename()));
         }
     }
-
-    // The distinct facts of a whole test of file `fileNumber`, after checking each one's answer.
-    std::set<std::tuple<int, int, int>> LoadFacts(int fileNumber, int expectedCount) {
-        CTestData test;
-        EXPECT_TRUE(test.Load(fileNumber));
-        EXPECT_EQ(test.GetCount(), expectedCount);
-        std::set<std::tuple<int, int, int>> facts;
-        for (int i = 0; i < test.GetCount(); ++i) {
-            const Problem p = test.GetProblem(i);
-            facts.emplace(p.firstOperand, p.operation, p.secondOperand);
-            EXPECT_GE(p.correctAnswer, 0) << i;
-        }
-        return facts;
-    }
 };
 
-int CrLfLineCount(const Bytes& bytes) {
-    int lines = 0;
-    for (std::size_t i = 1; i < bytes.size(); ++i) {
-        lines += bytes[i - 1] == '\r' && bytes[i] == '\n';
+// The distinct facts of a whole test of file `fileNumber`, after checking each one's answer.
+Facts LoadFacts(int fileNumber, int expectedCount) {
+    CTestData test;
+    EXPECT_TRUE(test.Load(fileNumber));
+    EXPECT_EQ(test.GetCount(), expectedCount);
+    Facts facts;
+    for (int i = 0; i < test.GetCount(); ++i) {
+        const Problem p = test.GetProblem(i);
+        facts.emplace(p.firstOperand, p.operation, p.secondOperand);
+        EXPECT_GE(p.correctAnswer, 0) << i;
     }
-    EXPECT_EQ(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')),
-              static_cast<std::size_t>(lines));
-    return lines;
+    return facts;
 }
 
 } // namespace
 
-TEST_F(InstalledTestFilesTest, EachFileHoldsEveryOneDigitFactOfItsKind) {
-    std::set<std::tuple<int, int, int>> additions, subtractions, products, quotients;
+TEST_F(InstalledTestFilesTest, EachFileHoldsEveryOneDigitFactOfItsKindWithCrLf) {
+    Facts additions, subtractions, products, quotients, all;
     for (int a = 0; a <= 9; ++a) {
         for (int b = 0; b <= 9; ++b) {
             additions.emplace(a, kPlus, b);
@@ -57,14 +44,17 @@ TEST_F(InstalledTestFilesTest, EachFileHoldsEveryOneDigitFactOfItsKind) {
             }
         }
     }
-    EXPECT_EQ(LoadFacts(1, 100), additions);
-    EXPECT_EQ(LoadFacts(2, 100), subtractions);
-    EXPECT_EQ(LoadFacts(3, 100), products);
-    EXPECT_EQ(LoadFacts(5, 90), quotients);
-}
-
-TEST_F(InstalledTestFilesTest, MixedHoldsThemAllWithCrLf) {
-    LoadFacts(6, 100);
-    EXPECT_EQ(CrLfLineCount(ReadFile(TestDataPath("mixed.txt"))), 390);
-    EXPECT_EQ(CrLfLineCount(ReadFile(TestDataPath("division.txt"))), 90);
+    const std::tuple<int, std::size_t, const char*, const Facts&> files[] = {
+        {1, 100, "addition.txt", additions},
+        {2, 100, "subtraction.txt", subtractions},
+        {3, 100, "multiplication.txt", products},
+        {5, 90, "division.txt", quotients}};
+    for (const auto& [number, count, file, facts] : files) {
+        EXPECT_EQ(LoadFacts(number, static_cast<int>(count)), facts) << file;
+        EXPECT_EQ(CrLfLines(TestDataPath(file)).size(), count) << file;
+        all.insert(facts.begin(), facts.end());
+    }
+    const Facts mixed = LoadFacts(6, 100);
+    EXPECT_TRUE(std::includes(all.begin(), all.end(), mixed.begin(), mixed.end()));
+    EXPECT_EQ(CrLfLines(TestDataPath("mixed.txt")).size(), 390u);
 }

@@ -1,17 +1,6 @@
-#include "data/CStudent.h"
-#include "data/CTestData.h"
-
 #include "DataTestSupport.h"
 
-#include "platform/Files.h"
-
-#include <filesystem>
-#include <gmock/gmock.h>
 #include <sys/stat.h>
-
-using testing::ElementsAre;
-using testing::EndsWith;
-using testing::IsEmpty;
 
 namespace {
 
@@ -19,10 +8,11 @@ constexpr std::uint32_t kStart = 1'600'000'000;
 
 class StudentTest : public DataTest {
 protected:
-    // Bo's record with two sessions, and an empty mistake list.
-    void WriteBo(std::uint32_t level, std::uint32_t testsPassed) {
-        WriteFile(DataPath("Bo.nfo"), StudentFile("Kiwi", level, testsPassed, history));
-        WriteFile(DataPath("Bo.mtk"), {});
+    // Bo loaded from a fresh record with the history below and an empty mistake list.
+    CStudent& LoadBo(std::uint32_t level, std::uint32_t testsPassed) {
+        WriteStudent("Bo", StudentFile("Kiwi", level, testsPassed, history));
+        EXPECT_TRUE(student.Load("Bo"));
+        return student;
     }
 
     // A session of `count` problems, all answered, `wrong` of them wrongly.
@@ -30,229 +20,157 @@ protected:
         fakes.clock.seconds = kStart;
         CTestData session;
         for (int i = 0; i < count; ++i) {
-            session.SetProblem(
-                i, {.firstOperand = 2, .secondOperand = 3, .operation = kPlus, .correctAnswer = 5});
+            session.SetProblem(i, Fact(2, 3));
             session.SetAnswer(i, i < wrong ? 4 : 5);
         }
         session.SetDuration(240);
-        session.SetFlag(0);
         session.SetGoal(30);
         return session;
     }
 
-    // The session count and the sessions: what follows the reserved values.
-    Bytes HistoryInFile() {
-        const Bytes file = ReadFile(DataPath("Bo.nfo"));
-        return Bytes(file.begin() + 40, file.end());
-    }
+    Bytes ListFile() { return ReadFile(DataPath("Bo.mtk")); }
+    bool FlagSet() { return ReadFile(DataPath("Bo.opt")) == Bytes{1}; }
 
-    std::vector<Bytes> history = {
-        SessionBytes({.time = 11, .correct = 90, .answered = 100, .level = 1, .type = 1}),
-        SessionBytes({.time = 22, .correct = 20, .answered = 25, .level = 3, .type = 2})};
+    std::vector<Bytes> history = {SessionBytes(11, {90, 100, 1}, kTestSession),
+                                  SessionBytes(22, {20, 25, 3}, kTrainingSession)};
     CStudent student;
 };
 
-} // namespace
+// The mistake list of Bo, loaded at level 1; it starts empty.
+class MistakeListTest : public StudentTest {
+protected:
+    MistakeListTest() { LoadBo(1, 0); }
+};
 
-TEST_F(StudentTest, LoadReadsTheRecordAndItsHistory) {
-    WriteBo(3, 2);
-    ASSERT_TRUE(student.Load("Bo"));
-    EXPECT_EQ(student.GetName(), "Bo");
-    EXPECT_EQ(student.GetPassword(), "Kiwi");
-    EXPECT_EQ(student.GetLevel(), 3);
-    EXPECT_EQ(student.GetLevelName(), "Multiplication");
-    EXPECT_EQ(student.GetTestsPassed(), 2);
-    ASSERT_EQ(student.GetSessionCount(), 2);
-    EXPECT_EQ(student.GetSession(1).time, 22u);
-    EXPECT_EQ(student.GetSession(1).type, 2u);
-    EXPECT_THAT(ErrorRecords(), IsEmpty());
+// The stored bytes of a listed a + b.
+Bytes Listed(int a, int b, int entered, int missCount, int streak) {
+    return ProblemBytes(a, b, kPlus, entered, a + b, missCount, streak);
 }
 
-TEST_F(StudentTest, SessionOutsideTheHistoryIsEmptyAndLogged) {
-    WriteBo(1, 0);
-    ASSERT_TRUE(student.Load("Bo"));
+} // namespace
+
+TEST_F(StudentTest, LoadReadsTheRecordAndASessionOutsideTheHistoryIsEmptyAndLogged) {
+    LoadBo(3, 2);
+    EXPECT_EQ(std::tuple(student.GetName(), student.GetPassword(), student.GetLevelName()),
+              std::tuple("Bo", "Kiwi", "Multiplication"));
+    EXPECT_EQ(student.GetTestsPassed(), 2);
+    EXPECT_EQ(std::pair(student.GetSession(1).time, student.GetSession(1).type),
+              std::pair(22u, 2u));
     for (const int index : {-1, 2}) {
-        const SessionRecord empty = student.GetSession(index);
-        EXPECT_EQ(empty.time, 0u);
-        EXPECT_EQ(empty.correctCount, kNoValue);
-        EXPECT_EQ(empty.answeredCount, kNoValue);
-        EXPECT_EQ(empty.duration, 0);
+        EXPECT_EQ(student.GetSession(index),
+                  (SessionRecord{.correctCount = kNoValue, .answeredCount = kNoValue}));
     }
     EXPECT_THAT(ErrorRecords(), ElementsAre(EndsWith(" : Attempted to retrieve an invalid test."),
                                             testing::StartsWith("Cstudent Line ")));
 }
 
-TEST_F(StudentTest, MissingRecordIsTakenBackFromItsTmpCopyElseNothingChanges) {
+TEST_F(StudentTest, LoadTakesBackATmpCopyAndReadsWhatIsWhole) {
     WriteFile(DataPath("Bo.nfotmp"), StudentFile("Kiwi", 2, 1));
     WriteFile(DataPath("Bo.mtk"), {});
     ASSERT_TRUE(student.Load("Bo"));
     EXPECT_TRUE(platform::FileExists(DataPath("Bo.nfo")));
-
     EXPECT_FALSE(student.Load("Nobody"));
     EXPECT_EQ(student.GetName(), "Bo") << "a failed load keeps what was loaded";
     EXPECT_THAT(ErrorRecords(),
                 ElementsAre(EndsWith(" : Could not open " + DataPath("Nobody.nfo"))));
-}
 
-TEST_F(StudentTest, CutOrAbsurdRecordsLoadWhatIsWholeOrNothing) {
     const Bytes whole = StudentFile("Kiwi", 2, 1, history);
-    WriteFile(DataPath("Bo.nfo"), Bytes(whole.begin(), whole.end() - 5));
-    ASSERT_TRUE(student.Load("Bo"));
-    EXPECT_EQ(student.GetSessionCount(), 1) << "the second session is cut short";
-
-    WriteFile(DataPath("Bo.nfo"), StudentFile("Kiwi", 2, 1, history, 0x7FFFFFFF));
-    ASSERT_TRUE(student.Load("Bo"));
-    EXPECT_EQ(student.GetSessionCount(), 2);
-
-    WriteFile(DataPath("Cut.nfo"), Bytes(whole.begin(), whole.begin() + 30));
-    EXPECT_FALSE(student.Load("Cut"));
-    EXPECT_EQ(student.GetName(), "Bo");
+    const auto sessionsLoaded = [&](const Bytes& record) {
+        WriteStudent("Bo", record);
+        return student.Load("Bo") ? student.GetSessionCount() : -1;
+    };
+    EXPECT_EQ(sessionsLoaded(Bytes(whole.begin(), whole.end() - 5)), 1) << "the second is cut";
+    EXPECT_EQ(sessionsLoaded(StudentFile("Kiwi", 2, 1, history, 0x7FFFFFFF)), 2);
+    EXPECT_EQ(sessionsLoaded(Bytes(whole.begin(), whole.begin() + 30)), -1);
 }
 
 TEST_F(StudentTest, LoadLeavesAnOptionFileOfExactlyOneByte) {
-    WriteBo(1, 0);
     const std::string option = DataPath("Bo.opt");
-    for (const Bytes& before : {Bytes{}, Bytes{1, 1}}) {
-        WriteFile(option, before);
-        ::chmod(option.c_str(), 0444);
-        ASSERT_TRUE(student.Load("Bo"));
-        EXPECT_EQ(ReadFile(option), Bytes{0});
+    // Missing, empty, two bytes (read-only too) and one byte, which is kept.
+    for (const auto& [before, after] : std::vector<std::pair<std::optional<Bytes>, Bytes>>{
+             {std::nullopt, {0}}, {Bytes{}, {0}}, {Bytes{1, 1}, {0}}, {Bytes{1}, {1}}}) {
+        std::filesystem::remove(option);
+        if (before) {
+            WriteFile(option, *before);
+            ::chmod(option.c_str(), 0444);
+        }
+        LoadBo(1, 0);
+        EXPECT_EQ(ReadFile(option), after);
     }
-    std::filesystem::remove(option);
-    ASSERT_TRUE(student.Load("Bo"));
-    EXPECT_EQ(ReadFile(option), Bytes{0});
-    WriteFile(option, {1});
-    ASSERT_TRUE(student.Load("Bo"));
-    EXPECT_EQ(ReadFile(option), Bytes{1}) << "a one-byte file is kept";
 }
 
-TEST_F(StudentTest, LoadPurgesEmptyMistakes) {
-    WriteBo(1, 0);
+TEST_F(StudentTest, LoadPurgesEmptyMistakesAndEndsWhenTheListCannotBeRewritten) {
     const Bytes empty = ProblemBytes(-1, -1, 0, -1, -1, -1, -1);
     const Bytes sevenPlusFive = ProblemBytes(7, 5, 1, 11, 12, 1, 0);
     const Bytes threeTimesThree = ProblemBytes(3, 3, 3, 6, 9, 2, 1);
-    WriteFile(DataPath("Bo.mtk"), Join({empty, sevenPlusFive, empty, threeTimesThree}));
+    WriteStudent("Bo", StudentFile("Kiwi", 1, 0),
+                 Join({empty, sevenPlusFive, empty, threeTimesThree}));
     ASSERT_TRUE(student.Load("Bo"));
     EXPECT_EQ(ReadFile(DataPath("Bo.mtk")), Join({threeTimesThree, sevenPlusFive}));
-}
 
-TEST_F(StudentTest, PurgeEndsWhenTheMistakeFileCannotBeRewritten) {
-    WriteBo(1, 0);
-    WriteFile(DataPath("Bo.mtk"), ProblemBytes(-1, -1, 0, -1, -1, -1, -1));
+    WriteFile(DataPath("Bo.mtk"), empty);
     std::filesystem::create_directory(DataPath("Bo.mtktmp"));
     EXPECT_TRUE(student.Load("Bo"));
     EXPECT_THAT(ErrorRecords(), ElementsAre(EndsWith(" : Failed to open the mistake file!")));
 }
 
 TEST_F(StudentTest, TestWithOneWrongAnswerIsRecordedButNotPassed) {
-    WriteBo(2, 1);
-    ASSERT_TRUE(student.Load("Bo"));
-    ASSERT_TRUE(student.AddSession(Session(100, 1), kTestSession, -1));
-    EXPECT_EQ(student.GetTestsPassed(), 1);
-    EXPECT_EQ(ReadFile(DataPath("Bo.nfo")), StudentFile("Kiwi", 2, 1,
-                                                        {history[0], history[1],
-                                                         SessionBytes({.time = kStart,
-                                                                       .correct = 99,
-                                                                       .answered = 100,
-                                                                       .level = 2,
-                                                                       .testsPassedBefore = 1,
-                                                                       .duration = 240,
-                                                                       .goal = 30,
-                                                                       .type = 1})}));
-    EXPECT_EQ(student.GetSessionCount(), 3);
+    ASSERT_TRUE(LoadBo(2, 1).AddSession(Session(100, 1), kTestSession, -1));
+    EXPECT_EQ(std::pair(student.GetTestsPassed(), student.GetSessionCount()), std::pair(1, 3));
+    history.push_back(SessionBytes(kStart, {99, 100, 2, 1, 240, 0, 0, 0, 0, 30}, kTestSession));
+    EXPECT_EQ(ReadFile(DataPath("Bo.nfo")), StudentFile("Kiwi", 2, 1, history));
     EXPECT_FALSE(platform::FileExists(DataPath("Bo.nfotmp")));
 }
 
-TEST_F(StudentTest, ThirdPerfectTestRaisesTheLevel) {
-    WriteBo(1, 2);
-    ASSERT_TRUE(student.Load("Bo"));
+TEST_F(StudentTest, ThirdPerfectTestRaisesTheLevelAndTrainingNeverDoes) {
+    ASSERT_TRUE(LoadBo(1, 2).AddSession(Session(100, 0), kTrainingSession, kDivision));
+    EXPECT_EQ(std::pair(student.GetLevel(), student.GetTestsPassed()), std::pair(1, 2));
+    EXPECT_EQ(student.GetSession(2).level, kDivision);
+    EXPECT_EQ(student.GetSession(2).type, kTrainingSession);
     ASSERT_TRUE(student.AddSession(Session(100, 0), kTestSession, -1));
-    EXPECT_EQ(student.GetLevel(), 2);
-    EXPECT_EQ(student.GetTestsPassed(), 0);
+    EXPECT_EQ(std::pair(student.GetLevel(), student.GetTestsPassed()), std::pair(2, 0));
     EXPECT_THAT(fakes.messageBoxes.shown, IsEmpty());
 }
 
-TEST_F(StudentTest, PassingMixedCongratulatesAndStartsAgainAtAddition) {
-    WriteBo(5, 2);
-    ASSERT_TRUE(student.Load("Bo"));
-    ASSERT_TRUE(student.AddSession(Session(100, 0), kTestSession, -1));
-    ASSERT_EQ(fakes.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(fakes.messageBoxes.shown[0].text,
-              "Congratulations, you have mastered your basic math facts!!");
+TEST_F(StudentTest, PassingMixedCongratulatesAndStartsAgainAtAdditionButRecordsLevelFive) {
+    ASSERT_TRUE(LoadBo(5, 2).AddSession(Session(100, 0), kTestSession, -1));
+    EXPECT_THAT(fakes.messageBoxes.Texts(),
+                ElementsAre("Congratulations, you have mastered your basic math facts!!"));
     EXPECT_EQ(fakes.messageBoxes.shown[0].icon, platform::MbIcon::Information);
-    EXPECT_EQ(student.GetLevel(), 1);
-    EXPECT_EQ(student.GetTestsPassed(), 0);
-    EXPECT_EQ(student.GetSession(2).level, 5);
-    EXPECT_EQ(student.GetSession(2).testsPassedBefore, 2);
-
-    CStudent reloaded;
-    ASSERT_TRUE(reloaded.Load("Bo"));
-    EXPECT_EQ(reloaded.GetLevel(), 1);
-    EXPECT_EQ(reloaded.GetSession(2).level, 5);
+    const CStudent reloaded = *LoadedStudent("Bo");
+    EXPECT_EQ(std::pair(reloaded.GetLevel(), reloaded.GetTestsPassed()), std::pair(1, 0));
+    EXPECT_EQ(reloaded.GetSession(2).level, kMixed);
+    EXPECT_EQ(reloaded.GetSession(2).testsPassedBefore, 2);
 }
 
-TEST_F(StudentTest, TrainingNeverChangesTheLevel) {
-    WriteBo(1, 2);
-    ASSERT_TRUE(student.Load("Bo"));
-    ASSERT_TRUE(student.AddSession(Session(40, 0), kTrainingSession, kDivision));
-    EXPECT_EQ(student.GetLevel(), 1);
-    EXPECT_EQ(student.GetTestsPassed(), 2);
-    EXPECT_EQ(student.GetSession(2).level, kDivision);
-    EXPECT_EQ(student.GetSession(2).type, kTrainingSession);
-}
-
-TEST_F(StudentTest, ReviewSessionRecordsTheListAndTheTimeNow) {
-    WriteBo(4, 1);
-    ASSERT_TRUE(student.Load("Bo"));
+TEST_F(StudentTest, ReviewSessionAndUpdateInfoKeepEverySessionAndTheClassKey) {
+    LoadBo(4, 1);
     fakes.clock.seconds = kStart + 600;
     ASSERT_TRUE(student.AddReviewSession(12, 30, 0, 415));
-    EXPECT_EQ(HistoryInFile(), Join({U32(3), history[0], history[1],
-                                     SessionBytes({.time = kStart + 600,
-                                                   .correct = 0xFFFF,
-                                                   .answered = 0xFFFF,
-                                                   .level = 4,
-                                                   .testsPassedBefore = 1,
-                                                   .duration = 415,
-                                                   .mistakesAtStart = 12,
-                                                   .completed = 30,
-                                                   .type = 3})}));
-}
+    history.push_back(SessionBytes(kStart + 600, {-1, -1, 4, 1, 415, 0, 12, 30}, kReviewSession));
+    EXPECT_EQ(ReadFile(DataPath("Bo.nfo")), StudentFile("Kiwi", 4, 1, history));
 
-TEST_F(StudentTest, UpdateInfoKeepsEverySessionAndTheClassKey) {
-    WriteBo(2, 1);
-    ASSERT_TRUE(student.Load("Bo"));
-    student.SetLevel(4);
+    student.SetLevel(5);
     student.SetTestsPassed(2);
     ASSERT_TRUE(student.UpdateInfo("Mango"));
-    EXPECT_EQ(ReadFile(DataPath("Bo.nfo")), StudentFile("Mango", 4, 2, history));
-    EXPECT_EQ(student.GetPassword(), "Kiwi") << "read again at the next load";
+    EXPECT_EQ(ReadFile(DataPath("Bo.nfo")), StudentFile("Mango", 5, 2, history));
 }
 
-TEST_F(StudentTest, UnwritableRecordKeepsTheLevelChangeInMemoryOnly) {
-    WriteBo(1, 2);
-    ASSERT_TRUE(student.Load("Bo"));
+TEST_F(StudentTest, LongHistoriesAreKeptWholeButADeletedRecordIsNotWrittenAgain) {
+    history.assign(150, SessionBytes(5, {}, kTrainingSession));
+    ASSERT_EQ(LoadBo(1, 0).GetSessionCount(), 150);
+    ASSERT_TRUE(student.AddSession(Session(10, 0), kTrainingSession, 1));
+    const CStudent reloaded = *LoadedStudent("Bo");
+    EXPECT_EQ(reloaded.GetSessionCount(), 151);
+    EXPECT_EQ(reloaded.GetSession(150).time, kStart);
+
     std::filesystem::remove(DataPath("Bo.nfo"));
     EXPECT_FALSE(student.AddSession(Session(100, 0), kTestSession, -1));
-    EXPECT_EQ(student.GetLevel(), 2);
-    EXPECT_EQ(student.GetSessionCount(), 2);
     EXPECT_FALSE(platform::FileExists(DataPath("Bo.nfo")));
 }
 
-TEST_F(StudentTest, LongHistoriesAreKeptWhole) {
-    history.assign(150, SessionBytes({.time = 5, .type = 2}));
-    WriteBo(1, 0);
-    ASSERT_TRUE(student.Load("Bo"));
-    EXPECT_EQ(student.GetSessionCount(), 150);
-    ASSERT_TRUE(student.AddSession(Session(10, 0), kTrainingSession, 1));
-    CStudent reloaded;
-    ASSERT_TRUE(reloaded.Load("Bo"));
-    EXPECT_EQ(reloaded.GetSessionCount(), 151);
-    EXPECT_EQ(reloaded.GetSession(150).time, kStart);
-}
-
 TEST_F(StudentTest, ReviewDueFollowsTheOptionFileWhileMistakesAreListed) {
-    WriteBo(1, 0);
-    ASSERT_TRUE(student.Load("Bo"));
+    LoadBo(1, 0);
     student.SetReviewDue(true);
     EXPECT_EQ(ReadFile(DataPath("Bo.opt")), Bytes{1});
     EXPECT_FALSE(student.IsReviewDue()) << "nothing to review";
@@ -266,4 +184,102 @@ TEST_F(StudentTest, ReviewDueFollowsTheOptionFileWhileMistakesAreListed) {
     std::filesystem::create_directory(DataPath("Bo.opt"));
     EXPECT_FALSE(student.IsReviewDue());
     EXPECT_THAT(ErrorRecords(), ElementsAre(EndsWith(" : Failed to open optional data file")));
+}
+
+TEST_F(MistakeListTest, MissingAFactTwiceListsItOnceWithTwoMisses) {
+    student.AddMistake(Fact(7, 5, kPlus, 11));
+    student.AddMistake(Fact(7, 5, kPlus, 13)); // the same fact: answers do not count
+    EXPECT_EQ(ListFile(), Listed(7, 5, 11, 2, 0));
+    EXPECT_EQ(student.GetMistakeCount(), 1);
+    EXPECT_TRUE(student.IsMistake(Fact(7, 5)));
+    EXPECT_FALSE(student.IsMistake(Fact(5, 7)));
+    student.AddMistake(Fact(0, 1, kTimes));
+    EXPECT_FALSE(student.IsMistake(Fact(0, 2, kTimes))) << "the same answer, another fact";
+}
+
+TEST_F(MistakeListTest, ThreeRightAnswersInARowRemoveAFact) {
+    student.AddMistake(Fact(7, 5, kPlus, 11));
+    student.AddMistake(Fact(2, 2, kPlus, 5));
+    student.RecordCorrectAnswer(Fact(7, 5));
+    student.RecordCorrectAnswer(Fact(7, 5));
+    EXPECT_EQ(ListFile(), Join({Listed(7, 5, 11, 1, 2), Listed(2, 2, 5, 1, 0)}));
+    student.AddMistake(Fact(7, 5));
+    EXPECT_EQ(ListFile(), Join({Listed(7, 5, 11, 2, 0), Listed(2, 2, 5, 1, 0)}))
+        << "a miss starts the streak again";
+    student.RecordCorrectAnswer(Fact(7, 5));
+    student.RecordCorrectAnswer(Fact(7, 5));
+    student.RecordCorrectAnswer(Fact(3, 3)); // not listed: nothing changes
+    EXPECT_TRUE(student.IsMistake(Fact(7, 5)));
+    student.RecordCorrectAnswer(Fact(7, 5));
+    EXPECT_EQ(ListFile(), Listed(2, 2, 5, 1, 0));
+}
+
+TEST_F(MistakeListTest, TenFactsMakeAReviewDueAndOnlyAnEmptyListClearsIt) {
+    for (int a = 0; a < 9; ++a) {
+        student.AddMistake(Fact(a, 1));
+    }
+    EXPECT_FALSE(FlagSet());
+    student.AddMistake(Fact(9, 1));
+    EXPECT_TRUE(FlagSet());
+
+    student.RemoveMistake(Fact(9, 1));
+    EXPECT_TRUE(student.IsReviewDue()) << "nine facts keep the review due";
+    for (int a = 0; a < 8; ++a) {
+        student.RemoveMistake(Fact(a, 1));
+    }
+    EXPECT_TRUE(FlagSet());
+    for (int right = 0; right < 3; ++right) {
+        student.RecordCorrectAnswer(Fact(8, 1));
+    }
+    EXPECT_EQ(student.GetMistakeCount(), 0);
+    EXPECT_FALSE(FlagSet());
+}
+
+TEST_F(MistakeListTest, RemovalMovesTheLastFactIntoThePlace) {
+    WriteFile(DataPath("Bo.mtk"), Join({Listed(1, 1, 0, 1, 0), Listed(2, 2, 0, 1, 0),
+                                        Listed(3, 3, 0, 1, 0), Listed(4, 4, 0, 1, 0)}));
+    student.RemoveMistake(Fact(2, 2));
+    EXPECT_EQ(ListFile(),
+              Join({Listed(1, 1, 0, 1, 0), Listed(4, 4, 0, 1, 0), Listed(3, 3, 0, 1, 0)}));
+    student.RemoveMistake(Fact(4, 4)); // the second of three
+    EXPECT_EQ(ListFile(), Join({Listed(1, 1, 0, 1, 0), Listed(3, 3, 0, 1, 0)}));
+}
+
+TEST_F(MistakeListTest, OnlyTheFirstOfTwoEqualEntriesIsChanged) {
+    WriteFile(DataPath("Bo.mtk"), Join({Listed(6, 1, 0, 4, 1), Listed(6, 1, 4, 5, 2)}));
+    student.AddMistake(Fact(6, 1));
+    EXPECT_EQ(ListFile(), Join({Listed(6, 1, 0, 5, 0), Listed(6, 1, 4, 5, 2)}));
+    student.RemoveMistake(Fact(6, 1));
+    EXPECT_EQ(ListFile(), Listed(6, 1, 4, 5, 2));
+}
+
+TEST_F(MistakeListTest, PartialLastEntryIsNotPartOfTheList) {
+    WriteFile(DataPath("Bo.mtk"), Join({Listed(1, 2, 0, 1, 0), Listed(3, 4, 0, 1, 0), {0x07}}));
+    EXPECT_EQ(student.GetMistakeCount(), 2) << "33 bytes";
+    EXPECT_EQ(student.GetMistake(1), (Problem{3, 4, kPlus, 0, 7, 1, 0}));
+    EXPECT_EQ(student.GetMistake(2), Problem{});
+    EXPECT_EQ(student.GetMistake(-1), Problem{});
+}
+
+TEST_F(MistakeListTest, LongOrReadOnlyListsAreKeptWhole) {
+    Bytes list;
+    for (int a = 0; a < 600; ++a) {
+        list = Join({list, Listed(a, 1, 0, 1, 0)});
+    }
+    WriteFile(DataPath("Bo.mtk"), list);
+    ::chmod(DataPath("Bo.mtk").c_str(), 0444);
+    student.AddMistake(Fact(600, 1, kPlus, 0));
+    EXPECT_EQ(ListFile(), Join({list, Listed(600, 1, 0, 1, 0)}));
+    EXPECT_FALSE(platform::FileExists(DataPath("Bo.mtktmp")));
+}
+
+TEST_F(MistakeListTest, MissingOrUnreadableListIsLogged) {
+    std::filesystem::remove(DataPath("Bo.mtk"));
+    EXPECT_EQ(student.GetMistakeCount(), 0);
+    std::filesystem::create_directory(DataPath("Bo.mtk"));
+    student.AddMistake(Fact(1, 1));
+    EXPECT_EQ(student.GetMistake(0), Problem{});
+    EXPECT_THAT(ErrorRecords(), ElementsAre(EndsWith(" : Mistake file does not appear to exist."),
+                                            EndsWith(" : Failed to open the mistake file!"),
+                                            EndsWith(" : Failed to open the mistake file!")));
 }

@@ -1,126 +1,80 @@
-#include "data/CTestData.h"
-
 #include "DataTestSupport.h"
-
-#include <algorithm>
-#include <sstream>
-#include <tuple>
 
 namespace {
 
-using Fact = std::tuple<int, int, int, int>; // a, b, operation, correct answer
-
-Fact FactOf(const Problem& problem) {
-    return {problem.firstOperand, problem.secondOperand, problem.operation, problem.correctAnswer};
+void WriteLines(const std::string& fileName, const Strings& lines,
+                const std::string& lineEnd = "\r\n") {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line + lineEnd;
+    }
+    WriteFile(TestDataPath(fileName), BytesOf(text));
 }
 
-class TestDataTest : public DataTest {
-protected:
-    void WriteLines(const std::string& fileName, const std::vector<std::string>& lines,
-                    const std::string& lineEnd = "\r\n") {
-        std::string text;
-        for (const auto& line : lines) {
-            text += line + lineEnd;
-        }
-        WriteFile(TestDataPath(fileName), BytesOf(text));
-    }
+bool SameLinesInAnotherOrder(const Strings& after, const Strings& before) {
+    return after != before &&
+           std::is_permutation(after.begin(), after.end(), before.begin(), before.end());
+}
 
-    // The file's lines, each of which must end in CR LF.
-    std::vector<std::string> CrLfLines(const std::string& fileName) {
-        const std::string text = TextOf(ReadFile(TestDataPath(fileName)));
-        std::vector<std::string> lines;
-        std::size_t start = 0;
-        for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos;
-             start = end + 2) {
-            lines.push_back(text.substr(start, end - start));
-        }
-        EXPECT_EQ(start, text.size()) << "the file ends in CR LF";
-        return lines;
-    }
+// The first problem of a test loaded from an addition file of the one line `line`.
+Problem FirstOfOneLine(const std::string& line) {
+    WriteLines("addition.txt", {line});
+    CTestData test;
+    EXPECT_TRUE(test.Load(1));
+    EXPECT_EQ(test.GetProblem(1), Problem{}) << "one line, the rest empty";
+    return test.GetProblem(0);
+}
 
-    std::vector<Fact> Facts(const CTestData& test) {
-        std::vector<Fact> facts;
-        for (int i = 0; i < test.GetCount(); ++i) {
-            facts.push_back(FactOf(test.GetProblem(i)));
-        }
-        return facts;
-    }
-};
+} // namespace
 
-std::vector<std::string> DivisionLines() {
-    std::vector<std::string> lines;
+using TestDataTest = DataTest;
+
+TEST_F(TestDataTest, DivisionTestIsAPermutationOfItsNinetyLines) {
+    Strings lines;
     for (int divisor = 1; divisor <= 9; ++divisor) {
         for (int quotient = 0; quotient <= 9; ++quotient) {
             lines.push_back(std::to_string(divisor * quotient) + " / " + std::to_string(divisor));
         }
     }
-    return lines;
-}
-
-std::vector<std::string> NumberedAdditions(int count) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < count; ++i) {
-        lines.push_back(std::to_string(i) + " + 1");
-    }
-    return lines;
-}
-
-std::vector<std::string> Sorted(std::vector<std::string> lines) {
-    std::sort(lines.begin(), lines.end());
-    return lines;
-}
-
-} // namespace
-
-TEST_F(TestDataTest, DivisionTestIsAPermutationOfItsNinetyLines) {
-    WriteLines("division.txt", DivisionLines());
+    WriteLines("division.txt", lines);
     CTestData test;
     ASSERT_TRUE(test.Load(5));
     ASSERT_EQ(test.GetCount(), 90);
-
-    std::vector<Fact> expected;
-    for (int divisor = 1; divisor <= 9; ++divisor) {
-        for (int quotient = 0; quotient <= 9; ++quotient) {
-            expected.emplace_back(divisor * quotient, divisor, kDividedBy, quotient);
-        }
+    Strings loaded;
+    for (int i = 0; i < 90; ++i) {
+        const Problem p = test.GetProblem(i);
+        EXPECT_EQ(p, Fact(p.firstOperand, p.secondOperand, kDividedBy));
+        loaded.push_back(std::to_string(p.firstOperand) + " / " + std::to_string(p.secondOperand));
     }
-    std::vector<Fact> loaded = Facts(test);
-    EXPECT_NE(loaded, expected) << "shuffled";
-    std::sort(loaded.begin(), loaded.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(loaded, expected);
-    EXPECT_EQ(test.GetAnsweredCount(), 0);
+    EXPECT_TRUE(SameLinesInAnotherOrder(loaded, lines));
+    EXPECT_EQ(CrLfLines(TestDataPath("division.txt")), loaded) << "the file in its new order";
 }
 
 TEST_F(TestDataTest, LongFilesKeepEveryLineInANewOrderWithCrLfAndNoBlanks) {
-    for (const int lineCount : {400, 700}) {
-        std::vector<std::string> lines = NumberedAdditions(lineCount);
-        std::vector<std::string> withBlanks;
-        for (const auto& line : lines) {
-            withBlanks.push_back(line);
-            withBlanks.push_back("");
+    // 400 lines with CR LF, 700 (more than any table holds) with LF only, each with blanks between.
+    for (const auto& [lineCount, lineEnd] : {std::pair(400, "\r\n"), std::pair(700, "\n")}) {
+        Strings lines, withBlanks;
+        for (int i = 0; i < lineCount; ++i) {
+            lines.push_back(std::to_string(i) + " + 1");
+            withBlanks.insert(withBlanks.end(), {lines.back(), ""});
         }
-        WriteLines("mixed.txt", withBlanks, "\n");
-
+        WriteLines("mixed.txt", withBlanks, lineEnd);
         CTestData test;
         ASSERT_TRUE(test.Load(6));
         ASSERT_EQ(test.GetCount(), 100);
-        const std::vector<std::string> after = CrLfLines("mixed.txt");
-        EXPECT_NE(after, lines);
-        EXPECT_EQ(Sorted(after), Sorted(lines)) << lineCount << " lines";
+        const Strings after = CrLfLines(TestDataPath("mixed.txt"));
+        EXPECT_TRUE(SameLinesInAnotherOrder(after, lines)) << lineCount << " lines";
         for (int i = 0; i < 100; ++i) {
-            const Problem problem = test.GetProblem(i);
-            EXPECT_EQ(std::to_string(problem.firstOperand) + " + 1", after[i])
+            EXPECT_EQ(std::to_string(test.GetProblem(i).firstOperand) + " + 1", after[i])
                 << "the test takes the first lines of the shuffled file";
         }
     }
 }
 
 TEST_F(TestDataTest, BlankLinesBetweenProblemsLeaveNoGaps) {
-    std::vector<std::string> lines;
+    Strings lines;
     for (int i = 0; i < 100; ++i) {
-        lines.push_back(std::to_string(i) + "-0");
-        lines.push_back(i % 2 == 0 ? "" : " \t ");
+        lines.insert(lines.end(), {std::to_string(i) + "-0", i % 2 == 0 ? "" : " \t "});
     }
     WriteLines("subtraction.txt", lines);
     CTestData test;
@@ -130,85 +84,51 @@ TEST_F(TestDataTest, BlankLinesBetweenProblemsLeaveNoGaps) {
     }
 }
 
-TEST_F(TestDataTest, LinesAreReadAsTheirOperatorSays) {
-    struct Case {
-        std::string line;
-        Fact fact;
+TEST_F(TestDataTest, LinesAreReadAsTheirOperatorSaysAndUnreadableOnesGiveNoProblem) {
+    const std::pair<std::string, Problem> cases[] = {
+        {"6 x 0", Fact(0, 6, kTimes)},       {"\t7 +\t5 trailing words", Fact(7, 5, kPlus)},
+        {"12-4", Fact(12, 4, kMinus)},       {"81 / 9", Fact(81, 9, kDividedBy)},
+        {"-7 / 2", Fact(-7, 2, kDividedBy)}, {"3 x 4", Fact(3, 4, kTimes)},
     };
-    const Case cases[] = {
-        {"6 x 0", {0, 6, kTimes, 0}},        {"\t7 +\t5 trailing words", {7, 5, kPlus, 12}},
-        {"12-4", {12, 4, kMinus, 8}},        {"81 / 9", {81, 9, kDividedBy, 9}},
-        {"-7 / 2", {-7, 2, kDividedBy, -3}}, {"3 x 4", {3, 4, kTimes, 12}},
-    };
-    for (const Case& c : cases) {
-        WriteLines("addition.txt", {c.line});
-        CTestData test;
-        ASSERT_TRUE(test.Load(1));
-        const Problem problem = test.GetProblem(0);
-        EXPECT_EQ(FactOf(problem), c.fact) << c.line;
-        EXPECT_EQ(problem.enteredAnswer, kNoValue);
-        EXPECT_EQ(test.GetProblem(1), Problem{}) << "one line, the rest empty";
+    for (const auto& [line, problem] : cases) {
+        EXPECT_EQ(FirstOfOneLine(line), problem) << line;
+    }
+    // A division by zero, operands or answers beyond 16 bits and unknown operators.
+    for (const std::string line : {"5 / 0", "40000 + 1", "200 x 200", "5 * 3", "7 +"}) {
+        EXPECT_EQ(FirstOfOneLine(line), Problem{}) << line;
     }
 }
 
-TEST_F(TestDataTest, UnreadableLineEndsTheTestThere) {
-    // A division by zero, operands or answers beyond 16 bits and unknown operators are never
-    // turned into a problem.
-    for (const std::string bad : {"5 / 0", "40000 + 1", "200 x 200", "5 * 3", "7 +"}) {
-        WriteLines("multiplication.txt", {bad});
-        CTestData test;
-        ASSERT_TRUE(test.Load(4)) << "file 4 is the multiplication file too";
-        EXPECT_EQ(test.GetCount(), 100);
-        EXPECT_EQ(test.GetProblem(0), Problem{}) << bad;
-    }
-}
-
-TEST_F(TestDataTest, ReloadClearsWhatTheLastTestLeft) {
-    WriteLines("addition.txt", NumberedAdditions(100));
+TEST_F(TestDataTest, LoadFillsAWholeTestAfreshOrChangesNothing) {
+    WriteLines("multiplication.txt", {"2 x 2"});
     CTestData test;
-    ASSERT_TRUE(test.Load(1));
+    ASSERT_TRUE(test.Load(4)) << "file 4 is the multiplication file too";
     test.SetAnswer(99, 5);
-    WriteLines("addition.txt", {"1 + 1"});
-    ASSERT_TRUE(test.Load(1));
-    EXPECT_EQ(test.GetProblem(99), Problem{});
-    EXPECT_EQ(test.GetAnsweredCount(), 0);
-}
+    ASSERT_TRUE(test.Load(3));
+    EXPECT_EQ(test.GetAnsweredCount(), 0) << "nothing left from the last test";
 
-TEST_F(TestDataTest, MissingFileOrUnknownNumberChangesNothing) {
-    WriteLines("addition.txt", {"2 + 2"});
-    CTestData test;
-    ASSERT_TRUE(test.Load(1));
-    EXPECT_FALSE(test.Load(3)) << "no multiplication file";
+    EXPECT_FALSE(test.Load(1)) << "no addition file";
     EXPECT_FALSE(test.Load(0));
     EXPECT_FALSE(test.Load(7));
     EXPECT_EQ(test.GetCount(), 100);
-    EXPECT_EQ(FactOf(test.GetProblem(0)), Fact(2, 2, kPlus, 4));
+    EXPECT_EQ(test.GetProblem(0), Fact(2, 2, kTimes));
 }
 
-TEST_F(TestDataTest, AnswersAreCountedAndAnEmptyProblemCountsAsCorrect) {
+TEST_F(TestDataTest, AnswersAreCountedAnEmptyProblemCountsAsCorrectAndOutsideIsLogged) {
     CTestData test;
-    test.SetProblem(
-        0, {.firstOperand = 7, .secondOperand = 5, .operation = kPlus, .correctAnswer = 12});
-    test.SetProblem(
-        1, {.firstOperand = 3, .secondOperand = 3, .operation = kTimes, .correctAnswer = 9});
-    test.SetProblem(2, Problem{});
+    for (const Problem& problem : {Fact(7, 5), Fact(3, 3, kTimes), Problem{}}) {
+        test.SetProblem(test.GetCount(), problem);
+    }
     test.SetProblem(4, Problem{}); // beyond the end: ignored
     ASSERT_EQ(test.GetCount(), 3);
-
     EXPECT_TRUE(test.SetAnswer(0, 12));
     EXPECT_FALSE(test.SetAnswer(1, 6));
-    EXPECT_EQ(test.GetCorrectCount(), 2) << "7 + 5 and the empty problem";
-    EXPECT_EQ(test.GetWrongCount(), 1);
-    EXPECT_EQ(test.GetAnsweredCount(), 2);
+    EXPECT_EQ(std::tuple(test.GetCorrectCount(), test.GetWrongCount(), test.GetAnsweredCount()),
+              std::tuple(2, 1, 2))
+        << "7 + 5 and the empty problem are correct";
     EXPECT_EQ(test.GetProblem(1).enteredAnswer, 6);
-}
-
-TEST_F(TestDataTest, ProblemOutsideTheSetIsEmptyAndLogged) {
-    CTestData test;
-    test.SetProblem(
-        0, {.firstOperand = 1, .secondOperand = 1, .operation = kPlus, .correctAnswer = 2});
-    EXPECT_EQ(test.GetProblem(1), Problem{});
+    EXPECT_THAT(ErrorRecords(), IsEmpty());
+    EXPECT_EQ(test.GetProblem(3), Problem{});
     EXPECT_EQ(test.GetProblem(-1), Problem{});
-    EXPECT_EQ(ErrorRecords(),
-              std::vector<std::string>(2, "GetProblem Line 0 : index out of bounds"));
+    EXPECT_EQ(ErrorRecords(), Strings(2, "GetProblem Line 0 : index out of bounds"));
 }
