@@ -16,6 +16,7 @@
 #include "platform/qt/ScreenBitmaps.h"
 #include "platform/qt/ScreenStage.h"
 
+#include <QCloseEvent>
 #include <QPainter>
 
 namespace {
@@ -90,6 +91,12 @@ void CMainWindow::PositionUIElements() {
     for (CPictureButton* button : buttons_) {
         button->show();
     }
+}
+
+// The home screen closed by the window system ends the program, as when it is destroyed.
+void CMainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    deleteLater();
 }
 
 void CMainWindow::paintEvent(QPaintEvent*) {

@@ -35,6 +35,7 @@ public:
     CPictureButton* Button(CommandId id) const;
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -16,6 +16,7 @@
 #include "platform/qt/ScreenBitmaps.h"
 #include "platform/qt/ScreenStage.h"
 
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 
@@ -171,6 +172,13 @@ void CMistakeReviewWnd::keyReleaseEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyReleaseEvent(event);
+}
+
+// A close request from the window system (a key such as Alt+F4) leaves like Home, so the home
+// screen never stays hidden behind nothing.
+void CMistakeReviewWnd::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    OnHome();
 }
 
 void CMistakeReviewWnd::OnHome() {

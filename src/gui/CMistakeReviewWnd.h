@@ -52,6 +52,7 @@ public:
     void SetPrinterSetup(std::unique_ptr<IPrinterSetup> setup);
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;

@@ -16,6 +16,7 @@
 #include "platform/qt/ScreenBitmaps.h"
 #include "platform/qt/ScreenStage.h"
 
+#include <QCloseEvent>
 #include <optional>
 #include <string>
 #include <vector>
@@ -272,6 +273,13 @@ void CTestingWnd::WriteDebugAnswers() const {
         lines.push_back(AnswerKeyPresses(test_.GetProblem(i)));
     }
     WriteDebugAnswerFile(platform::GetBaseFolder() + "/testAnswers.dat", lines);
+}
+
+// A close request from the window system (a key such as Alt+F4) leaves like Home, so the home
+// screen never stays hidden behind nothing.
+void CTestingWnd::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    OnHome();
 }
 
 void CTestingWnd::OnHome() {

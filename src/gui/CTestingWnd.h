@@ -41,6 +41,7 @@ public:
     int Missed() const { return missed_; }
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 

@@ -10,6 +10,7 @@
 #include "platform/qt/ScreenBitmaps.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -117,6 +118,26 @@ TEST_F(HomeScreenTest, TestingAndReviewOpenTheirWindowsInPlaceOfTheHomeScreen) {
     EXPECT_FALSE(home.isVisible());
     EXPECT_EQ(CloseOpenWindows<CMistakeReviewWnd>(), 1u);
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
+}
+
+TEST_F(HomeScreenTest, AWindowSystemCloseLeavesAnActivityLikeHomeAndEndsTheHomeScreen) {
+    GetCurrentStudent().AddMistake(
+        Problem{.firstOperand = 7, .secondOperand = 5, .operation = 1, .correctAnswer = 12});
+    QPointer<CMainWindow> home = new CMainWindow;
+    for (const auto opens : {CMainWindow::kTesting, CMainWindow::kReview}) {
+        Press(*home, opens);
+        ASSERT_FALSE(home->isVisible());
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget != home && widget->isVisible()) {
+                widget->close();
+            }
+        }
+        EXPECT_TRUE(home->isVisible()) << opens;
+        EXPECT_EQ(CloseOpenWindows<CTestingWnd>() + CloseOpenWindows<CMistakeReviewWnd>(), 0u);
+    }
+    home->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(home.isNull()) << "destroying the home screen is what ends the program";
 }
 
 TEST_F(HomeScreenTest, SignOutShowsTheDialogWithNoStudentSignedIn) {
