@@ -5,8 +5,8 @@
 #include "gui/CMistakeReviewWnd.h"
 #include "gui/CNumberPadCtl.h"
 #include "gui/CPictureButton.h"
-#include "gui/HomeScreen.h"
 #include "gui/PrintMistakes.h"
+#include "gui/fakes/StillHome.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QCoreApplication>
@@ -40,16 +40,6 @@ void SignInWithMistakes(const platform::fakes::FakePlatform& fakes, int count) {
     GetCurrentStudent().Load(kStudent);
 }
 
-class StillHome final : public IHomeScreen {
-public:
-    QWidget* Window() override { return &window_; }
-    void ShowHome() override {}
-    void SignOut() override {}
-
-private:
-    QWidget window_;
-};
-
 class PdfSetup final : public IPrinterSetup {
 public:
     explicit PdfSetup(QString path) : path_(std::move(path)) {}
@@ -68,7 +58,7 @@ void BM_ReviewWrongFirstTry(benchmark::State& state) {
     platform::fakes::FakePlatform fakes;
     fakes.display.current = {800, 600};
     SignInWithMistakes(fakes, 10);
-    StillHome home;
+    gui::fakes::StillHome home;
     auto* window = new CMistakeReviewWnd(home);
     QCoreApplication::processEvents();
     window->Button(CMistakeReviewWnd::kBegin)->click();

@@ -6,8 +6,8 @@
 #include "gui/CMistakeReviewWnd.h"
 #include "gui/CNumberPadCtl.h"
 #include "gui/CPictureButton.h"
-#include "gui/HomeScreen.h"
 #include "gui/MistakeSheet.h"
+#include "gui/fakes/StillHome.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QCoreApplication>
@@ -18,16 +18,6 @@
 
 namespace screenshots {
 namespace {
-
-class StillHome final : public IHomeScreen {
-public:
-    QWidget* Window() override { return &window_; }
-    void ShowHome() override {}
-    void SignOut() override {}
-
-private:
-    QWidget window_;
-};
 
 // Mary Ann's mistakes, listed once: a few of each kind, the first a multiplication.
 void ListMistakes() {
@@ -118,7 +108,7 @@ private:
         QCoreApplication::sendEvent(window_, &tick);
     }
 
-    StillHome home_;
+    gui::fakes::StillHome home_;
     CMistakeReviewWnd* window_ = nullptr;
 };
 
