@@ -4,7 +4,7 @@
 #include "gui/CNumberPadCtl.h"
 #include "gui/CPictureButton.h"
 #include "gui/CTestingWnd.h"
-#include "gui/HomeScreen.h"
+#include "gui/fakes/StillHome.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QCoreApplication>
@@ -14,14 +14,6 @@
 #include <string>
 
 namespace {
-
-class HomeStandIn : public IHomeScreen {
-public:
-    QWidget* Window() override { return &widget; }
-    void ShowHome() override {}
-    void SignOut() override {}
-    QWidget widget;
-};
 
 // A level-1 student without history, signed in: every test of the benchmark is one of the
 // same kind, however many it passes.
@@ -78,7 +70,7 @@ void BeginTest(CTestingWnd& window) {
 static void TestingAnswer(benchmark::State& state) {
     platform::fakes::FakePlatform fakes;
     PrepareTestingFolder(fakes);
-    HomeStandIn home;
+    gui::fakes::StillHome home;
     CTestingWnd window(home);
     BeginTest(window);
     for (auto _ : state) {
@@ -100,7 +92,7 @@ BENCHMARK(TestingAnswer)->Unit(benchmark::kMillisecond);
 static void PaintTestingWindow(benchmark::State& state) {
     platform::fakes::FakePlatform fakes;
     PrepareTestingFolder(fakes);
-    HomeStandIn home;
+    gui::fakes::StillHome home;
     CTestingWnd window(home);
     BeginTest(window);
     for (int i = 0; i < 3; ++i) {

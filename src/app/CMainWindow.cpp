@@ -5,9 +5,8 @@
 #include "gui/CSignInDlg.h"
 #include "gui/CTestingWnd.h"
 #include "gui/ReviewHandOver.h"
-#include "platform/BaseFolder.h"
 #include "platform/Display.h"
-#include "platform/Files.h"
+#include "platform/HelpGuide.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
 #include "platform/qt/GdiDc.h"
@@ -173,8 +172,7 @@ void CMainWindow::OnReview() {
 }
 
 void CMainWindow::OnHelp() {
-    platform::GetShell().Open(
-        platform::ResolveInstalledPath(platform::GetBaseFolder() + "/Help Guide/HelpGuide.htm"));
+    platform::OpenHelpGuide();
 }
 
 void CMainWindow::ShowHome() {

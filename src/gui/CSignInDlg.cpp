@@ -2,8 +2,7 @@
 
 #include "Windows1252Validator.h"
 #include "data/CUserManager.h"
-#include "platform/BaseFolder.h"
-#include "platform/Files.h"
+#include "platform/HelpGuide.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
 #include "platform/qt/DialogUnits.h"
@@ -151,8 +150,7 @@ void CSignInDlg::OnSignIn() {
 void CSignInDlg::OnHelp() {
     platform::WriteTraceLog(kSource, __LINE__);
     platform::PlayProgramSound(platform::ProgramSound::kNavigate);
-    platform::GetShell().Open(
-        platform::ResolveInstalledPath(platform::GetBaseFolder() + "/Help Guide/HelpGuide.htm"));
+    platform::OpenHelpGuide();
 }
 
 // Escape is ignored: the dialog is left only by signing in or by Exit.

@@ -7,6 +7,14 @@
 #include <filesystem>
 
 namespace screenshots {
+namespace {
+
+bool Failed(const char* what, const std::string& why) {
+    std::fprintf(stderr, "tallyhop_screenshots: %s: %s\n", what, why.c_str());
+    return false;
+}
+
+} // namespace
 
 bool PrepareProgramFolder(const platform::fakes::FakePlatform& fakes,
                           const std::string& programFolder) {
@@ -17,23 +25,19 @@ bool PrepareProgramFolder(const platform::fakes::FakePlatform& fakes,
         std::filesystem::create_directory_symlink(programFolder + "/" + content,
                                                   fakes.Path(std::string("/") + content), error);
         if (error) {
-            std::fprintf(stderr, "tallyhop_screenshots: %s: %s\n", content,
-                         error.message().c_str());
-            return false;
+            return Failed(content, error.message());
         }
     }
     std::filesystem::copy(programFolder + "/Test Data", fakes.Path("/Test Data"), error);
     if (error) {
-        std::fprintf(stderr, "tallyhop_screenshots: Test Data: %s\n", error.message().c_str());
-        return false;
+        return Failed("Test Data", error.message());
     }
     DataFolderOptions options{.programFolder = fakes.BaseFolder()};
     options.students.push_back({"Mary Ann Smith", "Hop2it", 3, 1});
     std::string message;
     if (WriteDataFolder(options, message) != DataFolderResult::Written ||
         !GetCurrentStudent().Load("Mary Ann Smith")) {
-        std::fprintf(stderr, "tallyhop_screenshots: data folder: %s\n", message.c_str());
-        return false;
+        return Failed("data folder", message);
     }
     return true;
 }
