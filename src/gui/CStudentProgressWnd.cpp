@@ -169,7 +169,9 @@ bool CStudentProgressWnd::CreateUIElements() {
     // Rows a line and three quarters high.
     const int rowHeight = static_cast<int>(1.75 * QFontMetrics(baseFont_).lineSpacing());
     testReport_ = new ReportList(this, kTestColumns, baseFont_, testHeaderFont_, rowHeight);
-    trainingReport_ = new ReportList(this, kTrainingColumns, baseFont_, baseFont_, rowHeight);
+    // Eleven columns in their fixed widths fit only in the lists' own small face.
+    const QFont listFont = platform::MakeFont("MS Sans Serif", platform::PointsToPixels(8));
+    trainingReport_ = new ReportList(this, kTrainingColumns, listFont, listFont, rowHeight);
     for (const CommandId view :
          {kCurrentProgressGraph, kMasteryGraph, kTestReport, kTrainingReportList, kTrainingGraph}) {
         View(view)->hide();
