@@ -6,6 +6,8 @@
 #include "gui/CMistakeReviewWnd.h"
 
 #include <QCoreApplication>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -132,6 +134,19 @@ TEST_F(MistakeReviewWndTest, OnlyTheFirstTenFactsComeUpUntilOneIsMastered) {
     EXPECT_EQ(cards,
               (std::vector<std::string>{"13 + 1", "1 + 1", "2 + 1", "3 + 1", "4 + 1", "5 + 1",
                                         "6 + 1", "7 + 1", "8 + 1", "9 + 1", "13 + 1"}));
+}
+
+TEST_F(MistakeReviewWndTest, LongListScrollsWithBothColumnsBesideTheScrollBar) {
+    std::vector<Problem> mistakes;
+    for (int a = 0; a < 60; ++a) {
+        mistakes.push_back(Mistake(a, '+', 1));
+    }
+    Open(mistakes);
+    CMistakeListCtl& list = *window->MistakeList();
+    ASSERT_TRUE(list.verticalScrollBar()->isVisible());
+    const int remainingEnd = list.header()->sectionPosition(1) + list.columnWidth(1);
+    EXPECT_LE(remainingEnd, list.viewport()->width()) << "\"Remaining\" under the scroll bar";
+    EXPECT_GT(list.columnWidth(1), 0);
 }
 
 TEST_F(MistakeReviewWndTest, NoAnswerOnEitherTryShowsTheAnswerInBlueAndRecordsAMistake) {

@@ -100,7 +100,8 @@ TEST_F(PictureButtonTest, MovingOntoTheNeighbourLightsOnlyTheNeighbour) {
     EXPECT_EQ(Shown(review), kNormal);
 }
 
-// Lit while pressed; a chosen option stays lit while the mouse leaves and while locked.
+// Lit while pressed and while the mouse is over it enabled, also when it was enabled again under
+// the resting mouse; a chosen option stays lit while the mouse leaves and while locked.
 TEST_F(PictureButtonTest,
        PressedIsLitDisabledIsNormalAndAForcedHighlightSurvivesLeavingAndLocking) {
     CPictureButton& button = AddButton("Testing", 0, 0, 1000);
@@ -115,8 +116,13 @@ TEST_F(PictureButtonTest,
     ASSERT_EQ(Shown(button), kLit);
     button.setEnabled(false);
     EXPECT_EQ(Shown(button), kNormal);
-
     button.setEnabled(true);
+    EXPECT_EQ(Shown(button), kLit) << "enabled again under the resting mouse";
+    button.setEnabled(false);
+    QTest::mouseMove(&screen, QPoint(200, 150));
+    button.setEnabled(true);
+    EXPECT_EQ(Shown(button), kNormal) << "the mouse left while it was disabled";
+
     QTest::mouseMove(&screen, QPoint(31, 16));
     button.SetHighlight(true);
     QTest::mouseMove(&screen, QPoint(200, 150));
