@@ -4,6 +4,7 @@
 #include "gui/BuddyAnimation.h"
 #include "gui/CMistakeListCtl.h"
 #include "gui/CMistakeReviewWnd.h"
+#include "gui/ScreenColours.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -246,7 +247,7 @@ TEST_F(MistakeReviewWndTest, WithoutFrogNothingIsDrawnOrPlayedAndReviewWorksTheS
     fakes.process.arguments = " -nofrog";
     Open({Mistake(7, '+', 5, 2)});
     const QImage before = guitest::Snapshot(*window).copy(window->Layout().buddyArea.ToQRect());
-    EXPECT_EQ(before.pixel(before.width() / 2, before.height() / 2), qRgb(171, 171, 171));
+    EXPECT_EQ(before.pixel(before.width() / 2, before.height() / 2), kWindowColour.rgb());
     Click(kBegin);
     Answer(12);
     Wait(801);

@@ -5,6 +5,7 @@
 #include "data/CUserManager.h"
 #include "gui/CMistakeReviewWnd.h"
 #include "gui/CTestingWnd.h"
+#include "gui/ScreenColours.h"
 #include "platform/Files.h"
 
 #include <QApplication>
@@ -69,7 +70,7 @@ protected:
     // Pixels of the card area in the colour entered answers are drawn in.
     int AnswerInkInCardArea() {
         return guitest::CountColour(guitest::Snapshot(*window), window->Layout().cardArea.ToQRect(),
-                                    QColor(12, 71, 147));
+                                    kTestAnswerColour);
     }
 
     // The test runs out only once strictly more than `limit` ms have passed.
