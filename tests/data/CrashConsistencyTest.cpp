@@ -13,8 +13,6 @@ using testing::Eq;
 
 namespace {
 
-struct SimulatedStop {};
-
 const Strings kUsersBefore = {"Jones, Pat", "Lee, Ann", "Ng, Bo"};
 
 // Bo and Ann with a history and two listed mistakes, in Pat Jones's class.
@@ -39,19 +37,7 @@ void StopAfterEveryStep(const std::function<void()>& operation,
     for (int stopAfter = 1;; ++stopAfter) {
         platform::fakes::FakePlatform fakes;
         WriteClassroom();
-        int steps = 0;
-        platform::SetFileStepHook([&](platform::FileStep, const std::string&) {
-            if (++steps == stopAfter) {
-                throw SimulatedStop{};
-            }
-        });
-        bool stopped = false;
-        try {
-            operation();
-        } catch (const SimulatedStop&) {
-            stopped = true;
-        }
-        platform::SetFileStepHook(nullptr);
+        const bool stopped = RunStoppedAfterStep(stopAfter, operation);
         SCOPED_TRACE("stopped after step " + std::to_string(stopAfter));
         check();
         if (!stopped) {

@@ -141,7 +141,6 @@ TEST_F(DataFolderToolTest, ProgramInAReleaseFolderGetsTheDataFolderItReadsAndNot
 // The build runs the tool with --if-missing: a run that was killed part way must leave either no
 // data folder, which the next run writes, or a whole one.
 TEST_F(DataFolderToolTest, RunStoppedAtAnyStepLeavesNoHalfWrittenFolderBehind) {
-    struct SimulatedStop {};
     std::string error, message;
     const auto options =
         ParseDataFolderOptions({"--folder", fakes.BaseFolder(), "--student", "Bo Ng:Kiwi"}, error);
@@ -150,19 +149,8 @@ TEST_F(DataFolderToolTest, RunStoppedAtAnyStepLeavesNoHalfWrittenFolderBehind) {
         {"--folder", fakes.BaseFolder(), "--if-missing", "--student", "Bo Ng:Kiwi"}, error);
     for (int stopAfter = 1;; ++stopAfter) {
         fs::remove_all(DataPath(""));
-        int steps = 0;
-        platform::SetFileStepHook([&](platform::FileStep, const std::string&) {
-            if (++steps == stopAfter) {
-                throw SimulatedStop{};
-            }
-        });
-        bool stopped = false;
-        try {
-            WriteDataFolder(*options, message);
-        } catch (const SimulatedStop&) {
-            stopped = true;
-        }
-        platform::SetFileStepHook(nullptr);
+        const bool stopped =
+            RunStoppedAfterStep(stopAfter, [&] { WriteDataFolder(*options, message); });
         ASSERT_NE(WriteDataFolder(*keepIfMissing, message), DataFolderResult::Failed) << message;
         EXPECT_TRUE(LoadsWhole("Bo Ng")) << "stopped after step " << stopAfter;
         if (!stopped) {

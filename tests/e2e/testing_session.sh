@@ -20,7 +20,7 @@ click_key() {
 
 # Pixels in the colour of entered answers in the column of the seventh card of a row.
 seventh_card_ink() {
-  convert "$1" -crop 83x300+501+40 +repage -fill black +opaque 'rgb(12,71,147)' \
+  convert "$1" -crop 83x240+501+43 +repage -fill black +opaque 'rgb(12,71,147)' \
     -fill white -opaque 'rgb(12,71,147)' -format '%[fx:int(mean*w*h+0.5)]' info:
 }
 
