@@ -3,6 +3,7 @@
 #include "CTestingWnd.h"
 
 #include "ProblemCard.h"
+#include "ScreenColours.h"
 #include "data/CStudent.h"
 #include "platform/qt/ScreenBitmaps.h"
 
@@ -11,11 +12,6 @@
 
 namespace {
 
-const QColor kWindowColour(171, 171, 171);
-const QColor kPanelColour(238, 238, 238);
-const QColor kFrameColour(90, 90, 90);
-const QColor kProblemColour(50, 50, 50);
-const QColor kAnswerColour(12, 71, 147);
 // The status texts line up as if they were this wide.
 const QString kStatusSample = QStringLiteral("Remaining: 00");
 
@@ -80,8 +76,8 @@ platform::GdiRect CTestingWnd::DrawCard(platform::GdiDc& dc, int index) {
     const platform::GdiRect card = CardRect(index);
     platform::DrawBitmap(dc, cardBackground_, card.left, card.top);
     platform::GdiRect answerBox;
-    DrawProblem(test_.GetProblem(index), dc, cardFont_, card.ToQRect(), kProblemColour,
-                kAnswerColour, answerBox);
+    DrawProblem(test_.GetProblem(index), dc, cardFont_, card.ToQRect(), kTestProblemColour,
+                kTestAnswerColour, answerBox);
     return answerBox;
 }
 
