@@ -16,7 +16,7 @@ void RepairOptionFile(const std::string& path) {
 }
 
 std::optional<bool> ReadReviewFlag(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, platform::kNewFileMode);
     if (fd < 0) {
         return std::nullopt;
     }
@@ -27,7 +27,7 @@ std::optional<bool> ReadReviewFlag(const std::string& path) {
 }
 
 bool WriteReviewFlag(const std::string& path, bool due) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, platform::kNewFileMode);
     if (fd < 0) {
         return false;
     }

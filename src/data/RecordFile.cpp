@@ -42,7 +42,8 @@ bool WritePiece(int fd, std::span<const std::uint8_t> piece) {
 class OpenFile {
 public:
     explicit OpenFile(const std::string& path)
-        : fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)) {}
+        : fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
+                     platform::kNewFileMode)) {}
     ~OpenFile() {
         if (fd_ >= 0) {
             ::close(fd_);

@@ -57,6 +57,9 @@ CMistakeListCtl::CMistakeListCtl(QWidget* parent, int rowTenths, int headerTenth
     : QTreeWidget(parent) {
     setColumnCount(2);
     setHeaderLabels({QStringLiteral("Problem"), QStringLiteral("Remaining")});
+    setAccessibleName(QStringLiteral("Mistake list"));
+    setAccessibleDescription(
+        QStringLiteral("Each fact still to master and how many right answers it still needs"));
     header()->setSectionsClickable(false);
     header()->setSectionResizeMode(QHeaderView::Fixed);
     header()->setFont(

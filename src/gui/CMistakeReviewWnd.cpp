@@ -33,7 +33,7 @@ int BasePoints() {
 }
 
 CPictureButton* MakeButton(QWidget* window, const char* caption, int id, const char* folder,
-                           const char* picture) {
+                           const char* picture, const char* description) {
     auto* button = new CPictureButton;
     if (!button->Create(QString::fromLatin1(caption), CPictureButton::Visibility::Visible,
                         QRect(0, 0, 1, 1), window, id)) {
@@ -41,6 +41,7 @@ CPictureButton* MakeButton(QWidget* window, const char* caption, int id, const c
         return nullptr;
     }
     button->LoadBitmaps(folder, picture);
+    button->setAccessibleDescription(QString::fromLatin1(description));
     return button;
 }
 
@@ -106,11 +107,12 @@ bool CMistakeReviewWnd::CreateUIElements() {
     list_ = new CMistakeListCtl(this, basePoints * 11, basePoints * 12, rowHeight);
     list_->Fill(GetCurrentStudent());
 
-    beginButton_ =
-        MakeButton(this, "CMistakeReviewWndBegin", kBegin, kTestingFolder, "beginButton");
+    beginButton_ = MakeButton(this, "CMistakeReviewWndBegin", kBegin, kTestingFolder, "beginButton",
+                              "Start the review of your mistakes");
     printButton_ = MakeButton(this, "CMistakeReviewWndPrintMistakes", kPrintMistakes, kReviewFolder,
-                              "printMistakesButton");
-    homeButton_ = MakeButton(this, "CMistakeReviewWndHome", kHome, kTestingFolder, "homeButton");
+                              "printMistakesButton", "Print your mistake list as a practice sheet");
+    homeButton_ = MakeButton(this, "CMistakeReviewWndHome", kHome, kTestingFolder, "homeButton",
+                             "Go back to the home screen");
     if (beginButton_ == nullptr || printButton_ == nullptr || homeButton_ == nullptr) {
         return false;
     }

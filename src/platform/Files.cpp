@@ -136,7 +136,7 @@ bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& by
     if (IsReadOnly(path)) {
         return false;
     }
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
     if (fd < 0) {
         return false;
     }

@@ -44,6 +44,21 @@ TEST_F(DataFolderToolTest, ExistingFolderIsRefusedOrKeptUnlessReplacedByTheDefau
     GetCurrentTeacher().Reset();
 }
 
+// An install runs the tool with --if-missing: records that lost their Admin.nfo are a class's
+// records all the same.
+TEST_F(DataFolderToolTest, RecordsWithoutAnAdminFileAreKeptOrRefusedButNeverWiped) {
+    ASSERT_EQ(Write({"--student", "Bo Ng:Kiwi"}), DataFolderResult::Written);
+    const Bytes record = ReadFile(DataPath("Bo Ng.nfo"));
+    std::filesystem::remove(DataPath("Admin.nfo"));
+    EXPECT_EQ(Write({"--if-missing"}), DataFolderResult::KeptExisting);
+    EXPECT_EQ(Write({}), DataFolderResult::RefusedExisting);
+    EXPECT_EQ(ReadFile(DataPath("Bo Ng.nfo")), record);
+
+    std::filesystem::remove_all(DataPath(""));
+    std::filesystem::create_directory(DataPath(""));
+    EXPECT_EQ(Write({"--if-missing"}), DataFolderResult::Written) << "an empty folder is filled";
+}
+
 TEST_F(DataFolderToolTest, StudentsAreAddedAsTheTeacherWindowAddsThem) {
     ASSERT_EQ(Write({"--teacher", "Pat Jones", "--teacher-password", "Owl", "--admin-password",
                      "root", "--student", "Mary Ann Smith:Tulip:3:2", "--student", "Bo Ng:Kiwi"}),

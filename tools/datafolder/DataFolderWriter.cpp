@@ -49,11 +49,22 @@ bool AddStudents(const DataFolderOptions& options, std::string& message) {
     return true;
 }
 
+// A folder with any file in it holds a class's records, even when its Admin.nfo is lost.
+bool HoldsRecords(const std::filesystem::path& dataFolder) {
+    if (platform::FileExists(CUserManager::GetInfoFilePath("Admin"))) {
+        return true;
+    }
+    std::error_code error;
+    const bool empty = std::filesystem::is_empty(dataFolder, error);
+    // What cannot be looked into is not wiped either.
+    return error ? error != std::errc::no_such_file_or_directory : !empty;
+}
+
 } // namespace
 
 DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& message) {
     const std::filesystem::path dataFolder = options.programFolder + "/Data";
-    if (platform::FileExists(CUserManager::GetInfoFilePath("Admin"))) {
+    if (HoldsRecords(dataFolder)) {
         if (options.keepExisting) {
             message = "kept the existing data folder " + dataFolder.string();
             return DataFolderResult::KeptExisting;
