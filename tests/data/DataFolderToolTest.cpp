@@ -33,7 +33,11 @@ TEST_F(DataFolderToolTest, ExistingFolderIsRefusedOrKeptUnlessReplacedByTheDefau
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), admin);
     EXPECT_TRUE(platform::FileExists(DataPath("Bo Ng.nfo")));
 
+    // A shared folder's permissions belong to the installation, not to the records.
+    const auto shared = std::filesystem::perms::owner_all | std::filesystem::perms::group_all;
+    std::filesystem::permissions(DataPath(""), shared);
     EXPECT_EQ(Write({"--force"}), DataFolderResult::Written);
+    EXPECT_EQ(std::filesystem::status(DataPath("")).permissions(), shared);
     EXPECT_FALSE(platform::FileExists(DataPath("Bo Ng.nfo")));
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), AdminFile("admin", {"Teacher, Class"}));
     EXPECT_EQ(ReadFile(DataPath("Class Teacher.nfo")), TeacherFile("teacher", {"Users"}));

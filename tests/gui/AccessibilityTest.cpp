@@ -11,7 +11,6 @@
 using guitest::ButtonNames;
 using guitest::IsPlainWords;
 using guitest::SpokenControl;
-using testing::IsSupersetOf;
 
 namespace {
 
@@ -30,6 +29,12 @@ std::vector<std::string> CheckedButtonNames(QWidget& window) {
         EXPECT_TRUE(IsPlainWords(name)) << '"' << name.toStdString() << '"';
     }
     return Strings(names);
+}
+
+void ExpectAmong(const std::vector<std::string>& names, const std::vector<std::string>& wanted) {
+    for (const std::string& name : wanted) {
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+    }
 }
 
 std::vector<std::string> PadKeyNames() {
@@ -66,8 +71,8 @@ TEST_F(TestingScreenAccessibilityTest, EveryButtonAndPadKeyIsNamedInPlainWords) 
     guitest::SignInStudent("Mary Ann Smith", 1, 0);
     window = new CTestingWnd(home);
     const auto names = CheckedButtonNames(*window);
-    EXPECT_THAT(names, IsSupersetOf({"Begin", "Home"}));
-    EXPECT_THAT(names, IsSupersetOf(PadKeyNames()));
+    ExpectAmong(names, {"Begin", "Home"});
+    ExpectAmong(names, PadKeyNames());
 }
 
 using ReviewScreenAccessibilityTest = guitest::WindowTest<CMistakeReviewWnd>;
@@ -77,8 +82,8 @@ TEST_F(ReviewScreenAccessibilityTest, ButtonsListAndPadAreNamedInPlainWords) {
     window = new CMistakeReviewWnd(home);
     QCoreApplication::processEvents();
     const auto names = CheckedButtonNames(*window);
-    EXPECT_THAT(names, IsSupersetOf({"Begin", "Print mistakes", "Home"}));
-    EXPECT_THAT(names, IsSupersetOf(PadKeyNames()));
+    ExpectAmong(names, {"Begin", "Print mistakes", "Home"});
+    ExpectAmong(names, PadKeyNames());
 
     const auto controls = guitest::SpokenControls(*window);
     const auto list = std::find_if(controls.begin(), controls.end(),

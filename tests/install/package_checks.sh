@@ -19,16 +19,16 @@ deb=$(echo "$work"/tallyhop_*.deb)
 
 dpkg-deb --fsys-tarfile "$deb" | tar -t >"$work/files"
 for file in ./opt/tallyhop/Tallyhop ./opt/tallyhop/Graphics/800x600/Login/ ./opt/tallyhop/Audio/ \
-  "./opt/tallyhop/Help Guide/HelpGuide.htm" "./var/opt/tallyhop/Test Data/addition.txt" \
+  "./opt/tallyhop/Help Guide/HelpGuide.htm" "./usr/share/tallyhop/Test Data/addition.txt" \
   ./opt/tallyhop/tools/tallyhop_datafolder ./usr/share/applications/org.tallyhop.Tallyhop.desktop \
   ./usr/share/icons/hicolor/48x48/apps/org.tallyhop.Tallyhop.png \
   ./usr/share/metainfo/org.tallyhop.Tallyhop.metainfo.xml ./usr/share/doc/tallyhop/copyright; do
   grep -qxF "$file" "$work/files" || fail "the package lacks $file"
 done
-if grep -E '/Data/|\.(nfo|mtk|opt)$|Log\.txt$' "$work/files"; then
-  fail "the package holds class records or logs (above)"
+if grep -E '/Data/|\.(nfo|mtk|opt)$|Log\.txt$|^\./var/' "$work/files"; then
+  fail "the package holds class records, logs or other data (above)"
 fi
-for link in Data "Log.txt" "Error Log.txt"; do
+for link in Data "Test Data" "Log.txt" "Error Log.txt"; do
   dpkg-deb --contents "$deb" | grep -qF "./opt/tallyhop/$link -> /var/opt/tallyhop/$link" ||
     fail "/opt/tallyhop/$link does not lead to /var/opt/tallyhop"
 done

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -60,6 +61,24 @@ bool HoldsRecords(const std::filesystem::path& dataFolder) {
     return error ? error != std::errc::no_such_file_or_directory : !empty;
 }
 
+// Empties the folder rather than deleting it, so it keeps its owner, group, permissions and
+// default ACL: an installed class's folder is shared by a group.
+bool EmptyFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    std::vector<std::filesystem::path> entries;
+    for (auto entry = std::filesystem::directory_iterator(folder, error);
+         !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        entries.push_back(entry->path());
+    }
+    for (const std::filesystem::path& entry : entries) {
+        if (!error) {
+            std::filesystem::remove_all(entry, error);
+        }
+    }
+    return !error;
+}
+
 } // namespace
 
 DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& message) {
@@ -74,10 +93,7 @@ DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& 
             return DataFolderResult::RefusedExisting;
         }
     }
-    std::error_code error;
-    std::filesystem::remove_all(dataFolder, error);
-    std::filesystem::create_directories(dataFolder, error);
-    if (error || !WriteRecords(options)) {
+    if (!EmptyFolder(dataFolder) || !WriteRecords(options)) {
         message = "cannot write the data folder " + dataFolder.string();
         return DataFolderResult::Failed;
     }
