@@ -50,7 +50,8 @@ CNumberPadCtl::CNumberPadCtl(QWidget* parent) : QWidget(parent) {
         platform::WriteErrorLog(kSource, __LINE__, "Failed to create this window");
     }
     display_ = new QLabel(created_ ? parent : this);
-    display_->setAccessibleName(QStringLiteral("Your answer"));
+    // Its text, the number typed so far, is what a screen reader reads out.
+    display_->setAccessibleDescription(QStringLiteral("The answer typed so far"));
     display_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     display_->setGeometry(0, 0, 100, 50);
     display_->show();
