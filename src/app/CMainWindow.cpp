@@ -29,16 +29,17 @@ struct ButtonSpec {
     CMainWindow::CommandId id;
     const char* caption;
     const char* picture;
+    const char* description; // for screen readers
 };
 
 // In the order of the column and of the buttons' ids.
 constexpr std::array<ButtonSpec, 6> kButtons{{
-    {CMainWindow::kTesting, "Testing", "Testing"},
-    {CMainWindow::kTraining, "Training", "Training"},
-    {CMainWindow::kReview, "Review", "Review"},
-    {CMainWindow::kProgress, "Progress", "Progress"},
-    {CMainWindow::kSignOut, "Signout", "LogoutHome"},
-    {CMainWindow::kHelp, "Help", "helpButton"},
+    {CMainWindow::kTesting, "Testing", "Testing", "Take a timed test of the facts of your level"},
+    {CMainWindow::kTraining, "Training", "Training", "Practise one kind of fact against a goal"},
+    {CMainWindow::kReview, "Review", "Review", "Work through the facts on your mistake list"},
+    {CMainWindow::kProgress, "Progress", "Progress", "See how your tests and practice went"},
+    {CMainWindow::kSignOut, "Signout", "LogoutHome", "Let someone else sign in"},
+    {CMainWindow::kHelp, "Help", "helpButton", "Open the help guide"},
 }};
 
 void Inform(const char* text, platform::MbIcon icon) {
@@ -72,9 +73,12 @@ void CMainWindow::CreateUIElements() {
         button->Create(QString::fromLatin1(kButtons[i].caption), CPictureButton::Visibility::Hidden,
                        QRect(0, 0, 1, 1), this, kButtons[i].id);
         button->LoadBitmaps(kFolder, kButtons[i].picture);
+        button->setAccessibleDescription(QString::fromLatin1(kButtons[i].description));
         connect(button, &CPictureButton::commandClicked, this, &CMainWindow::OnCommand);
         buttons_[i] = button;
     }
+    // Its caption runs the two words together.
+    Button(kSignOut)->setAccessibleName(QStringLiteral("Sign out"));
 }
 
 void CMainWindow::PositionUIElements() {

@@ -43,6 +43,9 @@ CMistakeListCtl::CMistakeListCtl(QWidget* parent, int rowTenths, int headerTenth
     setColumnCount(2);
     setHeaderLabels({QStringLiteral("Problem"), QStringLiteral("Remaining")});
     StyleAsReport(*this, rowHeight);
+    setAccessibleName(QStringLiteral("Mistake list"));
+    setAccessibleDescription(
+        QStringLiteral("Each fact still to master and how many right answers it still needs"));
     header()->setFont(
         platform::MakeFont("Book Antiqua", platform::TenthPointsToPixels(headerTenths)));
     setFont(platform::MakeFont("Book Antiqua", platform::TenthPointsToPixels(rowTenths)));

@@ -91,12 +91,13 @@ bool CMistakeReviewWnd::CreateUIElements() {
     list_ = new CMistakeListCtl(this, basePoints * 11, basePoints * 12, rowHeight);
     list_->Fill(GetCurrentStudent());
 
-    beginButton_ =
-        MakeScreenButton(this, "CMistakeReviewWndBegin", kBegin, kTestingFolder, "beginButton");
-    printButton_ = MakeScreenButton(this, "CMistakeReviewWndPrintMistakes", kPrintMistakes,
-                                    kReviewFolder, "printMistakesButton");
-    homeButton_ =
-        MakeScreenButton(this, "CMistakeReviewWndHome", kHome, kTestingFolder, "homeButton");
+    beginButton_ = MakeScreenButton(this, "CMistakeReviewWndBegin", kBegin, kTestingFolder,
+                                    "beginButton", "Start the review of your mistakes");
+    printButton_ =
+        MakeScreenButton(this, "CMistakeReviewWndPrintMistakes", kPrintMistakes, kReviewFolder,
+                         "printMistakesButton", "Print your mistake list as a practice sheet");
+    homeButton_ = MakeScreenButton(this, "CMistakeReviewWndHome", kHome, kTestingFolder,
+                                   "homeButton", "Go back to the home screen");
     if (beginButton_ == nullptr || printButton_ == nullptr || homeButton_ == nullptr) {
         return false;
     }

@@ -1,5 +1,6 @@
 #include "CPictureButton.h"
 
+#include "SpokenName.h"
 #include "platform/Logs.h"
 #include "platform/qt/GdiDc.h"
 #include "platform/qt/ScreenBitmaps.h"
@@ -27,6 +28,9 @@ bool CPictureButton::Create(const QString& caption, Visibility visibility, const
     }
     setParent(parent);
     setText(caption);
+    // The picture says what the button does; a screen reader needs it in words. A tooltip, where
+    // a screen sets one, is read as the description.
+    setAccessibleName(SpokenName(caption));
     setGeometry(rect);
     commandId_ = commandId;
     setVisible(visibility == Visibility::Visible);

@@ -20,7 +20,8 @@ public:
     CPictureButton();
 
     // Makes this a child of `parent` at `rect`. The caption names the button (it is never
-    // drawn). Without a parent nothing is created: "Creation failed" is logged, false returned.
+    // drawn; screen readers say it, see SpokenName). Without a parent nothing is created:
+    // "Creation failed" is logged, false returned.
     bool Create(const QString& caption, Visibility visibility, const QRect& rect, QWidget* parent,
                 int commandId);
 

@@ -42,6 +42,8 @@ void ShowRefusal(const char* text) {
 
 CSignInDlg::CSignInDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("SignInDlg"));
+    // The title above is never shown; this is what a screen reader says.
+    setAccessibleName(QStringLiteral("Sign in"));
     setModal(true);
     CreateControls();
     FillNameList();
@@ -67,6 +69,8 @@ void CSignInDlg::CreateControls() {
     nameList_ = new QComboBox;
     nameList_->setEditable(false);
     nameList_->setMaxVisibleItems(kVisibleNames);
+    nameList_->setAccessibleName(QStringLiteral("Name"));
+    nameList_->setAccessibleDescription(QStringLiteral("Choose your name from the list"));
     place(nameList_, 79, 30, 95, 12);
 
     auto* passwordLabel = new QLabel(QStringLiteral("Password :"));
@@ -77,6 +81,8 @@ void CSignInDlg::CreateControls() {
     password_->setEchoMode(QLineEdit::Password);
     password_->setMaxLength(kPasswordLimit);
     password_->setValidator(new Windows1252Validator(password_));
+    password_->setAccessibleName(QStringLiteral("Password"));
+    password_->setAccessibleDescription(QStringLiteral("Type your password"));
     place(password_, 79, 52, 95, 12);
 
     signIn_ = new QPushButton(QStringLiteral("Sign In"));
@@ -88,6 +94,10 @@ void CSignInDlg::CreateControls() {
     help_ = new QPushButton(QStringLiteral("Help"));
     help_->setAutoDefault(false);
     place(help_, 132, 78, 50, 16);
+
+    signIn_->setAccessibleDescription(QStringLiteral("Sign in with the chosen name and password"));
+    exit_->setAccessibleDescription(QStringLiteral("End the program"));
+    help_->setAccessibleDescription(QStringLiteral("Open the help guide"));
 
     connect(signIn_, &QPushButton::clicked, this, &CSignInDlg::OnSignIn);
     connect(exit_, &QPushButton::clicked, this, [this] { done(kExit); });

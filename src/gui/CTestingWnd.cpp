@@ -95,11 +95,13 @@ bool CTestingWnd::CreateUIElements() {
     beginButton_->Create(QStringLiteral("CTestingWndBegin"), CPictureButton::Visibility::Visible,
                          QRect(0, 0, 1, 1), this, kBegin);
     beginButton_->LoadBitmaps(kFolder, "beginButton");
+    beginButton_->setAccessibleDescription(QStringLiteral("Start the test"));
     homeButton_ = new CPictureButton;
     const bool homeCreated =
         homeButton_->Create(QStringLiteral("CTestingWndHome"), CPictureButton::Visibility::Visible,
                             QRect(0, 0, 1, 1), this, kHome);
     homeButton_->LoadBitmaps(kFolder, "homeButton");
+    homeButton_->setAccessibleDescription(QStringLiteral("Go back to the home screen"));
     for (CPictureButton* button : {beginButton_, homeButton_}) {
         connect(button, &CPictureButton::commandClicked, this, &CTestingWnd::OnCommand);
     }

@@ -3,7 +3,7 @@
 #include "CPictureButton.h"
 
 CPictureButton* MakeScreenButton(QWidget* window, const char* caption, int commandId,
-                                 const char* folder, const char* picture) {
+                                 const char* folder, const char* picture, const char* description) {
     auto* button = new CPictureButton;
     if (!button->Create(QString::fromLatin1(caption), CPictureButton::Visibility::Visible,
                         QRect(0, 0, 1, 1), window, commandId)) {
@@ -11,5 +11,8 @@ CPictureButton* MakeScreenButton(QWidget* window, const char* caption, int comma
         return nullptr;
     }
     button->LoadBitmaps(folder, picture);
+    if (description != nullptr) {
+        button->setAccessibleDescription(QString::fromLatin1(description));
+    }
     return button;
 }

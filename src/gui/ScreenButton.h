@@ -4,6 +4,8 @@ class CPictureButton;
 class QWidget;
 
 // A visible picture button of `window` showing `picture` of `folder` ("<picture>Roll" lit), its
-// clicks reported with `commandId`; nothing when the button cannot be created.
+// clicks reported with `commandId`, with `description` for screen readers where given; nothing
+// when the button cannot be created.
 CPictureButton* MakeScreenButton(QWidget* window, const char* caption, int commandId,
-                                 const char* folder, const char* picture);
+                                 const char* folder, const char* picture,
+                                 const char* description = nullptr);

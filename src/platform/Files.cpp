@@ -72,7 +72,7 @@ void StepDone(FileStep step, const std::string& path) {
 class OpenFile {
 public:
     explicit OpenFile(const std::string& path)
-        : fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)) {}
+        : fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode)) {}
     ~OpenFile() {
         if (fd_ >= 0) {
             ::close(fd_);
@@ -178,7 +178,7 @@ bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& by
     if (IsReadOnly(path)) {
         return false;
     }
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
     if (fd < 0) {
         return false;
     }

@@ -9,6 +9,11 @@
 
 namespace platform {
 
+// The permissions every file the program creates asks for. The umask (or a default ACL of the
+// folder) takes away what others may not do: a class's data folder shared by a group stays
+// writable by every member.
+constexpr unsigned kNewFileMode = 0666;
+
 bool FileExists(const std::string& path);
 std::optional<std::int64_t> FileSize(const std::string& path);
 

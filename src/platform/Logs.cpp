@@ -25,7 +25,7 @@ void AppendRecord(const std::string& path, const std::string& record) {
     if (IsReadOnly(path)) {
         return;
     }
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, kNewFileMode);
     if (fd < 0) {
         return;
     }

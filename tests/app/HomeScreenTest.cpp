@@ -161,3 +161,13 @@ TEST(HomeScreenPictures, AMissingTestingPictureMovesBothLogosToTheLeftEdge) {
     EXPECT_EQ(shown.pixelColor(0, 60), QColor(Qt::blue)) << "maker logo below the sign-out place";
     EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "hReg = 0"), 5);
 }
+
+TEST_F(HomeScreenTest, ButtonsAreNamedAndDescribedForScreenReaders) {
+    CMainWindow home;
+    const auto controls = guitest::SpokenControls(home);
+    EXPECT_EQ(guitest::ButtonNames(controls),
+              (QStringList{"Testing", "Training", "Review", "Progress", "Sign out", "Help"}));
+    for (const guitest::SpokenControl& control : controls) {
+        EXPECT_FALSE(control.description.isEmpty()) << control.name.toStdString();
+    }
+}

@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "GuiTestSupport.h"
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
 #include "gui/CSignInDlg.h"
@@ -128,4 +129,22 @@ TEST_F(SignInDialogTest, HelpOpensTheGuideAndKeepsTheDialog) {
     EXPECT_EQ(fakes.sound.played, std::vector<std::string>{fakes.Path("/Audio/navigate.wav")});
     EXPECT_TRUE(fakes.messageBoxes.shown.empty()) << "a missing guide is the desktop's to report";
     EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(SignInDialogTest, FieldsAndButtonsAreNamedForScreenReaders) {
+    CSignInDlg dialog;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&dialog)->text(QAccessible::Name), "Sign in");
+    const auto controls = guitest::SpokenControls(dialog);
+    EXPECT_EQ(guitest::ButtonNames(controls), (QStringList{"Sign In", "Exit", "Help"}));
+    const auto roleOf = [&controls](const QString& name) {
+        for (const guitest::SpokenControl& control : controls) {
+            if (control.name == name && !control.description.isEmpty()) {
+                return control.role;
+            }
+        }
+        return QAccessible::NoRole;
+    };
+    EXPECT_EQ(roleOf("Name"), QAccessible::ComboBox);
+    EXPECT_EQ(roleOf("Password"), QAccessible::EditableText);
+    EXPECT_EQ(roleOf("Sign In"), QAccessible::Button);
 }

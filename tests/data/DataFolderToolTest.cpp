@@ -69,7 +69,11 @@ TEST_F(DataFolderToolTest, ExistingFolderIsRefusedOrKeptUnlessReplacedByTheDefau
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), admin);
     EXPECT_TRUE(platform::FileExists(DataPath("Bo Ng.nfo")));
 
+    // A shared folder's permissions belong to the installation, not to the records.
+    const auto shared = std::filesystem::perms::owner_all | std::filesystem::perms::group_all;
+    std::filesystem::permissions(DataPath(""), shared);
     EXPECT_EQ(Write({"--force"}), DataFolderResult::Written);
+    EXPECT_EQ(std::filesystem::status(DataPath("")).permissions(), shared);
     EXPECT_FALSE(platform::FileExists(DataPath("Bo Ng.nfo")));
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), AdminFile("admin", {"Teacher, Class"}));
     EXPECT_EQ(ReadFile(DataPath("Class Teacher.nfo")), TeacherFile("teacher", {"Users"}));
@@ -78,6 +82,21 @@ TEST_F(DataFolderToolTest, ExistingFolderIsRefusedOrKeptUnlessReplacedByTheDefau
     EXPECT_EQ(CUserManager::SignIn("Class Teacher", "teacher", status), CUserManager::kTeacherId);
     EXPECT_EQ(status, CUserManager::SignInStatus::PasswordMatched);
     GetCurrentTeacher().Reset();
+}
+
+// An install runs the tool with --if-missing: records that lost their Admin.nfo are a class's
+// records all the same.
+TEST_F(DataFolderToolTest, RecordsWithoutAnAdminFileAreKeptOrRefusedButNeverWiped) {
+    ASSERT_EQ(Write({"--student", "Bo Ng:Kiwi"}), DataFolderResult::Written);
+    const Bytes record = ReadFile(DataPath("Bo Ng.nfo"));
+    std::filesystem::remove(DataPath("Admin.nfo"));
+    EXPECT_EQ(Write({"--if-missing"}), DataFolderResult::KeptExisting);
+    EXPECT_EQ(Write({}), DataFolderResult::RefusedExisting);
+    EXPECT_EQ(ReadFile(DataPath("Bo Ng.nfo")), record);
+
+    std::filesystem::remove_all(DataPath(""));
+    std::filesystem::create_directory(DataPath(""));
+    EXPECT_EQ(Write({"--if-missing"}), DataFolderResult::Written) << "an empty folder is filled";
 }
 
 TEST_F(DataFolderToolTest, StudentsAreAddedAsTheTeacherWindowAddsThem) {
@@ -135,7 +154,8 @@ TEST_F(DataFolderToolTest, ProgramInAReleaseFolderGetsTheDataFolderItReadsAndNot
     EXPECT_EQ(ReadFile(fakes.Path("/Release/Data/notes.txt")), BytesOf("kept"));
     EXPECT_FALSE(platform::FileExists(DataPath("Bo Ng.nfo"))) << "replaced with --force";
     EXPECT_TRUE(LoadsWhole("Di Ruiz"));
-    EXPECT_FALSE(fs::exists(fakes.Path("/Data.new")));
+    EXPECT_FALSE(fs::exists(fakes.Path("/Data/.Data.new")) || fs::exists(fakes.Path("/.Data.new")))
+        << "no staging folder is left";
 }
 
 // The build runs the tool with --if-missing: a run that was killed part way must leave either no

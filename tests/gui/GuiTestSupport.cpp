@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -83,6 +84,42 @@ void ClickAnswer(CNumberPadCtl& pad, int value) {
         QTest::mouseClick(&PadKey(pad, digit - '0' + 1), Qt::LeftButton);
     }
     Click(&PadKey(pad, kPadEnter));
+}
+
+namespace {
+
+void CollectSpokenControls(QAccessibleInterface* parent, std::vector<SpokenControl>& controls) {
+    for (int i = 0; i < parent->childCount(); ++i) {
+        if (QAccessibleInterface* child = parent->child(i)) {
+            controls.push_back({child->role(), child->text(QAccessible::Name),
+                                child->text(QAccessible::Description)});
+            CollectSpokenControls(child, controls);
+        }
+    }
+}
+
+} // namespace
+
+std::vector<SpokenControl> SpokenControls(QWidget& window) {
+    std::vector<SpokenControl> controls;
+    CollectSpokenControls(QAccessible::queryAccessibleInterface(&window), controls);
+    return controls;
+}
+
+QStringList ButtonNames(const std::vector<SpokenControl>& controls) {
+    QStringList names;
+    for (const SpokenControl& control : controls) {
+        if (control.role == QAccessible::Button) {
+            names << control.name;
+        }
+    }
+    return names;
+}
+
+bool IsPlainWords(const QString& name) {
+    static const QRegularExpression words(
+        QStringLiteral("^[A-Za-z0-9][a-z0-9]*( [A-Za-z0-9][a-z0-9]*)*$"));
+    return words.match(name).hasMatch();
 }
 
 } // namespace guitest

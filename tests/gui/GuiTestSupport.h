@@ -6,6 +6,7 @@
 #include "gui/HomeScreen.h"
 #include "platform/fakes/FakeServices.h"
 
+#include <QAccessible>
 #include <QColor>
 #include <QImage>
 #include <QPointer>
@@ -46,6 +47,23 @@ int Played(const platform::fakes::FakePlatform& fakes, const std::string& name);
 
 // Clicks `button`, then lets what the click posted arrive.
 void Click(QWidget* button);
+
+// A control as a screen reader meets it.
+struct SpokenControl {
+    QAccessible::Role role;
+    QString name;
+    QString description;
+};
+
+// Every control inside `window`, depth first, as Qt's accessibility interfaces report it.
+std::vector<SpokenControl> SpokenControls(QWidget& window);
+
+// The names of the buttons among `controls`, in order.
+QStringList ButtonNames(const std::vector<SpokenControl>& controls);
+
+// Whether `name` reads as plain words: letters and digits in words parted by single blanks, none
+// run together ("SignInDlg", "CTestingWndBegin").
+bool IsPlainWords(const QString& name);
 
 inline constexpr int kPadEnter = 2000;
 

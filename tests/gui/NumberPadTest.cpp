@@ -164,3 +164,27 @@ TEST_F(NumberPadTest, WithoutAnOwnerThePadLogsAndNeverShows) {
         EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
     }
 }
+
+// A screen reader says a key's name: it must be the number that key gives, in either layout.
+TEST_F(NumberPadTest, EachKeyIsNamedForTheNumberItGives) {
+    CNumberPadCtl pad(&owner);
+    const auto expectNamedAsGiven = [&pad](const std::vector<int>& keys, int commandId) {
+        const std::vector<int> given = Type(pad, keys);
+        ASSERT_EQ(given.size(), 1u);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&PadKey(pad, commandId))
+                      ->text(QAccessible::Name)
+                      .toStdString(),
+                  std::to_string(given[0]));
+    };
+    for (int key = 0; key <= 18; ++key) {
+        expectNamedAsGiven({key}, key + 1);
+    }
+    pad.SetMultiplicationLayout();
+    for (int digit = 0; digit <= 9; ++digit) {
+        expectNamedAsGiven({digit, kPadEnter}, digit + 1);
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&PadKey(pad, kPadEnter))
+                  ->text(QAccessible::Name)
+                  .toStdString(),
+              "Enter");
+}

@@ -2,6 +2,9 @@
 //     draws every picture and synthesises every sound the program loads, into the folder
 // tallyhop_assetgen --contact-sheet <program folder> <out folder>
 //     writes overview sheets of the generated pictures for review
+// tallyhop_assetgen --app-icons <out folder> <icon name>
+//     writes the program's menu icon in the hicolor sizes
+#include "AppIcon.h"
 #include "AssetWriter.h"
 #include "ContactSheet.h"
 #include "LayoutChecks.h"
@@ -54,8 +57,13 @@ int main(int argc, char** argv) {
         QString error;
         return assetgen::writeContactSheets(args[2], args[3], error) ? EXIT_SUCCESS : fail({error});
     }
+    if (args.size() == 4 && args[1] == "--app-icons") {
+        QString error;
+        return assetgen::writeAppIcons(args[2], args[3], error) ? EXIT_SUCCESS : fail({error});
+    }
     if (args.size() == 2 && !args[1].startsWith("-"))
         return generate(args[1]);
     return fail({"usage: tallyhop_assetgen <program folder>\n"
-                 "       tallyhop_assetgen --contact-sheet <program folder> <out folder>"});
+                 "       tallyhop_assetgen --contact-sheet <program folder> <out folder>\n"
+                 "       tallyhop_assetgen --app-icons <out folder> <icon name>"});
 }

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -65,6 +66,11 @@ bool AddStudents(const DataFolderOptions& options, std::string& message) {
     return true;
 }
 
+// Where the new folder is built: inside an existing data folder, so that its files take on the
+// folder's group and default permissions (an installed class's folder is shared by a group) and
+// the folder itself stays; beside a missing one. Either way on the same file system as the target.
+const char* const kStagingName = ".Data.new";
+
 // Writes the whole data folder into `staging`/Data, with the data layer seeing `staging` as
 // the program folder.
 bool WriteStaged(const DataFolderOptions& options, const fs::path& staging, std::string& message) {
@@ -79,53 +85,93 @@ bool WriteStaged(const DataFolderOptions& options, const fs::path& staging, std:
     return AddStudents(options, message);
 }
 
-// Puts the finished folder in the place of `dataFolder`; a folder it replaces is moved into
-// `staging` first and deleted with it.
-bool MoveIntoPlace(const fs::path& staging, const fs::path& dataFolder) {
+// Every entry of `folder` but a leftover staging folder.
+std::vector<fs::path> EntriesOf(const fs::path& folder, std::error_code& error) {
+    std::vector<fs::path> entries;
+    for (auto entry = fs::directory_iterator(folder, error);
+         !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        if (entry->path().filename() != kStagingName) {
+            entries.push_back(entry->path());
+        }
+    }
+    return entries;
+}
+
+// Moves every entry of `from` into `to`; false at the first that cannot be moved.
+bool MoveEntries(const fs::path& from, const fs::path& to) {
     std::error_code error;
-    const fs::path replaced = staging / "Replaced Data";
-    if (fs::exists(dataFolder)) {
-        fs::rename(dataFolder, replaced, error);
+    for (const fs::path& entry : EntriesOf(from, error)) {
+        fs::rename(entry, to / entry.filename(), error);
         if (error) {
             return false;
         }
     }
-    fs::rename(staging / "Data", dataFolder, error);
-    if (error) {
-        fs::rename(replaced, dataFolder, error);
-        return false;
+    return !error;
+}
+
+// Puts the finished records in the place of the data folder's. An existing folder keeps its
+// owner, group and permissions: its old content is moved aside into `staging` (deleted with it)
+// and the new moved in; should that fail, the old content is moved back.
+bool MoveIntoPlace(const fs::path& staging, const fs::path& dataFolder) {
+    std::error_code error;
+    if (!fs::is_directory(dataFolder, error)) {
+        fs::rename(staging / "Data", dataFolder, error);
+        if (error) {
+            return false;
+        }
+    } else {
+        const fs::path replaced = staging / "Replaced Data";
+        fs::create_directory(replaced, error);
+        if (error || !MoveEntries(dataFolder, replaced)) {
+            MoveEntries(replaced, dataFolder);
+            return false;
+        }
+        if (!MoveEntries(staging / "Data", dataFolder)) {
+            MoveEntries(replaced, dataFolder);
+            return false;
+        }
     }
-    platform::FlushFolderOf(dataFolder.string());
+    platform::FlushFolderOf((dataFolder / "Admin.nfo").string());
     fs::remove_all(staging, error);
     return true;
 }
 
-bool HoldsFiles(const fs::path& folder) {
+// A folder with any file in it holds a class's records, even when its Admin.nfo is lost; what
+// cannot be looked into counts as holding them too, so it is never replaced unasked.
+bool HoldsRecords(const fs::path& dataFolder) {
     std::error_code error;
-    return fs::exists(folder, error) && !fs::is_empty(folder, error);
+    const bool empty = EntriesOf(dataFolder, error).empty();
+    return error ? error != std::errc::no_such_file_or_directory : !empty;
 }
 
 } // namespace
 
 DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& message) {
     message.clear();
-    const fs::path base = platform::GetBaseFolder();
-    const fs::path dataFolder = base / "Data";
-    const bool existing = platform::FileExists(CUserManager::GetInfoFilePath(kSignInListName));
-    if (existing && options.keepExisting) {
-        message = "kept the existing data folder " + dataFolder.string();
-        return DataFolderResult::KeptExisting;
-    }
-    if (HoldsFiles(dataFolder) && !options.replaceExisting) {
-        message = dataFolder.string() +
-                  (existing ? " already holds a data folder" : " holds files but no Admin.nfo") +
-                  "; --force replaces it";
-        return DataFolderResult::RefusedExisting;
-    }
-    // Built beside its place and moved there only when whole, so that a run that fails or is
-    // killed never leaves a half-written folder that a later --if-missing would keep.
-    const fs::path staging = base / "Data.new";
+    // The folder the program reads, followed through a link (an installed program's Data is
+    // one), so the new records land where the program finds them.
     std::error_code error;
+    const fs::path dataFolder =
+        fs::weakly_canonical(fs::path(platform::GetBaseFolder()) / "Data", error);
+    if (error) {
+        message = "cannot find the data folder: " + error.message();
+        return DataFolderResult::Failed;
+    }
+    if (HoldsRecords(dataFolder)) {
+        if (options.keepExisting) {
+            message = "kept the existing data folder " + dataFolder.string();
+            return DataFolderResult::KeptExisting;
+        }
+        if (!options.replaceExisting) {
+            message = dataFolder.string() + " already holds a data folder; --force replaces it";
+            return DataFolderResult::RefusedExisting;
+        }
+    }
+    // Built apart and moved into place only when whole, so that a run that fails or is killed
+    // never leaves a half-written folder that a later --if-missing would keep.
+    const fs::path staging = fs::is_directory(dataFolder, error)
+                                 ? dataFolder / kStagingName
+                                 : dataFolder.parent_path() / kStagingName;
     fs::remove_all(staging, error);
     fs::create_directories(staging / "Data", error);
     if (error || !WriteStaged(options, staging, message) || !MoveIntoPlace(staging, dataFolder)) {

@@ -8,8 +8,9 @@ enum class DataFolderResult { Written, KeptExisting, RefusedExisting, Failed };
 
 // Writes Admin.nfo, the teacher record and its class file "Users" with the data layer's own
 // writer, then adds the students as the teacher window does, into the Data folder that the
-// program in the base folder reads. The folder is built beside its place and moved there whole.
-// An existing data folder (one with an Admin.nfo), or a folder of other files in its place, is
-// replaced only with `replaceExisting`. The platform services must be installed, with the base
-// folder at the program folder. `message` says what happened and names the folder.
+// program in the base folder reads (followed through a link). The records are built apart and
+// moved into place whole; an existing folder stays itself, with its owner, group and permissions.
+// An existing data folder (one with an Admin.nfo or any other file) is replaced only with
+// `replaceExisting`. The platform services must be installed, with the base folder at the
+// program folder. `message` says what happened and names the folder.
 DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& message);
