@@ -1,9 +1,9 @@
 #include "RealPlatform.h"
 
+#include "platform/qt/EventLoops.h"
 #include "platform/qt/VirtualDisplay.h"
 #include "platform/qt/X11Display.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -31,11 +31,8 @@ std::string ProgramName(platform::IProcess& process) {
 } // namespace
 
 RealPlatform::RealPlatform()
-    : process_([] {
-          QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
-                                    Qt::QueuedConnection);
-      }),
-      messageBoxes_(ProgramName(process_)), display_(OpenDisplay()) {
+    : process_(platform::LeaveEveryEventLoop), messageBoxes_(ProgramName(process_)),
+      display_(OpenDisplay()) {
     scope_.emplace(platform::Services{&clock_, &messageBoxes_, display_.get(), &sound_, &shell_,
                                       &keyboard_, &process_});
 }

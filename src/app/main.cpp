@@ -2,6 +2,7 @@
 #include "CTallyhopApp.h"
 #include "RealPlatform.h"
 #include "ShutdownSignals.h"
+#include "platform/qt/EventLoops.h"
 #include "platform/qt/Fonts.h"
 
 #include <QApplication>
@@ -14,6 +15,6 @@ int main(int argc, char** argv) {
     ShutdownSignals shutdownSignals;
     // Leaves every event loop, a dialog's too, so shutdown runs and the display is put back.
     QObject::connect(&shutdownSignals, &ShutdownSignals::shutdownRequested,
-                     [] { QCoreApplication::exit(0); });
+                     platform::LeaveEveryEventLoop);
     return app.Run();
 }

@@ -3,6 +3,7 @@
 #include "gui/CSignInDlg.h"
 #include "platform/Files.h"
 #include "platform/fakes/FakeServices.h"
+#include "platform/qt/EventLoops.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -204,6 +206,31 @@ TEST_F(StartupTest, ExitAtTheFirstSignInEndsTheProgramAndRestoresTheDisplay) {
     CTallyhopApp app = MakeApp();
     ExitAtSignIn();
     EXPECT_EQ(app.Run(), 0);
+    EXPECT_EQ(app.MainWindow(), nullptr);
+    EXPECT_EQ(fakes.display.restores, 1);
+    platform::InstanceLock next(lockPath);
+    EXPECT_TRUE(next.IsFirstInstance()) << "the lock is released";
+}
+
+TEST_F(StartupTest, AnUnreadableSignInListEndsTheProgramThroughTheNormalShutdown) {
+    // A name count far beyond what the file holds.
+    const std::vector<std::uint8_t> admin = {0, 0, 0, 0, 5, 'a', 'd', 'm', 'i', 'n', 0xFF, 0xFF};
+    std::filesystem::create_directories(fakes.Path("/Data"));
+    ASSERT_TRUE(platform::WriteFileBytes(fakes.Path("/Data/Admin.nfo"), admin));
+    fakes.process.onQuit = platform::LeaveEveryEventLoop;
+    // Only a guard against hanging: a dialog still up long after start-up is the fault.
+    QTimer::singleShot(5000, [] {
+        if (auto* dialog = qobject_cast<CSignInDlg*>(QApplication::activeModalWidget())) {
+            ADD_FAILURE() << "the sign-in dialog outlived the quit request";
+            dialog->ExitButton()->click();
+        }
+    });
+    CTallyhopApp app = MakeApp();
+    EXPECT_EQ(app.Run(), 0);
+    const auto errors = platform::ReadFileBytes(fakes.Path("/Error Log.txt"));
+    ASSERT_TRUE(errors);
+    EXPECT_NE(std::string(errors->begin(), errors->end()).find("Problem opening admin's file."),
+              std::string::npos);
     EXPECT_EQ(app.MainWindow(), nullptr);
     EXPECT_EQ(fakes.display.restores, 1);
     platform::InstanceLock next(lockPath);

@@ -81,11 +81,17 @@ class FakeProcess final : public IProcess {
 public:
     std::string ExecutablePath() override { return executablePath; }
     std::string CommandLine() override { return executablePath + arguments; }
-    void PostQuit() override { ++quitRequests; }
+    void PostQuit() override {
+        ++quitRequests;
+        if (onQuit) {
+            onQuit();
+        }
+    }
 
     std::string executablePath = "/nonexistent/Tallyhop";
     std::string arguments; // appended to the program path, e.g. " -debug"
     int quitRequests = 0;
+    std::function<void()> onQuit; // what the real process would do, where a test needs it
 };
 
 // Every fake at once, installed for the life of the object, with a fresh temporary base folder
