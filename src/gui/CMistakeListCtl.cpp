@@ -1,5 +1,6 @@
 #include "CMistakeListCtl.h"
 
+#include "ListRowColours.h"
 #include "data/CStudent.h"
 #include "platform/qt/Fonts.h"
 
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr int kMastered = 3; // right first tries in a row that take a fact off the list
-const QColor kGreyRow(235, 235, 235);
 
 // Every row as tall as the window asks for.
 class FixedRowHeight final : public QStyledItemDelegate {
@@ -70,15 +70,8 @@ CMistakeListCtl::CMistakeListCtl(QWidget* parent, int rowTenths, int headerTenth
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setUniformRowHeights(true);
     setItemDelegate(new FixedRowHeight(this, rowHeight));
-    setAlternatingRowColors(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, kGreyRow);
-    colours.setColor(QPalette::AlternateBase, Qt::white);
     // The current card's row stays marked while the pad has the focus.
-    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
-        colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
-    }
-    setPalette(colours);
+    UseListRowColours(*this);
 }
 
 void CMistakeListCtl::FitColumns() {
