@@ -20,6 +20,10 @@ constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"review-feedback", RenderReviewFeedback},
     {"review-frog", RenderReviewFrog},
     {"mistake-sheet", RenderMistakeSheet},
+    {"teacher", RenderTeacherWindow},
+    {"teacher-empty", RenderTeacherWindowEmpty},
+    {"teacher-dialogs", RenderStudentDialogs},
+    {"teacher-refusal", RenderStudentRefusal},
 });
 
 } // namespace

@@ -29,5 +29,9 @@ QImage RenderReviewFirstTry();
 QImage RenderReviewFeedback();
 QImage RenderReviewFrog();
 QImage RenderMistakeSheet();
+QImage RenderTeacherWindow();
+QImage RenderTeacherWindowEmpty();
+QImage RenderStudentDialogs();
+QImage RenderStudentRefusal();
 
 } // namespace screenshots
