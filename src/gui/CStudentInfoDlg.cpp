@@ -69,7 +69,10 @@ void CStudentInfoDlg::CreateControls() {
     }
     levelList_->setMaxVisibleItems(kLevels);
 
-    Place(new QLabel(QStringLiteral("# of Tests Passed on Current Level :")), 24, 118, 90, 8);
+    // Two lines beside the radio buttons, so none of it hides behind their frame.
+    auto* testsLabel =
+        Place(new QLabel(QStringLiteral("# of Tests Passed on Current Level :")), 24, 114, 108, 16);
+    testsLabel->setWordWrap(true);
     Place(new QGroupBox, 138, 112, 78, 15);
     testsPassedGroup_ = new QButtonGroup(this);
     for (int count = 0; count < 3; ++count) {

@@ -35,6 +35,8 @@ StudentListCtl::StudentListCtl(QWidget* parent, const QFont& headerFont, const Q
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Taking the focus only when clicked, the list shows no student as chosen before one is.
+    setFocusPolicy(Qt::ClickFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     UseListRowColours(*this);
     // The level column is as wide as its heading and a tenth more; the name column takes the

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -170,12 +171,12 @@ TEST_F(HomeScreenTest, ATeacherGetsTheTeacherWindowAndLeavesItThroughTheSignInDi
     ASSERT_FALSE(teacher.isNull());
     EXPECT_EQ(teacher->StudentList()->rowCount(), 1);
 
+    QTest::mouseClick(teacher->Button(CTeacherWnd::kHome), Qt::LeftButton);
     bool homeShownUnderTheDialog = false;
     apptest::WhenSignInDialogIsUp([&](CSignInDlg& dialog) {
         homeShownUnderTheDialog = home->isVisible() && teacher.isNull();
         dialog.ExitButton()->click();
     });
-    QTest::mouseClick(teacher->Button(CTeacherWnd::kHome), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     EXPECT_TRUE(homeShownUnderTheDialog);

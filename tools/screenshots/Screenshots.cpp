@@ -22,7 +22,9 @@ constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"mistake-sheet", RenderMistakeSheet},
     {"teacher", RenderTeacherWindow},
     {"teacher-empty", RenderTeacherWindowEmpty},
-    {"teacher-dialogs", RenderStudentDialogs},
+    {"teacher-new-student", RenderNewStudentDialog},
+    {"teacher-rename", RenderRenameDialog},
+    {"teacher-edit-student", RenderEditStudentDialog},
     {"teacher-refusal", RenderStudentRefusal},
 });
 

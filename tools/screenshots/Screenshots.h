@@ -31,7 +31,9 @@ QImage RenderReviewFrog();
 QImage RenderMistakeSheet();
 QImage RenderTeacherWindow();
 QImage RenderTeacherWindowEmpty();
-QImage RenderStudentDialogs();
+QImage RenderNewStudentDialog();
+QImage RenderRenameDialog();
+QImage RenderEditStudentDialog();
 QImage RenderStudentRefusal();
 
 } // namespace screenshots

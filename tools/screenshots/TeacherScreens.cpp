@@ -86,22 +86,38 @@ QImage RenderTeacherWindowEmpty() {
     return screen;
 }
 
-// A new student typed in, and the two steps of an edit: which student, then the changes.
-QImage RenderStudentDialogs() {
+// A new student typed in.
+QImage RenderNewStudentDialog() {
     FillClass();
     return RenderTeacherScreen([](CTeacherWnd&) {
-        CStudentInfoDlg create("", "", 0, 0);
-        create.NameBox()->setText("Kim Lee");
-        create.PasswordBox()->setText("hop");
-        create.VerifyBox()->setText("hop");
-        create.LevelList()->setCurrentIndex(2);
-        create.TestsPassedButton(1)->setChecked(true);
-        CEditStudentInfoDlg rename("Mary Ann Smith");
+        CStudentInfoDlg dialog("", "", 0, 0);
+        dialog.NameBox()->setText("Kim Lee");
+        dialog.PasswordBox()->setText("hop");
+        dialog.VerifyBox()->setText("hop");
+        dialog.LevelList()->setCurrentIndex(2);
+        dialog.TestsPassedButton(1)->setChecked(true);
+        return Grab(dialog);
+    });
+}
+
+// The first step of an edit: which student.
+QImage RenderRenameDialog() {
+    FillClass();
+    return RenderTeacherScreen([](CTeacherWnd&) {
+        CEditStudentInfoDlg dialog("Mary Ann Smith");
+        return Grab(dialog);
+    });
+}
+
+// The second step: the student's password, level and tests passed, the name fixed.
+QImage RenderEditStudentDialog() {
+    FillClass();
+    return RenderTeacherScreen([](CTeacherWnd&) {
         CStudent& student = GetCurrentStudent();
         student.Load("Mary Ann Smith");
-        CStudentInfoDlg edit(student.GetName(), student.GetPassword(), student.GetLevel() - 1,
-                             student.GetTestsPassed());
-        return SideBySide({Grab(create), Grab(rename), Grab(edit)});
+        CStudentInfoDlg dialog(student.GetName(), student.GetPassword(), student.GetLevel() - 1,
+                               student.GetTestsPassed());
+        return Grab(dialog);
     });
 }
 
