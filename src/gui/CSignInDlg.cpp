@@ -34,7 +34,8 @@ void ShowRefusal(const char* text) {
 } // namespace
 
 CSignInDlg::CSignInDlg(QWidget* parent)
-    : TemplateDialog(parent, QStringLiteral("Microsoft Sans Serif"), 10, kWidthUnits, kHeightUnits) {
+    : TemplateDialog(parent, QStringLiteral("Microsoft Sans Serif"), 10, kWidthUnits,
+                     kHeightUnits) {
     setWindowTitle(QStringLiteral("SignInDlg"));
     CreateControls();
     FillNameList();

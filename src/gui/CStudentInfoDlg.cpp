@@ -148,8 +148,7 @@ bool CStudentInfoDlg::CreateStudent() {
     name_ = data::TrimBlanks(nameBox_->text().toStdString());
     CTeacher& teacher = GetCurrentTeacher();
     if (!teacher.AddStudent(name_, passwordBox_->text().toStdString(),
-                            levelList_->currentIndex() + 1, testsPassedGroup_->checkedId(), 0,
-                            0)) {
+                            levelList_->currentIndex() + 1, testsPassedGroup_->checkedId(), 0, 0)) {
         ShowStudentDialogMessage(this, kContactAdministrator);
         return false;
     }

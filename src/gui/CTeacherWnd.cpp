@@ -3,8 +3,11 @@
 #include "CEditStudentInfoDlg.h"
 #include "CPictureButton.h"
 #include "CStudentInfoDlg.h"
+#include "CStudentProgressWnd.h"
 #include "HeaderBar.h"
 #include "HomeScreen.h"
+#include "ReportList.h"
+#include "ScreenButton.h"
 #include "StudentDialogMessages.h"
 #include "StudentListCtl.h"
 #include "data/CStudent.h"
@@ -53,11 +56,6 @@ constexpr std::array<ButtonSpec, 5> kButtons{{
     {CTeacherWnd::kHelp, "Help", "helpButton", ""},
 }};
 
-// The base text size: 11 points below 1024 pixels across, 12 from there.
-int BasePoints() {
-    return platform::GetScreenSize().width < 1024 ? 11 : 12;
-}
-
 std::string FileForm(std::string listName) {
     CUserManager::ConvertName(listName, false);
     return listName;
@@ -105,21 +103,18 @@ bool CTeacherWnd::CreateUIElements() {
     classesIcon_ = platform::LoadScreenBitmap(kFolder, "classesIcon");
     welcomeBackground_ = platform::LoadScreenBitmap(kFolder, "welcomeBackground");
 
-    const int basePoints = BasePoints();
+    const int basePoints = ReportTextPoints();
     titleFont_ = platform::MakeFont("Verdana", platform::PointsToPixels(kTitlePoints), 700);
     const QFont rowFont =
         platform::MakeFont("Arial", platform::TenthPointsToPixels(basePoints * 9));
     const QFont headerFont = platform::MakeFont("Arial", platform::PointsToPixels(basePoints));
 
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
-        auto* button = new CPictureButton;
-        if (!button->Create(QString::fromLatin1(kButtons[i].caption),
-                            CPictureButton::Visibility::Visible, QRect(0, 0, 1, 1), this,
-                            kButtons[i].id)) {
-            delete button;
+        auto* button = MakeScreenButton(this, kButtons[i].caption, kButtons[i].id, kFolder,
+                                        kButtons[i].picture);
+        if (button == nullptr) {
             return false;
         }
-        button->LoadBitmaps(kFolder, kButtons[i].picture);
         button->setToolTip(QString::fromLatin1(kButtons[i].tooltip));
         connect(button, &CPictureButton::commandClicked, this, &CTeacherWnd::OnCommand);
         buttons_[i] = button;
@@ -130,6 +125,8 @@ bool CTeacherWnd::CreateUIElements() {
     list_ = new StudentListCtl(this, headerFont, rowFont, rowHeight);
     list_->setToolTip(
         QStringLiteral("Double-click on a student's name to view his or her progress"));
+    connect(list_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { OnStudentDoubleClicked(row); });
     FillList();
     return true;
 }
@@ -236,7 +233,8 @@ void CTeacherWnd::OnHome() {
     hide();
     deleteLater();
     IHomeScreen* home = &homeScreen_;
-    QMetaObject::invokeMethod(home->Window(), [home] { home->SignOut(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        home->Window(), [home] { home->SignOut(); }, Qt::QueuedConnection);
 }
 
 // New rows go to the bottom; the list is sorted again only when the window is next built.
@@ -252,17 +250,23 @@ void CTeacherWnd::OnAddStudent() {
     }
 }
 
+// Another student left loaded would be shown or changed in this one's place: a record that cannot
+// be read is said so and nothing opens.
+bool CTeacherWnd::LoadStudent(const std::string& name) {
+    CStudent& student = GetCurrentStudent();
+    student.Reset();
+    if (!student.Load(name)) {
+        ShowStudentDialogMessage(this, kContactAdministrator);
+        return false;
+    }
+    return true;
+}
+
 void CTeacherWnd::OnEditStudentInfo() {
     const int row = list_->SelectedRow();
     CEditStudentInfoDlg rename(row >= 0 ? FileForm(list_->Name(row)) : std::string(), this);
-    if (rename.exec() == CEditStudentInfoDlg::kFound) {
+    if (rename.exec() == CEditStudentInfoDlg::kFound && LoadStudent(rename.Name())) {
         CStudent& student = GetCurrentStudent();
-        student.Reset();
-        // Another student left loaded would be changed in this one's place.
-        if (!student.Load(rename.Name())) {
-            ShowStudentDialogMessage(this, kContactAdministrator);
-            return;
-        }
         CStudentInfoDlg dialog(student.GetName(), student.GetPassword(), student.GetLevel() - 1,
                                student.GetTestsPassed(), this);
         // The row shows what was stored, so a change that did not take is seen.
@@ -303,4 +307,14 @@ void CTeacherWnd::OnDeleteStudent() {
         list_->removeRow(*index);
     }
     list_->repaint();
+}
+
+// The progress window shows this window again when it closes.
+void CTeacherWnd::OnStudentDoubleClicked(int row) {
+    if (!LoadStudent(FileForm(list_->Name(row)))) {
+        return;
+    }
+    if ((new CStudentProgressWnd(this))->isVisible()) {
+        hide();
+    }
 }

@@ -55,6 +55,8 @@ private:
     void OnEditStudentInfo();
     void OnDeleteStudent();
     void OnStudentDoubleClicked(int row);
+    // Makes `name` (file form) the current student.
+    bool LoadStudent(const std::string& name);
 
     IHomeScreen& homeScreen_;
     TeacherLayout layout_;

@@ -1,6 +1,6 @@
 #include "StudentListCtl.h"
 
-#include "ListRowColours.h"
+#include "ReportList.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -38,11 +38,11 @@ StudentListCtl::StudentListCtl(QWidget* parent, const QFont& headerFont, const Q
     // Taking the focus only when clicked, the list shows no student as chosen before one is.
     setFocusPolicy(Qt::ClickFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    UseListRowColours(*this);
+    UseReportRowColours(*this);
     // The level column is as wide as its heading and a tenth more; the name column takes the
     // rest, so the list never scrolls sideways.
-    setColumnWidth(1, static_cast<int>(1.1 * QFontMetrics(headerFont).horizontalAdvance(
-                                                 kLevelHeading)));
+    setColumnWidth(
+        1, static_cast<int>(1.1 * QFontMetrics(headerFont).horizontalAdvance(kLevelHeading)));
 }
 
 void StudentListCtl::SetRows(const std::vector<data::RosterRow>& rows) {

@@ -17,10 +17,9 @@ QFont DialogFont(const QString& face, int points) {
 
 } // namespace
 
-TemplateDialog::TemplateDialog(QWidget* parent, const QString& fontFace, int points,
-                               int widthUnits, int heightUnits)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      units_(DialogFont(fontFace, points)) {
+TemplateDialog::TemplateDialog(QWidget* parent, const QString& fontFace, int points, int widthUnits,
+                               int heightUnits)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), units_(DialogFont(fontFace, points)) {
     setModal(true);
     setFont(DialogFont(fontFace, points));
     resize(units_.X(widthUnits), units_.Y(heightUnits));

@@ -5,9 +5,10 @@
 #include "gui/CMistakeReviewWnd.h"
 #include "gui/CPictureButton.h"
 #include "gui/CSignInDlg.h"
+#include "gui/CStudentProgressWnd.h"
 #include "gui/CTeacherWnd.h"
-#include "gui/StudentListCtl.h"
 #include "gui/CTestingWnd.h"
+#include "gui/StudentListCtl.h"
 #include "platform/Files.h"
 #include "platform/qt/ScreenBitmaps.h"
 
@@ -109,7 +110,7 @@ TEST_F(HomeScreenTest, ADueReviewComesFirstWithEachButtonsOwnWording) {
     EXPECT_EQ(fakes.messageBoxes.shown[1].icon, MbIcon::Information);
 }
 
-TEST_F(HomeScreenTest, TestingAndReviewOpenTheirWindowsInPlaceOfTheHomeScreen) {
+TEST_F(HomeScreenTest, TestingReviewAndProgressOpenTheirWindowsInPlaceOfTheHomeScreen) {
     GetCurrentStudent().AddMistake(
         Problem{.firstOperand = 7, .secondOperand = 5, .operation = 1, .correctAnswer = 12});
     CMainWindow home;
@@ -120,6 +121,10 @@ TEST_F(HomeScreenTest, TestingAndReviewOpenTheirWindowsInPlaceOfTheHomeScreen) {
     Press(home, CMainWindow::kReview);
     EXPECT_FALSE(home.isVisible());
     EXPECT_EQ(CloseOpenWindows<CMistakeReviewWnd>(), 1u);
+    home.ShowHome();
+    Press(home, CMainWindow::kProgress);
+    EXPECT_FALSE(home.isVisible());
+    EXPECT_EQ(CloseOpenWindows<CStudentProgressWnd>(), 1u);
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
 }
 
@@ -127,7 +132,7 @@ TEST_F(HomeScreenTest, AWindowSystemCloseLeavesAnActivityLikeHomeAndEndsTheHomeS
     GetCurrentStudent().AddMistake(
         Problem{.firstOperand = 7, .secondOperand = 5, .operation = 1, .correctAnswer = 12});
     QPointer<CMainWindow> home = new CMainWindow;
-    for (const auto opens : {CMainWindow::kTesting, CMainWindow::kReview}) {
+    for (const auto opens : {CMainWindow::kTesting, CMainWindow::kReview, CMainWindow::kProgress}) {
         Press(*home, opens);
         ASSERT_FALSE(home->isVisible());
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -136,7 +141,9 @@ TEST_F(HomeScreenTest, AWindowSystemCloseLeavesAnActivityLikeHomeAndEndsTheHomeS
             }
         }
         EXPECT_TRUE(home->isVisible()) << opens;
-        EXPECT_EQ(CloseOpenWindows<CTestingWnd>() + CloseOpenWindows<CMistakeReviewWnd>(), 0u);
+        EXPECT_EQ(CloseOpenWindows<CTestingWnd>() + CloseOpenWindows<CMistakeReviewWnd>() +
+                      CloseOpenWindows<CStudentProgressWnd>(),
+                  0u);
     }
     home->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,5 +1,5 @@
-#include "DataTestSupport.h"
 #include "data/StudentInfoCheck.h"
+#include "DataTestSupport.h"
 #include "data/StudentNames.h"
 
 using data::StudentInfoRefusal;
@@ -22,8 +22,8 @@ protected:
 
     StudentInfoRefusal New(const std::string& name, const std::string& password = "pw",
                            const std::string& verification = "pw") const {
-        return data::CheckStudentInfo({.name = name, .password = password, .verification = verification},
-                                      teacher);
+        return data::CheckStudentInfo(
+            {.name = name, .password = password, .verification = verification}, teacher);
     }
 
     CTeacher teacher;
@@ -34,8 +34,8 @@ protected:
 TEST_F(StudentInfoCheckTest, ChecksComeInTheirOrder) {
     WriteClass({"A B", "C D", "E F", "G H", "I J", "K L", "M N", "O P"});
     EXPECT_EQ(New("", "", ""), StudentInfoRefusal::TooManyStudents) << "whatever was typed";
-    EXPECT_EQ(data::CheckStudentInfo({.editing = true, .name = "A B", .password = "x", .verification = "x"},
-                                     teacher),
+    EXPECT_EQ(data::CheckStudentInfo(
+                  {.editing = true, .name = "A B", .password = "x", .verification = "x"}, teacher),
               StudentInfoRefusal::None)
         << "an edit of an existing student still works";
 
@@ -46,8 +46,8 @@ TEST_F(StudentInfoCheckTest, ChecksComeInTheirOrder) {
     EXPECT_EQ(New("", "pw", "Pw"), StudentInfoRefusal::PasswordsDiffer);
     EXPECT_EQ(New("Ann.Lee"), StudentInfoRefusal::InvalidCharacter);
     EXPECT_EQ(New("Ann Lee"), StudentInfoRefusal::NameTaken);
-    EXPECT_EQ(data::CheckStudentInfo({.editing = true, .name = "", .password = "x", .verification = "x"},
-                                     teacher),
+    EXPECT_EQ(data::CheckStudentInfo(
+                  {.editing = true, .name = "", .password = "x", .verification = "x"}, teacher),
               StudentInfoRefusal::None)
         << "names are not checked in an edit";
 }

@@ -132,7 +132,8 @@ TEST_F(TeacherTest, NoClassSelectedLeavesTheTeacherRecordAlone) {
 }
 
 TEST_F(TeacherTest, ANewNameIsTakenWhenItsRecordWouldReplaceAnotherDataFile) {
-    for (const std::string taken : {"Bo Ng", "Pat Jones", "Admin", "Pat JonesUsers", "Pat JonesArt"}) {
+    for (const std::string taken :
+         {"Bo Ng", "Pat Jones", "Admin", "Pat JonesUsers", "Pat JonesArt"}) {
         EXPECT_TRUE(teacher.IsNameTaken(taken)) << taken;
     }
     for (const std::string free : {"bo ng", "Bo  Ng", "admin", "Pat Jonesusers", "Di Ruiz"}) {
@@ -153,9 +154,10 @@ TEST_F(TeacherTest, RosterListsTheClassFileByTheBytesOfTheListFormNames) {
         rows.emplace_back(row.name, row.standing);
     }
     using Row = std::pair<std::string, std::string>;
-    EXPECT_THAT(rows, ElementsAre(Row{"Adams, Zoe", "Division - 2"}, Row{"Lee, Ann", "Addition - 0"},
-                                  Row{"Ng, Bo", "Addition - 0"}, Row{"One, Missing", ""},
-                                  Row{"Park, Cy", "Addition - 0"}, Row{"lee, ed", "Mixed - 1"}))
+    EXPECT_THAT(rows,
+                ElementsAre(Row{"Adams, Zoe", "Division - 2"}, Row{"Lee, Ann", "Addition - 0"},
+                            Row{"Ng, Bo", "Addition - 0"}, Row{"One, Missing", ""},
+                            Row{"Park, Cy", "Addition - 0"}, Row{"lee, ed", "Mixed - 1"}))
         << "capitals before small letters; an unreadable record leaves its standing empty";
     EXPECT_EQ(student.GetName(), "ed lee") << "the last listed student stays loaded";
 

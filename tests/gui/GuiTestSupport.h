@@ -14,8 +14,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>

@@ -79,10 +79,9 @@ TEST_F(StudentDialogsTest, EachRefusalSaysWhyAndPutsTheFocusWhereTheFaultIs) {
         EXPECT_EQ(dialog.focusWidget(), dialog.NameBox());
         EXPECT_EQ(dialog.NameBox()->selectedText(), refused);
     }
-    EXPECT_THAT(Texts(),
-                ElementsAre("Please enter a password.", "Passwords do not match.",
-                            "Please enter a name.", "Invalid character(s) in name.",
-                            "The name is already taken, please enter a different name."));
+    EXPECT_THAT(Texts(), ElementsAre("Please enter a password.", "Passwords do not match.",
+                                     "Please enter a name.", "Invalid character(s) in name.",
+                                     "The name is already taken, please enter a different name."));
     for (const platform::MessageBoxRequest& shown : fakes.messageBoxes.shown) {
         EXPECT_EQ(shown.icon, platform::MbIcon::Exclamation);
         EXPECT_FALSE(shown.title.has_value()) << "the program's name";

@@ -5,6 +5,7 @@
 #include "data/NameListFiles.h"
 #include "gui/CEditStudentInfoDlg.h"
 #include "gui/CStudentInfoDlg.h"
+#include "gui/CStudentProgressWnd.h"
 #include "gui/CTeacherWnd.h"
 #include "gui/StudentListCtl.h"
 #include "platform/Files.h"
@@ -54,9 +55,9 @@ protected:
     }
 
     static std::vector<std::string> ClassList() {
-        return data::ParseClassFile(platform::ReadFileBytes(CUserManager::GetInfoFilePath(
-                                                                "Class TeacherUsers"))
-                                        .value())
+        return data::ParseClassFile(
+                   platform::ReadFileBytes(CUserManager::GetInfoFilePath("Class TeacherUsers"))
+                       .value())
             ->students;
     }
 
@@ -133,7 +134,8 @@ TEST_F(TeacherWindowTest, AddStudentWritesTheStudentAddsARowAtTheBottomAndOffers
 
 TEST_F(TeacherWindowTest, ANinthStudentIsRefusedWhileAnEditStillWorksAndShowsInItsRow) {
     std::vector<StudentToAdd> eight;
-    for (const char* name : {"A Ant", "B Bee", "C Cat", "D Dog", "E Eel", "F Fox", "G Gnu", "H Hen"}) {
+    for (const char* name :
+         {"A Ant", "B Bee", "C Cat", "D Dog", "E Eel", "F Fox", "G Gnu", "H Hen"}) {
         eight.push_back({name, "pw"});
     }
     Open(eight);
@@ -217,4 +219,26 @@ TEST_F(TeacherWindowTest, HomeShowsTheHomeScreenClosesAndThenSignsOut) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(home.signOuts, 1);
+}
+
+TEST_F(TeacherWindowTest, ADoubleClickedStudentsProgressOpensInPlaceOfTheWindowUntilItsHome) {
+    Open({{"Ann Lee", "pw", 2, 1}, {"Bo Ng", "pw"}});
+    QWidget* rows = List().viewport();
+    QTest::mouseDClick(rows, Qt::LeftButton, {}, QPoint(5, rows->height() - 5));
+    EXPECT_TRUE(window->isVisible()) << "no row under the mouse: nothing opens";
+
+    QTest::mouseDClick(rows, Qt::LeftButton, {}, List().visualItemRect(List().item(0, 0)).center());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(GetCurrentStudent().GetName(), "Ann Lee");
+    QPointer<CStudentProgressWnd> progress;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<CStudentProgressWnd*>(widget); found && found->isVisible()) {
+            progress = found;
+        }
+    }
+    ASSERT_FALSE(progress.isNull());
+    QTest::mouseClick(progress->Button(CStudentProgressWnd::kHome), Qt::LeftButton);
+    CloseDeleted();
+    EXPECT_TRUE(progress.isNull());
+    EXPECT_TRUE(window->isVisible());
 }

@@ -26,6 +26,12 @@ constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"teacher-rename", RenderRenameDialog},
     {"teacher-edit-student", RenderEditStudentDialog},
     {"teacher-refusal", RenderStudentRefusal},
+    {"graphs", RenderGraphModes},
+    {"progress-mastery", RenderProgressMastery},
+    {"progress-current", RenderProgressCurrent},
+    {"progress-report", RenderProgressReport},
+    {"progress-training-report", RenderProgressTrainingReport},
+    {"progress-training-graph", RenderProgressTrainingGraph},
 });
 
 } // namespace

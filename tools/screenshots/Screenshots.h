@@ -35,5 +35,11 @@ QImage RenderNewStudentDialog();
 QImage RenderRenameDialog();
 QImage RenderEditStudentDialog();
 QImage RenderStudentRefusal();
+QImage RenderGraphModes();
+QImage RenderProgressMastery();
+QImage RenderProgressCurrent();
+QImage RenderProgressReport();
+QImage RenderProgressTrainingReport();
+QImage RenderProgressTrainingGraph();
 
 } // namespace screenshots

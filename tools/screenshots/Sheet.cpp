@@ -76,9 +76,9 @@ QImage SideBySide(const std::vector<QImage>& pictures) {
 
 QImage CentredOver(QImage screen, const QImage& picture) {
     QPainter painter(&screen);
-    painter.drawImage(QPoint((screen.width() - picture.width()) / 2,
-                             (screen.height() - picture.height()) / 2),
-                      picture);
+    painter.drawImage(
+        QPoint((screen.width() - picture.width()) / 2, (screen.height() - picture.height()) / 2),
+        picture);
     return screen;
 }
 

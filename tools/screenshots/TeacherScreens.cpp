@@ -44,9 +44,10 @@ void FillClass() {
 
 // A teacher whose class has nobody in it yet.
 void SignInNewTeacher() {
-    data::WriteWholeFile(CUserManager::GetInfoFilePath(kNewTeacher),
-                         data::SerializeUserWithNames(
-                             {.idType = CUserManager::kTeacherId, .password = "pw", .names = {"Users"}}));
+    data::WriteWholeFile(
+        CUserManager::GetInfoFilePath(kNewTeacher),
+        data::SerializeUserWithNames(
+            {.idType = CUserManager::kTeacherId, .password = "pw", .names = {"Users"}}));
     data::WriteWholeFile(CUserManager::GetInfoFilePath(std::string(kNewTeacher) + "Users"),
                          data::SerializeClassFile({}));
     GetCurrentTeacher().Load(kNewTeacher);
