@@ -86,8 +86,6 @@ CTeacherWnd::CTeacherWnd(IHomeScreen& home)
     activateWindow();
 }
 
-CTeacherWnd::~CTeacherWnd() = default;
-
 CPictureButton* CTeacherWnd::Button(CommandId id) const {
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         if (kButtons[i].id == id) {
@@ -131,8 +129,8 @@ bool CTeacherWnd::CreateUIElements() {
     return true;
 }
 
-// The window's own picture of the class file: the program's rows in byte order of the names.
-// A class file that cannot be read leaves the program nothing to manage: it ends.
+// One row per student of the class file, read by the window itself. A class file that cannot be
+// read leaves the teacher nothing to manage: the program ends.
 void CTeacherWnd::FillList() {
     const auto rows = data::ReadClassRoster(GetCurrentTeacher(), GetCurrentStudent());
     if (!rows) {

@@ -32,7 +32,6 @@ public:
     };
 
     explicit CTeacherWnd(IHomeScreen& home);
-    ~CTeacherWnd() override;
 
     CPictureButton* Button(CommandId id) const;
     StudentListCtl* StudentList() const { return list_; }

@@ -66,7 +66,7 @@ TEST_F(StudentInfoCheckTest, NamesAreTrimmedAndRefusedByCharacterAndByTheFilesTh
     for (const std::string accepted : {"Jo-Ann Lee-Smith", "Ann Lee2", "ann lee", "Ann_Lee", "X"}) {
         EXPECT_EQ(New(accepted), StudentInfoRefusal::None) << accepted;
     }
-    for (const std::string taken : {"Pat Jones", "Admin", "Pat JonesUsers"}) {
+    for (const std::string taken : {"Pat Jones", "Admin", "Pat JonesUsers", "Ann Lee"}) {
         EXPECT_EQ(New(taken), StudentInfoRefusal::NameTaken) << taken;
     }
 }

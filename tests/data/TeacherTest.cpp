@@ -131,16 +131,6 @@ TEST_F(TeacherTest, NoClassSelectedLeavesTheTeacherRecordAlone) {
     EXPECT_EQ(ReadFile(DataPath("Ed Fox.nfo")), TeacherFile("", {}));
 }
 
-TEST_F(TeacherTest, ANewNameIsTakenWhenItsRecordWouldReplaceAnotherDataFile) {
-    for (const std::string taken :
-         {"Bo Ng", "Pat Jones", "Admin", "Pat JonesUsers", "Pat JonesArt"}) {
-        EXPECT_TRUE(teacher.IsNameTaken(taken)) << taken;
-    }
-    for (const std::string free : {"bo ng", "Bo  Ng", "admin", "Pat Jonesusers", "Di Ruiz"}) {
-        EXPECT_FALSE(teacher.IsNameTaken(free)) << free;
-    }
-}
-
 TEST_F(TeacherTest, RosterListsTheClassFileByTheBytesOfTheListFormNames) {
     WriteClass({"Ann Lee", "ed lee", "Bo Ng", "Cy Park", "Zoe Adams", "Missing One"});
     WriteStudent("Zoe Adams", StudentFile("pw", 4, 2));

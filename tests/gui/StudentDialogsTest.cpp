@@ -1,5 +1,4 @@
 #include "GuiTestSupport.h"
-#include "data/CStudent.h"
 #include "data/CTeacher.h"
 #include "gui/CEditStudentInfoDlg.h"
 #include "gui/CStudentInfoDlg.h"
@@ -98,26 +97,6 @@ TEST_F(StudentDialogsTest, AStudentWhoseFilesCannotBeWrittenIsNotReportedAsMade)
     EXPECT_THAT(Texts(), ElementsAre("Please contact the system administrator."));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(GetCurrentTeacher().IsStudent("Bo Ng"));
-}
-
-TEST_F(StudentDialogsTest, AnEditChangesLevelTestsPassedAndPasswordButNeverTheName) {
-    CStudent& student = GetCurrentStudent();
-    ASSERT_TRUE(student.Load("Ann Lee"));
-    CStudentInfoDlg dialog(student.GetName(), student.GetPassword(), student.GetLevel() - 1,
-                           student.GetTestsPassed());
-    dialog.show();
-    EXPECT_EQ(dialog.LevelList()->currentText(), "Subtraction");
-    EXPECT_TRUE(dialog.TestsPassedButton(1)->isChecked());
-    EXPECT_TRUE(dialog.NameBox()->isReadOnly());
-    dialog.LevelList()->setCurrentIndex(2);
-    dialog.TestsPassedButton(0)->click();
-    Enter(dialog, "Ann Lee", "new", "new");
-    EXPECT_EQ(dialog.result(), CStudentInfoDlg::kEntered);
-    CStudent stored;
-    ASSERT_TRUE(stored.Load("Ann Lee"));
-    EXPECT_EQ(stored.GetLevel(), 3);
-    EXPECT_EQ(stored.GetTestsPassed(), 0);
-    EXPECT_EQ(stored.GetPassword(), "new");
 }
 
 TEST_F(StudentDialogsTest, TheRenameDialogFindsOnlyTheExactName) {
