@@ -3,6 +3,7 @@
 #include "data/CUserManager.h"
 #include "data/StudentRecordFile.h"
 #include "gui/CTeacherWnd.h"
+#include "gui/StudentListCtl.h"
 #include "gui/fakes/StillHome.h"
 #include "platform/Files.h"
 #include "platform/fakes/FakeServices.h"
@@ -20,8 +21,8 @@ void SignInTeacherOfFullClass(const platform::fakes::FakePlatform& fakes) {
     std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Graphics",
                                               fakes.Path("/Graphics"));
     DataFolderOptions options{.programFolder = fakes.BaseFolder()};
-    for (const char* name : {"Ann Lee", "Bo Ng", "Cy Park", "Di Ruiz", "Ed Fox", "Flo Hart",
-                             "Gus Ito", "Hal Jung"}) {
+    for (const char* name :
+         {"Ann Lee", "Bo Ng", "Cy Park", "Di Ruiz", "Ed Fox", "Flo Hart", "Gus Ito", "Hal Jung"}) {
         options.students.push_back({name, "hop", 3, 1});
     }
     std::string message;
@@ -62,7 +63,12 @@ void BM_TeacherWindowWithEightStudents(benchmark::State& state) {
         window->render(&painter);
         painter.end();
         state.PauseTiming();
+        const int rows = window->StudentList()->rowCount();
         delete window;
+        if (rows != 8) {
+            state.SkipWithError("the class was not listed");
+            break;
+        }
         state.ResumeTiming();
     }
 }
