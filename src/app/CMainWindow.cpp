@@ -4,6 +4,7 @@
 #include "gui/CPictureButton.h"
 #include "gui/CSignInDlg.h"
 #include "gui/CStudentProgressWnd.h"
+#include "gui/CTeacherWnd.h"
 #include "gui/CTestingWnd.h"
 #include "gui/ReviewHandOver.h"
 #include "platform/Display.h"
@@ -196,12 +197,23 @@ void CMainWindow::ShowHome() {
 }
 
 void CMainWindow::RunSignIn() {
-    CSignInDlg dialog;
-    GetCurrentStudent().Reset();
-    const int result = dialog.exec();
-    if (result == CSignInDlg::kExit) {
-        // Ends the program: the application ends its loop when the home screen is destroyed.
-        repaint();
-        deleteLater();
+    for (;;) {
+        CSignInDlg dialog;
+        GetCurrentStudent().Reset();
+        const int result = dialog.exec();
+        if (result == CSignInDlg::kExit) {
+            // Ends the program: the application ends its loop when the home screen is destroyed.
+            repaint();
+            deleteLater();
+            return;
+        }
+        if (result != CSignInDlg::kTeacher) {
+            return;
+        }
+        // A teacher window that could not be built has said so; the teacher signs in again.
+        if ((new CTeacherWnd(*this))->isVisible()) {
+            hide();
+            return;
+        }
     }
 }

@@ -25,7 +25,8 @@ public:
 
     CMainWindow();
 
-    // Shows the sign-in dialog over the home screen; Exit in it ends the program.
+    // Shows the sign-in dialog over the home screen; Exit in it ends the program, a teacher gets
+    // the teacher window in place of the home screen.
     void RunSignIn();
 
     QWidget* Window() override { return this; }

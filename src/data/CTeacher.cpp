@@ -3,6 +3,7 @@
 #include "CUserManager.h"
 #include "NameListFiles.h"
 #include "RecordFile.h"
+#include "StudentNames.h"
 #include "StudentRecordFile.h"
 
 #include "platform/Files.h"
@@ -90,6 +91,10 @@ bool CTeacher::SelectClass(const std::string& className) {
 
 bool CTeacher::IsStudent(const std::string& name) const {
     return Contains(students_, name);
+}
+
+bool CTeacher::IsNameTaken(const std::string& name) const {
+    return IsStudent(name) || data::NamesAnotherDataFile(name, name_, classes_);
 }
 
 bool CTeacher::AddStudentToClassList(const std::string& name) {

@@ -22,6 +22,9 @@ public:
 
     std::int32_t GetStudentCount() const { return static_cast<std::int32_t>(students_.size()); }
     bool IsStudent(const std::string& name) const;
+    // A new student of this name would replace a file of the data folder: one of these students'
+    // records, the sign-in list, the teacher's record or one of the teacher's class files.
+    bool IsNameTaken(const std::string& name) const;
     // Appends to the students in memory unless the name is there already.
     bool AddStudentToClassList(const std::string& name);
 

@@ -5,10 +5,7 @@
 #include "platform/HelpGuide.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
-#include "platform/qt/DialogUnits.h"
-#include "platform/qt/Fonts.h"
 #include "platform/qt/ProgramSound.h"
-#include "platform/qt/ScreenStage.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -16,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QStringList>
 #include <algorithm>
@@ -30,9 +26,6 @@ constexpr int kVisibleNames = 10;
 constexpr int kWidthUnits = 210;
 constexpr int kHeightUnits = 113;
 
-const QColor kFrameColour(90, 90, 90);
-constexpr int kFrameWidth = 2;
-
 void ShowRefusal(const char* text) {
     platform::GetMessageBoxes().Show(
         {.text = text, .title = "", .icon = platform::MbIcon::Exclamation});
@@ -40,60 +33,44 @@ void ShowRefusal(const char* text) {
 
 } // namespace
 
-CSignInDlg::CSignInDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+CSignInDlg::CSignInDlg(QWidget* parent)
+    : TemplateDialog(parent, QStringLiteral("Microsoft Sans Serif"), 10, kWidthUnits,
+                     kHeightUnits) {
     setWindowTitle(QStringLiteral("SignInDlg"));
     // The title above is never shown; this is what a screen reader says.
     setAccessibleName(QStringLiteral("Sign in"));
-    setModal(true);
     CreateControls();
     FillNameList();
 }
 
 void CSignInDlg::CreateControls() {
-    setFont(
-        platform::MakeFont(QStringLiteral("Microsoft Sans Serif"), platform::PointsToPixels(10)));
-    const platform::DialogUnits units(font());
-    resize(units.X(kWidthUnits), units.Y(kHeightUnits));
+    Place(new QGroupBox(QStringLiteral("Sign In")), 6, 6, 198, 101);
 
-    auto* frame = new QGroupBox(QStringLiteral("Sign In"), this);
-    frame->setGeometry(units.Rect(6, 6, 198, 101));
-
-    auto place = [&units, this](QWidget* control, int x, int y, int width, int height) {
-        control->setParent(this);
-        control->setGeometry(units.Rect(x, y, width, height));
-    };
-    auto* nameLabel = new QLabel(QStringLiteral("Name :"));
+    auto* nameLabel = Place(new QLabel(QStringLiteral("Name :")), 27, 30, 36, 12);
     nameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(nameLabel, 27, 30, 36, 12);
 
-    nameList_ = new QComboBox;
+    nameList_ = Place(new QComboBox, 79, 30, 95, 12);
     nameList_->setEditable(false);
     nameList_->setMaxVisibleItems(kVisibleNames);
     nameList_->setAccessibleName(QStringLiteral("Name"));
     nameList_->setAccessibleDescription(QStringLiteral("Choose your name from the list"));
-    place(nameList_, 79, 30, 95, 12);
 
-    auto* passwordLabel = new QLabel(QStringLiteral("Password :"));
+    auto* passwordLabel = Place(new QLabel(QStringLiteral("Password :")), 24, 52, 39, 12);
     passwordLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(passwordLabel, 24, 52, 39, 12);
 
-    password_ = new QLineEdit;
+    password_ = Place(new QLineEdit, 79, 52, 95, 12);
     password_->setEchoMode(QLineEdit::Password);
     password_->setMaxLength(kPasswordLimit);
     password_->setValidator(new Windows1252Validator(password_));
     password_->setAccessibleName(QStringLiteral("Password"));
     password_->setAccessibleDescription(QStringLiteral("Type your password"));
-    place(password_, 79, 52, 95, 12);
 
-    signIn_ = new QPushButton(QStringLiteral("Sign In"));
+    signIn_ = Place(new QPushButton(QStringLiteral("Sign In")), 24, 78, 50, 16);
     signIn_->setDefault(true);
-    place(signIn_, 24, 78, 50, 16);
-    exit_ = new QPushButton(QStringLiteral("Exit"));
+    exit_ = Place(new QPushButton(QStringLiteral("Exit")), 78, 78, 50, 16);
     exit_->setAutoDefault(false);
-    place(exit_, 78, 78, 50, 16);
-    help_ = new QPushButton(QStringLiteral("Help"));
+    help_ = Place(new QPushButton(QStringLiteral("Help")), 132, 78, 50, 16);
     help_->setAutoDefault(false);
-    place(help_, 132, 78, 50, 16);
 
     signIn_->setAccessibleDescription(QStringLiteral("Sign in with the chosen name and password"));
     exit_->setAccessibleDescription(QStringLiteral("End the program"));
@@ -117,20 +94,8 @@ void CSignInDlg::FillNameList() {
 }
 
 void CSignInDlg::showEvent(QShowEvent* event) {
-    const platform::ScreenSize screen = platform::GetScreenSize();
-    platform::PlaceOnScreen(*this, QRect((screen.width - width()) / 2,
-                                         (screen.height - height()) / 2, width(), height()));
     nameList_->setFocus();
-    QDialog::showEvent(event);
-}
-
-// Without a caption bar the dialog needs a frame of its own to stand out from the home screen.
-void CSignInDlg::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(QPen(kFrameColour, kFrameWidth));
-    painter.drawRect(
-        rect().adjusted(kFrameWidth / 2, kFrameWidth / 2, -kFrameWidth / 2, -kFrameWidth / 2));
+    TemplateDialog::showEvent(event);
 }
 
 // The entry the user chose is the one signed in, even when another differs only in capitals.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "TemplateDialog.h"
 
 class QComboBox;
 class QLineEdit;
@@ -8,7 +8,7 @@ class QPushButton;
 
 // The modal dialog every use of the program begins with: a name from the list of users and a
 // password. Ends with kExit, kTeacher or kStudent.
-class CSignInDlg final : public QDialog {
+class CSignInDlg final : public TemplateDialog {
     Q_OBJECT
 public:
     enum Result { kExit = 0, kTeacher = 1, kStudent = 2 };
@@ -23,7 +23,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -15,7 +15,8 @@ constexpr int kHeaderPoints = 11;
 constexpr int kTextBottomMargin = 6;
 const QColor kHeaderTextColour(255, 255, 255);
 
-// White, transparent, one line, vertically centred.
+} // namespace
+
 void DrawHeaderText(platform::GdiDc& dc, const QFont& font, const QString& text,
                     platform::GdiRect rect) {
     const QFont oldFont = dc.SelectFont(font);
@@ -26,8 +27,6 @@ void DrawHeaderText(platform::GdiDc& dc, const QFont& font, const QString& text,
     dc.SetBkMode(oldMode);
     dc.SelectFont(oldFont);
 }
-
-} // namespace
 
 HeaderBar::HeaderBar(QString title, const HeaderLook& look)
     : title_(std::move(title)), background_(platform::LoadScreenBitmap(kFolder, "topBackground")),

@@ -56,6 +56,10 @@ private:
     platform::GdiRect userRect_;
 };
 
+// A text on a header picture: white, transparent, one line, vertically centred, left-aligned.
+void DrawHeaderText(platform::GdiDc& dc, const QFont& font, const QString& text,
+                    platform::GdiRect rect);
+
 // "no tests passed", "1 test passed", "2 tests passed" (and "%d tests passed" for any other
 // count, which the student record never holds).
 QString TestsPassedText(int testsPassed);

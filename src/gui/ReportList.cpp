@@ -39,6 +39,10 @@ void StyleAsReport(QTreeWidget& list, int rowHeight) {
     list.setSelectionBehavior(QAbstractItemView::SelectRows);
     list.setUniformRowHeights(true);
     list.setItemDelegate(new FixedRowHeight(&list, rowHeight));
+    UseReportRowColours(list);
+}
+
+void UseReportRowColours(QAbstractItemView& list) {
     list.setAlternatingRowColors(true);
     QPalette colours = list.palette();
     colours.setColor(QPalette::Base, kGreyRow);

@@ -13,6 +13,9 @@ int ReportTextPoints();
 // a header that cannot be clicked or dragged: how every list of the program's screens looks.
 void StyleAsReport(QTreeWidget& list, int rowHeight);
 
+// The rows' colours alone, for a list of another kind: grey first, then white.
+void UseReportRowColours(QAbstractItemView& list);
+
 // A report of past sessions, one row per session: columns with their starting widths, the first
 // one centred, the last one stretched over what the others leave.
 class ReportList final : public QTreeWidget {

@@ -6,10 +6,15 @@
 #include "gui/CPictureButton.h"
 #include "gui/CSignInDlg.h"
 #include "gui/CStudentProgressWnd.h"
+#include "gui/CTeacherWnd.h"
 #include "gui/CTestingWnd.h"
+#include "gui/StudentListCtl.h"
+#include "platform/Files.h"
+#include "platform/qt/ScreenBitmaps.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -137,6 +142,34 @@ TEST_F(HomeScreenTest, SignOutShowsTheDialogWithNoStudentSignedIn) {
     EXPECT_EQ(signedInWhileOpen, "");
     EXPECT_EQ(GetCurrentStudent().GetName(), "Mary Ann Smith");
     EXPECT_TRUE(home.isVisible());
+}
+
+TEST_F(HomeScreenTest, ATeacherGetsTheTeacherWindowAndLeavesItThroughTheSignInDialog) {
+    QPointer<CMainWindow> home = new CMainWindow;
+    apptest::WhenSignInDialogIsUp(
+        [](CSignInDlg& dialog) { apptest::SignIn(dialog, "Teacher, Class", "teacher"); });
+    Press(*home, CMainWindow::kSignOut);
+    EXPECT_FALSE(home->isVisible());
+    QPointer<CTeacherWnd> teacher;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<CTeacherWnd*>(widget); window && window->isVisible()) {
+            teacher = window;
+        }
+    }
+    ASSERT_FALSE(teacher.isNull());
+    EXPECT_EQ(teacher->StudentList()->rowCount(), 1);
+
+    QTest::mouseClick(teacher->Button(CTeacherWnd::kHome), Qt::LeftButton);
+    bool homeShownUnderTheDialog = false;
+    apptest::WhenSignInDialogIsUp([&](CSignInDlg& dialog) {
+        homeShownUnderTheDialog = home->isVisible() && teacher.isNull();
+        dialog.ExitButton()->click();
+    });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(homeShownUnderTheDialog);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(home.isNull()) << "Exit ended the program";
 }
 
 TEST_F(HomeScreenTest, HelpAsksTheDesktopToOpenTheGuideAndSaysNothingItself) {

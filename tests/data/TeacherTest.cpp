@@ -1,4 +1,5 @@
 #include "DataTestSupport.h"
+#include "data/ClassRoster.h"
 
 #include <sys/stat.h>
 
@@ -144,4 +145,28 @@ TEST_F(TeacherTest, NoClassSelectedLeavesTheTeacherRecordAlone) {
     ASSERT_TRUE(unselected.Load("Ed Fox"));
     EXPECT_FALSE(unselected.AddStudent("Di Ruiz", "Fig", 1, 0, 0, 0));
     EXPECT_EQ(ReadFile(DataPath("Ed Fox.nfo")), TeacherFile("", {}));
+}
+
+TEST_F(TeacherTest, RosterListsTheClassFileByTheBytesOfTheListFormNames) {
+    WriteClass({"Ann Lee", "ed lee", "Bo Ng", "Cy Park", "Zoe Adams", "Missing One"});
+    WriteStudent("Zoe Adams", StudentFile("pw", 4, 2));
+    WriteStudent("ed lee", StudentFile("pw", 5, 1));
+    teacher.SelectClass("Users");
+    CStudent student;
+    const auto roster = data::ReadClassRoster(teacher, student);
+    ASSERT_TRUE(roster.has_value());
+    std::vector<std::pair<std::string, std::string>> rows;
+    for (const data::RosterRow& row : *roster) {
+        rows.emplace_back(row.name, row.standing);
+    }
+    using Row = std::pair<std::string, std::string>;
+    EXPECT_THAT(rows,
+                ElementsAre(Row{"Adams, Zoe", "Division - 2"}, Row{"Lee, Ann", "Addition - 0"},
+                            Row{"Ng, Bo", "Addition - 0"}, Row{"One, Missing", ""},
+                            Row{"Park, Cy", "Addition - 0"}, Row{"lee, ed", "Mixed - 1"}))
+        << "capitals before small letters; an unreadable record leaves its standing empty";
+    EXPECT_EQ(student.GetName(), "ed lee") << "the last listed student stays loaded";
+
+    std::filesystem::remove(DataPath("Pat JonesUsers.nfo"));
+    EXPECT_FALSE(data::ReadClassRoster(teacher, student).has_value());
 }

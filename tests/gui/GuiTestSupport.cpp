@@ -1,6 +1,8 @@
 #include "GuiTestSupport.h"
 
+#include "DataFolderWriter.h"
 #include <QRegularExpression>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -39,6 +41,13 @@ int CountRecords(const std::string& log, const std::string& message) {
 void LinkInstalledGraphics(const platform::fakes::FakePlatform& fakes) {
     std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Graphics",
                                               fakes.Path("/Graphics"));
+}
+
+void WriteDataFolder(const platform::fakes::FakePlatform& fakes,
+                     const std::vector<StudentToAdd>& students) {
+    const DataFolderOptions options{.programFolder = fakes.BaseFolder(), .students = students};
+    std::string message;
+    ASSERT_EQ(::WriteDataFolder(options, message), DataFolderResult::Written) << message;
 }
 
 QImage Snapshot(QWidget& widget) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFolderOptions.h"
 // Also the common includes of the GUI tests.
 #include "gui/CNumberPadCtl.h"
 #include "gui/CPictureButton.h"
@@ -7,12 +8,15 @@
 #include "platform/fakes/FakeServices.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <QTimerEvent>
 #include <cstdint>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -35,6 +39,11 @@ int CountRecords(const std::string& log, const std::string& message);
 
 // The pictures the build generated, visible from the fake base folder.
 void LinkInstalledGraphics(const platform::fakes::FakePlatform& fakes);
+
+// A data folder in the fake base folder as the program is installed with: the teacher
+// "Class Teacher" (password "teacher") and these students in the class "Users".
+void WriteDataFolder(const platform::fakes::FakePlatform& fakes,
+                     const std::vector<StudentToAdd>& students);
 
 // What the widget shows now, as its own paint draws it.
 QImage Snapshot(QWidget& widget);
@@ -73,15 +82,26 @@ CPictureButton& PadKey(CNumberPadCtl& pad, int commandId);
 // Clicks `value` on the pad as a student would (one key, or its digits and Enter).
 void ClickAnswer(CNumberPadCtl& pad, int value);
 
-// The home screen an activity window opens over; counts how often it is shown again.
+// Runs `act` on the modal dialog of this kind as soon as it is up (from inside its modal loop).
+template <typename Dialog> void WhenDialogIsUp(std::function<void(Dialog&)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "the dialog is up";
+        act(*dialog);
+    });
+}
+
+// The home screen an activity window opens over; counts how often it is shown again and how
+// often its sign-out ran.
 class FakeHome final : public IHomeScreen {
 public:
     QWidget* Window() override { return window.get(); }
     void ShowHome() override { ++shows; }
-    void SignOut() override {}
+    void SignOut() override { ++signOuts; }
 
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     int shows = 0;
+    int signOuts = 0;
 };
 
 // An activity window on an 800 x 600 screen with the installed pictures, over a FakeHome.

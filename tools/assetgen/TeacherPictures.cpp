@@ -45,7 +45,7 @@ QImage paintWelcome() {
     drawHint(p, 330, Icon::AddUser, style::kLeaf,
              QStringLiteral("Add Student gives a child a name and a password."));
     drawHint(p, 392, Icon::Pencil, style::kSky,
-             QStringLiteral("Edit Student changes a name, password or level."));
+             QStringLiteral("Edit Student changes a password or a level."));
     drawHint(p, 454, Icon::BarChart, style::kGrape,
              QStringLiteral("Double-click a name to see that child's progress."));
     p.end();

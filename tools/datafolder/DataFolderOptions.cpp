@@ -1,5 +1,6 @@
 #include "DataFolderOptions.h"
 
+#include "data/StudentNames.h"
 #include "data/Windows1252.h"
 
 #include <algorithm>
@@ -76,11 +77,10 @@ std::string Check(const DataFolderOptions& options) {
         if (!IsUsableName(student->name) || student->name == options.teacherName) {
             return "unusable student name \"" + student->name + "\"";
         }
-        if (student->name == kSignInListName) {
-            return TakenName(student->name, "the sign-in list's file");
-        }
-        if (student->name == options.teacherName + kClassName) {
-            return TakenName(student->name, "the class file");
+        if (data::NamesAnotherDataFile(student->name, options.teacherName, {kClassName})) {
+            return TakenName(student->name, student->name == kSignInListName
+                                                ? "the sign-in list's file"
+                                                : "the class file");
         }
         if (std::any_of(options.students.begin(), student, [&](const StudentToAdd& earlier) {
                 return earlier.name == student->name;

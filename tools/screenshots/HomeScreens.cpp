@@ -1,4 +1,5 @@
 #include "Screenshots.h"
+#include "Sheet.h"
 
 #include "app/CMainWindow.h"
 #include "gui/CSignInDlg.h"
@@ -6,7 +7,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPainter>
 
 namespace screenshots {
 
@@ -18,16 +18,11 @@ QImage RenderHomeScreen() {
 // The dialog as the user meets it: over the home screen, a name chosen, a password typed.
 QImage RenderSignInDialog() {
     CMainWindow home;
-    QImage screen = home.grab().toImage();
     CSignInDlg dialog;
     dialog.NameList()->setCurrentIndex(dialog.NameList()->findText("Smith, Mary Ann"));
     dialog.PasswordBox()->setText("Hop2it");
     dialog.show();
-    QPainter painter(&screen);
-    painter.drawImage(
-        QPoint((screen.width() - dialog.width()) / 2, (screen.height() - dialog.height()) / 2),
-        dialog.grab().toImage());
-    return screen;
+    return CentredOver(home.grab().toImage(), dialog.grab().toImage());
 }
 
 } // namespace screenshots

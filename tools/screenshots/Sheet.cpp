@@ -74,4 +74,12 @@ QImage SideBySide(const std::vector<QImage>& pictures) {
     return row;
 }
 
+QImage CentredOver(QImage screen, const QImage& picture) {
+    QPainter painter(&screen);
+    painter.drawImage(
+        QPoint((screen.width() - picture.width()) / 2, (screen.height() - picture.height()) / 2),
+        picture);
+    return screen;
+}
+
 } // namespace screenshots

@@ -33,4 +33,7 @@ private:
 // `pictures` side by side with a small gap, as one picture.
 QImage SideBySide(const std::vector<QImage>& pictures);
 
+// `picture` (a dialog, a message box) drawn centred over `screen`, as it appears.
+QImage CentredOver(QImage screen, const QImage& picture);
+
 } // namespace screenshots

@@ -1,0 +1,52 @@
+#include "ClassRoster.h"
+
+#include "CStudent.h"
+#include "CTeacher.h"
+#include "CUserManager.h"
+#include "NameListFiles.h"
+#include "Windows1252.h"
+
+#include "platform/Files.h"
+
+#include <algorithm>
+
+namespace data {
+
+RosterRow ReadRosterRow(const std::string& name, CStudent& student) {
+    RosterRow row{.name = name};
+    CUserManager::ConvertName(row.name, true);
+    student.Reset();
+    if (student.Load(name)) {
+        row.standing = student.GetLevelName() + " - " + std::to_string(student.GetTestsPassed());
+    }
+    return row;
+}
+
+std::optional<std::vector<RosterRow>> ReadClassRoster(const CTeacher& teacher, CStudent& student) {
+    const auto bytes = platform::ReadFileBytes(
+        CUserManager::GetInfoFilePath(teacher.GetName() + teacher.GetClassName()));
+    const auto classFile = bytes ? ParseClassFile(*bytes) : std::nullopt;
+    if (!classFile) {
+        return std::nullopt;
+    }
+    // Sorted as the record files hold the names, in Windows-1252.
+    struct Entry {
+        std::string fileForm;
+        std::string sortKey;
+    };
+    std::vector<Entry> entries;
+    for (const std::string& name : classFile->students) {
+        std::string listForm = name;
+        CUserManager::ConvertName(listForm, true);
+        entries.push_back({name, Utf8ToWindows1252(listForm)});
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.sortKey < b.sortKey; });
+    std::vector<RosterRow> rows;
+    for (const Entry& entry : entries) {
+        rows.push_back(ReadRosterRow(entry.fileForm, student));
+    }
+    return rows;
+}
+
+} // namespace data

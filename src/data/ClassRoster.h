@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class CStudent;
+class CTeacher;
+
+namespace data {
+
+// One student as the teacher's list shows it.
+struct RosterRow {
+    std::string name;     // list form: "Smith, Mary Ann"
+    std::string standing; // "Addition - 2": the level and the tests passed on it
+};
+
+// The row of the student `name` (file form), whose record is loaded into `student` to read it; a
+// record that cannot be read leaves the standing empty and `student` reset.
+RosterRow ReadRosterRow(const std::string& name, CStudent& student);
+
+// The students of the teacher's selected class, as its class file lists them, ordered by the
+// bytes of their list-form names (so capitals come before small letters). `student` is left
+// holding the last of them. Nothing when the class file cannot be read.
+std::optional<std::vector<RosterRow>> ReadClassRoster(const CTeacher& teacher, CStudent& student);
+
+} // namespace data

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+class CTeacher;
+
+namespace data {
+
+// The most students a teacher keeps.
+inline constexpr int kMostStudents = 8;
+
+// What the teacher typed into the student dialog.
+struct StudentInfoEntry {
+    bool editing = false; // an existing student: only the password is checked
+    std::string name;     // as typed; blanks before and after do not count
+    std::string password;
+    std::string verification;
+};
+
+// Why the dialog refuses an entry, in the order the checks are made.
+enum class StudentInfoRefusal {
+    None,
+    TooManyStudents,  // creating only
+    NoPassword,       // neither box filled
+    PasswordsDiffer,  // also when one box is empty
+    NoName,           // creating only, also a name of blanks
+    InvalidCharacter, // creating only
+    NameTaken,        // creating only
+};
+
+StudentInfoRefusal CheckStudentInfo(const StudentInfoEntry& entry, const CTeacher& teacher);
+
+} // namespace data

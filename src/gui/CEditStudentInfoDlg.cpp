@@ -1,0 +1,56 @@
+#include "CEditStudentInfoDlg.h"
+
+#include "StudentDialogMessages.h"
+#include "Windows1252Validator.h"
+#include "data/CTeacher.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kNameLimit = 30;
+
+} // namespace
+
+CEditStudentInfoDlg::CEditStudentInfoDlg(const std::string& name, QWidget* parent)
+    : TemplateDialog(parent, QStringLiteral("MS Sans Serif"), 10, 258, 119) {
+    setWindowTitle(QStringLiteral("EditStudentInfoDlg"));
+    Place(new QGroupBox(QStringLiteral("Edit User Info")), 7, 7, 244, 105);
+    auto* label = Place(new QLabel(QStringLiteral("Name :")), 61, 46, 26, 8);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    nameBox_ = Place(new QLineEdit, 117, 42, 78, 12);
+    nameBox_->setMaxLength(kNameLimit);
+    nameBox_->setValidator(new Windows1252Validator(nameBox_));
+    nameBox_->setText(QString::fromStdString(name));
+    ok_ = Place(new QPushButton(QStringLiteral("OK")), 61, 77, 50, 16);
+    ok_->setDefault(true);
+    cancel_ = Place(new QPushButton(QStringLiteral("Cancel")), 145, 78, 50, 16);
+    cancel_->setAutoDefault(false);
+    connect(ok_, &QPushButton::clicked, this, &CEditStudentInfoDlg::OnOk);
+    connect(cancel_, &QPushButton::clicked, this, [this] { done(kCancelled); });
+}
+
+std::string CEditStudentInfoDlg::Name() const {
+    return nameBox_->text().toStdString();
+}
+
+void CEditStudentInfoDlg::showEvent(QShowEvent* event) {
+    nameBox_->setFocus();
+    nameBox_->selectAll();
+    TemplateDialog::showEvent(event);
+}
+
+void CEditStudentInfoDlg::OnOk() {
+    const std::string name = Name();
+    if (!name.empty() && GetCurrentTeacher().IsStudent(name)) {
+        done(kFound);
+        return;
+    }
+    ShowStudentDialogMessage(this, name.empty() ? "Please enter a user name."
+                                                : "The user was not found.");
+    nameBox_->setFocus();
+    nameBox_->selectAll();
+}

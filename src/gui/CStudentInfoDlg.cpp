@@ -1,0 +1,168 @@
+#include "CStudentInfoDlg.h"
+
+#include "StudentDialogMessages.h"
+#include "Windows1252Validator.h"
+#include "data/CStudent.h"
+#include "data/CTeacher.h"
+#include "data/StudentInfoCheck.h"
+#include "data/StudentNames.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace {
+
+constexpr int kNameLimit = 30;
+constexpr int kPasswordLimit = 15;
+constexpr int kLevels = 5;
+// The dialog's own size in dialog units: the group box and its margin.
+constexpr int kWidthUnits = 247;
+constexpr int kHeightUnits = 186;
+
+QLineEdit* MakeBox(int limit, QLineEdit::EchoMode echo) {
+    auto* box = new QLineEdit;
+    box->setMaxLength(limit);
+    box->setEchoMode(echo);
+    box->setValidator(new Windows1252Validator(box));
+    return box;
+}
+
+} // namespace
+
+CStudentInfoDlg::CStudentInfoDlg(const std::string& name, const std::string& password,
+                                 int levelIndex, int testsPassed, QWidget* parent)
+    : TemplateDialog(parent, QStringLiteral("MS Sans Serif"), 10, kWidthUnits, kHeightUnits),
+      editing_(!name.empty()), name_(name) {
+    setWindowTitle(QStringLiteral("StudentInfoDlg"));
+    CreateControls();
+    nameBox_->setText(QString::fromStdString(name));
+    nameBox_->setReadOnly(editing_);
+    // An existing student's password stands in both boxes, so a change of level alone needs no
+    // typing.
+    passwordBox_->setText(QString::fromStdString(password));
+    verifyBox_->setText(QString::fromStdString(password));
+    // A record with a level or count out of range shows the nearest valid one.
+    levelList_->setCurrentIndex(std::clamp(levelIndex, 0, kLevels - 1));
+    TestsPassedButton(std::clamp(testsPassed, 0, 2))->setChecked(true);
+}
+
+void CStudentInfoDlg::CreateControls() {
+    Place(new QGroupBox(QStringLiteral("User Information")), 7, 5, 233, 176);
+
+    Place(new QLabel(QStringLiteral("Full name  (e.g. Oria Fennick) :")), 24, 42, 96, 8);
+    nameBox_ = Place(MakeBox(kNameLimit, QLineEdit::Normal), 138, 38, 78, 12);
+    Place(new QLabel(QStringLiteral("Password :")), 24, 61, 90, 8);
+    passwordBox_ = Place(MakeBox(kPasswordLimit, QLineEdit::Password), 138, 57, 78, 12);
+    Place(new QLabel(QStringLiteral("Verify Password :")), 24, 80, 90, 8);
+    verifyBox_ = Place(MakeBox(kPasswordLimit, QLineEdit::Password), 138, 76, 78, 12);
+
+    Place(new QLabel(QStringLiteral("Current Level :")), 24, 99, 90, 8);
+    levelList_ = Place(new QComboBox, 138, 95, 78, 12);
+    for (int level = 1; level <= kLevels; ++level) {
+        levelList_->addItem(QString::fromStdString(GetOperationName(level)));
+    }
+    levelList_->setMaxVisibleItems(kLevels);
+
+    // Two lines beside the radio buttons, so none of it hides behind their frame.
+    auto* testsLabel =
+        Place(new QLabel(QStringLiteral("# of Tests Passed on Current Level :")), 24, 114, 108, 16);
+    testsLabel->setWordWrap(true);
+    Place(new QGroupBox, 138, 112, 78, 15);
+    testsPassedGroup_ = new QButtonGroup(this);
+    for (int count = 0; count < 3; ++count) {
+        testsPassedButtons_[static_cast<std::size_t>(count)] =
+            Place(new QRadioButton(QString::number(count)), 141 + 30 * count, 118, 13, 8);
+        testsPassedGroup_->addButton(TestsPassedButton(count), count);
+    }
+
+    enter_ = Place(new QPushButton(QStringLiteral("Enter")), 54, 143, 50, 16);
+    enter_->setDefault(true);
+    exit_ = Place(new QPushButton(QStringLiteral("Exit")), 142, 143, 50, 16);
+    exit_->setAutoDefault(false);
+    connect(enter_, &QPushButton::clicked, this, &CStudentInfoDlg::OnEnter);
+    connect(exit_, &QPushButton::clicked, this, [this] { done(kExit); });
+}
+
+QRadioButton* CStudentInfoDlg::TestsPassedButton(int testsPassed) const {
+    return testsPassedButtons_.at(static_cast<std::size_t>(testsPassed));
+}
+
+void CStudentInfoDlg::showEvent(QShowEvent* event) {
+    (editing_ ? passwordBox_ : nameBox_)->setFocus();
+    TemplateDialog::showEvent(event);
+}
+
+void CStudentInfoDlg::Refuse(const char* text, QLineEdit* box, bool selectAll) {
+    ShowStudentDialogMessage(this, text);
+    if (box != nullptr) {
+        box->setFocus();
+        if (selectAll) {
+            box->selectAll();
+        }
+    }
+}
+
+void CStudentInfoDlg::OnEnter() {
+    using data::StudentInfoRefusal;
+    const data::StudentInfoEntry entry{.editing = editing_,
+                                       .name = nameBox_->text().toStdString(),
+                                       .password = passwordBox_->text().toStdString(),
+                                       .verification = verifyBox_->text().toStdString()};
+    switch (data::CheckStudentInfo(entry, GetCurrentTeacher())) {
+    case StudentInfoRefusal::None:
+        break;
+    case StudentInfoRefusal::TooManyStudents:
+        Refuse("You may not have more than 8 users at a time.", nullptr, false);
+        return;
+    case StudentInfoRefusal::NoPassword:
+        Refuse("Please enter a password.", passwordBox_, false);
+        return;
+    case StudentInfoRefusal::PasswordsDiffer:
+        passwordBox_->clear();
+        verifyBox_->clear();
+        Refuse("Passwords do not match.", passwordBox_, false);
+        return;
+    case StudentInfoRefusal::NoName:
+        Refuse("Please enter a name.", nameBox_, false);
+        return;
+    case StudentInfoRefusal::InvalidCharacter:
+        Refuse("Invalid character(s) in name.", nameBox_, true);
+        return;
+    case StudentInfoRefusal::NameTaken:
+        Refuse("The name is already taken, please enter a different name.", nameBox_, true);
+        return;
+    }
+    if (editing_ ? UpdateStudent() : CreateStudent()) {
+        done(kEntered);
+    }
+}
+
+// A student whose files could not be written is not reported as made: the dialog stays open.
+bool CStudentInfoDlg::CreateStudent() {
+    name_ = data::TrimBlanks(nameBox_->text().toStdString());
+    CTeacher& teacher = GetCurrentTeacher();
+    if (!teacher.AddStudent(name_, passwordBox_->text().toStdString(),
+                            levelList_->currentIndex() + 1, testsPassedGroup_->checkedId(), 0, 0)) {
+        ShowStudentDialogMessage(this, kContactAdministrator);
+        return false;
+    }
+    teacher.AddStudentToClassList(name_);
+    return true;
+}
+
+bool CStudentInfoDlg::UpdateStudent() {
+    CStudent& student = GetCurrentStudent();
+    student.SetLevel(levelList_->currentIndex() + 1);
+    student.SetTestsPassed(testsPassedGroup_->checkedId());
+    if (!student.UpdateInfo(passwordBox_->text().toStdString())) {
+        ShowStudentDialogMessage(this, kContactAdministrator);
+        return false;
+    }
+    return true;
+}

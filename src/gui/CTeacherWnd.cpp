@@ -1,0 +1,318 @@
+#include "CTeacherWnd.h"
+
+#include "CEditStudentInfoDlg.h"
+#include "CPictureButton.h"
+#include "CStudentInfoDlg.h"
+#include "CStudentProgressWnd.h"
+#include "HeaderBar.h"
+#include "HomeScreen.h"
+#include "ReportList.h"
+#include "ScreenButton.h"
+#include "StudentDialogMessages.h"
+#include "StudentListCtl.h"
+#include "data/CStudent.h"
+#include "data/CTeacher.h"
+#include "data/CUserManager.h"
+#include "platform/Display.h"
+#include "platform/HelpGuide.h"
+#include "platform/Logs.h"
+#include "platform/Services.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/ProgramSound.h"
+#include "platform/qt/ScreenBitmaps.h"
+#include "platform/qt/ScreenStage.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+constexpr const char* kSource = "Gui classes\\Cteacherwnd";
+constexpr const char* kFolder = "Teacher";
+constexpr const char* kTestingFolder = "Testing";
+constexpr int kTitlePoints = 11;
+
+const QColor kBackground(171, 171, 171);
+const QColor kButtonBox(238, 238, 238);
+const platform::GdiPen kPanelOutline{platform::PenStyle::Solid, 2, QColor(90, 90, 90)};
+
+struct ButtonSpec {
+    CTeacherWnd::CommandId id;
+    const char* caption;
+    const char* picture;
+    const char* tooltip; // none when empty
+};
+
+// Stacked in this order.
+constexpr std::array<ButtonSpec, 5> kButtons{{
+    {CTeacherWnd::kHome, "Home", "homeButton", "Return to the home screen"},
+    {CTeacherWnd::kAddStudent, "Add Student", "addUserButton", "Add a new user to the program"},
+    {CTeacherWnd::kEditStudentInfo, "Edit Student Info", "editUserInfoButton",
+     "Change information for the selected user"},
+    {CTeacherWnd::kDeleteStudent, "Delete Student", "deleteUserButton",
+     "Removes the selected user from the program"},
+    {CTeacherWnd::kHelp, "Help", "helpButton", ""},
+}};
+
+std::string FileForm(std::string listName) {
+    CUserManager::ConvertName(listName, false);
+    return listName;
+}
+
+std::string ListForm(std::string fileName) {
+    CUserManager::ConvertName(fileName, true);
+    return fileName;
+}
+
+} // namespace
+
+CTeacherWnd::CTeacherWnd(IHomeScreen& home)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), homeScreen_(home) {
+    platform::WriteTraceLog(kSource, __LINE__);
+    const platform::ScreenSize screen = platform::GetScreenSize();
+    GetCurrentTeacher().SelectClass("Users");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QStringLiteral("Registration"));
+    platform::PlaceOnScreen(*this, QRect(0, 0, screen.width + 1, screen.height + 1));
+    if (!CreateUIElements()) {
+        ReportCreationFailure();
+        return;
+    }
+    PositionUIElements();
+    platform::SetMainWindow(this);
+    show();
+    activateWindow();
+}
+
+CPictureButton* CTeacherWnd::Button(CommandId id) const {
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        if (kButtons[i].id == id) {
+            return buttons_[i];
+        }
+    }
+    return nullptr;
+}
+
+bool CTeacherWnd::CreateUIElements() {
+    topBackground_ = platform::LoadScreenBitmap(kTestingFolder, "topBackground");
+    userIcon_ = platform::LoadScreenBitmap(kTestingFolder, "userIcon");
+    classesIcon_ = platform::LoadScreenBitmap(kFolder, "classesIcon");
+    welcomeBackground_ = platform::LoadScreenBitmap(kFolder, "welcomeBackground");
+
+    const int basePoints = ReportTextPoints();
+    titleFont_ = platform::MakeFont("Verdana", platform::PointsToPixels(kTitlePoints), 700);
+    const QFont rowFont =
+        platform::MakeFont("Arial", platform::TenthPointsToPixels(basePoints * 9));
+    const QFont headerFont = platform::MakeFont("Arial", platform::PointsToPixels(basePoints));
+
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        auto* button = MakeScreenButton(this, kButtons[i].caption, kButtons[i].id, kFolder,
+                                        kButtons[i].picture);
+        if (button == nullptr) {
+            return false;
+        }
+        button->setToolTip(QString::fromLatin1(kButtons[i].tooltip));
+        connect(button, &CPictureButton::commandClicked, this, &CTeacherWnd::OnCommand);
+        buttons_[i] = button;
+    }
+
+    // Rows a line and three quarters of the window's own font high.
+    const int rowHeight = static_cast<int>(1.75 * QFontMetrics(font()).lineSpacing());
+    list_ = new StudentListCtl(this, headerFont, rowFont, rowHeight);
+    list_->setToolTip(
+        QStringLiteral("Double-click on a student's name to view his or her progress"));
+    connect(list_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { OnStudentDoubleClicked(row); });
+    FillList();
+    return true;
+}
+
+// One row per student of the class file, read by the window itself. A class file that cannot be
+// read leaves the teacher nothing to manage: the program ends.
+void CTeacherWnd::FillList() {
+    const auto rows = data::ReadClassRoster(GetCurrentTeacher(), GetCurrentStudent());
+    if (!rows) {
+        platform::WriteErrorLog(kSource, __LINE__, "  Problem opening teacher's file.");
+        platform::GetProcess().PostQuit();
+        return;
+    }
+    list_->SetRows(*rows);
+}
+
+void CTeacherWnd::PositionUIElements() {
+    const platform::ScreenSize screen = platform::GetScreenSize();
+    const int buttonHeight =
+        platform::GetBitmapSize(platform::LoadScreenBitmap(kFolder, "signOutButton")).height();
+    layout_ = ComputeTeacherLayout(screen.width, screen.height, buttonHeight,
+                                   platform::GetBitmapSize(topBackground_).height(),
+                                   platform::GetBitmapSize(classesIcon_).width());
+    list_->setGeometry(layout_.list.ToQRect());
+    int top = layout_.buttonBox.top + layout_.buttonStep / 2;
+    for (CPictureButton* button : buttons_) {
+        button->move(layout_.buttonBox.left, top);
+        top += layout_.buttonStep;
+    }
+}
+
+void CTeacherWnd::ReportCreationFailure() {
+    platform::WriteErrorLog(kSource, __LINE__,
+                            "Creation of the Teacher window failed (see above errors)!");
+    platform::GetMessageBoxes().Show(
+        {.text = kContactAdministrator, .icon = platform::MbIcon::Stop});
+    deleteLater();
+}
+
+void CTeacherWnd::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    platform::GdiDc dc(painter);
+    EraseBackground(dc);
+}
+
+void CTeacherWnd::EraseBackground(platform::GdiDc& dc) {
+    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kBackground);
+    dc.StretchImage({0, 0, width(), platform::GetBitmapSize(topBackground_).height()},
+                    topBackground_);
+    platform::DrawBitmap(dc, classesIcon_, 0, 0);
+    platform::DrawBitmap(dc, userIcon_,
+                         layout_.topBand.right - platform::GetBitmapSize(userIcon_).width(), 0);
+    DrawHeaderText(dc, titleFont_, QStringLiteral("Tallyhop - Registration"), layout_.title);
+
+    const platform::GdiPen oldPen = dc.SelectPen(kPanelOutline);
+    const platform::GdiBrush oldBrush = dc.SelectBrush({.hollow = false, .color = Qt::white});
+    dc.Rectangle(layout_.welcomePanel);
+    dc.Rectangle(layout_.listPanel);
+    dc.SelectBrush(oldBrush);
+    dc.SelectPen(oldPen);
+    dc.FillSolidRect(layout_.buttonBox, kButtonBox);
+
+    const platform::GdiRect& panel = layout_.welcomePanel;
+    const QSize welcome = platform::GetBitmapSize(welcomeBackground_);
+    platform::DrawBitmap(dc, welcomeBackground_,
+                         panel.left + (panel.Width() - welcome.width() - 4) / 2,
+                         panel.top + (panel.Height() - welcome.height() - 4) / 2);
+}
+
+void CTeacherWnd::OnCommand(int id) {
+    platform::WriteTraceLog(kSource, __LINE__);
+    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
+    switch (id) {
+    case kHome:
+        OnHome();
+        break;
+    case kAddStudent:
+        OnAddStudent();
+        break;
+    case kEditStudentInfo:
+        OnEditStudentInfo();
+        break;
+    case kDeleteStudent:
+        OnDeleteStudent();
+        break;
+    case kHelp:
+        platform::OpenHelpGuide();
+        break;
+    default:
+        break;
+    }
+}
+
+// A close request from the window system signs the teacher out like Home.
+void CTeacherWnd::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    OnCommand(kHome);
+}
+
+// A teacher always leaves through the sign-in dialog. It opens once this window is gone, from
+// the event loop rather than from inside this window's click.
+void CTeacherWnd::OnHome() {
+    homeScreen_.ShowHome();
+    hide();
+    deleteLater();
+    IHomeScreen* home = &homeScreen_;
+    QMetaObject::invokeMethod(
+        home->Window(), [home] { home->SignOut(); }, Qt::QueuedConnection);
+}
+
+// New rows go to the bottom; the list is sorted again only when the window is next built.
+void CTeacherWnd::OnAddStudent() {
+    for (;;) {
+        CStudentInfoDlg dialog("", "", 0, 0, this);
+        if (dialog.exec() != CStudentInfoDlg::kEntered) {
+            return;
+        }
+        list_->AddRow(data::ReadRosterRow(dialog.Name(), GetCurrentStudent()));
+        list_->repaint();
+        update();
+    }
+}
+
+// Another student left loaded would be shown or changed in this one's place: a record that cannot
+// be read is said so and nothing opens.
+bool CTeacherWnd::LoadStudent(const std::string& name) {
+    CStudent& student = GetCurrentStudent();
+    student.Reset();
+    if (!student.Load(name)) {
+        ShowStudentDialogMessage(this, kContactAdministrator);
+        return false;
+    }
+    return true;
+}
+
+void CTeacherWnd::OnEditStudentInfo() {
+    const int row = list_->SelectedRow();
+    CEditStudentInfoDlg rename(row >= 0 ? FileForm(list_->Name(row)) : std::string(), this);
+    if (rename.exec() == CEditStudentInfoDlg::kFound && LoadStudent(rename.Name())) {
+        CStudent& student = GetCurrentStudent();
+        CStudentInfoDlg dialog(student.GetName(), student.GetPassword(), student.GetLevel() - 1,
+                               student.GetTestsPassed(), this);
+        // The row shows what was stored, so a change that did not take is seen.
+        if (dialog.exec() == CStudentInfoDlg::kEntered) {
+            const std::string name = student.GetName();
+            for (const int index : list_->RowsNamed(ListForm(name))) {
+                list_->SetRow(index, data::ReadRosterRow(name, student));
+            }
+        }
+    }
+    update();
+}
+
+// Only the rows of exactly that student go, never one that merely begins with the same name.
+void CTeacherWnd::OnDeleteStudent() {
+    const int row = list_->SelectedRow();
+    if (row < 0) {
+        ShowStudentDialogMessage(this, "Please select a user to be deleted.");
+        return;
+    }
+    const std::string listName = list_->Name(row);
+    const std::string name = FileForm(listName);
+    if (platform::GetMessageBoxes().Show(
+            {.text = "Are you sure that you want to delete " + name + "'s account?",
+             .buttons = platform::MbButtons::YesNo,
+             .owner = this}) != platform::MbResult::Yes) {
+        return;
+    }
+    CTeacher& teacher = GetCurrentTeacher();
+    teacher.DeleteStudent(name);
+    // A student the class still lists was not deleted: the row stays.
+    if (teacher.IsStudent(name)) {
+        ShowStudentDialogMessage(this, kContactAdministrator);
+        return;
+    }
+    const std::vector<int> rows = list_->RowsNamed(listName);
+    for (auto index = rows.rbegin(); index != rows.rend(); ++index) {
+        list_->removeRow(*index);
+    }
+    list_->repaint();
+}
+
+// The progress window shows this window again when it closes.
+void CTeacherWnd::OnStudentDoubleClicked(int row) {
+    if (!LoadStudent(FileForm(list_->Name(row)))) {
+        return;
+    }
+    if ((new CStudentProgressWnd(this))->isVisible()) {
+        hide();
+    }
+}

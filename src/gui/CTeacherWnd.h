@@ -1,0 +1,69 @@
+#pragma once
+
+#include "TeacherLayout.h"
+
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <string>
+
+class CPictureButton;
+class IHomeScreen;
+class StudentListCtl;
+
+// The teacher's screen: the students of the class "Users" with their levels, and buttons to add,
+// change and delete students, to read the help guide and to sign out (Home). Double-clicking a
+// student opens that student's progress.
+//
+// Opened over the hidden home screen after a teacher signs in; Home shows the home screen again,
+// deletes this window and runs the home screen's sign-out, so a teacher always leaves through the
+// sign-in dialog. A window that cannot be built says so and deletes itself without showing.
+class CTeacherWnd final : public QWidget {
+    Q_OBJECT
+public:
+    enum CommandId {
+        kHome = 1000,
+        kAddStudent = 1001,
+        kEditStudentInfo = 1002,
+        kDeleteStudent = 1003,
+        kStudentList = 1004,
+        kHelp = 1005,
+    };
+
+    explicit CTeacherWnd(IHomeScreen& home);
+
+    CPictureButton* Button(CommandId id) const;
+    StudentListCtl* StudentList() const { return list_; }
+    const TeacherLayout& Layout() const { return layout_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool CreateUIElements();
+    void PositionUIElements();
+    void FillList();
+    void ReportCreationFailure();
+    void EraseBackground(platform::GdiDc& dc);
+
+    void OnCommand(int id);
+    void OnHome();
+    void OnAddStudent();
+    void OnEditStudentInfo();
+    void OnDeleteStudent();
+    void OnStudentDoubleClicked(int row);
+    // Makes `name` (file form) the current student.
+    bool LoadStudent(const std::string& name);
+
+    IHomeScreen& homeScreen_;
+    TeacherLayout layout_;
+    QImage topBackground_;
+    QImage userIcon_;
+    QImage classesIcon_;
+    QImage welcomeBackground_;
+    QFont titleFont_;
+    std::array<CPictureButton*, 5> buttons_{};
+    StudentListCtl* list_ = nullptr;
+};

@@ -1,0 +1,8 @@
+#include "StudentDialogMessages.h"
+
+#include "platform/Services.h"
+
+void ShowStudentDialogMessage(QWidget* owner, const char* text) {
+    platform::GetMessageBoxes().Show(
+        {.text = text, .icon = platform::MbIcon::Exclamation, .owner = owner});
+}

@@ -1,0 +1,84 @@
+#include "StudentListCtl.h"
+
+#include "ReportList.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+
+namespace {
+
+const QString kLevelHeading = QStringLiteral("Level - Tests Passed");
+
+QTableWidgetItem* Cell(const std::string& text) {
+    auto* item = new QTableWidgetItem(QString::fromStdString(text));
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+StudentListCtl::StudentListCtl(QWidget* parent, const QFont& headerFont, const QFont& rowFont,
+                               int rowHeight)
+    : QTableWidget(0, 2, parent) {
+    setHorizontalHeaderLabels({QStringLiteral("Name"), kLevelHeading});
+    horizontalHeader()->setFont(headerFont);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    setFont(rowFont);
+    setShowGrid(true);
+    setWordWrap(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Taking the focus only when clicked, the list shows no student as chosen before one is.
+    setFocusPolicy(Qt::ClickFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    UseReportRowColours(*this);
+    // The level column is as wide as its heading and a tenth more; the name column takes the
+    // rest, so the list never scrolls sideways.
+    setColumnWidth(
+        1, static_cast<int>(1.1 * QFontMetrics(headerFont).horizontalAdvance(kLevelHeading)));
+}
+
+void StudentListCtl::SetRows(const std::vector<data::RosterRow>& rows) {
+    setRowCount(0);
+    for (const data::RosterRow& row : rows) {
+        AddRow(row);
+    }
+}
+
+void StudentListCtl::AddRow(const data::RosterRow& row) {
+    const int index = rowCount();
+    insertRow(index);
+    SetRow(index, row);
+}
+
+void StudentListCtl::SetRow(int row, const data::RosterRow& content) {
+    setItem(row, 0, Cell(content.name));
+    setItem(row, 1, Cell(content.standing));
+}
+
+std::string StudentListCtl::Name(int row) const {
+    const QTableWidgetItem* cell = item(row, 0);
+    return cell != nullptr ? cell->text().toStdString() : std::string();
+}
+
+std::vector<int> StudentListCtl::RowsNamed(const std::string& name) const {
+    std::vector<int> rows;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (Name(row) == name) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+int StudentListCtl::SelectedRow() const {
+    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+    return ranges.isEmpty() ? -1 : ranges.front().topRow();
+}

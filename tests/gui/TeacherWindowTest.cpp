@@ -1,0 +1,250 @@
+#include "GuiTestSupport.h"
+#include "data/CStudent.h"
+#include "data/CTeacher.h"
+#include "data/CUserManager.h"
+#include "data/NameListFiles.h"
+#include "gui/CEditStudentInfoDlg.h"
+#include "gui/CStudentInfoDlg.h"
+#include "gui/CStudentProgressWnd.h"
+#include "gui/CTeacherWnd.h"
+#include "gui/StudentListCtl.h"
+#include "platform/Files.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gmock/gmock.h>
+
+using platform::MbIcon;
+using platform::MbResult;
+using testing::ElementsAre;
+
+namespace {
+
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+class TeacherWindowTest : public guitest::WindowTest<CTeacherWnd> {
+protected:
+    void Open(const std::vector<StudentToAdd>& students) {
+        guitest::WriteDataFolder(fakes, students);
+        ASSERT_TRUE(GetCurrentTeacher().Load("Class Teacher"));
+        window = new CTeacherWnd(home);
+    }
+
+    StudentListCtl& List() const { return *window->StudentList(); }
+
+    Rows ListRows() const {
+        Rows rows;
+        for (int row = 0; row < List().rowCount(); ++row) {
+            rows.emplace_back(List().Name(row), List().item(row, 1)->text().toStdString());
+        }
+        return rows;
+    }
+
+    void Press(CTeacherWnd::CommandId id) { QTest::mouseClick(window->Button(id), Qt::LeftButton); }
+
+    void Select(int row) { List().selectRow(row); }
+
+    std::vector<std::string> Texts() const { return fakes.messageBoxes.Texts(); }
+
+    static std::vector<std::string> SignInList() {
+        return data::ParseUserWithNames(
+                   platform::ReadFileBytes(CUserManager::GetInfoFilePath("Admin")).value())
+            ->names;
+    }
+
+    static std::vector<std::string> ClassList() {
+        return data::ParseClassFile(
+                   platform::ReadFileBytes(CUserManager::GetInfoFilePath("Class TeacherUsers"))
+                       .value())
+            ->students;
+    }
+
+    bool HasFile(const std::string& name, const char* extension) const {
+        return platform::FileExists(fakes.Path("/Data/" + name + extension));
+    }
+};
+
+// Types a new student into the dialog and presses Enter.
+void EnterStudent(CStudentInfoDlg& dialog, const QString& name, const QString& password,
+                  const QString& verification, int levelIndex = 0, int testsPassed = 0) {
+    QTest::keyClicks(dialog.NameBox(), name);
+    QTest::keyClicks(dialog.PasswordBox(), password);
+    QTest::keyClicks(dialog.VerifyBox(), verification);
+    dialog.LevelList()->setCurrentIndex(levelIndex);
+    dialog.TestsPassedButton(testsPassed)->click();
+    dialog.EnterButton()->click();
+}
+
+} // namespace
+
+TEST_F(TeacherWindowTest, AnEmptyClassShowsAnEmptyListAndEditProposesNoName) {
+    Open({});
+    EXPECT_EQ(window->windowTitle(), "Registration");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(List().rowCount(), 0);
+    std::string proposed = "?";
+    guitest::WhenDialogIsUp<CEditStudentInfoDlg>([&](CEditStudentInfoDlg& dialog) {
+        proposed = dialog.Name();
+        dialog.CancelButton()->click();
+    });
+    Press(CTeacherWnd::kEditStudentInfo);
+    EXPECT_EQ(proposed, "");
+    EXPECT_EQ(Played("navigate.wav"), 1);
+    EXPECT_EQ(guitest::ReadErrorLog(fakes), "") << "every picture was found";
+}
+
+TEST_F(TeacherWindowTest, StudentsAreListedByTheBytesOfTheirFamilyNamesInGreyAndWhiteRows) {
+    Open({{"ann lee", "pw", 1, 0}, {"Bo Ng", "pw", 4, 2}, {"Mary Ann Smith", "pw", 3, 1}});
+    EXPECT_EQ(ListRows(), (Rows{{"Ng, Bo", "Division - 2"},
+                                {"Smith, Mary Ann", "Multiplication - 1"},
+                                {"lee, ann", "Addition - 0"}}));
+    const QImage list = List().viewport()->grab().toImage();
+    const auto background = [&](int row) {
+        const QRect cell = List().visualRect(List().model()->index(row, 1));
+        return list.pixelColor(cell.right() - 2, cell.center().y());
+    };
+    EXPECT_EQ(background(0), QColor(235, 235, 235));
+    EXPECT_EQ(background(1), QColor(Qt::white));
+    EXPECT_EQ(background(2), QColor(235, 235, 235));
+}
+
+TEST_F(TeacherWindowTest, AddStudentWritesTheStudentAddsARowAtTheBottomAndOffersAnotherDialog) {
+    Open({{"Bo Ng", "pw"}});
+    std::string secondProposal = "?";
+    guitest::WhenDialogIsUp<CStudentInfoDlg>([&](CStudentInfoDlg& first) {
+        guitest::WhenDialogIsUp<CStudentInfoDlg>([&](CStudentInfoDlg& second) {
+            secondProposal = second.NameBox()->text().toStdString();
+            second.ExitButton()->click();
+        });
+        EnterStudent(first, "  Abe Allen ", "hop", "hop", 3, 1);
+    });
+    Press(CTeacherWnd::kAddStudent);
+    EXPECT_EQ(secondProposal, "");
+    EXPECT_EQ(ListRows(), (Rows{{"Ng, Bo", "Addition - 0"}, {"Allen, Abe", "Division - 1"}}))
+        << "at the bottom although it sorts first";
+    EXPECT_TRUE(HasFile("Abe Allen", ".nfo"));
+    EXPECT_TRUE(HasFile("Abe Allen", ".mtk"));
+    EXPECT_THAT(SignInList(), ElementsAre("Teacher, Class", "Ng, Bo", "Allen, Abe"));
+    EXPECT_THAT(ClassList(), ElementsAre("Bo Ng", "Abe Allen"));
+    EXPECT_TRUE(GetCurrentTeacher().IsStudent("Abe Allen"));
+    EXPECT_TRUE(Texts().empty());
+}
+
+TEST_F(TeacherWindowTest, ANinthStudentIsRefusedWhileAnEditStillWorksAndShowsInItsRow) {
+    std::vector<StudentToAdd> eight;
+    for (const char* name :
+         {"A Ant", "B Bee", "C Cat", "D Dog", "E Eel", "F Fox", "G Gnu", "H Hen"}) {
+        eight.push_back({name, "pw"});
+    }
+    Open(eight);
+    guitest::WhenDialogIsUp<CStudentInfoDlg>([](CStudentInfoDlg& dialog) {
+        EnterStudent(dialog, "Ivy Ibis", "pw", "pw");
+        dialog.ExitButton()->click();
+    });
+    Press(CTeacherWnd::kAddStudent);
+    EXPECT_THAT(Texts(), ElementsAre("You may not have more than 8 users at a time."));
+    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Exclamation);
+    EXPECT_FALSE(fakes.messageBoxes.shown[0].title.has_value()) << "the program's name";
+    EXPECT_FALSE(HasFile("Ivy Ibis", ".nfo"));
+
+    Select(2);
+    guitest::WhenDialogIsUp<CEditStudentInfoDlg>([](CEditStudentInfoDlg& rename) {
+        guitest::WhenDialogIsUp<CStudentInfoDlg>([](CStudentInfoDlg& dialog) {
+            EXPECT_TRUE(dialog.NameBox()->isReadOnly());
+            EXPECT_EQ(dialog.focusWidget(), dialog.PasswordBox());
+            EXPECT_EQ(dialog.NameBox()->text(), "C Cat");
+            dialog.LevelList()->setCurrentIndex(4);
+            dialog.TestsPassedButton(2)->click();
+            dialog.EnterButton()->click();
+        });
+        EXPECT_EQ(rename.Name(), "C Cat");
+        rename.OkButton()->click();
+    });
+    Press(CTeacherWnd::kEditStudentInfo);
+    EXPECT_EQ(ListRows()[2], (std::pair<std::string, std::string>{"Cat, C", "Mixed - 2"}));
+    CStudent stored;
+    ASSERT_TRUE(stored.Load("C Cat"));
+    EXPECT_EQ(stored.GetLevel(), 5);
+    EXPECT_EQ(stored.GetTestsPassed(), 2);
+    EXPECT_EQ(stored.GetPassword(), "pw") << "kept when not changed";
+}
+
+TEST_F(TeacherWindowTest, DeleteAsksAndRemovesExactlyThatStudentsFilesEntriesAndRow) {
+    Open({{"Samantha Lee", "pw"}, {"sam lee", "pw"}});
+    guitest::WhenDialogIsUp<CStudentInfoDlg>([](CStudentInfoDlg& dialog) {
+        guitest::WhenDialogIsUp<CStudentInfoDlg>([](CStudentInfoDlg& next) { next.reject(); });
+        EnterStudent(dialog, "Sam Lee", "pw", "pw");
+    });
+    Press(CTeacherWnd::kAddStudent);
+    ASSERT_EQ(List().Name(2), "Lee, Sam") << "added at the bottom, below a longer name";
+
+    Press(CTeacherWnd::kDeleteStudent);
+    EXPECT_THAT(Texts(), ElementsAre("Please select a user to be deleted."));
+
+    Select(2);
+    fakes.messageBoxes.answers = {MbResult::No};
+    Press(CTeacherWnd::kDeleteStudent);
+    ASSERT_EQ(fakes.messageBoxes.shown.size(), 2u);
+    EXPECT_EQ(fakes.messageBoxes.shown[1].text,
+              "Are you sure that you want to delete Sam Lee's account?");
+    EXPECT_EQ(fakes.messageBoxes.shown[1].buttons, platform::MbButtons::YesNo);
+    EXPECT_EQ(fakes.messageBoxes.shown[1].icon, MbIcon::None);
+    EXPECT_EQ(List().rowCount(), 3);
+    EXPECT_TRUE(HasFile("Sam Lee", ".nfo"));
+
+    fakes.messageBoxes.answers = {MbResult::Yes};
+    Press(CTeacherWnd::kDeleteStudent);
+    EXPECT_EQ(ListRows(), (Rows{{"Lee, Samantha", "Addition - 0"}, {"lee, sam", "Addition - 0"}}));
+    for (const char* extension : {".nfo", ".mtk", ".opt"}) {
+        EXPECT_FALSE(HasFile("Sam Lee", extension)) << extension;
+    }
+    EXPECT_THAT(SignInList(), ElementsAre("Teacher, Class", "Lee, Samantha", "lee, sam"));
+    EXPECT_THAT(ClassList(), ElementsAre("Samantha Lee", "sam lee"));
+
+    Select(1);
+    fakes.messageBoxes.answers = {MbResult::Yes};
+    Press(CTeacherWnd::kDeleteStudent);
+    EXPECT_EQ(ListRows(), (Rows{{"Lee, Samantha", "Addition - 0"}}))
+        << "a name that differs only in capitals is another student";
+}
+
+TEST_F(TeacherWindowTest, HomeShowsTheHomeScreenClosesAndThenSignsOut) {
+    Open({});
+    Press(CTeacherWnd::kHome);
+    EXPECT_EQ(home.shows, 1);
+    EXPECT_EQ(home.signOuts, 0) << "not from inside the click";
+    CloseDeleted();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(home.signOuts, 1);
+}
+
+TEST_F(TeacherWindowTest, ADoubleClickedStudentsProgressOpensInPlaceOfTheWindowUntilItsHome) {
+    Open({{"Ann Lee", "pw", 2, 1}, {"Bo Ng", "pw"}});
+    QWidget* rows = List().viewport();
+    // As the window system delivers it: a click, then the second press as a double-click.
+    const auto doubleClick = [rows](QPoint at) {
+        QTest::mouseClick(rows, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(rows, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(rows, Qt::LeftButton, {}, at);
+    };
+    doubleClick(QPoint(5, rows->height() - 5));
+    EXPECT_TRUE(window->isVisible()) << "no row under the mouse: nothing opens";
+
+    doubleClick(List().visualItemRect(List().item(0, 0)).center());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(GetCurrentStudent().GetName(), "Ann Lee");
+    QPointer<CStudentProgressWnd> progress;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<CStudentProgressWnd*>(widget); found && found->isVisible()) {
+            progress = found;
+        }
+    }
+    ASSERT_FALSE(progress.isNull());
+    QTest::mouseClick(progress->Button(CStudentProgressWnd::kHome), Qt::LeftButton);
+    CloseDeleted();
+    EXPECT_TRUE(progress.isNull());
+    EXPECT_TRUE(window->isVisible());
+}

@@ -1,0 +1,138 @@
+#include "Screenshots.h"
+#include "Sheet.h"
+
+#include "data/CStudent.h"
+#include "data/CTeacher.h"
+#include "data/CUserManager.h"
+#include "data/NameListFiles.h"
+#include "data/RecordFile.h"
+#include "gui/CEditStudentInfoDlg.h"
+#include "gui/CStudentInfoDlg.h"
+#include "gui/CTeacherWnd.h"
+#include "gui/fakes/StillHome.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <functional>
+
+namespace screenshots {
+namespace {
+
+constexpr const char* kTeacher = "Class Teacher";
+constexpr const char* kNewTeacher = "New Teacher";
+
+// The class of the tool's teacher: Mary Ann Smith and a few more, added once.
+void FillClass() {
+    CTeacher& teacher = GetCurrentTeacher();
+    teacher.Load(kTeacher);
+    teacher.SelectClass("Users");
+    struct Student {
+        const char* name;
+        int level;
+        int testsPassed;
+    };
+    for (const Student& student : {Student{"Bo Ng", 1, 0}, Student{"Zoe Adams", 4, 2},
+                                   Student{"Omar Haddad", 5, 1}, Student{"Li Wei", 2, 2}}) {
+        if (!teacher.IsStudent(student.name)) {
+            teacher.AddStudent(student.name, "hop", student.level, student.testsPassed, 0, 0);
+        }
+    }
+}
+
+// A teacher whose class has nobody in it yet.
+void SignInNewTeacher() {
+    data::WriteWholeFile(
+        CUserManager::GetInfoFilePath(kNewTeacher),
+        data::SerializeUserWithNames(
+            {.idType = CUserManager::kTeacherId, .password = "pw", .names = {"Users"}}));
+    data::WriteWholeFile(CUserManager::GetInfoFilePath(std::string(kNewTeacher) + "Users"),
+                         data::SerializeClassFile({}));
+    GetCurrentTeacher().Load(kNewTeacher);
+}
+
+// The teacher window as the teacher sees it, with `over` (dialogs, message boxes) shown on top.
+// The signed-in student of the other screenshots is signed in again afterwards.
+QImage RenderTeacherScreen(const std::function<QImage(CTeacherWnd&)>& over = {}) {
+    gui::fakes::StillHome home;
+    auto* window = new CTeacherWnd(home);
+    QCoreApplication::processEvents();
+    QImage screen = window->grab().toImage();
+    if (over) {
+        screen = CentredOver(screen, over(*window));
+    }
+    delete window;
+    GetCurrentStudent().Load("Mary Ann Smith");
+    return screen;
+}
+
+QImage Grab(QWidget& widget) {
+    widget.show();
+    return widget.grab().toImage();
+}
+
+} // namespace
+
+QImage RenderTeacherWindow() {
+    FillClass();
+    return RenderTeacherScreen();
+}
+
+QImage RenderTeacherWindowEmpty() {
+    SignInNewTeacher();
+    const QImage screen = RenderTeacherScreen();
+    FillClass();
+    return screen;
+}
+
+// A new student typed in.
+QImage RenderNewStudentDialog() {
+    FillClass();
+    return RenderTeacherScreen([](CTeacherWnd&) {
+        CStudentInfoDlg dialog("", "", 0, 0);
+        dialog.NameBox()->setText("Kim Lee");
+        dialog.PasswordBox()->setText("hop");
+        dialog.VerifyBox()->setText("hop");
+        dialog.LevelList()->setCurrentIndex(2);
+        dialog.TestsPassedButton(1)->setChecked(true);
+        return Grab(dialog);
+    });
+}
+
+// The first step of an edit: which student.
+QImage RenderRenameDialog() {
+    FillClass();
+    return RenderTeacherScreen([](CTeacherWnd&) {
+        CEditStudentInfoDlg dialog("Mary Ann Smith");
+        return Grab(dialog);
+    });
+}
+
+// The second step: the student's password, level and tests passed, the name fixed.
+QImage RenderEditStudentDialog() {
+    FillClass();
+    return RenderTeacherScreen([](CTeacherWnd&) {
+        CStudent& student = GetCurrentStudent();
+        student.Load("Mary Ann Smith");
+        CStudentInfoDlg dialog(student.GetName(), student.GetPassword(), student.GetLevel() - 1,
+                               student.GetTestsPassed());
+        return Grab(dialog);
+    });
+}
+
+// Enter on a name with a plus sign.
+QImage RenderStudentRefusal() {
+    FillClass();
+    return RenderTeacherScreen([](CTeacherWnd&) {
+        CStudentInfoDlg create("", "", 0, 0);
+        create.NameBox()->setText("Kim+Lee");
+        create.NameBox()->selectAll();
+        QMessageBox box(QMessageBox::Warning, "Tallyhop", "Invalid character(s) in name.",
+                        QMessageBox::Ok);
+        return CentredOver(Grab(create), Grab(box));
+    });
+}
+
+} // namespace screenshots
