@@ -5,11 +5,11 @@
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
 #include "data/NameListFiles.h"
-#include "data/RecordFile.h"
 #include "gui/CEditStudentInfoDlg.h"
 #include "gui/CStudentInfoDlg.h"
 #include "gui/CTeacherWnd.h"
 #include "gui/fakes/StillHome.h"
+#include "platform/Files.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -44,12 +44,12 @@ void FillClass() {
 
 // A teacher whose class has nobody in it yet.
 void SignInNewTeacher() {
-    data::WriteWholeFile(
+    platform::WriteFileDurably(
         CUserManager::GetInfoFilePath(kNewTeacher),
         data::SerializeUserWithNames(
             {.idType = CUserManager::kTeacherId, .password = "pw", .names = {"Users"}}));
-    data::WriteWholeFile(CUserManager::GetInfoFilePath(std::string(kNewTeacher) + "Users"),
-                         data::SerializeClassFile({}));
+    platform::WriteFileDurably(CUserManager::GetInfoFilePath(std::string(kNewTeacher) + "Users"),
+                               data::SerializeClassFile({}));
     GetCurrentTeacher().Load(kNewTeacher);
 }
 
