@@ -13,8 +13,11 @@
 #include <cctype>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace {
+
+constexpr const char* kSource = "Data classes\\Ctestdata";
 
 struct TestFile {
     const char* name;
@@ -50,25 +53,37 @@ bool CTestData::Load(int fileNumber) {
     if (!file) {
         return false;
     }
-    const auto lines = data::ShuffleTestFile(
-        platform::ResolveInstalledPath(platform::GetBaseFolder() + "/Test Data/" + file->name));
+    const std::string path =
+        platform::ResolveInstalledPath(platform::GetBaseFolder() + "/Test Data/" + file->name);
+    const auto lines = data::ShuffleTestFile(path);
     if (!lines) {
         return false;
     }
-    problems_.assign(file->problemsPerTest, Problem{});
+    std::vector<Problem> loaded(file->problemsPerTest);
     std::size_t filled = 0;
     for (const std::string& line : *lines) {
-        if (filled == problems_.size()) {
+        if (filled == loaded.size()) {
             break;
         }
         if (IsBlank(line)) {
             continue;
         }
-        if (!data::ReadProblemLine(line, problems_[filled])) {
+        if (!data::ReadProblemLine(line, loaded[filled])) {
             break; // the rest of the test stays empty, as when the file ends early
         }
         ++filled;
     }
+    const auto usable = std::count_if(loaded.begin(), loaded.end(), [](const Problem& problem) {
+        return problem.operation != kNoOperation;
+    });
+    if (static_cast<std::size_t>(usable) < loaded.size()) {
+        platform::WriteErrorLog(kSource, __LINE__,
+                                "  " + path + " holds " + std::to_string(usable) +
+                                    " usable problems; a test needs " +
+                                    std::to_string(loaded.size()) + ".");
+        return false;
+    }
+    problems_ = std::move(loaded);
     return true;
 }
 

@@ -13,8 +13,9 @@ public:
 
     // `fileNumber`: 1 addition, 2 subtraction, 3 and 4 multiplication, 5 division, 6 mixed.
     // Shuffles the file on disk and takes the problems of one test from its first lines (100, or
-    // 90 for division); slots the file cannot fill are empty problems. False, with nothing
-    // changed, for another number or a file that cannot be read.
+    // 90 for division). False, with nothing changed, for another number, a file that cannot be
+    // read, and a file that cannot fill every problem of the test with a fact (an empty problem
+    // would count as a right answer nobody gave); the last is logged with the file and its count.
     bool Load(int fileNumber);
 
     std::int32_t GetCount() const { return static_cast<std::int32_t>(problems_.size()); }

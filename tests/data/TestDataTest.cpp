@@ -1,5 +1,9 @@
 #include "DataTestSupport.h"
 
+#include "data/ProblemLine.h"
+
+#include <regex>
+
 namespace {
 
 void WriteLines(const std::string& fileName, const Strings& lines,
@@ -16,13 +20,25 @@ bool SameLinesInAnotherOrder(const Strings& after, const Strings& before) {
            std::is_permutation(after.begin(), after.end(), before.begin(), before.end());
 }
 
-// The first problem of a test loaded from an addition file of the one line `line`.
-Problem FirstOfOneLine(const std::string& line) {
-    WriteLines("addition.txt", {line});
-    CTestData test;
-    EXPECT_TRUE(test.Load(1));
-    EXPECT_EQ(test.GetProblem(1), Problem{}) << "one line, the rest empty";
-    return test.GetProblem(0);
+// What one test-file line makes of an empty problem.
+Problem ReadLine(const std::string& line) {
+    Problem problem;
+    data::ReadProblemLine(line, problem);
+    return problem;
+}
+
+// The error record of a file that cannot fill a test.
+std::string TooFewRecord(const std::string& fileName, int usable, int needed) {
+    return "Ctestdata Line # :   " + TestDataPath(fileName) + " holds " + std::to_string(usable) +
+           " usable problems; a test needs " + std::to_string(needed) + ".";
+}
+
+// The last error record with its line number left out.
+std::string LastErrorRecord() {
+    const Strings records = ErrorRecords();
+    return records.empty()
+               ? std::string()
+               : std::regex_replace(records.back(), std::regex("Line [0-9]+"), "Line #");
 }
 
 } // namespace
@@ -100,49 +116,58 @@ TEST_F(TestDataTest, LinesAreReadAsTheirOperatorSaysAndUnreadableOnesGiveNoProbl
         {"5 / 0", operandsOnly(5, 0)},
     };
     for (const auto& [line, problem] : cases) {
-        EXPECT_EQ(FirstOfOneLine(line), problem) << line;
+        EXPECT_EQ(ReadLine(line), problem) << line;
     }
     // Operands beyond 16 bits and lines without a second operand cannot be read.
     for (const std::string line : {"40000 + 1", "7 +", "x"}) {
-        EXPECT_EQ(FirstOfOneLine(line), Problem{}) << line;
+        EXPECT_EQ(ReadLine(line), Problem{}) << line;
     }
 }
 
-TEST_F(TestDataTest, ReadingGoesOnPastAnUnknownOperatorButStopsAtAnUnreadableLine) {
-    Strings lines(99, "1 + 1");
-    lines.push_back("5 * 3");
-    WriteLines("addition.txt", lines);
+// A test must be made of facts: an empty problem would count as a right answer nobody gave.
+TEST_F(TestDataTest, AFileThatCannotFillATestWithFactsLoadsNothingAndSaysWhy) {
     CTestData test;
-    ASSERT_TRUE(test.Load(1));
-    int facts = 0;
-    for (int i = 0; i < test.GetCount(); ++i) {
-        facts += test.GetProblem(i) == Fact(1, 1) ? 1 : 0;
-    }
-    EXPECT_EQ(facts, 99) << "every line after the odd one is read";
-
-    lines.back() = "1 + 40000";
-    WriteLines("addition.txt", lines);
-    ASSERT_TRUE(test.Load(1));
-    const auto after = CrLfLines(TestDataPath("addition.txt"));
-    const auto stop = std::find(after.begin(), after.end(), "1 + 40000") - after.begin();
-    for (int i = 0; i < test.GetCount(); ++i) {
-        EXPECT_EQ(test.GetProblem(i), i < stop ? Fact(1, 1) : Problem{}) << i;
-    }
-}
-
-TEST_F(TestDataTest, LoadFillsAWholeTestAfreshOrChangesNothing) {
-    WriteLines("multiplication.txt", {"2 x 2"});
-    CTestData test;
+    WriteLines("multiplication.txt", Strings(100, "2 x 2"));
     ASSERT_TRUE(test.Load(4)) << "file 4 is the multiplication file too";
     test.SetAnswer(99, 5);
     ASSERT_TRUE(test.Load(3));
     EXPECT_EQ(test.GetAnsweredCount(), 0) << "nothing left from the last test";
+    EXPECT_THAT(ErrorRecords(), IsEmpty());
 
-    EXPECT_FALSE(test.Load(1)) << "no addition file";
+    for (const int lineCount : {0, 20, 99}) {
+        WriteLines("addition.txt", Strings(static_cast<std::size_t>(lineCount), "1 + 1"));
+        EXPECT_FALSE(test.Load(1)) << lineCount << " lines";
+        EXPECT_EQ(LastErrorRecord(), TooFewRecord("addition.txt", lineCount, 100));
+    }
+    WriteLines("division.txt", Strings(89, "8 / 2"));
+    EXPECT_FALSE(test.Load(5));
+    EXPECT_EQ(LastErrorRecord(), TooFewRecord("division.txt", 89, 90));
+
+    // Reading goes on past an unknown operator, whose problem is no fact, and stops at a line
+    // that cannot be read: the counts say how far it got.
+    Strings lines(99, "1 + 1");
+    lines.push_back("5 * 3");
+    WriteLines("addition.txt", lines);
+    EXPECT_FALSE(test.Load(1));
+    EXPECT_EQ(LastErrorRecord(), TooFewRecord("addition.txt", 99, 100));
+    lines.back() = "1 + 40000";
+    WriteLines("addition.txt", lines);
+    EXPECT_FALSE(test.Load(1));
+    const auto after = CrLfLines(TestDataPath("addition.txt"));
+    const auto stop = std::find(after.begin(), after.end(), "1 + 40000") - after.begin();
+    EXPECT_EQ(LastErrorRecord(), TooFewRecord("addition.txt", static_cast<int>(stop), 100));
+
     EXPECT_FALSE(test.Load(0));
     EXPECT_FALSE(test.Load(7));
-    EXPECT_EQ(test.GetCount(), 100);
+    std::filesystem::remove(TestDataPath("addition.txt"));
+    EXPECT_FALSE(test.Load(1)) << "no addition file";
+    EXPECT_EQ(test.GetCount(), 100) << "every failed load left the last test as it was";
     EXPECT_EQ(test.GetProblem(0), Fact(2, 2, kTimes));
+
+    WriteLines("addition.txt", Strings(100, "1 + 1"));
+    EXPECT_TRUE(test.Load(1)) << "a full file loads as ever";
+    WriteLines("division.txt", Strings(90, "8 / 2"));
+    EXPECT_TRUE(test.Load(5));
 }
 
 TEST_F(TestDataTest, AnswersAreCountedAnEmptyProblemCountsAsCorrectAndOutsideIsLogged) {

@@ -269,16 +269,26 @@ TEST_F(TestingWindowTest, DueReviewAtBeginClosesTheWindowAndHandsOver) {
     EXPECT_TRUE(Sessions().empty());
 }
 
-TEST_F(TestingWindowTest, MissingTestFileStartsNoTestAndSaysSo) {
-    std::filesystem::remove(fakes.Path("/Test Data/addition.txt"));
+// A short file would give blank cards that count as right answers.
+TEST_F(TestingWindowTest, MissingOrShortTestFileStartsNoTestAndSaysSo) {
     Open(kAddition);
-    Begin();
+    for (const bool missing : {true, false}) {
+        if (missing) {
+            std::filesystem::remove(fakes.Path("/Test Data/addition.txt"));
+        } else {
+            WriteTestFile("addition.txt", std::vector<std::string>(20, "1 + 1"));
+        }
+        fakes.messageBoxes.shown.clear();
+        Begin();
 
-    EXPECT_FALSE(window->IsRunning());
-    EXPECT_EQ(window->Remaining(), -1);
-    ASSERT_EQ(fakes.messageBoxes.Texts(),
-              std::vector<std::string>{"Please contact the system administrator."});
-    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Stop);
-    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to load test #1"), 1);
-    EXPECT_TRUE(Sessions().empty());
+        EXPECT_FALSE(window->IsRunning());
+        EXPECT_EQ(window->Remaining(), -1);
+        ASSERT_EQ(fakes.messageBoxes.Texts(),
+                  std::vector<std::string>{"Please contact the system administrator."});
+        EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Stop);
+        EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to load test #1"),
+                  missing ? 1 : 2);
+        EXPECT_TRUE(Sessions().empty());
+    }
+    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "holds 20 usable problems"), 1);
 }
