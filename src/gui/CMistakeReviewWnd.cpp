@@ -20,7 +20,6 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QKeyEvent>
 
 namespace {
 
@@ -145,20 +144,6 @@ void CMistakeReviewWnd::OnCommand(int id) {
     default:
         break;
     }
-}
-
-// Return is the pad's Enter, wherever the focus is. A deliberate deviation (see the README): it
-// works only while the pad's keys do, because after a time-out it would otherwise send a
-// half-typed answer over the one shown.
-void CMistakeReviewWnd::keyReleaseEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        !event->isAutoRepeat()) {
-        if (pad_->isEnabled()) {
-            pad_->OnEnter();
-        }
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
 }
 
 // A close request from the window system (a key such as Alt+F4) leaves like Home, so the home

@@ -55,7 +55,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     bool CreateUIElements();

@@ -1,5 +1,6 @@
 #include "CNumberPadCtl.h"
 
+#include "PadKeyboard.h"
 #include "platform/Logs.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/ProgramSound.h"
@@ -48,6 +49,8 @@ CNumberPadCtl::CNumberPadCtl(QWidget* parent) : QWidget(parent) {
     created_ = parent != nullptr;
     if (!created_) {
         platform::WriteErrorLog(kSource, __LINE__, "Failed to create this window");
+    } else {
+        new PadKeyboard(*this);
     }
     display_ = new QLabel(created_ ? parent : this);
     // Its text, the number typed so far, is what a screen reader reads out.
@@ -154,7 +157,11 @@ void CNumberPadCtl::ClearValue() {
 
 void CNumberPadCtl::ShowValue(bool show) {
     display_->setText(value_ == -1 ? QString() : QString::number(value_));
-    display_->setVisible(show && layout_ == kMultiplicationLayout);
+    display_->setVisible(show && DisplayWanted());
+}
+
+bool CNumberPadCtl::DisplayWanted() const {
+    return layout_ == kMultiplicationLayout || value_ != -1;
 }
 
 void CNumberPadCtl::SetDisplayFont(int points) {
@@ -171,15 +178,31 @@ void CNumberPadCtl::OnCommand(int commandId) {
 
 void CNumberPadCtl::OnKey(int digit) {
     if (layout_ == kStandardLayout) {
+        // A clicked key is the whole answer; digits typed before it would otherwise stay for the
+        // next card.
+        value_ = -1;
+        ShowValue(false);
         PostAnswer(digit);
         return;
     }
+    TypeDigit(digit);
+}
+
+void CNumberPadCtl::TypeDigit(int digit) {
     platform::PlayProgramSound(platform::ProgramSound::kType);
     if (value_ == -1) {
         value_ = digit;
     } else if (value_ < 10) {
         value_ = value_ * 10 + digit;
     }
+    ShowValue(true);
+}
+
+void CNumberPadCtl::EraseDigit() {
+    if (value_ == -1) {
+        return;
+    }
+    value_ = value_ < 10 ? -1 : value_ / 10;
     ShowValue(true);
 }
 

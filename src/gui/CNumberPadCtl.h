@@ -16,6 +16,9 @@
 // two digits collect in an answer display (a child of the owner, placed over the card's answer
 // box) and Enter sends them.
 //
+// In either layout the keyboard types into the same display while the keys are enabled (see
+// PadKeyboard); in the standard layout the display shows only while something is typed.
+//
 // Answers reach the owner through answerPosted, always emitted from the event loop after the
 // click that produced it has been handled, however the owner connects.
 class CNumberPadCtl : public QWidget {
@@ -42,15 +45,19 @@ public:
     void SetDisplayRect(const platform::GdiRect& rect);
     void ClearValue();
     // Writes the typed value (nothing when none) and shows the display when asked to and the
-    // layout is the multiplication layout; hides it otherwise.
+    // layout is the multiplication layout or something is typed; hides it otherwise.
     void ShowValue(bool show);
     void SetDisplayFont(int points);
 
     Layout GetLayout() const { return layout_; }
     QLabel* GetDisplay() const { return display_; }
 
-    // Sends the typed number, if any. Owners may call it for a key of their own (Return).
+    // Sends the typed number, if any.
     void OnEnter();
+    // A digit typed as on the ring: the typing sound, and a third digit is dropped.
+    void TypeDigit(int digit);
+    // Takes the last typed digit back.
+    void EraseDigit();
 
 signals:
     void answerPosted(int answer);
@@ -62,6 +69,7 @@ private:
     void OnCommand(int commandId);
     void OnKey(int digit);
     void PostAnswer(int answer);
+    bool DisplayWanted() const;
     // Pictures "0" … "<count - 1>" of `screenFolder` into the first keys; the key size follows
     // the picture "0". Keys that already hold that folder's pictures keep them: the standard
     // layout is set again for every answer of a test, and reading 38 pictures would dominate it.

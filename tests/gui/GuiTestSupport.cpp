@@ -95,6 +95,20 @@ void ClickAnswer(CNumberPadCtl& pad, int value) {
     Click(&PadKey(pad, kPadEnter));
 }
 
+void TypeKeys(QWidget* target, std::string_view keys) {
+    for (const char key : keys) {
+        const Qt::Key code = key == '\b'   ? Qt::Key_Backspace
+                             : key == '\n' ? Qt::Key_Return
+                                           : static_cast<Qt::Key>(Qt::Key_0 + key - '0');
+        QTest::keyClick(target, code);
+    }
+    QCoreApplication::sendPostedEvents();
+}
+
+void TypeAnswer(QWidget* target, int value) {
+    TypeKeys(target, std::to_string(value) + "\n");
+}
+
 namespace {
 
 void CollectSpokenControls(QAccessibleInterface* parent, std::vector<SpokenControl>& controls) {

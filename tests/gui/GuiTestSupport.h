@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace guitest {
@@ -81,6 +82,13 @@ CPictureButton& PadKey(CNumberPadCtl& pad, int commandId);
 
 // Clicks `value` on the pad as a student would (one key, or its digits and Enter).
 void ClickAnswer(CNumberPadCtl& pad, int value);
+
+// Types `keys` on the keyboard into `target` ('0' … '9', '\b' for Backspace, '\n' for Return),
+// then lets what they posted arrive.
+void TypeKeys(QWidget* target, std::string_view keys);
+
+// Types `value` and Return, as a student answering by keyboard.
+void TypeAnswer(QWidget* target, int value);
 
 // Runs `act` on the modal dialog of this kind as soon as it is up (from inside its modal loop).
 template <typename Dialog> void WhenDialogIsUp(std::function<void(Dialog&)> act) {

@@ -268,7 +268,7 @@ TEST_F(MistakeReviewWndTest, DebugAnswerFileNamesTheKeysForTheCardOnScreen) {
     // The Return key is the pad's Enter.
     QTest::mouseClick(&guitest::PadKey(*window->NumberPad(), 5 + 1), Qt::LeftButton);
     QTest::mouseClick(&guitest::PadKey(*window->NumberPad(), 6 + 1), Qt::LeftButton);
-    QTest::keyRelease(window->MistakeList(), Qt::Key_Return);
+    QTest::keyClick(window->MistakeList(), Qt::Key_Return);
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(window->State(), ReviewState::Correct);
     Wait(801);

@@ -188,3 +188,87 @@ TEST_F(NumberPadTest, EachKeyIsNamedForTheNumberItGives) {
                   .toStdString(),
               "Enter");
 }
+
+namespace {
+
+// Types `keys` on the keyboard in the owner's window and returns the answers it then receives.
+std::vector<int> TypeOnKeyboard(CNumberPadCtl& pad, QWidget* target, std::string_view keys) {
+    QSignalSpy answers(&pad, &CNumberPadCtl::answerPosted);
+    guitest::TypeKeys(target, keys);
+    std::vector<int> received;
+    for (const QList<QVariant>& answer : answers) {
+        received.push_back(answer.at(0).toInt());
+    }
+    return received;
+}
+
+} // namespace
+
+// Typed digits collect like the ring's in both layouts; each plays the typing sound as a click of
+// a ring digit does.
+TEST_F(NumberPadTest, TypedDigitsCollectUpToTwoInEitherLayoutAndReturnSendsThem) {
+    const struct {
+        std::string_view keys;
+        std::vector<int> answers;
+        std::size_t digits;
+    } cases[] = {
+        {"12\n", {12}, 2}, {"123\n", {12}, 3}, {"12\b3\n", {13}, 3},    {"5\b\b\n", {}, 1},
+        {"\n", {}, 0},     {"4\n\n", {4}, 1},  {"4\n21\n", {4, 21}, 3}, {"07\n", {7}, 2},
+    };
+    owner.show();
+    for (const bool times : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << times << " " << c.keys);
+            fakes.sound.played.clear();
+            CNumberPadCtl pad(&owner);
+            if (times) {
+                pad.SetMultiplicationLayout();
+            }
+            EXPECT_EQ(TypeOnKeyboard(pad, &owner, c.keys), c.answers);
+            EXPECT_EQ(fakes.sound.played,
+                      std::vector<std::string>(c.digits, fakes.Path("/Audio/type.wav")));
+            EXPECT_EQ(pad.GetDisplay()->text(), "") << "nothing left for the next answer";
+        }
+    }
+}
+
+TEST_F(NumberPadTest, KeypadAndFocusedChildrenTypeTooButHeldKeysDoNotRepeat) {
+    QWidget focused(&owner);
+    owner.show();
+    CNumberPadCtl pad(&owner);
+    QSignalSpy answers(&pad, &CNumberPadCtl::answerPosted);
+    QTest::keyClick(&focused, Qt::Key_4, Qt::KeypadModifier);
+    QTest::keyClick(&focused, Qt::Key_2, Qt::KeypadModifier);
+    EXPECT_TRUE(pad.GetDisplay()->isVisible()) << "the standard layout shows typed digits";
+    EXPECT_EQ(pad.GetDisplay()->text(), "42");
+    QTest::keyClick(&focused, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyPress(&focused, Qt::Key_Return, Qt::NoModifier);
+    QTest::keyClick(&focused, Qt::Key_3, Qt::ControlModifier);
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"), true);
+    QApplication::sendEvent(&focused, &repeated);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(answers.count(), 1);
+    EXPECT_EQ(answers.at(0).at(0).toInt(), 42);
+    EXPECT_TRUE(pad.GetDisplay()->isHidden());
+    EXPECT_EQ(pad.GetDisplay()->text(), "");
+}
+
+// While the keys are locked or the pad is hidden, typing changes nothing and leaves nothing for
+// the next answer. A click of a standard key drops what was typed.
+TEST_F(NumberPadTest, LockedOrHiddenPadIgnoresTypingAndAClickDropsTypedDigits) {
+    owner.show();
+    CNumberPadCtl pad(&owner);
+    pad.EnableKeys(false);
+    EXPECT_EQ(TypeOnKeyboard(pad, &owner, "12\n"), std::vector<int>{});
+    pad.EnableKeys(true);
+    pad.HidePad();
+    EXPECT_EQ(TypeOnKeyboard(pad, &owner, "3\n"), std::vector<int>{});
+    pad.ShowPad();
+    EXPECT_EQ(TypeOnKeyboard(pad, &owner, "\n"), std::vector<int>{});
+    EXPECT_TRUE(fakes.sound.played.empty());
+
+    EXPECT_EQ(TypeOnKeyboard(pad, &owner, "9"), std::vector<int>{});
+    EXPECT_EQ(Type(pad, {7}), std::vector<int>{7});
+    EXPECT_TRUE(pad.GetDisplay()->isHidden());
+    EXPECT_EQ(TypeOnKeyboard(pad, &owner, "\n"), std::vector<int>{});
+}
