@@ -4,6 +4,7 @@
 #include "gui/CPictureButton.h"
 #include "gui/CSignInDlg.h"
 #include "gui/CTestingWnd.h"
+#include "gui/CTrainingWnd.h"
 #include "gui/ReviewHandOver.h"
 #include "platform/Display.h"
 #include "platform/HelpGuide.h"
@@ -159,6 +160,10 @@ void CMainWindow::OnTraining() {
     if (GetCurrentStudent().IsReviewDue()) {
         Inform("It is time to review your mistakes.", platform::MbIcon::Information);
         OnReview();
+        return;
+    }
+    if ((new CTrainingWnd(*this))->isVisible()) {
+        hide();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "CNumberPadCtl.h"
 #include "CPictureButton.h"
 #include "DebugAnswerFile.h"
+#include "FlashCardDisplay.h"
 #include "HomeScreen.h"
 #include "ReviewHandOver.h"
 #include "data/CStudent.h"
@@ -31,11 +32,6 @@ constexpr std::uint32_t kRowPauseMs = 500;
 constexpr std::uint32_t kDivisionTimeLimitMs = 360'000;
 constexpr std::uint32_t kTimeLimitMs = 330'000;
 constexpr int kTimerPeriodMs = 100;
-
-// Division and mixed facts live one file further on than their level's number.
-int TestNumberOf(int level) {
-    return level >= kDivision ? level + 1 : level;
-}
 
 std::uint32_t TimeLimitOf(int testNumber) {
     return testNumber == 5 ? kDivisionTimeLimitMs : kTimeLimitMs;
@@ -164,7 +160,7 @@ void CTestingWnd::OnBegin() {
 // A fresh problem set for every test, so its creation time is when this test began. A file that
 // cannot be read starts no test: empty problems would count as right answers.
 bool CTestingWnd::LoadTest() {
-    const int testNumber = TestNumberOf(GetCurrentStudent().GetLevel());
+    const int testNumber = TestFileNumber(GetCurrentStudent().GetLevel());
     test_ = CTestData();
     if (!test_.Load(testNumber)) {
         platform::WriteErrorLog(kSource, __LINE__,
@@ -232,15 +228,8 @@ void CTestingWnd::OnAnswer(int answer) {
 }
 
 void CTestingWnd::PreparePadFor(int index) {
-    if (test_.GetProblem(index).operation == kTimes) {
-        pad_->SetMultiplicationLayout();
-    } else {
-        pad_->SetStandardLayout();
-    }
-    // A little larger than the card's answer box and a little lower, so typed digits sit where
-    // the answer will be written.
-    const platform::GdiRect box = AnswerBoxOf(index);
-    pad_->SetDisplayRect({box.left - 8, box.top - 2 + 6, box.right + 8, box.bottom + 2 + 6});
+    SetPadLayoutFor(*pad_, test_.GetProblem(index));
+    pad_->SetDisplayRect(AroundAnswerBox(AnswerBoxOf(index)));
     pad_->ClearValue();
     pad_->ShowValue(true);
 }

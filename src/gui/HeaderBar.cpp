@@ -29,12 +29,12 @@ void DrawHeaderText(platform::GdiDc& dc, const QFont& font, const QString& text,
 
 } // namespace
 
-HeaderBar::HeaderBar(QString title)
+HeaderBar::HeaderBar(QString title, const HeaderLook& look)
     : title_(std::move(title)), background_(platform::LoadScreenBitmap(kFolder, "topBackground")),
-      icon_(platform::LoadScreenBitmap(kFolder, "testingIcon")),
+      icon_(platform::LoadScreenBitmap(look.iconFolder, look.iconName)),
       userIcon_(platform::LoadScreenBitmap(kFolder, "userIcon")),
-      textFont_(platform::MakeFont("Verdana", platform::PointsToPixels(kHeaderPoints))),
-      titleFont_(platform::MakeFont("Verdana", platform::PointsToPixels(kHeaderPoints), 700)) {
+      textFont_(platform::MakeFont(look.face, platform::PointsToPixels(kHeaderPoints))),
+      titleFont_(platform::MakeFont(look.face, platform::PointsToPixels(kHeaderPoints), 700)) {
 }
 
 int HeaderBar::IconWidth() const {

@@ -8,14 +8,21 @@
 
 class CStudent;
 
+// The screen's icon and the face of the bar's texts.
+struct HeaderLook {
+    const char* iconFolder = "Testing";
+    const char* iconName = "testingIcon";
+    const char* face = "Verdana";
+};
+
 // The strip across the top of the testing, training, review and progress screens: the screen's
 // icon and title, the student's level and standing, and "User: " with the student's name. Its
-// pictures are "topBackground", "testingIcon" and "userIcon" of the screen folder "Testing",
-// whichever screen shows it.
+// pictures are "topBackground" and "userIcon" of the screen folder "Testing", whichever screen
+// shows it, and the icon of its look.
 class HeaderBar {
 public:
     // Loads the pictures and creates the fonts; the bar has no place until Layout.
-    explicit HeaderBar(QString title);
+    explicit HeaderBar(QString title, const HeaderLook& look = {});
 
     // Across a window `windowWidth` wide. The level text ends at `columnRight`; the user text
     // starts 2 pixels past it, leaving room for the screen icon's width before it.
@@ -27,7 +34,7 @@ public:
     const platform::GdiRect& UserRect() const { return userRect_; }
     // The height of "topBackground" (0 without it); screens start their content below it.
     int Height() const;
-    // The width of "testingIcon".
+    // The width of the screen's icon.
     int IconWidth() const;
 
     // The pictures and the user text: what a screen's background erase repaints of the bar.

@@ -6,6 +6,7 @@
 #include "gui/CPictureButton.h"
 #include "gui/CSignInDlg.h"
 #include "gui/CTestingWnd.h"
+#include "gui/CTrainingWnd.h"
 #include "platform/Files.h"
 #include "platform/qt/ScreenBitmaps.h"
 
@@ -99,6 +100,7 @@ TEST_F(HomeScreenTest, ADueReviewComesFirstWithEachButtonsOwnWording) {
     home.ShowHome();
     Press(home, CMainWindow::kTraining);
     EXPECT_EQ(CloseOpenWindows<CMistakeReviewWnd>(), 1u);
+    EXPECT_EQ(CloseOpenWindows<CTrainingWnd>(), 0u);
     ASSERT_EQ(fakes.messageBoxes.shown.size(), 2u);
     EXPECT_EQ(fakes.messageBoxes.shown[0].text, "Time for mistake review");
     EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::None);
@@ -106,13 +108,17 @@ TEST_F(HomeScreenTest, ADueReviewComesFirstWithEachButtonsOwnWording) {
     EXPECT_EQ(fakes.messageBoxes.shown[1].icon, MbIcon::Information);
 }
 
-TEST_F(HomeScreenTest, TestingAndReviewOpenTheirWindowsInPlaceOfTheHomeScreen) {
+TEST_F(HomeScreenTest, TestingTrainingAndReviewOpenTheirWindowsInPlaceOfTheHomeScreen) {
     GetCurrentStudent().AddMistake(
         Problem{.firstOperand = 7, .secondOperand = 5, .operation = 1, .correctAnswer = 12});
     CMainWindow home;
     Press(home, CMainWindow::kTesting);
     EXPECT_FALSE(home.isVisible());
     EXPECT_EQ(CloseOpenWindows<CTestingWnd>(), 1u);
+    home.ShowHome();
+    Press(home, CMainWindow::kTraining);
+    EXPECT_FALSE(home.isVisible());
+    EXPECT_EQ(CloseOpenWindows<CTrainingWnd>(), 1u);
     home.ShowHome();
     Press(home, CMainWindow::kReview);
     EXPECT_FALSE(home.isVisible());
@@ -124,7 +130,7 @@ TEST_F(HomeScreenTest, AWindowSystemCloseLeavesAnActivityLikeHomeAndEndsTheHomeS
     GetCurrentStudent().AddMistake(
         Problem{.firstOperand = 7, .secondOperand = 5, .operation = 1, .correctAnswer = 12});
     QPointer<CMainWindow> home = new CMainWindow;
-    for (const auto opens : {CMainWindow::kTesting, CMainWindow::kReview}) {
+    for (const auto opens : {CMainWindow::kTesting, CMainWindow::kTraining, CMainWindow::kReview}) {
         Press(*home, opens);
         ASSERT_FALSE(home->isVisible());
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -133,7 +139,9 @@ TEST_F(HomeScreenTest, AWindowSystemCloseLeavesAnActivityLikeHomeAndEndsTheHomeS
             }
         }
         EXPECT_TRUE(home->isVisible()) << opens;
-        EXPECT_EQ(CloseOpenWindows<CTestingWnd>() + CloseOpenWindows<CMistakeReviewWnd>(), 0u);
+        EXPECT_EQ(CloseOpenWindows<CTestingWnd>() + CloseOpenWindows<CTrainingWnd>() +
+                      CloseOpenWindows<CMistakeReviewWnd>(),
+                  0u);
     }
     home->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,0 +1,86 @@
+// What CTrainingWnd draws: its panels and blocks, the header bar and the flash card.
+#include "CNumberPadCtl.h"
+#include "CTrainingWnd.h"
+#include "ProblemCard.h"
+#include "data/CStudent.h"
+#include "platform/qt/ScreenBitmaps.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+const QColor kWindowGrey(171, 171, 171);
+const QColor kPanel(238, 238, 238);
+const QColor kFrame(90, 90, 90);
+const QColor kSetupGrey(200, 200, 200);
+const QString kSetupCaption = QStringLiteral(" Training Session ");
+
+} // namespace
+
+void CTrainingWnd::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    platform::GdiDc dc(painter);
+    EraseBackground(dc);
+    if (event->rect().intersects(layout_.cardArea.ToQRect())) {
+        DrawFlashCard(dc);
+    }
+    if (event->rect().intersects(header_.Rect().ToQRect())) {
+        header_.Draw(dc, GetCurrentStudent());
+    }
+}
+
+void CTrainingWnd::EraseBackground(platform::GdiDc& dc) {
+    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowGrey);
+    header_.DrawBackground(dc, GetCurrentStudent());
+    dc.SelectPen({platform::PenStyle::Solid, 2, kFrame});
+    dc.SelectBrush({.color = Qt::white});
+    dc.Rectangle(layout_.cardArea);
+    dc.SelectBrush({.color = kPanel});
+    dc.Rectangle(layout_.setupPanel);
+    for (const platform::GdiRect& block : setupLayout_.blocks) {
+        dc.FillSolidRect(block, kSetupGrey);
+    }
+    // The caption sits on the panel's top edge, centred, like a group box's title.
+    const QFont oldFont = dc.SelectFont(setupFont_);
+    const QSize caption = dc.GetTextExtent(kSetupCaption);
+    const platform::GdiRect& panel = layout_.setupPanel;
+    const int left = panel.left + (panel.Width() - caption.width()) / 2;
+    const int top = panel.top - caption.height() / 2;
+    platform::GdiRect captionRect{left, top, left + caption.width(), top + caption.height()};
+    dc.SetBkMode(platform::BkMode::Opaque);
+    dc.SetBkColor(kSetupGrey);
+    dc.SetTextColor(Qt::black);
+    dc.DrawText(kSetupCaption, captionRect, platform::dt::kSingleLine | platform::dt::kVCenter);
+    dc.SelectFont(oldFont);
+    dc.FillSolidRect(layout_.padArea, kPanel);
+    dc.FillSolidRect(layout_.buttonArea, kPanel);
+}
+
+void CTrainingWnd::RedrawCard() {
+    repaint(layout_.cardArea.ToQRect());
+}
+
+void CTrainingWnd::DrawFlashCard(platform::GdiDc& dc) {
+    const platform::GdiRect& area = layout_.cardArea;
+    dc.FillSolidRect({area.left + 2, area.top + 2, area.right - 2, area.bottom - 2}, Qt::white);
+    const ReviewState state = steps_.State();
+    const QImage& cardBackground = pictures_.CardBackground();
+    const QPoint cardPlace = layout_.cardPlace;
+    const QSize cardSize = platform::GetBitmapSize(cardBackground);
+    if (state != ReviewState::Idle) {
+        platform::DrawBitmap(dc, cardBackground, cardPlace.x(), cardPlace.y());
+        // The feedback stands above the card, centred over it.
+        const QImage& feedback = pictures_.For(state);
+        const QSize feedbackSize = platform::GetBitmapSize(feedback);
+        platform::DrawBitmap(
+            dc, feedback, cardPlace.x() + (cardSize.width() - feedbackSize.width()) / 2,
+            static_cast<int>((cardPlace.y() - area.top - feedbackSize.height() - 2) * 0.5) +
+                area.top);
+    }
+    platform::GdiRect answerBox;
+    DrawProblem(steps_.Card(), dc, cardFont_, QRect(cardPlace, cardSize), Qt::black,
+                AnswerColour(state), answerBox);
+    SyncAnswerDisplay(*pad_, state,
+                      {answerBox.left, answerBox.top + 2, answerBox.right, answerBox.bottom + 2});
+}
