@@ -3,6 +3,7 @@
 #include "data/CStudent.h"
 #include "gui/CPictureButton.h"
 #include "gui/CSignInDlg.h"
+#include "gui/CStudentProgressWnd.h"
 #include "gui/CTestingWnd.h"
 #include "gui/CTrainingWnd.h"
 #include "gui/ReviewHandOver.h"
@@ -131,6 +132,9 @@ void CMainWindow::OnCommand(int id) {
     case kReview:
         OnReview();
         break;
+    case kProgress:
+        OnProgress();
+        break;
     case kSignOut:
         RunSignIn();
         break;
@@ -174,6 +178,13 @@ void CMainWindow::OnReview() {
     }
     HandOverToMistakeReview(*this);
     hide();
+}
+
+void CMainWindow::OnProgress() {
+    // A window that could not be built has already said so and is on its way out.
+    if ((new CStudentProgressWnd(this))->isVisible()) {
+        hide();
+    }
 }
 
 void CMainWindow::OnHelp() {

@@ -46,6 +46,7 @@ private:
     void OnTesting();
     void OnTraining();
     void OnReview();
+    void OnProgress();
     void OnHelp();
 
     // Every element lies this much further left and up than its natural place.

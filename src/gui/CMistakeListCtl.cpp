@@ -1,29 +1,14 @@
 #include "CMistakeListCtl.h"
 
+#include "ReportList.h"
 #include "data/CStudent.h"
 #include "platform/qt/Fonts.h"
 
 #include <QHeaderView>
-#include <QStyledItemDelegate>
 
 namespace {
 
 constexpr int kMastered = 3; // right first tries in a row that take a fact off the list
-const QColor kGreyRow(235, 235, 235);
-
-// Every row as tall as the window asks for.
-class FixedRowHeight final : public QStyledItemDelegate {
-public:
-    FixedRowHeight(QObject* parent, int height) : QStyledItemDelegate(parent), height_(height) {}
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
-    }
-
-private:
-    int height_;
-};
-
 bool IsEmptyProblem(const Problem& fact) {
     return fact.firstOperand == kNoValue && fact.secondOperand == kNoValue &&
            fact.correctAnswer == kNoValue && fact.operation == kNoOperation;
@@ -57,23 +42,13 @@ CMistakeListCtl::CMistakeListCtl(QWidget* parent, int rowTenths, int headerTenth
     : QTreeWidget(parent) {
     setColumnCount(2);
     setHeaderLabels({QStringLiteral("Problem"), QStringLiteral("Remaining")});
-    header()->setSectionsClickable(false);
-    header()->setSectionResizeMode(QHeaderView::Fixed);
+    StyleAsReport(*this, rowHeight);
     header()->setFont(
         platform::MakeFont("Book Antiqua", platform::TenthPointsToPixels(headerTenths)));
     setFont(platform::MakeFont("Book Antiqua", platform::TenthPointsToPixels(rowTenths)));
     // The two columns share the width; a vertical scroll bar must not bring a horizontal one.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setUniformRowHeights(true);
-    setItemDelegate(new FixedRowHeight(this, rowHeight));
-    setAlternatingRowColors(true);
     QPalette colours = palette();
-    colours.setColor(QPalette::Base, kGreyRow);
-    colours.setColor(QPalette::AlternateBase, Qt::white);
     // The current card's row stays marked while the pad has the focus.
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
         colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));

@@ -5,6 +5,8 @@
 #include "CPictureButton.h"
 #include "HomeScreen.h"
 #include "PrintMistakes.h"
+#include "ReportList.h"
+#include "ScreenButton.h"
 #include "TestingLayout.h"
 #include "data/CStudent.h"
 #include "platform/Display.h"
@@ -26,23 +28,6 @@ constexpr const char* kSource = "Gui classes\\Cmistakereviewwnd";
 constexpr const char* kTestingFolder = "Testing";
 constexpr const char* kReviewFolder = "Review";
 constexpr int kCardPoints = 26;
-
-// The base text size: 11 points below 1024 pixels across, 12 from there.
-int BasePoints() {
-    return platform::GetScreenSize().width < 1024 ? 11 : 12;
-}
-
-CPictureButton* MakeButton(QWidget* window, const char* caption, int id, const char* folder,
-                           const char* picture) {
-    auto* button = new CPictureButton;
-    if (!button->Create(QString::fromLatin1(caption), CPictureButton::Visibility::Visible,
-                        QRect(0, 0, 1, 1), window, id)) {
-        delete button;
-        return nullptr;
-    }
-    button->LoadBitmaps(folder, picture);
-    return button;
-}
 
 } // namespace
 
@@ -86,7 +71,7 @@ void CMistakeReviewWnd::SetPrinterSetup(std::unique_ptr<IPrinterSetup> setup) {
 
 bool CMistakeReviewWnd::CreateUIElements() {
     pictures_.Load();
-    const int basePoints = BasePoints();
+    const int basePoints = ReportTextPoints();
     const QFont baseFont = platform::MakeFont("Book Antiqua", platform::PointsToPixels(basePoints));
     setFont(baseFont);
     cardFont_ = platform::MakeFont("Symbol", platform::PointsToPixels(kCardPoints));
@@ -103,10 +88,11 @@ bool CMistakeReviewWnd::CreateUIElements() {
     list_->Fill(GetCurrentStudent());
 
     beginButton_ =
-        MakeButton(this, "CMistakeReviewWndBegin", kBegin, kTestingFolder, "beginButton");
-    printButton_ = MakeButton(this, "CMistakeReviewWndPrintMistakes", kPrintMistakes, kReviewFolder,
-                              "printMistakesButton");
-    homeButton_ = MakeButton(this, "CMistakeReviewWndHome", kHome, kTestingFolder, "homeButton");
+        MakeScreenButton(this, "CMistakeReviewWndBegin", kBegin, kTestingFolder, "beginButton");
+    printButton_ = MakeScreenButton(this, "CMistakeReviewWndPrintMistakes", kPrintMistakes,
+                                    kReviewFolder, "printMistakesButton");
+    homeButton_ =
+        MakeScreenButton(this, "CMistakeReviewWndHome", kHome, kTestingFolder, "homeButton");
     if (beginButton_ == nullptr || printButton_ == nullptr || homeButton_ == nullptr) {
         return false;
     }

@@ -34,7 +34,8 @@ HeaderBar::HeaderBar(QString title, const HeaderLook& look)
       icon_(platform::LoadScreenBitmap(look.iconFolder, look.iconName)),
       userIcon_(platform::LoadScreenBitmap(kFolder, "userIcon")),
       textFont_(platform::MakeFont(look.face, platform::PointsToPixels(kHeaderPoints))),
-      titleFont_(platform::MakeFont(look.face, platform::PointsToPixels(kHeaderPoints), 700)) {
+      titleFont_(platform::MakeFont(look.face, platform::PointsToPixels(kHeaderPoints),
+                                    look.titleWeight)) {
 }
 
 int HeaderBar::IconWidth() const {

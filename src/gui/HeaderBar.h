@@ -8,17 +8,18 @@
 
 class CStudent;
 
-// The screen's icon and the face of the bar's texts.
+// The screen icon and the face of a header bar's texts.
 struct HeaderLook {
     const char* iconFolder = "Testing";
     const char* iconName = "testingIcon";
     const char* face = "Verdana";
+    int titleWeight = 700; // 400 normal, 700 bold
 };
 
 // The strip across the top of the testing, training, review and progress screens: the screen's
 // icon and title, the student's level and standing, and "User: " with the student's name. Its
 // pictures are "topBackground" and "userIcon" of the screen folder "Testing", whichever screen
-// shows it, and the icon of its look.
+// shows it, and the screen's icon ("testingIcon" of "Testing" unless the look names another).
 class HeaderBar {
 public:
     // Loads the pictures and creates the fonts; the bar has no place until Layout.

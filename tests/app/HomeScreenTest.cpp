@@ -5,6 +5,7 @@
 #include "gui/CMistakeReviewWnd.h"
 #include "gui/CPictureButton.h"
 #include "gui/CSignInDlg.h"
+#include "gui/CStudentProgressWnd.h"
 #include "gui/CTestingWnd.h"
 #include "gui/CTrainingWnd.h"
 #include "platform/Files.h"
@@ -108,7 +109,7 @@ TEST_F(HomeScreenTest, ADueReviewComesFirstWithEachButtonsOwnWording) {
     EXPECT_EQ(fakes.messageBoxes.shown[1].icon, MbIcon::Information);
 }
 
-TEST_F(HomeScreenTest, TestingTrainingAndReviewOpenTheirWindowsInPlaceOfTheHomeScreen) {
+TEST_F(HomeScreenTest, EachActivityButtonOpensItsWindowInPlaceOfTheHomeScreen) {
     GetCurrentStudent().AddMistake(
         Problem{.firstOperand = 7, .secondOperand = 5, .operation = 1, .correctAnswer = 12});
     CMainWindow home;
@@ -123,6 +124,10 @@ TEST_F(HomeScreenTest, TestingTrainingAndReviewOpenTheirWindowsInPlaceOfTheHomeS
     Press(home, CMainWindow::kReview);
     EXPECT_FALSE(home.isVisible());
     EXPECT_EQ(CloseOpenWindows<CMistakeReviewWnd>(), 1u);
+    home.ShowHome();
+    Press(home, CMainWindow::kProgress);
+    EXPECT_FALSE(home.isVisible());
+    EXPECT_EQ(CloseOpenWindows<CStudentProgressWnd>(), 1u);
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
 }
 
@@ -130,7 +135,8 @@ TEST_F(HomeScreenTest, AWindowSystemCloseLeavesAnActivityLikeHomeAndEndsTheHomeS
     GetCurrentStudent().AddMistake(
         Problem{.firstOperand = 7, .secondOperand = 5, .operation = 1, .correctAnswer = 12});
     QPointer<CMainWindow> home = new CMainWindow;
-    for (const auto opens : {CMainWindow::kTesting, CMainWindow::kTraining, CMainWindow::kReview}) {
+    for (const auto opens : {CMainWindow::kTesting, CMainWindow::kTraining, CMainWindow::kReview,
+                             CMainWindow::kProgress}) {
         Press(*home, opens);
         ASSERT_FALSE(home->isVisible());
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -140,7 +146,8 @@ TEST_F(HomeScreenTest, AWindowSystemCloseLeavesAnActivityLikeHomeAndEndsTheHomeS
         }
         EXPECT_TRUE(home->isVisible()) << opens;
         EXPECT_EQ(CloseOpenWindows<CTestingWnd>() + CloseOpenWindows<CTrainingWnd>() +
-                      CloseOpenWindows<CMistakeReviewWnd>(),
+                      CloseOpenWindows<CMistakeReviewWnd>() +
+                      CloseOpenWindows<CStudentProgressWnd>(),
                   0u);
     }
     home->close();

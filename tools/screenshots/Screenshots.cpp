@@ -20,6 +20,12 @@ constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"review-feedback", RenderReviewFeedback},
     {"review-frog", RenderReviewFrog},
     {"mistake-sheet", RenderMistakeSheet},
+    {"graphs", RenderGraphModes},
+    {"progress-mastery", RenderProgressMastery},
+    {"progress-current", RenderProgressCurrent},
+    {"progress-report", RenderProgressReport},
+    {"progress-training-report", RenderProgressTrainingReport},
+    {"progress-training-graph", RenderProgressTrainingGraph},
 });
 
 } // namespace

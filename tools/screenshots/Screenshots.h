@@ -29,5 +29,11 @@ QImage RenderReviewFirstTry();
 QImage RenderReviewFeedback();
 QImage RenderReviewFrog();
 QImage RenderMistakeSheet();
+QImage RenderGraphModes();
+QImage RenderProgressMastery();
+QImage RenderProgressCurrent();
+QImage RenderProgressReport();
+QImage RenderProgressTrainingReport();
+QImage RenderProgressTrainingGraph();
 
 } // namespace screenshots

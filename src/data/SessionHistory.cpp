@@ -1,0 +1,172 @@
+#include "SessionHistory.h"
+
+#include "CStudent.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+namespace history {
+namespace {
+
+constexpr int kDivision = 4;
+constexpr int kWholeTest = 100;
+constexpr int kWholeDivisionTest = 90;
+constexpr int kLevels = 6;
+constexpr int kTestsPerLevel = 3;
+constexpr int kOneMinute = 60;
+constexpr int kOneHour = 3600;
+
+std::string Format(const char* format, auto... values) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, values...);
+    return text;
+}
+
+std::string Number(int value) {
+    return std::to_string(value);
+}
+
+// A number that is left out when it is 0.
+std::string NumberOrEmpty(int value) {
+    return value == 0 ? std::string() : Number(value);
+}
+
+std::string TrainingPerMinute(const SessionRecord& training) {
+    return Format("%.1f", ProblemsPerMinute(training.correctCount, training.duration));
+}
+
+} // namespace
+
+bool TakesRecord(View view, const SessionRecord& record) {
+    switch (view) {
+    case View::TestScores:
+    case View::Mastery:
+    case View::TestReport:
+        return record.type == kTestSession;
+    case View::TrainingReport:
+        return record.type == kTrainingSession || record.type == kReviewSession;
+    case View::TrainingProgress:
+        return record.type == kTrainingSession;
+    }
+    return false;
+}
+
+std::vector<SessionRecord> History(const CStudent& student) {
+    std::vector<SessionRecord> records;
+    const int count = student.GetSessionCount();
+    records.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int index = 0; index < count; ++index) {
+        records.push_back(student.GetSession(index));
+    }
+    return records;
+}
+
+std::vector<SessionRecord> RecordsFor(View view, std::span<const SessionRecord> history) {
+    std::vector<SessionRecord> records;
+    std::ranges::copy_if(history, std::back_inserter(records),
+                         [view](const SessionRecord& record) { return TakesRecord(view, record); });
+    return records;
+}
+
+bool IsPassed(const SessionRecord& test) {
+    return test.correctCount == test.answeredCount &&
+           (test.answeredCount == kWholeTest ||
+            (test.answeredCount == kWholeDivisionTest && test.level == kDivision));
+}
+
+std::optional<int> MasteryStep(int level, int testsPassedBefore) {
+    if (level < 1 || level > kLevels || testsPassedBefore < 0 ||
+        testsPassedBefore > kTestsPerLevel) {
+        return std::nullopt;
+    }
+    return kTestsPerLevel * level + testsPassedBefore - 2;
+}
+
+int TrainingBarCategory(const SessionRecord& training) {
+    if (training.flag != 0) {
+        return 1;
+    }
+    return training.duration == kOneMinute ? 2 : 3;
+}
+
+std::string DurationText(int seconds) {
+    if (seconds < kOneMinute) {
+        return Format("%d seconds", seconds);
+    }
+    if (seconds < 2 * kOneMinute) {
+        return "1 minute";
+    }
+    if (seconds < kOneHour) {
+        return Format("%d minutes", seconds / kOneMinute);
+    }
+    return Format("%d:%.2d hours", seconds / kOneHour, seconds / kOneMinute % 60);
+}
+
+std::string CumulativeText(std::int64_t seconds) {
+    if (seconds < kOneHour) {
+        return DurationText(static_cast<int>(seconds));
+    }
+    return Format("%.2lld:%.2lld hours", static_cast<long long>(seconds / kOneHour),
+                  static_cast<long long>(seconds / kOneMinute % 60));
+}
+
+double ProblemsPerMinute(int correct, int seconds) {
+    const double minutes = seconds > 0 ? seconds * (1.0 / kOneMinute) : 1.0;
+    return correct / minutes;
+}
+
+std::string DateText(std::uint32_t time, char separator) {
+    const std::time_t when = static_cast<std::time_t>(time);
+    std::tm parts{};
+    localtime_r(&when, &parts);
+    return Format("%02d%c%02d%c%04d", parts.tm_mon + 1, separator, parts.tm_mday, separator,
+                  parts.tm_year + 1900);
+}
+
+std::vector<TestReportRow> TestReportRows(std::span<const SessionRecord> history) {
+    std::vector<TestReportRow> rows;
+    int number = 0;
+    for (const SessionRecord& test : RecordsFor(View::TestReport, history)) {
+        const bool passed = IsPassed(test);
+        rows.push_back({.test = Number(++number),
+                        .date = DateText(test.time, kProgressDateSeparator),
+                        .level = GetOperationName(test.level),
+                        .score = Format("%d / %d", test.correctCount, test.answeredCount),
+                        .result = passed ? "passed" : "not passed",
+                        .passed = passed});
+    }
+    std::ranges::reverse(rows);
+    return rows;
+}
+
+std::vector<TrainingReportRow> TrainingReportRows(std::span<const SessionRecord> history,
+                                                  char dateSeparator) {
+    std::vector<TrainingReportRow> rows;
+    int trainingNumber = 0;
+    std::int64_t totalSeconds = 0;
+    for (const SessionRecord& session : RecordsFor(View::TrainingReport, history)) {
+        totalSeconds += session.duration;
+        TrainingReportRow row{.date = DateText(session.time, dateSeparator),
+                              .duration = DurationText(session.duration),
+                              .cumulative = CumulativeText(totalSeconds)};
+        if (session.type == kTrainingSession) {
+            row.session = Number(++trainingNumber);
+            row.level = GetOperationName(session.level);
+            row.goal = NumberOrEmpty(session.goal);
+            row.correct = Number(session.correctCount);
+            row.perMinute = TrainingPerMinute(session);
+        } else {
+            row.session = "Review";
+            row.problems = Number(session.mistakesAtStart);
+            row.attempts = Number(session.problemsCompleted);
+            row.complete = session.mistakesLeft == 0 ? "Complete" : "Incomplete";
+            row.remaining = NumberOrEmpty(session.mistakesLeft);
+        }
+        rows.push_back(std::move(row));
+    }
+    std::ranges::reverse(rows);
+    return rows;
+}
+
+} // namespace history

@@ -1,0 +1,395 @@
+#include "CStudentProgressWnd.h"
+
+#include "CBasicLineGraph.h"
+#include "CMasteryGraph.h"
+#include "CPictureButton.h"
+#include "ReportList.h"
+#include "ScreenButton.h"
+#include "TrainingSessionGraph.h"
+#include "data/CStudent.h"
+#include "data/SessionHistory.h"
+#include "platform/Display.h"
+#include "platform/Logs.h"
+#include "platform/Services.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/ProgramSound.h"
+#include "platform/qt/ScreenStage.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+using enum CStudentProgressWnd::CommandId;
+
+constexpr const char* kSource = "Gui classes\\Cstudentprogresswnd";
+constexpr const char* kFace = "Book Antiqua";
+constexpr int kCaptionPoints = 14;
+constexpr int kCaptionGap = 5;
+const QColor kWindowGrey(171, 171, 171);
+const QColor kPanel(238, 238, 238);
+const QColor kFrame(90, 90, 90);
+const QColor kTrainingCaption(0, 78, 152);
+const QColor kTestingCaption(128, 0, 0);
+const QColor kPassedText(0, 200, 0);
+
+struct ButtonSpec {
+    CStudentProgressWnd::CommandId id;
+    const char* caption;
+    const char* folder;
+    const char* picture;
+    const char* tooltip;
+};
+
+// In the order of the window's button table.
+constexpr std::array<ButtonSpec, 6> kButtons{{
+    {kHome, "Home", "Testing", "homeButton", nullptr},
+    {kMastery, "Mastery", "Progress", "masteryGraphButton", "View the overall testing progress"},
+    {kCurrentProgress, "Current Progress", "Progress", "currentProgressButton",
+     "View the results of each test"},
+    {kReport, "Report", "Progress", "viewTestReport", "View a report for all tests taken"},
+    {kTrainingReport, "Training Report", "Training", "viewReport",
+     "View a report for all training and review sessions"},
+    {kTrainingProgress, "Training Progress", "Progress", "currentProgressButton",
+     "View the results of each training session"},
+}};
+
+// The test report's widths are set from the list's width when it is filled.
+constexpr std::array<ReportList::Column, 5> kTestColumns{
+    {{"Test", 0}, {"Date", 0}, {"Level", 0}, {"Score", 0}, {"Result", 0}}};
+constexpr std::array<ReportList::Column, 11> kTrainingColumns{{{"Session", 50},
+                                                               {"Date", 80},
+                                                               {"Level", 80},
+                                                               {"Goal", 40},
+                                                               {"Correct", 50},
+                                                               {"Problems", 60},
+                                                               {"Duration", 80},
+                                                               {"Complete", 70},
+                                                               {"Problems / Min", 90},
+                                                               {"Remaining", 70},
+                                                               {"Cumulative Time", 100}}};
+
+CStudentProgressWnd::CommandId ViewOfButton(int button) {
+    switch (button) {
+    case kCurrentProgress:
+        return kCurrentProgressGraph;
+    case kReport:
+        return kTestReport;
+    case kTrainingReport:
+        return kTrainingReportList;
+    case kTrainingProgress:
+        return kTrainingGraph;
+    default:
+        return kMasteryGraph;
+    }
+}
+
+std::vector<SessionRecord> Records(history::View view) {
+    return history::RecordsFor(view, history::History(GetCurrentStudent()));
+}
+
+void DrawPanel(platform::GdiDc& dc, const platform::GdiRect& rect, const QColor& fill) {
+    dc.SelectPen({platform::PenStyle::Solid, 2, kFrame});
+    dc.SelectBrush({.hollow = false, .color = fill});
+    dc.Rectangle(rect);
+}
+
+void DrawCaption(platform::GdiDc& dc, const QString& text, const QColor& colour,
+                 platform::GdiRect rect) {
+    dc.SetTextColor(colour);
+    dc.DrawText(text, rect, platform::dt::kSingleLine | platform::dt::kCenter);
+}
+
+} // namespace
+
+CStudentProgressWnd::CStudentProgressWnd(QWidget* opener)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), opener_(opener),
+      header_(QStringLiteral("Progress"), {.iconFolder = "Progress",
+                                           .iconName = "progressIcon",
+                                           .face = kFace,
+                                           .titleWeight = 400}) {
+    platform::WriteTraceLog(kSource, __LINE__);
+    const platform::ScreenSize screen = platform::GetScreenSize();
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QStringLiteral("Progress"));
+    platform::PlaceOnScreen(*this, QRect(0, 0, screen.width, screen.height));
+    if (!CreateUIElements()) {
+        ReportCreationFailure();
+        return;
+    }
+    PositionUIElements();
+    ConfigureGraphs();
+    FillTrainingReport();
+    ShowView(kMasteryGraph);
+    platform::SetMainWindow(this);
+    show();
+}
+
+CPictureButton* CStudentProgressWnd::Button(CommandId id) const {
+    for (std::size_t index = 0; index < kButtons.size(); ++index) {
+        if (kButtons[index].id == id) {
+            return buttons_[index];
+        }
+    }
+    return nullptr;
+}
+
+QWidget* CStudentProgressWnd::View(CommandId id) const {
+    switch (id) {
+    case kCurrentProgressGraph:
+        return scoreGraph_;
+    case kMasteryGraph:
+        return masteryGraph_;
+    case kTestReport:
+        return testReport_;
+    case kTrainingReportList:
+        return trainingReport_;
+    case kTrainingGraph:
+        return trainingGraph_;
+    default:
+        return nullptr;
+    }
+}
+
+bool CStudentProgressWnd::CreateUIElements() {
+    const int points = ReportTextPoints();
+    baseFont_ = platform::MakeFont(kFace, platform::PointsToPixels(points));
+    testHeaderFont_ = platform::MakeFont(kFace, platform::TenthPointsToPixels(11 * points));
+    captionFont_ = platform::MakeFont(kFace, platform::PointsToPixels(kCaptionPoints));
+    labelTenths_ = GraphLabelTenths();
+
+    scoreGraph_ = new CBasicLineGraph(this);
+    scoreGraph_->setObjectName(QStringLiteral("LevelProgressGraph"));
+    masteryGraph_ = new CMasteryGraph(this);
+    masteryGraph_->setObjectName(QStringLiteral("OverallProgressGraph"));
+    trainingGraph_ = new CBasicLineGraph(this);
+    trainingGraph_->setObjectName(QStringLiteral("Training Session Graph"));
+    // Rows a line and three quarters high.
+    const int rowHeight = static_cast<int>(1.75 * QFontMetrics(baseFont_).lineSpacing());
+    testReport_ = new ReportList(this, kTestColumns, baseFont_, testHeaderFont_, rowHeight);
+    // Eleven columns in their fixed widths fit only in the lists' own small face.
+    const QFont listFont = platform::MakeFont("MS Sans Serif", platform::PointsToPixels(8));
+    trainingReport_ = new ReportList(this, kTrainingColumns, listFont, listFont, rowHeight);
+    for (const CommandId view :
+         {kCurrentProgressGraph, kMasteryGraph, kTestReport, kTrainingReportList, kTrainingGraph}) {
+        View(view)->hide();
+    }
+
+    for (std::size_t index = 0; index < kButtons.size(); ++index) {
+        const ButtonSpec& spec = kButtons[index];
+        CPictureButton* button =
+            MakeScreenButton(this, spec.caption, spec.id, spec.folder, spec.picture);
+        if (button == nullptr) {
+            return false;
+        }
+        if (spec.tooltip != nullptr) {
+            button->setToolTip(QString::fromLatin1(spec.tooltip));
+        }
+        connect(button, &CPictureButton::commandClicked, this, &CStudentProgressWnd::OnCommand);
+        buttons_[index] = button;
+    }
+    return true;
+}
+
+void CStudentProgressWnd::ConfigureGraphs() {
+    const QString face = QString::fromLatin1(kFace);
+    CBasicLineGraph& scores = *scoreGraph_;
+    scores.SetXLabelFont(labelTenths_, face);
+    scores.SetYLabelFont(labelTenths_, face);
+    scores.SetXTitle(QStringLiteral("Tests"));
+    scores.SetYTitle(QStringLiteral("# Correct"));
+    scores.SetStyle(CBasicLineGraph::kBars);
+    scores.SetYScale(true);
+    scores.SetXLabels(true);
+    scores.ModifyFlags(CBasicLineGraph::kFrame, 0);
+    scores.SetLabelMode(1);
+    scores.SetMajorInterval(10);
+    scores.SetMinorInterval(5);
+    scores.SetMaximum(100);
+
+    CMasteryGraph& mastery = *masteryGraph_;
+    mastery.SetXLabelFont(labelTenths_, face);
+    mastery.SetMaximum(15);
+    mastery.SetXTitle(QStringLiteral("Tests"));
+    mastery.SetYTitle(QStringLiteral("Progress"));
+    mastery.SetXLabels(true);
+    mastery.SetLabelMode(1);
+    mastery.SetYScale(true);
+    mastery.ModifyFlags(CBasicLineGraph::kFrame, 0);
+
+    ConfigureTrainingGraph(*trainingGraph_, labelTenths_);
+}
+
+void CStudentProgressWnd::PositionUIElements() {
+    const int width = this->width();
+    const int height = this->height();
+    const int threeQuarters = static_cast<int>(0.75 * width);
+    header_.Layout(width, threeQuarters - 2);
+    const int viewTop = header_.Height() + 2;
+    viewArea_ = {0, viewTop, width - 1, viewTop + static_cast<int>(0.6 * height)};
+    for (const CommandId view :
+         {kCurrentProgressGraph, kMasteryGraph, kTestReport, kTrainingReportList, kTrainingGraph}) {
+        View(view)->setGeometry(viewArea_.left + 3, viewArea_.top + 2, viewArea_.Width() - 5,
+                                viewArea_.Height() - 4);
+    }
+
+    const int panelTop = viewArea_.bottom + 2;
+    leftPanel_ = {0, panelTop, threeQuarters - 2, height};
+    rightPanel_ = {threeQuarters, panelTop, width, height};
+    CPictureButton* home = Button(kHome);
+    const int buttonHeight = home->height();
+    const int panelHeight = height - panelTop;
+    const int firstRow = (panelHeight - 4 * buttonHeight) / 2 + panelTop;
+    Button(kMastery)->move(threeQuarters, firstRow + buttonHeight);
+    Button(kCurrentProgress)->move(threeQuarters, firstRow + 2 * buttonHeight);
+    Button(kReport)->move(threeQuarters, firstRow + 3 * buttonHeight);
+    Button(kTrainingProgress)->move(0, firstRow + buttonHeight);
+    Button(kTrainingReport)->move(0, firstRow + 2 * buttonHeight);
+    // Centred between a quarter and three quarters of the width, and in the panels' band.
+    home->move((static_cast<int>(0.25 * width) + threeQuarters - home->width()) / 2,
+               panelTop + (panelHeight - buttonHeight) / 2);
+}
+
+void CStudentProgressWnd::ReportCreationFailure() {
+    platform::WriteErrorLog(kSource, __LINE__,
+                            "Creation of the Progress window failed (see above errors)!");
+    platform::GetMessageBoxes().Show(
+        {.text = "Please contact the system administrator.", .icon = platform::MbIcon::Stop});
+    deleteLater();
+}
+
+void CStudentProgressWnd::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    platform::GdiDc dc(painter);
+    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowGrey);
+    header_.Draw(dc, GetCurrentStudent());
+    dc.SelectPen({platform::PenStyle::Solid, 2, kFrame});
+    dc.SelectBrush({.hollow = true});
+    dc.Rectangle(viewArea_);
+    DrawPanel(dc, leftPanel_, kPanel);
+    DrawPanel(dc, rightPanel_, kPanel);
+
+    dc.SelectFont(captionFont_);
+    dc.SetBkMode(platform::BkMode::Transparent);
+    const int top = leftPanel_.top + kCaptionGap;
+    const int bottom = top + QFontMetrics(captionFont_).height();
+    DrawCaption(dc, QStringLiteral("Training"), kTrainingCaption,
+                {0, top, static_cast<int>(0.25 * width()), bottom});
+    DrawCaption(dc, QStringLiteral("Testing"), kTestingCaption,
+                {rightPanel_.left, top, rightPanel_.right, bottom});
+}
+
+void CStudentProgressWnd::OnCommand(int id) {
+    platform::WriteTraceLog(kSource, __LINE__);
+    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
+    if (id == kHome) {
+        OnHome();
+    } else {
+        ShowView(ViewOfButton(id));
+    }
+}
+
+// A close request from the window system leaves like Home, so the opener never stays hidden.
+void CStudentProgressWnd::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    OnCommand(kHome);
+}
+
+void CStudentProgressWnd::OnHome() {
+    hide();
+    if (opener_) {
+        platform::SetMainWindow(opener_);
+        opener_->show();
+    }
+    deleteLater();
+}
+
+void CStudentProgressWnd::ShowView(CommandId view) {
+    for (const CommandId other :
+         {kCurrentProgressGraph, kMasteryGraph, kTestReport, kTrainingReportList, kTrainingGraph}) {
+        if (other != view) {
+            View(other)->hide();
+        }
+    }
+    switch (view) {
+    case kCurrentProgressGraph:
+        FillScoreGraph();
+        scoreGraph_->Show();
+        break;
+    case kMasteryGraph:
+        FillMasteryGraph();
+        masteryGraph_->Show();
+        break;
+    case kTestReport:
+        FillTestReport();
+        testReport_->show();
+        break;
+    case kTrainingGraph:
+        FillTrainingGraph(*trainingGraph_, GetCurrentStudent());
+        trainingGraph_->Show();
+        break;
+    default:
+        trainingReport_->show();
+        break;
+    }
+}
+
+void CStudentProgressWnd::FillScoreGraph() {
+    scoreGraph_->SetRedraw(false);
+    scoreGraph_->Clear();
+    scoreGraph_->SetMaximum(100);
+    for (const SessionRecord& test : Records(history::View::TestScores)) {
+        scoreGraph_->AddPoint(test.correctCount, 0, 0);
+    }
+    scoreGraph_->SetRedraw(true);
+}
+
+void CStudentProgressWnd::FillMasteryGraph() {
+    masteryGraph_->SetRedraw(false);
+    masteryGraph_->Clear();
+    masteryGraph_->SetMaximum(15);
+    for (const SessionRecord& test : Records(history::View::Mastery)) {
+        masteryGraph_->AddLevelPoint(test.level, test.testsPassedBefore,
+                                     history::IsPassed(test) ? 1 : 0);
+    }
+    masteryGraph_->SetRedraw(true);
+}
+
+void CStudentProgressWnd::FillTestReport() {
+    testReport_->setUpdatesEnabled(false);
+    testReport_->clear();
+    for (const history::TestReportRow& row :
+         history::TestReportRows(history::History(GetCurrentStudent()))) {
+        testReport_->AddRow({QString::fromStdString(row.test), QString::fromStdString(row.date),
+                             QString::fromStdString(row.level), QString::fromStdString(row.score),
+                             QString::fromStdString(row.result)},
+                            row.passed ? kPassedText : QColor(Qt::black));
+    }
+    // Four columns of a fifth each, the first of half that; the result takes the rest.
+    const int fifth = testReport_->viewport()->width() / 5;
+    testReport_->setColumnWidth(0, fifth / 2);
+    for (int column = 1; column < 4; ++column) {
+        testReport_->setColumnWidth(column, fifth);
+    }
+    testReport_->FillLastColumn();
+    testReport_->setUpdatesEnabled(true);
+}
+
+void CStudentProgressWnd::FillTrainingReport() {
+    trainingReport_->setUpdatesEnabled(false);
+    trainingReport_->clear();
+    const auto text = [](const std::string& cell) {
+        return QString::fromStdString(cell);
+    };
+    for (const history::TrainingReportRow& row : history::TrainingReportRows(
+             history::History(GetCurrentStudent()), history::kProgressDateSeparator)) {
+        trainingReport_->AddRow({text(row.session), text(row.date), text(row.level), text(row.goal),
+                                 text(row.correct), text(row.problems), text(row.duration),
+                                 text(row.complete), text(row.perMinute), text(row.remaining),
+                                 text(row.cumulative)});
+    }
+    trainingReport_->FillLastColumn();
+    trainingReport_->setUpdatesEnabled(true);
+}

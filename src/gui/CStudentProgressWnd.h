@@ -1,0 +1,86 @@
+#pragma once
+
+#include "HeaderBar.h"
+
+#include <QFont>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+class CBasicLineGraph;
+class CMasteryGraph;
+class CPictureButton;
+class ReportList;
+
+// The current student's history in five views, one shown at a time: the test scores, the way
+// through the levels (shown first), the report of every test, the report of every training
+// session and review, and the training sessions against their goals. It reads the history and
+// never changes it.
+//
+// Opened over a hidden window (the home screen or the teacher window), which it shows again when
+// Home closes it; it deletes itself.
+class CStudentProgressWnd final : public QWidget {
+    Q_OBJECT
+public:
+    enum CommandId {
+        kCurrentProgress = 2003,
+        kMastery = 2004,
+        kReport = 2005,
+        kTrainingReport = 2006,
+        kTrainingProgress = 2007,
+        kCurrentProgressGraph = 2008,
+        kMasteryGraph = 2009,
+        kTestReport = 2010,
+        kTrainingReportList = 2011,
+        kTrainingGraph = 2012,
+        kHome = 2013,
+    };
+
+    // `opener` is shown again when the window closes; it may be none.
+    explicit CStudentProgressWnd(QWidget* opener);
+
+    CPictureButton* Button(CommandId id) const;
+    // The view with this id (kCurrentProgressGraph … kTrainingGraph).
+    QWidget* View(CommandId id) const;
+    CBasicLineGraph* ScoreGraph() const { return scoreGraph_; }
+    CMasteryGraph* MasteryGraph() const { return masteryGraph_; }
+    CBasicLineGraph* TrainingGraph() const { return trainingGraph_; }
+    ReportList* TestReport() const { return testReport_; }
+    ReportList* TrainingReport() const { return trainingReport_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool CreateUIElements();
+    void ConfigureGraphs();
+    void PositionUIElements();
+    void ReportCreationFailure();
+    void OnCommand(int id);
+    void OnHome();
+    // Hides every other view, fills `view` afresh (the training report stays as it was filled at
+    // creation) and shows it.
+    void ShowView(CommandId view);
+    void FillScoreGraph();
+    void FillMasteryGraph();
+    void FillTestReport();
+    void FillTrainingReport();
+
+    QPointer<QWidget> opener_;
+    HeaderBar header_;
+    QFont baseFont_;
+    QFont testHeaderFont_;
+    QFont captionFont_;
+    int labelTenths_ = 0;
+    CBasicLineGraph* scoreGraph_ = nullptr;
+    CMasteryGraph* masteryGraph_ = nullptr;
+    ReportList* testReport_ = nullptr;
+    ReportList* trainingReport_ = nullptr;
+    CBasicLineGraph* trainingGraph_ = nullptr;
+    // Home, Mastery, Current Progress, Report, Training Report, Training Progress.
+    std::array<CPictureButton*, 6> buttons_{};
+    platform::GdiRect viewArea_;
+    platform::GdiRect leftPanel_;
+    platform::GdiRect rightPanel_;
+};

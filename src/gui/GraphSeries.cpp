@@ -1,0 +1,30 @@
+#include "GraphSeries.h"
+
+#include <algorithm>
+
+void GraphSeries::Clear() {
+    points_.clear();
+    maximum_ = 0;
+    first_ = 0;
+}
+
+void GraphSeries::Add(const GraphPoint& point) {
+    if (Count() >= visible_ + first_) {
+        ++first_;
+    }
+    points_.push_back(point);
+    maximum_ = std::max(maximum_, point.value);
+}
+
+int GraphSeries::End() const {
+    return std::min(first_ + visible_, Count());
+}
+
+GraphSeries::ScrollButtons GraphSeries::FitWindow() {
+    const ScrollButtons buttons{.back = first_ >= 1, .forward = first_ + visible_ < Count()};
+    first_ = std::max(first_, 0);
+    if (first_ + visible_ >= Count() && Count() >= visible_) {
+        first_ = Count() - visible_;
+    }
+    return buttons;
+}

@@ -1,0 +1,90 @@
+#include "ReportList.h"
+
+#include "platform/Display.h"
+
+#include <QHeaderView>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+namespace {
+
+const QColor kGreyRow(235, 235, 235);
+
+// Every row as tall as the window asks for.
+class FixedRowHeight final : public QStyledItemDelegate {
+public:
+    FixedRowHeight(QObject* parent, int height) : QStyledItemDelegate(parent), height_(height) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_;
+};
+
+} // namespace
+
+int ReportTextPoints() {
+    return platform::GetScreenSize().width < 1024 ? 11 : 12;
+}
+
+void StyleAsReport(QTreeWidget& list, int rowHeight) {
+    list.header()->setSectionsClickable(false);
+    list.header()->setSectionsMovable(false);
+    list.header()->setSectionResizeMode(QHeaderView::Fixed);
+    list.setRootIsDecorated(false);
+    list.setItemsExpandable(false);
+    list.setSelectionMode(QAbstractItemView::SingleSelection);
+    list.setSelectionBehavior(QAbstractItemView::SelectRows);
+    list.setUniformRowHeights(true);
+    list.setItemDelegate(new FixedRowHeight(&list, rowHeight));
+    list.setAlternatingRowColors(true);
+    QPalette colours = list.palette();
+    colours.setColor(QPalette::Base, kGreyRow);
+    colours.setColor(QPalette::AlternateBase, Qt::white);
+    list.setPalette(colours);
+}
+
+ReportList::ReportList(QWidget* parent, std::span<const Column> columns, const QFont& rowFont,
+                       const QFont& headerFont, int rowHeight)
+    : QTreeWidget(parent) {
+    QStringList titles;
+    for (const Column& column : columns) {
+        titles << QString::fromLatin1(column.title);
+    }
+    setHeaderLabels(titles);
+    for (int index = 0; index < static_cast<int>(columns.size()); ++index) {
+        setColumnWidth(index, columns[static_cast<std::size_t>(index)].width);
+    }
+    headerItem()->setTextAlignment(0, Qt::AlignCenter);
+    StyleAsReport(*this, rowHeight);
+    setFont(rowFont);
+    header()->setFont(headerFont);
+}
+
+void ReportList::AddRow(const QStringList& cells, QColor textColour) {
+    auto* row = new QTreeWidgetItem(cells);
+    row->setTextAlignment(0, Qt::AlignCenter);
+    for (int column = 0; column < cells.size(); ++column) {
+        row->setForeground(column, textColour);
+    }
+    addTopLevelItem(row);
+}
+
+QStringList ReportList::RowTexts(int row) const {
+    QStringList texts;
+    const QTreeWidgetItem* item = topLevelItem(row);
+    for (int column = 0; item != nullptr && column < columnCount(); ++column) {
+        texts << item->text(column);
+    }
+    return texts;
+}
+
+void ReportList::FillLastColumn() {
+    int others = 0;
+    for (int column = 0; column + 1 < columnCount(); ++column) {
+        others += columnWidth(column);
+    }
+    setColumnWidth(columnCount() - 1, std::max(viewport()->width() - others, 0));
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QStringList>
+#include <QTreeWidget>
+#include <span>
+
+// The text size of the lists, in points: 11 below 1024 pixels across, 12 from there.
+int ReportTextPoints();
+
+// Rows of a fixed height in alternating colours (grey first, then white), whole rows selected,
+// a header that cannot be clicked or dragged: how every list of the program's screens looks.
+void StyleAsReport(QTreeWidget& list, int rowHeight);
+
+// A report of past sessions, one row per session: columns with their starting widths, the first
+// one centred, the last one stretched over what the others leave.
+class ReportList final : public QTreeWidget {
+    Q_OBJECT
+public:
+    struct Column {
+        const char* title;
+        int width;
+    };
+
+    ReportList(QWidget* parent, std::span<const Column> columns, const QFont& rowFont,
+               const QFont& headerFont, int rowHeight);
+
+    // Appends a row below the others, its text in `textColour`.
+    void AddRow(const QStringList& cells, QColor textColour = Qt::black);
+    int RowCount() const { return topLevelItemCount(); }
+    QStringList RowTexts(int row) const;
+    // The last column takes the width the others leave.
+    void FillLastColumn();
+};

@@ -1,0 +1,40 @@
+#include "TrainingSessionGraph.h"
+
+#include "CBasicLineGraph.h"
+#include "data/SessionHistory.h"
+#include "platform/Display.h"
+
+int GraphLabelTenths() {
+    const int width = platform::GetScreenSize().width;
+    return width == 640 || width == 800 ? 84 : 105;
+}
+
+void ConfigureTrainingGraph(CBasicLineGraph& graph, int labelTenths) {
+    const QString face = QStringLiteral("Book Antiqua");
+    graph.Clear();
+    graph.SetXTitle(QStringLiteral("Sessions"));
+    graph.SetYTitle(QStringLiteral("# Correct"));
+    graph.SetXLabelFont(labelTenths, face);
+    graph.SetYLabelFont(labelTenths, face);
+    graph.SetXLabels(true);
+    graph.SetYScale(true);
+    graph.SetLabelMode(1);
+    graph.SetMinorInterval(5);
+    graph.SetGrid(true);
+    graph.ModifyFlags(CBasicLineGraph::kFrame | CBasicLineGraph::kScrollButtons |
+                          CBasicLineGraph::kMarksAndGoal,
+                      0);
+    graph.SetStyle(CBasicLineGraph::kBars);
+}
+
+void FillTrainingGraph(CBasicLineGraph& graph, const CStudent& student) {
+    graph.SetRedraw(false);
+    graph.Clear();
+    graph.SetMaximum(100);
+    for (const SessionRecord& training :
+         history::RecordsFor(history::View::TrainingProgress, history::History(student))) {
+        graph.AddPoint(training.correctCount, training.goal,
+                       history::TrainingBarCategory(training));
+    }
+    graph.SetRedraw(true);
+}

@@ -1,0 +1,235 @@
+#include "GuiTestSupport.h"
+#include "StudentSupport.h"
+#include "data/CStudent.h"
+#include "data/CUserManager.h"
+#include "gui/CBasicLineGraph.h"
+#include "gui/CMasteryGraph.h"
+#include "gui/CStudentProgressWnd.h"
+#include "gui/ReportList.h"
+#include "platform/Files.h"
+
+#include <QHeaderView>
+#include <filesystem>
+#include <map>
+
+namespace {
+
+using enum CStudentProgressWnd::CommandId;
+
+constexpr const char* kName = "Pat Jones";
+// 12:00 UTC on 7 March 2003 and the days after it.
+constexpr std::uint32_t kNoon = 1047038400;
+constexpr std::uint32_t kDay = 86400;
+
+SessionRecord TestRecord(std::uint32_t time, int correct, int answered, int level,
+                         int passedBefore) {
+    SessionRecord record;
+    record.type = kTestSession;
+    record.time = time;
+    record.correctCount = static_cast<std::int16_t>(correct);
+    record.answeredCount = static_cast<std::int16_t>(answered);
+    record.level = static_cast<std::int16_t>(level);
+    record.testsPassedBefore = static_cast<std::int16_t>(passedBefore);
+    return record;
+}
+
+SessionRecord TrainingRecord(int correct, int seconds, int goal) {
+    SessionRecord record = TestRecord(kNoon, correct, correct, 2, 0);
+    record.type = kTrainingSession;
+    record.duration = static_cast<std::int16_t>(seconds);
+    record.goal = static_cast<std::int16_t>(goal);
+    return record;
+}
+
+SessionRecord ReviewRecord(int atStart, int left, int seconds) {
+    SessionRecord record = TestRecord(kNoon, -1, -1, 1, 1);
+    record.type = kReviewSession;
+    record.duration = static_cast<std::int16_t>(seconds);
+    record.mistakesAtStart = static_cast<std::int16_t>(atStart);
+    record.mistakesLeft = static_cast<std::int16_t>(left);
+    return record;
+}
+
+// Every file of the data folder with its bytes.
+std::map<std::string, std::vector<std::uint8_t>> DataFiles() {
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    const auto folder = std::filesystem::path(CUserManager::GetInfoFilePath(kName)).parent_path();
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        files[entry.path().filename().string()] = *platform::ReadFileBytes(entry.path().string());
+    }
+    return files;
+}
+
+class ProgressWindowTest : public guitest::WindowTest<CStudentProgressWnd> {
+protected:
+    void Open(const std::vector<SessionRecord>& history) {
+        data::StudentRecord record = guitest::NewStudentRecord(2, 1);
+        record.sessions = history;
+        const std::filesystem::path path = CUserManager::GetInfoFilePath(kName);
+        std::filesystem::create_directories(path.parent_path());
+        ASSERT_TRUE(platform::WriteFileBytes(path.string(), data::SerializeStudentRecord(record)));
+        ASSERT_TRUE(GetCurrentStudent().Load(kName));
+        home.window->hide();
+        window = new CStudentProgressWnd(home.window.get());
+        QCoreApplication::processEvents();
+    }
+
+    void Click(CStudentProgressWnd::CommandId id) { guitest::Click(window->Button(id)); }
+
+    std::vector<CStudentProgressWnd::CommandId> ShownViews() const {
+        std::vector<CStudentProgressWnd::CommandId> shown;
+        for (const auto view : {kCurrentProgressGraph, kMasteryGraph, kTestReport,
+                                kTrainingReportList, kTrainingGraph}) {
+            if (window->View(view)->isVisible()) {
+                shown.push_back(view);
+            }
+        }
+        return shown;
+    }
+
+    int TraceRecords() const {
+        return guitest::CountRecords(guitest::ReadFile(fakes, "/Log.txt"), "Cstudentprogresswnd");
+    }
+
+    static std::vector<std::string> Row(const ReportList& list, int row) {
+        std::vector<std::string> texts;
+        for (const QString& text : list.RowTexts(row)) {
+            texts.push_back(text.toStdString());
+        }
+        return texts;
+    }
+};
+
+const std::vector<SessionRecord> kRichHistory{
+    TestRecord(kNoon, 97, 100, 1, 0),
+    TrainingRecord(20, 240, 25),
+    TestRecord(kNoon + kDay, 100, 100, 1, 0),
+    ReviewRecord(12, 0, 150),
+    TrainingRecord(30, 60, 0),
+    TestRecord(kNoon + 2 * kDay, 90, 90, 4, 2),
+};
+
+} // namespace
+
+TEST_F(ProgressWindowTest, OpensOnTheMasteryViewAndEachButtonShowsOnlyItsView) {
+    Open(kRichHistory);
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(ShownViews(), std::vector{kMasteryGraph});
+    EXPECT_EQ(window->MasteryGraph()->Series().Count(), 3);
+    EXPECT_EQ(window->Button(kMastery)->toolTip(), "View the overall testing progress");
+    EXPECT_EQ(window->Button(kHome)->toolTip(), "");
+
+    const std::pair<CStudentProgressWnd::CommandId, CStudentProgressWnd::CommandId> buttons[] = {
+        {kCurrentProgress, kCurrentProgressGraph},
+        {kReport, kTestReport},
+        {kTrainingReport, kTrainingReportList},
+        {kTrainingProgress, kTrainingGraph},
+        {kMastery, kMasteryGraph},
+    };
+    int presses = 0;
+    for (const auto& [button, view] : buttons) {
+        const int traces = TraceRecords();
+        Click(button);
+        EXPECT_EQ(ShownViews(), std::vector{view}) << button;
+        EXPECT_EQ(Played("navigate.wav"), ++presses);
+        EXPECT_EQ(TraceRecords(), traces + 1);
+    }
+    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to open "), 0)
+        << "every picture of the window";
+}
+
+TEST_F(ProgressWindowTest, TheGraphsTakeTheirRecords) {
+    Open(kRichHistory);
+    const GraphSeries& mastery = window->MasteryGraph()->Series();
+    EXPECT_EQ(mastery.Point(0).value, 1);
+    EXPECT_EQ(mastery.Point(0).category, 0);
+    EXPECT_EQ(mastery.Point(1).category, 1) << "passed";
+    EXPECT_EQ(mastery.Point(2).value, 12);
+    EXPECT_EQ(mastery.Point(2).category, 1) << "90 of 90 on Division";
+
+    Click(kCurrentProgress);
+    const GraphSeries& scores = window->ScoreGraph()->Series();
+    ASSERT_EQ(scores.Count(), 3);
+    EXPECT_EQ(scores.Point(0).value, 97);
+    EXPECT_EQ(scores.Maximum(), 100);
+
+    Click(kTrainingProgress);
+    const GraphSeries& training = window->TrainingGraph()->Series();
+    ASSERT_EQ(training.Count(), 2);
+    EXPECT_EQ(training.Point(0).value, 20);
+    EXPECT_EQ(training.Point(0).mark, 25);
+    EXPECT_EQ(training.Point(0).category, 3);
+    EXPECT_EQ(training.Point(1).category, 2) << "a one-minute session";
+    EXPECT_TRUE(window->TrainingGraph()->Flags() & CBasicLineGraph::kMarksAndGoal);
+}
+
+TEST_F(ProgressWindowTest, TheTestReportReadsNewestFirstWithPassedTestsInGreen) {
+    Open(kRichHistory);
+    Click(kReport);
+    const ReportList& report = *window->TestReport();
+    ASSERT_EQ(report.RowCount(), 3);
+    EXPECT_EQ(Row(report, 0),
+              (std::vector<std::string>{"3", "03/09/2003", "Division", "90 / 90", "passed"}));
+    EXPECT_EQ(Row(report, 1),
+              (std::vector<std::string>{"2", "03/08/2003", "Addition", "100 / 100", "passed"}));
+    EXPECT_EQ(Row(report, 2),
+              (std::vector<std::string>{"1", "03/07/2003", "Addition", "97 / 100", "not passed"}));
+    EXPECT_EQ(report.topLevelItem(0)->foreground(4).color(), QColor(0, 200, 0));
+    EXPECT_EQ(report.topLevelItem(2)->foreground(0).color(), QColor(Qt::black));
+    EXPECT_FALSE(report.header()->sectionsClickable());
+    EXPECT_EQ(report.columnWidth(0) * 2, report.columnWidth(1)) << "the test number is narrow";
+    int total = 0;
+    for (int column = 0; column < report.columnCount(); ++column) {
+        total += report.columnWidth(column);
+    }
+    EXPECT_EQ(total, report.viewport()->width()) << "the result column fills the rest";
+
+    const QImage shot = guitest::Snapshot(*window->TestReport()->viewport());
+    EXPECT_GT(guitest::CountColour(shot, shot.rect(), QColor(235, 235, 235)), 100)
+        << "grey rows between the white ones";
+}
+
+TEST_F(ProgressWindowTest, TheTrainingReportInterleavesReviewsWithoutCountingThem) {
+    Open(kRichHistory);
+    Click(kTrainingReport);
+    const ReportList& report = *window->TrainingReport();
+    ASSERT_EQ(report.RowCount(), 3);
+    EXPECT_EQ(Row(report, 0),
+              (std::vector<std::string>{"2", "03/07/2003", "Subtraction", "", "30", "", "1 minute",
+                                        "", "30.0", "", "7 minutes"}));
+    EXPECT_EQ(Row(report, 1),
+              (std::vector<std::string>{"Review", "03/07/2003", "", "", "", "12", "2 minutes",
+                                        "Complete", "", "", "6 minutes"}));
+    EXPECT_EQ(Row(report, 2).front(), "1");
+    EXPECT_EQ(Row(report, 2).at(3), "25");
+}
+
+TEST_F(ProgressWindowTest, AnEmptyHistoryGivesEmptyViews) {
+    Open({});
+    EXPECT_EQ(window->MasteryGraph()->Series().Count(), 0);
+    EXPECT_EQ(window->TrainingReport()->RowCount(), 0);
+    Click(kReport);
+    EXPECT_EQ(window->TestReport()->RowCount(), 0);
+}
+
+TEST_F(ProgressWindowTest, HomeShowsTheOpenerAndClosesWithoutChangingTheStudentsFiles) {
+    Open(kRichHistory);
+    const auto before = DataFiles();
+    for (const auto button :
+         {kCurrentProgress, kReport, kTrainingReport, kTrainingProgress, kMastery}) {
+        Click(button);
+    }
+    Click(kHome);
+    EXPECT_TRUE(home.window->isVisible());
+    CloseDeleted();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(DataFiles(), before);
+}
+
+TEST_F(ProgressWindowTest, AWindowSystemCloseLeavesLikeHome) {
+    Open({});
+    window->close();
+    EXPECT_TRUE(home.window->isVisible());
+    CloseDeleted();
+    EXPECT_TRUE(window.isNull());
+}

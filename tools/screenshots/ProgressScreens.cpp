@@ -1,0 +1,182 @@
+#include "Screenshots.h"
+#include "Sheet.h"
+
+#include "data/CStudent.h"
+#include "data/CUserManager.h"
+#include "data/StudentRecordFile.h"
+#include "gui/CBasicLineGraph.h"
+#include "gui/CMasteryGraph.h"
+#include "gui/CPictureButton.h"
+#include "gui/CStudentProgressWnd.h"
+#include "gui/TrainingSessionGraph.h"
+#include "platform/Files.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace screenshots {
+namespace {
+
+constexpr std::uint32_t kFirstDay = 1'157'112'000; // 1 September 2006, noon UTC
+constexpr std::uint32_t kDay = 86'400;
+
+SessionRecord Session(std::uint32_t type, std::uint32_t day) {
+    SessionRecord record;
+    record.type = type;
+    record.time = kFirstDay + day * kDay;
+    return record;
+}
+
+// Thirteen tests through Addition and Subtraction into Multiplication (where Mary Ann stands,
+// one test passed), with training sessions of one and four minutes and three reviews between
+// them: more training sessions than the graph shows at once.
+std::vector<SessionRecord> RichHistory() {
+    const int scores[] = {97, 100, 99, 100, 100, 95, 100, 100, 98, 100, 88, 96, 100};
+    std::vector<SessionRecord> history;
+    int level = 1;
+    int passed = 0;
+    std::uint32_t day = 0;
+    for (const int score : scores) {
+        SessionRecord test = Session(kTestSession, day);
+        test.correctCount = static_cast<std::int16_t>(score);
+        test.answeredCount = 100;
+        test.level = static_cast<std::int16_t>(level);
+        test.testsPassedBefore = static_cast<std::int16_t>(passed);
+        test.duration = 330;
+        history.push_back(test);
+        if (score == 100 && ++passed == 3) {
+            passed = 0;
+            ++level;
+        }
+        for (int extra = 0; extra < 2; ++extra) {
+            SessionRecord training = Session(kTrainingSession, day);
+            const bool oneMinute = (day + extra) % 3 == 0;
+            training.level = static_cast<std::int16_t>(level);
+            training.duration = oneMinute ? 60 : 240;
+            training.correctCount =
+                static_cast<std::int16_t>(oneMinute ? 9 + day / 2 + extra : 30 + day + 2 * extra);
+            training.answeredCount = training.correctCount;
+            training.goal = static_cast<std::int16_t>(oneMinute ? 12 + day / 2 : 32 + day);
+            history.push_back(training);
+        }
+        if (day % 5 == 4) {
+            SessionRecord review = Session(kReviewSession, day);
+            review.duration = static_cast<std::int16_t>(300 + 60 * day);
+            review.mistakesAtStart = 10;
+            review.problemsCompleted = 34;
+            review.mistakesLeft = static_cast<std::int16_t>(day == 9 ? 3 : 0);
+            history.push_back(review);
+        }
+        day += 2;
+    }
+    return history;
+}
+
+// Gives the signed-in student the rich history once, keeping everything else of the record.
+void GiveRichHistory() {
+    static bool given = false;
+    CStudent& student = GetCurrentStudent();
+    if (given) {
+        return;
+    }
+    const std::string path = CUserManager::GetInfoFilePath(student.GetName());
+    const auto bytes = platform::ReadFileBytes(path);
+    auto record = bytes ? data::ParseStudentRecord(*bytes) : std::nullopt;
+    if (!record) {
+        std::fprintf(stderr, "tallyhop_screenshots: cannot read %s\n", path.c_str());
+        return;
+    }
+    record->sessions = RichHistory();
+    given = platform::WriteFileBytes(path, data::SerializeStudentRecord(*record)) &&
+            student.Load(student.GetName());
+}
+
+// The progress window over a stand-in opener, switched to a view by its button.
+QImage ProgressView(CStudentProgressWnd::CommandId button) {
+    GiveRichHistory();
+    QWidget opener;
+    auto* window = new CStudentProgressWnd(&opener);
+    QCoreApplication::processEvents();
+    window->Button(button)->click();
+    QCoreApplication::processEvents();
+    const QImage picture = window->grab().toImage();
+    delete window;
+    return picture;
+}
+
+QImage Graph(CBasicLineGraph& graph) {
+    graph.resize(420, 280);
+    graph.show();
+    return graph.grab().toImage();
+}
+
+} // namespace
+
+QImage RenderGraphModes() {
+    Sheet sheet(1300);
+    const QString face = QStringLiteral("Book Antiqua");
+
+    CBasicLineGraph line(nullptr);
+    line.SetXTitle(QStringLiteral("Days"));
+    line.SetYTitle(QStringLiteral("Score"));
+    line.SetXLabelFont(84, face);
+    line.SetYLabelFont(84, face);
+    line.SetXLabels(true);
+    line.SetYScale(true);
+    line.SetMinorInterval(5);
+    line.ModifyFlags(CBasicLineGraph::kFrame, 0);
+    for (const int value : {42, 55, 51, 63, 70, 68, 77, 85, 83, 92, 95}) {
+        line.AddPoint(value, 0, 0);
+    }
+    line.SetMaximum(100);
+    sheet.Add(QStringLiteral("line, framed, grid"), Graph(line));
+
+    CBasicLineGraph bars(nullptr);
+    ConfigureTrainingGraph(bars, 84);
+    bars.SetRedraw(false);
+    for (int session = 0; session < 24; ++session) {
+        bars.AddPoint(30 + session * 2 + (session % 4) * 5, 40 + session, session % 4);
+    }
+    bars.SetMaximum(100);
+    bars.SetGoal(60);
+    bars.SetRedraw(true);
+    sheet.Add(QStringLiteral("bars of each category, marks, goal 60, scrolled"), Graph(bars));
+
+    CMasteryGraph mastery(nullptr);
+    mastery.SetXLabelFont(84, face);
+    mastery.SetXTitle(QStringLiteral("Tests"));
+    mastery.SetYTitle(QStringLiteral("Progress"));
+    mastery.SetXLabels(true);
+    mastery.SetYScale(true);
+    mastery.ModifyFlags(CBasicLineGraph::kFrame, 0);
+    const int levels[][3] = {{1, 0, 0}, {1, 0, 1}, {1, 1, 1}, {1, 2, 1}, {2, 0, 0},
+                             {2, 0, 1}, {2, 1, 1}, {2, 2, 1}, {3, 0, 0}, {3, 0, 1}};
+    for (const auto& [level, passed, category] : levels) {
+        mastery.AddLevelPoint(level, passed, category);
+    }
+    mastery.SetMaximum(15);
+    sheet.Add(QStringLiteral("mastery bands"), Graph(mastery));
+    return sheet.Render();
+}
+
+QImage RenderProgressMastery() {
+    return ProgressView(CStudentProgressWnd::kMastery);
+}
+
+QImage RenderProgressCurrent() {
+    return ProgressView(CStudentProgressWnd::kCurrentProgress);
+}
+
+QImage RenderProgressReport() {
+    return ProgressView(CStudentProgressWnd::kReport);
+}
+
+QImage RenderProgressTrainingReport() {
+    return ProgressView(CStudentProgressWnd::kTrainingReport);
+}
+
+QImage RenderProgressTrainingGraph() {
+    return ProgressView(CStudentProgressWnd::kTrainingProgress);
+}
+
+} // namespace screenshots
