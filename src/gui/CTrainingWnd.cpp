@@ -1,9 +1,12 @@
 #include "CTrainingWnd.h"
 
+#include "CBasicLineGraph.h"
 #include "CNumberPadCtl.h"
 #include "CPictureButton.h"
 #include "HomeScreen.h"
+#include "ReportList.h"
 #include "ReviewHandOver.h"
+#include "ScreenButton.h"
 #include "TestingLayout.h"
 #include "data/CStudent.h"
 #include "platform/Display.h"
@@ -43,19 +46,6 @@ constexpr std::array<KindButtonSpec, 5> kKindButtons{{
     {CTrainingWnd::kDivisionButton, "CTrainingWndDivision", "divisionButton"},
     {CTrainingWnd::kMixedButton, "CTrainingWndMixed", "mixButton"},
 }};
-
-// Null when the button cannot be made.
-CPictureButton* MakeButton(QWidget* window, const char* caption, int id, const char* folder,
-                           const char* picture) {
-    auto* button = new CPictureButton;
-    if (!button->Create(QString::fromLatin1(caption), CPictureButton::Visibility::Visible,
-                        QRect(0, 0, 1, 1), window, id)) {
-        delete button;
-        return nullptr;
-    }
-    button->LoadBitmaps(folder, picture);
-    return button;
-}
 
 // A static text of the set-up panel: on the panel's grey, never taking the focus.
 QLabel* MakeSetupText(QWidget* window, const QString& text, Qt::Alignment alignment) {
@@ -126,16 +116,18 @@ bool CTrainingWnd::CreateUIElements() {
     pad_ = new CNumberPadCtl(this);
     pad_->EnableKeys(false);
     connect(pad_, &CNumberPadCtl::answerPosted, this, &CTrainingWnd::OnAnswer);
+    CreateViews();
 
     if (!CreateSetupControls()) {
         return false;
     }
-    homeButton_ = MakeButton(this, "CTrainingWndHome", kHome, kTestingFolder, "homeButton");
-    beginButton_ = MakeButton(this, "CTrainingWndBegin", kBegin, kTestingFolder, "beginButton");
-    viewGraphButton_ = MakeButton(this, "CTrainingWndViewSessionGraph", kViewSessionGraph,
-                                  "Progress", "currentProgressButton");
-    viewReportButton_ =
-        MakeButton(this, "CTrainingWndViewReport", kViewReport, kTrainingFolder, "viewReport");
+    homeButton_ = MakeScreenButton(this, "CTrainingWndHome", kHome, kTestingFolder, "homeButton");
+    beginButton_ =
+        MakeScreenButton(this, "CTrainingWndBegin", kBegin, kTestingFolder, "beginButton");
+    viewGraphButton_ = MakeScreenButton(this, "CTrainingWndViewSessionGraph", kViewSessionGraph,
+                                        "Progress", "currentProgressButton");
+    viewReportButton_ = MakeScreenButton(this, "CTrainingWndViewReport", kViewReport,
+                                         kTrainingFolder, "viewReport");
     const std::array buttons{homeButton_, beginButton_, viewGraphButton_, viewReportButton_};
     if (std::ranges::find(buttons, nullptr) != buttons.end()) {
         return false;
@@ -151,8 +143,8 @@ bool CTrainingWnd::CreateSetupControls() {
         this, QStringLiteral("Select the type of problems\nyou would like to practice:"),
         Qt::AlignHCenter | Qt::AlignTop);
     for (std::size_t i = 0; i < kKindButtons.size(); ++i) {
-        kindButtons_[i] = MakeButton(this, kKindButtons[i].caption, kKindButtons[i].id,
-                                     kTrainingFolder, kKindButtons[i].picture);
+        kindButtons_[i] = MakeScreenButton(this, kKindButtons[i].caption, kKindButtons[i].id,
+                                           kTrainingFolder, kKindButtons[i].picture);
         if (kindButtons_[i] == nullptr) {
             return false;
         }
@@ -196,6 +188,8 @@ void CTrainingWnd::PositionUIElements() {
         button->move(layout_.buttonArea.left, buttonTop);
         buttonTop += beginButton_->height();
     }
+    graph_->setGeometry(layout_.cardArea.ToQRect());
+    report_->setGeometry(layout_.cardArea.ToQRect());
     PositionSetupControls();
 }
 
@@ -236,6 +230,12 @@ void CTrainingWnd::OnCommand(int id) {
         break;
     case kHome:
         OnHome();
+        break;
+    case kViewSessionGraph:
+        OnViewSessionGraph();
+        break;
+    case kViewReport:
+        OnViewReport();
         break;
     default:
         break;

@@ -13,9 +13,11 @@
 #include <array>
 #include <cstdint>
 
+class CBasicLineGraph;
 class CNumberPadCtl;
 class CPictureButton;
 class IHomeScreen;
+class ReportList;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -24,7 +26,9 @@ class QLineEdit;
 // right answers, then answers one flash card at a time until the time is up. Each card has two
 // tries with feedback pictures; a card left 15 s shows its answer. Wrong and unanswered cards go
 // to the mistake list at once; the session is recorded with its goal when the time is up. The
-// feedback pauses after an answer are not counted against the time.
+// feedback pauses after an answer are not counted against the time. While no session runs, the
+// card area can show the student's training sessions as a graph against their goals, or a report
+// of every training session and review; the graph comes up by itself after each session.
 //
 // Opened by the home screen, which hides itself; the window covers the screen and deletes itself
 // when it closes (Home, or a due review taking over). Leaving with Home drops a running session
@@ -56,6 +60,8 @@ public:
     CPictureButton* Button(CommandId id) const;
     QLineEdit* GoalField() const { return goalField_; }
     QComboBox* LengthList() const { return lengthList_; }
+    CBasicLineGraph* SessionGraph() const { return graph_; }
+    ReportList* SessionReport() const { return report_; }
     const TrainingLayout& Layout() const { return layout_; }
     const SetupPanelLayout& SetupLayout() const { return setupLayout_; }
 
@@ -102,6 +108,14 @@ private:
     void EndSession();
     void WriteDebugAnswers() const;
 
+    // The views of past sessions (TrainingViews.cpp).
+    void CreateViews();
+    void OnViewSessionGraph();
+    void OnViewReport();
+    // Fills and shows the graph, or empties and hides it.
+    void ShowSessionGraph(bool show);
+    void FillReport();
+
     // Painting (TrainingPaint.cpp).
     void EraseBackground(platform::GdiDc& dc);
     void DrawFlashCard(platform::GdiDc& dc);
@@ -126,6 +140,8 @@ private:
     QLabel* goalText_ = nullptr;
     QComboBox* lengthList_ = nullptr;
     QLineEdit* goalField_ = nullptr;
+    CBasicLineGraph* graph_ = nullptr;
+    ReportList* report_ = nullptr;
     QBasicTimer timer_;
 
     int kind_ = 1;

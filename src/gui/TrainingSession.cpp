@@ -1,8 +1,10 @@
 // The training session of CTrainingWnd: Begin with its checks, the answers, the timed steps of
 // each card, the walk through the problems and the record at the end.
+#include "CBasicLineGraph.h"
 #include "CNumberPadCtl.h"
 #include "CTrainingWnd.h"
 #include "DebugAnswerFile.h"
+#include "ReportList.h"
 #include "data/CStudent.h"
 #include "platform/BaseFolder.h"
 #include "platform/CommandLine.h"
@@ -54,6 +56,8 @@ void CTrainingWnd::OnBegin() {
     }
     index_ = 0;
     EnableSetup(false);
+    ShowSessionGraph(false);
+    report_->hide();
     OnGoalChanged();
     const bool goalSet = goal_ >= kLowestGoal && goal_ <= kHighestGoal;
     if (!goalSet) {
@@ -94,6 +98,7 @@ bool CTrainingWnd::StartSession() {
     session_.SetGoal(static_cast<std::int16_t>(goal_));
     session_.SetDuration(static_cast<std::int16_t>(duration_ / 1000));
     session_.SetFlag(0);
+    graph_->SetGoal(goal_);
     timer_.start(kTimerMilliseconds, this);
     PresentCard();
     if (platform::HasOption(platform::kOptionDebug)) {
@@ -197,6 +202,7 @@ void CTrainingWnd::EndSession() {
         {.text = "This training session has been completed. Press OK to view your current "
                  "progress.",
          .owner = this});
+    OnViewSessionGraph();
     if (student.IsReviewDue()) {
         HandOverToReview();
     }

@@ -4,8 +4,11 @@
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
 #include "data/MistakeFile.h"
+#include "data/SessionHistory.h"
+#include "gui/CBasicLineGraph.h"
 #include "gui/CMistakeReviewWnd.h"
 #include "gui/CTrainingWnd.h"
+#include "gui/ReportList.h"
 #include "platform/Files.h"
 
 #include <QApplication>
@@ -402,4 +405,114 @@ TEST_F(TrainingWindowTest, AMissingProblemFileStartsNoSessionAndSaysSo) {
     EXPECT_EQ(window->State(), ReviewState::Idle);
     EXPECT_TRUE(window->Button(kBegin)->isEnabled());
     EXPECT_FALSE(window->NumberPad()->isVisible());
+}
+
+namespace {
+
+SessionRecord Training(std::int16_t correct, std::int16_t seconds) {
+    return {.time = 1'700'000'000,
+            .correctCount = correct,
+            .answeredCount = correct,
+            .level = kAddition,
+            .duration = seconds,
+            .goal = 20,
+            .type = kTrainingSession};
+}
+
+SessionRecord Review(std::int16_t seconds) {
+    return {.time = 1'700'000'000,
+            .duration = seconds,
+            .mistakesAtStart = 4,
+            .problemsCompleted = 9,
+            .type = kReviewSession};
+}
+
+class TrainingViewsTest : public TrainingWindowTest {
+protected:
+    void OpenWithHistory(const std::vector<SessionRecord>& sessions) {
+        data::StudentRecord record = guitest::NewStudentRecord(kAddition, 0);
+        record.sessions = sessions;
+        const std::string path = CUserManager::GetInfoFilePath(kStudent);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        ASSERT_TRUE(platform::WriteFileBytes(path, data::SerializeStudentRecord(record)));
+        ASSERT_TRUE(GetCurrentStudent().Load(kStudent));
+        window = new CTrainingWnd(home);
+    }
+
+    std::vector<std::string> Column(int column) const {
+        std::vector<std::string> cells;
+        for (int row = 0; row < window->SessionReport()->RowCount(); ++row) {
+            cells.push_back(window->SessionReport()->RowTexts(row).at(column).toStdString());
+        }
+        return cells;
+    }
+
+    const GraphSeries& Points() const { return window->SessionGraph()->Series(); }
+};
+
+} // namespace
+
+TEST_F(TrainingViewsTest, WithoutHistoryBothViewsAreEmptyAndEachButtonShowsOnlyItsOwn) {
+    OpenWithHistory({});
+    EXPECT_FALSE(window->SessionGraph()->isVisible());
+    EXPECT_FALSE(window->SessionReport()->isVisible());
+    Click(kViewSessionGraph);
+    EXPECT_TRUE(window->SessionGraph()->isVisible());
+    EXPECT_EQ(Points().Count(), 0);
+    Click(kViewReport);
+    EXPECT_FALSE(window->SessionGraph()->isVisible());
+    EXPECT_TRUE(window->SessionReport()->isVisible());
+    EXPECT_EQ(window->SessionReport()->RowCount(), 0);
+    EXPECT_EQ(window->SessionReport()->geometry(), window->Layout().cardArea.ToQRect());
+    EXPECT_EQ(Played("navigate.wav"), 2);
+}
+
+TEST_F(TrainingViewsTest, ReportListsNewestFirstCountingTrainingsOnlyWithTheRunningTotalOnTop) {
+    OpenWithHistory({Training(11, 60), Training(12, 240), Review(95), Training(13, 60)});
+    Click(kViewReport);
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"3", "Review", "2", "1"}));
+    EXPECT_EQ(Column(4), (std::vector<std::string>{"13", "", "12", "11"}));
+    EXPECT_EQ(Column(6), (std::vector<std::string>{"", "9", "", ""}));
+    EXPECT_EQ(window->SessionReport()->RowTexts(0).at(11).toStdString(),
+              history::CumulativeText(60 + 240 + 95 + 60));
+    EXPECT_EQ(window->SessionReport()->RowTexts(0).at(1).count('\\'), 2) << "backslash dates";
+    EXPECT_EQ(window->SessionReport()->columnCount(), 12);
+
+    // Refilled each time it is opened.
+    GetCurrentStudent().AddReviewSession(2, 5, 0, 30);
+    Click(kViewReport);
+    EXPECT_EQ(Column(0).front(), "Review");
+    EXPECT_EQ(Column(8).front(), "Complete");
+}
+
+TEST_F(TrainingViewsTest, GraphHasABarPerTrainingStyledByItsLength) {
+    OpenWithHistory({Training(11, 60), Review(95), Training(30, 240)});
+    Click(kViewSessionGraph);
+    ASSERT_EQ(Points().Count(), 2);
+    EXPECT_EQ(Points().Point(0).value, 11);
+    EXPECT_EQ(Points().Point(0).mark, 20);
+    EXPECT_EQ(Points().Point(0).category, 2);
+    EXPECT_EQ(Points().Point(1).category, 3);
+}
+
+TEST_F(TrainingViewsTest, FifteenFourMinuteSessionsMakeAnHour) {
+    OpenWithHistory(std::vector<SessionRecord>(15, Training(20, 240)));
+    Click(kViewReport);
+    EXPECT_EQ(Column(11).front(), "01:00 hours");
+}
+
+TEST_F(TrainingViewsTest, BeginHidesTheViewsAndTheEndOfASessionShowsTheGraphWithIt) {
+    OpenWithHistory({Training(11, 60)});
+    Click(kViewReport);
+    SetGoal("15");
+    Click(kBegin);
+    EXPECT_FALSE(window->SessionReport()->isVisible());
+    EXPECT_FALSE(window->SessionGraph()->isVisible());
+    AnswerRight();
+    RunOut();
+    EXPECT_TRUE(window->SessionGraph()->isVisible());
+    ASSERT_EQ(Points().Count(), 2);
+    EXPECT_EQ(Points().Point(1).value, 1);
+    EXPECT_EQ(Points().Point(1).mark, 15);
+    EXPECT_EQ(Played("navigate.wav"), 2) << "View report, then the graph after the session";
 }
