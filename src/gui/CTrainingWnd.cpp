@@ -197,17 +197,24 @@ void CTrainingWnd::PositionSetupControls() {
     const QFontMetrics metrics(setupFont_);
     const QSize letter(metrics.horizontalAdvance(QLatin1Char('X')), metrics.height());
     setupLayout_ = ComputeSetupPanel(layout_.setupPanel, letter, kindButtons_[0]->PictureSize());
-    kindTitle_->setGeometry(setupLayout_.kindTitle.ToQRect());
+    // The panel is measured in letter heights, but a label sets its lines further apart: each
+    // text gets the room its lines take, reaching under what follows it on the same grey.
+    const auto placeText = [&metrics](QLabel* label, const platform::GdiRect& rect, int lines) {
+        QRect place = rect.ToQRect();
+        place.setHeight(std::max(place.height(), lines * metrics.lineSpacing()));
+        label->setGeometry(place);
+    };
+    placeText(kindTitle_, setupLayout_.kindTitle, 2);
     for (std::size_t i = 0; i < kindButtons_.size(); ++i) {
         kindButtons_[i]->move(setupLayout_.kindButtons[i]);
     }
-    lengthText_->setGeometry(setupLayout_.lengthText.ToQRect());
+    placeText(lengthText_, setupLayout_.lengthText, 2);
     // The list's height includes its dropped-down part; the closed box is as tall as its font.
     QRect list = setupLayout_.lengthList.ToQRect();
     list.setHeight(std::min(list.height(), setupLayout_.minutesLabel.Height()));
     lengthList_->setGeometry(list);
     minutesLabel_->setGeometry(setupLayout_.minutesLabel.ToQRect());
-    goalText_->setGeometry(setupLayout_.goalText.ToQRect());
+    placeText(goalText_, setupLayout_.goalText, 3);
     goalField_->setGeometry(setupLayout_.goalField.ToQRect());
     for (QWidget* control : std::initializer_list<QWidget*>{kindTitle_, lengthText_, minutesLabel_,
                                                             goalText_, lengthList_, goalField_}) {

@@ -62,7 +62,9 @@ SetupPanelLayout ComputeSetupPanel(const platform::GdiRect& panel, QSize letter,
                            listTop + Truncate(1.3 * cy)};
 
     layout.goalText = textRow(goal, 3);
-    layout.goalField = {goal.left + 12 * cx, goal.top + 2 * cy, goal.left + 16 * cx,
+    // On the text's third line, at its right end, where the words leave it room.
+    const int fieldRight = layout.goalText.right;
+    layout.goalField = {fieldRight - 4 * cx, goal.top + 2 * cy, fieldRight,
                         goal.top + 2 * cy + Truncate(1.3 * cy)};
     return layout;
 }

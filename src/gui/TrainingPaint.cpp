@@ -14,7 +14,6 @@ const QColor kWindowGrey(171, 171, 171);
 const QColor kPanel(238, 238, 238);
 const QColor kFrame(90, 90, 90);
 const QColor kSetupGrey(200, 200, 200);
-const QString kSetupCaption = QStringLiteral(" Training Session ");
 
 } // namespace
 
@@ -41,18 +40,6 @@ void CTrainingWnd::EraseBackground(platform::GdiDc& dc) {
     for (const platform::GdiRect& block : setupLayout_.blocks) {
         dc.FillSolidRect(block, kSetupGrey);
     }
-    // The caption sits on the panel's top edge, centred, like a group box's title.
-    const QFont oldFont = dc.SelectFont(setupFont_);
-    const QSize caption = dc.GetTextExtent(kSetupCaption);
-    const platform::GdiRect& panel = layout_.setupPanel;
-    const int left = panel.left + (panel.Width() - caption.width()) / 2;
-    const int top = panel.top - caption.height() / 2;
-    platform::GdiRect captionRect{left, top, left + caption.width(), top + caption.height()};
-    dc.SetBkMode(platform::BkMode::Opaque);
-    dc.SetBkColor(kSetupGrey);
-    dc.SetTextColor(Qt::black);
-    dc.DrawText(kSetupCaption, captionRect, platform::dt::kSingleLine | platform::dt::kVCenter);
-    dc.SelectFont(oldFont);
     dc.FillSolidRect(layout_.padArea, kPanel);
     dc.FillSolidRect(layout_.buttonArea, kPanel);
 }

@@ -146,6 +146,10 @@ void CTrainingWnd::timerEvent(QTimerEvent*) {
 }
 
 void CTrainingWnd::OnTimer() {
+    // A tick still queued when the session ended or could not start has no session to time.
+    if (steps_.State() == ReviewState::Idle) {
+        return;
+    }
     const std::uint32_t now = Now();
     // The pauses given back can put the start ahead of now for a moment: signed difference.
     if (static_cast<std::int32_t>(now - sessionStart_) >= static_cast<std::int32_t>(duration_)) {

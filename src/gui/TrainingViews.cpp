@@ -18,17 +18,17 @@ namespace {
 constexpr const char* kSource = "Gui classes\\Ctrainingwnd";
 
 constexpr std::array<ReportList::Column, 12> kReportColumns{{{"Session", 50},
-                                                            {"Date", 80},
-                                                            {"Level", 100},
-                                                            {"Goal", 70},
-                                                            {"Correct", 50},
-                                                            {"Problems", 70},
-                                                            {"Attempts", 70},
-                                                            {"Duration", 80},
-                                                            {"Complete", 70},
-                                                            {"Problems / Min", 100},
-                                                            {"Remaining", 70},
-                                                            {"Cumulative Time", 110}}};
+                                                             {"Date", 80},
+                                                             {"Level", 100},
+                                                             {"Goal", 70},
+                                                             {"Correct", 50},
+                                                             {"Problems", 70},
+                                                             {"Attempts", 70},
+                                                             {"Duration", 80},
+                                                             {"Complete", 70},
+                                                             {"Problems / Min", 100},
+                                                             {"Remaining", 70},
+                                                             {"Cumulative Time", 110}}};
 
 } // namespace
 
