@@ -20,7 +20,6 @@
 #include <QCloseEvent>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -257,11 +256,7 @@ void CTestingWnd::FinishTest() {
 }
 
 void CTestingWnd::WriteDebugAnswers() const {
-    std::vector<std::string> lines;
-    for (int i = 0; i < test_.GetCount(); ++i) {
-        lines.push_back(AnswerKeyPresses(test_.GetProblem(i)));
-    }
-    WriteDebugAnswerFile(platform::GetBaseFolder() + "/testAnswers.dat", lines);
+    WriteDebugAnswerFile(platform::GetBaseFolder() + "/testAnswers.dat", test_);
 }
 
 // A close request from the window system (a key such as Alt+F4) leaves like Home, so the home

@@ -3,6 +3,7 @@
 #include "CTestingWnd.h"
 
 #include "ProblemCard.h"
+#include "ScreenColours.h"
 #include "data/CStudent.h"
 #include "platform/qt/ScreenBitmaps.h"
 
@@ -11,9 +12,6 @@
 
 namespace {
 
-const QColor kWindowColour(171, 171, 171);
-const QColor kPanelColour(238, 238, 238);
-const QColor kFrameColour(90, 90, 90);
 const QColor kProblemColour(50, 50, 50);
 const QColor kAnswerColour(12, 71, 147);
 // The status texts line up as if they were this wide.
@@ -21,7 +19,7 @@ const QString kStatusSample = QStringLiteral("Remaining: 00");
 
 // White inside a 2-pixel frame.
 void DrawWhiteBox(platform::GdiDc& dc, const platform::GdiRect& rect) {
-    const platform::GdiPen oldPen = dc.SelectPen({.width = 2, .color = kFrameColour});
+    const platform::GdiPen oldPen = dc.SelectPen({.width = 2, .color = screen_colour::kFrame});
     const platform::GdiBrush oldBrush = dc.SelectBrush({.color = Qt::white});
     dc.Rectangle(rect);
     dc.SelectBrush(oldBrush);
@@ -51,12 +49,12 @@ void CTestingWnd::paintEvent(QPaintEvent* event) {
 }
 
 void CTestingWnd::EraseBackground(platform::GdiDc& dc) {
-    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowColour);
+    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), screen_colour::kWindow);
     header_.DrawBackground(dc, GetCurrentStudent());
     DrawWhiteBox(dc, layout_.cardArea);
     DrawWhiteBox(dc, layout_.statusBox);
-    dc.FillSolidRect(layout_.padArea, kPanelColour);
-    dc.FillSolidRect(layout_.buttonArea, kPanelColour);
+    dc.FillSolidRect(layout_.padArea, screen_colour::kPanel);
+    dc.FillSolidRect(layout_.buttonArea, screen_colour::kPanel);
 }
 
 void CTestingWnd::DrawCardRow(platform::GdiDc& dc) {

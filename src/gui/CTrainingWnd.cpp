@@ -7,6 +7,7 @@
 #include "ReportList.h"
 #include "ReviewHandOver.h"
 #include "ScreenButton.h"
+#include "ScreenColours.h"
 #include "TestingLayout.h"
 #include "data/CStudent.h"
 #include "platform/Display.h"
@@ -31,7 +32,6 @@ constexpr const char* kSource = "Gui classes\\Ctrainingwnd";
 constexpr const char* kTestingFolder = "Testing";
 constexpr const char* kTrainingFolder = "Training";
 constexpr int kCardPoints = 28;
-const QColor kSetupGrey(200, 200, 200);
 
 struct KindButtonSpec {
     CTrainingWnd::CommandId id;
@@ -53,7 +53,7 @@ QLabel* MakeSetupText(QWidget* window, const QString& text, Qt::Alignment alignm
     label->setAlignment(alignment);
     label->setAutoFillBackground(true);
     QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, kSetupGrey);
+    colours.setColor(QPalette::Window, screen_colour::kSetupBlock);
     colours.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(colours);
     return label;

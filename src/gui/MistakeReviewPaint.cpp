@@ -2,20 +2,13 @@
 #include "CMistakeReviewWnd.h"
 #include "CNumberPadCtl.h"
 #include "ProblemCard.h"
+#include "ScreenColours.h"
 #include "TestingLayout.h"
 #include "data/CStudent.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 #include <QPaintEvent>
 #include <QPainter>
-
-namespace {
-
-const QColor kWindowGrey(171, 171, 171);
-const QColor kPanel(238, 238, 238);
-const QColor kFrame(90, 90, 90);
-
-} // namespace
 
 void CMistakeReviewWnd::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
@@ -31,15 +24,15 @@ void CMistakeReviewWnd::paintEvent(QPaintEvent* event) {
 }
 
 void CMistakeReviewWnd::EraseBackground(platform::GdiDc& dc) {
-    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowGrey);
-    dc.SelectPen({platform::PenStyle::Solid, 2, kFrame});
+    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), screen_colour::kWindow);
+    dc.SelectPen({platform::PenStyle::Solid, 2, screen_colour::kFrame});
     dc.SelectBrush({.hollow = true});
     dc.Rectangle(layout_.buddyArea);
     dc.Rectangle(layout_.listFrame);
     dc.SelectBrush({.hollow = false, .color = Qt::white});
     dc.Rectangle(layout_.cardArea);
-    dc.FillSolidRect(layout_.padArea, kPanel);
-    dc.FillSolidRect(layout_.buttonArea, kPanel);
+    dc.FillSolidRect(layout_.padArea, screen_colour::kPanel);
+    dc.FillSolidRect(layout_.buttonArea, screen_colour::kPanel);
 }
 
 void CMistakeReviewWnd::ShowBuddyFrame(int frame) {

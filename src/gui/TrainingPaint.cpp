@@ -2,20 +2,12 @@
 #include "CNumberPadCtl.h"
 #include "CTrainingWnd.h"
 #include "ProblemCard.h"
+#include "ScreenColours.h"
 #include "data/CStudent.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 #include <QPaintEvent>
 #include <QPainter>
-
-namespace {
-
-const QColor kWindowGrey(171, 171, 171);
-const QColor kPanel(238, 238, 238);
-const QColor kFrame(90, 90, 90);
-const QColor kSetupGrey(200, 200, 200);
-
-} // namespace
 
 void CTrainingWnd::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
@@ -30,18 +22,18 @@ void CTrainingWnd::paintEvent(QPaintEvent* event) {
 }
 
 void CTrainingWnd::EraseBackground(platform::GdiDc& dc) {
-    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowGrey);
+    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), screen_colour::kWindow);
     header_.DrawBackground(dc, GetCurrentStudent());
-    dc.SelectPen({platform::PenStyle::Solid, 2, kFrame});
+    dc.SelectPen({platform::PenStyle::Solid, 2, screen_colour::kFrame});
     dc.SelectBrush({.color = Qt::white});
     dc.Rectangle(layout_.cardArea);
-    dc.SelectBrush({.color = kPanel});
+    dc.SelectBrush({.color = screen_colour::kPanel});
     dc.Rectangle(layout_.setupPanel);
     for (const platform::GdiRect& block : setupLayout_.blocks) {
-        dc.FillSolidRect(block, kSetupGrey);
+        dc.FillSolidRect(block, screen_colour::kSetupBlock);
     }
-    dc.FillSolidRect(layout_.padArea, kPanel);
-    dc.FillSolidRect(layout_.buttonArea, kPanel);
+    dc.FillSolidRect(layout_.padArea, screen_colour::kPanel);
+    dc.FillSolidRect(layout_.buttonArea, screen_colour::kPanel);
 }
 
 void CTrainingWnd::RedrawCard() {

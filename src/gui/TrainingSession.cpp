@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -117,11 +116,7 @@ void CTrainingWnd::PresentCard() {
 }
 
 void CTrainingWnd::WriteDebugAnswers() const {
-    std::vector<std::string> lines;
-    for (int i = 0; i < session_.GetCount(); ++i) {
-        lines.push_back(AnswerKeyPresses(session_.GetProblem(i)));
-    }
-    WriteDebugAnswerFile(platform::GetBaseFolder() + "/trainingAnswers.dat", lines);
+    WriteDebugAnswerFile(platform::GetBaseFolder() + "/trainingAnswers.dat", session_);
 }
 
 void CTrainingWnd::OnAnswer(int answer) {

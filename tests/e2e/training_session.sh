@@ -10,15 +10,8 @@ datafolder=$(realpath "$2")
 shots=$3
 source "$(dirname "$0")/lib.sh"
 
-# Where the keys of the standard pad stand on the 800 × 600 training screen: 1 … 18 in three
-# rows of six, 0 centred below.
-click_key() {
-  if [ "$1" -eq 0 ]; then
-    click_at 280 563
-  else
-    click_at $((55 + 90 * (($1 - 1) % 6))) $((395 + 56 * (($1 - 1) / 6)))
-  fi
-}
+# The standard pad on the 800 × 600 training screen.
+click_key() { click_standard_key_at 10 367 "$1"; }
 
 answered_cards=8
 
