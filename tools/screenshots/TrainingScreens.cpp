@@ -62,7 +62,17 @@ public:
             Answer(right);
             break;
         default:
+            TypeDigit(right % 10);
             break;
+        }
+    }
+
+    // A digit typed on the pad, not yet sent.
+    void TypeDigit(int digit) {
+        for (CPictureButton* key : window_->NumberPad()->findChildren<CPictureButton*>()) {
+            if (key->CommandId() == digit + 1) {
+                key->click();
+            }
         }
     }
 
@@ -101,12 +111,13 @@ QImage RenderTrainingSetup() {
 // The card and pad at the first try and in each feedback step, half size.
 QImage RenderTrainingFeedback() {
     Sheet sheet(2 * 420);
-    for (const auto& [state, caption] : {std::pair{ReviewState::FirstTry, "FirstTry"},
-                                         {ReviewState::TryAgain, "TryAgain"},
-                                         {ReviewState::SecondTry, "SecondTry"},
-                                         {ReviewState::Almost, "Almost"},
-                                         {ReviewState::ShowAnswer, "ShowAnswer (15 s)"},
-                                         {ReviewState::Correct, "Correct"}}) {
+    for (const auto& [state, caption] :
+         {std::pair{ReviewState::FirstTry, "FirstTry, a digit typed"},
+          {ReviewState::TryAgain, "TryAgain"},
+          {ReviewState::SecondTry, "SecondTry"},
+          {ReviewState::Almost, "Almost"},
+          {ReviewState::ShowAnswer, "ShowAnswer (15 s)"},
+          {ReviewState::Correct, "Correct"}}) {
         TrainingStage stage;
         stage.DriveTo(state);
         const QImage window = stage.Picture();
