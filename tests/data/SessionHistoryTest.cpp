@@ -1,4 +1,5 @@
 #include "data/SessionHistory.h"
+#include "SessionRecords.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -9,49 +10,8 @@
 
 namespace {
 
+using namespace testrecords;
 using testing::ElementsAre;
-
-// 12:00 UTC on 7 March 2003: the same date in every time zone but the farthest.
-constexpr std::uint32_t kMarch7Noon = 1047038400;
-constexpr std::uint32_t kOneDay = 86400;
-
-SessionRecord TestRecord(int correct, int answered, int level = 1, int testsPassedBefore = 0,
-                         std::uint32_t time = kMarch7Noon) {
-    SessionRecord record;
-    record.type = kTestSession;
-    record.time = time;
-    record.correctCount = static_cast<std::int16_t>(correct);
-    record.answeredCount = static_cast<std::int16_t>(answered);
-    record.level = static_cast<std::int16_t>(level);
-    record.testsPassedBefore = static_cast<std::int16_t>(testsPassedBefore);
-    return record;
-}
-
-SessionRecord TrainingRecord(int correct, int seconds, int goal = 0, int kind = 3, int flag = 0) {
-    SessionRecord record;
-    record.type = kTrainingSession;
-    record.time = kMarch7Noon;
-    record.correctCount = static_cast<std::int16_t>(correct);
-    record.answeredCount = static_cast<std::int16_t>(correct);
-    record.level = static_cast<std::int16_t>(kind);
-    record.duration = static_cast<std::int16_t>(seconds);
-    record.goal = static_cast<std::int16_t>(goal);
-    record.flag = static_cast<std::uint8_t>(flag);
-    return record;
-}
-
-SessionRecord ReviewRecord(int atStart, int completed, int left, int seconds) {
-    SessionRecord record;
-    record.type = kReviewSession;
-    record.time = kMarch7Noon;
-    record.correctCount = -1;
-    record.answeredCount = -1;
-    record.duration = static_cast<std::int16_t>(seconds);
-    record.mistakesAtStart = static_cast<std::int16_t>(atStart);
-    record.problemsCompleted = static_cast<std::int16_t>(completed);
-    record.mistakesLeft = static_cast<std::int16_t>(left);
-    return record;
-}
 
 // Sets the process's time zone for the life of the object.
 class TimeZone {
@@ -153,9 +113,9 @@ TEST(SessionHistoryTest, ProblemsPerMinuteCountsNoTimeAsOneMinute) {
 }
 
 TEST(SessionHistoryTest, DatesAreTheLocalDayOfTheRecord) {
-    EXPECT_EQ(history::DateText(kMarch7Noon, '/'), "03/07/2003");
-    EXPECT_EQ(history::DateText(kMarch7Noon, '\\'), "03\\07\\2003");
-    const std::uint32_t lateEvening = kMarch7Noon + 10 * 3600; // 22:00 UTC
+    EXPECT_EQ(history::DateText(kNoon, '/'), "03/07/2003");
+    EXPECT_EQ(history::DateText(kNoon, '\\'), "03\\07\\2003");
+    const std::uint32_t lateEvening = kNoon + 10 * 3600; // 22:00 UTC
     {
         const TimeZone east("UTC-3"); // three hours ahead of UTC
         EXPECT_EQ(history::DateText(lateEvening, '/'), "03/08/2003");
@@ -165,10 +125,9 @@ TEST(SessionHistoryTest, DatesAreTheLocalDayOfTheRecord) {
 }
 
 TEST(SessionHistoryTest, TheTestReportReadsNewestFirstWithNumbersScoresAndResults) {
-    const std::vector<SessionRecord> history{TestRecord(100, 100, 1, 0, kMarch7Noon),
-                                             TrainingRecord(9, 60),
-                                             TestRecord(99, 100, 1, 1, kMarch7Noon + kOneDay),
-                                             TestRecord(90, 90, 4, 0, kMarch7Noon + 2 * kOneDay)};
+    const std::vector<SessionRecord> history{
+        TestRecord(100, 100, 1, 0, kNoon), TrainingRecord(9, 60),
+        TestRecord(99, 100, 1, 1, kNoon + kDay), TestRecord(90, 90, 4, 0, kNoon + 2 * kDay)};
     const auto rows = history::TestReportRows(history);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].test, "3");

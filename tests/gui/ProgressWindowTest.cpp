@@ -1,4 +1,5 @@
 #include "GuiTestSupport.h"
+#include "SessionRecords.h"
 #include "StudentSupport.h"
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
@@ -14,42 +15,10 @@
 
 namespace {
 
+using namespace testrecords;
 using enum CStudentProgressWnd::CommandId;
 
 constexpr const char* kName = "Pat Jones";
-// 12:00 UTC on 7 March 2003 and the days after it.
-constexpr std::uint32_t kNoon = 1047038400;
-constexpr std::uint32_t kDay = 86400;
-
-SessionRecord TestRecord(std::uint32_t time, int correct, int answered, int level,
-                         int passedBefore) {
-    SessionRecord record;
-    record.type = kTestSession;
-    record.time = time;
-    record.correctCount = static_cast<std::int16_t>(correct);
-    record.answeredCount = static_cast<std::int16_t>(answered);
-    record.level = static_cast<std::int16_t>(level);
-    record.testsPassedBefore = static_cast<std::int16_t>(passedBefore);
-    return record;
-}
-
-SessionRecord TrainingRecord(int correct, int seconds, int goal) {
-    SessionRecord record = TestRecord(kNoon, correct, correct, 2, 0);
-    record.type = kTrainingSession;
-    record.duration = static_cast<std::int16_t>(seconds);
-    record.goal = static_cast<std::int16_t>(goal);
-    return record;
-}
-
-SessionRecord ReviewRecord(int atStart, int left, int seconds) {
-    SessionRecord record = TestRecord(kNoon, -1, -1, 1, 1);
-    record.type = kReviewSession;
-    record.duration = static_cast<std::int16_t>(seconds);
-    record.mistakesAtStart = static_cast<std::int16_t>(atStart);
-    record.mistakesLeft = static_cast<std::int16_t>(left);
-    return record;
-}
-
 // Every file of the data folder with its bytes.
 std::map<std::string, std::vector<std::uint8_t>> DataFiles() {
     std::map<std::string, std::vector<std::uint8_t>> files;
@@ -101,12 +70,12 @@ protected:
 };
 
 const std::vector<SessionRecord> kRichHistory{
-    TestRecord(kNoon, 97, 100, 1, 0),
-    TrainingRecord(20, 240, 25),
-    TestRecord(kNoon + kDay, 100, 100, 1, 0),
-    ReviewRecord(12, 0, 150),
-    TrainingRecord(30, 60, 0),
-    TestRecord(kNoon + 2 * kDay, 90, 90, 4, 2),
+    TestRecord(97, 100, 1, 0, kNoon),
+    TrainingRecord(20, 240, 25, 2),
+    TestRecord(100, 100, 1, 0, kNoon + kDay),
+    ReviewRecord(12, 30, 0, 150),
+    TrainingRecord(30, 60, 0, 2),
+    TestRecord(90, 90, 4, 2, kNoon + 2 * kDay),
 };
 
 } // namespace

@@ -1,0 +1,86 @@
+#include "data/CStudent.h"
+#include "data/CUserManager.h"
+#include "data/StudentRecordFile.h"
+#include "gui/CBasicLineGraph.h"
+#include "gui/CStudentProgressWnd.h"
+#include "gui/TrainingSessionGraph.h"
+#include "platform/Files.h"
+#include "platform/fakes/FakeServices.h"
+
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <filesystem>
+
+namespace {
+
+constexpr const char* kStudent = "Pat Jones";
+
+// Signs in a student with a history of 1,000 sessions: tests, training sessions and reviews in
+// turn.
+void SignInWithLongHistory(const platform::fakes::FakePlatform& fakes) {
+    std::filesystem::create_directories(fakes.Path("/Data"));
+    std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Graphics",
+                                              fakes.Path("/Graphics"));
+    data::StudentRecord record;
+    record.idType = CUserManager::kStudentId;
+    record.level = 3;
+    for (int n = 0; n < 1000; ++n) {
+        SessionRecord session;
+        session.time = 1'157'112'000u + static_cast<std::uint32_t>(n) * 3600u;
+        session.type = static_cast<std::uint32_t>(1 + n % 3);
+        session.correctCount = static_cast<std::int16_t>(n % 101);
+        session.answeredCount = 100;
+        session.level = static_cast<std::int16_t>(1 + n % 5);
+        session.testsPassedBefore = static_cast<std::int16_t>(n % 3);
+        session.duration = static_cast<std::int16_t>(n % 2 == 0 ? 60 : 240);
+        session.goal = 40;
+        session.mistakesAtStart = 10;
+        record.sessions.push_back(session);
+    }
+    platform::WriteFileBytes(CUserManager::GetInfoFilePath(kStudent),
+                             data::SerializeStudentRecord(record));
+    GetCurrentStudent().Load(kStudent);
+}
+
+// From the Progress click to the painted mastery view: the window is built, the training report
+// filled, the mastery graph filled, and the whole window painted.
+void BM_ProgressWindowOpen(benchmark::State& state) {
+    platform::fakes::FakePlatform fakes;
+    fakes.display.current = {800, 600};
+    SignInWithLongHistory(fakes);
+    QWidget opener;
+    QImage screen(800, 600, QImage::Format_RGB32);
+    for (auto _ : state) {
+        auto* window = new CStudentProgressWnd(&opener);
+        window->render(&screen);
+        state.PauseTiming();
+        delete window;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ProgressWindowOpen)->Unit(benchmark::kMillisecond);
+
+// One paint of a full bar graph with marks, goal, grid and frame, as the progress and training
+// windows show it.
+void BM_GraphPaint(benchmark::State& state) {
+    platform::fakes::FakePlatform fakes;
+    fakes.display.current = {800, 600};
+    CBasicLineGraph graph(nullptr);
+    graph.resize(795, 356);
+    ConfigureTrainingGraph(graph, GraphLabelTenths());
+    graph.SetRedraw(false);
+    for (int n = 0; n < 1000; ++n) {
+        graph.AddPoint(n % 100, 40, n % 4);
+    }
+    graph.SetMaximum(100);
+    graph.SetGoal(50);
+    graph.SetRedraw(true);
+    QImage picture(graph.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        graph.render(&picture);
+    }
+}
+BENCHMARK(BM_GraphPaint)->Unit(benchmark::kMicrosecond);
+
+} // namespace
