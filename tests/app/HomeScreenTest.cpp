@@ -28,17 +28,18 @@ protected:
         GetCurrentStudent().Load("Mary Ann Smith");
     }
 
-    // Deletes the visible windows of this kind and says how many there were.
+    // Deletes the visible windows of this kind and says how many there were. Deleted only after
+    // the search: a window takes its own top-level helpers (a drop-down's popup) with it.
     template <typename Window> static std::size_t CloseOpenWindows() {
-        std::size_t count = 0;
+        std::vector<Window*> open;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (auto* window = qobject_cast<Window*>(widget);
                 window != nullptr && window->isVisible()) {
-                ++count;
-                delete window;
+                open.push_back(window);
             }
         }
-        return count;
+        qDeleteAll(open);
+        return open.size();
     }
 
     void Press(CMainWindow& home, CMainWindow::CommandId id) {
