@@ -67,8 +67,8 @@ private:
     void CountPassedTest();
     enum class ListChange { None, Changed, Removed };
     // Reads the list, lets `change` edit it and writes it back when it changed; a list emptied
-    // by a removal clears the review-due flag.
-    void ChangeMistakes(const std::function<ListChange(std::vector<Problem>&)>& change);
+    // by a removal clears the review-due flag. True when a changed list was written.
+    bool ChangeMistakes(const std::function<ListChange(std::vector<Problem>&)>& change);
     void PurgeEmptyMistakes();
 
     std::string name_;

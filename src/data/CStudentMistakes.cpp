@@ -73,26 +73,29 @@ bool CStudent::IsMistake(const Problem& problem) {
            });
 }
 
-void CStudent::ChangeMistakes(const std::function<ListChange(std::vector<Problem>&)>& change) {
+bool CStudent::ChangeMistakes(const std::function<ListChange(std::vector<Problem>&)>& change) {
     const std::string path = CUserManager::GetMistakeFilePath(name_);
     auto mistakes = data::ReadMistakeList(path);
     if (!mistakes) {
         platform::WriteErrorLog(kSource, __LINE__, "Failed to open the mistake file!");
-        return;
+        return false;
     }
     const ListChange result = change(*mistakes);
     if (result == ListChange::None) {
-        return;
+        return false;
     }
     if (!data::WriteMistakeList(path, *mistakes)) {
         platform::WriteErrorLog(kSource, __LINE__, "Failed to open the mistake file!");
-    } else if (result == ListChange::Removed && mistakes->empty()) {
+        return false;
+    }
+    if (result == ListChange::Removed && mistakes->empty()) {
         SetReviewDue(false);
     }
+    return true;
 }
 
 void CStudent::AddMistake(const Problem& problem) {
-    ChangeMistakes([&](std::vector<Problem>& mistakes) {
+    const bool added = ChangeMistakes([&](std::vector<Problem>& mistakes) {
         const auto found = FindSameFact(mistakes, problem);
         if (found != mistakes.end()) {
             found->missCount = CountedOnce(found->missCount);
@@ -105,7 +108,8 @@ void CStudent::AddMistake(const Problem& problem) {
         }
         return ListChange::Changed;
     });
-    if (GetMistakeCount() >= kMistakesForReview && !IsReviewDue()) {
+    // A list that could not be changed makes no review due.
+    if (added && GetMistakeCount() >= kMistakesForReview && !IsReviewDue()) {
         SetReviewDue(true);
     }
 }

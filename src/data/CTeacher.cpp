@@ -9,6 +9,8 @@
 #include "platform/Logs.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -114,7 +116,15 @@ bool CTeacher::AddStudent(const std::string& name, const std::string& password, 
         data::ReplaceOutcome::Replaced) {
         return false;
     }
-    platform::WriteFileBytes(CUserManager::GetMistakeFilePath(name), {});
+    // A list that cannot be made empty (a read-only one left by an earlier student of this
+    // name) must not be inherited: the student is not created at all.
+    const std::string mistakePath = CUserManager::GetMistakeFilePath(name);
+    if (!platform::WriteFileBytes(mistakePath, {})) {
+        platform::WriteErrorLog(kSource, __LINE__, "Could not create " + mistakePath);
+        std::error_code ignored;
+        std::filesystem::remove(recordPath, ignored);
+        return false;
+    }
     const bool listed = RewriteSelectedClassFile(
         [&](std::vector<std::string>& students) { students.push_back(name); });
     if (listed) {

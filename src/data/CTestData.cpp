@@ -64,11 +64,10 @@ bool CTestData::Load(int fileNumber) {
         if (IsBlank(line)) {
             continue;
         }
-        const auto problem = data::ParseProblemLine(line);
-        if (!problem) {
+        if (!data::ReadProblemLine(line, problems_[filled])) {
             break; // the rest of the test stays empty, as when the file ends early
         }
-        problems_[filled++] = *problem;
+        ++filled;
     }
     return true;
 }

@@ -11,7 +11,10 @@ namespace data {
 void RepairOptionFile(const std::string& path) {
     if (platform::FileSize(path) != 1) {
         platform::ClearReadOnly(path);
-        platform::WriteFileBytes(path, {0});
+        const std::uint8_t notDue = 0;
+        if (platform::WriteFileDurably(path, {&notDue, 1})) {
+            platform::FlushFolderOf(path);
+        }
     }
 }
 
@@ -26,14 +29,16 @@ std::optional<bool> ReadReviewFlag(const std::string& path) {
     return read && flag != 0;
 }
 
+// One byte rewritten in place is whole or not written at all; flushed, it survives a power cut.
 bool WriteReviewFlag(const std::string& path, bool due) {
+    const bool existed = platform::FileExists(path);
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) {
         return false;
     }
     const std::uint8_t flag = due ? 1 : 0;
-    const bool written = ::pwrite(fd, &flag, 1, 0) == 1;
-    return ::close(fd) == 0 && written;
+    const bool written = ::pwrite(fd, &flag, 1, 0) == 1 && platform::FlushFile(fd, path);
+    return ::close(fd) == 0 && written && (existed || platform::FlushFolderOf(path));
 }
 
 } // namespace data

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace data {
@@ -33,13 +34,17 @@ std::optional<std::int16_t> ReadOperand(std::string_view& text) {
     return static_cast<std::int16_t>(value);
 }
 
-std::optional<std::int32_t> ReadOperation(std::string_view& text) {
+std::optional<char> ReadOperator(std::string_view& text) {
     SkipBlanks(text);
     if (text.empty()) {
         return std::nullopt;
     }
     const char symbol = text.front();
     text.remove_prefix(1);
+    return symbol;
+}
+
+std::optional<std::int32_t> OperationOf(char symbol) {
     switch (symbol) {
     case '+':
         return kPlus;
@@ -69,26 +74,27 @@ std::optional<int> Answer(int a, std::int32_t operation, int b) {
 
 } // namespace
 
-std::optional<Problem> ParseProblemLine(std::string_view line) {
+bool ReadProblemLine(std::string_view line, Problem& problem) {
     const auto a = ReadOperand(line);
-    const auto operation = a ? ReadOperation(line) : std::nullopt;
-    const auto b = operation ? ReadOperand(line) : std::nullopt;
+    const auto symbol = a ? ReadOperator(line) : std::nullopt;
+    const auto b = symbol ? ReadOperand(line) : std::nullopt;
     if (!b) {
-        return std::nullopt;
+        return false;
     }
-    const auto answer = Answer(*a, *operation, *b);
-    if (!answer || !FitsSixteenBits(*answer)) {
-        return std::nullopt;
-    }
-    Problem problem;
     problem.firstOperand = *a;
     problem.secondOperand = *b;
+    problem.enteredAnswer = kNoValue;
+    const auto operation = OperationOf(*symbol);
+    const auto answer = operation ? Answer(*a, *operation, *b) : std::nullopt;
+    if (!answer) {
+        return true;
+    }
     problem.operation = *operation;
-    problem.correctAnswer = static_cast<std::int16_t>(*answer);
+    problem.correctAnswer = static_cast<std::int16_t>(*answer); // wraps, as 16-bit arithmetic does
     if (*operation == kTimes && *b == 0) {
         std::swap(problem.firstOperand, problem.secondOperand);
     }
-    return problem;
+    return true;
 }
 
 } // namespace data

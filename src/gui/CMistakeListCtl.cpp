@@ -56,10 +56,17 @@ CMistakeListCtl::CMistakeListCtl(QWidget* parent, int rowTenths, int headerTenth
     setPalette(colours);
 }
 
+// The viewport is the client area without a vertical scroll bar, so a list that starts to scroll
+// refits its columns beside the bar instead of under it.
 void CMistakeListCtl::FitColumns() {
-    const int columnWidth = (contentsRect().width() - 2) / 2;
+    const int columnWidth = viewport()->width() / 2;
     setColumnWidth(0, columnWidth);
     setColumnWidth(1, columnWidth);
+}
+
+void CMistakeListCtl::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    FitColumns();
 }
 
 void CMistakeListCtl::Fill(CStudent& student) {

@@ -21,8 +21,12 @@ public:
     // The first row showing `fact`, selected, focused and scrolled into view.
     void SelectFact(const Problem& fact);
     int RowCount() const { return topLevelItemCount(); }
-    // Two columns sharing the width.
+    // Two columns sharing the width beside any scroll bar.
     void FitColumns();
+
+protected:
+    // The viewport's resizes: the scroll bar came or went.
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 // "7 x 8": the operands around the operator's character (+, -, x, /; a blank for none).

@@ -142,9 +142,9 @@ void CMistakeReviewWnd::OnCommand(int id) {
     }
 }
 
-// The pad's Enter, wherever the focus is.
-// Return is the pad's Enter key, so it works only while the pad's keys do: after a time-out it
-// would otherwise send a half-typed answer over the one shown.
+// Return is the pad's Enter, wherever the focus is. A deliberate deviation (see the README): it
+// works only while the pad's keys do, because after a time-out it would otherwise send a
+// half-typed answer over the one shown.
 void CMistakeReviewWnd::keyReleaseEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         !event->isAutoRepeat()) {

@@ -84,9 +84,10 @@ void CPictureButton::leaveEvent(QEvent* event) {
 }
 
 void CPictureButton::changeEvent(QEvent* event) {
-    // A disabled button gets no leave event, so it forgets the mouse when it is disabled.
-    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
-        SetHovering(false);
+    // No enter event comes for a button enabled again under a mouse that rests on it, and no
+    // leave event may have come while it was disabled: ask where the mouse is.
+    if (event->type() == QEvent::EnabledChange && isEnabled()) {
+        SetHovering(underMouse());
     }
     QAbstractButton::changeEvent(event);
 }

@@ -207,19 +207,22 @@ void CTestingWnd::OnAnswer(int answer) {
         GetCurrentStudent().AddMistake(problem);
         ++missed_;
     }
-    const platform::GdiRect answered = CardRect(currentIndex_);
-    ++currentIndex_;
     --remaining_;
-    // At once, so the row's last answer is on screen during the pause below.
-    repaint(answered.ToQRect());
+    // At once, and while the answered card is still the current one, so the row's last answer is
+    // on screen during the pause below.
+    repaint(CardRect(currentIndex_).ToQRect());
+    const bool rowFinished = (currentIndex_ + 1) % kCardsPerRow == 0;
+    if (rowFinished && remaining_ > 0) {
+        // The pause is the student's time to see the finished row; it is not taken from the test.
+        platform::GetClock().Sleep(kRowPauseMs);
+        startTime_ += kRowPauseMs;
+    }
+    ++currentIndex_;
     if (remaining_ < 1) {
         FinishTest();
         return;
     }
-    if (currentIndex_ % kCardsPerRow == 0) {
-        // The pause is the student's time to see the finished row; it is not taken from the test.
-        platform::GetClock().Sleep(kRowPauseMs);
-        startTime_ += kRowPauseMs;
+    if (rowFinished) {
         update(layout_.cardArea.ToQRect());
     }
     update(layout_.statusBox.ToQRect());

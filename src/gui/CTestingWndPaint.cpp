@@ -12,14 +12,12 @@
 
 namespace {
 
-const QColor kProblemColour(50, 50, 50);
-const QColor kAnswerColour(12, 71, 147);
 // The status texts line up as if they were this wide.
 const QString kStatusSample = QStringLiteral("Remaining: 00");
 
 // White inside a 2-pixel frame.
 void DrawWhiteBox(platform::GdiDc& dc, const platform::GdiRect& rect) {
-    const platform::GdiPen oldPen = dc.SelectPen({.width = 2, .color = screen_colour::kFrame});
+    const platform::GdiPen oldPen = dc.SelectPen({.width = 2, .color = kFrameColour});
     const platform::GdiBrush oldBrush = dc.SelectBrush({.color = Qt::white});
     dc.Rectangle(rect);
     dc.SelectBrush(oldBrush);
@@ -49,12 +47,12 @@ void CTestingWnd::paintEvent(QPaintEvent* event) {
 }
 
 void CTestingWnd::EraseBackground(platform::GdiDc& dc) {
-    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), screen_colour::kWindow);
+    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowColour);
     header_.DrawBackground(dc, GetCurrentStudent());
     DrawWhiteBox(dc, layout_.cardArea);
     DrawWhiteBox(dc, layout_.statusBox);
-    dc.FillSolidRect(layout_.padArea, screen_colour::kPanel);
-    dc.FillSolidRect(layout_.buttonArea, screen_colour::kPanel);
+    dc.FillSolidRect(layout_.padArea, kPanelColour);
+    dc.FillSolidRect(layout_.buttonArea, kPanelColour);
 }
 
 void CTestingWnd::DrawCardRow(platform::GdiDc& dc) {
@@ -78,8 +76,8 @@ platform::GdiRect CTestingWnd::DrawCard(platform::GdiDc& dc, int index) {
     const platform::GdiRect card = CardRect(index);
     platform::DrawBitmap(dc, cardBackground_, card.left, card.top);
     platform::GdiRect answerBox;
-    DrawProblem(test_.GetProblem(index), dc, cardFont_, card.ToQRect(), kProblemColour,
-                kAnswerColour, answerBox);
+    DrawProblem(test_.GetProblem(index), dc, cardFont_, card.ToQRect(), kTestProblemColour,
+                kTestAnswerColour, answerBox);
     return answerBox;
 }
 

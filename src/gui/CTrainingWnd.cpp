@@ -53,7 +53,7 @@ QLabel* MakeSetupText(QWidget* window, const QString& text, Qt::Alignment alignm
     label->setAlignment(alignment);
     label->setAutoFillBackground(true);
     QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, screen_colour::kSetupBlock);
+    colours.setColor(QPalette::Window, kSetupBlockColour);
     colours.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(colours);
     return label;

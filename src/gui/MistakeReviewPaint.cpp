@@ -24,15 +24,15 @@ void CMistakeReviewWnd::paintEvent(QPaintEvent* event) {
 }
 
 void CMistakeReviewWnd::EraseBackground(platform::GdiDc& dc) {
-    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), screen_colour::kWindow);
-    dc.SelectPen({platform::PenStyle::Solid, 2, screen_colour::kFrame});
+    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowColour);
+    dc.SelectPen({platform::PenStyle::Solid, 2, kFrameColour});
     dc.SelectBrush({.hollow = true});
     dc.Rectangle(layout_.buddyArea);
     dc.Rectangle(layout_.listFrame);
     dc.SelectBrush({.hollow = false, .color = Qt::white});
     dc.Rectangle(layout_.cardArea);
-    dc.FillSolidRect(layout_.padArea, screen_colour::kPanel);
-    dc.FillSolidRect(layout_.buttonArea, screen_colour::kPanel);
+    dc.FillSolidRect(layout_.padArea, kPanelColour);
+    dc.FillSolidRect(layout_.buttonArea, kPanelColour);
 }
 
 void CMistakeReviewWnd::ShowBuddyFrame(int frame) {

@@ -2,10 +2,13 @@
 
 #include <QColor>
 
-// The colours the activity screens are painted in.
-namespace screen_colour {
-inline const QColor kWindow(171, 171, 171);     // behind everything
-inline const QColor kPanel(238, 238, 238);      // pad, button and set-up panels
-inline const QColor kFrame(90, 90, 90);         // the 2-pixel outlines of areas
-inline const QColor kSetupBlock(200, 200, 200); // the training set-up's blocks and their texts
-} // namespace screen_colour
+// The colours the screens paint themselves; their pictures blend into them at the edges.
+inline const QColor kWindowColour(171, 171, 171);
+inline const QColor kPanelColour(238, 238, 238);
+inline const QColor kFrameColour(90, 90, 90); // 2-pixel frames around white boxes
+// The training set-up's blocks and the texts on them.
+inline const QColor kSetupBlockColour(200, 200, 200);
+
+// The ink of the test's cards: the problem, and the answer the student entered.
+inline const QColor kTestProblemColour(50, 50, 50);
+inline const QColor kTestAnswerColour(12, 71, 147);

@@ -22,18 +22,18 @@ void CTrainingWnd::paintEvent(QPaintEvent* event) {
 }
 
 void CTrainingWnd::EraseBackground(platform::GdiDc& dc) {
-    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), screen_colour::kWindow);
+    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowColour);
     header_.DrawBackground(dc, GetCurrentStudent());
-    dc.SelectPen({platform::PenStyle::Solid, 2, screen_colour::kFrame});
+    dc.SelectPen({platform::PenStyle::Solid, 2, kFrameColour});
     dc.SelectBrush({.color = Qt::white});
     dc.Rectangle(layout_.cardArea);
-    dc.SelectBrush({.color = screen_colour::kPanel});
+    dc.SelectBrush({.color = kPanelColour});
     dc.Rectangle(layout_.setupPanel);
     for (const platform::GdiRect& block : setupLayout_.blocks) {
-        dc.FillSolidRect(block, screen_colour::kSetupBlock);
+        dc.FillSolidRect(block, kSetupBlockColour);
     }
-    dc.FillSolidRect(layout_.padArea, screen_colour::kPanel);
-    dc.FillSolidRect(layout_.buttonArea, screen_colour::kPanel);
+    dc.FillSolidRect(layout_.padArea, kPanelColour);
+    dc.FillSolidRect(layout_.buttonArea, kPanelColour);
 }
 
 void CTrainingWnd::RedrawCard() {

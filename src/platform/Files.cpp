@@ -10,6 +10,7 @@
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -52,6 +53,47 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
         size -= static_cast<std::size_t>(written);
     }
     return true;
+}
+
+constexpr std::size_t kPieceSize = 4096;
+
+std::function<void(FileStep, const std::string&)>& FileStepHook() {
+    static std::function<void(FileStep, const std::string&)> hook;
+    return hook;
+}
+
+void StepDone(FileStep step, const std::string& path) {
+    if (FileStepHook()) {
+        FileStepHook()(step, path);
+    }
+}
+
+// Closes the file however the write ends, a simulated stop included.
+class OpenFile {
+public:
+    explicit OpenFile(const std::string& path)
+        : fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)) {}
+    ~OpenFile() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+
+    int Fd() const { return fd_; }
+    bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+private:
+    int fd_;
+};
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 void ShowFileError(const std::string& path, int errorNumber) {
@@ -144,6 +186,54 @@ bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& by
     return ::close(fd) == 0 && written;
 }
 
+bool WriteFileDurably(const std::string& path, std::span<const std::uint8_t> bytes) {
+    OpenFile file(path);
+    if (file.Fd() < 0) {
+        return false;
+    }
+    StepDone(FileStep::Created, path);
+    while (!bytes.empty()) {
+        const auto piece = bytes.first(std::min(bytes.size(), kPieceSize));
+        if (!WriteAll(file.Fd(), piece.data(), piece.size())) {
+            return false;
+        }
+        bytes = bytes.subspan(piece.size());
+        StepDone(FileStep::PieceWritten, path);
+    }
+    if (!FlushFile(file.Fd(), path)) {
+        return false;
+    }
+    const bool closed = file.Close();
+    StepDone(FileStep::Closed, path);
+    return closed;
+}
+
+bool FlushFile(int fd, const std::string& path) {
+    if (::fsync(fd) != 0) {
+        return false;
+    }
+    StepDone(FileStep::Flushed, path);
+    return true;
+}
+
+bool FlushFolderOf(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool flushed = ::fsync(fd) == 0;
+    ::close(fd);
+    if (flushed) {
+        StepDone(FileStep::FolderFlushed, folder);
+    }
+    return flushed;
+}
+
+void SetFileStepHook(std::function<void(FileStep, const std::string&)> hook) {
+    FileStepHook() = std::move(hook);
+}
+
 std::string FileErrorMessage(const std::string& path, int errorNumber) {
     switch (errorNumber) {
     case ENOENT:
@@ -172,6 +262,9 @@ bool ReplaceFileWith(const std::string& temporaryPath, const std::string& target
         ShowFileError(temporaryPath, errno);
         return false;
     }
+    StepDone(FileStep::Renamed, targetPath);
+    // The new name is in place either way; a folder that cannot be flushed only loses durability.
+    FlushFolderOf(targetPath);
     return true;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,11 +27,32 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path);
 // Creates or truncates `path` and writes `bytes`; false when any step fails.
 bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
+// Creates or truncates `path`, writes `bytes` in pieces of 4096 and flushes them to the disk
+// before closing, so that a rename that follows can never put an unwritten file in place; false
+// when any step fails.
+bool WriteFileDurably(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Flushes what was written through `fd`, the open file `path`, to the disk.
+bool FlushFile(int fd, const std::string& path);
+
+// Flushes the folder that holds `path`, so that a name just created or renamed there survives a
+// power cut.
+bool FlushFolderOf(const std::string& path);
+
+// The steps of a durable write, in the order they happen.
+enum class FileStep { Created, PieceWritten, Flushed, Closed, Renamed, FolderFlushed };
+
+// Tests watch the durable steps through this hook: it runs after each step with the path of the
+// file (or folder) concerned, and may throw to end the operation there, as a crash would. Without
+// a hook the steps run straight through.
+void SetFileStepHook(std::function<void(FileStep, const std::string&)> hook);
+
 // The wording the user sees when a delete or rename fails: names the file and the reason.
 std::string FileErrorMessage(const std::string& path, int errorNumber);
 
 // Gives `temporaryPath` the name `targetPath` in one atomic step, so at every moment one whole
-// version of the file exists. A failure is shown to the user as a file error; returns success.
+// version of the file exists, and flushes the folder so the new name survives a power cut. A
+// failed rename is shown to the user as a file error; returns whether the rename happened.
 bool ReplaceFileWith(const std::string& temporaryPath, const std::string& targetPath);
 
 // Deletes `path`; a failure is shown to the user as a file error. Returns success.

@@ -2,7 +2,6 @@
 // stop it; whatever is on disk then must load as the old or the new content, with nothing else
 // lost.
 #include "data/NameListFiles.h"
-#include "data/RecordFile.h"
 
 #include "DataTestSupport.h"
 
@@ -13,8 +12,6 @@ using testing::AnyOf;
 using testing::Eq;
 
 namespace {
-
-struct SimulatedStop {};
 
 const Strings kUsersBefore = {"Jones, Pat", "Lee, Ann", "Ng, Bo"};
 
@@ -40,19 +37,7 @@ void StopAfterEveryStep(const std::function<void()>& operation,
     for (int stopAfter = 1;; ++stopAfter) {
         platform::fakes::FakePlatform fakes;
         WriteClassroom();
-        int steps = 0;
-        data::SetFileStepHook([&] {
-            if (++steps == stopAfter) {
-                throw SimulatedStop{};
-            }
-        });
-        bool stopped = false;
-        try {
-            operation();
-        } catch (const SimulatedStop&) {
-            stopped = true;
-        }
-        data::SetFileStepHook(nullptr);
+        const bool stopped = RunStoppedAfterStep(stopAfter, operation);
         SCOPED_TRACE("stopped after step " + std::to_string(stopAfter));
         check();
         if (!stopped) {
@@ -121,4 +106,50 @@ TEST(CrashConsistencyTest, AddingAndDeletingStudentsNeverListsAStudentWithoutARe
             EXPECT_TRUE(!listed || LoadedStudent("Di Ruiz").has_value());
             EXPECT_TRUE(LoadedStudent("Bo Ng").has_value());
         });
+}
+
+// A power cut must not undo a rewrite either: each record's new content is flushed to the disk
+// before it takes the record's name, and the folder is flushed after the rename.
+TEST(CrashConsistencyTest, EveryRecordRewriteIsFlushedBeforeItsRenameAndItsFolderAfter) {
+    using enum platform::FileStep;
+    platform::fakes::FakePlatform fakes;
+    WriteClassroom();
+    std::filesystem::create_directories(TestDataPath(""));
+    WriteFile(TestDataPath("addition.txt"), BytesOf("1 + 1\r\n2 + 2\r\n"));
+    std::vector<std::pair<platform::FileStep, std::string>> steps;
+    platform::SetFileStepHook([&](platform::FileStep step, const std::string& path) {
+        if (step != PieceWritten) {
+            steps.emplace_back(step, path);
+        }
+    });
+    CStudent bo = *LoadedStudent("Bo Ng");
+    bo.AddMistake(Fact(9, 9, kTimes, 80));
+    bo.SetReviewDue(true);
+    bo.AddReviewSession(2, 1, 1, 60);
+    CTeacher teacher;
+    teacher.Load("Pat Jones");
+    teacher.SelectClass("Users");
+    teacher.AddStudent("Di Ruiz", "Fig", 1, 0, 0, 0);
+    CTestData().Load(1);
+    platform::SetFileStepHook(nullptr);
+
+    // Each target with the temporary file it is written through.
+    const std::pair<std::string, std::string> replaced[] = {
+        {DataPath("Bo Ng.mtk"), DataPath("Bo Ng.mtktmp")},
+        {DataPath("Bo Ng.nfo"), DataPath("Bo Ng.nfotmp")},
+        {DataPath("Di Ruiz.nfo"), DataPath("Di Ruiz.nfotmp")},
+        {DataPath("Pat JonesUsers.nfo"), DataPath("Pat JonesUsers.nfo2")},
+        {DataPath("Admin.nfo"), DataPath("Admin.nfo2")},
+        {TestDataPath("addition.txt"), TestDataPath("addition.txttmp")}};
+    for (const auto& [target, temporary] : replaced) {
+        const auto renamed = std::ranges::find(steps, std::pair(Renamed, target));
+        ASSERT_NE(renamed, steps.end()) << target;
+        ASSERT_GE(renamed - steps.begin(), 2) << target;
+        ASSERT_NE(renamed + 1, steps.end()) << target;
+        EXPECT_EQ(*(renamed - 2), std::pair(Flushed, temporary));
+        EXPECT_EQ(*(renamed - 1), std::pair(Closed, temporary));
+        EXPECT_EQ(*(renamed + 1), std::pair(FolderFlushed, target.substr(0, target.rfind('/'))));
+    }
+    EXPECT_EQ(std::ranges::count(steps, std::pair(Flushed, DataPath("Bo Ng.opt"))), 1)
+        << "the review-due byte, rewritten in place";
 }

@@ -1,7 +1,12 @@
 #include "DataFolderWriter.h"
+#include "data/NameListFiles.h"
 
 #include "DataTestSupport.h"
 
+#include <cstdio>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
 using testing::HasSubstr;
 
 namespace {
@@ -16,6 +21,37 @@ protected:
         return options ? WriteDataFolder(*options, message) : DataFolderResult::Failed;
     }
 };
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string output; // stdout and stderr
+};
+
+// The tool as a user or the build runs it; each argument is quoted for the shell.
+ToolRun RunTool(const Strings& arguments) {
+    std::string command = TALLYHOP_DATAFOLDER_TOOL;
+    for (const std::string& argument : arguments) {
+        command += " '" + argument + "'";
+    }
+    ToolRun run;
+    std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+        run.output += buffer;
+    }
+    const int status = ::pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+bool LoadsWhole(const std::string& student) {
+    const auto classFile = data::ParseClassFile(ReadFile(DataPath("Class TeacherUsers.nfo")));
+    return classFile && classFile->students == Strings{student} &&
+           LoadedStudent(student).has_value();
+}
 
 std::string ParseError(const std::vector<std::string>& arguments) {
     std::string error;
@@ -66,4 +102,60 @@ TEST(DataFolderOptionsTest, UnusableOptionsAreRefusedWithAReason) {
     EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Bo:pw:6"}), HasSubstr("level 1-5"));
     EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Ng, Bo:pw"}), HasSubstr("Ng, Bo"));
     EXPECT_THAT(ParseError({"--folder", "/x", "--force", "--if-missing"}), HasSubstr("exclude"));
+}
+
+TEST_F(DataFolderToolTest, NamesOfOtherRecordsAndRepeatedStudentsAreRefusedBeforeAnyWrite) {
+    const std::pair<Strings, std::string> refusals[] = {
+        {{"--student", "Admin:pw"}, "\"Admin\" is the name of the sign-in list's file"},
+        {{"--teacher", "Admin"}, "\"Admin\" is the name of the sign-in list's file"},
+        {{"--student", "Class TeacherUsers:pw"}, "\"Class TeacherUsers\" is the name of the class"},
+        {{"--teacher", "Pat Jones", "--student", "Pat JonesUsers:pw"}, "the class file"},
+        {{"--student", "Bo Ng:a", "--student", "Bo Ng:b"}, "\"Bo Ng\" is given twice"},
+    };
+    for (const auto& [arguments, reason] : refusals) {
+        Strings command = {"--folder", fakes.BaseFolder(), "--force"};
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        const ToolRun run = RunTool(command);
+        EXPECT_NE(run.exitCode, 0) << run.output;
+        EXPECT_THAT(run.output, HasSubstr(reason));
+        EXPECT_TRUE(fs::is_empty(DataPath(""))) << reason;
+    }
+}
+
+// A program in a "Release" folder reads the Data folder above it.
+TEST_F(DataFolderToolTest, ProgramInAReleaseFolderGetsTheDataFolderItReadsAndNothingElseIsTouched) {
+    ASSERT_EQ(Write({"--student", "Bo Ng:Kiwi"}), DataFolderResult::Written);
+    fs::create_directories(fakes.Path("/Release/Data"));
+    WriteFile(fakes.Path("/Release/Data/notes.txt"), BytesOf("kept"));
+
+    const ToolRun run =
+        RunTool({"--folder", fakes.Path("/Release"), "--force", "--student", "Di Ruiz:Fig"});
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("wrote the data folder " + fakes.Path("/Data") + "\n"));
+    EXPECT_EQ(ReadFile(fakes.Path("/Release/Data/notes.txt")), BytesOf("kept"));
+    EXPECT_FALSE(platform::FileExists(DataPath("Bo Ng.nfo"))) << "replaced with --force";
+    EXPECT_TRUE(LoadsWhole("Di Ruiz"));
+    EXPECT_FALSE(fs::exists(fakes.Path("/Data.new")));
+}
+
+// The build runs the tool with --if-missing: a run that was killed part way must leave either no
+// data folder, which the next run writes, or a whole one.
+TEST_F(DataFolderToolTest, RunStoppedAtAnyStepLeavesNoHalfWrittenFolderBehind) {
+    std::string error, message;
+    const auto options =
+        ParseDataFolderOptions({"--folder", fakes.BaseFolder(), "--student", "Bo Ng:Kiwi"}, error);
+    ASSERT_TRUE(options.has_value()) << error;
+    const auto keepIfMissing = ParseDataFolderOptions(
+        {"--folder", fakes.BaseFolder(), "--if-missing", "--student", "Bo Ng:Kiwi"}, error);
+    for (int stopAfter = 1;; ++stopAfter) {
+        fs::remove_all(DataPath(""));
+        const bool stopped =
+            RunStoppedAfterStep(stopAfter, [&] { WriteDataFolder(*options, message); });
+        ASSERT_NE(WriteDataFolder(*keepIfMissing, message), DataFolderResult::Failed) << message;
+        EXPECT_TRUE(LoadsWhole("Bo Ng")) << "stopped after step " << stopAfter;
+        if (!stopped) {
+            break;
+        }
+    }
+    GetCurrentTeacher().Reset();
 }

@@ -137,3 +137,21 @@ std::optional<CStudent> LoadedStudent(const std::string& name) {
     CStudent student;
     return student.Load(name) ? std::optional(student) : std::nullopt;
 }
+
+bool RunStoppedAfterStep(int stopAfter, const std::function<void()>& operation) {
+    struct SimulatedStop {};
+    int steps = 0;
+    platform::SetFileStepHook([&](platform::FileStep, const std::string&) {
+        if (++steps == stopAfter) {
+            throw SimulatedStop{};
+        }
+    });
+    bool stopped = false;
+    try {
+        operation();
+    } catch (const SimulatedStop&) {
+        stopped = true;
+    }
+    platform::SetFileStepHook(nullptr);
+    return stopped;
+}

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <gmock/gmock.h>
 #include <optional>
 #include <string>
@@ -81,3 +82,7 @@ Problem Fact(std::int16_t a, std::int16_t b, std::int32_t operation = kPlus,
 void WriteStudent(const std::string& name, const Bytes& record, const Bytes& mistakes = {});
 // The student as a fresh load sees the files; nothing when the load fails.
 std::optional<CStudent> LoadedStudent(const std::string& name);
+
+// Runs `operation` stopped after its file step number `stopAfter`, as a crash would stop it;
+// true when it was stopped, false when it ran through.
+bool RunStoppedAfterStep(int stopAfter, const std::function<void()>& operation);

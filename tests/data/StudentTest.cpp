@@ -282,4 +282,5 @@ TEST_F(MistakeListTest, MissingOrUnreadableListIsLogged) {
     EXPECT_THAT(ErrorRecords(), ElementsAre(EndsWith(" : Mistake file does not appear to exist."),
                                             EndsWith(" : Failed to open the mistake file!"),
                                             EndsWith(" : Failed to open the mistake file!")));
+    EXPECT_FALSE(FlagSet()) << "nothing was added, so no review is due";
 }

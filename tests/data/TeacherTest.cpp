@@ -1,5 +1,7 @@
 #include "DataTestSupport.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 // Pat Jones teaches Ann, Bo and Cy in "Users"; "Art" is listed but has no class file.
@@ -82,6 +84,20 @@ TEST_F(TeacherTest, StudentIsListedForSignInOnlyWithARecord) {
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")),
               Admin({"Jones, Pat", "Lee, Ann", "Ng, Bo", "Park, Cy", "Ruiz, Di"}));
     EXPECT_EQ(teacher.GetStudentCount(), 3);
+}
+
+// A read-only list left by an earlier student of the same name is never inherited.
+TEST_F(TeacherTest, StudentWhoseListCannotBeCreatedIsNotCreatedAtAll) {
+    const Bytes leftover = ProblemBytes(7, 5, kPlus, 11, 12, 2, 0);
+    WriteFile(DataPath("Di Ruiz.mtk"), leftover);
+    ::chmod(DataPath("Di Ruiz.mtk").c_str(), 0444);
+    EXPECT_FALSE(teacher.AddStudent("Di Ruiz", "Fig", 1, 0, 0, 0));
+    EXPECT_FALSE(platform::FileExists(DataPath("Di Ruiz.nfo")));
+    EXPECT_EQ(ReadFile(DataPath("Di Ruiz.mtk")), leftover);
+    ExpectLists({"Ann Lee", "Bo Ng", "Cy Park"}, {"Jones, Pat", "Lee, Ann", "Ng, Bo", "Park, Cy"});
+    EXPECT_FALSE(teacher.IsStudent("Di Ruiz"));
+    EXPECT_THAT(ErrorRecords(), ElementsAre(testing::MatchesRegex(
+                                    "Cteacher Line [0-9]+ : Could not create .*/Di Ruiz\\.mtk")));
 }
 
 TEST_F(TeacherTest, DeletingAStudentRemovesEveryEntryAndTheirFilesAndKeepsTheOrder) {

@@ -85,17 +85,48 @@ TEST_F(TestDataTest, BlankLinesBetweenProblemsLeaveNoGaps) {
 }
 
 TEST_F(TestDataTest, LinesAreReadAsTheirOperatorSaysAndUnreadableOnesGiveNoProblem) {
+    // A line whose operator is not known, or that would divide by zero, keeps its operands only.
+    const auto operandsOnly = [](std::int16_t a, std::int16_t b) {
+        return Problem{.firstOperand = a, .secondOperand = b};
+    };
     const std::pair<std::string, Problem> cases[] = {
-        {"6 x 0", Fact(0, 6, kTimes)},       {"\t7 +\t5 trailing words", Fact(7, 5, kPlus)},
-        {"12-4", Fact(12, 4, kMinus)},       {"81 / 9", Fact(81, 9, kDividedBy)},
-        {"-7 / 2", Fact(-7, 2, kDividedBy)}, {"3 x 4", Fact(3, 4, kTimes)},
+        {"6 x 0", Fact(0, 6, kTimes)},
+        {"\t7 +\t5 trailing words", Fact(7, 5, kPlus)},
+        {"12-4", Fact(12, 4, kMinus)},
+        {"81 / 9", Fact(81, 9, kDividedBy)},
+        {"-7 / 2", Fact(-7, 2, kDividedBy)},
+        {"200 x 200", Fact(200, 200, kTimes)}, // the answer wraps in 16 bits
+        {"5 * 3", operandsOnly(5, 3)},
+        {"5 / 0", operandsOnly(5, 0)},
     };
     for (const auto& [line, problem] : cases) {
         EXPECT_EQ(FirstOfOneLine(line), problem) << line;
     }
-    // A division by zero, operands or answers beyond 16 bits and unknown operators.
-    for (const std::string line : {"5 / 0", "40000 + 1", "200 x 200", "5 * 3", "7 +"}) {
+    // Operands beyond 16 bits and lines without a second operand cannot be read.
+    for (const std::string line : {"40000 + 1", "7 +", "x"}) {
         EXPECT_EQ(FirstOfOneLine(line), Problem{}) << line;
+    }
+}
+
+TEST_F(TestDataTest, ReadingGoesOnPastAnUnknownOperatorButStopsAtAnUnreadableLine) {
+    Strings lines(99, "1 + 1");
+    lines.push_back("5 * 3");
+    WriteLines("addition.txt", lines);
+    CTestData test;
+    ASSERT_TRUE(test.Load(1));
+    int facts = 0;
+    for (int i = 0; i < test.GetCount(); ++i) {
+        facts += test.GetProblem(i) == Fact(1, 1) ? 1 : 0;
+    }
+    EXPECT_EQ(facts, 99) << "every line after the odd one is read";
+
+    lines.back() = "1 + 40000";
+    WriteLines("addition.txt", lines);
+    ASSERT_TRUE(test.Load(1));
+    const auto after = CrLfLines(TestDataPath("addition.txt"));
+    const auto stop = std::find(after.begin(), after.end(), "1 + 40000") - after.begin();
+    for (int i = 0; i < test.GetCount(); ++i) {
+        EXPECT_EQ(test.GetProblem(i), i < stop ? Fact(1, 1) : Problem{}) << i;
     }
 }
 

@@ -2,6 +2,7 @@
 #include "GuiTestSupport.h"
 #include "StudentSupport.h"
 #include "data/CStudent.h"
+#include "gui/ScreenColours.h"
 
 #include <QPainter>
 
@@ -24,7 +25,7 @@ protected:
     // The bar drawn by `draw` onto a grey 800 x 60 picture.
     template <typename Draw> static QImage Render(Draw draw) {
         QImage image(800, 60, QImage::Format_RGB32);
-        image.fill(QColor(171, 171, 171));
+        image.fill(kWindowColour);
         QPainter painter(&image);
         platform::GdiDc dc(painter);
         draw(dc);
@@ -50,17 +51,13 @@ TEST_F(HeaderBarTest, LevelTextNamesTheLevelAndTheTestsPassed) {
 TEST_F(HeaderBarTest, BackgroundPartLeavesOutTitleAndLevelWhichTheWholeBarDraws) {
     HeaderBar bar(QStringLiteral("Review"));
     bar.Layout(800, 592);
-    EXPECT_EQ(bar.Rect(), (platform::GdiRect{0, 0, 800, 40}));
-    EXPECT_EQ(bar.TitleRect().left, 50);
-    EXPECT_EQ(bar.LevelRect(), (platform::GdiRect{bar.TitleRect().right, 0, 592, 34}));
-    EXPECT_EQ(bar.UserRect(), (platform::GdiRect{644, 0, 800, 34}));
     const CStudent& student = GetCurrentStudent();
 
     const QImage background = Render([&](platform::GdiDc& dc) { bar.DrawBackground(dc, student); });
     EXPECT_EQ(background.pixelColor(0, 0), kIcon);
     EXPECT_EQ(background.pixelColor(49, 39), kIcon);
     EXPECT_EQ(background.pixelColor(799, 39), kBar) << "stretched to the window's width";
-    EXPECT_EQ(background.pixelColor(400, 45), QColor(171, 171, 171)) << "nothing below the bar";
+    EXPECT_EQ(background.pixelColor(400, 45), kWindowColour) << "nothing below the bar";
     EXPECT_EQ(background.pixelColor(bar.UserRect().left - 30, 0), kUserIcon);
     EXPECT_EQ(background.pixelColor(bar.UserRect().left - 1, 29), kUserIcon);
     EXPECT_TRUE(HasWhite(background, bar.UserRect()));

@@ -4,8 +4,11 @@
 #include "gui/BuddyAnimation.h"
 #include "gui/CMistakeListCtl.h"
 #include "gui/CMistakeReviewWnd.h"
+#include "gui/ScreenColours.h"
 
 #include <QCoreApplication>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -134,6 +137,19 @@ TEST_F(MistakeReviewWndTest, OnlyTheFirstTenFactsComeUpUntilOneIsMastered) {
                                         "6 + 1", "7 + 1", "8 + 1", "9 + 1", "13 + 1"}));
 }
 
+TEST_F(MistakeReviewWndTest, LongListScrollsWithBothColumnsBesideTheScrollBar) {
+    std::vector<Problem> mistakes;
+    for (int a = 0; a < 60; ++a) {
+        mistakes.push_back(Mistake(a, '+', 1));
+    }
+    Open(mistakes);
+    CMistakeListCtl& list = *window->MistakeList();
+    ASSERT_TRUE(list.verticalScrollBar()->isVisible());
+    const int remainingEnd = list.header()->sectionPosition(1) + list.columnWidth(1);
+    EXPECT_LE(remainingEnd, list.viewport()->width()) << "\"Remaining\" under the scroll bar";
+    EXPECT_GT(list.columnWidth(1), 0);
+}
+
 TEST_F(MistakeReviewWndTest, NoAnswerOnEitherTryShowsTheAnswerInBlueAndRecordsAMistake) {
     Open({Mistake(7, '+', 5), Mistake(3, '+', 4)});
     Click(kBegin);
@@ -231,7 +247,7 @@ TEST_F(MistakeReviewWndTest, WithoutFrogNothingIsDrawnOrPlayedAndReviewWorksTheS
     fakes.process.arguments = " -nofrog";
     Open({Mistake(7, '+', 5, 2)});
     const QImage before = guitest::Snapshot(*window).copy(window->Layout().buddyArea.ToQRect());
-    EXPECT_EQ(before.pixel(before.width() / 2, before.height() / 2), qRgb(171, 171, 171));
+    EXPECT_EQ(before.pixel(before.width() / 2, before.height() / 2), kWindowColour.rgb());
     Click(kBegin);
     Answer(12);
     Wait(801);

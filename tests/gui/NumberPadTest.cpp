@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QSignalSpy>
+#include <cmath>
+#include <numeric>
 
 using guitest::kPadEnter;
 using guitest::PadKey;
@@ -118,29 +120,37 @@ TEST_F(NumberPadTest, StandardKeyIsTheWholeAnswerSwitchingKeepsTheTypedValueLock
     EXPECT_EQ(Type(pad, {4, kPadEnter}), std::vector<int>{4});
 }
 
-TEST_F(NumberPadTest, StandardLayoutPutsEighteenKeysInRowsOfSixAndZeroInTheMiddleBelow) {
+// Keys of either layout stay inside the pad without overlapping: 0 stands below 1 … 18 in the
+// middle, and the small digits ring the round Enter key (their corners may reach into its square).
+TEST_F(NumberPadTest, KeysOfEitherLayoutLieApartInsideThePad) {
     CNumberPadCtl pad(&owner);
-    EXPECT_EQ(pad.size(), QSize(6 * 90, 4 * 56));
-    const struct {
-        int key;
-        QPoint place;
-    } expected[] = {{1, {0, 0}},    {6, {450, 0}},    {7, {0, 56}},   {12, {450, 56}},
-                    {13, {0, 112}}, {18, {450, 112}}, {9, {180, 56}}, {0, {225, 168}}};
-    for (const auto& e : expected) {
-        EXPECT_EQ(PadKey(pad, e.key + 1).geometry(), QRect(e.place, QSize(90, 56))) << e.key;
-    }
-}
+    const auto expectApart = [&pad](const std::vector<int>& ids) {
+        for (std::size_t i = 0; i < ids.size(); ++i) {
+            const QRect key = PadKey(pad, ids[i]).geometry();
+            EXPECT_TRUE(pad.rect().contains(key)) << ids[i];
+            for (std::size_t j = i + 1; j < ids.size(); ++j) {
+                EXPECT_FALSE(key.intersects(PadKey(pad, ids[j]).geometry())) << ids[i] << ids[j];
+            }
+        }
+    };
+    std::vector<int> ids(19);
+    std::iota(ids.begin(), ids.end(), 1);
+    expectApart(ids);
+    const QRect zero = PadKey(pad, 1).geometry();
+    EXPECT_GT(zero.top(), PadKey(pad, 19).geometry().bottom());
+    EXPECT_NEAR(zero.center().x(), pad.rect().center().x(), 1);
 
-TEST_F(NumberPadTest, MultiplicationLayoutPutsTheDigitsOnARingAroundEnter) {
-    CNumberPadCtl pad(&owner);
     pad.SetMultiplicationLayout();
-    const QPoint ring[10] = {{145, 0},   {197, 17}, {230, 62}, {230, 117}, {197, 162},
-                             {145, 180}, {92, 162}, {59, 117}, {59, 62},   {92, 17}};
-    for (int digit = 0; digit < 10; ++digit) {
-        EXPECT_EQ(PadKey(pad, digit + 1).geometry(), QRect(ring[digit], QSize(40, 40))) << digit;
+    ids.resize(10);
+    expectApart(ids);
+    const QPointF enter = QRectF(PadKey(pad, kPadEnter).geometry()).center();
+    const auto distance = [&](int id) {
+        const QPointF offset = QRectF(PadKey(pad, id).geometry()).center() - enter;
+        return std::hypot(offset.x(), offset.y());
+    };
+    for (int id = 2; id <= 10; ++id) {
+        EXPECT_NEAR(distance(id), distance(1), 3) << "digit " << id - 1 << " on the ring";
     }
-    EXPECT_EQ(PadKey(pad, kPadEnter).geometry(), QRect(112, 55, 106, 110));
-    EXPECT_EQ(pad.size(), QSize(6 * 90, 4 * 56)) << "the pad keeps its standard size";
 }
 
 TEST_F(NumberPadTest, WithoutAnOwnerThePadLogsAndNeverShows) {

@@ -5,6 +5,7 @@
 #include "data/CUserManager.h"
 #include "gui/CMistakeReviewWnd.h"
 #include "gui/CTestingWnd.h"
+#include "gui/ScreenColours.h"
 #include "platform/Files.h"
 
 #include <QApplication>
@@ -52,7 +53,7 @@ protected:
     // Pixels of the card area in the colour entered answers are drawn in.
     int AnswerInkInCardArea() {
         return guitest::CountColour(guitest::Snapshot(*window), window->Layout().cardArea.ToQRect(),
-                                    QColor(12, 71, 147));
+                                    kTestAnswerColour);
     }
 
     // The test runs out only once strictly more than `limit` ms have passed.
@@ -136,12 +137,22 @@ TEST_F(TestingWindowTest, RowsPauseWithoutShorteningTheLimitAndATimeOutFailsWith
     Begin();
     AnswerRight(6);
     EXPECT_EQ(fakes.clock.sleptMilliseconds, 0u);
-    EXPECT_GT(AnswerInkInCardArea(), 0) << "six answered cards";
+    const int sixAnswers = AnswerInkInCardArea();
+    EXPECT_GT(sixAnswers, 0) << "six answered cards";
+    std::vector<int> inkDuringPauses;
+    fakes.clock.onSleep = [&](std::uint32_t) {
+        inkDuringPauses.push_back(AnswerInkInCardArea());
+    };
     AnswerRight(1);
     EXPECT_EQ(fakes.clock.sleptMilliseconds, 500u);
+    ASSERT_EQ(inkDuringPauses.size(), 1u);
+    EXPECT_GT(inkDuringPauses[0], sixAnswers) << "the whole row, the seventh answer too";
     EXPECT_EQ(AnswerInkInCardArea(), 0) << "a fresh row of unanswered cards";
 
     AnswerRight(73);
+    for (const int ink : inkDuringPauses) {
+        EXPECT_GT(ink, 0) << "no pause shows an unanswered row";
+    }
     ExpectTimeLimit(330'000); // the eleven pauses so far are given back
     EXPECT_EQ(window->Correct(), 80);
     EXPECT_EQ(window->Missed(), 0);

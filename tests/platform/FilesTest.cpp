@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -67,4 +68,27 @@ TEST_F(FilesTest, FailedRenameOrDeleteIsShownAsAFileError) {
     EXPECT_EQ(fakes.messageBoxes.shown[0].text, fakes.Path("/none") + " was not found.");
     EXPECT_EQ(fakes.messageBoxes.shown[1].text, fakes.Path("/gone") + " was not found.");
     EXPECT_EQ(fakes.messageBoxes.shown[0].icon, platform::MbIcon::Exclamation);
+}
+
+TEST_F(FilesTest, DurableReplaceFlushesTheContentBeforeTheRenameAndTheFolderAfterIt) {
+    using enum platform::FileStep;
+    std::vector<std::pair<platform::FileStep, std::string>> steps;
+    platform::SetFileStepHook([&](platform::FileStep step, const std::string& path) {
+        if (step != PieceWritten) {
+            steps.emplace_back(step, path);
+        }
+    });
+    const std::string temporary = fakes.Path("/S.nfotmp");
+    const std::vector<std::uint8_t> bytes(10'000, 7);
+    const bool written = platform::WriteFileDurably(temporary, bytes);
+    const bool replaced = written && platform::ReplaceFileWith(temporary, fakes.Path("/S.nfo"));
+    platform::SetFileStepHook(nullptr);
+
+    ASSERT_TRUE(replaced);
+    EXPECT_EQ(platform::ReadFileBytes(fakes.Path("/S.nfo")), bytes);
+    EXPECT_EQ(steps, (decltype(steps){{Created, temporary},
+                                      {Flushed, temporary},
+                                      {Closed, temporary},
+                                      {Renamed, fakes.Path("/S.nfo")},
+                                      {FolderFlushed, fakes.BaseFolder()}}));
 }

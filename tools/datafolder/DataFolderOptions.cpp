@@ -2,6 +2,7 @@
 
 #include "data/Windows1252.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -47,6 +48,11 @@ std::optional<StudentToAdd> ParseStudent(const std::string& text) {
     return student;
 }
 
+// Records are files named after people; these names belong to other records.
+std::string TakenName(const std::string& name, const std::string& owner) {
+    return "\"" + name + "\" is the name of " + owner + "; choose another name";
+}
+
 // Names become file names and list entries: one or more words, no comma, no slash.
 bool IsUsableName(const std::string& name) {
     return !name.empty() && name.front() != ' ' && name.back() != ' ' &&
@@ -63,12 +69,26 @@ std::string Check(const DataFolderOptions& options) {
     if (options.students.size() > kMostStudents) {
         return "at most 8 students";
     }
-    for (const StudentToAdd& student : options.students) {
-        if (!IsUsableName(student.name) || student.name == options.teacherName) {
-            return "unusable student name \"" + student.name + "\"";
+    if (options.teacherName == kSignInListName) {
+        return TakenName(options.teacherName, "the sign-in list's file");
+    }
+    for (auto student = options.students.begin(); student != options.students.end(); ++student) {
+        if (!IsUsableName(student->name) || student->name == options.teacherName) {
+            return "unusable student name \"" + student->name + "\"";
         }
-        if (!data::FitsWindows1252(student.password)) {
-            return "unusable password for " + student.name;
+        if (student->name == kSignInListName) {
+            return TakenName(student->name, "the sign-in list's file");
+        }
+        if (student->name == options.teacherName + kClassName) {
+            return TakenName(student->name, "the class file");
+        }
+        if (std::any_of(options.students.begin(), student, [&](const StudentToAdd& earlier) {
+                return earlier.name == student->name;
+            })) {
+            return "the student \"" + student->name + "\" is given twice";
+        }
+        if (!data::FitsWindows1252(student->password)) {
+            return "unusable password for " + student->name;
         }
     }
     if (options.replaceExisting && options.keepExisting) {

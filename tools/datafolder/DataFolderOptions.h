@@ -23,6 +23,11 @@ struct DataFolderOptions {
     bool keepExisting = false;    // --if-missing: an existing folder is left alone, not an error
 };
 
+// The record files of the sign-in list ("Admin.nfo") and of the teacher's one class
+// (teacher name + "Users" + ".nfo") are named like people's records.
+inline constexpr const char* kSignInListName = "Admin";
+inline constexpr const char* kClassName = "Users";
+
 inline constexpr const char* kDataFolderUsage =
     "usage: tallyhop_datafolder --folder <program folder> [--teacher <first last>]\n"
     "       [--teacher-password <p>] [--admin-password <p>]\n"

@@ -1,6 +1,7 @@
 #include "CardPicture.h"
 #include "Screenshots.h"
 #include "Sheet.h"
+#include "gui/ScreenColours.h"
 
 namespace screenshots {
 
@@ -8,7 +9,7 @@ namespace screenshots {
 // the review and training windows' large card.
 QImage RenderProblemCards() {
     const CardStyle styles[] = {
-        {"testing", "Testing", 18, QColor(50, 50, 50), QColor(12, 71, 147)},
+        {"testing", "Testing", 18, kTestProblemColour, kTestAnswerColour},
         {"review", "Review", 26, Qt::black, QColor(0, 0, 255)},
         {"training", "Review", 28, Qt::black, QColor(0, 160, 0)},
     };

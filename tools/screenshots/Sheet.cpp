@@ -1,5 +1,6 @@
 #include "Sheet.h"
 
+#include "gui/ScreenColours.h"
 #include "platform/qt/Fonts.h"
 
 #include <QFontMetrics>
@@ -11,7 +12,6 @@ namespace {
 
 constexpr int kMargin = 12;
 constexpr int kGap = 6;
-const QColor kBackground(171, 171, 171);
 
 QFont CaptionFont() {
     return platform::MakeFont("DejaVu Sans", 12);
@@ -44,7 +44,7 @@ void Sheet::NewRow() {
 QImage Sheet::Render() const {
     const int height = next_.y() + rowHeight_ + 2 * kMargin;
     QImage sheet(width_, height, QImage::Format_RGB32);
-    sheet.fill(kBackground);
+    sheet.fill(kWindowColour);
     QPainter painter(&sheet);
     painter.setFont(CaptionFont());
     const int ascent = QFontMetrics(CaptionFont()).ascent();
@@ -64,7 +64,7 @@ QImage SideBySide(const std::vector<QImage>& pictures) {
         height = std::max(height, picture.height());
     }
     QImage row(std::max(width - kGap, 1), std::max(height, 1), QImage::Format_RGB32);
-    row.fill(kBackground);
+    row.fill(kWindowColour);
     QPainter painter(&row);
     int x = 0;
     for (const QImage& picture : pictures) {

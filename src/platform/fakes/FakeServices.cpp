@@ -8,6 +8,9 @@
 namespace platform::fakes {
 
 void FakeClock::Sleep(std::uint32_t milliseconds) {
+    if (onSleep) {
+        onSleep(milliseconds);
+    }
     sleptMilliseconds += milliseconds;
     Advance(milliseconds);
 }

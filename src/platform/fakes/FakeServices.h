@@ -10,7 +10,8 @@
 
 namespace platform::fakes {
 
-// Time stands still until someone sleeps or advances it.
+// Time stands still until someone sleeps or advances it. `onSleep` runs as a sleep begins, while
+// the screen shows what it shows during the pause.
 class FakeClock final : public IClock {
 public:
     std::uint32_t TickCount() override { return tick; }
@@ -23,6 +24,7 @@ public:
     std::int64_t seconds = 1'700'000'000;
     LocalTime now{2003, 3, 7, 14, 5, 0};
     std::uint32_t sleptMilliseconds = 0;
+    std::function<void(std::uint32_t)> onSleep;
 };
 
 // Records every box and answers from a script; an empty script answers Ok (or Cancel/No when Ok
