@@ -6,6 +6,7 @@
 #include "gui/CStudentProgressWnd.h"
 #include "gui/CTeacherWnd.h"
 #include "gui/CTestingWnd.h"
+#include "gui/CTrainingWnd.h"
 #include "gui/ReviewHandOver.h"
 #include "platform/Display.h"
 #include "platform/HelpGuide.h"
@@ -168,6 +169,10 @@ void CMainWindow::OnTraining() {
     if (GetCurrentStudent().IsReviewDue()) {
         Inform("It is time to review your mistakes.", platform::MbIcon::Information);
         OnReview();
+        return;
+    }
+    if ((new CTrainingWnd(*this))->isVisible()) {
+        hide();
     }
 }
 

@@ -130,3 +130,7 @@ void CTestData::SortByOperation() {
         problems_.begin(), problems_.end(),
         [](const Problem& left, const Problem& right) { return left.operation < right.operation; });
 }
+
+int TestFileNumber(std::int32_t kind) {
+    return kind >= kDivision ? kind + 1 : kind;
+}

@@ -47,3 +47,7 @@ private:
     std::uint32_t created_;
     std::vector<Problem> problems_;
 };
+
+// The file number (for Load) of a kind of fact: division and mixed facts live one file further
+// on than their kind's number, as multiplication has two files.
+int TestFileNumber(std::int32_t kind);

@@ -69,11 +69,7 @@ void CMistakeReviewWnd::SetPrinterSetup(std::unique_ptr<IPrinterSetup> setup) {
 }
 
 bool CMistakeReviewWnd::CreateUIElements() {
-    cardBackground_ = platform::LoadScreenBitmap(kReviewFolder, "flashCardBackground");
-    correctPicture_ = platform::LoadScreenBitmap(kReviewFolder, "correctText");
-    correctAnswerPicture_ = platform::LoadScreenBitmap(kReviewFolder, "correctanswerText");
-    tryAgainPicture_ = platform::LoadScreenBitmap(kReviewFolder, "tryagainText");
-    almostPicture_ = platform::LoadScreenBitmap(kReviewFolder, "almostText");
+    pictures_.Load();
     const int basePoints = ReportTextPoints();
     const QFont baseFont = platform::MakeFont("Book Antiqua", platform::PointsToPixels(basePoints));
     setFont(baseFont);
@@ -155,7 +151,7 @@ void CMistakeReviewWnd::closeEvent(QCloseEvent* event) {
 
 void CMistakeReviewWnd::OnHome() {
     platform::WriteTraceLog(kSource, __LINE__);
-    if (state_ != ReviewState::Idle) {
+    if (steps_.State() != ReviewState::Idle) {
         EndSession();
     }
     platform::PlayProgramSound(platform::ProgramSound::kNavigate);

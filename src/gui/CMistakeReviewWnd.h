@@ -1,10 +1,10 @@
 #pragma once
 
 #include "BuddyAnimation.h"
+#include "CardSteps.h"
+#include "FlashCardDisplay.h"
 #include "HeaderBar.h"
 #include "ReviewLayout.h"
-#include "ReviewState.h"
-#include "data/Problem.h"
 
 #include <QBasicTimer>
 #include <QFont>
@@ -41,8 +41,8 @@ public:
     explicit CMistakeReviewWnd(IHomeScreen& home);
     ~CMistakeReviewWnd() override;
 
-    ReviewState State() const { return state_; }
-    const Problem& CurrentProblem() const { return current_; }
+    ReviewState State() const { return steps_.State(); }
+    const Problem& CurrentProblem() const { return steps_.Card(); }
     CNumberPadCtl* NumberPad() const { return pad_; }
     CMistakeListCtl* MistakeList() const { return list_; }
     CPictureButton* Button(CommandId id) const;
@@ -68,8 +68,8 @@ private:
     void OnBegin();
     void OnAnswer(int answer);
     void OnTimer();
-    // Moves to `state` now, redraws the card and enables or locks the keys.
-    void EnterStep(ReviewState state, bool keysEnabled);
+    // Tells the mistake list what the card's step brought and shows the new step.
+    void FollowStep(const CardStepChange& change);
     void NextProblem();
     // Mistake `index` becomes the card on screen, waiting for its first try.
     void PresentMistake(int index);
@@ -82,17 +82,12 @@ private:
     void ShowBuddyFrame(int frame);
     void DrawFlashCard(platform::GdiDc& dc);
     void RedrawCard();
-    QImage FeedbackPicture() const;
 
     QPointer<QWidget> parentWindow_;
     IHomeScreen& homeScreen_;
     HeaderBar header_;
     ReviewLayout layout_;
-    QImage cardBackground_;
-    QImage correctPicture_;
-    QImage correctAnswerPicture_;
-    QImage tryAgainPicture_;
-    QImage almostPicture_;
+    FeedbackPictures pictures_;
     QFont cardFont_;
     CNumberPadCtl* pad_ = nullptr;
     CMistakeListCtl* list_ = nullptr;
@@ -105,11 +100,9 @@ private:
     QBasicTimer timer_;
     platform::GdiRect answerBox_;
 
-    ReviewState state_ = ReviewState::Idle;
-    Problem current_;
+    CardSteps steps_;
     int listIndex_ = 0;
     std::uint32_t sessionStart_ = 0;
-    std::uint32_t stepStart_ = 0;
     std::int16_t itemsAtStart_ = 0;
     std::int16_t problemsCompleted_ = 0;
 };

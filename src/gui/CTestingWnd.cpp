@@ -3,6 +3,7 @@
 #include "CNumberPadCtl.h"
 #include "CPictureButton.h"
 #include "DebugAnswerFile.h"
+#include "FlashCardDisplay.h"
 #include "HomeScreen.h"
 #include "ReviewHandOver.h"
 #include "data/CStudent.h"
@@ -19,7 +20,6 @@
 #include <QCloseEvent>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -31,11 +31,6 @@ constexpr std::uint32_t kRowPauseMs = 500;
 constexpr std::uint32_t kDivisionTimeLimitMs = 360'000;
 constexpr std::uint32_t kTimeLimitMs = 330'000;
 constexpr int kTimerPeriodMs = 100;
-
-// Division and mixed facts live one file further on than their level's number.
-int TestNumberOf(int level) {
-    return level >= kDivision ? level + 1 : level;
-}
 
 std::uint32_t TimeLimitOf(int testNumber) {
     return testNumber == 5 ? kDivisionTimeLimitMs : kTimeLimitMs;
@@ -166,7 +161,7 @@ void CTestingWnd::OnBegin() {
 // A fresh problem set for every test, so its creation time is when this test began. A file that
 // cannot be read starts no test: empty problems would count as right answers.
 bool CTestingWnd::LoadTest() {
-    const int testNumber = TestNumberOf(GetCurrentStudent().GetLevel());
+    const int testNumber = TestFileNumber(GetCurrentStudent().GetLevel());
     test_ = CTestData();
     if (!test_.Load(testNumber)) {
         platform::WriteErrorLog(kSource, __LINE__,
@@ -237,15 +232,8 @@ void CTestingWnd::OnAnswer(int answer) {
 }
 
 void CTestingWnd::PreparePadFor(int index) {
-    if (test_.GetProblem(index).operation == kTimes) {
-        pad_->SetMultiplicationLayout();
-    } else {
-        pad_->SetStandardLayout();
-    }
-    // A little larger than the card's answer box and a little lower, so typed digits sit where
-    // the answer will be written.
-    const platform::GdiRect box = AnswerBoxOf(index);
-    pad_->SetDisplayRect({box.left - 8, box.top - 2 + 6, box.right + 8, box.bottom + 2 + 6});
+    SetPadLayoutFor(*pad_, test_.GetProblem(index));
+    pad_->SetDisplayRect(AroundAnswerBox(AnswerBoxOf(index)));
     pad_->ClearValue();
     pad_->ShowValue(true);
 }
@@ -273,11 +261,7 @@ void CTestingWnd::FinishTest() {
 }
 
 void CTestingWnd::WriteDebugAnswers() const {
-    std::vector<std::string> lines;
-    for (int i = 0; i < test_.GetCount(); ++i) {
-        lines.push_back(AnswerKeyPresses(test_.GetProblem(i)));
-    }
-    WriteDebugAnswerFile(platform::GetBaseFolder() + "/testAnswers.dat", lines);
+    WriteDebugAnswerFile(platform::GetBaseFolder() + "/testAnswers.dat", test_);
 }
 
 // A close request from the window system (a key such as Alt+F4) leaves like Home, so the home

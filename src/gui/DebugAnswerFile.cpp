@@ -1,5 +1,7 @@
 #include "DebugAnswerFile.h"
 
+#include "data/CTestData.h"
+
 #include <fstream>
 
 std::string AnswerKeyPresses(const Problem& problem) {
@@ -21,4 +23,12 @@ bool WriteDebugAnswerFile(const std::string& path, const std::vector<std::string
         file << line << "\r\n";
     }
     return static_cast<bool>(file.flush());
+}
+
+bool WriteDebugAnswerFile(const std::string& path, const CTestData& problems) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < problems.GetCount(); ++i) {
+        lines.push_back(AnswerKeyPresses(problems.GetProblem(i)));
+    }
+    return WriteDebugAnswerFile(path, lines);
 }

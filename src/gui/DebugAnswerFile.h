@@ -2,6 +2,8 @@
 
 #include "data/Problem.h"
 
+class CTestData;
+
 #include <string>
 #include <vector>
 
@@ -14,3 +16,6 @@ std::string AnswerKeyPresses(const Problem& problem);
 
 // Creates the file anew with these lines, each ending in CR LF. False when it cannot be written.
 bool WriteDebugAnswerFile(const std::string& path, const std::vector<std::string>& lines);
+
+// The keys of every problem of `problems`, one line each, in the order they are shown.
+bool WriteDebugAnswerFile(const std::string& path, const CTestData& problems);

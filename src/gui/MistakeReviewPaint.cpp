@@ -2,41 +2,13 @@
 #include "CMistakeReviewWnd.h"
 #include "CNumberPadCtl.h"
 #include "ProblemCard.h"
+#include "ScreenColours.h"
 #include "TestingLayout.h"
 #include "data/CStudent.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 #include <QPaintEvent>
 #include <QPainter>
-
-namespace {
-
-const QColor kWindowGrey(171, 171, 171);
-const QColor kPanel(238, 238, 238);
-const QColor kFrame(90, 90, 90);
-
-// The card state drawn last, by any review window of the run: the answer display is placed and
-// cleared only when it changes.
-ReviewState& LastDrawnCardState() {
-    static ReviewState state = ReviewState::Idle;
-    return state;
-}
-
-QColor AnswerColour(ReviewState state) {
-    switch (state) {
-    case ReviewState::TryAgain:
-    case ReviewState::Almost:
-        return {255, 0, 0};
-    case ReviewState::ShowAnswer:
-        return {0, 0, 255};
-    case ReviewState::Correct:
-        return {0, 255, 0};
-    default:
-        return Qt::black;
-    }
-}
-
-} // namespace
 
 void CMistakeReviewWnd::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
@@ -52,15 +24,15 @@ void CMistakeReviewWnd::paintEvent(QPaintEvent* event) {
 }
 
 void CMistakeReviewWnd::EraseBackground(platform::GdiDc& dc) {
-    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowGrey);
-    dc.SelectPen({platform::PenStyle::Solid, 2, kFrame});
+    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowColour);
+    dc.SelectPen({platform::PenStyle::Solid, 2, kFrameColour});
     dc.SelectBrush({.hollow = true});
     dc.Rectangle(layout_.buddyArea);
     dc.Rectangle(layout_.listFrame);
     dc.SelectBrush({.hollow = false, .color = Qt::white});
     dc.Rectangle(layout_.cardArea);
-    dc.FillSolidRect(layout_.padArea, kPanel);
-    dc.FillSolidRect(layout_.buttonArea, kPanel);
+    dc.FillSolidRect(layout_.padArea, kPanelColour);
+    dc.FillSolidRect(layout_.buttonArea, kPanelColour);
 }
 
 void CMistakeReviewWnd::ShowBuddyFrame(int frame) {
@@ -83,46 +55,23 @@ void CMistakeReviewWnd::RedrawCard() {
     repaint(layout_.cardArea.ToQRect());
 }
 
-QImage CMistakeReviewWnd::FeedbackPicture() const {
-    switch (state_) {
-    case ReviewState::TryAgain:
-        return tryAgainPicture_;
-    case ReviewState::Almost:
-        return almostPicture_;
-    case ReviewState::ShowAnswer:
-        return correctAnswerPicture_;
-    case ReviewState::Correct:
-        return correctPicture_;
-    default:
-        return {};
-    }
-}
-
 void CMistakeReviewWnd::DrawFlashCard(platform::GdiDc& dc) {
     const platform::GdiRect& area = layout_.cardArea;
     dc.FillSolidRect({area.left + 2, area.top + 2, area.right - 2, area.bottom - 2}, Qt::white);
-    const QSize cardSize = platform::GetBitmapSize(cardBackground_);
+    const ReviewState state = steps_.State();
+    const QImage& cardBackground = pictures_.CardBackground();
+    const QSize cardSize = platform::GetBitmapSize(cardBackground);
     const QPoint cardPlace = CentreIn(area, cardSize);
-    if (state_ != ReviewState::Idle) {
-        platform::DrawBitmap(dc, cardBackground_, cardPlace.x(), cardPlace.y());
+    if (state != ReviewState::Idle) {
+        platform::DrawBitmap(dc, cardBackground, cardPlace.x(), cardPlace.y());
     }
     // The feedback stands in the gap left of the card.
-    const QImage feedback = FeedbackPicture();
+    const QImage& feedback = pictures_.For(state);
     const platform::GdiRect gap{area.left, area.top, cardPlace.x(), area.bottom};
     const QPoint feedbackPlace = CentreIn(gap, platform::GetBitmapSize(feedback));
     platform::DrawBitmap(dc, feedback, feedbackPlace.x(), feedbackPlace.y());
 
-    DrawProblem(current_, dc, cardFont_, QRect(cardPlace, cardSize), Qt::black,
-                AnswerColour(state_), answerBox_);
-    if (state_ != LastDrawnCardState()) {
-        LastDrawnCardState() = state_;
-        pad_->SetDisplayRect({answerBox_.left - 8, answerBox_.top - 2 + 6, answerBox_.right + 8,
-                              answerBox_.bottom + 2 + 6});
-        if (state_ == ReviewState::FirstTry || state_ == ReviewState::SecondTry) {
-            pad_->ClearValue();
-            pad_->ShowValue(true);
-        } else {
-            pad_->ShowValue(false);
-        }
-    }
+    DrawProblem(steps_.Card(), dc, cardFont_, QRect(cardPlace, cardSize), Qt::black,
+                AnswerColour(state), answerBox_);
+    SyncAnswerDisplay(*pad_, state, AroundAnswerBox(answerBox_));
 }

@@ -27,11 +27,10 @@ std::uint32_t Now() {
 
 void CMistakeReviewWnd::OnBegin() {
     platform::WriteTraceLog(kSource, __LINE__);
-    state_ = ReviewState::FirstTry;
     listIndex_ = 0;
     problemsCompleted_ = 0;
     itemsAtStart_ = static_cast<std::int16_t>(list_->RowCount());
-    sessionStart_ = stepStart_ = Now();
+    sessionStart_ = Now();
     timer_.start(kTimerMilliseconds, this);
     beginButton_->setEnabled(false);
     printButton_->setEnabled(false);
@@ -39,14 +38,9 @@ void CMistakeReviewWnd::OnBegin() {
 }
 
 void CMistakeReviewWnd::PresentMistake(int index) {
-    current_ = GetCurrentStudent().GetMistake(index);
-    current_.enteredAnswer = kNoValue;
-    list_->SelectFact(current_);
-    if (current_.operation == kTimes) {
-        pad_->SetMultiplicationLayout();
-    } else {
-        pad_->SetStandardLayout();
-    }
+    steps_.Present(GetCurrentStudent().GetMistake(index), Now());
+    list_->SelectFact(steps_.Card());
+    SetPadLayoutFor(*pad_, steps_.Card());
     pad_->EnableKeys(true);
     RedrawCard();
     if (platform::HasOption(platform::kOptionDebug)) {
@@ -56,35 +50,16 @@ void CMistakeReviewWnd::PresentMistake(int index) {
 
 void CMistakeReviewWnd::WriteDebugAnswer() const {
     WriteDebugAnswerFile(platform::GetBaseFolder() + "/reviewAnswer.dat",
-                         {AnswerKeyPresses(current_)});
+                         {AnswerKeyPresses(steps_.Card())});
 }
 
 void CMistakeReviewWnd::OnAnswer(int answer) {
-    CStudent& student = GetCurrentStudent();
-    const ReviewState before = state_;
-    current_.enteredAnswer = static_cast<std::int16_t>(answer);
-    if (current_.enteredAnswer == current_.correctAnswer) {
-        if (state_ == ReviewState::FirstTry) {
-            student.RecordCorrectAnswer(current_);
-        }
-        platform::PlayProgramSound(platform::ProgramSound::kType);
-        if (state_ == ReviewState::FirstTry || state_ == ReviewState::SecondTry) {
-            state_ = ReviewState::Correct;
-        }
-    } else {
-        platform::PlayProgramSound(platform::ProgramSound::kWrongAnswer);
-        if (state_ == ReviewState::FirstTry) {
-            student.AddMistake(current_);
-            state_ = ReviewState::TryAgain;
-        } else if (state_ == ReviewState::SecondTry) {
-            state_ = ReviewState::Almost;
-        }
-    }
-    if (state_ != before) {
-        stepStart_ = Now();
-        pad_->EnableKeys(false);
-    }
-    list_->Fill(student);
+    const auto value = static_cast<std::int16_t>(answer);
+    platform::PlayProgramSound(IsRightAnswer(steps_.Card(), value)
+                                   ? platform::ProgramSound::kType
+                                   : platform::ProgramSound::kWrongAnswer);
+    FollowStep(steps_.Answer(value, Now()));
+    list_->Fill(GetCurrentStudent());
     RedrawCard();
 }
 
@@ -93,55 +68,33 @@ void CMistakeReviewWnd::timerEvent(QTimerEvent*) {
 }
 
 void CMistakeReviewWnd::OnTimer() {
-    const std::uint32_t elapsed = Now() - stepStart_;
-    switch (state_) {
-    case ReviewState::FirstTry:
-    case ReviewState::SecondTry:
-        if (elapsed > step_time::kTry) {
-            GetCurrentStudent().AddMistake(current_);
-            current_.enteredAnswer = current_.correctAnswer;
-            EnterStep(ReviewState::ShowAnswer, false);
-        }
-        break;
-    case ReviewState::TryAgain:
-        if (elapsed > step_time::kTryAgain) {
-            current_.enteredAnswer = kNoValue;
-            EnterStep(ReviewState::SecondTry, true);
-        }
-        break;
-    case ReviewState::Almost:
-        if (elapsed > step_time::kAlmost) {
-            current_.enteredAnswer = current_.correctAnswer;
-            EnterStep(ReviewState::ShowAnswer, false);
-        }
-        break;
-    case ReviewState::ShowAnswer:
-        if (elapsed > step_time::kShowAnswer) {
-            NextProblem();
-        }
-        break;
-    case ReviewState::Correct:
-        if (elapsed > step_time::kCorrect) {
-            NextProblem();
-        }
-        break;
-    case ReviewState::Idle:
-        break;
+    const CardStepChange change = steps_.Tick(Now());
+    if (change.cardDone) {
+        NextProblem();
+        return;
+    }
+    FollowStep(change);
+    if (change.Changed()) {
+        RedrawCard();
     }
 }
 
-void CMistakeReviewWnd::EnterStep(ReviewState state, bool keysEnabled) {
-    state_ = state;
-    stepStart_ = Now();
-    RedrawCard();
-    pad_->EnableKeys(keysEnabled);
+void CMistakeReviewWnd::FollowStep(const CardStepChange& change) {
+    if (change.news == MistakeNews::RightFirstTry) {
+        GetCurrentStudent().RecordCorrectAnswer(change.told);
+    } else if (change.news == MistakeNews::Mistake) {
+        GetCurrentStudent().AddMistake(change.told);
+    }
+    if (change.Changed()) {
+        pad_->EnableKeys(steps_.TakesAnswers());
+    }
 }
 
 void CMistakeReviewWnd::NextProblem() {
     pad_->EnableKeys(false);
     ++problemsCompleted_;
     CStudent& student = GetCurrentStudent();
-    if (!student.IsMistake(current_)) {
+    if (!student.IsMistake(steps_.Card())) {
         // Mastered: the fact that took its place in the list comes next.
         buddy_.Hop();
         --listIndex_;
@@ -157,8 +110,6 @@ void CMistakeReviewWnd::NextProblem() {
             return;
         }
     }
-    state_ = ReviewState::FirstTry;
-    stepStart_ = Now();
     ++listIndex_;
     if (listIndex_ >= student.GetMistakeCount() || listIndex_ >= kCardsInTurn) {
         listIndex_ = 0;
@@ -168,11 +119,10 @@ void CMistakeReviewWnd::NextProblem() {
 
 void CMistakeReviewWnd::EndSession() {
     timer_.stop();
-    state_ = ReviewState::Idle;
+    steps_.Stop();
     const auto itemsAtEnd = static_cast<std::int16_t>(list_->RowCount());
     const auto seconds = static_cast<std::int16_t>((Now() - sessionStart_) / 1000);
     GetCurrentStudent().AddReviewSession(itemsAtStart_, problemsCompleted_, itemsAtEnd, seconds);
-    current_.firstOperand = current_.secondOperand = current_.enteredAnswer = kNoValue;
     beginButton_->setEnabled(true);
     printButton_->setEnabled(true);
     pad_->EnableKeys(false);

@@ -8,6 +8,7 @@
 #include "gui/CStudentProgressWnd.h"
 #include "gui/CTeacherWnd.h"
 #include "gui/CTestingWnd.h"
+#include "gui/CTrainingWnd.h"
 #include "gui/StudentListCtl.h"
 #include "platform/Files.h"
 #include "platform/qt/ScreenBitmaps.h"
@@ -30,17 +31,18 @@ protected:
         GetCurrentStudent().Load("Mary Ann Smith");
     }
 
-    // Deletes the visible windows of this kind and says how many there were.
+    // Deletes the visible windows of this kind and says how many there were. Deleted only after
+    // the search: a window takes its own top-level helpers (a drop-down's popup) with it.
     template <typename Window> static std::size_t CloseOpenWindows() {
-        std::size_t count = 0;
+        std::vector<Window*> open;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (auto* window = qobject_cast<Window*>(widget);
                 window != nullptr && window->isVisible()) {
-                ++count;
-                delete window;
+                open.push_back(window);
             }
         }
-        return count;
+        qDeleteAll(open);
+        return open.size();
     }
 
     void Press(CMainWindow& home, CMainWindow::CommandId id) {
@@ -83,6 +85,7 @@ TEST_F(HomeScreenTest, ADueReviewComesFirstWithEachButtonsOwnWording) {
     home.ShowHome();
     Press(home, CMainWindow::kTraining);
     EXPECT_EQ(CloseOpenWindows<CMistakeReviewWnd>(), 1u);
+    EXPECT_EQ(CloseOpenWindows<CTrainingWnd>(), 0u);
     ASSERT_EQ(fakes.messageBoxes.shown.size(), 2u);
     EXPECT_EQ(fakes.messageBoxes.shown[0].text, "Time for mistake review");
     EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::None);
@@ -90,13 +93,17 @@ TEST_F(HomeScreenTest, ADueReviewComesFirstWithEachButtonsOwnWording) {
     EXPECT_EQ(fakes.messageBoxes.shown[1].icon, MbIcon::Information);
 }
 
-TEST_F(HomeScreenTest, TestingReviewAndProgressOpenTheirWindowsInPlaceOfTheHomeScreen) {
+TEST_F(HomeScreenTest, EachActivityButtonOpensItsWindowInPlaceOfTheHomeScreen) {
     GetCurrentStudent().AddMistake(
         Problem{.firstOperand = 7, .secondOperand = 5, .operation = 1, .correctAnswer = 12});
     CMainWindow home;
     Press(home, CMainWindow::kTesting);
     EXPECT_FALSE(home.isVisible());
     EXPECT_EQ(CloseOpenWindows<CTestingWnd>(), 1u);
+    home.ShowHome();
+    Press(home, CMainWindow::kTraining);
+    EXPECT_FALSE(home.isVisible());
+    EXPECT_EQ(CloseOpenWindows<CTrainingWnd>(), 1u);
     home.ShowHome();
     Press(home, CMainWindow::kReview);
     EXPECT_FALSE(home.isVisible());
@@ -113,7 +120,8 @@ TEST_F(HomeScreenTest, AWindowSystemCloseLeavesAnActivityLikeHomeAndEndsTheHomeS
     GetCurrentStudent().AddMistake(
         Problem{.firstOperand = 7, .secondOperand = 5, .operation = 1, .correctAnswer = 12});
     QPointer<CMainWindow> home = new CMainWindow;
-    for (const auto opens : {CMainWindow::kTesting, CMainWindow::kReview, CMainWindow::kProgress}) {
+    for (const auto opens : {CMainWindow::kTesting, CMainWindow::kTraining, CMainWindow::kReview,
+                             CMainWindow::kProgress}) {
         Press(*home, opens);
         ASSERT_FALSE(home->isVisible());
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -122,7 +130,8 @@ TEST_F(HomeScreenTest, AWindowSystemCloseLeavesAnActivityLikeHomeAndEndsTheHomeS
             }
         }
         EXPECT_TRUE(home->isVisible()) << opens;
-        EXPECT_EQ(CloseOpenWindows<CTestingWnd>() + CloseOpenWindows<CMistakeReviewWnd>() +
+        EXPECT_EQ(CloseOpenWindows<CTestingWnd>() + CloseOpenWindows<CTrainingWnd>() +
+                      CloseOpenWindows<CMistakeReviewWnd>() +
                       CloseOpenWindows<CStudentProgressWnd>(),
                   0u);
     }

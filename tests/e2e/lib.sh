@@ -60,6 +60,17 @@ click_at() {
   xdotool mousemove "$1" "$2" click 1
 }
 
+# A key of the standard number pad whose top-left corner is at ($1, $2) on the screen: 1 … 18 in
+# three rows of six keys of 90 × 56, 0 centred below them. $3: the key.
+click_standard_key_at() {
+  local left=$1 top=$2 key=$3
+  if [ "$key" -eq 0 ]; then
+    click_at $((left + 270)) $((top + 196))
+  else
+    click_at $((left + 45 + 90 * ((key - 1) % 6))) $((top + 28 + 56 * ((key - 1) / 6)))
+  fi
+}
+
 # A program folder of this run's own (records, logs, test files, lock), sharing the pictures and
 # sounds; $1 names the run, the rest are --student options of the data-folder tool.
 copy_program() {

@@ -20,13 +20,7 @@ click_circle_key() {
   esac
 }
 
-click_standard_key() {
-  if [ "$1" -eq 0 ]; then
-    click_at 287 563
-  else
-    click_at $((62 + 90 * (($1 - 1) % 6))) $((395 + 56 * (($1 - 1) / 6)))
-  fi
-}
+click_standard_key() { click_standard_key_at 17 367 "$1"; }
 
 # Clicks a line of the answer file: "5,6,E" for a multiplication card, "12" for any other.
 answer_card() {

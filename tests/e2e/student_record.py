@@ -32,6 +32,7 @@ def main():
          at_start, completed, left, goal, kind) = struct.unpack_from("<IhhhhhBBhhhhI", data, at)
         at += 28
         print(f"type {kind} correct {correct} answered {answered} level {session_level} "
+              f"duration {duration} goal {goal} flag {flag} "
               f"start {at_start} completed {completed} left {left}")
 
 

@@ -8,15 +8,8 @@ datafolder=$(realpath "$2")
 shots=$3
 source "$(dirname "$0")/lib.sh"
 
-# Where the keys of the standard pad stand on the 800 × 600 testing screen: 1 … 18 in three rows
-# of six, 0 centred below.
-click_key() {
-  if [ "$1" -eq 0 ]; then
-    click_at 296 525
-  else
-    click_at $((71 + 90 * (($1 - 1) % 6))) $((357 + 56 * (($1 - 1) / 6)))
-  fi
-}
+# The standard pad on the 800 × 600 testing screen.
+click_key() { click_standard_key_at 26 329 "$1"; }
 
 # Pixels in the colour of entered answers in the column of the seventh card of a row.
 seventh_card_ink() {

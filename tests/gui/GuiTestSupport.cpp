@@ -21,6 +21,26 @@ void WritePicture(const platform::fakes::FakePlatform& fakes, const std::string&
     ASSERT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
 }
 
+std::vector<std::string> OneDigitFacts(char op) {
+    std::vector<std::string> lines;
+    for (int a = 0; a <= 9; ++a) {
+        for (int b = op == '/' ? 1 : 0; b <= 9; ++b) {
+            lines.push_back(std::to_string(op == '/' ? a * b : a) + " " + op + " " +
+                            std::to_string(b));
+        }
+    }
+    return lines;
+}
+
+void WriteTestFile(const platform::fakes::FakePlatform& fakes, const std::string& name,
+                   const std::vector<std::string>& lines) {
+    std::filesystem::create_directories(fakes.Path("/Test Data"));
+    std::ofstream file(fakes.Path("/Test Data/" + name), std::ios::binary);
+    for (const std::string& line : lines) {
+        file << line << "\r\n";
+    }
+}
+
 std::string ReadFile(const platform::fakes::FakePlatform& fakes, const std::string& path) {
     std::ifstream file(fakes.Path(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

@@ -29,6 +29,13 @@ namespace guitest {
 void WritePicture(const platform::fakes::FakePlatform& fakes, const std::string& folder,
                   const std::string& name, QSize size, QColor colour);
 
+// Every fact "a <op> b" with a and b from 0 to 9 (b from 1 for division, a the quotient).
+std::vector<std::string> OneDigitFacts(char op);
+
+// base folder + "/Test Data/<name>" with these lines, CR LF.
+void WriteTestFile(const platform::fakes::FakePlatform& fakes, const std::string& name,
+                   const std::vector<std::string>& lines);
+
 // The whole file at base folder + `path` ("" when there is none).
 std::string ReadFile(const platform::fakes::FakePlatform& fakes, const std::string& path);
 

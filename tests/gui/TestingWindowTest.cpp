@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <filesystem>
-#include <fstream>
 
 using platform::MbIcon;
 
@@ -18,30 +17,14 @@ namespace {
 
 constexpr const char* kStudent = "Mary Ann Smith";
 
-// Every fact "a <op> b" with a and b from 0 to 9 (b from 1 for division, a the quotient).
-std::vector<std::string> OneDigitFacts(char op) {
-    std::vector<std::string> lines;
-    for (int a = 0; a <= 9; ++a) {
-        for (int b = op == '/' ? 1 : 0; b <= 9; ++b) {
-            lines.push_back(std::to_string(op == '/' ? a * b : a) + " " + op + " " +
-                            std::to_string(b));
-        }
-    }
-    return lines;
-}
+using guitest::OneDigitFacts;
 
 class TestingWindowTest : public guitest::WindowTest<CTestingWnd> {
 protected:
-    TestingWindowTest() {
-        std::filesystem::create_directories(fakes.Path("/Test Data"));
-        WriteTestFile("addition.txt", OneDigitFacts('+'));
-    }
+    TestingWindowTest() { WriteTestFile("addition.txt", OneDigitFacts('+')); }
 
     void WriteTestFile(const std::string& name, const std::vector<std::string>& lines) {
-        std::ofstream file(fakes.Path("/Test Data/" + name), std::ios::binary);
-        for (const std::string& line : lines) {
-            file << line << "\r\n";
-        }
+        guitest::WriteTestFile(fakes, name, lines);
     }
 
     void Open(int level) {

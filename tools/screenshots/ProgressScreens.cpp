@@ -72,25 +72,6 @@ std::vector<SessionRecord> RichHistory() {
     return history;
 }
 
-// Gives the signed-in student the rich history once, keeping everything else of the record.
-void GiveRichHistory() {
-    static bool given = false;
-    CStudent& student = GetCurrentStudent();
-    if (given) {
-        return;
-    }
-    const std::string path = CUserManager::GetInfoFilePath(student.GetName());
-    const auto bytes = platform::ReadFileBytes(path);
-    auto record = bytes ? data::ParseStudentRecord(*bytes) : std::nullopt;
-    if (!record) {
-        std::fprintf(stderr, "tallyhop_screenshots: cannot read %s\n", path.c_str());
-        return;
-    }
-    record->sessions = RichHistory();
-    given = platform::WriteFileBytes(path, data::SerializeStudentRecord(*record)) &&
-            student.Load(student.GetName());
-}
-
 // The progress window over a stand-in opener, switched to a view by its button.
 QImage ProgressView(CStudentProgressWnd::CommandId button) {
     GiveRichHistory();
@@ -111,6 +92,24 @@ QImage Graph(CBasicLineGraph& graph) {
 }
 
 } // namespace
+
+void GiveRichHistory() {
+    static bool given = false;
+    CStudent& student = GetCurrentStudent();
+    if (given) {
+        return;
+    }
+    const std::string path = CUserManager::GetInfoFilePath(student.GetName());
+    const auto bytes = platform::ReadFileBytes(path);
+    auto record = bytes ? data::ParseStudentRecord(*bytes) : std::nullopt;
+    if (!record) {
+        std::fprintf(stderr, "tallyhop_screenshots: cannot read %s\n", path.c_str());
+        return;
+    }
+    record->sessions = RichHistory();
+    given = platform::WriteFileBytes(path, data::SerializeStudentRecord(*record)) &&
+            student.Load(student.GetName());
+}
 
 QImage RenderGraphModes() {
     Sheet sheet(1300);

@@ -32,6 +32,9 @@ constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"progress-report", RenderProgressReport},
     {"progress-training-report", RenderProgressTrainingReport},
     {"progress-training-graph", RenderProgressTrainingGraph},
+    {"training-setup", RenderTrainingSetup},
+    {"training-feedback", RenderTrainingFeedback},
+    {"training-views", RenderTrainingViews},
 });
 
 } // namespace

@@ -15,6 +15,10 @@ struct Screenshot {
 
 std::span<const Screenshot> AllScreenshots();
 
+// Gives the signed-in student a history of tests, training sessions and reviews over several
+// weeks, once, keeping everything else of the record.
+void GiveRichHistory();
+
 QImage RenderHomeScreen();
 QImage RenderSignInDialog();
 QImage RenderButtonSheet();
@@ -41,5 +45,8 @@ QImage RenderProgressCurrent();
 QImage RenderProgressReport();
 QImage RenderProgressTrainingReport();
 QImage RenderProgressTrainingGraph();
+QImage RenderTrainingSetup();
+QImage RenderTrainingFeedback();
+QImage RenderTrainingViews();
 
 } // namespace screenshots

@@ -1,0 +1,301 @@
+#include "CTrainingWnd.h"
+
+#include "CBasicLineGraph.h"
+#include "CNumberPadCtl.h"
+#include "CPictureButton.h"
+#include "HomeScreen.h"
+#include "ReportList.h"
+#include "ReviewHandOver.h"
+#include "ScreenButton.h"
+#include "ScreenColours.h"
+#include "TestingLayout.h"
+#include "data/CStudent.h"
+#include "platform/Display.h"
+#include "platform/Logs.h"
+#include "platform/Services.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/ProgramSound.h"
+#include "platform/qt/ScreenBitmaps.h"
+#include "platform/qt/ScreenStage.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kSource = "Gui classes\\Ctrainingwnd";
+constexpr const char* kTestingFolder = "Testing";
+constexpr const char* kTrainingFolder = "Training";
+constexpr int kCardPoints = 28;
+
+struct KindButtonSpec {
+    CTrainingWnd::CommandId id;
+    const char* caption;
+    const char* picture;
+};
+
+constexpr std::array<KindButtonSpec, 5> kKindButtons{{
+    {CTrainingWnd::kAdditionButton, "CTrainingWndAddition", "additionButton"},
+    {CTrainingWnd::kSubtractionButton, "CTrainingWndSubtraction", "subtractionButton"},
+    {CTrainingWnd::kMultiplicationButton, "CTrainingWndMultiplication", "multiplicationButton"},
+    {CTrainingWnd::kDivisionButton, "CTrainingWndDivision", "divisionButton"},
+    {CTrainingWnd::kMixedButton, "CTrainingWndMixed", "mixButton"},
+}};
+
+// A static text of the set-up panel: on the panel's grey, never taking the focus.
+QLabel* MakeSetupText(QWidget* window, const QString& text, Qt::Alignment alignment) {
+    auto* label = new QLabel(text, window);
+    label->setAlignment(alignment);
+    label->setAutoFillBackground(true);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, kSetupBlockColour);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(colours);
+    return label;
+}
+
+// The goal as typed: 0 when the field is empty or holds no number a goal could be.
+int ReadGoal(const QString& text) {
+    bool ok = false;
+    const int goal = text.toInt(&ok, 10);
+    return ok ? goal : 0;
+}
+
+} // namespace
+
+CTrainingWnd::CTrainingWnd(IHomeScreen& home)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), homeScreen_(home),
+      header_(QStringLiteral("Training"),
+              {.iconFolder = kTrainingFolder, .iconName = "trainingIcon", .face = "Book Antiqua"}) {
+    platform::WriteTraceLog(kSource, __LINE__);
+    const platform::ScreenSize screen = platform::GetScreenSize();
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QStringLiteral("Training"));
+    platform::PlaceOnScreen(*this, QRect(0, 0, screen.width + 1, screen.height + 1));
+    if (!CreateUIElements()) {
+        ReportCreationFailure();
+        return;
+    }
+    PositionUIElements();
+    show();
+    activateWindow();
+}
+
+CPictureButton* CTrainingWnd::Button(CommandId id) const {
+    switch (id) {
+    case kBegin:
+        return beginButton_;
+    case kHome:
+        return homeButton_;
+    case kViewSessionGraph:
+        return viewGraphButton_;
+    case kViewReport:
+        return viewReportButton_;
+    default:
+        break;
+    }
+    for (std::size_t i = 0; i < kKindButtons.size(); ++i) {
+        if (kKindButtons[i].id == id) {
+            return kindButtons_[i];
+        }
+    }
+    return nullptr;
+}
+
+bool CTrainingWnd::CreateUIElements() {
+    pictures_.Load();
+    const int setupPoints = platform::GetScreenSize().width >= 1024 ? 12 : 11;
+    setupFont_ = platform::MakeFont("Book Antiqua", platform::PointsToPixels(setupPoints));
+    cardFont_ = platform::MakeFont("Symbol", platform::PointsToPixels(kCardPoints));
+
+    pad_ = new CNumberPadCtl(this);
+    pad_->EnableKeys(false);
+    connect(pad_, &CNumberPadCtl::answerPosted, this, &CTrainingWnd::OnAnswer);
+    CreateViews();
+
+    if (!CreateSetupControls()) {
+        return false;
+    }
+    homeButton_ = MakeScreenButton(this, "CTrainingWndHome", kHome, kTestingFolder, "homeButton");
+    beginButton_ =
+        MakeScreenButton(this, "CTrainingWndBegin", kBegin, kTestingFolder, "beginButton");
+    viewGraphButton_ = MakeScreenButton(this, "CTrainingWndViewSessionGraph", kViewSessionGraph,
+                                        "Progress", "currentProgressButton");
+    viewReportButton_ = MakeScreenButton(this, "CTrainingWndViewReport", kViewReport,
+                                         kTrainingFolder, "viewReport");
+    const std::array buttons{homeButton_, beginButton_, viewGraphButton_, viewReportButton_};
+    if (std::ranges::find(buttons, nullptr) != buttons.end()) {
+        return false;
+    }
+    for (CPictureButton* button : buttons) {
+        connect(button, &CPictureButton::commandClicked, this, &CTrainingWnd::OnCommand);
+    }
+    return true;
+}
+
+bool CTrainingWnd::CreateSetupControls() {
+    kindTitle_ = MakeSetupText(
+        this, QStringLiteral("Select the type of problems\nyou would like to practice:"),
+        Qt::AlignHCenter | Qt::AlignTop);
+    for (std::size_t i = 0; i < kKindButtons.size(); ++i) {
+        kindButtons_[i] = MakeScreenButton(this, kKindButtons[i].caption, kKindButtons[i].id,
+                                           kTrainingFolder, kKindButtons[i].picture);
+        if (kindButtons_[i] == nullptr) {
+            return false;
+        }
+        connect(kindButtons_[i], &CPictureButton::commandClicked, this, &CTrainingWnd::OnKind);
+    }
+    minutesLabel_ =
+        MakeSetupText(this, QStringLiteral("minutes"), Qt::AlignLeft | Qt::AlignVCenter);
+    lengthText_ = MakeSetupText(
+        this, QStringLiteral("Choose the length of time\nyou would like to practice:"),
+        Qt::AlignHCenter | Qt::AlignTop);
+    lengthList_ = new QComboBox(this);
+    lengthList_->addItems({QStringLiteral("1"), QStringLiteral("4")});
+    lengthList_->setCurrentIndex(0);
+    goalText_ = MakeSetupText(
+        this,
+        QStringLiteral("Enter your goal. This is the number of problems you want to get correct:"),
+        Qt::AlignLeft | Qt::AlignTop);
+    goalText_->setWordWrap(true);
+    goalField_ = new QLineEdit(this);
+    goalField_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), goalField_));
+    connect(goalField_, &QLineEdit::textChanged, this, &CTrainingWnd::OnGoalChanged);
+
+    // The student's own level is the first suggestion.
+    const int level = GetCurrentStudent().GetLevel();
+    kind_ = level >= kAddition && level <= kMixed ? level : kAddition;
+    kindButtons_[static_cast<std::size_t>(kind_ - 1)]->SetHighlight(true);
+    return true;
+}
+
+void CTrainingWnd::PositionUIElements() {
+    layout_ = ComputeTrainingLayout(width(), height(), header_.Height(),
+                                    platform::GetBitmapSize(pictures_.CardBackground()));
+    header_.Layout(width(), layout_.columnRight);
+    pad_->move(CentreIn(layout_.padArea, pad_->size()));
+    pad_->SetDisplayFont(kCardPoints);
+    pad_->HidePad();
+    int buttonTop = pad_->y();
+    for (CPictureButton* button :
+         {homeButton_, beginButton_, viewGraphButton_, viewReportButton_}) {
+        button->move(layout_.buttonArea.left, buttonTop);
+        buttonTop += beginButton_->height();
+    }
+    graph_->setGeometry(layout_.cardArea.ToQRect());
+    report_->setGeometry(layout_.cardArea.ToQRect());
+    PositionSetupControls();
+}
+
+void CTrainingWnd::PositionSetupControls() {
+    const QFontMetrics metrics(setupFont_);
+    const QSize letter(metrics.horizontalAdvance(QLatin1Char('X')), metrics.height());
+    setupLayout_ = ComputeSetupPanel(layout_.setupPanel, letter, kindButtons_[0]->PictureSize());
+    // The panel is measured in letter heights, but a label sets its lines further apart: each
+    // text gets the room its lines take, reaching under what follows it on the same grey.
+    const auto placeText = [&metrics](QLabel* label, const platform::GdiRect& rect, int lines) {
+        QRect place = rect.ToQRect();
+        place.setHeight(std::max(place.height(), lines * metrics.lineSpacing()));
+        label->setGeometry(place);
+    };
+    placeText(kindTitle_, setupLayout_.kindTitle, 2);
+    for (std::size_t i = 0; i < kindButtons_.size(); ++i) {
+        kindButtons_[i]->move(setupLayout_.kindButtons[i]);
+    }
+    placeText(lengthText_, setupLayout_.lengthText, 2);
+    // The list's height includes its dropped-down part; the closed box is as tall as its font.
+    QRect list = setupLayout_.lengthList.ToQRect();
+    list.setHeight(std::min(list.height(), setupLayout_.minutesLabel.Height()));
+    lengthList_->setGeometry(list);
+    minutesLabel_->setGeometry(setupLayout_.minutesLabel.ToQRect());
+    placeText(goalText_, setupLayout_.goalText, 3);
+    goalField_->setGeometry(setupLayout_.goalField.ToQRect());
+    for (QWidget* control : std::initializer_list<QWidget*>{kindTitle_, lengthText_, minutesLabel_,
+                                                            goalText_, lengthList_, goalField_}) {
+        control->setFont(setupFont_);
+    }
+}
+
+void CTrainingWnd::ReportCreationFailure() {
+    platform::WriteErrorLog(kSource, __LINE__,
+                            "Creation of the Training window failed (see above errors)!");
+    platform::GetMessageBoxes().Show(
+        {.text = "Please contact the system administrator.", .icon = platform::MbIcon::Stop});
+    deleteLater();
+}
+
+void CTrainingWnd::OnCommand(int id) {
+    switch (id) {
+    case kBegin:
+        OnBegin();
+        break;
+    case kHome:
+        OnHome();
+        break;
+    case kViewSessionGraph:
+        OnViewSessionGraph();
+        break;
+    case kViewReport:
+        OnViewReport();
+        break;
+    default:
+        break;
+    }
+}
+
+void CTrainingWnd::OnKind(int id) {
+    kind_ = id - (kAdditionButton - 1);
+    for (std::size_t i = 0; i < kKindButtons.size(); ++i) {
+        kindButtons_[i]->SetHighlight(kKindButtons[i].id == id);
+    }
+}
+
+void CTrainingWnd::OnGoalChanged() {
+    goal_ = ReadGoal(goalField_->text());
+}
+
+void CTrainingWnd::EnableSetup(bool enable) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             beginButton_, viewGraphButton_, viewReportButton_, lengthList_, goalField_}) {
+        control->setEnabled(enable);
+    }
+    for (CPictureButton* button : kindButtons_) {
+        button->setEnabled(enable);
+    }
+}
+
+// A close request from the window system (a key such as Alt+F4) leaves like Home, so the home
+// screen never stays hidden behind nothing.
+void CTrainingWnd::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    OnHome();
+}
+
+void CTrainingWnd::OnHome() {
+    platform::WriteTraceLog(kSource, __LINE__);
+    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
+    homeScreen_.ShowHome();
+    CloseWindow();
+}
+
+void CTrainingWnd::CloseWindow() {
+    timer_.stop();
+    steps_.Stop();
+    hide();
+    deleteLater();
+}
+
+void CTrainingWnd::HandOverToReview() {
+    platform::GetMessageBoxes().Show({.text = "It is time to review your mistakes.",
+                                      .title = "Tallyhop",
+                                      .icon = platform::MbIcon::Information,
+                                      .owner = this});
+    CloseWindow();
+    HandOverToMistakeReview(homeScreen_);
+}

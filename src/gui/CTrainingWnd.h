@@ -1,0 +1,154 @@
+#pragma once
+
+#include "CardSteps.h"
+#include "FlashCardDisplay.h"
+#include "HeaderBar.h"
+#include "TrainingLayout.h"
+#include "data/CTestData.h"
+
+#include <QBasicTimer>
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class CBasicLineGraph;
+class CNumberPadCtl;
+class CPictureButton;
+class IHomeScreen;
+class ReportList;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+// Timed practice: the student picks a kind of fact, a length (1 or 4 minutes) and a goal of
+// right answers, then answers one flash card at a time until the time is up. Each card has two
+// tries with feedback pictures; a card left 15 s shows its answer. Wrong and unanswered cards go
+// to the mistake list at once; the session is recorded with its goal when the time is up. The
+// feedback pauses after an answer are not counted against the time. While no session runs, the
+// card area can show the student's training sessions as a graph against their goals, or a report
+// of every training session and review; the graph comes up by itself after each session.
+//
+// Opened by the home screen, which hides itself; the window covers the screen and deletes itself
+// when it closes (Home, or a due review taking over). Leaving with Home drops a running session
+// unrecorded.
+class CTrainingWnd final : public QWidget {
+    Q_OBJECT
+public:
+    enum CommandId {
+        kNumberPad = 2000,
+        kBegin = 2002,
+        kHome = 2003,
+        kLengthList = 2005,
+        kSessionGraph = 2006,
+        kSessionReport = 2007,
+        kViewSessionGraph = 2008,
+        kViewReport = 2009,
+        kKindTitle = 2010,
+        kAdditionButton = 2012,
+        kSubtractionButton = 2013,
+        kMultiplicationButton = 2014,
+        kDivisionButton = 2015,
+        kMixedButton = 2016,
+        kGoalField = 2019,
+    };
+
+    explicit CTrainingWnd(IHomeScreen& home);
+
+    CNumberPadCtl* NumberPad() const { return pad_; }
+    CPictureButton* Button(CommandId id) const;
+    QLineEdit* GoalField() const { return goalField_; }
+    QComboBox* LengthList() const { return lengthList_; }
+    CBasicLineGraph* SessionGraph() const { return graph_; }
+    ReportList* SessionReport() const { return report_; }
+    const TrainingLayout& Layout() const { return layout_; }
+    const SetupPanelLayout& SetupLayout() const { return setupLayout_; }
+
+    // The kind of fact the next session practises (1 Addition … 5 Mixed).
+    int Kind() const { return kind_; }
+    int Goal() const { return goal_; }
+    ReviewState State() const { return steps_.State(); }
+    const Problem& CurrentProblem() const { return steps_.Card(); }
+    int CurrentIndex() const { return index_; }
+    const CTestData& Session() const { return session_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    // False when a control could not be made.
+    bool CreateUIElements();
+    bool CreateSetupControls();
+    void PositionUIElements();
+    void PositionSetupControls();
+    void ReportCreationFailure();
+
+    void OnCommand(int id);
+    void OnKind(int id);
+    void OnGoalChanged();
+    void OnHome();
+    void EnableSetup(bool enable);
+    void CloseWindow();
+    // Where a due review takes over: says so, closes this window and opens the review.
+    void HandOverToReview();
+
+    // The session (TrainingSession.cpp).
+    void OnBegin();
+    bool StartSession();
+    void OnAnswer(int answer);
+    void OnTimer();
+    // Tells the mistake list what the card's step brought, gives back the pauses that do not
+    // count against the time, and shows the new step.
+    void FollowStep(const CardStepChange& change);
+    void NextCard();
+    void PresentCard();
+    void EndSession();
+    void WriteDebugAnswers() const;
+
+    // The views of past sessions (TrainingViews.cpp).
+    void CreateViews();
+    void OnViewSessionGraph();
+    void OnViewReport();
+    // Fills and shows the graph, or empties and hides it.
+    void ShowSessionGraph(bool show);
+    void FillReport();
+
+    // Painting (TrainingPaint.cpp).
+    void EraseBackground(platform::GdiDc& dc);
+    void DrawFlashCard(platform::GdiDc& dc);
+    void RedrawCard();
+
+    IHomeScreen& homeScreen_;
+    HeaderBar header_;
+    TrainingLayout layout_;
+    SetupPanelLayout setupLayout_;
+    FeedbackPictures pictures_;
+    QFont setupFont_;
+    QFont cardFont_;
+    CNumberPadCtl* pad_ = nullptr;
+    CPictureButton* beginButton_ = nullptr;
+    CPictureButton* homeButton_ = nullptr;
+    CPictureButton* viewGraphButton_ = nullptr;
+    CPictureButton* viewReportButton_ = nullptr;
+    std::array<CPictureButton*, 5> kindButtons_{};
+    QLabel* kindTitle_ = nullptr;
+    QLabel* lengthText_ = nullptr;
+    QLabel* minutesLabel_ = nullptr;
+    QLabel* goalText_ = nullptr;
+    QComboBox* lengthList_ = nullptr;
+    QLineEdit* goalField_ = nullptr;
+    CBasicLineGraph* graph_ = nullptr;
+    ReportList* report_ = nullptr;
+    QBasicTimer timer_;
+
+    int kind_ = 1;
+    int goal_ = 0;
+    CardSteps steps_;
+    CTestData session_;
+    int index_ = 0;
+    std::uint32_t sessionStart_ = 0;
+    std::uint32_t duration_ = 0;
+};

@@ -1,0 +1,89 @@
+// The two views of past sessions in CTrainingWnd's card area: the training sessions as a graph
+// against their goals, and the report of every training session and review.
+#include "CBasicLineGraph.h"
+#include "CTrainingWnd.h"
+#include "ReportList.h"
+#include "TrainingSessionGraph.h"
+#include "data/CStudent.h"
+#include "data/SessionHistory.h"
+#include "platform/Logs.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/ProgramSound.h"
+
+#include <QFontMetrics>
+#include <array>
+
+namespace {
+
+constexpr const char* kSource = "Gui classes\\Ctrainingwnd";
+
+constexpr std::array<ReportList::Column, 12> kReportColumns{{{"Session", 50},
+                                                             {"Date", 80},
+                                                             {"Level", 100},
+                                                             {"Goal", 70},
+                                                             {"Correct", 50},
+                                                             {"Problems", 70},
+                                                             {"Attempts", 70},
+                                                             {"Duration", 80},
+                                                             {"Complete", 70},
+                                                             {"Problems / Min", 100},
+                                                             {"Remaining", 70},
+                                                             {"Cumulative Time", 110}}};
+
+} // namespace
+
+void CTrainingWnd::CreateViews() {
+    graph_ = new CBasicLineGraph(this);
+    graph_->setObjectName(QStringLiteral("CTrainingWndSessionGraph"));
+    ConfigureTrainingGraph(*graph_, GraphLabelTenths());
+    graph_->Hide();
+    // Twelve columns in their fixed widths: the lists' own small face, scrolled sideways.
+    const QFont listFont = platform::MakeFont("MS Sans Serif", platform::PointsToPixels(8));
+    const int rowHeight = static_cast<int>(1.75 * QFontMetrics(listFont).lineSpacing());
+    report_ = new ReportList(this, kReportColumns, listFont, listFont, rowHeight);
+    report_->hide();
+}
+
+void CTrainingWnd::OnViewSessionGraph() {
+    platform::WriteTraceLog(kSource, __LINE__);
+    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
+    report_->hide();
+    ShowSessionGraph(true);
+}
+
+void CTrainingWnd::OnViewReport() {
+    platform::WriteTraceLog(kSource, __LINE__);
+    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
+    ShowSessionGraph(false);
+    FillReport();
+    report_->show();
+}
+
+void CTrainingWnd::ShowSessionGraph(bool show) {
+    if (show) {
+        FillTrainingGraph(*graph_, GetCurrentStudent());
+        graph_->Show();
+        return;
+    }
+    graph_->SetRedraw(false);
+    graph_->Clear();
+    graph_->SetMaximum(100);
+    graph_->Hide();
+}
+
+void CTrainingWnd::FillReport() {
+    report_->setUpdatesEnabled(false);
+    report_->clear();
+    for (const history::TrainingReportRow& row : history::TrainingReportRows(
+             history::History(GetCurrentStudent()), history::kTrainingDateSeparator)) {
+        QStringList cells;
+        for (const std::string* cell :
+             {&row.session, &row.date, &row.level, &row.goal, &row.correct, &row.problems,
+              &row.attempts, &row.duration, &row.complete, &row.perMinute, &row.remaining,
+              &row.cumulative}) {
+            cells << QString::fromStdString(*cell);
+        }
+        report_->AddRow(cells);
+    }
+    report_->setUpdatesEnabled(true);
+}

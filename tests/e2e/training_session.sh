@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# A student practises for a minute in the real program, as a child would: signs in, opens
+# Training, types a goal, keeps the one-minute length, presses Begin and clicks the first cards'
+# answers on the number pad (read from the answer file "-debug" writes), then lets the rest run
+# out; confirms the completion message, sees the session graph, and the session is in the
+# student's record.
+# Usage: training_session.sh <program> <data-folder tool> <folder for screenshots>
+program=$(realpath "$1")
+datafolder=$(realpath "$2")
+shots=$3
+source "$(dirname "$0")/lib.sh"
+
+# The standard pad on the 800 × 600 training screen.
+click_key() { click_standard_key_at 10 367 "$1"; }
+
+answered_cards=4
+
+start_server 24
+copy_program training "Kim Lee:hop"
+start_program -debug
+sign_in_first hop
+click_at 135 225 # Training
+wait_for 'window_visible Training' "no training window"
+sleep 0.3
+click_at 760 329 # the goal field
+xdotool type 12
+import -window root "$shots/e2e-training-setup.png"
+click_at 662 442 # Begin
+wait_for '[ -s "$work/trainingAnswers.dat" ]' "no answer file"
+sleep 0.3
+answered=0
+while IFS=$'\r' read -r answer _; do
+  click_key "$answer"
+  answered=$((answered + 1))
+  [ $answered -eq 3 ] && import -window root "$shots/e2e-training-correct.png"
+  # The green answer stays 0.8 s before the next card; a click before that would count for nothing.
+  sleep 1.6
+  [ $answered -lt $answered_cards ] || break
+done <"$work/trainingAnswers.dat"
+[ "$(wc -l <"$work/trainingAnswers.dat")" -eq 100 ] || fail "the answer file does not list 100 problems"
+# One minute from Begin, and the feedback after each answer, then the completion message.
+wait_for 'window_visible Tallyhop' "the session did not end" 1800
+import -window root "$shots/e2e-training-completed.png"
+press_enter
+sleep 1
+import -window root "$shots/e2e-training-graph.png"
+window_visible Training || fail "the training window closed"
+record=$("$(dirname "$0")/student_record.py" "$work/Data/Kim Lee.nfo")
+# Each card clicked is right, unless a slow machine showed it late and the click went to the next.
+echo "$record" | grep -Eq "^type 2 correct [1-$answered_cards] answered [1-$answered_cards] level 1 duration 60 goal 12 flag 0 " ||
+  fail "training not recorded: $record"
+end_program
+echo "training session: passed"

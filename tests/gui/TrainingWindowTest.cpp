@@ -1,0 +1,520 @@
+#include "GuiTestSupport.h"
+#include "ReviewTestSupport.h"
+#include "StudentSupport.h"
+#include "data/CStudent.h"
+#include "data/CUserManager.h"
+#include "data/MistakeFile.h"
+#include "data/SessionHistory.h"
+#include "gui/CBasicLineGraph.h"
+#include "gui/CMistakeReviewWnd.h"
+#include "gui/CTrainingWnd.h"
+#include "gui/ReportList.h"
+#include "platform/Files.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <filesystem>
+
+using platform::MbIcon;
+using enum CTrainingWnd::CommandId;
+
+namespace {
+
+constexpr const char* kStudent = "Mary Ann Smith";
+constexpr const char* kGoalMessage =
+    "Please set a goal. This is the number of problems you want to get correct.";
+constexpr const char* kCompleted =
+    "This training session has been completed. Press OK to view your current progress.";
+constexpr const char* kReviewDue = "It is time to review your mistakes.";
+
+class TrainingWindowTest : public guitest::WindowTest<CTrainingWnd> {
+protected:
+    TrainingWindowTest() {
+        for (const auto& [name, op] :
+             {std::pair{"addition.txt", '+'}, {"division.txt", '/'}, {"mixed.txt", 'x'}}) {
+            guitest::WriteTestFile(fakes, name, guitest::OneDigitFacts(op));
+        }
+        std::vector<std::string> subtractions;
+        for (int a = 0; a <= 9; ++a) {
+            for (int b = 0; b <= 9; ++b) {
+                subtractions.push_back(std::to_string(a + b) + " - " + std::to_string(b));
+            }
+        }
+        guitest::WriteTestFile(fakes, "subtraction.txt", subtractions);
+    }
+
+    void Open(int level = kAddition) {
+        delete window.data();
+        guitest::SignInStudent(kStudent, level, 0);
+        window = new CTrainingWnd(home);
+    }
+
+    void Click(CTrainingWnd::CommandId id) { guitest::Click(window->Button(id)); }
+
+    void SetGoal(const QString& text) {
+        window->GoalField()->clear();
+        QTest::keyClicks(window->GoalField(), text);
+    }
+
+    // Opens the window and begins a session of `minutes` with a goal of 20.
+    void BeginSession(int minutes = 1, int level = kAddition) {
+        Open(level);
+        SetGoal("20");
+        window->LengthList()->setCurrentIndex(minutes == 1 ? 0 : 1);
+        Click(kBegin);
+        ASSERT_EQ(window->State(), ReviewState::FirstTry);
+    }
+
+    int Correct() const { return window->CurrentProblem().correctAnswer; }
+    void AnswerRight() { Answer(Correct()); }
+    void AnswerWrong() { Answer(Correct() == 0 ? 1 : Correct() - 1); }
+
+    // Waits in the timer's 100 ms steps until the session has ended; returns how long that took.
+    std::uint32_t RunOut() {
+        std::uint32_t waited = 0;
+        while (window->State() != ReviewState::Idle && waited < 1'000'000) {
+            Wait(100);
+            waited += 100;
+        }
+        return waited;
+    }
+
+    int CardInk(QColor colour) {
+        return guitest::CountColour(guitest::Snapshot(*window), window->Layout().cardArea.ToQRect(),
+                                    colour);
+    }
+
+    std::vector<SessionRecord> Sessions() const {
+        const auto bytes = platform::ReadFileBytes(CUserManager::GetInfoFilePath(kStudent));
+        return data::ParseStudentRecord(bytes.value())->sessions;
+    }
+
+    // The list's entry for the fact on the card, if it is listed.
+    std::optional<Problem> Listed(const Problem& fact) const {
+        for (const Problem& mistake : reviewtest::StoredMistakes()) {
+            if (IsSameFact(mistake, fact)) {
+                return mistake;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // Ten facts the sessions here never show: a review is due.
+    static void MakeReviewDue() {
+        for (int a = 0; a < 10; ++a) {
+            GetCurrentStudent().AddMistake(reviewtest::Mistake(a, '+', 20));
+        }
+    }
+
+    static CMistakeReviewWnd* OpenReview() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* review = qobject_cast<CMistakeReviewWnd*>(widget); review != nullptr) {
+                return review;
+            }
+        }
+        return nullptr;
+    }
+};
+
+} // namespace
+
+TEST_F(TrainingWindowTest, TheStudentsLevelChoosesTheKindAndMixedStaysChosenAcrossASession) {
+    Open(kDivision);
+    EXPECT_EQ(window->Kind(), kDivision);
+    for (const auto id : {kAdditionButton, kSubtractionButton, kMultiplicationButton,
+                          kDivisionButton, kMixedButton}) {
+        EXPECT_EQ(window->Button(id)->ShowsRollOver(), id == kDivisionButton) << id;
+    }
+    EXPECT_EQ(window->LengthList()->count(), 2);
+    EXPECT_EQ(window->LengthList()->itemText(0), "1");
+    EXPECT_EQ(window->LengthList()->itemText(1), "4");
+    EXPECT_EQ(window->LengthList()->currentIndex(), 0);
+    EXPECT_FALSE(window->NumberPad()->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Training");
+    EXPECT_EQ(window->size(), QSize(801, 601));
+
+    Open(9);
+    EXPECT_EQ(window->Kind(), kAddition);
+    EXPECT_TRUE(window->Button(kAdditionButton)->ShowsRollOver());
+
+    Click(kMixedButton);
+    EXPECT_EQ(window->Kind(), kMixed);
+    for (const auto id : {kAdditionButton, kSubtractionButton, kMultiplicationButton,
+                          kDivisionButton, kMixedButton}) {
+        EXPECT_EQ(window->Button(id)->ShowsRollOver(), id == kMixedButton) << id;
+    }
+    SetGoal("5");
+    Click(kBegin);
+    EXPECT_EQ(window->CurrentProblem().operation, kTimes) << "the mixed file";
+    for (QWidget* setup : std::initializer_list<QWidget*>{
+             window->Button(kBegin), window->Button(kViewSessionGraph), window->Button(kViewReport),
+             window->Button(kMixedButton), window->LengthList(), window->GoalField()}) {
+        EXPECT_FALSE(setup->isEnabled());
+    }
+    EXPECT_TRUE(window->Button(kHome)->isEnabled());
+    RunOut();
+    EXPECT_EQ(window->Kind(), kMixed);
+    EXPECT_TRUE(window->Button(kMixedButton)->ShowsRollOver());
+    EXPECT_TRUE(window->Button(kBegin)->isEnabled());
+    EXPECT_TRUE(window->GoalField()->isEnabled());
+    EXPECT_EQ(window->GoalField()->text(), "5");
+    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to open "), 0)
+        << "every picture of the window and both pads";
+}
+
+TEST_F(TrainingWindowTest, AGoalFromOneToNinetyNineIsNeededAndTheFieldTakesDigitsOnly) {
+    Open();
+    for (const char* refused : {"", "0", "100"}) {
+        SCOPED_TRACE(refused);
+        fakes.messageBoxes.shown.clear();
+        SetGoal(refused);
+        Click(kBegin);
+        ASSERT_EQ(fakes.messageBoxes.Texts(), std::vector<std::string>{kGoalMessage});
+        EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::None);
+        EXPECT_FALSE(fakes.messageBoxes.shown[0].title.has_value());
+        EXPECT_EQ(window->State(), ReviewState::Idle);
+        EXPECT_EQ(window->focusWidget(), window->GoalField());
+        EXPECT_EQ(window->GoalField()->selectedText(), refused);
+        EXPECT_TRUE(window->Button(kBegin)->isEnabled());
+        EXPECT_FALSE(window->NumberPad()->isVisible());
+        Wait(100); // a tick still on its way times nothing
+        EXPECT_TRUE(Sessions().empty());
+    }
+    SetGoal("9x9");
+    EXPECT_EQ(window->GoalField()->text(), "99");
+    EXPECT_EQ(window->Goal(), 99);
+    fakes.messageBoxes.shown.clear();
+    Click(kBegin);
+    EXPECT_TRUE(fakes.messageBoxes.shown.empty());
+    EXPECT_EQ(window->State(), ReviewState::FirstTry);
+    EXPECT_TRUE(window->NumberPad()->isVisible());
+}
+
+TEST_F(TrainingWindowTest, ARightFirstAnswerIsGreenForPointEightSecondsAndToldToTheMistakeList) {
+    BeginSession();
+    const Problem first = window->CurrentProblem();
+    ASSERT_TRUE(data::WriteMistakeList(
+        CUserManager::GetMistakeFilePath(kStudent),
+        {reviewtest::Mistake(first.firstOperand, '+', first.secondOperand)}));
+    AnswerRight();
+    EXPECT_EQ(window->State(), ReviewState::Correct);
+    EXPECT_EQ(Played("type.wav"), 1);
+    EXPECT_FALSE(window->NumberPad()->isEnabled());
+    EXPECT_GT(CardInk(QColor(0, 255, 0)), 20);
+    EXPECT_EQ(Listed(first)->correctStreak, 1);
+    Wait(800);
+    EXPECT_EQ(window->State(), ReviewState::Correct);
+    Wait(1);
+    EXPECT_EQ(window->State(), ReviewState::FirstTry);
+    EXPECT_EQ(window->CurrentIndex(), 1);
+    EXPECT_TRUE(window->NumberPad()->isEnabled());
+}
+
+// Wrong once: red and "try again" for 1.5 s, the mistake listed at once, an empty card for the
+// second try. Wrong twice: "almost" for 1.2 s, then the answer in blue for 1.75 s.
+TEST_F(TrainingWindowTest, WrongAnswersShowRedThenTheAnswerInBlueAndListTheMistakeOnce) {
+    BeginSession();
+    const Problem first = window->CurrentProblem();
+    AnswerWrong();
+    EXPECT_EQ(window->State(), ReviewState::TryAgain);
+    EXPECT_EQ(Played("wronganswer2.wav"), 1);
+    EXPECT_GT(CardInk(QColor(255, 0, 0)), 20);
+    ASSERT_TRUE(Listed(first).has_value());
+    EXPECT_EQ(Listed(first)->missCount, 1);
+    Wait(1'500);
+    EXPECT_EQ(window->State(), ReviewState::TryAgain);
+    Wait(1);
+    EXPECT_EQ(window->State(), ReviewState::SecondTry);
+    EXPECT_EQ(window->CurrentProblem().enteredAnswer, kNoValue);
+    EXPECT_TRUE(window->NumberPad()->isEnabled());
+
+    AnswerWrong();
+    EXPECT_EQ(window->State(), ReviewState::Almost);
+    Wait(1'201);
+    EXPECT_EQ(window->State(), ReviewState::ShowAnswer);
+    EXPECT_EQ(window->CurrentProblem().enteredAnswer, first.correctAnswer);
+    EXPECT_GT(CardInk(QColor(0, 0, 255)), 20);
+    EXPECT_EQ(Listed(first)->missCount, 1) << "one mistake per card";
+    Wait(1'751);
+    EXPECT_EQ(window->CurrentIndex(), 1);
+    EXPECT_EQ(window->State(), ReviewState::FirstTry);
+}
+
+TEST_F(TrainingWindowTest, FifteenSecondsOfSilenceShowTheAnswerAndCountTheCardUnanswered) {
+    BeginSession();
+    const Problem first = window->CurrentProblem();
+    Wait(15'001);
+    EXPECT_EQ(window->State(), ReviewState::ShowAnswer);
+    EXPECT_EQ(window->CurrentProblem().enteredAnswer, first.correctAnswer);
+    EXPECT_GT(CardInk(QColor(0, 0, 255)), 20);
+    EXPECT_EQ(Listed(first)->enteredAnswer, kNoValue) << "listed as left unanswered";
+    EXPECT_EQ(window->Session().GetProblem(0).enteredAnswer, kNoValue);
+    EXPECT_EQ(Played("wronganswer2.wav"), 0) << "a time-out is silent";
+    RunOut();
+    ASSERT_EQ(Sessions().size(), 1u);
+    EXPECT_EQ(Sessions()[0].answeredCount, 0);
+}
+
+// The feedback after an answer is given back to the session; the answer shown after a time-out
+// is not. One card of each: right (0.8 s), wrong twice (1.5 + 1.2 + 1.75 s), silent.
+TEST_F(TrainingWindowTest, SessionsLastOneOrFourMinutesPlusTheFeedbackAfterAnswers) {
+    for (const int minutes : {1, 4}) {
+        SCOPED_TRACE(minutes);
+        BeginSession(minutes);
+        const std::uint32_t begin = fakes.clock.tick;
+        AnswerRight();
+        Wait(801);
+        AnswerWrong();
+        Wait(1'501);
+        AnswerWrong();
+        Wait(1'201);
+        Wait(1'751);
+        Wait(15'001); // silent
+        const std::uint32_t end = begin + minutes * 60'000 + 800 + 1'500 + 1'200 + 1'750;
+        Wait(end - 1 - fakes.clock.tick);
+        EXPECT_NE(window->State(), ReviewState::Idle);
+        Wait(1);
+        EXPECT_EQ(window->State(), ReviewState::Idle);
+    }
+}
+
+TEST_F(TrainingWindowTest, ARightAnswerAtTheFirstTickDoesNotEndTheSession) {
+    BeginSession();
+    AnswerRight();
+    Wait(100);
+    EXPECT_EQ(window->State(), ReviewState::Correct);
+}
+
+TEST_F(TrainingWindowTest, TheSessionIsRecordedWithItsKindGoalAndLengthByteForByte) {
+    BeginSession(4, kSubtraction);
+    const auto created = static_cast<std::uint32_t>(fakes.clock.seconds);
+    AnswerRight();
+    Wait(801);
+    AnswerWrong();
+    Wait(1'501);
+    AnswerRight(); // right on the second try counts as correct
+    Wait(801);
+    AnswerWrong();
+    Wait(1'501);
+    AnswerWrong();
+    RunOut();
+
+    ASSERT_FALSE(fakes.messageBoxes.shown.empty());
+    EXPECT_EQ(fakes.messageBoxes.shown[0].text, kCompleted);
+    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::None);
+    data::StudentRecord expected = guitest::NewStudentRecord(kSubtraction, 0);
+    expected.sessions.push_back({.time = created,
+                                 .correctCount = 2,
+                                 .answeredCount = 3,
+                                 .level = kSubtraction,
+                                 .testsPassedBefore = 0,
+                                 .duration = 240,
+                                 .flag = 0,
+                                 .goal = 20,
+                                 .type = kTrainingSession});
+    const auto stored = platform::ReadFileBytes(CUserManager::GetInfoFilePath(kStudent));
+    EXPECT_EQ(stored, data::SerializeStudentRecord(expected));
+}
+
+TEST_F(TrainingWindowTest, AfterTheLastProblemTheFirstComesAgainEmpty) {
+    BeginSession(4);
+    const Problem first = window->CurrentProblem();
+    for (int card = 0; card < 100; ++card) {
+        AnswerRight();
+        Wait(801);
+    }
+    EXPECT_EQ(window->CurrentIndex(), 0);
+    EXPECT_TRUE(IsSameFact(window->CurrentProblem(), first));
+    EXPECT_EQ(window->CurrentProblem().enteredAnswer, kNoValue);
+    EXPECT_EQ(window->Session().GetProblem(0).enteredAnswer, kNoValue);
+    EXPECT_EQ(window->Session().GetCorrectCount(), 99);
+}
+
+TEST_F(TrainingWindowTest, HomeMidSessionRecordsNothingButKeepsTheListedMistakes) {
+    BeginSession();
+    AnswerWrong();
+    Click(kHome);
+    CloseDeleted();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(home.shows, 1);
+    EXPECT_EQ(Played("navigate.wav"), 1);
+    EXPECT_TRUE(Sessions().empty());
+    EXPECT_EQ(GetCurrentStudent().GetMistakeCount(), 1);
+}
+
+TEST_F(TrainingWindowTest, ADueReviewTakesOverAtBegin) {
+    Open();
+    MakeReviewDue();
+    SetGoal("20");
+    Click(kBegin);
+    CloseDeleted();
+    ASSERT_EQ(fakes.messageBoxes.Texts(), std::vector<std::string>{kReviewDue});
+    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Information);
+    EXPECT_EQ(fakes.messageBoxes.shown[0].title, "Tallyhop");
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(home.shows, 0) << "the review window shows it when it closes";
+    CMistakeReviewWnd* review = OpenReview();
+    ASSERT_NE(review, nullptr);
+    delete review;
+    EXPECT_TRUE(Sessions().empty());
+}
+
+TEST_F(TrainingWindowTest, ADueReviewTakesOverAfterTheSessionIsRecorded) {
+    BeginSession();
+    for (int card = 0; card < 10; ++card) {
+        AnswerWrong();
+        Wait(1'501);
+        AnswerWrong();
+        Wait(1'201);
+        Wait(1'751);
+    }
+    RunOut();
+    CloseDeleted();
+    EXPECT_EQ(fakes.messageBoxes.Texts(), (std::vector<std::string>{kCompleted, kReviewDue}));
+    EXPECT_EQ(Sessions().size(), 1u);
+    EXPECT_TRUE(window.isNull());
+    CMistakeReviewWnd* review = OpenReview();
+    ASSERT_NE(review, nullptr);
+    delete review;
+}
+
+TEST_F(TrainingWindowTest, DebugAnswerFileListsEveryProblemInTheOrderShown) {
+    fakes.process.arguments = " -debug";
+    BeginSession(1, kMixed);
+    std::string expected;
+    for (int i = 0; i < window->Session().GetCount(); ++i) {
+        const int answer = window->Session().GetProblem(i).correctAnswer;
+        std::string keys;
+        for (const char digit : std::to_string(answer)) {
+            keys += std::string(1, digit) + ",";
+        }
+        expected += keys + "E\r\n";
+    }
+    EXPECT_EQ(guitest::ReadFile(fakes, "/trainingAnswers.dat"), expected);
+    EXPECT_EQ(window->NumberPad()->GetLayout(), CNumberPadCtl::kMultiplicationLayout);
+}
+
+TEST_F(TrainingWindowTest, AMissingProblemFileStartsNoSessionAndSaysSo) {
+    std::filesystem::remove(fakes.Path("/Test Data/division.txt"));
+    Open(kDivision);
+    SetGoal("10");
+    Click(kBegin);
+    ASSERT_EQ(fakes.messageBoxes.Texts(),
+              std::vector<std::string>{"Please contact the system administrator."});
+    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Stop);
+    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to load test #5"), 1);
+    EXPECT_EQ(window->State(), ReviewState::Idle);
+    EXPECT_TRUE(window->Button(kBegin)->isEnabled());
+    EXPECT_FALSE(window->NumberPad()->isVisible());
+}
+
+namespace {
+
+SessionRecord Training(std::int16_t correct, std::int16_t seconds) {
+    return {.time = 1'700'000'000,
+            .correctCount = correct,
+            .answeredCount = correct,
+            .level = kAddition,
+            .duration = seconds,
+            .goal = 20,
+            .type = kTrainingSession};
+}
+
+SessionRecord Review(std::int16_t seconds) {
+    return {.time = 1'700'000'000,
+            .duration = seconds,
+            .mistakesAtStart = 4,
+            .problemsCompleted = 9,
+            .type = kReviewSession};
+}
+
+class TrainingViewsTest : public TrainingWindowTest {
+protected:
+    void OpenWithHistory(const std::vector<SessionRecord>& sessions) {
+        data::StudentRecord record = guitest::NewStudentRecord(kAddition, 0);
+        record.sessions = sessions;
+        const std::string path = CUserManager::GetInfoFilePath(kStudent);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        ASSERT_TRUE(platform::WriteFileBytes(path, data::SerializeStudentRecord(record)));
+        ASSERT_TRUE(GetCurrentStudent().Load(kStudent));
+        window = new CTrainingWnd(home);
+    }
+
+    std::vector<std::string> Column(int column) const {
+        std::vector<std::string> cells;
+        for (int row = 0; row < window->SessionReport()->RowCount(); ++row) {
+            cells.push_back(window->SessionReport()->RowTexts(row).at(column).toStdString());
+        }
+        return cells;
+    }
+
+    const GraphSeries& Points() const { return window->SessionGraph()->Series(); }
+};
+
+} // namespace
+
+TEST_F(TrainingViewsTest, WithoutHistoryBothViewsAreEmptyAndEachButtonShowsOnlyItsOwn) {
+    OpenWithHistory({});
+    EXPECT_FALSE(window->SessionGraph()->isVisible());
+    EXPECT_FALSE(window->SessionReport()->isVisible());
+    Click(kViewSessionGraph);
+    EXPECT_TRUE(window->SessionGraph()->isVisible());
+    EXPECT_EQ(Points().Count(), 0);
+    Click(kViewReport);
+    EXPECT_FALSE(window->SessionGraph()->isVisible());
+    EXPECT_TRUE(window->SessionReport()->isVisible());
+    EXPECT_EQ(window->SessionReport()->RowCount(), 0);
+    EXPECT_EQ(window->SessionReport()->geometry(), window->Layout().cardArea.ToQRect());
+    EXPECT_EQ(Played("navigate.wav"), 2);
+}
+
+TEST_F(TrainingViewsTest, ReportListsNewestFirstCountingTrainingsOnlyWithTheRunningTotalOnTop) {
+    OpenWithHistory({Training(11, 60), Training(12, 240), Review(95), Training(13, 60)});
+    Click(kViewReport);
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"3", "Review", "2", "1"}));
+    EXPECT_EQ(Column(4), (std::vector<std::string>{"13", "", "12", "11"}));
+    EXPECT_EQ(Column(6), (std::vector<std::string>{"", "9", "", ""}));
+    EXPECT_EQ(window->SessionReport()->RowTexts(0).at(11).toStdString(),
+              history::CumulativeText(60 + 240 + 95 + 60));
+    EXPECT_EQ(window->SessionReport()->RowTexts(0).at(1).count('\\'), 2) << "backslash dates";
+    EXPECT_EQ(window->SessionReport()->columnCount(), 12);
+
+    // Refilled each time it is opened.
+    GetCurrentStudent().AddReviewSession(2, 5, 0, 30);
+    Click(kViewReport);
+    EXPECT_EQ(Column(0).front(), "Review");
+    EXPECT_EQ(Column(8).front(), "Complete");
+}
+
+TEST_F(TrainingViewsTest, GraphHasABarPerTrainingStyledByItsLength) {
+    OpenWithHistory({Training(11, 60), Review(95), Training(30, 240)});
+    Click(kViewSessionGraph);
+    ASSERT_EQ(Points().Count(), 2);
+    EXPECT_EQ(Points().Point(0).value, 11);
+    EXPECT_EQ(Points().Point(0).mark, 20);
+    EXPECT_EQ(Points().Point(0).category, 2);
+    EXPECT_EQ(Points().Point(1).category, 3);
+}
+
+TEST_F(TrainingViewsTest, FifteenFourMinuteSessionsMakeAnHour) {
+    OpenWithHistory(std::vector<SessionRecord>(15, Training(20, 240)));
+    Click(kViewReport);
+    EXPECT_EQ(Column(11).front(), "01:00 hours");
+}
+
+TEST_F(TrainingViewsTest, BeginHidesTheViewsAndTheEndOfASessionShowsTheGraphWithIt) {
+    OpenWithHistory({Training(11, 60)});
+    Click(kViewReport);
+    SetGoal("15");
+    Click(kBegin);
+    EXPECT_FALSE(window->SessionReport()->isVisible());
+    EXPECT_FALSE(window->SessionGraph()->isVisible());
+    AnswerRight();
+    RunOut();
+    EXPECT_TRUE(window->SessionGraph()->isVisible());
+    ASSERT_EQ(Points().Count(), 2);
+    EXPECT_EQ(Points().Point(1).value, 1);
+    EXPECT_EQ(Points().Point(1).mark, 15);
+    EXPECT_EQ(Played("navigate.wav"), 2) << "View report, then the graph after the session";
+}

@@ -1,0 +1,146 @@
+#include "Screenshots.h"
+#include "Sheet.h"
+
+#include "data/CStudent.h"
+#include "data/CUserManager.h"
+#include "data/MistakeFile.h"
+#include "gui/CNumberPadCtl.h"
+#include "gui/CPictureButton.h"
+#include "gui/CTrainingWnd.h"
+#include "gui/fakes/StillHome.h"
+#include "platform/fakes/FakeServices.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTimerEvent>
+
+namespace screenshots {
+namespace {
+
+// The training window as a student sees it: set up with a goal, or begun and driven to a card
+// step by answers on the pad and the passing of time.
+class TrainingStage {
+public:
+    // Each stage starts from an empty mistake list, so no review is due and takes over.
+    TrainingStage() {
+        data::WriteMistakeList(CUserManager::GetMistakeFilePath(GetCurrentStudent().GetName()), {});
+        GetCurrentStudent().SetReviewDue(false);
+        window_ = new CTrainingWnd(home_);
+        window_->GoalField()->setText(QStringLiteral("25"));
+        QCoreApplication::processEvents();
+    }
+    ~TrainingStage() {
+        delete window_;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    CTrainingWnd& Window() { return *window_; }
+
+    void Click(CTrainingWnd::CommandId id) { window_->Button(id)->click(); }
+
+    void DriveTo(ReviewState state) {
+        Click(CTrainingWnd::kBegin);
+        const int right = window_->CurrentProblem().correctAnswer;
+        const int wrong = right == 0 ? 1 : right - 1;
+        switch (state) {
+        case ReviewState::TryAgain:
+            Answer(wrong);
+            break;
+        case ReviewState::SecondTry:
+            Answer(wrong);
+            Pass(1'501);
+            break;
+        case ReviewState::Almost:
+            Answer(wrong);
+            Pass(1'501);
+            Answer(wrong);
+            break;
+        case ReviewState::ShowAnswer:
+            Pass(15'001);
+            break;
+        case ReviewState::Correct:
+            Answer(right);
+            break;
+        default:
+            TypeDigit(right % 10);
+            break;
+        }
+    }
+
+    // A digit typed on the pad, not yet sent.
+    void TypeDigit(int digit) {
+        for (CPictureButton* key : window_->NumberPad()->findChildren<CPictureButton*>()) {
+            if (key->CommandId() == digit + 1) {
+                key->click();
+            }
+        }
+    }
+
+    void Answer(int value) {
+        emit window_->NumberPad()->answerPosted(value);
+        QCoreApplication::sendPostedEvents();
+    }
+
+    void Pass(std::uint32_t milliseconds) {
+        dynamic_cast<platform::fakes::FakeClock&>(platform::GetClock()).Advance(milliseconds);
+        QTimerEvent tick(1);
+        QCoreApplication::sendEvent(window_, &tick);
+    }
+
+    // The session's time runs out, as the timer sees it.
+    void RunOut() {
+        while (window_->State() != ReviewState::Idle) {
+            Pass(100);
+        }
+    }
+
+    QImage Picture() { return window_->grab().toImage(); }
+
+private:
+    gui::fakes::StillHome home_;
+    CTrainingWnd* window_ = nullptr;
+};
+
+} // namespace
+
+QImage RenderTrainingSetup() {
+    TrainingStage stage;
+    return stage.Picture();
+}
+
+// The card and pad at the first try and in each feedback step, half size.
+QImage RenderTrainingFeedback() {
+    Sheet sheet(2 * 420);
+    for (const auto& [state, caption] :
+         {std::pair{ReviewState::FirstTry, "FirstTry, a digit typed"},
+          {ReviewState::TryAgain, "TryAgain"},
+          {ReviewState::SecondTry, "SecondTry"},
+          {ReviewState::Almost, "Almost"},
+          {ReviewState::ShowAnswer, "ShowAnswer (15 s)"},
+          {ReviewState::Correct, "Correct"}}) {
+        TrainingStage stage;
+        stage.DriveTo(state);
+        const QImage window = stage.Picture();
+        sheet.Add(caption, window.scaled(window.size() / 2, Qt::IgnoreAspectRatio,
+                                         Qt::SmoothTransformation));
+    }
+    return sheet.Render();
+}
+
+// The report of past sessions, and the graph after a one-minute session of four right answers
+// against a goal of 25.
+QImage RenderTrainingViews() {
+    GiveRichHistory();
+    TrainingStage stage;
+    stage.Click(CTrainingWnd::kViewReport);
+    const QImage report = stage.Picture();
+    stage.DriveTo(ReviewState::Correct);
+    for (int answer = 0; answer < 3; ++answer) {
+        stage.Pass(801);
+        stage.Answer(stage.Window().CurrentProblem().correctAnswer);
+    }
+    stage.RunOut();
+    return SideBySide({report, stage.Picture()});
+}
+
+} // namespace screenshots
