@@ -189,7 +189,11 @@ void CNumberPadCtl::OnKey(int digit) {
 }
 
 void CNumberPadCtl::TypeDigit(int digit) {
-    platform::PlayProgramSound(platform::ProgramSound::kType);
+    // Sounds as the clicks giving the same answer would: a ring digit clicks, a standard key
+    // gives the whole answer silently.
+    if (layout_ == kMultiplicationLayout) {
+        platform::PlayProgramSound(platform::ProgramSound::kType);
+    }
     if (value_ == -1) {
         value_ = digit;
     } else if (value_ < 10) {

@@ -54,7 +54,7 @@ public:
 
     // Sends the typed number, if any.
     void OnEnter();
-    // A digit typed as on the ring: the typing sound, and a third digit is dropped.
+    // A digit typed on the keyboard, collected as on the ring; a third digit is dropped.
     void TypeDigit(int digit);
     // Takes the last typed digit back.
     void EraseDigit();

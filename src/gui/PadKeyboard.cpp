@@ -11,12 +11,17 @@ PadKeyboard::PadKeyboard(CNumberPadCtl& pad) : QObject(&pad), pad_(pad) {
     qApp->installEventFilter(this);
 }
 
-bool PadKeyboard::InPadWindow(QObject* watched) const {
-    return watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == pad_.window();
+// A field that takes typed text (the training goal) keeps its own keys.
+bool PadKeyboard::ForThePad(QObject* watched) const {
+    if (!watched->isWidgetType()) {
+        return false;
+    }
+    const auto* widget = static_cast<QWidget*>(watched);
+    return widget->window() == pad_.window() && !widget->testAttribute(Qt::WA_InputMethodEnabled);
 }
 
 bool PadKeyboard::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !InPadWindow(watched) || !pad_.isEnabled() ||
+    if (event->type() != QEvent::KeyPress || !ForThePad(watched) || !pad_.isEnabled() ||
         pad_.isHidden()) {
         return false;
     }

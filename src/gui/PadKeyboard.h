@@ -6,9 +6,9 @@ class CNumberPadCtl;
 
 // The keyboard as a second way into a number pad: digit keys (main row and keypad) type, Backspace
 // takes the last digit back and Return or keypad Enter sends, exactly as the pad's own keys do.
-// Keys pressed anywhere in the pad's window count, whichever child has the focus, and only while
-// the pad's keys are usable; otherwise they pass on untouched. Held keys do not repeat, so a digit
-// held from before the pad unlocked types nothing.
+// Keys pressed anywhere in the pad's window count, whichever child has the focus (but a text
+// field), and only while the pad's keys are usable; otherwise they pass on untouched. Held keys do
+// not repeat, so a digit held from before the pad unlocked types nothing.
 class PadKeyboard final : public QObject {
 public:
     explicit PadKeyboard(CNumberPadCtl& pad);
@@ -17,7 +17,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool InPadWindow(QObject* watched) const;
+    bool ForThePad(QObject* watched) const;
 
     CNumberPadCtl& pad_;
 };

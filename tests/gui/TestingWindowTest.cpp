@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <map>
 
 using platform::MbIcon;
 
@@ -274,4 +275,65 @@ TEST_F(TestingWindowTest, MissingOrShortTestFileStartsNoTestAndSaysSo) {
         EXPECT_TRUE(Sessions().empty());
     }
     EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "holds 20 usable problems"), 1);
+}
+
+// Typed answers, some wrong, leave exactly the files and sounds the same clicks leave. Two facts
+// only, so both runs meet the same cards however the test is shuffled.
+TEST_F(TestingWindowTest, ATestAnsweredByTypingRecordsWhatTheSameClicksRecord) {
+    std::vector<std::string> twoFacts(50, "7 x 8");
+    twoFacts.resize(100, "7 + 5");
+    WriteTestFile("mixed.txt", twoFacts);
+    const auto runTest = [&](bool typed) {
+        fakes.sound.played.clear();
+        if (window) {
+            std::filesystem::remove(CUserManager::GetMistakeFilePath(kStudent));
+            delete window.data();
+        }
+        Open(kMixed);
+        Begin();
+        std::map<int, int> seen; // by operation
+        for (int i = 0; window->IsRunning(); ++i) {
+            const bool wrong = seen[Current().operation]++ % 25 == 4;
+            const int answer = Current().correctAnswer + (wrong ? 1 : 0);
+            if (typed) {
+                guitest::TypeAnswer(window, answer);
+            } else {
+                Answer(answer);
+            }
+            if (window->CurrentIndex() != i + 1) {
+                ADD_FAILURE() << "card " << i << " took no answer or more than one";
+                break;
+            }
+        }
+        return std::tuple(StudentFile(),
+                          platform::ReadFileBytes(CUserManager::GetMistakeFilePath(kStudent)),
+                          fakes.sound.played, window->Missed());
+    };
+    const auto clicked = runTest(false);
+    EXPECT_EQ(runTest(true), clicked);
+    EXPECT_EQ(std::get<3>(clicked), 4) << "every card answered, four wrong";
+}
+
+// Before Begin the keys are locked: typing posts nothing and leaves nothing for the first card.
+// The debug shortcut reads the held digit on its own and still records its test.
+TEST_F(TestingWindowTest, TypingBeforeBeginPostsNothingAndTheDebugShortcutStillWorks) {
+    Open(kAddition);
+    guitest::TypeKeys(window, "12\n");
+    Begin();
+    EXPECT_EQ(window->Remaining(), 100);
+    EXPECT_EQ(window->NumberPad()->GetDisplay()->text(), "");
+    guitest::TypeKeys(window, "\n");
+    EXPECT_EQ(window->Remaining(), 100) << "nothing typed, nothing sent";
+    EXPECT_EQ(Played("type.wav"), 0);
+    delete window.data();
+
+    fakes.process.arguments = " -debug";
+    Open(kAddition);
+    HoldDigit(2);
+    guitest::TypeKeys(window, "2");
+    Begin();
+    EXPECT_FALSE(window->IsRunning());
+    EXPECT_EQ(window->Missed(), 2);
+    ASSERT_EQ(Sessions().size(), 1u);
+    EXPECT_EQ(Sessions()[0].answeredCount, 98);
 }
