@@ -71,6 +71,12 @@ click_standard_key_at() {
   fi
 }
 
+# Types one line of a "-debug" answer file on the keyboard: its digits, then Return.
+type_answer() {
+  xdotool type --delay 20 "${1//[^0-9]/}"
+  xdotool key Return
+}
+
 # A program folder of this run's own (records, logs, test files, lock), sharing the pictures and
 # sounds; $1 names the run, the rest are --student options of the data-folder tool.
 copy_program() {

@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
 # A student takes a whole test in the real program, as a child would: signs in, opens Testing,
-# presses Begin and clicks every answer on the number pad (read from the answer file "-debug"
-# writes), then the passed test is in the student's record.
-# Usage: testing_session.sh <program> <data-folder tool> <folder for screenshots>
+# presses Begin and gives every answer (read from the answer file "-debug" writes), then the
+# passed test is in the student's record. The answers are clicked on the number pad, or with
+# "typed" typed on the keyboard.
+# Usage: testing_session.sh <program> <data-folder tool> <folder for screenshots> [typed]
 program=$(realpath "$1")
 datafolder=$(realpath "$2")
 shots=$3
+typed=${4:-}
 source "$(dirname "$0")/lib.sh"
 
-# The standard pad on the 800 × 600 testing screen.
-click_key() { click_standard_key_at 26 329 "$1"; }
+# One line of the answer file: a standard key ("12") or ring digits and Enter ("5,6,E").
+# Typing runs the mixed test (level 5), so both pad layouts take typed answers.
+if [ "$typed" = typed ]; then
+  level=5
+  give_answer() { type_answer "$1"; }
+  shots="$shots/typed"
+  mkdir -p "$shots"
+else
+  level=1
+  # The standard pad on the 800 × 600 testing screen.
+  give_answer() { click_standard_key_at 26 329 "$1"; }
+fi
 
 # Pixels in the colour of entered answers in the column of the seventh card of a row.
 seventh_card_ink() {
@@ -18,7 +30,7 @@ seventh_card_ink() {
 }
 
 start_server 24
-copy_program testing "Kim Lee:hop"
+copy_program "testing$typed" "Kim Lee:hop:$level"
 start_program -debug
 sign_in_first hop
 click_at 135 45 # Testing
@@ -27,9 +39,10 @@ sleep 0.3
 click_at 694 404 # Begin
 wait_for '[ -s "$work/testAnswers.dat" ]' "no answer file"
 sleep 0.3
+[ "$typed" = typed ] && focus_window "Testing Window"
 answered=0
 while IFS=$'\r' read -r answer _; do
-  click_key "$answer"
+  give_answer "$answer"
   answered=$((answered + 1))
   [ $answered -eq 3 ] && import -window root "$shots/e2e-testing-running.png"
   if [ $answered -eq 6 ]; then
@@ -51,7 +64,7 @@ paused=$(seventh_card_ink "$shots/e2e-testing-row-pause.png")
 sleep 1
 import -window root "$shots/e2e-testing-ended.png"
 record=$("$(dirname "$0")/student_record.py" "$work/Data/Kim Lee.nfo")
-echo "$record" | grep -qx "level 1 passed 1 sessions 1" || fail "test not passed in the record: $record"
+echo "$record" | grep -qx "level $level passed 1 sessions 1" || fail "test not passed in the record: $record"
 echo "$record" | grep -q "^type 1 correct 100 answered 100 " || fail "test not recorded: $record"
 end_program
-echo "testing session: passed"
+echo "testing session${typed:+ ($typed)}: passed"
