@@ -280,3 +280,19 @@ TEST_F(MistakeReviewWndTest, DebugAnswerFileNamesTheKeysForTheCardOnScreen) {
     EXPECT_EQ(DebugAnswer(), "12\r\n");
     EXPECT_EQ(window->NumberPad()->GetLayout(), CNumberPadCtl::kStandardLayout);
 }
+
+// The keyboard answers whichever control has the focus, the mistake list too.
+TEST_F(MistakeReviewWndTest, AnswersTypedWhileTheListHasTheFocusCount) {
+    Open({Mistake(6, 'x', 7), Mistake(3, '+', 4)});
+    Click(kBegin);
+    window->MistakeList()->setFocus();
+    guitest::TypeAnswer(window->MistakeList(), 42);
+    EXPECT_EQ(window->State(), ReviewState::Correct);
+    EXPECT_EQ(window->CurrentProblem().enteredAnswer, 42);
+    EXPECT_EQ(ListRows()[0], "6 x 7 : 2");
+    guitest::TypeKeys(window->MistakeList(), "5");
+    Wait(801);
+    ASSERT_EQ(CurrentCard(), "3 + 4");
+    guitest::TypeAnswer(window->MistakeList(), 7);
+    EXPECT_EQ(window->State(), ReviewState::Correct) << "the 5 from the feedback step was dropped";
+}

@@ -518,3 +518,29 @@ TEST_F(TrainingViewsTest, BeginHidesTheViewsAndTheEndOfASessionShowsTheGraphWith
     EXPECT_EQ(Points().Point(1).mark, 15);
     EXPECT_EQ(Played("navigate.wav"), 2) << "View report, then the graph after the session";
 }
+
+// Typed answers count as clicked ones; keys typed during the feedback after an answer do nothing
+// and leave nothing on the next card.
+TEST_F(TrainingWindowTest, TypedAnswersCountAndTypingDuringFeedbackLeavesNothing) {
+    BeginSession();
+    const Problem first = window->CurrentProblem();
+    guitest::TypeAnswer(window, first.correctAnswer);
+    EXPECT_EQ(window->State(), ReviewState::Correct);
+    EXPECT_EQ(Played("type.wav"), 1);
+    guitest::TypeKeys(window, "7\n");
+    EXPECT_EQ(window->State(), ReviewState::Correct);
+    EXPECT_EQ(Played("type.wav"), 1) << "no second answer arrived";
+    Wait(801);
+    ASSERT_EQ(window->State(), ReviewState::FirstTry);
+    EXPECT_EQ(window->NumberPad()->GetDisplay()->text(), "");
+    guitest::TypeKeys(window, "\n");
+    EXPECT_EQ(window->State(), ReviewState::FirstTry) << "nothing typed, nothing sent";
+
+    guitest::TypeKeys(window, "9\b");
+    EXPECT_EQ(window->NumberPad()->GetDisplay()->text(), "") << "Backspace took the digit back";
+    AnswerWrong();
+    EXPECT_EQ(window->State(), ReviewState::TryAgain);
+    RunOut();
+    ASSERT_EQ(Sessions().size(), 1u);
+    EXPECT_EQ(Sessions()[0].correctCount, 1);
+}
