@@ -395,18 +395,29 @@ TEST_F(TrainingWindowTest, DebugAnswerFileListsEveryProblemInTheOrderShown) {
     EXPECT_EQ(window->NumberPad()->GetLayout(), CNumberPadCtl::kMultiplicationLayout);
 }
 
-TEST_F(TrainingWindowTest, AMissingProblemFileStartsNoSessionAndSaysSo) {
-    std::filesystem::remove(fakes.Path("/Test Data/division.txt"));
+// A short file would give blank cards that count as right answers.
+TEST_F(TrainingWindowTest, AMissingOrShortProblemFileStartsNoSessionAndSaysSo) {
     Open(kDivision);
     SetGoal("10");
-    Click(kBegin);
-    ASSERT_EQ(fakes.messageBoxes.Texts(),
-              std::vector<std::string>{"Please contact the system administrator."});
-    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Stop);
-    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to load test #5"), 1);
-    EXPECT_EQ(window->State(), ReviewState::Idle);
-    EXPECT_TRUE(window->Button(kBegin)->isEnabled());
-    EXPECT_FALSE(window->NumberPad()->isVisible());
+    for (const bool missing : {true, false}) {
+        if (missing) {
+            std::filesystem::remove(fakes.Path("/Test Data/division.txt"));
+        } else {
+            guitest::WriteTestFile(fakes, "division.txt", std::vector<std::string>(89, "8 / 2"));
+        }
+        fakes.messageBoxes.shown.clear();
+        Click(kBegin);
+        ASSERT_EQ(fakes.messageBoxes.Texts(),
+                  std::vector<std::string>{"Please contact the system administrator."});
+        EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Stop);
+        EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to load test #5"),
+                  missing ? 1 : 2);
+        EXPECT_EQ(window->State(), ReviewState::Idle);
+        EXPECT_TRUE(window->Button(kBegin)->isEnabled());
+        EXPECT_FALSE(window->NumberPad()->isVisible());
+    }
+    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "holds 89 usable problems"), 1);
+    EXPECT_TRUE(Sessions().empty());
 }
 
 namespace {
