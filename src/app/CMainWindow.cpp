@@ -27,7 +27,7 @@ constexpr const char* kSource = "Cmainwindow";
 constexpr const char* kFolder = "Login";
 constexpr const char* kNoMistakes = "You have no mistakes to review.";
 
-struct ButtonSpec {
+struct ButtonEntry {
     CMainWindow::CommandId id;
     const char* caption;
     const char* picture;
@@ -35,7 +35,7 @@ struct ButtonSpec {
 };
 
 // In the order of the column and of the buttons' ids.
-constexpr std::array<ButtonSpec, 6> kButtons{{
+constexpr std::array<ButtonEntry, 6> kButtons{{
     {CMainWindow::kTesting, "Testing", "Testing", "Take a timed test of the facts of your level"},
     {CMainWindow::kTraining, "Training", "Training", "Practise one kind of fact against a goal"},
     {CMainWindow::kReview, "Review", "Review", "Work through the facts on your mistake list"},

@@ -35,7 +35,7 @@ const QColor kTrainingCaption(0, 78, 152);
 const QColor kTestingCaption(128, 0, 0);
 const QColor kPassedText(0, 200, 0);
 
-struct ButtonSpec {
+struct ButtonEntry {
     CStudentProgressWnd::CommandId id;
     const char* caption;
     const char* folder;
@@ -44,7 +44,7 @@ struct ButtonSpec {
 };
 
 // In the order of the window's button table.
-constexpr std::array<ButtonSpec, 6> kButtons{{
+constexpr std::array<ButtonEntry, 6> kButtons{{
     {kHome, "Home", "Testing", "homeButton", nullptr},
     {kMastery, "Mastery", "Progress", "masteryGraphButton", "View the overall testing progress"},
     {kCurrentProgress, "Current Progress", "Progress", "currentProgressButton",
@@ -178,14 +178,14 @@ bool CStudentProgressWnd::CreateUIElements() {
     }
 
     for (std::size_t index = 0; index < kButtons.size(); ++index) {
-        const ButtonSpec& spec = kButtons[index];
+        const ButtonEntry& entry = kButtons[index];
         CPictureButton* button =
-            MakeScreenButton(this, spec.caption, spec.id, spec.folder, spec.picture);
+            MakeScreenButton(this, entry.caption, entry.id, entry.folder, entry.picture);
         if (button == nullptr) {
             return false;
         }
-        if (spec.tooltip != nullptr) {
-            button->setToolTip(QString::fromLatin1(spec.tooltip));
+        if (entry.tooltip != nullptr) {
+            button->setToolTip(QString::fromLatin1(entry.tooltip));
         }
         connect(button, &CPictureButton::commandClicked, this, &CStudentProgressWnd::OnCommand);
         buttons_[index] = button;

@@ -38,7 +38,7 @@ const QColor kBackground(171, 171, 171);
 const QColor kButtonBox(238, 238, 238);
 const platform::GdiPen kPanelOutline{platform::PenStyle::Solid, 2, QColor(90, 90, 90)};
 
-struct ButtonSpec {
+struct ButtonEntry {
     CTeacherWnd::CommandId id;
     const char* caption;
     const char* picture;
@@ -46,7 +46,7 @@ struct ButtonSpec {
 };
 
 // Stacked in this order.
-constexpr std::array<ButtonSpec, 5> kButtons{{
+constexpr std::array<ButtonEntry, 5> kButtons{{
     {CTeacherWnd::kHome, "Home", "homeButton", "Return to the home screen"},
     {CTeacherWnd::kAddStudent, "Add Student", "addUserButton", "Add a new user to the program"},
     {CTeacherWnd::kEditStudentInfo, "Edit Student Info", "editUserInfoButton",

@@ -33,13 +33,13 @@ constexpr const char* kTestingFolder = "Testing";
 constexpr const char* kTrainingFolder = "Training";
 constexpr int kCardPoints = 28;
 
-struct KindButtonSpec {
+struct KindButtonEntry {
     CTrainingWnd::CommandId id;
     const char* caption;
     const char* picture;
 };
 
-constexpr std::array<KindButtonSpec, 5> kKindButtons{{
+constexpr std::array<KindButtonEntry, 5> kKindButtons{{
     {CTrainingWnd::kAdditionButton, "CTrainingWndAddition", "additionButton"},
     {CTrainingWnd::kSubtractionButton, "CTrainingWndSubtraction", "subtractionButton"},
     {CTrainingWnd::kMultiplicationButton, "CTrainingWndMultiplication", "multiplicationButton"},
