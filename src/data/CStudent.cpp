@@ -27,6 +27,7 @@ void CStudent::Reset() {
     reserved1_ = 0;
     reserved2_ = 0;
     sessions_.clear();
+    fluency_ = {};
 }
 
 bool CStudent::Load(const std::string& name) {
@@ -50,6 +51,34 @@ bool CStudent::Load(const std::string& name) {
     sessions_ = std::move(record->sessions);
     data::RepairOptionFile(CUserManager::GetOptionFilePath(name));
     PurgeEmptyMistakes();
+    LoadFluency();
+    return true;
+}
+
+void CStudent::LoadFluency() {
+    const std::string path = CUserManager::GetFluencyFilePath(name_);
+    auto file = data::ReadFluencyFile(path);
+    if (file.state == data::FluencyFileState::Damaged) {
+        platform::WriteErrorLog(kSource, __LINE__,
+                                "Could not read " + path + "; its response times start afresh.");
+    }
+    fluency_ = std::move(file.fluency);
+}
+
+void CStudent::RecordFirstTry(const Problem& fact, bool right, std::uint32_t ms) {
+    fluency_.RecordFirstTry(fact, right, ms);
+}
+
+bool CStudent::SaveFluency() {
+    if (!fluency_.Unsaved()) {
+        return true;
+    }
+    const std::string path = CUserManager::GetFluencyFilePath(name_);
+    if (!data::WriteFluencyFile(path, fluency_)) {
+        platform::WriteErrorLog(kSource, __LINE__, "Could not write " + path);
+        return false;
+    }
+    fluency_.MarkSaved();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FactFluency.h"
 #include "Problem.h"
 #include "SessionRecord.h"
 
@@ -15,8 +16,10 @@ struct StudentRecord;
 }
 
 // Everything the program keeps about one student: the record file S.nfo (password, level, tests
-// passed on the level, history), the option file S.opt (review due) and the mistake list S.mtk.
-// Every change is written to the files at once by the operation that makes it.
+// passed on the level, history), the option file S.opt (review due), the mistake list S.mtk and
+// the fluency record S.flu. Every change is written to the files at once by the operation that
+// makes it, except first tries: those are many and small, and a session window writes them when
+// it ends or is left.
 class CStudent {
 public:
     void Reset();
@@ -57,6 +60,15 @@ public:
     // A right answer: a listed fact answered right three times in a row leaves the list.
     void RecordCorrectAnswer(const Problem& problem);
     void RemoveMistake(const Problem& problem);
+    // The whole list; empty when it cannot be read.
+    std::vector<Problem> GetMistakes();
+
+    // Read by Load; a record that cannot be read is logged and started afresh.
+    const data::FactFluency& GetFluency() const { return fluency_; }
+    // A first try at `fact`, `ms` milliseconds after its card was ready; kept until SaveFluency.
+    void RecordFirstTry(const Problem& fact, bool right, std::uint32_t ms);
+    // Writes the first tries not yet written; true when none are left unwritten.
+    bool SaveFluency();
 
 private:
     // Rewrites S.nfo through S.nfotmp with this object's level, tests passed and reserved values
@@ -70,6 +82,7 @@ private:
     // by a removal clears the review-due flag. True when a changed list was written.
     bool ChangeMistakes(const std::function<ListChange(std::vector<Problem>&)>& change);
     void PurgeEmptyMistakes();
+    void LoadFluency();
 
     std::string name_;
     std::string password_;
@@ -78,6 +91,7 @@ private:
     std::int32_t reserved1_ = 0;
     std::int32_t reserved2_ = 0;
     std::vector<SessionRecord> sessions_;
+    data::FactFluency fluency_;
 };
 
 // "Addition" … "Mixed" for kinds 1 to 5; empty for any other number.

@@ -50,16 +50,21 @@ std::int32_t CStudent::GetMistakeCount() {
     return static_cast<std::int32_t>(*size / static_cast<std::int64_t>(kProblemSize));
 }
 
-Problem CStudent::GetMistake(int index) {
-    const auto mistakes = data::ReadMistakeList(CUserManager::GetMistakeFilePath(name_));
+std::vector<Problem> CStudent::GetMistakes() {
+    auto mistakes = data::ReadMistakeList(CUserManager::GetMistakeFilePath(name_));
     if (!mistakes) {
         platform::WriteErrorLog(kSource, __LINE__, "Failed to open the mistake file!");
         return {};
     }
-    if (index < 0 || static_cast<std::size_t>(index) >= mistakes->size()) {
+    return std::move(*mistakes);
+}
+
+Problem CStudent::GetMistake(int index) {
+    const std::vector<Problem> mistakes = GetMistakes();
+    if (index < 0 || static_cast<std::size_t>(index) >= mistakes.size()) {
         return {};
     }
-    return (*mistakes)[static_cast<std::size_t>(index)];
+    return mistakes[static_cast<std::size_t>(index)];
 }
 
 bool CStudent::IsMistake(const Problem& problem) {

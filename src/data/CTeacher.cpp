@@ -148,7 +148,7 @@ bool CTeacher::DeleteStudent(const std::string& name) {
     std::erase(students_, name);
     for (const std::string& path :
          {CUserManager::GetInfoFilePath(name), CUserManager::GetMistakeFilePath(name),
-          CUserManager::GetOptionFilePath(name)}) {
+          CUserManager::GetOptionFilePath(name), CUserManager::GetFluencyFilePath(name)}) {
         if (!DeleteIfPresent(path)) {
             return false;
         }

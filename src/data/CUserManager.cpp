@@ -98,6 +98,10 @@ std::string GetOptionFilePath(const std::string& name) {
     return DataFilePath(name, ".opt");
 }
 
+std::string GetFluencyFilePath(const std::string& name) {
+    return DataFilePath(name, ".flu");
+}
+
 void ConvertName(std::string& name, bool toListForm) {
     if (toListForm) {
         const auto blank = name.rfind(' ');

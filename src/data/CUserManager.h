@@ -21,10 +21,11 @@ enum class SignInStatus {
     NotOpened = 2, // no record file, or one that could not be read or loaded
 };
 
-// Base folder + "/Data/" + name + ".nfo", ".mtk" or ".opt".
+// Base folder + "/Data/" + name + ".nfo", ".mtk", ".opt" or ".flu".
 std::string GetInfoFilePath(const std::string& name);
 std::string GetMistakeFilePath(const std::string& name);
 std::string GetOptionFilePath(const std::string& name);
+std::string GetFluencyFilePath(const std::string& name);
 
 // To list form: the last word, ", ", the words before it. To file form: the text after the
 // first comma and the character following it, a blank, the text before the comma. A name
