@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# A student answers the first row of a test, some cards right and some wrong, goes Home, opens
+# Progress and then the Fact Map: exactly the facts answered right are green, those answered
+# wrong red, every other addition fact grey. The test was left, so no test is recorded.
+# Usage: fact_map_session.sh <program> <data-folder tool> <folder for screenshots>
+program=$(realpath "$1")
+datafolder=$(realpath "$2")
+shots=$3
+source "$(dirname "$0")/lib.sh"
+
+start_server 24
+copy_program factmap "Kim Lee:hop:1"
+start_program -debug
+sign_in_first hop
+click_at 135 45 # Testing
+wait_for 'window_visible "Testing Window"' "no testing window"
+sleep 0.3
+click_at 694 404 # Begin
+wait_for '[ -s "$work/testAnswers.dat" ]' "no answer file"
+sleep 0.3
+
+# The cards come in the order Begin shuffled the test file into.
+mapfile -t facts < <(grep -v '^[[:space:]]*$' "$work/Test Data/addition.txt" | head -n 7 | tr -d '\r ')
+mapfile -t answers < <(head -n 7 "$work/testAnswers.dat" | tr -d '\r')
+outcomes=(right wrong right right wrong right right)
+expected=()
+for card in 0 1 2 3 4 5 6; do
+  answer=${answers[$card]}
+  [ "${outcomes[$card]}" = right ] || answer=$((answer == 18 ? 17 : answer + 1))
+  click_standard_key_at 26 329 "$answer"
+  expected+=("${outcomes[$card]}:${facts[$card]}")
+  sleep 0.1
+done
+sleep 0.8 # the row's pause
+click_at 694 354 # Home
+wait_for '! window_visible "Testing Window"' "the testing window stayed"
+wait_for 'window_visible Tallyhop' "no home screen"
+[ -s "$work/Data/Kim Lee.flu" ] || fail "no fluency record after Home"
+
+click_at 135 520 # Progress
+wait_for 'window_visible Progress' "no progress window"
+sleep 0.4
+click_at 95 574 # Fact Map
+sleep 0.5
+import -window root "$shots/e2e-fact-map.png"
+"$(dirname "$0")/fact_map_cells.py" "$shots/e2e-fact-map.png" "${expected[@]}" ||
+  fail "the fact map does not show the answers (${expected[*]})"
+record=$("$(dirname "$0")/student_record.py" "$work/Data/Kim Lee.nfo")
+echo "$record" | grep -qx "level 1 passed 0 sessions 0" || fail "a test was recorded: $record"
+end_program
+echo "fact map session: passed"
