@@ -53,15 +53,15 @@ QString LegendNote(data::Fluency fluency) {
     const QString limit = QString::number(data::kFluentMs / 1000);
     switch (fluency) {
     case data::Fluency::Fluent:
-        return QStringLiteral("right first time, in %1 seconds or less").arg(limit);
+        return QStringLiteral("right, in %1 seconds or less").arg(limit);
     case data::Fluency::Slow:
-        return QStringLiteral("right first time, in more than %1 seconds").arg(limit);
+        return QStringLiteral("right, but over %1 seconds").arg(limit);
     case data::Fluency::Missed:
-        return QStringLiteral("wrong last time, or on the mistake list");
+        return QStringLiteral("wrong, or on the mistake list");
     case data::Fluency::NotSeen:
         break;
     }
-    return QStringLiteral("not in a test or practice yet");
+    return QStringLiteral("not practised yet");
 }
 
 int CountOf(const data::FluencyCounts& counts, data::Fluency fluency) {
@@ -212,9 +212,9 @@ void FactMapView::Relayout() {
         kindButtons_[index]->move(layout_.kindButtons[index]);
     }
     headlineFont_ = platform::MakeFont(kFace, layout_.band.height() * 9 / 20, 700);
-    const int legendRow = layout_.legend[0].label.height() * 2;
+    const int legendRow = layout_.legend[0].label.height() + layout_.legend[0].note.height();
     legendFont_ = platform::MakeFont(kFace, legendRow * 3 / 10, 700);
-    noteFont_ = platform::MakeFont(kFace, std::max(10, legendRow / 5));
+    noteFont_ = platform::MakeFont(kFace, std::max(10, legendRow * 2 / 11));
     FitCellFont();
 }
 
