@@ -37,6 +37,7 @@ public:
     // Why the grid is empty ("" while it shows facts).
     const QString& Message() const { return message_; }
     const FactMapLayout& Layout() const { return layout_; }
+    const QFont& CellFont() const { return cellFont_; }
     // What the tooltip says at `point`: the fact under it with its answer and usual time.
     QString ToolTipAt(QPoint point) const;
 
