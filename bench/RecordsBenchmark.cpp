@@ -122,3 +122,42 @@ static void AddSessionToLongHistory(benchmark::State& state) {
     }
 }
 BENCHMARK(AddSessionToLongHistory)->Unit(benchmark::kMicrosecond);
+
+// Every fact of the four operations' files (390), each with five kept times.
+static void FillFluency(CStudent& student) {
+    for (int i = 0; i < 390; ++i) {
+        for (int time = 0; time < 5; ++time) {
+            student.RecordFirstTry(RecordsFolder::Fact(i), time % 2 == 0,
+                                   static_cast<std::uint32_t>(1000 * time));
+        }
+    }
+}
+
+// One first try, as each answer records it: in memory only.
+static void RecordFirstTry(benchmark::State& state) {
+    RecordsFolder folder(0, 0);
+    CStudent& student = GetCurrentStudent();
+    student.Load("Bo");
+    FillFluency(student);
+    int i = 0;
+    for (auto _ : state) {
+        student.RecordFirstTry(RecordsFolder::Fact(i), true, 2000);
+        i = (i + 7) % 390;
+    }
+}
+BENCHMARK(RecordFirstTry)->Unit(benchmark::kMicrosecond);
+
+// The write at a session's end of a full fluency record, flushed to the disk.
+static void SaveFullFluency(benchmark::State& state) {
+    RecordsFolder folder(0, 0);
+    CStudent& student = GetCurrentStudent();
+    student.Load("Bo");
+    FillFluency(student);
+    for (auto _ : state) {
+        state.PauseTiming();
+        student.RecordFirstTry(RecordsFolder::Fact(1), true, 2000);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(student.SaveFluency());
+    }
+}
+BENCHMARK(SaveFullFluency)->Unit(benchmark::kMicrosecond);

@@ -61,13 +61,14 @@ FactKey KeyOf(const Problem& fact) {
 }
 
 std::optional<std::uint32_t> MedianMs(const FactTimes& times) {
-    if (times.keptCount == 0) {
+    const std::size_t count = std::min<std::size_t>(times.keptCount, kKeptTimes);
+    if (count == 0) {
         return std::nullopt;
     }
     std::array<std::uint32_t, kKeptTimes> sorted = times.keptMs;
-    std::sort(sorted.begin(), sorted.begin() + times.keptCount);
-    const std::size_t middle = times.keptCount / 2;
-    if (times.keptCount % 2 == 1) {
+    std::sort(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(count));
+    const std::size_t middle = count / 2;
+    if (count % 2 == 1) {
         return sorted[middle];
     }
     // In 64 bits: two times near the 32-bit limit must not wrap.

@@ -202,6 +202,8 @@ void CTestingWnd::OnAnswer(int answer) {
     const bool ok = test_.SetAnswer(currentIndex_, static_cast<std::int16_t>(answer));
     const Problem problem = test_.GetProblem(currentIndex_);
     platform::PlayProgramSound(platform::ProgramSound::kType);
+    GetCurrentStudent().RecordFirstTry(problem, ok,
+                                       platform::GetClock().TickCount() - cardReadyTime_);
     if (ok) {
         GetCurrentStudent().RecordCorrectAnswer(problem);
         ++correct_;
@@ -236,6 +238,7 @@ void CTestingWnd::PreparePadFor(int index) {
     pad_->SetDisplayRect(AroundAnswerBox(AnswerBoxOf(index)));
     pad_->ClearValue();
     pad_->ShowValue(true);
+    cardReadyTime_ = platform::GetClock().TickCount();
 }
 
 void CTestingWnd::timerEvent(QTimerEvent*) {
@@ -257,6 +260,7 @@ void CTestingWnd::FinishTest() {
     test_.SetGoal(0);
     test_.SetFlag(0);
     GetCurrentStudent().AddSession(test_, kTestSession, -1);
+    GetCurrentStudent().SaveFluency();
     repaint();
 }
 
@@ -278,7 +282,9 @@ void CTestingWnd::OnHome() {
     CloseWindow();
 }
 
+// Leaving mid-test keeps the first tries made so far.
 void CTestingWnd::CloseWindow() {
+    GetCurrentStudent().SaveFluency();
     timer_.stop();
     running_ = false;
     hide();

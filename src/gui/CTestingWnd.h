@@ -94,5 +94,7 @@ private:
     int correct_ = 0;
     int remaining_ = -1;
     std::uint32_t startTime_ = 0;
+    // When the current card became ready for input; its response time counts from here.
+    std::uint32_t cardReadyTime_ = 0;
     std::uint32_t timeLimit_ = 0;
 };

@@ -284,9 +284,11 @@ void CTrainingWnd::OnHome() {
     CloseWindow();
 }
 
+// Leaving mid-session keeps the first tries made so far.
 void CTrainingWnd::CloseWindow() {
     timer_.stop();
     steps_.Stop();
+    GetCurrentStudent().SaveFluency();
     hide();
     deleteLater();
 }

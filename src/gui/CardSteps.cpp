@@ -1,5 +1,7 @@
 #include "CardSteps.h"
 
+#include "data/CStudent.h"
+
 bool CardStepChange::TimedOut() const {
     return to == ReviewState::ShowAnswer &&
            (from == ReviewState::FirstTry || from == ReviewState::SecondTry);
@@ -44,8 +46,24 @@ bool CardSteps::TakesAnswers() const {
     return state_ == ReviewState::FirstTry || state_ == ReviewState::SecondTry;
 }
 
+void TellStudent(CStudent& student, const CardStepChange& change) {
+    if (change.news == MistakeNews::RightFirstTry) {
+        student.RecordCorrectAnswer(change.told);
+    } else if (change.news == MistakeNews::Mistake) {
+        student.AddMistake(change.told);
+    }
+    if (change.EndsFirstTry()) {
+        student.RecordFirstTry(change.told, change.news == MistakeNews::RightFirstTry,
+                               change.tryMs);
+    }
+}
+
 CardStepChange CardSteps::MoveTo(ReviewState to, std::uint32_t now, MistakeNews news) {
-    const CardStepChange change{.from = state_, .to = to, .news = news, .told = card_};
+    const CardStepChange change{.from = state_,
+                                .to = to,
+                                .news = news,
+                                .told = card_,
+                                .tryMs = TakesAnswers() ? now - stepStart_ : 0};
     state_ = to;
     stepStart_ = now;
     return change;

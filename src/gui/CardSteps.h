@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class CStudent;
+
 // What the mistake list is to hear of a card's step.
 enum class MistakeNews {
     None,
@@ -22,10 +24,14 @@ struct CardStepChange {
     Problem told;
     // The feedback after the card's last try is over: the next card (or the end) is due.
     bool cardDone = false;
+    // How long the try that this change ended took, from the card's readiness to the answer (or
+    // to running out).
+    std::uint32_t tryMs = 0;
 
     bool Changed() const { return from != to; }
     // A try ran out unanswered.
     bool TimedOut() const;
+    bool EndsFirstTry() const { return from == ReviewState::FirstTry && to != from; }
 };
 
 // The timed steps of one flash card, shared by the mistake review and the training run: two
@@ -65,3 +71,7 @@ std::uint32_t StepLength(ReviewState state);
 
 // Whether `answer` is the right answer to `problem`.
 bool IsRightAnswer(const Problem& problem, std::int16_t answer);
+
+// Tells the student's records what a card's step means to them: the mistake list its news, the
+// fluency record a first try that ended.
+void TellStudent(CStudent& student, const CardStepChange& change);

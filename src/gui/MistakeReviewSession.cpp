@@ -80,11 +80,7 @@ void CMistakeReviewWnd::OnTimer() {
 }
 
 void CMistakeReviewWnd::FollowStep(const CardStepChange& change) {
-    if (change.news == MistakeNews::RightFirstTry) {
-        GetCurrentStudent().RecordCorrectAnswer(change.told);
-    } else if (change.news == MistakeNews::Mistake) {
-        GetCurrentStudent().AddMistake(change.told);
-    }
+    TellStudent(GetCurrentStudent(), change);
     if (change.Changed()) {
         pad_->EnableKeys(steps_.TakesAnswers());
     }
@@ -122,7 +118,9 @@ void CMistakeReviewWnd::EndSession() {
     steps_.Stop();
     const auto itemsAtEnd = static_cast<std::int16_t>(list_->RowCount());
     const auto seconds = static_cast<std::int16_t>((Now() - sessionStart_) / 1000);
-    GetCurrentStudent().AddReviewSession(itemsAtStart_, problemsCompleted_, itemsAtEnd, seconds);
+    CStudent& student = GetCurrentStudent();
+    student.AddReviewSession(itemsAtStart_, problemsCompleted_, itemsAtEnd, seconds);
+    student.SaveFluency();
     beginButton_->setEnabled(true);
     printButton_->setEnabled(true);
     pad_->EnableKeys(false);

@@ -163,15 +163,10 @@ void CTrainingWnd::OnTimer() {
 }
 
 void CTrainingWnd::FollowStep(const CardStepChange& change) {
-    CStudent& student = GetCurrentStudent();
     if (change.TimedOut()) {
         session_.SetAnswer(index_, kNoValue);
     }
-    if (change.news == MistakeNews::RightFirstTry) {
-        student.RecordCorrectAnswer(change.told);
-    } else if (change.news == MistakeNews::Mistake) {
-        student.AddMistake(change.told);
-    }
+    TellStudent(GetCurrentStudent(), change);
     sessionStart_ += PauseGivenBack(change);
     if (change.Changed()) {
         pad_->EnableKeys(steps_.TakesAnswers());
@@ -196,6 +191,7 @@ void CTrainingWnd::EndSession() {
     pad_->EnableKeys(false);
     CStudent& student = GetCurrentStudent();
     student.AddSession(session_, kTrainingSession, kind_);
+    student.SaveFluency();
     RedrawCard();
     platform::GetMessageBoxes().Show(
         {.text = "This training session has been completed. Press OK to view your current "

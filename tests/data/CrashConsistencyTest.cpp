@@ -1,6 +1,7 @@
 // Every rewrite of a record is stopped after each of its file steps in turn, as a crash would
 // stop it; whatever is on disk then must load as the old or the new content, with nothing else
 // lost.
+#include "data/FactFluency.h"
 #include "data/NameListFiles.h"
 
 #include "DataTestSupport.h"
@@ -15,6 +16,13 @@ namespace {
 
 const Strings kUsersBefore = {"Jones, Pat", "Lee, Ann", "Ng, Bo"};
 
+// Bo's response times before his test: one slow first try at 7 + 5.
+data::FactFluency FluencyBefore() {
+    data::FactFluency fluency;
+    fluency.RecordFirstTry(Fact(7, 5), true, 5000);
+    return fluency;
+}
+
 // Bo and Ann with a history and two listed mistakes, in Pat Jones's class.
 void WriteClassroom() {
     std::filesystem::create_directories(DataPath(""));
@@ -28,6 +36,7 @@ void WriteClassroom() {
             Join({ProblemBytes(7, 5, 1, 11, 12, 1, 2), ProblemBytes(2, 2, 1, 5, 4, 1, 0)}));
         WriteFile(DataPath(name + ".opt"), {0});
     }
+    WriteFile(DataPath("Bo Ng.flu"), data::EncodeFluency(FluencyBefore()));
 }
 
 // Runs `operation` on a fresh classroom, stopped after step 1, 2, … until it runs through; after
@@ -59,7 +68,9 @@ TEST(CrashConsistencyTest, StudentRewritesLeaveTheOldOrTheNewRecordAndList) {
             CTestData test;
             test.SetProblem(0, Fact(1, 1));
             test.SetAnswer(0, 2);
+            bo.RecordFirstTry(Fact(1, 1), true, 900);
             bo.AddSession(test, kTestSession, -1);
+            bo.SaveFluency();
             bo.UpdateInfo("Mango");
         },
         [] {
@@ -75,6 +86,9 @@ TEST(CrashConsistencyTest, StudentRewritesLeaveTheOldOrTheNewRecordAndList) {
                       bo->GetSessionCount() == 201 ? std::pair(2, 0) : std::pair(1, 2))
                 << "the new level comes with the new session";
             EXPECT_THAT(bo->GetPassword(), AnyOf(Eq("Kiwi"), Eq("Mango")));
+            EXPECT_THAT(bo->GetFluency().Facts().size(), AnyOf(1u, 2u));
+            EXPECT_TRUE(bo->GetFluency().Find(data::KeyOf(Fact(7, 5))));
+            EXPECT_THAT(ErrorRecords(), IsEmpty());
         });
 }
 
@@ -126,6 +140,8 @@ TEST(CrashConsistencyTest, EveryRecordRewriteIsFlushedBeforeItsRenameAndItsFolde
     bo.AddMistake(Fact(9, 9, kTimes, 80));
     bo.SetReviewDue(true);
     bo.AddReviewSession(2, 1, 1, 60);
+    bo.RecordFirstTry(Fact(9, 9, kTimes), false, 4000);
+    bo.SaveFluency();
     CTeacher teacher;
     teacher.Load("Pat Jones");
     teacher.SelectClass("Users");
@@ -137,6 +153,7 @@ TEST(CrashConsistencyTest, EveryRecordRewriteIsFlushedBeforeItsRenameAndItsFolde
     const std::pair<std::string, std::string> replaced[] = {
         {DataPath("Bo Ng.mtk"), DataPath("Bo Ng.mtktmp")},
         {DataPath("Bo Ng.nfo"), DataPath("Bo Ng.nfotmp")},
+        {DataPath("Bo Ng.flu"), DataPath("Bo Ng.flutmp")},
         {DataPath("Di Ruiz.nfo"), DataPath("Di Ruiz.nfotmp")},
         {DataPath("Pat JonesUsers.nfo"), DataPath("Pat JonesUsers.nfo2")},
         {DataPath("Admin.nfo"), DataPath("Admin.nfo2")},

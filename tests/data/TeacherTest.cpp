@@ -104,9 +104,10 @@ TEST_F(TeacherTest, StudentWhoseListCannotBeCreatedIsNotCreatedAtAll) {
 TEST_F(TeacherTest, DeletingAStudentRemovesEveryEntryAndTheirFilesAndKeepsTheOrder) {
     WriteClass({"Bo Ng", "Ann Lee", "Bo Ng", "Cy Park"});
     teacher.SelectClass("Users");
+    WriteFile(DataPath("Bo Ng.flu"), {});
     ASSERT_TRUE(teacher.DeleteStudent("Bo Ng"));
     ExpectLists({"Ann Lee", "Cy Park"}, {"Jones, Pat", "Lee, Ann", "Park, Cy"});
-    for (const std::string extension : {".nfo", ".mtk", ".opt"}) {
+    for (const std::string extension : {".nfo", ".mtk", ".opt", ".flu"}) {
         EXPECT_FALSE(platform::FileExists(DataPath("Bo Ng" + extension)));
     }
     EXPECT_EQ(teacher.GetStudentCount(), 2);

@@ -23,9 +23,12 @@ session='\1\0\0\0\132\0\144\0\1\0\0\0\360\0\0\0\0\0\0\0\0\0\36\0\1\0\0\0'
 seed fuzz_student_record record "\3\0\0\0\4Kiwi\16Pat JonesUsers\2\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\2\0\0\0$session$session"
 seed fuzz_student_record extremes '\3\0\0\0\0\0\377\377\377\177\377\377\377\177\0\0\0\0\0\0\0\0\0\0\0\0'
 seed fuzz_mistake_file list '\7\0\5\0\1\0\0\0\13\0\14\0\1\0\0\0\377\377\377\377\0\0\0\0\377\377\377\377\377\377\377\377'
+fact='\1\0\0\0\7\0\5\0\3\0\0\0\2\0\0\0\1\3\350\3\0\0\320\7\0\0\270\13\0\0\0\0\0\0\0\0\0\0'
+seed fuzz_fluency_file record "TLYF\1\0\1\0\0\0$fact"
 seed fuzz_teacher_files class '\26\1\0\0\0\3Owl\2\0\0\0\3Art\5Users\0\0\0\0\2\0\0\0\7Ann Lee\5Bo Ng'
 
-for target in fuzz_archive fuzz_test_file fuzz_student_record fuzz_mistake_file fuzz_teacher_files; do
+for target in fuzz_archive fuzz_test_file fuzz_student_record fuzz_mistake_file fuzz_teacher_files \
+  fuzz_fluency_file; do
   echo "== $target ($seconds s)"
   "$build/$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 -print_final_stats=1 \
     "$build/corpus/$target" 2>&1 | tail -n 12

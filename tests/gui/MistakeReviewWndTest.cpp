@@ -1,6 +1,8 @@
 #include "GuiTestSupport.h"
 #include "ReviewTestSupport.h"
+#include "StudentSupport.h"
 #include "data/CStudent.h"
+#include "data/CUserManager.h"
 #include "gui/BuddyAnimation.h"
 #include "gui/CMistakeListCtl.h"
 #include "gui/CMistakeReviewWnd.h"
@@ -241,6 +243,33 @@ TEST_F(MistakeReviewWndTest, HomeRecordsAReviewOnlyAfterBeginAndClosesEvenWithou
         guitest::CountRecords(guitest::ReadErrorLog(fakes), "pParentWnd is not a valid window"), 1);
     CloseDeleted();
     EXPECT_TRUE(window.isNull());
+}
+
+// A right first try still leaves the fact missed while it is listed; the times are kept.
+TEST_F(MistakeReviewWndTest, ReviewFirstTriesAreTimedAndWrittenWhenHomeEndsTheReview) {
+    Open({Mistake(7, '+', 5), Mistake(3, '+', 4)});
+    Click(kBegin);
+    Wait(2'500);
+    Answer(12);
+    Wait(801);
+    Answer(6);
+    Wait(1'501);
+    Answer(7);
+    Wait(801);
+    Click(kHome);
+
+    const auto written =
+        data::ReadFluencyFile(CUserManager::GetFluencyFilePath(reviewtest::kStudentName));
+    const data::FactTimes* right = written.fluency.Find(data::KeyOf(Mistake(7, '+', 5)));
+    const data::FactTimes* wrong = written.fluency.Find(data::KeyOf(Mistake(3, '+', 4)));
+    ASSERT_TRUE(right && wrong);
+    EXPECT_EQ(std::vector(right->Kept().begin(), right->Kept().end()),
+              std::vector<std::uint32_t>{2'500});
+    EXPECT_TRUE(right->lastFirstTryRight);
+    EXPECT_EQ(std::pair(wrong->shown, wrong->lastFirstTryRight), std::pair(1u, false))
+        << "the right second try is no first try";
+    EXPECT_EQ(guitest::WrittenFluencyOf(reviewtest::kStudentName, Mistake(7, '+', 5)),
+              data::Fluency::Missed);
 }
 
 TEST_F(MistakeReviewWndTest, WithoutFrogNothingIsDrawnOrPlayedAndReviewWorksTheSame) {

@@ -26,4 +26,17 @@ void SignInStudent(const std::string& name, std::int32_t level, std::int32_t tes
     ASSERT_TRUE(GetCurrentStudent().Load(name));
 }
 
+data::Fluency WrittenFluencyOf(const std::string& name, const Problem& fact) {
+    const auto written = data::ReadFluencyFile(CUserManager::GetFluencyFilePath(name));
+    CStudent student;
+    EXPECT_TRUE(student.Load(name));
+    return data::FluencyOf(written.fluency.Find(data::KeyOf(fact)), student.IsMistake(fact));
+}
+
+std::uint32_t WrittenFirstTries(const std::string& name, const Problem& fact) {
+    const auto written = data::ReadFluencyFile(CUserManager::GetFluencyFilePath(name));
+    const data::FactTimes* times = written.fluency.Find(data::KeyOf(fact));
+    return times == nullptr ? 0 : times->shown;
+}
+
 } // namespace guitest

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/FactFluency.h"
 #include "data/StudentRecordFile.h"
 
 #include <cstdint>
@@ -14,5 +15,10 @@ data::StudentRecord NewStudentRecord(std::int32_t level, std::int32_t testsPasse
 // Writes NewStudentRecord(level, testsPassed) for `name` (file form) into the data folder and
 // loads it as the current student. Fails the test when the record cannot be loaded.
 void SignInStudent(const std::string& name, std::int32_t level, std::int32_t testsPassed);
+
+// How the files of `name` on disk rate `fact`: its first tries as written, and the mistake list.
+data::Fluency WrittenFluencyOf(const std::string& name, const Problem& fact);
+// The first tries at `fact` written for `name`; 0 when none are.
+std::uint32_t WrittenFirstTries(const std::string& name, const Problem& fact);
 
 } // namespace guitest

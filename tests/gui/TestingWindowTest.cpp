@@ -3,6 +3,7 @@
 #include "StudentSupport.h"
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
+#include "gui/CMistakeListCtl.h"
 #include "gui/CMistakeReviewWnd.h"
 #include "gui/CTestingWnd.h"
 #include "gui/ScreenColours.h"
@@ -212,6 +213,37 @@ TEST_F(TestingWindowTest, DebugShortcutRecordsAWholeTestAndTheAnswerFileNamesEve
     EXPECT_EQ(GetCurrentStudent().GetTestsPassed(), 1);
 }
 
+// Each answer is a first try timed from its card being ready; the row pause is not the child's.
+TEST_F(TestingWindowTest, AnswersAreFirstTriesTimedFromTheirCardAndWrittenWhenTheTestEnds) {
+    using data::Fluency;
+    Open(kAddition);
+    Begin();
+    std::vector<std::pair<Problem, Fluency>> expected;
+    const auto answerAfter = [&](std::uint32_t ms, bool right, Fluency fluency) {
+        fakes.clock.Advance(ms);
+        expected.emplace_back(Current(), fluency);
+        Answer(right ? Current().correctAnswer : Current().correctAnswer + 1);
+    };
+    answerAfter(2000, true, Fluency::Fluent);
+    answerAfter(4000, true, Fluency::Slow);
+    answerAfter(1000, false, Fluency::Missed);
+    AnswerRight(4);
+    answerAfter(3000, true, Fluency::Fluent); // the first of row 2, after the pause
+    EXPECT_FALSE(platform::FileExists(CUserManager::GetFluencyFilePath(kStudent)))
+        << "written when the test ends, not at every answer";
+
+    Wait(330'000);
+    ASSERT_FALSE(window->IsRunning());
+    for (const auto& [fact, fluency] : expected) {
+        EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, fact), fluency)
+            << ProblemText(fact).toStdString();
+    }
+    EXPECT_EQ(
+        data::ReadFluencyFile(CUserManager::GetFluencyFilePath(kStudent)).fluency.Facts().size(),
+        8u)
+        << "only the cards answered";
+}
+
 TEST_F(TestingWindowTest, HomeDuringATestRecordsNoSessionButKeepsReportedMistakes) {
     Open(kAddition);
     Begin();
@@ -227,6 +259,10 @@ TEST_F(TestingWindowTest, HomeDuringATestRecordsNoSessionButKeepsReportedMistake
     EXPECT_EQ(Played("navigate.wav"), 1);
     EXPECT_TRUE(Sessions().empty());
     EXPECT_EQ(GetCurrentStudent().GetMistakeCount(), 2);
+    EXPECT_EQ(
+        data::ReadFluencyFile(CUserManager::GetFluencyFilePath(kStudent)).fluency.Facts().size(),
+        3u)
+        << "the first tries so far";
 }
 
 TEST_F(TestingWindowTest, DueReviewAtBeginClosesTheWindowAndHandsOver) {

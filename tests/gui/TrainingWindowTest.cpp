@@ -254,6 +254,8 @@ TEST_F(TrainingWindowTest, FifteenSecondsOfSilenceShowTheAnswerAndCountTheCardUn
     RunOut();
     ASSERT_EQ(Sessions().size(), 1u);
     EXPECT_EQ(Sessions()[0].answeredCount, 0);
+    EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, first), data::Fluency::Missed)
+        << "written at the session's end";
 }
 
 // The feedback after an answer is given back to the session; the answer shown after a time-out
@@ -329,6 +331,33 @@ TEST_F(TrainingWindowTest, AfterTheLastProblemTheFirstComesAgainEmpty) {
     EXPECT_EQ(window->CurrentProblem().enteredAnswer, kNoValue);
     EXPECT_EQ(window->Session().GetProblem(0).enteredAnswer, kNoValue);
     EXPECT_EQ(window->Session().GetCorrectCount(), 99);
+}
+
+// A second try is no first try; a try that runs out is a wrong one. Home keeps them all.
+TEST_F(TrainingWindowTest, FirstTriesAreTimedFromTheCardAndKeptWhenHomeEndsTheSession) {
+    using data::Fluency;
+    BeginSession();
+    const Problem fast = window->CurrentProblem();
+    Wait(2'000);
+    AnswerRight();
+    Wait(801);
+    const Problem secondTry = window->CurrentProblem();
+    AnswerWrong();
+    Wait(1'501);
+    AnswerRight();
+    Wait(801);
+    const Problem silent = window->CurrentProblem();
+    Wait(15'001);
+    Wait(1'751);
+    const Problem unanswered = window->CurrentProblem();
+    EXPECT_FALSE(platform::FileExists(CUserManager::GetFluencyFilePath(kStudent)));
+    Click(kHome);
+
+    EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, fast), Fluency::Fluent);
+    EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, secondTry), Fluency::Missed);
+    EXPECT_EQ(guitest::WrittenFirstTries(kStudent, secondTry), 1u);
+    EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, silent), Fluency::Missed);
+    EXPECT_EQ(guitest::WrittenFirstTries(kStudent, unanswered), 0u);
 }
 
 TEST_F(TrainingWindowTest, HomeMidSessionRecordsNothingButKeepsTheListedMistakes) {
