@@ -3,6 +3,7 @@
 #include "data/StudentRecordFile.h"
 #include "gui/CBasicLineGraph.h"
 #include "gui/CStudentProgressWnd.h"
+#include "gui/FactMapView.h"
 #include "gui/TrainingSessionGraph.h"
 #include "platform/Files.h"
 #include "platform/fakes/FakeServices.h"
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <random>
 
 namespace {
 
@@ -82,5 +84,34 @@ void BM_GraphPaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_GraphPaint)->Unit(benchmark::kMicrosecond);
+
+// One paint of the fact map on the full 10 x 10 addition grid, every fact tried, in the size it
+// takes in the progress window at 800 x 600.
+void BM_FactMapPaint(benchmark::State& state) {
+    platform::fakes::FakePlatform fakes;
+    fakes.display.current = {800, 600};
+    std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Graphics",
+                                              fakes.Path("/Graphics"));
+    std::filesystem::copy(TALLYHOP_PROGRAM_DIR "/Test Data", fakes.Path("/Test Data"));
+    data::FactFluency fluency;
+    std::mt19937 random(18);
+    for (int a = 0; a <= 9; ++a) {
+        for (int b = 0; b <= 9; ++b) {
+            Problem fact;
+            fact.firstOperand = static_cast<std::int16_t>(a);
+            fact.secondOperand = static_cast<std::int16_t>(b);
+            fact.operation = kPlus;
+            fluency.RecordFirstTry(fact, random() % 4 != 0, 1000 + random() % 4000);
+        }
+    }
+    FactMapView map(nullptr);
+    map.resize(795, 356);
+    map.ShowStudent(kAddition, fluency, {});
+    QImage picture(map.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        map.render(&picture);
+    }
+}
+BENCHMARK(BM_FactMapPaint)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -53,8 +53,7 @@ bool CTestData::Load(int fileNumber) {
     if (!file) {
         return false;
     }
-    const std::string path =
-        platform::ResolveInstalledPath(platform::GetBaseFolder() + "/Test Data/" + file->name);
+    const std::string path = InstalledTestFilePath(fileNumber);
     const auto lines = data::ShuffleTestFile(path);
     if (!lines) {
         return false;
@@ -129,6 +128,18 @@ void CTestData::SortByOperation() {
     std::stable_sort(
         problems_.begin(), problems_.end(),
         [](const Problem& left, const Problem& right) { return left.operation < right.operation; });
+}
+
+std::string TestFileName(int fileNumber) {
+    const auto file = TestFileOf(fileNumber);
+    return file ? file->name : "";
+}
+
+std::string InstalledTestFilePath(int fileNumber) {
+    const auto file = TestFileOf(fileNumber);
+    return file ? platform::ResolveInstalledPath(platform::GetBaseFolder() + "/Test Data/" +
+                                                 file->name)
+                : "";
 }
 
 int TestFileNumber(std::int32_t kind) {

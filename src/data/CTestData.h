@@ -3,6 +3,7 @@
 #include "Problem.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The problem set of one test, training session or printed mistake sheet, with the header the
@@ -51,3 +52,8 @@ private:
 // The file number (for Load) of a kind of fact: division and mixed facts live one file further
 // on than their kind's number, as multiplication has two files.
 int TestFileNumber(std::int32_t kind);
+
+// The name of test file `fileNumber` ("addition.txt" …), and where the installed one is; both
+// empty for another number.
+std::string TestFileName(int fileNumber);
+std::string InstalledTestFilePath(int fileNumber);

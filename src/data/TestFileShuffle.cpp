@@ -45,15 +45,22 @@ void Shuffle(std::vector<std::string>& lines) {
 
 } // namespace
 
-std::optional<std::vector<std::string>> ShuffleTestFile(const std::string& path) {
+std::optional<std::vector<std::string>> ReadTestFileLines(const std::string& path) {
     const auto bytes = platform::ReadFileBytes(path);
     if (!bytes) {
         return std::nullopt;
     }
-    std::vector<std::string> lines = NonEmptyLines(*bytes);
-    Shuffle(lines);
+    return NonEmptyLines(*bytes);
+}
+
+std::optional<std::vector<std::string>> ShuffleTestFile(const std::string& path) {
+    auto lines = ReadTestFileLines(path);
+    if (!lines) {
+        return std::nullopt;
+    }
+    Shuffle(*lines);
     std::vector<std::uint8_t> text;
-    for (const std::string& line : lines) {
+    for (const std::string& line : *lines) {
         text.insert(text.end(), line.begin(), line.end());
         text.push_back('\r');
         text.push_back('\n');

@@ -3,12 +3,15 @@
 #include "CBasicLineGraph.h"
 #include "CMasteryGraph.h"
 #include "CPictureButton.h"
+#include "FactMapView.h"
 #include "ReportList.h"
 #include "ScreenButton.h"
 #include "TrainingSessionGraph.h"
 #include "data/CStudent.h"
+#include "data/CUserManager.h"
 #include "data/SessionHistory.h"
 #include "platform/Display.h"
+#include "platform/Files.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
 #include "platform/qt/Fonts.h"
@@ -44,7 +47,7 @@ struct ButtonEntry {
 };
 
 // In the order of the window's button table.
-constexpr std::array<ButtonEntry, 6> kButtons{{
+constexpr std::array<ButtonEntry, 7> kButtons{{
     {kHome, "Home", "Testing", "homeButton", nullptr},
     {kMastery, "Mastery", "Progress", "masteryGraphButton", "View the overall testing progress"},
     {kCurrentProgress, "Current Progress", "Progress", "currentProgressButton",
@@ -54,7 +57,11 @@ constexpr std::array<ButtonEntry, 6> kButtons{{
      "View a report for all training and review sessions"},
     {kTrainingProgress, "Training Progress", "Progress", "currentProgressButton",
      "View the results of each training session"},
+    {kFactMap, "Fact Map", "Progress", "factMapButton", "See which facts you know by heart"},
 }};
+
+constexpr std::array kViews{kCurrentProgressGraph, kMasteryGraph,  kTestReport,
+                            kTrainingReportList,   kTrainingGraph, kFactMapView};
 
 // The test report's widths are set from the list's width when it is filled.
 constexpr std::array<ReportList::Column, 5> kTestColumns{
@@ -81,6 +88,8 @@ CStudentProgressWnd::CommandId ViewOfButton(int button) {
         return kTrainingReportList;
     case kTrainingProgress:
         return kTrainingGraph;
+    case kFactMap:
+        return kFactMapView;
     default:
         return kMasteryGraph;
     }
@@ -148,6 +157,8 @@ QWidget* CStudentProgressWnd::View(CommandId id) const {
         return trainingReport_;
     case kTrainingGraph:
         return trainingGraph_;
+    case kFactMapView:
+        return factMap_;
     default:
         return nullptr;
     }
@@ -172,8 +183,9 @@ bool CStudentProgressWnd::CreateUIElements() {
     // Eleven columns in their fixed widths fit only in the lists' own small face.
     const QFont listFont = platform::MakeFont("MS Sans Serif", platform::PointsToPixels(8));
     trainingReport_ = new ReportList(this, kTrainingColumns, listFont, listFont, rowHeight);
-    for (const CommandId view :
-         {kCurrentProgressGraph, kMasteryGraph, kTestReport, kTrainingReportList, kTrainingGraph}) {
+    factMap_ = new FactMapView(this);
+    factMap_->setObjectName(QStringLiteral("Fact Map"));
+    for (const CommandId view : kViews) {
         View(view)->hide();
     }
 
@@ -229,8 +241,7 @@ void CStudentProgressWnd::PositionUIElements() {
     header_.Layout(width, threeQuarters - 2);
     const int viewTop = header_.Height() + 2;
     viewArea_ = {0, viewTop, width - 1, viewTop + static_cast<int>(0.6 * height)};
-    for (const CommandId view :
-         {kCurrentProgressGraph, kMasteryGraph, kTestReport, kTrainingReportList, kTrainingGraph}) {
+    for (const CommandId view : kViews) {
         View(view)->setGeometry(viewArea_.left + 3, viewArea_.top + 2, viewArea_.Width() - 5,
                                 viewArea_.Height() - 4);
     }
@@ -247,6 +258,7 @@ void CStudentProgressWnd::PositionUIElements() {
     Button(kReport)->move(threeQuarters, firstRow + 3 * buttonHeight);
     Button(kTrainingProgress)->move(0, firstRow + buttonHeight);
     Button(kTrainingReport)->move(0, firstRow + 2 * buttonHeight);
+    Button(kFactMap)->move(0, firstRow + 3 * buttonHeight);
     // Centred between a quarter and three quarters of the width, and in the panels' band.
     home->move((static_cast<int>(0.25 * width) + threeQuarters - home->width()) / 2,
                panelTop + (panelHeight - buttonHeight) / 2);
@@ -307,8 +319,7 @@ void CStudentProgressWnd::OnHome() {
 }
 
 void CStudentProgressWnd::ShowView(CommandId view) {
-    for (const CommandId other :
-         {kCurrentProgressGraph, kMasteryGraph, kTestReport, kTrainingReportList, kTrainingGraph}) {
+    for (const CommandId other : kViews) {
         if (other != view) {
             View(other)->hide();
         }
@@ -329,6 +340,10 @@ void CStudentProgressWnd::ShowView(CommandId view) {
     case kTrainingGraph:
         FillTrainingGraph(*trainingGraph_, GetCurrentStudent());
         trainingGraph_->Show();
+        break;
+    case kFactMapView:
+        FillFactMap();
+        factMap_->show();
         break;
     default:
         trainingReport_->show();
@@ -392,4 +407,13 @@ void CStudentProgressWnd::FillTrainingReport() {
     }
     trainingReport_->FillLastColumn();
     trainingReport_->setUpdatesEnabled(true);
+}
+
+void CStudentProgressWnd::FillFactMap() {
+    CStudent& student = GetCurrentStudent();
+    // Reading the mistake list creates a missing one; looking must not write.
+    const std::string list = CUserManager::GetMistakeFilePath(student.GetName());
+    factMap_->ShowStudent(student.GetLevel(), student.GetFluency(),
+                          platform::FileExists(list) ? student.GetMistakes()
+                                                     : std::vector<Problem>{});
 }

@@ -9,13 +9,14 @@
 
 class CBasicLineGraph;
 class CMasteryGraph;
+class FactMapView;
 class CPictureButton;
 class ReportList;
 
-// The current student's history in five views, one shown at a time: the test scores, the way
+// The current student's history in six views, one shown at a time: the test scores, the way
 // through the levels (shown first), the report of every test, the report of every training
-// session and review, and the training sessions against their goals. It reads the history and
-// never changes it.
+// session and review, the training sessions against their goals, and the map of which facts are
+// known by heart. It reads the records and never changes them.
 //
 // Opened over a hidden window (the home screen or the teacher window), which it shows again when
 // Home closes it; it deletes itself.
@@ -34,19 +35,22 @@ public:
         kTrainingReportList = 2011,
         kTrainingGraph = 2012,
         kHome = 2013,
+        kFactMap = 2014,
+        kFactMapView = 2015,
     };
 
     // `opener` is shown again when the window closes; it may be none.
     explicit CStudentProgressWnd(QWidget* opener);
 
     CPictureButton* Button(CommandId id) const;
-    // The view with this id (kCurrentProgressGraph … kTrainingGraph).
+    // The view with this id (kCurrentProgressGraph … kTrainingGraph, kFactMapView).
     QWidget* View(CommandId id) const;
     CBasicLineGraph* ScoreGraph() const { return scoreGraph_; }
     CMasteryGraph* MasteryGraph() const { return masteryGraph_; }
     CBasicLineGraph* TrainingGraph() const { return trainingGraph_; }
     ReportList* TestReport() const { return testReport_; }
     ReportList* TrainingReport() const { return trainingReport_; }
+    FactMapView* FactMap() const { return factMap_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,6 +70,7 @@ private:
     void FillMasteryGraph();
     void FillTestReport();
     void FillTrainingReport();
+    void FillFactMap();
 
     QPointer<QWidget> opener_;
     HeaderBar header_;
@@ -78,8 +83,9 @@ private:
     ReportList* testReport_ = nullptr;
     ReportList* trainingReport_ = nullptr;
     CBasicLineGraph* trainingGraph_ = nullptr;
-    // Home, Mastery, Current Progress, Report, Training Report, Training Progress.
-    std::array<CPictureButton*, 6> buttons_{};
+    FactMapView* factMap_ = nullptr;
+    // Home, Mastery, Current Progress, Report, Training Report, Training Progress, Fact Map.
+    std::array<CPictureButton*, 7> buttons_{};
     platform::GdiRect viewArea_;
     platform::GdiRect leftPanel_;
     platform::GdiRect rightPanel_;

@@ -1,5 +1,7 @@
 #include "ProblemCard.h"
 
+#include "FactText.h"
+
 #include <algorithm>
 
 namespace {
@@ -23,20 +25,6 @@ QString AnswerText(const Problem& problem) {
                                              : QString::number(problem.enteredAnswer);
 }
 
-// The card font's own glyphs for the operators: a real minus and times sign, not a hyphen and x.
-QString OperatorGlyph(std::int32_t operation) {
-    switch (operation) {
-    case kPlus:
-        return QStringLiteral("+");
-    case kMinus:
-        return QString(QChar(0x2212));
-    case kTimes:
-        return QString(QChar(0x00D7));
-    default:
-        return QStringLiteral(" ");
-    }
-}
-
 platform::GdiRect Extent(platform::GdiDc& dc, const QString& text) {
     const QSize size = dc.GetTextExtent(text);
     return {0, 0, size.width(), size.height()};
@@ -51,7 +39,7 @@ CardLayout ColumnLayout(platform::GdiDc& dc, const Problem& problem) {
     CardLayout layout;
     layout.texts[kFirst] = QString::number(problem.firstOperand);
     layout.texts[kSecond] =
-        OperatorGlyph(problem.operation) + " " + QString::number(problem.secondOperand);
+        OperatorSign(problem.operation) + " " + QString::number(problem.secondOperand);
     layout.texts[kAnswer] = AnswerText(problem);
     const platform::GdiRect row = Extent(dc, layout.texts[kSecond]);
     for (int index : {kFirst, kSecond, kAnswer}) {

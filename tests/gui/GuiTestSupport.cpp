@@ -63,6 +63,11 @@ void LinkInstalledGraphics(const platform::fakes::FakePlatform& fakes) {
                                               fakes.Path("/Graphics"));
 }
 
+void CopyInstalledTestFiles(const platform::fakes::FakePlatform& fakes) {
+    std::filesystem::copy(TALLYHOP_PROGRAM_DIR "/Test Data", fakes.Path("/Test Data"),
+                          std::filesystem::copy_options::recursive);
+}
+
 void WriteDataFolder(const platform::fakes::FakePlatform& fakes,
                      const std::vector<StudentToAdd>& students) {
     const DataFolderOptions options{.programFolder = fakes.BaseFolder(), .students = students};

@@ -48,6 +48,9 @@ int CountRecords(const std::string& log, const std::string& message);
 // The pictures the build generated, visible from the fake base folder.
 void LinkInstalledGraphics(const platform::fakes::FakePlatform& fakes);
 
+// The test files the build generated, copied into the fake base folder (a test may shuffle them).
+void CopyInstalledTestFiles(const platform::fakes::FakePlatform& fakes);
+
 // A data folder in the fake base folder as the program is installed with: the teacher
 // "Class Teacher" (password "teacher") and these students in the class "Users".
 void WriteDataFolder(const platform::fakes::FakePlatform& fakes,

@@ -3,9 +3,12 @@
 #include "StudentSupport.h"
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
+#include "data/ProblemLine.h"
 #include "gui/CBasicLineGraph.h"
 #include "gui/CMasteryGraph.h"
 #include "gui/CStudentProgressWnd.h"
+#include "gui/FactMapView.h"
+#include "gui/FactText.h"
 #include "gui/ReportList.h"
 #include "platform/Files.h"
 
@@ -19,6 +22,13 @@ using namespace testrecords;
 using enum CStudentProgressWnd::CommandId;
 
 constexpr const char* kName = "Pat Jones";
+
+Problem Read(const std::string& line) {
+    Problem fact;
+    EXPECT_TRUE(data::ReadProblemLine(line, fact)) << line;
+    return fact;
+}
+
 // Every file of the data folder with its bytes.
 std::map<std::string, std::vector<std::uint8_t>> DataFiles() {
     std::map<std::string, std::vector<std::uint8_t>> files;
@@ -48,7 +58,7 @@ protected:
     std::vector<CStudentProgressWnd::CommandId> ShownViews() const {
         std::vector<CStudentProgressWnd::CommandId> shown;
         for (const auto view : {kCurrentProgressGraph, kMasteryGraph, kTestReport,
-                                kTrainingReportList, kTrainingGraph}) {
+                                kTrainingReportList, kTrainingGraph, kFactMapView}) {
             if (window->View(view)->isVisible()) {
                 shown.push_back(view);
             }
@@ -87,12 +97,14 @@ TEST_F(ProgressWindowTest, OpensOnTheMasteryViewAndEachButtonShowsOnlyItsView) {
     EXPECT_EQ(window->MasteryGraph()->Series().Count(), 3);
     EXPECT_EQ(window->Button(kMastery)->toolTip(), "View the overall testing progress");
     EXPECT_EQ(window->Button(kHome)->toolTip(), "");
+    EXPECT_EQ(window->Button(kFactMap)->toolTip(), "See which facts you know by heart");
 
     const std::pair<CStudentProgressWnd::CommandId, CStudentProgressWnd::CommandId> buttons[] = {
         {kCurrentProgress, kCurrentProgressGraph},
         {kReport, kTestReport},
         {kTrainingReport, kTrainingReportList},
         {kTrainingProgress, kTrainingGraph},
+        {kFactMap, kFactMapView},
         {kMastery, kMasteryGraph},
     };
     int presses = 0;
@@ -182,17 +194,64 @@ TEST_F(ProgressWindowTest, AnEmptyHistoryGivesEmptyViews) {
 }
 
 TEST_F(ProgressWindowTest, HomeShowsTheOpenerAndClosesWithoutChangingTheStudentsFiles) {
+    guitest::CopyInstalledTestFiles(fakes);
     Open(kRichHistory);
+    GetCurrentStudent().RecordFirstTry(Read("4 - 2"), true, 1200);
+    ASSERT_TRUE(GetCurrentStudent().SaveFluency());
+    std::filesystem::remove(CUserManager::GetMistakeFilePath(kName));
     const auto before = DataFiles();
+    const std::string subtractions = guitest::ReadFile(fakes, "/Test Data/subtraction.txt");
     for (const auto button :
-         {kCurrentProgress, kReport, kTrainingReport, kTrainingProgress, kMastery}) {
+         {kCurrentProgress, kReport, kTrainingReport, kTrainingProgress, kFactMap, kMastery}) {
         Click(button);
     }
+    guitest::Click(window->FactMap()->KindButton(kDivision));
     Click(kHome);
     EXPECT_TRUE(home.window->isVisible());
     CloseDeleted();
     EXPECT_TRUE(window.isNull());
-    EXPECT_EQ(DataFiles(), before);
+    EXPECT_EQ(DataFiles(), before) << "no mistake list made either";
+    EXPECT_EQ(guitest::ReadFile(fakes, "/Test Data/subtraction.txt"), subtractions)
+        << "looking does not shuffle a test file";
+}
+
+TEST_F(ProgressWindowTest, TheFactMapShowsTheStudentsFirstTriesOnTheLevelsFacts) {
+    guitest::CopyInstalledTestFiles(fakes);
+    Open({});
+    GetCurrentStudent().RecordFirstTry(Read("9 - 4"), true, 1500);
+    GetCurrentStudent().RecordFirstTry(Read("8 - 8"), false, 1500);
+    GetCurrentStudent().AddMistake(Read("7 - 0"));
+    Click(kFactMap);
+    const FactMapView& map = *window->FactMap();
+    EXPECT_EQ(map.Operation(), kSubtraction) << "the student's level";
+    EXPECT_EQ(map.Grid().Counts(), (data::FluencyCounts{.fluent = 1, .missed = 2, .notSeen = 97}));
+}
+
+// Every fact of every operation in a cell inside the view, beside the legend, in a font that
+// fits it and can be read.
+TEST_F(ProgressWindowTest, EveryFactFitsItsCellOnSmallAndLargeScreens) {
+    guitest::CopyInstalledTestFiles(fakes);
+    for (const platform::ScreenSize screen : {platform::ScreenSize{800, 600}, {1024, 768}}) {
+        fakes.display.current = screen;
+        Open({});
+        Click(kFactMap);
+        FactMapView& map = *window->FactMap();
+        for (const std::int32_t kind : {kAddition, kSubtraction, kMultiplication, kDivision}) {
+            guitest::Click(map.KindButton(kind));
+            const FactMapLayout& layout = map.Layout();
+            const QFontMetrics metrics(map.CellFont());
+            EXPECT_GE(map.CellFont().pixelSize(), 12) << screen.width << " " << kind;
+            for (const data::FactCell& cell : map.Grid().Cells()) {
+                const QRect face = layout.CellRect(cell.row, cell.column);
+                ASSERT_TRUE(map.rect().contains(face)) << screen.width << " " << kind;
+                ASSERT_FALSE(face.intersects(layout.band));
+                ASSERT_LT(face.right(), layout.legend[0].swatch.left());
+                ASSERT_LE(metrics.horizontalAdvance(FactText(cell.fact)), face.width());
+            }
+        }
+        delete window.data();
+        CloseDeleted();
+    }
 }
 
 TEST_F(ProgressWindowTest, AWindowSystemCloseLeavesLikeHome) {

@@ -69,6 +69,19 @@ void barChart(QPainter& p, const QColor& ink, const QColor& detail) {
     p.drawRoundedRect(QRectF(6, 90, 88, 7), 3, 3);
 }
 
+// Three rows of three tiles, two of them still open: facts known and facts to learn.
+void factGrid(QPainter& p, const QColor& ink) {
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const QRectF tile(10 + column * 28, 10 + row * 28, 24, 24);
+            const bool open = (row == 1 && column == 2) || (row == 2 && column == 0);
+            p.setPen(open ? stroke(ink, 4) : QPen(Qt::NoPen));
+            p.setBrush(open ? QBrush(Qt::NoBrush) : QBrush(ink));
+            p.drawRoundedRect(open ? tile.adjusted(2, 2, -2, -2) : tile, 5, 5);
+        }
+    }
+}
+
 void star(QPainter& p, const QColor& ink) {
     QPolygonF points;
     for (int i = 0; i < 10; ++i) {
@@ -305,6 +318,9 @@ void drawIcon(QPainter& painter, Icon icon, const QRectF& box, const QColor& ink
         break;
     case Icon::Frog:
         drawFrog(painter, {50, 92}, 84, FrogPose::Sitting);
+        break;
+    case Icon::FactGrid:
+        factGrid(painter, ink);
         break;
     }
     painter.restore();

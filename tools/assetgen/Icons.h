@@ -29,6 +29,7 @@ enum class Icon {
     Retry,
     Bulb,
     Frog,
+    FactGrid,
 };
 
 // Draws the icon centred in box, keeping its square proportions. ink is the main colour,

@@ -125,7 +125,9 @@ void checkProgress(Checker& c, int header) {
              {"Progress", "currentProgressButton"},
              {"Progress", "viewTestReport"}});
     c.stack("progress", left, y0 + home, home,
-            {{"Progress", "currentProgressButton"}, {"Training", "viewReport"}});
+            {{"Progress", "currentProgressButton"},
+             {"Training", "viewReport"},
+             {"Progress", "factMapButton"}});
     c.require(c.size("Testing", "homeButton").width() <= kWidth / 2,
               "progress: Home is wider than the space between the button columns");
 }

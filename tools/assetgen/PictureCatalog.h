@@ -66,6 +66,7 @@ inline constexpr std::array kPictures = std::to_array<PictureEntry>({
     {"Progress", "masteryGraphButton", true},
     {"Progress", "currentProgressButton", true},
     {"Progress", "viewTestReport", true},
+    {"Progress", "factMapButton", true},
 
     {"Numbers", "0", true},
     {"Numbers", "1", true},

@@ -21,6 +21,7 @@ void addProgressPictures(PictureSet& set) {
         {"masteryGraphButton", "Mastery", Icon::Star},
         {"currentProgressButton", "Graph", Icon::BarChart},
         {"viewTestReport", "Report", Icon::List},
+        {"factMapButton", "Fact Map", Icon::FactGrid},
     };
     const QSize size = sizes::kViewButton;
     for (const View& view : views) {

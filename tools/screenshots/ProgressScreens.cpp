@@ -3,16 +3,21 @@
 
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
+#include "data/OperationFacts.h"
 #include "data/StudentRecordFile.h"
 #include "gui/CBasicLineGraph.h"
 #include "gui/CMasteryGraph.h"
 #include "gui/CPictureButton.h"
 #include "gui/CStudentProgressWnd.h"
+#include "gui/FactMapView.h"
 #include "gui/TrainingSessionGraph.h"
 #include "platform/Files.h"
+#include "platform/fakes/FakeServices.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace screenshots {
 namespace {
@@ -72,16 +77,73 @@ std::vector<SessionRecord> RichHistory() {
     return history;
 }
 
-// The progress window over a stand-in opener, switched to a view by its button.
-QImage ProgressView(CStudentProgressWnd::CommandId button) {
+// The progress window over a stand-in opener, switched to a view by its button; on the fact map,
+// to the facts of `kind`.
+QImage ProgressView(CStudentProgressWnd::CommandId button, std::int32_t kind = kMultiplication) {
     GiveRichHistory();
     QWidget opener;
     auto* window = new CStudentProgressWnd(&opener);
     QCoreApplication::processEvents();
     window->Button(button)->click();
+    if (button == CStudentProgressWnd::kFactMap && window->FactMap()->Operation() != kind) {
+        window->FactMap()->KindButton(kind)->click();
+    }
     QCoreApplication::processEvents();
     const QImage picture = window->grab().toImage();
     delete window;
+    return picture;
+}
+
+// How a student who has practised the times tables for a while stands: the small tables and the
+// fives quick, the sixes and sevens slow, a few facts of those still missed, the eights and
+// nines hardly tried.
+void PartlyPractised(data::FactFluency& fluency, const Problem& fact) {
+    const int larger = std::max(fact.firstOperand, fact.secondOperand);
+    const int smaller = std::min(fact.firstOperand, fact.secondOperand);
+    if (larger >= 8 && smaller >= 3) {
+        return;
+    }
+    const bool quick = smaller <= 2 || smaller == 5 || larger <= 5;
+    const bool missed = !quick && (fact.firstOperand + fact.secondOperand) % 5 == 0;
+    fluency.RecordFirstTry(fact, true, quick ? 1400 + 100 * larger : 4200);
+    fluency.RecordFirstTry(fact, !missed, quick ? 1800 : 3900);
+}
+
+void AllPractised(data::FactFluency& fluency, const Problem& fact) {
+    fluency.RecordFirstTry(fact, true, 1500 + 100 * fact.firstOperand);
+}
+
+struct FactMapScene {
+    std::function<void(data::FactFluency&, const Problem&)> practise;
+    std::int32_t kind = kMultiplication;
+    bool withMistakeList = true; // the student's list as the review screens left it
+    platform::ScreenSize screen{800, 600};
+};
+
+// The fact map of the signed-in student (on Multiplication, the level reached, or `kind`) after
+// `practise` was given every fact of `kind`.
+QImage FactMap(const FactMapScene& scene) {
+    GiveRichHistory();
+    CStudent& student = GetCurrentStudent();
+    data::FactFluency fluency;
+    for (const Problem& fact : data::ReadOperationFacts(scene.kind).facts) {
+        scene.practise(fluency, fact);
+    }
+    data::WriteFluencyFile(CUserManager::GetFluencyFilePath(student.GetName()), fluency);
+    student.Load(student.GetName());
+    const std::string list = CUserManager::GetMistakeFilePath(student.GetName());
+    const auto listBytes = platform::ReadFileBytes(list);
+    if (!scene.withMistakeList) {
+        platform::WriteFileBytes(list, {});
+    }
+    auto& display = dynamic_cast<platform::fakes::FakeDisplay&>(platform::GetDisplay());
+    const platform::ScreenSize usual = display.current;
+    display.current = scene.screen;
+    const QImage picture = ProgressView(CStudentProgressWnd::kFactMap, scene.kind);
+    display.current = usual;
+    if (listBytes) {
+        platform::WriteFileBytes(list, *listBytes);
+    }
     return picture;
 }
 
@@ -176,6 +238,24 @@ QImage RenderProgressTrainingReport() {
 
 QImage RenderProgressTrainingGraph() {
     return ProgressView(CStudentProgressWnd::kTrainingProgress);
+}
+
+QImage RenderFactMapEmpty() {
+    return FactMap(
+        {.practise = [](data::FactFluency&, const Problem&) {}, .withMistakeList = false});
+}
+
+QImage RenderFactMapPartly() {
+    return FactMap({.practise = PartlyPractised});
+}
+
+// Another kind, on a larger screen.
+QImage RenderFactMapPartlyLarge() {
+    return FactMap({.practise = PartlyPractised, .kind = kAddition, .screen = {1024, 768}});
+}
+
+QImage RenderFactMapComplete() {
+    return FactMap({.practise = AllPractised, .withMistakeList = false});
 }
 
 } // namespace screenshots

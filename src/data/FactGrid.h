@@ -1,0 +1,67 @@
+#pragma once
+
+#include "FactFluency.h"
+#include "Problem.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace data {
+
+// One fact of the grid, where it sits and how well the student knows it.
+struct FactCell {
+    Problem fact;
+    int row = 0;
+    int column = 0;
+    Fluency fluency = Fluency::NotSeen;
+    std::optional<std::uint32_t> medianMs; // none for a fact never timed
+    bool listed = false;                   // on the mistake list
+};
+
+struct FluencyCounts {
+    int fluent = 0;
+    int slow = 0;
+    int missed = 0;
+    int notSeen = 0;
+
+    int Total() const { return fluent + slow + missed + notSeen; }
+    bool operator==(const FluencyCounts&) const = default;
+};
+
+// The facts of one test file in rows and columns a child reads at a glance: sums and products by
+// first operand (rows) and second operand (columns); differences and quotients by the number
+// taken away or divided by (rows) and the answer (columns), so each grid is as dense as the
+// addition table it undoes. Facts that do not fit that pattern (several operations, two facts on
+// one place, more than kMaxPatternLines rows or columns) are laid out in reading order instead,
+// so every fact still has its own cell.
+class FactGrid {
+public:
+    static constexpr int kMaxPatternLines = 12;
+
+    FactGrid() = default;
+    FactGrid(std::span<const Problem> facts, const FactFluency& fluency,
+             std::span<const Problem> mistakes);
+
+    int Rows() const { return rows_; }
+    int Columns() const { return columns_; }
+    // Whether the facts follow their operation's pattern (false: reading order).
+    bool InPattern() const { return inPattern_; }
+    const std::vector<FactCell>& Cells() const { return cells_; }
+    // The cell at this place; none for a place no fact takes, or outside the grid.
+    const FactCell* At(int row, int column) const;
+    FluencyCounts Counts() const;
+
+private:
+    bool PlaceInPattern();
+    void PlaceInReadingOrder();
+
+    std::vector<FactCell> cells_;
+    std::vector<int> cellAt_; // index into cells_ per place, row by row; -1 for none
+    int rows_ = 0;
+    int columns_ = 0;
+    bool inPattern_ = false;
+};
+
+} // namespace data

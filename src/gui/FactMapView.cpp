@@ -1,0 +1,274 @@
+#include "FactMapView.h"
+
+#include "CPictureButton.h"
+#include "FactMapColours.h"
+#include "FactText.h"
+#include "ScreenButton.h"
+#include "ScreenColours.h"
+#include "data/CStudent.h"
+#include "data/OperationFacts.h"
+#include "platform/Logs.h"
+#include "platform/qt/Fonts.h"
+
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <utility>
+
+namespace {
+
+constexpr const char* kSource = "Gui classes\\Factmapview";
+constexpr const char* kFace = "Book Antiqua";
+constexpr const char* kCellFace = "Verdana";
+const QColor kHeadlineColour(0, 78, 152);
+const QColor kNoteColour(80, 80, 80);
+
+struct KindEntry {
+    std::int32_t kind;
+    const char* picture;
+};
+
+constexpr std::array<KindEntry, 4> kKinds{{{kAddition, "additionButton"},
+                                           {kSubtraction, "subtractionButton"},
+                                           {kMultiplication, "multiplicationButton"},
+                                           {kDivision, "divisionButton"}}};
+
+struct LegendEntry {
+    data::Fluency fluency;
+    const char* label;
+};
+
+// In the order of the layout's legend rows.
+constexpr std::array<LegendEntry, 4> kLegend{{{data::Fluency::Fluent, "Fluent"},
+                                              {data::Fluency::Slow, "Right but slow"},
+                                              {data::Fluency::Missed, "Missed"},
+                                              {data::Fluency::NotSeen, "Not tried yet"}}};
+
+QString Seconds(std::uint32_t ms) {
+    return QString::number(ms / 1000.0, 'f', 1) + QStringLiteral(" s");
+}
+
+QString LegendNote(data::Fluency fluency) {
+    const QString limit = QString::number(data::kFluentMs / 1000);
+    switch (fluency) {
+    case data::Fluency::Fluent:
+        return QStringLiteral("right, in %1 seconds or less").arg(limit);
+    case data::Fluency::Slow:
+        return QStringLiteral("right, but over %1 seconds").arg(limit);
+    case data::Fluency::Missed:
+        return QStringLiteral("wrong, or on the mistake list");
+    case data::Fluency::NotSeen:
+        break;
+    }
+    return QStringLiteral("not practised yet");
+}
+
+int CountOf(const data::FluencyCounts& counts, data::Fluency fluency) {
+    switch (fluency) {
+    case data::Fluency::Fluent:
+        return counts.fluent;
+    case data::Fluency::Slow:
+        return counts.slow;
+    case data::Fluency::Missed:
+        return counts.missed;
+    case data::Fluency::NotSeen:
+        break;
+    }
+    return counts.notSeen;
+}
+
+// "7 × 8 = 56 — usually 2.4 s", with why a missed fact is missed.
+QString FactToolTip(const data::FactCell& cell) {
+    QStringList notes;
+    if (cell.medianMs) {
+        notes << QStringLiteral("usually ") + Seconds(*cell.medianMs);
+    } else if (!cell.listed) {
+        notes << QStringLiteral("not tried yet");
+    }
+    if (cell.listed) {
+        notes << QStringLiteral("on the mistake list");
+    } else if (cell.fluency == data::Fluency::Missed) {
+        notes << QStringLiteral("wrong last time");
+    }
+    return FactText(cell.fact) + QStringLiteral(" = ") + QString::number(cell.fact.correctAnswer) +
+           QStringLiteral(" \u2014 ") + notes.join(QStringLiteral(", "));
+}
+
+std::int32_t OperationOfLevel(std::int32_t level) {
+    return level >= kAddition && level <= kDivision ? level : kAddition;
+}
+
+QString MessageFor(const data::OperationFacts& facts, std::int32_t kind) {
+    const QString name = QString::fromStdString(GetOperationName(kind));
+    const QString file =
+        QStringLiteral("\"Test Data/%1\"").arg(QString::fromStdString(facts.fileName));
+    switch (facts.state) {
+    case data::FactFileState::Read:
+        return {};
+    case data::FactFileState::NoFacts:
+        return QStringLiteral("%1 holds no %2 facts. Please tell your teacher.").arg(file, name);
+    case data::FactFileState::Missing:
+        break;
+    }
+    return QStringLiteral("The %1 facts cannot be read from %2. Please tell your teacher.")
+        .arg(name, file);
+}
+
+void DrawCell(QPainter& painter, const QRect& face, const data::FactCell& cell) {
+    const qreal radius = face.height() / 6.0;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(FluencyColour(cell.fluency));
+    painter.drawRoundedRect(face, radius, radius);
+    painter.setPen(kFactInkColour);
+    painter.drawText(face, Qt::AlignCenter, FactText(cell.fact));
+}
+
+} // namespace
+
+FactMapView::FactMapView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Parented to this view, the buttons are always created.
+    for (std::size_t index = 0; index < kKinds.size(); ++index) {
+        const KindEntry& entry = kKinds[index];
+        const std::string name = GetOperationName(entry.kind);
+        CPictureButton* button =
+            MakeScreenButton(this, name.c_str(), entry.kind, "Training", entry.picture);
+        button->setToolTip(QString::fromStdString(name) + QStringLiteral(" facts"));
+        connect(button, &CPictureButton::commandClicked, this, &FactMapView::ShowOperation);
+        kindButtons_[index] = button;
+    }
+    Relayout();
+}
+
+CPictureButton* FactMapView::KindButton(std::int32_t kind) const {
+    for (std::size_t index = 0; index < kKinds.size(); ++index) {
+        if (kKinds[index].kind == kind) {
+            return kindButtons_[index];
+        }
+    }
+    return nullptr;
+}
+
+void FactMapView::ShowStudent(std::int32_t level, data::FactFluency fluency,
+                              std::vector<Problem> mistakes) {
+    fluency_ = std::move(fluency);
+    mistakes_ = std::move(mistakes);
+    ShowOperation(OperationOfLevel(level));
+}
+
+void FactMapView::ShowOperation(std::int32_t kind) {
+    operation_ = OperationOfLevel(kind);
+    const data::OperationFacts facts = data::ReadOperationFacts(operation_);
+    message_ = MessageFor(facts, operation_);
+    if (!message_.isEmpty()) {
+        platform::WriteErrorLog(kSource, __LINE__, message_.toStdString());
+    }
+    grid_ = data::FactGrid(facts.facts, fluency_, mistakes_);
+    for (std::size_t index = 0; index < kKinds.size(); ++index) {
+        kindButtons_[index]->SetHighlight(kKinds[index].kind == operation_);
+    }
+    Relayout();
+    update();
+}
+
+QString FactMapView::Headline() const {
+    const QString name = QString::fromStdString(GetOperationName(operation_));
+    const data::FluencyCounts counts = grid_.Counts();
+    if (counts.Total() == 0) {
+        return name + QStringLiteral(": no facts to show");
+    }
+    return QStringLiteral("%1: %2 of %3 fluent").arg(name).arg(counts.fluent).arg(counts.Total());
+}
+
+QString FactMapView::ToolTipAt(QPoint point) const {
+    const auto place = layout_.CellAt(point);
+    const data::FactCell* cell = place ? grid_.At(place->y(), place->x()) : nullptr;
+    return cell != nullptr ? FactToolTip(*cell) : QString();
+}
+
+bool FactMapView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) {
+        return QWidget::event(event);
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = ToolTipAt(help->pos());
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), text, this);
+    }
+    return true;
+}
+
+void FactMapView::resizeEvent(QResizeEvent*) {
+    Relayout();
+}
+
+void FactMapView::Relayout() {
+    layout_ = ComputeFactMapLayout(size(), kindButtons_[0]->size(), grid_.Rows(), grid_.Columns());
+    for (std::size_t index = 0; index < kindButtons_.size(); ++index) {
+        kindButtons_[index]->move(layout_.kindButtons[index]);
+    }
+    headlineFont_ = platform::MakeFont(kFace, layout_.band.height() * 9 / 20, 700);
+    const int legendRow = layout_.legend[0].label.height() + layout_.legend[0].note.height();
+    legendFont_ = platform::MakeFont(kFace, legendRow * 3 / 10, 700);
+    noteFont_ = platform::MakeFont(kFace, std::max(10, legendRow * 2 / 11));
+    FitCellFont();
+}
+
+// As large as half a cell's height, smaller where the widest fact would not fit across a cell.
+void FactMapView::FitCellFont() {
+    const int room = layout_.cell.width() - layout_.gap - layout_.cell.height() / 4;
+    int pixels = std::max(8, layout_.cell.height() / 2);
+    cellFont_ = platform::MakeFont(kCellFace, pixels, 700);
+    int widest = 0;
+    for (const data::FactCell& cell : grid_.Cells()) {
+        widest = std::max(widest, QFontMetrics(cellFont_).horizontalAdvance(FactText(cell.fact)));
+    }
+    if (widest > room && room > 0) {
+        pixels = std::max(6, pixels * room / widest);
+        cellFont_ = platform::MakeFont(kCellFace, pixels, 700);
+    }
+}
+
+void FactMapView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(layout_.band, kSetupBlockColour);
+
+    painter.setFont(headlineFont_);
+    painter.setPen(kHeadlineColour);
+    painter.drawText(layout_.headline, Qt::AlignVCenter | Qt::AlignLeft, Headline());
+
+    if (!message_.isEmpty()) {
+        painter.setFont(legendFont_);
+        painter.setPen(kTestProblemColour);
+        painter.drawText(layout_.gridArea, Qt::AlignCenter | Qt::TextWordWrap, message_);
+    }
+    painter.setFont(cellFont_);
+    for (const data::FactCell& cell : grid_.Cells()) {
+        DrawCell(painter, layout_.CellRect(cell.row, cell.column), cell);
+    }
+
+    const data::FluencyCounts counts = grid_.Counts();
+    for (std::size_t index = 0; index < kLegend.size(); ++index) {
+        const LegendRow& row = layout_.legend[index];
+        const qreal radius = row.swatch.height() / 6.0;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(FluencyColour(kLegend[index].fluency));
+        painter.drawRoundedRect(row.swatch, radius, radius);
+        painter.setPen(kFactInkColour);
+        painter.setFont(legendFont_);
+        painter.drawText(row.swatch, Qt::AlignCenter,
+                         QString::number(CountOf(counts, kLegend[index].fluency)));
+        painter.drawText(row.label, Qt::AlignLeft | Qt::AlignBottom,
+                         QString::fromLatin1(kLegend[index].label));
+        painter.setFont(noteFont_);
+        painter.setPen(kNoteColour);
+        painter.drawText(row.note, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         LegendNote(kLegend[index].fluency));
+    }
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "FactMapLayout.h"
+
+#include "data/FactFluency.h"
+#include "data/FactGrid.h"
+#include "data/Problem.h"
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+class CPictureButton;
+
+// The facts of one operation as a grid, each on the colour of how well the student knows it,
+// with a button for each of the four operations, a legend with the counts, and a cell's median
+// time as its tooltip. The facts come from the installed test files, which it reads without
+// changing them; it never writes anything.
+class FactMapView final : public QWidget {
+    Q_OBJECT
+public:
+    explicit FactMapView(QWidget* parent);
+
+    // A student's first tries and mistake list, shown on the operation of `level` (a kind;
+    // Addition for Mixed).
+    void ShowStudent(std::int32_t level, data::FactFluency fluency, std::vector<Problem> mistakes);
+    // Reads the facts of `kind` (kAddition … kDivision) afresh and shows them.
+    void ShowOperation(std::int32_t kind);
+
+    std::int32_t Operation() const { return operation_; }
+    const data::FactGrid& Grid() const { return grid_; }
+    CPictureButton* KindButton(std::int32_t kind) const;
+    // "Addition: 42 of 100 fluent".
+    QString Headline() const;
+    // Why the grid is empty ("" while it shows facts).
+    const QString& Message() const { return message_; }
+    const FactMapLayout& Layout() const { return layout_; }
+    const QFont& CellFont() const { return cellFont_; }
+    // What the tooltip says at `point`: the fact under it with its answer and usual time.
+    QString ToolTipAt(QPoint point) const;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Relayout();
+    void FitCellFont();
+
+    std::array<CPictureButton*, 4> kindButtons_{};
+    std::int32_t operation_ = kAddition;
+    data::FactFluency fluency_;
+    std::vector<Problem> mistakes_;
+    data::FactGrid grid_;
+    QString message_;
+    FactMapLayout layout_;
+    QFont cellFont_;
+    QFont headlineFont_;
+    QFont legendFont_;
+    QFont noteFont_;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "data/Problem.h"
+
+#include <QString>
+
+// The sign of an operation as it is printed: a real minus, times and division sign rather than a
+// hyphen, an x and a slash; a blank for no operation.
+QString OperatorSign(std::int32_t operation);
+
+// "7 × 8": the fact without its answer.
+QString FactText(const Problem& fact);
