@@ -57,11 +57,11 @@ QString LegendNote(data::Fluency fluency) {
     case data::Fluency::Slow:
         return QStringLiteral("right, but over %1 seconds").arg(limit);
     case data::Fluency::Missed:
-        return QStringLiteral("wrong, or on the mistake list");
+        return QStringLiteral("wrong, or still to review");
     case data::Fluency::NotSeen:
         break;
     }
-    return QStringLiteral("not practised yet");
+    return QStringLiteral("not answered yet");
 }
 
 int CountOf(const data::FluencyCounts& counts, data::Fluency fluency) {
