@@ -12,12 +12,7 @@ start_server 24
 copy_program factmap "Kim Lee:hop:1"
 start_program -debug
 sign_in_first hop
-click_at 135 45 # Testing
-wait_for 'window_visible "Testing Window"' "no testing window"
-sleep 0.3
-click_at 694 404 # Begin
-wait_for '[ -s "$work/testAnswers.dat" ]' "no answer file"
-sleep 0.3
+begin_debug_test
 
 # The cards come in the order Begin shuffled the test file into.
 mapfile -t facts < <(grep -v '^[[:space:]]*$' "$work/Test Data/addition.txt" | head -n 7 | tr -d '\r ')

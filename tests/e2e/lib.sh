@@ -122,6 +122,17 @@ sign_in_first() {
   sleep 0.3
 }
 
+# From the home screen of a program started with "-debug": opens Testing and presses Begin, then
+# waits for the answer file of the test.
+begin_debug_test() {
+  click_at 135 45 # Testing
+  wait_for 'window_visible "Testing Window"' "no testing window"
+  sleep 0.3
+  click_at 694 404 # Begin
+  wait_for '[ -s "$work/testAnswers.dat" ]' "no answer file"
+  sleep 0.3
+}
+
 # Asks the program to end and checks that it ended well and put the display back.
 end_program() {
   kill -TERM "$pid"

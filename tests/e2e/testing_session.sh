@@ -33,12 +33,7 @@ start_server 24
 copy_program "testing$typed" "Kim Lee:hop:$level"
 start_program -debug
 sign_in_first hop
-click_at 135 45 # Testing
-wait_for 'window_visible "Testing Window"' "no testing window"
-sleep 0.3
-click_at 694 404 # Begin
-wait_for '[ -s "$work/testAnswers.dat" ]' "no answer file"
-sleep 0.3
+begin_debug_test
 [ "$typed" = typed ] && focus_window "Testing Window"
 answered=0
 while IFS=$'\r' read -r answer _; do
