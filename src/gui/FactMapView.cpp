@@ -128,6 +128,7 @@ void DrawCell(QPainter& painter, const QRect& face, const data::FactCell& cell) 
 
 FactMapView::FactMapView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Fact map"));
     // Parented to this view, the buttons are always created.
     for (std::size_t index = 0; index < kKinds.size(); ++index) {
         const KindEntry& entry = kKinds[index];
@@ -168,6 +169,8 @@ void FactMapView::ShowOperation(std::int32_t kind) {
     for (std::size_t index = 0; index < kKinds.size(); ++index) {
         kindButtons_[index]->SetHighlight(kKinds[index].kind == operation_);
     }
+    // What a screen reader says of the map: its headline, as a sighted child sees it first.
+    setAccessibleDescription(Headline());
     Relayout();
     update();
 }
