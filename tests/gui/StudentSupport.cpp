@@ -18,11 +18,13 @@ data::StudentRecord NewStudentRecord(std::int32_t level, std::int32_t testsPasse
     return record;
 }
 
-void SignInStudent(const std::string& name, std::int32_t level, std::int32_t testsPassed) {
+void SignInStudent(const std::string& name, std::int32_t level, std::int32_t testsPassed,
+                   const std::vector<SessionRecord>& sessions) {
     const std::filesystem::path path = CUserManager::GetInfoFilePath(name);
     std::filesystem::create_directories(path.parent_path());
-    ASSERT_TRUE(platform::WriteFileBytes(
-        path.string(), data::SerializeStudentRecord(NewStudentRecord(level, testsPassed))));
+    data::StudentRecord record = NewStudentRecord(level, testsPassed);
+    record.sessions = sessions;
+    ASSERT_TRUE(platform::WriteFileBytes(path.string(), data::SerializeStudentRecord(record)));
     ASSERT_TRUE(GetCurrentStudent().Load(name));
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace guitest {
 
@@ -12,9 +13,10 @@ namespace guitest {
 // history.
 data::StudentRecord NewStudentRecord(std::int32_t level, std::int32_t testsPassed);
 
-// Writes NewStudentRecord(level, testsPassed) for `name` (file form) into the data folder and
-// loads it as the current student. Fails the test when the record cannot be loaded.
-void SignInStudent(const std::string& name, std::int32_t level, std::int32_t testsPassed);
+// Writes NewStudentRecord(level, testsPassed) with `sessions` for `name` (file form) into the
+// data folder and loads it as the current student. Fails the test when it cannot be loaded.
+void SignInStudent(const std::string& name, std::int32_t level, std::int32_t testsPassed,
+                   const std::vector<SessionRecord>& sessions = {});
 
 // How the files of `name` on disk rate `fact`: its first tries as written, and the mistake list.
 data::Fluency WrittenFluencyOf(const std::string& name, const Problem& fact);
