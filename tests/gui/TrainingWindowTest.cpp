@@ -30,17 +30,8 @@ constexpr const char* kReviewDue = "It is time to review your mistakes.";
 class TrainingWindowTest : public guitest::WindowTest<CTrainingWnd> {
 protected:
     TrainingWindowTest() {
-        for (const auto& [name, op] :
-             {std::pair{"addition.txt", '+'}, {"division.txt", '/'}, {"mixed.txt", 'x'}}) {
-            guitest::WriteTestFile(fakes, name, guitest::OneDigitFacts(op));
-        }
-        std::vector<std::string> subtractions;
-        for (int a = 0; a <= 9; ++a) {
-            for (int b = 0; b <= 9; ++b) {
-                subtractions.push_back(std::to_string(a + b) + " - " + std::to_string(b));
-            }
-        }
-        guitest::WriteTestFile(fakes, "subtraction.txt", subtractions);
+        guitest::CopyInstalledTestFiles(fakes);
+        guitest::WriteTestFile(fakes, "mixed.txt", guitest::OneDigitFacts('x'));
     }
 
     void Open(int level = kAddition) {
@@ -483,24 +474,14 @@ TEST_F(TrainingViewsTest, BeginHidesTheViewsAndTheEndOfASessionShowsTheGraphWith
 // and leave nothing on the next card.
 TEST_F(TrainingWindowTest, TypedAnswersCountAndTypingDuringFeedbackLeavesNothing) {
     BeginSession();
-    const Problem first = window->CurrentProblem();
-    guitest::TypeAnswer(window, first.correctAnswer);
+    guitest::TypeAnswer(window, Correct());
     EXPECT_EQ(window->State(), ReviewState::Correct);
-    EXPECT_EQ(Played("type.wav"), 1);
     guitest::TypeKeys(window, "7\n");
-    EXPECT_EQ(window->State(), ReviewState::Correct);
     EXPECT_EQ(Played("type.wav"), 1) << "no second answer arrived";
     Wait(801);
     ASSERT_EQ(window->State(), ReviewState::FirstTry);
     EXPECT_EQ(window->NumberPad()->GetDisplay()->text(), "");
-    guitest::TypeKeys(window, "\n");
-    EXPECT_EQ(window->State(), ReviewState::FirstTry) << "nothing typed, nothing sent";
-
-    guitest::TypeKeys(window, "9\b");
-    EXPECT_EQ(window->NumberPad()->GetDisplay()->text(), "") << "Backspace took the digit back";
     AnswerWrong();
-    EXPECT_EQ(window->State(), ReviewState::TryAgain);
     RunOut();
-    ASSERT_EQ(Sessions().size(), 1u);
-    EXPECT_EQ(Sessions()[0].correctCount, 1);
+    EXPECT_EQ(Sessions().at(0).correctCount, 1);
 }
