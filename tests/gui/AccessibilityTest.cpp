@@ -1,5 +1,5 @@
 #include "GuiTestSupport.h"
-#include "ReviewTestSupport.h"
+#include "StudentSupport.h"
 #include "gui/CMistakeReviewWnd.h"
 #include "gui/SpokenName.h"
 
@@ -20,7 +20,7 @@ TEST(SpokenNameTest, WindowClassIsDroppedAndRunTogetherWordsAreSpokenApart) {
 using ReviewScreenAccessibilityTest = guitest::WindowTest<CMistakeReviewWnd>;
 
 TEST_F(ReviewScreenAccessibilityTest, ButtonsListAndPadAreNamedInPlainWords) {
-    reviewtest::SignInStudent({reviewtest::Mistake(7, '+', 5)});
+    guitest::SignInWithMistakes({guitest::Mistake(7, '+', 5)});
     window = new CMistakeReviewWnd(home);
     QCoreApplication::processEvents();
     const std::vector<SpokenControl> controls = guitest::SpokenControls(*window);

@@ -1,5 +1,4 @@
 #include "GuiTestSupport.h"
-#include "ReviewTestSupport.h"
 #include "StudentSupport.h"
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
@@ -15,7 +14,7 @@
 
 namespace {
 
-using reviewtest::Mistake;
+using guitest::Mistake;
 using enum CMistakeReviewWnd::CommandId;
 
 class MistakeReviewWndTest : public guitest::WindowTest<CMistakeReviewWnd> {
@@ -25,7 +24,7 @@ protected:
     // A new window over the student with these mistakes; an earlier window goes.
     void Open(const std::vector<Problem>& mistakes) {
         delete window.data();
-        reviewtest::SignInStudent(mistakes);
+        guitest::SignInWithMistakes(mistakes);
         window = new CMistakeReviewWnd(home);
         QCoreApplication::processEvents();
     }
@@ -96,7 +95,7 @@ TEST_F(MistakeReviewWndTest, WrongFirstTryRestartsTheCountAndTheSecondTryRecords
         EXPECT_FALSE(window->NumberPad()->isEnabled());
         Wait(1501);
         EXPECT_TRUE(window->NumberPad()->isEnabled());
-        const std::vector<Problem> afterMiss = reviewtest::StoredMistakes();
+        const std::vector<Problem> afterMiss = guitest::StoredMistakes();
         EXPECT_EQ(afterMiss.at(0).missCount, 2);
 
         Answer(rightSecondTry ? 12 : 10);
@@ -104,7 +103,7 @@ TEST_F(MistakeReviewWndTest, WrongFirstTryRestartsTheCountAndTheSecondTryRecords
             Wait(1201);
         }
         EXPECT_EQ(window->CurrentProblem().enteredAnswer, 12) << "given, or shown after Almost";
-        EXPECT_EQ(reviewtest::StoredMistakes(), afterMiss);
+        EXPECT_EQ(guitest::StoredMistakes(), afterMiss);
         EXPECT_EQ(Played("wronganswer2.wav"), rightSecondTry ? 1 : 2);
         EXPECT_EQ(Played("type.wav"), rightSecondTry ? 1 : 0);
     }
@@ -151,7 +150,7 @@ TEST_F(MistakeReviewWndTest, NoAnswerShowsTheAnswerInBlueAndRecordsAMistakeSilen
     Wait(15'001);
     EXPECT_EQ(window->State(), ReviewState::ShowAnswer);
     EXPECT_EQ(window->CurrentProblem().enteredAnswer, 12);
-    EXPECT_EQ(reviewtest::StoredMistakes().at(0).missCount, 2);
+    EXPECT_EQ(guitest::StoredMistakes().at(0).missCount, 2);
     EXPECT_GT(guitest::CountColour(guitest::Snapshot(*window), window->Layout().cardArea.ToQRect(),
                                    Qt::blue),
               20);
@@ -239,7 +238,7 @@ TEST_F(MistakeReviewWndTest, ReviewFirstTriesAreTimedAndWrittenWhenHomeEndsTheRe
     Click(kHome);
 
     const auto written =
-        data::ReadFluencyFile(CUserManager::GetFluencyFilePath(reviewtest::kStudentName));
+        data::ReadFluencyFile(CUserManager::GetFluencyFilePath(guitest::kReviewStudent));
     const data::FactTimes* right = written.fluency.Find(data::KeyOf(Mistake(7, '+', 5)));
     const data::FactTimes* wrong = written.fluency.Find(data::KeyOf(Mistake(3, '+', 4)));
     ASSERT_TRUE(right && wrong);
@@ -248,7 +247,7 @@ TEST_F(MistakeReviewWndTest, ReviewFirstTriesAreTimedAndWrittenWhenHomeEndsTheRe
     EXPECT_TRUE(right->lastFirstTryRight);
     EXPECT_EQ(std::pair(wrong->shown, wrong->lastFirstTryRight), std::pair(1u, false))
         << "the right second try is no first try";
-    EXPECT_EQ(guitest::WrittenFluencyOf(reviewtest::kStudentName, Mistake(7, '+', 5)),
+    EXPECT_EQ(guitest::WrittenFluencyOf(guitest::kReviewStudent, Mistake(7, '+', 5)),
               data::Fluency::Missed);
 }
 

@@ -1,5 +1,5 @@
 #include "gui/ProblemCard.h"
-#include "ReviewTestSupport.h"
+#include "StudentSupport.h"
 #include "platform/qt/Fonts.h"
 
 #include <QImage>
@@ -15,7 +15,7 @@ const QColor kAnswerInk(200, 0, 0);
 
 // "a op b", unanswered unless `entered` is given.
 Problem Fact(int a, char op, int b, int entered = kNoValue) {
-    Problem problem = reviewtest::Mistake(a, op, b);
+    Problem problem = guitest::Mistake(a, op, b);
     problem.enteredAnswer = static_cast<std::int16_t>(entered);
     return problem;
 }

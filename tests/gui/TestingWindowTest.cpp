@@ -1,5 +1,5 @@
 #include "GuiTestSupport.h"
-#include "ReviewTestSupport.h"
+#include "SessionRecords.h"
 #include "StudentSupport.h"
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
@@ -121,12 +121,8 @@ TEST_F(TestingWindowTest, PerfectTestSwitchesPadLayoutsApplaudsAndIsRecordedByte
     EXPECT_TRUE(window->Button(CTestingWnd::kBegin)->isEnabled());
     EXPECT_EQ(GetCurrentStudent().GetTestsPassed(), 1);
     data::StudentRecord expected = guitest::NewStudentRecord(kMixed, 1);
-    expected.sessions.push_back({.time = static_cast<std::uint32_t>(fakes.clock.seconds),
-                                 .correctCount = 100,
-                                 .answeredCount = 100,
-                                 .level = kMixed,
-                                 .testsPassedBefore = 0,
-                                 .type = kTestSession});
+    expected.sessions.push_back(testrecords::TestRecord(
+        100, 100, kMixed, 0, static_cast<std::uint32_t>(fakes.clock.seconds)));
     EXPECT_EQ(StudentFile(), data::SerializeStudentRecord(expected));
     EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to open "), 0)
         << "every picture of the window and both pads";
@@ -263,7 +259,7 @@ TEST_F(TestingWindowTest, HomeDuringATestRecordsNoSessionButKeepsReportedMistake
 TEST_F(TestingWindowTest, DueReviewAtBeginClosesTheWindowAndHandsOver) {
     Open(kAddition);
     for (int a = 0; a < 10; ++a) {
-        GetCurrentStudent().AddMistake(reviewtest::Mistake(a, '+', 1));
+        GetCurrentStudent().AddMistake(guitest::Mistake(a, '+', 1));
     }
     Begin();
     CloseDeleted();

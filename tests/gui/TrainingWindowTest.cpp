@@ -1,5 +1,4 @@
 #include "GuiTestSupport.h"
-#include "ReviewTestSupport.h"
 #include "SessionRecords.h"
 #include "StudentSupport.h"
 #include "data/CStudent.h"
@@ -34,6 +33,9 @@ protected:
         guitest::CopyInstalledTestFiles(fakes);
         guitest::WriteTestFile(fakes, "mixed.txt", guitest::OneDigitFacts('x'));
     }
+
+    // A session that ends with a review due hands over to a review window.
+    ~TrainingWindowTest() override { delete guitest::FindTopLevel<CMistakeReviewWnd>(); }
 
     void Open(int level = kAddition) {
         delete window.data();
@@ -95,7 +97,7 @@ protected:
 
     // The list's entry for the fact on the card, if it is listed.
     std::optional<Problem> Listed(const Problem& fact) const {
-        for (const Problem& mistake : reviewtest::StoredMistakes()) {
+        for (const Problem& mistake : guitest::StoredMistakes()) {
             if (IsSameFact(mistake, fact)) {
                 return mistake;
             }
@@ -106,7 +108,7 @@ protected:
     // Ten facts the sessions here never show: a review is due.
     static void MakeReviewDue() {
         for (int a = 0; a < 10; ++a) {
-            GetCurrentStudent().AddMistake(reviewtest::Mistake(a, '+', 20));
+            GetCurrentStudent().AddMistake(guitest::Mistake(a, '+', 20));
         }
     }
 
@@ -184,9 +186,9 @@ TEST_F(TrainingWindowTest, AGoalFromOneToNinetyNineIsNeededAndTheFieldTakesDigit
 TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackAndTellsTheMistakeListOnce) {
     BeginSession();
     const Problem right = window->CurrentProblem();
-    ASSERT_TRUE(data::WriteMistakeList(
-        CUserManager::GetMistakeFilePath(kStudent),
-        {reviewtest::Mistake(right.firstOperand, '+', right.secondOperand)}));
+    ASSERT_TRUE(
+        data::WriteMistakeList(CUserManager::GetMistakeFilePath(kStudent),
+                               {guitest::Mistake(right.firstOperand, '+', right.secondOperand)}));
     AnswerRight();
     EXPECT_EQ(Played("type.wav"), 1);
     EXPECT_FALSE(window->NumberPad()->isEnabled());
@@ -264,15 +266,9 @@ TEST_F(TrainingWindowTest, TheSessionIsRecordedWithItsKindGoalAndLengthByteForBy
 
     EXPECT_EQ(fakes.messageBoxes.Texts().at(0), kCompleted);
     data::StudentRecord expected = guitest::NewStudentRecord(kSubtraction, 0);
-    expected.sessions.push_back({.time = created,
-                                 .correctCount = 2,
-                                 .answeredCount = 3,
-                                 .level = kSubtraction,
-                                 .testsPassedBefore = 0,
-                                 .duration = 240,
-                                 .flag = 0,
-                                 .goal = 20,
-                                 .type = kTrainingSession});
+    expected.sessions.push_back(testrecords::TrainingRecord(2, 240, 20, kSubtraction));
+    expected.sessions[0].answeredCount = 3;
+    expected.sessions[0].time = created;
     const auto stored = platform::ReadFileBytes(CUserManager::GetInfoFilePath(kStudent));
     EXPECT_EQ(stored, data::SerializeStudentRecord(expected));
 }
