@@ -105,13 +105,6 @@ protected:
         return std::nullopt;
     }
 
-    // Ten facts the sessions here never show: a review is due.
-    static void MakeReviewDue() {
-        for (int a = 0; a < 10; ++a) {
-            GetCurrentStudent().AddMistake(guitest::Mistake(a, '+', 20));
-        }
-    }
-
     // The training window has closed and handed over to the review window.
     void ExpectReviewTookOver() {
         CloseDeleted();
@@ -328,7 +321,9 @@ TEST_F(TrainingWindowTest, HomeMidSessionRecordsNothingButKeepsTheListedMistakes
 
 TEST_F(TrainingWindowTest, ADueReviewTakesOverAtBegin) {
     Open();
-    MakeReviewDue();
+    for (int a = 0; a < 10; ++a) { // facts the session never shows
+        GetCurrentStudent().AddMistake(guitest::Mistake(a, '+', 20));
+    }
     SetGoal("20");
     Click(kBegin);
     ASSERT_EQ(fakes.messageBoxes.Texts(), std::vector<std::string>{kReviewDue});
@@ -339,15 +334,8 @@ TEST_F(TrainingWindowTest, ADueReviewTakesOverAtBegin) {
 }
 
 TEST_F(TrainingWindowTest, ADueReviewTakesOverAfterTheSessionIsRecorded) {
-    BeginSession();
-    for (int card = 0; card < 10; ++card) {
-        AnswerWrong();
-        Wait(1'501);
-        AnswerWrong();
-        Wait(1'201);
-        Wait(1'751);
-    }
-    RunOut();
+    BeginSession(4);
+    RunOut(); // more than ten cards run out: ten mistakes make a review due
     EXPECT_EQ(fakes.messageBoxes.Texts(), (std::vector<std::string>{kCompleted, kReviewDue}));
     EXPECT_EQ(Sessions().size(), 1u);
     ExpectReviewTookOver();
