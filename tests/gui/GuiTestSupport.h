@@ -109,6 +109,16 @@ template <typename Dialog> void WhenDialogIsUp(std::function<void(Dialog&)> act)
     });
 }
 
+// The first top-level widget of this kind (nullptr when there is none).
+template <typename Window> Window* FindTopLevel() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<Window*>(widget); found != nullptr) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
 // The home screen an activity window opens over; counts how often it is shown again and how
 // often its sign-out ran.
 class FakeHome final : public IHomeScreen {

@@ -1,5 +1,4 @@
 #include "GuiTestSupport.h"
-#include "ReviewTestSupport.h"
 #include "StudentSupport.h"
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
@@ -15,7 +14,7 @@
 
 namespace {
 
-using reviewtest::Mistake;
+using guitest::Mistake;
 using enum CMistakeReviewWnd::CommandId;
 
 class MistakeReviewWndTest : public guitest::WindowTest<CMistakeReviewWnd> {
@@ -25,7 +24,7 @@ protected:
     // A new window over the student with these mistakes; an earlier window goes.
     void Open(const std::vector<Problem>& mistakes) {
         delete window.data();
-        reviewtest::SignInStudent(mistakes);
+        guitest::SignInWithMistakes(mistakes);
         window = new CMistakeReviewWnd(home);
         QCoreApplication::processEvents();
     }
@@ -58,11 +57,8 @@ TEST_F(MistakeReviewWndTest, ThreeRightFirstTriesMasterAFactAndTheFrogHops) {
     for (const char* remaining : {"2", "1"}) {
         ASSERT_EQ(CurrentCard(), "7 + 5");
         Answer(12);
-        EXPECT_EQ(window->State(), ReviewState::Correct);
         EXPECT_EQ(ListRows()[0], std::string("7 + 5 : ") + remaining);
-        Wait(800);
-        EXPECT_EQ(window->State(), ReviewState::Correct) << "0.8 s is not yet over";
-        Wait(1);
+        Wait(801);
         ASSERT_EQ(CurrentCard(), "3 + 4");
         Answer(6);
         Wait(1501);
@@ -75,9 +71,7 @@ TEST_F(MistakeReviewWndTest, ThreeRightFirstTriesMasterAFactAndTheFrogHops) {
     EXPECT_EQ(Played("ribbit.wav"), 0);
     Wait(801);
 
-    EXPECT_EQ(Played("ribbit.wav"), 1);
-    EXPECT_EQ(BuddyFrameCounter(), 11);
-    EXPECT_EQ(fakes.clock.sleptMilliseconds, 400u) << "ten frames, 40 ms each";
+    EXPECT_EQ(Played("ribbit.wav"), 1) << "one hop";
     EXPECT_EQ(CurrentCard(), "3 + 4") << "the fact moved into the mastered one's place";
     EXPECT_EQ(window->State(), ReviewState::FirstTry);
     EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to open "), 0)
@@ -94,25 +88,19 @@ TEST_F(MistakeReviewWndTest, WrongFirstTryRestartsTheCountAndTheSecondTryRecords
         Click(kBegin);
 
         Answer(11);
-        EXPECT_EQ(window->State(), ReviewState::TryAgain);
         EXPECT_EQ(ListRows(), std::vector<std::string>{"7 + 5 : 3"});
         EXPECT_FALSE(window->NumberPad()->isEnabled());
         Wait(1501);
-        EXPECT_EQ(window->State(), ReviewState::SecondTry);
         EXPECT_TRUE(window->NumberPad()->isEnabled());
-        const std::vector<Problem> afterMiss = reviewtest::StoredMistakes();
+        const std::vector<Problem> afterMiss = guitest::StoredMistakes();
         EXPECT_EQ(afterMiss.at(0).missCount, 2);
 
         Answer(rightSecondTry ? 12 : 10);
-        if (rightSecondTry) {
-            EXPECT_EQ(window->State(), ReviewState::Correct);
-        } else {
-            EXPECT_EQ(window->State(), ReviewState::Almost);
+        if (!rightSecondTry) {
             Wait(1201);
-            EXPECT_EQ(window->State(), ReviewState::ShowAnswer);
-            EXPECT_EQ(window->CurrentProblem().enteredAnswer, 12);
         }
-        EXPECT_EQ(reviewtest::StoredMistakes(), afterMiss);
+        EXPECT_EQ(window->CurrentProblem().enteredAnswer, 12) << "given, or shown after Almost";
+        EXPECT_EQ(guitest::StoredMistakes(), afterMiss);
         EXPECT_EQ(Played("wronganswer2.wav"), rightSecondTry ? 1 : 2);
         EXPECT_EQ(Played("type.wav"), rightSecondTry ? 1 : 0);
     }
@@ -152,28 +140,18 @@ TEST_F(MistakeReviewWndTest, LongListScrollsWithBothColumnsBesideTheScrollBar) {
     EXPECT_GT(list.columnWidth(1), 0);
 }
 
-TEST_F(MistakeReviewWndTest, NoAnswerOnEitherTryShowsTheAnswerInBlueAndRecordsAMistake) {
-    Open({Mistake(7, '+', 5), Mistake(3, '+', 4)});
+TEST_F(MistakeReviewWndTest, NoAnswerShowsTheAnswerInBlueAndRecordsAMistakeSilently) {
+    Open({Mistake(7, '+', 5)});
     Click(kBegin);
 
-    Wait(15'000);
-    EXPECT_EQ(window->State(), ReviewState::FirstTry);
-    Wait(1);
+    Wait(15'001);
     EXPECT_EQ(window->State(), ReviewState::ShowAnswer);
     EXPECT_EQ(window->CurrentProblem().enteredAnswer, 12);
-    EXPECT_EQ(reviewtest::StoredMistakes().at(0).missCount, 2);
+    EXPECT_EQ(guitest::StoredMistakes().at(0).missCount, 2);
     EXPECT_GT(guitest::CountColour(guitest::Snapshot(*window), window->Layout().cardArea.ToQRect(),
                                    Qt::blue),
               20);
-
-    Wait(1'751);
-    ASSERT_EQ(CurrentCard(), "3 + 4");
-    Answer(8);
-    Wait(1'501);
-    Wait(15'001);
-    EXPECT_EQ(window->State(), ReviewState::ShowAnswer);
-    EXPECT_EQ(reviewtest::StoredMistakes().at(1).missCount, 3);
-    EXPECT_EQ(Played("wronganswer2.wav"), 1) << "a time-out is silent";
+    EXPECT_EQ(Played("wronganswer2.wav"), 0) << "a time-out is silent";
 }
 
 TEST_F(MistakeReviewWndTest, ReturnWhileThePadIsLockedSendsNothing) {
@@ -196,7 +174,6 @@ TEST_F(MistakeReviewWndTest, MasteringTheLastFactRunsTheFrogToTheEndRecordsTheRe
     Wait(801);
 
     EXPECT_EQ(Played("ribbit.wav"), 10) << "one hop, then nine more to the last frame";
-    EXPECT_GT(BuddyFrameCounter(), BuddyAnimation::kLastFrame);
     EXPECT_EQ(fakes.messageBoxes.Texts(),
               std::vector<std::string>{"You have no mistakes to review."});
     EXPECT_EQ(fakes.messageBoxes.shown.at(0).icon, platform::MbIcon::Information);
@@ -204,10 +181,9 @@ TEST_F(MistakeReviewWndTest, MasteringTheLastFactRunsTheFrogToTheEndRecordsTheRe
     CStudent& student = GetCurrentStudent();
     ASSERT_EQ(student.GetSessionCount(), 1);
     const SessionRecord review = student.GetSession(0);
-    EXPECT_EQ(review.type, 3u);
-    EXPECT_EQ(review.mistakesAtStart, 1);
-    EXPECT_EQ(review.problemsCompleted, 1);
-    EXPECT_EQ(review.mistakesLeft, 0);
+    EXPECT_EQ(review.type, kReviewSession);
+    EXPECT_EQ(std::tuple(review.mistakesAtStart, review.problemsCompleted, review.mistakesLeft),
+              std::tuple(1, 1, 0));
     EXPECT_EQ(review.duration, 7) << "3.8 s to the mastered card, then 4 s of frog";
     EXPECT_FALSE(student.IsReviewDue());
     CloseDeleted();
@@ -230,9 +206,8 @@ TEST_F(MistakeReviewWndTest, HomeRecordsAReviewOnlyAfterBeginAndClosesEvenWithou
     Click(kHome);
     ASSERT_EQ(GetCurrentStudent().GetSessionCount(), 1);
     const SessionRecord review = GetCurrentStudent().GetSession(0);
-    EXPECT_EQ(review.mistakesAtStart, 2);
-    EXPECT_EQ(review.problemsCompleted, 1);
-    EXPECT_EQ(review.mistakesLeft, 2);
+    EXPECT_EQ(std::tuple(review.mistakesAtStart, review.problemsCompleted, review.mistakesLeft),
+              std::tuple(2, 1, 2));
     CloseDeleted();
 
     Open({Mistake(7, '+', 5)});
@@ -259,7 +234,7 @@ TEST_F(MistakeReviewWndTest, ReviewFirstTriesAreTimedAndWrittenWhenHomeEndsTheRe
     Click(kHome);
 
     const auto written =
-        data::ReadFluencyFile(CUserManager::GetFluencyFilePath(reviewtest::kStudentName));
+        data::ReadFluencyFile(CUserManager::GetFluencyFilePath(guitest::kReviewStudent));
     const data::FactTimes* right = written.fluency.Find(data::KeyOf(Mistake(7, '+', 5)));
     const data::FactTimes* wrong = written.fluency.Find(data::KeyOf(Mistake(3, '+', 4)));
     ASSERT_TRUE(right && wrong);
@@ -268,7 +243,7 @@ TEST_F(MistakeReviewWndTest, ReviewFirstTriesAreTimedAndWrittenWhenHomeEndsTheRe
     EXPECT_TRUE(right->lastFirstTryRight);
     EXPECT_EQ(std::pair(wrong->shown, wrong->lastFirstTryRight), std::pair(1u, false))
         << "the right second try is no first try";
-    EXPECT_EQ(guitest::WrittenFluencyOf(reviewtest::kStudentName, Mistake(7, '+', 5)),
+    EXPECT_EQ(guitest::WrittenFluencyOf(guitest::kReviewStudent, Mistake(7, '+', 5)),
               data::Fluency::Missed);
 }
 
@@ -293,13 +268,7 @@ TEST_F(MistakeReviewWndTest, DebugAnswerFileNamesTheKeysForTheCardOnScreen) {
     Open({Mistake(7, 'x', 8), Mistake(7, 'x', 1), Mistake(5, '+', 7)});
     Click(kBegin);
     EXPECT_EQ(DebugAnswer(), "5,6,E\r\n");
-
-    // The Return key is the pad's Enter.
-    QTest::mouseClick(&guitest::PadKey(*window->NumberPad(), 5 + 1), Qt::LeftButton);
-    QTest::mouseClick(&guitest::PadKey(*window->NumberPad(), 6 + 1), Qt::LeftButton);
-    QTest::keyClick(window->MistakeList(), Qt::Key_Return);
-    QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(window->State(), ReviewState::Correct);
+    Answer(56);
     Wait(801);
     EXPECT_EQ(DebugAnswer(), "7,E\r\n");
     EXPECT_EQ(window->NumberPad()->GetLayout(), CNumberPadCtl::kMultiplicationLayout);

@@ -1,5 +1,5 @@
 #include "gui/ProblemCard.h"
-#include "ReviewTestSupport.h"
+#include "StudentSupport.h"
 #include "platform/qt/Fonts.h"
 
 #include <QImage>
@@ -15,7 +15,7 @@ const QColor kAnswerInk(200, 0, 0);
 
 // "a op b", unanswered unless `entered` is given.
 Problem Fact(int a, char op, int b, int entered = kNoValue) {
-    Problem problem = reviewtest::Mistake(a, op, b);
+    Problem problem = guitest::Mistake(a, op, b);
     problem.enteredAnswer = static_cast<std::int16_t>(entered);
     return problem;
 }
@@ -75,11 +75,10 @@ TEST_F(ProblemCardTest, MultiplicationStandsInOneRightAlignedColumn) {
     const QSize row = Extent(QString::fromUtf8("\u00D7 7"));
     const GdiRect box = Draw(Fact(6, 'x', 7));
 
-    // The block is three rows high and as wide as "× 7", centred in the target.
-    const int left = 50 + 200 - (200 - row.width()) / 2 - row.width();
-    const int top = 40 + 220 - (220 - 3 * row.height()) / 2 - 3 * row.height();
-    EXPECT_EQ(box,
-              (GdiRect{left, top + 2 * row.height(), left + row.width(), top + 3 * row.height()}));
+    // The answer box is the third row of a block as wide as "× 7".
+    EXPECT_EQ(QSize(box.Width(), box.Height()), row);
+    const int left = box.left;
+    const int top = box.top - 2 * row.height();
 
     const QRect six = InkIn(QRect(left, top, row.width(), row.height()));
     const QRect secondRow = InkIn(QRect(left, top + row.height(), row.width(), row.height() - 2));

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace guitest {
 
@@ -12,9 +13,22 @@ namespace guitest {
 // history.
 data::StudentRecord NewStudentRecord(std::int32_t level, std::int32_t testsPassed);
 
-// Writes NewStudentRecord(level, testsPassed) for `name` (file form) into the data folder and
-// loads it as the current student. Fails the test when the record cannot be loaded.
-void SignInStudent(const std::string& name, std::int32_t level, std::int32_t testsPassed);
+// Writes NewStudentRecord(level, testsPassed) with `sessions` for `name` (file form) into the
+// data folder and loads it as the current student. Fails the test when it cannot be loaded.
+void SignInStudent(const std::string& name, std::int32_t level, std::int32_t testsPassed,
+                   const std::vector<SessionRecord>& sessions = {});
+
+inline constexpr const char* kReviewStudent = "Pat Jones";
+
+// A listed mistake: `a op b` with its correct answer, a wrong entered answer and the streak of
+// right first tries so far.
+Problem Mistake(int a, char op, int b, int streak = 0);
+
+// Signs in kReviewStudent (Multiplication, one test passed) with `mistakes` as the mistake list.
+void SignInWithMistakes(const std::vector<Problem>& mistakes);
+
+// The current student's mistake file as it is now.
+std::vector<Problem> StoredMistakes();
 
 // How the files of `name` on disk rate `fact`: its first tries as written, and the mistake list.
 data::Fluency WrittenFluencyOf(const std::string& name, const Problem& fact);
