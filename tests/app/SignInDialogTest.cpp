@@ -83,8 +83,13 @@ TEST_F(SignInDialogTest, AListEntrySignsInUnderItsFileFormNameAndEndsWithTheUser
     for (const auto& [entry, password, code, student] : signIns) {
         GetCurrentStudent().Reset();
         CSignInDlg dialog;
-        guitest::WhenDialogIsUp<CSignInDlg>(
-            [&](CSignInDlg& up) { apptest::SignIn(up, entry, password); });
+        guitest::WhenDialogIsUp<CSignInDlg>([&](CSignInDlg& up) {
+            apptest::SignIn(up, entry, password);
+            if (up.isVisible()) {
+                ADD_FAILURE() << "the sign-in was refused";
+                up.ExitButton()->click();
+            }
+        });
         EXPECT_EQ(dialog.exec(), code) << entry.toStdString();
         EXPECT_EQ(GetCurrentStudent().GetName(), student);
     }
