@@ -43,6 +43,13 @@ protected:
         return CTallyhopApp(lockPath, [] { return new CMainWindow(); });
     }
 
+    // The home screen gone, the display put back and the lock free for the next start.
+    void ExpectEndedCleanly(const CTallyhopApp& app) {
+        EXPECT_EQ(app.MainWindow(), nullptr);
+        EXPECT_EQ(fakes.display.restores, 1);
+        EXPECT_TRUE(platform::InstanceLock(lockPath).IsFirstInstance()) << "the lock is released";
+    }
+
     platform::fakes::FakePlatform fakes;
     std::string lockPath = fakes.Path("/TALLYHOP_MUTEX");
 };
@@ -186,10 +193,7 @@ TEST_F(StartupTest, ExitAtTheFirstSignInEndsTheProgramAndRestoresTheDisplay) {
     CTallyhopApp app = MakeApp();
     ExitAtSignIn();
     EXPECT_EQ(app.Run(), 0);
-    EXPECT_EQ(app.MainWindow(), nullptr);
-    EXPECT_EQ(fakes.display.restores, 1);
-    platform::InstanceLock next(lockPath);
-    EXPECT_TRUE(next.IsFirstInstance()) << "the lock is released";
+    ExpectEndedCleanly(app);
 }
 
 TEST_F(StartupTest, AnUnreadableSignInListEndsTheProgramThroughTheNormalShutdown) {
@@ -211,8 +215,5 @@ TEST_F(StartupTest, AnUnreadableSignInListEndsTheProgramThroughTheNormalShutdown
     ASSERT_TRUE(errors);
     EXPECT_NE(std::string(errors->begin(), errors->end()).find("Problem opening admin's file."),
               std::string::npos);
-    EXPECT_EQ(app.MainWindow(), nullptr);
-    EXPECT_EQ(fakes.display.restores, 1);
-    platform::InstanceLock next(lockPath);
-    EXPECT_TRUE(next.IsFirstInstance()) << "the lock is released";
+    ExpectEndedCleanly(app);
 }
