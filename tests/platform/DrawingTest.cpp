@@ -124,7 +124,6 @@ TEST(GdiDc, TextIsPlacedByItsTopLeftOrCentredWithinARectangleAndCalcRectOnlyMeas
 
 TEST(Fonts, PointSizesBecomePixelHeightsAt96Dpi) {
     EXPECT_EQ(platform::PointsToPixels(10), 13);
-    EXPECT_EQ(platform::PointsToPixels(12), 16);
     EXPECT_EQ(platform::PointsToPixels(26), 35);
     EXPECT_EQ(platform::TenthPointsToPixels(85), 11);
 }
