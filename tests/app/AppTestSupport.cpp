@@ -1,29 +1,17 @@
 #include "AppTestSupport.h"
 
-#include "GuiTestSupport.h"
 #include "gui/CSignInDlg.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace apptest {
 
 void InstallProgramFolder(const platform::fakes::FakePlatform& fakes,
-                          const std::vector<std::string>& students) {
+                          const std::vector<StudentToAdd>& students) {
     guitest::LinkInstalledGraphics(fakes);
-    std::vector<StudentToAdd> toAdd;
-    for (const std::string& student : students) {
-        const auto colon = student.find(':');
-        toAdd.push_back({student.substr(0, colon), student.substr(colon + 1)});
-    }
-    guitest::WriteDataFolder(fakes, toAdd);
-}
-
-void WhenSignInDialogIsUp(std::function<void(CSignInDlg&)> act) {
-    guitest::WhenDialogIsUp<CSignInDlg>(std::move(act));
+    guitest::WriteDataFolder(fakes, students);
 }
 
 void SignIn(CSignInDlg& dialog, const QString& listEntry, const QString& password) {

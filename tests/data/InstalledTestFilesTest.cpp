@@ -1,10 +1,7 @@
 #include "DataTestSupport.h"
-
-#include <set>
+#include "data/OperationFacts.h"
 
 namespace {
-
-using Facts = std::set<std::tuple<int, int, int>>; // a, operation, b
 
 class InstalledTestFilesTest : public DataTest {
 protected:
@@ -16,45 +13,29 @@ protected:
     }
 };
 
-// The distinct facts of a whole test of file `fileNumber`, after checking each one's answer.
-Facts LoadFacts(int fileNumber, int expectedCount) {
-    CTestData test;
-    EXPECT_TRUE(test.Load(fileNumber));
-    EXPECT_EQ(test.GetCount(), expectedCount);
-    Facts facts;
-    for (int i = 0; i < test.GetCount(); ++i) {
-        const Problem p = test.GetProblem(i);
-        facts.emplace(p.firstOperand, p.operation, p.secondOperand);
-        EXPECT_GE(p.correctAnswer, 0) << i;
-    }
-    return facts;
-}
-
 } // namespace
 
-TEST_F(InstalledTestFilesTest, EachFileHoldsEveryOneDigitFactOfItsKindWithCrLf) {
-    Facts additions, subtractions, products, quotients, all;
-    for (int a = 0; a <= 9; ++a) {
-        for (int b = 0; b <= 9; ++b) {
-            additions.emplace(a, kPlus, b);
-            subtractions.emplace(a + b, kMinus, b);
-            products.emplace(b == 0 ? 0 : a, kTimes, b == 0 ? a : b); // 6 x 0 reads 0 x 6
-            if (b > 0) {
-                quotients.emplace(a * b, kDividedBy, b);
-            }
-        }
+// Which facts each single-operation file holds is the fact grid's to check.
+TEST_F(InstalledTestFilesTest, EachFileHasCrLfLinesAndTheMixedTestDrawsOnlyOnTheOthersFacts) {
+    const std::pair<const char*, std::size_t> files[] = {{"addition.txt", 100},
+                                                         {"subtraction.txt", 100},
+                                                         {"multiplication.txt", 100},
+                                                         {"division.txt", 90},
+                                                         {"mixed.txt", 390}};
+    for (const auto& [file, lineCount] : files) {
+        EXPECT_EQ(CrLfLines(TestDataPath(file)).size(), lineCount) << file;
     }
-    const std::tuple<int, std::size_t, const char*, const Facts&> files[] = {
-        {1, 100, "addition.txt", additions},
-        {2, 100, "subtraction.txt", subtractions},
-        {3, 100, "multiplication.txt", products},
-        {5, 90, "division.txt", quotients}};
-    for (const auto& [number, count, file, facts] : files) {
-        EXPECT_EQ(LoadFacts(number, static_cast<int>(count)), facts) << file;
-        EXPECT_EQ(CrLfLines(TestDataPath(file)).size(), count) << file;
-        all.insert(facts.begin(), facts.end());
+    std::vector<Problem> all;
+    for (const std::int32_t kind : {kAddition, kSubtraction, kMultiplication, kDivision}) {
+        const auto facts = data::ReadOperationFacts(kind).facts;
+        all.insert(all.end(), facts.begin(), facts.end());
     }
-    const Facts mixed = LoadFacts(6, 100);
-    EXPECT_TRUE(std::includes(all.begin(), all.end(), mixed.begin(), mixed.end()));
-    EXPECT_EQ(CrLfLines(TestDataPath("mixed.txt")).size(), 390u);
+    CTestData mixed;
+    ASSERT_TRUE(mixed.Load(6));
+    for (int i = 0; i < mixed.GetCount(); ++i) {
+        const Problem problem = mixed.GetProblem(i);
+        EXPECT_TRUE(std::ranges::any_of(
+            all, [&problem](const Problem& fact) { return IsSameFact(fact, problem); }))
+            << problem.firstOperand << " " << problem.operation << " " << problem.secondOperand;
+    }
 }

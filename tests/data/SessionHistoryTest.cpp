@@ -13,35 +13,25 @@ namespace {
 using namespace testrecords;
 using testing::ElementsAre;
 
-// Sets the process's time zone for the life of the object.
-class TimeZone {
-public:
-    explicit TimeZone(const char* zone) {
-        if (const char* old = std::getenv("TZ")) {
-            old_ = old;
-        }
-        ::setenv("TZ", zone, 1);
-        ::tzset();
-    }
-    ~TimeZone() {
-        if (old_) {
-            ::setenv("TZ", old_->c_str(), 1);
-        } else {
-            ::unsetenv("TZ");
-        }
-        ::tzset();
-    }
+// The date of `time` with the process in time zone `zone`; the old zone is put back.
+std::string DateIn(const char* zone, std::uint32_t time) {
+    const char* old = std::getenv("TZ");
+    const std::optional<std::string> saved = old ? std::optional<std::string>(old) : std::nullopt;
+    ::setenv("TZ", zone, 1);
+    ::tzset();
+    std::string date = history::DateText(time, '/');
+    saved ? ::setenv("TZ", saved->c_str(), 1) : ::unsetenv("TZ");
+    ::tzset();
+    return date;
+}
 
-private:
-    std::optional<std::string> old_;
-};
-
-std::vector<std::string> Sessions(const std::vector<history::TrainingReportRow>& rows) {
-    std::vector<std::string> sessions;
-    for (const auto& row : rows) {
-        sessions.push_back(row.session);
-    }
-    return sessions;
+// Every column of a report row, in order.
+std::vector<std::string> Columns(const history::TestReportRow& r) {
+    return {r.test, r.date, r.level, r.score, r.result};
+}
+std::vector<std::string> Columns(const history::TrainingReportRow& r) {
+    return {r.session,  r.date,     r.level,    r.goal,      r.correct,   r.problems,
+            r.attempts, r.duration, r.complete, r.perMinute, r.remaining, r.cumulative};
 }
 
 } // namespace
@@ -92,10 +82,10 @@ TEST(SessionHistoryTest, TheTrainingBarTellsTheKindOfSession) {
 
 TEST(SessionHistoryTest, DurationsReadInSecondsMinutesOrHours) {
     EXPECT_EQ(history::DurationText(1), "1 seconds");
-    EXPECT_EQ(history::DurationText(45), "45 seconds");
+    EXPECT_EQ(history::DurationText(59), "59 seconds");
     EXPECT_EQ(history::DurationText(60), "1 minute");
     EXPECT_EQ(history::DurationText(119), "1 minute");
-    EXPECT_EQ(history::DurationText(150), "2 minutes");
+    EXPECT_EQ(history::DurationText(120), "2 minutes");
     EXPECT_EQ(history::DurationText(3599), "59 minutes");
     EXPECT_EQ(history::DurationText(3600), "1:00 hours");
     EXPECT_EQ(history::DurationText(3725), "1:02 hours");
@@ -108,20 +98,14 @@ TEST(SessionHistoryTest, ProblemsPerMinuteCountsNoTimeAsOneMinute) {
     EXPECT_DOUBLE_EQ(history::ProblemsPerMinute(30, 120), 15.0);
     EXPECT_DOUBLE_EQ(history::ProblemsPerMinute(7, 0), 7.0);
     EXPECT_DOUBLE_EQ(history::ProblemsPerMinute(7, -5), 7.0);
-    EXPECT_EQ(history::TrainingReportRows({{TrainingRecord(30, 120)}}, '/').front().perMinute,
-              "15.0");
 }
 
 TEST(SessionHistoryTest, DatesAreTheLocalDayOfTheRecord) {
     EXPECT_EQ(history::DateText(kNoon, '/'), "03/07/2003");
     EXPECT_EQ(history::DateText(kNoon, '\\'), "03\\07\\2003");
     const std::uint32_t lateEvening = kNoon + 10 * 3600; // 22:00 UTC
-    {
-        const TimeZone east("UTC-3"); // three hours ahead of UTC
-        EXPECT_EQ(history::DateText(lateEvening, '/'), "03/08/2003");
-    }
-    const TimeZone utc("UTC0");
-    EXPECT_EQ(history::DateText(lateEvening, '/'), "03/07/2003");
+    EXPECT_EQ(DateIn("UTC-3", lateEvening), "03/08/2003") << "three hours ahead of UTC";
+    EXPECT_EQ(DateIn("UTC0", lateEvening), "03/07/2003");
 }
 
 TEST(SessionHistoryTest, TheTestReportReadsNewestFirstWithNumbersScoresAndResults) {
@@ -130,18 +114,13 @@ TEST(SessionHistoryTest, TheTestReportReadsNewestFirstWithNumbersScoresAndResult
         TestRecord(99, 100, 1, 1, kNoon + kDay), TestRecord(90, 90, 4, 0, kNoon + 2 * kDay)};
     const auto rows = history::TestReportRows(history);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].test, "3");
-    EXPECT_EQ(rows[0].date, "03/09/2003");
-    EXPECT_EQ(rows[0].level, "Division");
-    EXPECT_EQ(rows[0].score, "90 / 90");
-    EXPECT_EQ(rows[0].result, "passed");
-    EXPECT_TRUE(rows[0].passed);
-    EXPECT_EQ(rows[1].test, "2");
-    EXPECT_EQ(rows[1].score, "99 / 100");
-    EXPECT_EQ(rows[1].result, "not passed");
-    EXPECT_FALSE(rows[1].passed);
-    EXPECT_EQ(rows[2].test, "1");
-    EXPECT_EQ(rows[2].level, "Addition");
+    EXPECT_THAT(Columns(rows[0]), ElementsAre("3", "03/09/2003", "Division", "90 / 90", "passed"));
+    EXPECT_THAT(Columns(rows[1]),
+                ElementsAre("2", "03/08/2003", "Addition", "99 / 100", "not passed"));
+    EXPECT_THAT(Columns(rows[2]),
+                ElementsAre("1", "03/07/2003", "Addition", "100 / 100", "passed"));
+    EXPECT_EQ(std::tuple(rows[0].passed, rows[1].passed, rows[2].passed),
+              std::tuple(true, false, true));
     EXPECT_TRUE(history::TestReportRows({}).empty());
 }
 
@@ -150,43 +129,23 @@ TEST(SessionHistoryTest, TheTrainingReportInterleavesReviewsWithoutCountingThem)
         TrainingRecord(20, 240, 25, 3), TestRecord(100, 100), TrainingRecord(30, 60, 0, 1),
         ReviewRecord(12, 40, 0, 150), TrainingRecord(10, 240, 15, 4)};
     const auto rows = history::TrainingReportRows(history, '\\');
-    EXPECT_THAT(Sessions(rows), ElementsAre("3", "Review", "2", "1"));
-    EXPECT_EQ(rows[0].cumulative, "11 minutes") << "240 + 150 + 60 + 240 seconds";
-    EXPECT_EQ(rows[0].date, "03\\07\\2003");
-    EXPECT_EQ(rows[0].level, "Division");
-    EXPECT_EQ(rows[0].goal, "15");
-    EXPECT_EQ(rows[0].correct, "10");
-    EXPECT_EQ(rows[0].perMinute, "2.5");
-
-    const auto& review = rows[1];
-    EXPECT_EQ(review.level, "");
-    EXPECT_EQ(review.goal, "");
-    EXPECT_EQ(review.correct, "");
-    EXPECT_EQ(review.problems, "12");
-    EXPECT_EQ(review.attempts, "40");
-    EXPECT_EQ(review.duration, "2 minutes");
-    EXPECT_EQ(review.complete, "Complete");
-    EXPECT_EQ(review.remaining, "") << "no mistakes left";
-    EXPECT_EQ(review.perMinute, "");
-    EXPECT_EQ(review.cumulative, "7 minutes");
-
-    EXPECT_EQ(rows[2].goal, "") << "no goal";
-    EXPECT_EQ(rows[2].problems, "");
-    EXPECT_EQ(rows[2].complete, "");
+    ASSERT_EQ(rows.size(), 4u);
+    // Cumulative: 240 + 150 + 60 + 240 seconds up to the newest.
+    EXPECT_THAT(Columns(rows[0]), ElementsAre("3", "03\\07\\2003", "Division", "15", "10", "", "",
+                                              "4 minutes", "", "2.5", "", "11 minutes"));
+    EXPECT_THAT(Columns(rows[1]), ElementsAre("Review", "03\\07\\2003", "", "", "", "12", "40",
+                                              "2 minutes", "Complete", "", "", "7 minutes"));
+    EXPECT_THAT(Columns(rows[2]), ElementsAre("2", "03\\07\\2003", "Addition", "", "30", "", "",
+                                              "1 minute", "", "30.0", "", "5 minutes"))
+        << "no goal";
     EXPECT_EQ(rows[3].cumulative, "4 minutes");
 
     const auto unfinished = history::TrainingReportRows({{ReviewRecord(12, 5, 7, 30)}}, '/');
-    EXPECT_EQ(unfinished[0].complete, "Incomplete");
-    EXPECT_EQ(unfinished[0].remaining, "7");
+    EXPECT_EQ(std::pair(unfinished[0].complete, unfinished[0].remaining),
+              std::pair(std::string("Incomplete"), std::string("7")));
 }
 
 TEST(SessionHistoryTest, CumulativeTimeTurnsIntoHoursAtTheFullHour) {
     const std::vector<SessionRecord> halfHours{TrainingRecord(1, 1800), TrainingRecord(1, 1800)};
-    const auto rows = history::TrainingReportRows(halfHours, '/');
-    EXPECT_EQ(rows[1].cumulative, "30 minutes");
-    EXPECT_EQ(rows[0].cumulative, "01:00 hours");
-    EXPECT_EQ(rows[0].duration, "30 minutes");
-
-    const std::vector<SessionRecord> fifteen(15, TrainingRecord(1, 240));
-    EXPECT_EQ(history::TrainingReportRows(fifteen, '/').front().cumulative, "01:00 hours");
+    EXPECT_EQ(history::TrainingReportRows(halfHours, '/').front().cumulative, "01:00 hours");
 }

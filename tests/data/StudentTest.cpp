@@ -114,21 +114,19 @@ TEST_F(StudentTest, LoadPurgesEmptyMistakesAndEndsWhenTheListCannotBeRewritten) 
     EXPECT_THAT(ErrorRecords(), ElementsAre(EndsWith(" : Failed to open the mistake file!")));
 }
 
-TEST_F(StudentTest, TestWithOneWrongAnswerIsRecordedButNotPassed) {
+TEST_F(StudentTest, OnlyAThirdPerfectTestRaisesTheLevelAndEverySessionIsRecorded) {
     ASSERT_TRUE(LoadBo(2, 1).AddSession(Session(100, 1), kTestSession, -1));
-    EXPECT_EQ(std::pair(student.GetTestsPassed(), student.GetSessionCount()), std::pair(1, 3));
     history.push_back(SessionBytes(kStart, {99, 100, 2, 1, 240, 0, 0, 0, 0, 30}, kTestSession));
     EXPECT_EQ(ReadFile(DataPath("Bo.nfo")), StudentFile("Kiwi", 2, 1, history));
     EXPECT_FALSE(platform::FileExists(DataPath("Bo.nfotmp")));
-}
 
-TEST_F(StudentTest, ThirdPerfectTestRaisesTheLevelAndTrainingNeverDoes) {
-    ASSERT_TRUE(LoadBo(1, 2).AddSession(Session(100, 0), kTrainingSession, kDivision));
-    EXPECT_EQ(std::pair(student.GetLevel(), student.GetTestsPassed()), std::pair(1, 2));
-    EXPECT_EQ(student.GetSession(2).level, kDivision);
-    EXPECT_EQ(student.GetSession(2).type, kTrainingSession);
-    ASSERT_TRUE(student.AddSession(Session(100, 0), kTestSession, -1));
-    EXPECT_EQ(std::pair(student.GetLevel(), student.GetTestsPassed()), std::pair(2, 0));
+    ASSERT_TRUE(student.AddSession(Session(100, 0), kTrainingSession, kDivision));
+    EXPECT_EQ(student.GetSession(3).level, kDivision);
+    EXPECT_EQ(student.GetSession(3).type, kTrainingSession);
+    for (const auto& after : {std::pair(2, 1), std::pair(2, 2), std::pair(3, 0)}) {
+        EXPECT_EQ(std::pair(student.GetLevel(), student.GetTestsPassed()), after);
+        ASSERT_TRUE(student.AddSession(Session(100, 0), kTestSession, -1));
+    }
     EXPECT_THAT(fakes.messageBoxes.shown, IsEmpty());
 }
 
@@ -235,7 +233,7 @@ TEST_F(MistakeListTest, TenFactsMakeAReviewDueAndOnlyAnEmptyListClearsIt) {
     EXPECT_FALSE(FlagSet());
 }
 
-TEST_F(MistakeListTest, RemovalMovesTheLastFactIntoThePlace) {
+TEST_F(MistakeListTest, RemovalMovesTheLastFactIntoThePlaceAndChangesOnlyTheFirstOfTwoEqual) {
     WriteFile(DataPath("Bo.mtk"), Join({Listed(1, 1, 0, 1, 0), Listed(2, 2, 0, 1, 0),
                                         Listed(3, 3, 0, 1, 0), Listed(4, 4, 0, 1, 0)}));
     student.RemoveMistake(Fact(2, 2));
@@ -243,9 +241,7 @@ TEST_F(MistakeListTest, RemovalMovesTheLastFactIntoThePlace) {
               Join({Listed(1, 1, 0, 1, 0), Listed(4, 4, 0, 1, 0), Listed(3, 3, 0, 1, 0)}));
     student.RemoveMistake(Fact(4, 4)); // the second of three
     EXPECT_EQ(ListFile(), Join({Listed(1, 1, 0, 1, 0), Listed(3, 3, 0, 1, 0)}));
-}
 
-TEST_F(MistakeListTest, OnlyTheFirstOfTwoEqualEntriesIsChanged) {
     WriteFile(DataPath("Bo.mtk"), Join({Listed(6, 1, 0, 4, 1), Listed(6, 1, 4, 5, 2)}));
     student.AddMistake(Fact(6, 1));
     EXPECT_EQ(ListFile(), Join({Listed(6, 1, 0, 5, 0), Listed(6, 1, 4, 5, 2)}));

@@ -131,16 +131,14 @@ TEST_F(TeacherTest, DeletionGoesOnPastFilesAlreadyGoneButStopsAtOneThatStays) {
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), Admin({"Jones, Pat", "Lee, Ann", "Park, Cy"}));
 }
 
-TEST_F(TeacherTest, StrangerOrUnreadableClassFileDeletesNothing) {
+TEST_F(TeacherTest, StrangerOrUnreadableClassFileDeletesNothingAndNoClassAddsNothing) {
     EXPECT_FALSE(teacher.DeleteStudent("Zed Ox"));
     const Bytes unreadable = Join({U32(0), U32(3), Counted("Ann Lee")});
     WriteFile(DataPath("Pat JonesUsers.nfo"), unreadable);
     EXPECT_FALSE(teacher.DeleteStudent("Ann Lee"));
     EXPECT_EQ(ReadFile(DataPath("Pat JonesUsers.nfo")), unreadable);
     EXPECT_TRUE(platform::FileExists(DataPath("Ann Lee.nfo")));
-}
 
-TEST_F(TeacherTest, NoClassSelectedLeavesTheTeacherRecordAlone) {
     WriteFile(DataPath("Ed Fox.nfo"), TeacherFile("", {}));
     CTeacher unselected;
     ASSERT_TRUE(unselected.Load("Ed Fox"));

@@ -45,27 +45,6 @@ std::string LastErrorRecord() {
 
 using TestDataTest = DataTest;
 
-TEST_F(TestDataTest, DivisionTestIsAPermutationOfItsNinetyLines) {
-    Strings lines;
-    for (int divisor = 1; divisor <= 9; ++divisor) {
-        for (int quotient = 0; quotient <= 9; ++quotient) {
-            lines.push_back(std::to_string(divisor * quotient) + " / " + std::to_string(divisor));
-        }
-    }
-    WriteLines("division.txt", lines);
-    CTestData test;
-    ASSERT_TRUE(test.Load(5));
-    ASSERT_EQ(test.GetCount(), 90);
-    Strings loaded;
-    for (int i = 0; i < 90; ++i) {
-        const Problem p = test.GetProblem(i);
-        EXPECT_EQ(p, Fact(p.firstOperand, p.secondOperand, kDividedBy));
-        loaded.push_back(std::to_string(p.firstOperand) + " / " + std::to_string(p.secondOperand));
-    }
-    EXPECT_TRUE(SameLinesInAnotherOrder(loaded, lines));
-    EXPECT_EQ(CrLfLines(TestDataPath("division.txt")), loaded) << "the file in its new order";
-}
-
 TEST_F(TestDataTest, LongFilesKeepEveryLineInANewOrderWithCrLfAndNoBlanks) {
     // 400 lines with CR LF, 700 (more than any table holds) with LF only, each with blanks between.
     for (const auto& [lineCount, lineEnd] : {std::pair(400, "\r\n"), std::pair(700, "\n")}) {

@@ -6,16 +6,13 @@
 
 using platform::BaseFolderOf;
 
-TEST(BaseFolder, CutsOnlyAWholeLastComponentNamedDebugOrRelease) {
+TEST(BaseFolder, CutsOnlyAWholeLastComponentNamedDebugOrReleaseAndKeepsTheCaseOfTheRest) {
     EXPECT_EQ(BaseFolderOf("/opt/Tallyhop/Release/Tallyhop"), "/opt/Tallyhop");
     EXPECT_EQ(BaseFolderOf("/opt/Tallyhop/DEBUG/Tallyhop"), "/opt/Tallyhop");
     EXPECT_EQ(BaseFolderOf("/opt/Tallyhop/rElEaSe/Tallyhop"), "/opt/Tallyhop");
     EXPECT_EQ(BaseFolderOf("/opt/Tallyhop/releases/Tallyhop"), "/opt/Tallyhop/releases");
     EXPECT_EQ(BaseFolderOf("/opt/Tallyhop/prerelease/Tallyhop"), "/opt/Tallyhop/prerelease");
     EXPECT_EQ(BaseFolderOf("/opt/Debug.old/Tallyhop"), "/opt/Debug.old");
-}
-
-TEST(BaseFolder, KeepsTheCaseOfTheNamesItKeeps) {
     EXPECT_EQ(BaseFolderOf("/Schools/Room 4/Tallyhop"), "/Schools/Room 4");
     EXPECT_EQ(BaseFolderOf("/Tallyhop"), "");
 }

@@ -34,31 +34,16 @@ TEST_F(FilesTest, InstalledContentIsFoundWhateverTheCaseOfItsFolders) {
     EXPECT_EQ(platform::ResolveInstalledPath(missing), missing) << "unchanged when not found";
 }
 
-TEST_F(FilesTest, ClearReadOnlyAddsOwnerWriteOnly) {
-    const std::string path = fakes.Path("/S.opt");
-    platform::WriteFileBytes(path, {0});
+TEST_F(FilesTest, ReadOnlyFilesAreNotOverwrittenUntilClearReadOnlyAddsOwnerWrite) {
+    const std::string path = fakes.Path("/S.mtk");
+    platform::WriteFileBytes(path, {1, 2});
     ::chmod(path.c_str(), 0440);
     ASSERT_TRUE(platform::IsReadOnly(path));
+    EXPECT_FALSE(platform::WriteFileBytes(path, {3}));
+    EXPECT_EQ(platform::ReadFileBytes(path), (std::vector<std::uint8_t>{1, 2}));
     platform::ClearReadOnly(path);
     EXPECT_EQ(ModeOf(path), 0640u);
     platform::ClearReadOnly(fakes.Path("/missing")); // harmless
-}
-
-TEST_F(FilesTest, ReadOnlyFilesAreNotOverwritten) {
-    const std::string path = fakes.Path("/S.mtk");
-    platform::WriteFileBytes(path, {1, 2});
-    ::chmod(path.c_str(), 0444);
-    EXPECT_FALSE(platform::WriteFileBytes(path, {3}));
-    EXPECT_EQ(platform::ReadFileBytes(path), (std::vector<std::uint8_t>{1, 2}));
-}
-
-TEST_F(FilesTest, ReplacingGivesTheTemporaryFileTheTargetName) {
-    platform::WriteFileBytes(fakes.Path("/S.nfo"), {1});
-    platform::WriteFileBytes(fakes.Path("/S.nfotmp"), {2});
-    EXPECT_TRUE(platform::ReplaceFileWith(fakes.Path("/S.nfotmp"), fakes.Path("/S.nfo")));
-    EXPECT_EQ(platform::ReadFileBytes(fakes.Path("/S.nfo")), (std::vector<std::uint8_t>{2}));
-    EXPECT_FALSE(platform::FileExists(fakes.Path("/S.nfotmp")));
-    EXPECT_TRUE(fakes.messageBoxes.shown.empty());
 }
 
 TEST_F(FilesTest, FailedRenameOrDeleteIsShownAsAFileError) {
@@ -80,12 +65,15 @@ TEST_F(FilesTest, DurableReplaceFlushesTheContentBeforeTheRenameAndTheFolderAfte
     });
     const std::string temporary = fakes.Path("/S.nfotmp");
     const std::vector<std::uint8_t> bytes(10'000, 7);
+    platform::WriteFileBytes(fakes.Path("/S.nfo"), {1});
     const bool written = platform::WriteFileDurably(temporary, bytes);
     const bool replaced = written && platform::ReplaceFileWith(temporary, fakes.Path("/S.nfo"));
     platform::SetFileStepHook(nullptr);
 
     ASSERT_TRUE(replaced);
     EXPECT_EQ(platform::ReadFileBytes(fakes.Path("/S.nfo")), bytes);
+    EXPECT_FALSE(platform::FileExists(temporary));
+    EXPECT_TRUE(fakes.messageBoxes.shown.empty());
     EXPECT_EQ(steps, (decltype(steps){{Created, temporary},
                                       {Flushed, temporary},
                                       {Closed, temporary},

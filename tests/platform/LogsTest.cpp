@@ -31,13 +31,13 @@ protected:
 
 } // namespace
 
-TEST_F(LogsTest, ErrorRecordIsByteExact) {
+TEST_F(LogsTest, RecordsAreByteExactWithPaddedStampsAndAppend) {
     platform::WriteErrorLog("Data classes\\Cstudent", 266, "  Problem creating main window.");
+    platform::WriteErrorLog("Cteacher", 5, "Name of file: x\n| Cause: y");
     EXPECT_EQ(ReadText(errorLog),
-              "03.07.2003 14:05  Cstudent Line 266 :   Problem creating main window.\r\n");
-}
+              "03.07.2003 14:05  Cstudent Line 266 :   Problem creating main window.\r\n"
+              "03.07.2003 14:05  Cteacher Line 5 : Name of file: x\n| Cause: y\r\n");
 
-TEST_F(LogsTest, StampPadsEveryFieldAndRecordsAppend) {
     fakes.clock.now = {2026, 12, 6, 9, 3, 59};
     platform::WriteTraceLog("CMainWindow()", 0);
     fakes.clock.now = {2027, 1, 31, 23, 0, 0};
@@ -46,29 +46,20 @@ TEST_F(LogsTest, StampPadsEveryFieldAndRecordsAppend) {
                                   "01.31.2027 23:00  Ctallyhopapp Line 12\r\n");
 }
 
-TEST_F(LogsTest, MessageIsWrittenAsGivenIncludingLineBreaks) {
-    platform::WriteErrorLog("Cteacher", 5, "Name of file: x\n| Cause: y");
-    EXPECT_EQ(ReadText(errorLog),
-              "03.07.2003 14:05  Cteacher Line 5 : Name of file: x\n| Cause: y\r\n");
-}
-
-TEST_F(LogsTest, ReadOnlyErrorLogIsMadeWritableAndWritten) {
+TEST_F(LogsTest, ReadOnlyErrorLogIsWrittenButAReadOnlyTraceLogLosesItsRecords) {
     platform::WriteErrorLog("X", 1, "first");
+    platform::WriteTraceLog("X", 1);
     ::chmod(errorLog.c_str(), 0444);
+    ::chmod(traceLog.c_str(), 0444);
     platform::WriteErrorLog("X", 2, "second");
+    platform::WriteTraceLog("X", 2);
     EXPECT_NE(ReadText(errorLog).find("second"), std::string::npos);
     EXPECT_FALSE(platform::IsReadOnly(errorLog));
-}
-
-TEST_F(LogsTest, ReadOnlyTraceLogLosesItsRecords) {
-    platform::WriteTraceLog("X", 1);
-    ::chmod(traceLog.c_str(), 0444);
-    platform::WriteTraceLog("X", 2);
     EXPECT_EQ(ReadText(traceLog), "03.07.2003 14:05  X Line 1\r\n");
     EXPECT_TRUE(platform::IsReadOnly(traceLog));
 }
 
-TEST_F(LogsTest, DeletedLogsAreCreatedAnew) {
+TEST_F(LogsTest, DeletedLogsAreCreatedAnewAndAnExistingOneIsFoundWhateverItsCase) {
     platform::WriteTraceLog("X", 1);
     platform::WriteErrorLog("X", 1, "m");
     std::filesystem::remove(traceLog);
@@ -77,12 +68,11 @@ TEST_F(LogsTest, DeletedLogsAreCreatedAnew) {
     platform::WriteErrorLog("X", 2, "n");
     EXPECT_EQ(ReadText(traceLog), "03.07.2003 14:05  X Line 2\r\n");
     EXPECT_EQ(ReadText(errorLog), "03.07.2003 14:05  X Line 2 : n\r\n");
-}
 
-TEST_F(LogsTest, AnExistingLogIsFoundWhateverItsCase) {
-    platform::WriteFileBytes(fakes.Path("/LOG.TXT"), {});
+    std::filesystem::rename(traceLog, fakes.Path("/LOG.TXT"));
     platform::WriteTraceLog("X", 3);
-    EXPECT_EQ(ReadText(fakes.Path("/LOG.TXT")), "03.07.2003 14:05  X Line 3\r\n");
+    EXPECT_EQ(ReadText(fakes.Path("/LOG.TXT")),
+              "03.07.2003 14:05  X Line 2\r\n03.07.2003 14:05  X Line 3\r\n");
 }
 
 TEST_F(LogsTest, TrimKeepsTheLastBytesOnceTheLimitIsReached) {
@@ -103,22 +93,20 @@ TEST_F(LogsTest, TrimKeepsTheLastBytesOnceTheLimitIsReached) {
     }
 }
 
-TEST_F(LogsTest, TrimOfAMissingOrUnreadableLogChangesNothing) {
+TEST_F(LogsTest, TrimOfAMissingUnreadableOrReadOnlyLogChangesNothing) {
     platform::TrimLogFile(traceLog, 10, 5);
     EXPECT_FALSE(platform::FileExists(traceLog));
 
-    // A folder in the log's place has a size but cannot be read as a file.
-    std::filesystem::create_directory(traceLog);
-    std::ofstream(traceLog + "/inside") << "x";
-    platform::TrimLogFile(traceLog, 1, 0);
-    EXPECT_TRUE(std::filesystem::is_directory(traceLog));
-    EXPECT_TRUE(platform::FileExists(traceLog + "/inside"));
-}
-
-TEST_F(LogsTest, TrimLeavesAReadOnlyLogAlone) {
     const auto original = Counting(600);
     platform::WriteFileBytes(traceLog, original);
     ::chmod(traceLog.c_str(), 0444);
     platform::TrimLogFile(traceLog, 100, 10);
     EXPECT_EQ(platform::ReadFileBytes(traceLog), original);
+
+    // A folder in the log's place has a size but cannot be read as a file.
+    std::filesystem::remove(traceLog);
+    std::filesystem::create_directory(traceLog);
+    std::ofstream(traceLog + "/inside") << "x";
+    platform::TrimLogFile(traceLog, 1, 0);
+    EXPECT_TRUE(platform::FileExists(traceLog + "/inside"));
 }
