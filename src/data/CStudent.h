@@ -60,7 +60,7 @@ public:
     // A right answer: a listed fact answered right three times in a row leaves the list.
     void RecordCorrectAnswer(const Problem& problem);
     void RemoveMistake(const Problem& problem);
-    // The whole list; empty when it cannot be read.
+    // The whole list; empty when there is none or it cannot be read. Never creates the file.
     std::vector<Problem> GetMistakes();
 
     // Read by Load; a record that cannot be read is logged and started afresh.
@@ -82,6 +82,8 @@ private:
     // by a removal clears the review-due flag. True when a changed list was written.
     bool ChangeMistakes(const std::function<ListChange(std::vector<Problem>&)>& change);
     void PurgeEmptyMistakes();
+    // The whole list, a missing one first created empty; empty when it cannot be read.
+    std::vector<Problem> ReadMistakes();
     void LoadFluency();
 
     std::string name_;

@@ -50,7 +50,7 @@ std::int32_t CStudent::GetMistakeCount() {
     return static_cast<std::int32_t>(*size / static_cast<std::int64_t>(kProblemSize));
 }
 
-std::vector<Problem> CStudent::GetMistakes() {
+std::vector<Problem> CStudent::ReadMistakes() {
     auto mistakes = data::ReadMistakeList(CUserManager::GetMistakeFilePath(name_));
     if (!mistakes) {
         platform::WriteErrorLog(kSource, __LINE__, "Failed to open the mistake file!");
@@ -59,8 +59,16 @@ std::vector<Problem> CStudent::GetMistakes() {
     return std::move(*mistakes);
 }
 
+std::vector<Problem> CStudent::GetMistakes() {
+    // Looking never writes: a missing list is an empty one and stays missing.
+    if (!platform::FileExists(CUserManager::GetMistakeFilePath(name_))) {
+        return {};
+    }
+    return ReadMistakes();
+}
+
 Problem CStudent::GetMistake(int index) {
-    const std::vector<Problem> mistakes = GetMistakes();
+    const std::vector<Problem> mistakes = ReadMistakes();
     if (index < 0 || static_cast<std::size_t>(index) >= mistakes.size()) {
         return {};
     }

@@ -8,10 +8,8 @@
 #include "ScreenButton.h"
 #include "TrainingSessionGraph.h"
 #include "data/CStudent.h"
-#include "data/CUserManager.h"
 #include "data/SessionHistory.h"
 #include "platform/Display.h"
-#include "platform/Files.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
 #include "platform/qt/Fonts.h"
@@ -137,12 +135,7 @@ CStudentProgressWnd::CStudentProgressWnd(QWidget* opener)
 }
 
 CPictureButton* CStudentProgressWnd::Button(CommandId id) const {
-    for (std::size_t index = 0; index < kButtons.size(); ++index) {
-        if (kButtons[index].id == id) {
-            return buttons_[index];
-        }
-    }
-    return nullptr;
+    return ButtonOfEntry(kButtons, buttons_, id, &ButtonEntry::id);
 }
 
 QWidget* CStudentProgressWnd::View(CommandId id) const {
@@ -411,9 +404,5 @@ void CStudentProgressWnd::FillTrainingReport() {
 
 void CStudentProgressWnd::FillFactMap() {
     CStudent& student = GetCurrentStudent();
-    // Reading the mistake list creates a missing one; looking must not write.
-    const std::string list = CUserManager::GetMistakeFilePath(student.GetName());
-    factMap_->ShowStudent(student.GetLevel(), student.GetFluency(),
-                          platform::FileExists(list) ? student.GetMistakes()
-                                                     : std::vector<Problem>{});
+    factMap_->ShowStudent(student.GetLevel(), student.GetFluency(), student.GetMistakes());
 }

@@ -87,12 +87,7 @@ CTeacherWnd::CTeacherWnd(IHomeScreen& home)
 }
 
 CPictureButton* CTeacherWnd::Button(CommandId id) const {
-    for (std::size_t i = 0; i < kButtons.size(); ++i) {
-        if (kButtons[i].id == id) {
-            return buttons_[i];
-        }
-    }
-    return nullptr;
+    return ButtonOfEntry(kButtons, buttons_, id, &ButtonEntry::id);
 }
 
 bool CTeacherWnd::CreateUIElements() {

@@ -36,15 +36,15 @@ constexpr int kCardPoints = 28;
 struct KindButtonEntry {
     CTrainingWnd::CommandId id;
     const char* caption;
-    const char* picture;
 };
 
+// In the order of the kinds, Addition first.
 constexpr std::array<KindButtonEntry, 5> kKindButtons{{
-    {CTrainingWnd::kAdditionButton, "CTrainingWndAddition", "additionButton"},
-    {CTrainingWnd::kSubtractionButton, "CTrainingWndSubtraction", "subtractionButton"},
-    {CTrainingWnd::kMultiplicationButton, "CTrainingWndMultiplication", "multiplicationButton"},
-    {CTrainingWnd::kDivisionButton, "CTrainingWndDivision", "divisionButton"},
-    {CTrainingWnd::kMixedButton, "CTrainingWndMixed", "mixButton"},
+    {CTrainingWnd::kAdditionButton, "CTrainingWndAddition"},
+    {CTrainingWnd::kSubtractionButton, "CTrainingWndSubtraction"},
+    {CTrainingWnd::kMultiplicationButton, "CTrainingWndMultiplication"},
+    {CTrainingWnd::kDivisionButton, "CTrainingWndDivision"},
+    {CTrainingWnd::kMixedButton, "CTrainingWndMixed"},
 }};
 
 // A static text of the set-up panel: on the panel's grey, never taking the focus.
@@ -99,12 +99,7 @@ CPictureButton* CTrainingWnd::Button(CommandId id) const {
     default:
         break;
     }
-    for (std::size_t i = 0; i < kKindButtons.size(); ++i) {
-        if (kKindButtons[i].id == id) {
-            return kindButtons_[i];
-        }
-    }
-    return nullptr;
+    return ButtonOfEntry(kKindButtons, kindButtons_, id, &KindButtonEntry::id);
 }
 
 bool CTrainingWnd::CreateUIElements() {
@@ -143,8 +138,9 @@ bool CTrainingWnd::CreateSetupControls() {
         this, QStringLiteral("Select the type of problems\nyou would like to practice:"),
         Qt::AlignHCenter | Qt::AlignTop);
     for (std::size_t i = 0; i < kKindButtons.size(); ++i) {
+        const auto kind = static_cast<std::int32_t>(i) + kAddition;
         kindButtons_[i] = MakeScreenButton(this, kKindButtons[i].caption, kKindButtons[i].id,
-                                           kTrainingFolder, kKindButtons[i].picture);
+                                           kTrainingFolder, KindButtonPicture(kind));
         if (kindButtons_[i] == nullptr) {
             return false;
         }

@@ -24,15 +24,8 @@ constexpr const char* kCellFace = "Verdana";
 const QColor kHeadlineColour(0, 78, 152);
 const QColor kNoteColour(80, 80, 80);
 
-struct KindEntry {
-    std::int32_t kind;
-    const char* picture;
-};
-
-constexpr std::array<KindEntry, 4> kKinds{{{kAddition, "additionButton"},
-                                           {kSubtraction, "subtractionButton"},
-                                           {kMultiplication, "multiplicationButton"},
-                                           {kDivision, "divisionButton"}}};
+// Each kind with its own button, in this order.
+constexpr std::array<std::int32_t, 4> kKinds{kAddition, kSubtraction, kMultiplication, kDivision};
 
 struct LegendEntry {
     data::Fluency fluency;
@@ -131,10 +124,10 @@ FactMapView::FactMapView(QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("Fact map"));
     // Parented to this view, the buttons are always created.
     for (std::size_t index = 0; index < kKinds.size(); ++index) {
-        const KindEntry& entry = kKinds[index];
-        const std::string name = GetOperationName(entry.kind);
+        const std::int32_t kind = kKinds[index];
+        const std::string name = GetOperationName(kind);
         CPictureButton* button =
-            MakeScreenButton(this, name.c_str(), entry.kind, "Training", entry.picture);
+            MakeScreenButton(this, name.c_str(), kind, "Training", KindButtonPicture(kind));
         button->setToolTip(QString::fromStdString(name) + QStringLiteral(" facts"));
         connect(button, &CPictureButton::commandClicked, this, &FactMapView::ShowOperation);
         kindButtons_[index] = button;
@@ -143,12 +136,7 @@ FactMapView::FactMapView(QWidget* parent) : QWidget(parent) {
 }
 
 CPictureButton* FactMapView::KindButton(std::int32_t kind) const {
-    for (std::size_t index = 0; index < kKinds.size(); ++index) {
-        if (kKinds[index].kind == kind) {
-            return kindButtons_[index];
-        }
-    }
-    return nullptr;
+    return ButtonOfEntry(kKinds, kindButtons_, kind);
 }
 
 void FactMapView::ShowStudent(std::int32_t level, data::FactFluency fluency,
@@ -167,7 +155,7 @@ void FactMapView::ShowOperation(std::int32_t kind) {
     }
     grid_ = data::FactGrid(facts.facts, fluency_, mistakes_);
     for (std::size_t index = 0; index < kKinds.size(); ++index) {
-        kindButtons_[index]->SetHighlight(kKinds[index].kind == operation_);
+        kindButtons_[index]->SetHighlight(kKinds[index] == operation_);
     }
     // What a screen reader says of the map: its headline, as a sighted child sees it first.
     setAccessibleDescription(Headline());

@@ -1,6 +1,7 @@
 #include "ScreenButton.h"
 
 #include "CPictureButton.h"
+#include "data/Problem.h"
 
 CPictureButton* MakeScreenButton(QWidget* window, const char* caption, int commandId,
                                  const char* folder, const char* picture, const char* description) {
@@ -15,4 +16,11 @@ CPictureButton* MakeScreenButton(QWidget* window, const char* caption, int comma
         button->setAccessibleDescription(QString::fromLatin1(description));
     }
     return button;
+}
+
+const char* KindButtonPicture(std::int32_t kind) {
+    static constexpr std::array<const char*, 5> kPictures{"additionButton", "subtractionButton",
+                                                          "multiplicationButton", "divisionButton",
+                                                          "mixButton"};
+    return kind >= kAddition && kind <= kMixed ? kPictures[static_cast<std::size_t>(kind - 1)] : "";
 }

@@ -1,5 +1,11 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
 class CPictureButton;
 class QWidget;
 
@@ -9,3 +15,18 @@ class QWidget;
 CPictureButton* MakeScreenButton(QWidget* window, const char* caption, int commandId,
                                  const char* folder, const char* picture,
                                  const char* description = nullptr);
+
+// The picture, in the Training folder, of the button that chooses a kind of fact (kAddition …
+// kMixed): the training window and the fact map show the same ones. Empty for another number.
+const char* KindButtonPicture(std::int32_t kind);
+
+// The button made for the entry of `table` whose `key` is `id`, `buttons` standing in the
+// table's order; none when no entry has it.
+template <typename Entry, std::size_t N, typename Id, typename Key = std::identity>
+CPictureButton* ButtonOfEntry(const std::array<Entry, N>& table,
+                              const std::array<CPictureButton*, N>& buttons, const Id& id,
+                              Key key = {}) {
+    const auto found = std::ranges::find(table, id, key);
+    return found == table.end() ? nullptr
+                                : buttons[static_cast<std::size_t>(found - table.begin())];
+}

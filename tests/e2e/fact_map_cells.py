@@ -81,8 +81,8 @@ def main():
     grid = {(place(t, tops), place(l, lefts)): name for t, l, name in found}
     print(f"{len(found)} cells in {len(tops)} rows and {len(lefts)} columns")
     expected = {}
-    for spec in sys.argv[2:]:
-        outcome, fact = spec.split(":")
+    for answered in sys.argv[2:]:
+        outcome, fact = answered.split(":")
         a, b = (int(n) for n in fact.split("+"))
         expected[(a, b)] = "green" if outcome == "right" else "red"
     wrong = []
