@@ -59,23 +59,25 @@ bool CTestData::Load(int fileNumber) {
         return false;
     }
     std::vector<Problem> loaded(file->problemsPerTest);
-    std::size_t filled = 0;
+    std::size_t usable = 0;
     for (const std::string& line : *lines) {
-        if (filled == loaded.size()) {
+        if (usable == loaded.size()) {
             break;
         }
         if (IsBlank(line)) {
             continue;
         }
-        if (!data::ReadProblemLine(line, loaded[filled])) {
-            break; // the rest of the test stays empty, as when the file ends early
+        Problem problem;
+        if (!data::ReadProblemLine(line, problem) || problem.operation == kNoOperation) {
+            // No card can be made of it; the file's other lines fill the test.
+            platform::WriteErrorLog(kSource, __LINE__,
+                                    "  " + path + ": the line \"" + line +
+                                        "\" holds no fact and is passed over.");
+            continue;
         }
-        ++filled;
+        loaded[usable++] = problem;
     }
-    const auto usable = std::count_if(loaded.begin(), loaded.end(), [](const Problem& problem) {
-        return problem.operation != kNoOperation;
-    });
-    if (static_cast<std::size_t>(usable) < loaded.size()) {
+    if (usable < loaded.size()) {
         platform::WriteErrorLog(kSource, __LINE__,
                                 "  " + path + " holds " + std::to_string(usable) +
                                     " usable problems; a test needs " +

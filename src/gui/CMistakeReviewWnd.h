@@ -38,6 +38,9 @@ public:
         kHome = 2005,
     };
 
+    // How often the review's timer ticks while a review runs.
+    static constexpr int kTimerPeriodMs = 10;
+
     explicit CMistakeReviewWnd(IHomeScreen& home);
     ~CMistakeReviewWnd() override;
 

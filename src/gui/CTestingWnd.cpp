@@ -30,7 +30,6 @@ constexpr int kCardPoints = 18;
 constexpr std::uint32_t kRowPauseMs = 500;
 constexpr std::uint32_t kDivisionTimeLimitMs = 360'000;
 constexpr std::uint32_t kTimeLimitMs = 330'000;
-constexpr int kTimerPeriodMs = 100;
 
 std::uint32_t TimeLimitOf(int testNumber) {
     return testNumber == 5 ? kDivisionTimeLimitMs : kTimeLimitMs;

@@ -27,6 +27,9 @@ class CTestingWnd final : public QWidget {
 public:
     enum CommandId { kNumberPad = 2000, kBegin = 2002, kHome = 2003 };
 
+    // How often the test's timer looks at the time limit while a test runs.
+    static constexpr int kTimerPeriodMs = 100;
+
     explicit CTestingWnd(IHomeScreen& home);
 
     CNumberPadCtl* NumberPad() const { return pad_; }

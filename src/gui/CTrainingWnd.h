@@ -54,6 +54,9 @@ public:
         kGoalField = 2019,
     };
 
+    // How often the session's timer ticks while a session runs.
+    static constexpr int kTimerPeriodMs = 100;
+
     explicit CTrainingWnd(IHomeScreen& home);
 
     CNumberPadCtl* NumberPad() const { return pad_; }

@@ -15,7 +15,6 @@
 namespace {
 
 constexpr const char* kSource = "Gui classes\\Cmistakereviewwnd";
-constexpr int kTimerMilliseconds = 10;
 // Review goes round the first ten listed facts only.
 constexpr int kCardsInTurn = 10;
 
@@ -31,7 +30,7 @@ void CMistakeReviewWnd::OnBegin() {
     problemsCompleted_ = 0;
     itemsAtStart_ = static_cast<std::int16_t>(list_->RowCount());
     sessionStart_ = Now();
-    timer_.start(kTimerMilliseconds, this);
+    timer_.start(kTimerPeriodMs, this);
     beginButton_->setEnabled(false);
     printButton_->setEnabled(false);
     PresentMistake(listIndex_);

@@ -19,7 +19,6 @@
 namespace {
 
 constexpr const char* kSource = "Gui classes\\Ctrainingwnd";
-constexpr int kTimerMilliseconds = 100;
 constexpr int kLowestGoal = 1;
 constexpr int kHighestGoal = 99;
 constexpr std::uint32_t kOneMinute = 60'000;
@@ -31,8 +30,12 @@ std::uint32_t Now() {
 
 // The feedback that follows an answer, and the answer shown after a second miss, are the
 // student's time to look; they are given back to the session. The answer shown after a time-out
-// is not: the clock was running while the card waited.
+// is not: the clock was running while the card waited. Each is given back once, when the card
+// enters it: a tick or an answer that leaves the step as it was gives nothing back.
 std::uint32_t PauseGivenBack(const CardStepChange& change) {
+    if (!change.Changed()) {
+        return 0;
+    }
     switch (change.to) {
     case ReviewState::Correct:
     case ReviewState::TryAgain:
@@ -98,7 +101,7 @@ bool CTrainingWnd::StartSession() {
     session_.SetDuration(static_cast<std::int16_t>(duration_ / 1000));
     session_.SetFlag(0);
     graph_->SetGoal(goal_);
-    timer_.start(kTimerMilliseconds, this);
+    timer_.start(kTimerPeriodMs, this);
     PresentCard();
     if (platform::HasOption(platform::kOptionDebug)) {
         WriteDebugAnswers();

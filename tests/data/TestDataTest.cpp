@@ -1,6 +1,7 @@
 #include "DataTestSupport.h"
 
 #include "data/ProblemLine.h"
+#include "platform/BaseFolder.h"
 
 #include <regex>
 
@@ -122,19 +123,14 @@ TEST_F(TestDataTest, AFileThatCannotFillATestWithFactsLoadsNothingAndSaysWhy) {
     EXPECT_FALSE(test.Load(5));
     EXPECT_EQ(LastErrorRecord(), TooFewRecord("division.txt", 89, 90));
 
-    // Reading goes on past an unknown operator, whose problem is no fact, and stops at a line
-    // that cannot be read: the counts say how far it got.
-    Strings lines(99, "1 + 1");
-    lines.push_back("5 * 3");
-    WriteLines("addition.txt", lines);
-    EXPECT_FALSE(test.Load(1));
-    EXPECT_EQ(LastErrorRecord(), TooFewRecord("addition.txt", 99, 100));
-    lines.back() = "1 + 40000";
-    WriteLines("addition.txt", lines);
-    EXPECT_FALSE(test.Load(1));
-    const auto after = CrLfLines(TestDataPath("addition.txt"));
-    const auto stop = std::find(after.begin(), after.end(), "1 + 40000") - after.begin();
-    EXPECT_EQ(LastErrorRecord(), TooFewRecord("addition.txt", static_cast<int>(stop), 100));
+    // A line that holds no fact is passed over, and counts for nothing.
+    for (const std::string noFact : {"5 * 3", "1 + 40000"}) {
+        Strings lines(99, "1 + 1");
+        lines.push_back(noFact);
+        WriteLines("addition.txt", lines);
+        EXPECT_FALSE(test.Load(1)) << noFact;
+        EXPECT_EQ(LastErrorRecord(), TooFewRecord("addition.txt", 99, 100));
+    }
 
     EXPECT_FALSE(test.Load(0));
     EXPECT_FALSE(test.Load(7));
@@ -147,6 +143,38 @@ TEST_F(TestDataTest, AFileThatCannotFillATestWithFactsLoadsNothingAndSaysWhy) {
     EXPECT_TRUE(test.Load(1)) << "a full file loads as ever";
     WriteLines("division.txt", Strings(90, "8 / 2"));
     EXPECT_TRUE(test.Load(5));
+}
+
+// Wherever the shuffle puts them, lines without a fact never cost a test its cards: each one met
+// before the test is full is named in the error log as it is passed over.
+TEST_F(TestDataTest, LinesWithoutAFactArePassedOverWhileEnoughFactsFillTheTest) {
+    const std::string fact = "3 x 4";
+    Strings lines(100, fact);
+    lines.insert(lines.begin() + 50, {"5 ? 3", "7 / 0", "x", "1 + 40000", "4 % 2"});
+    for (int load = 0; load < 20; ++load) {
+        std::filesystem::remove(platform::GetBaseFolder() + "/Error Log.txt");
+        WriteLines("mixed.txt", lines);
+        CTestData test;
+        ASSERT_TRUE(test.Load(6)) << "load " << load;
+        for (int i = 0; i < test.GetCount(); ++i) {
+            ASSERT_EQ(test.GetProblem(i), Fact(3, 4, kTimes)) << i;
+        }
+        Strings passedOver;
+        const Strings shuffled = CrLfLines(TestDataPath("mixed.txt"));
+        const auto lastFact = std::find_end(shuffled.begin(), shuffled.end(), &fact, &fact + 1);
+        for (auto line = shuffled.begin(); line != lastFact; ++line) {
+            if (*line != fact) {
+                passedOver.push_back("Ctestdata Line # :   " + TestDataPath("mixed.txt") +
+                                     ": the line \"" + *line +
+                                     "\" holds no fact and is passed over.");
+            }
+        }
+        Strings records;
+        for (const std::string& record : ErrorRecords()) {
+            records.push_back(std::regex_replace(record, std::regex("Line [0-9]+"), "Line #"));
+        }
+        EXPECT_EQ(records, passedOver) << "load " << load;
+    }
 }
 
 TEST_F(TestDataTest, AnswersAreCountedAnEmptyProblemCountsAsCorrectAndOutsideIsLogged) {

@@ -151,11 +151,16 @@ protected:
 
     void Answer(int value) { ClickAnswer(*window->NumberPad(), value); }
 
-    // Lets `milliseconds` pass on the fake clock, then the window's timer ticks once.
+    // Lets `milliseconds` pass as they pass in the program, rounded up to whole timer periods:
+    // the fake clock moves one period at a time and the window's timer ticks after each.
     void Wait(std::uint32_t milliseconds) {
-        fakes.clock.Advance(milliseconds);
-        QTimerEvent tick(1);
-        QCoreApplication::sendEvent(window, &tick);
+        constexpr std::uint32_t period = ActivityWindow::kTimerPeriodMs;
+        for (std::uint32_t waited = 0; waited < milliseconds && !window.isNull();
+             waited += period) {
+            fakes.clock.Advance(period);
+            QTimerEvent tick(1);
+            QCoreApplication::sendEvent(window, &tick);
+        }
     }
 
     int Played(const std::string& name) const { return guitest::Played(fakes, name); }

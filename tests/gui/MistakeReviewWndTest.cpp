@@ -90,14 +90,20 @@ TEST_F(MistakeReviewWndTest, WrongFirstTryRestartsTheCountAndTheSecondTryRecords
         Answer(11);
         EXPECT_EQ(ListRows(), std::vector<std::string>{"7 + 5 : 3"});
         EXPECT_FALSE(window->NumberPad()->isEnabled());
-        Wait(1501);
+        Wait(1500); // at the 10 ms ticks, the step ends at the first tick past its time
+        EXPECT_EQ(window->State(), ReviewState::TryAgain);
+        Wait(10);
+        EXPECT_EQ(window->State(), ReviewState::SecondTry);
         EXPECT_TRUE(window->NumberPad()->isEnabled());
         const std::vector<Problem> afterMiss = guitest::StoredMistakes();
         EXPECT_EQ(afterMiss.at(0).missCount, 2);
 
         Answer(rightSecondTry ? 12 : 10);
         if (!rightSecondTry) {
-            Wait(1201);
+            Wait(1200);
+            EXPECT_EQ(window->State(), ReviewState::Almost);
+            Wait(10);
+            EXPECT_EQ(window->State(), ReviewState::ShowAnswer);
         }
         EXPECT_EQ(window->CurrentProblem().enteredAnswer, 12) << "given, or shown after Almost";
         EXPECT_EQ(guitest::StoredMistakes(), afterMiss);
@@ -169,7 +175,7 @@ TEST_F(MistakeReviewWndTest, ReturnWhileThePadIsLockedSendsNothing) {
 TEST_F(MistakeReviewWndTest, MasteringTheLastFactRunsTheFrogToTheEndRecordsTheReviewAndGoesHome) {
     Open({Mistake(7, '+', 5, 2)});
     Click(kBegin);
-    fakes.clock.Advance(3'000);
+    Wait(3'000);
     Answer(12);
     Wait(801);
 

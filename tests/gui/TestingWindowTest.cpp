@@ -57,11 +57,13 @@ protected:
                                     kTestAnswerColour);
     }
 
-    // The test runs out only once strictly more than `limit` ms have passed.
-    void ExpectTimeLimit(std::uint32_t limit) {
-        Wait(limit);
+    // The test that began at `begin` runs out at the first tick once strictly more than `limit`
+    // ms have passed, plus the row pauses so far.
+    void ExpectTimeLimit(std::uint32_t begin, std::uint32_t limit, int rowPauses = 0) {
+        const std::uint32_t end = begin + limit + static_cast<std::uint32_t>(rowPauses) * 500;
+        Wait(end - fakes.clock.tick);
         EXPECT_TRUE(window->IsRunning());
-        Wait(1);
+        Wait(CTestingWnd::kTimerPeriodMs);
         EXPECT_FALSE(window->IsRunning());
     }
 
@@ -131,6 +133,7 @@ TEST_F(TestingWindowTest, PerfectTestSwitchesPadLayoutsApplaudsAndIsRecordedByte
 TEST_F(TestingWindowTest, RowsPauseWithoutShorteningTheLimitAndATimeOutFailsWithoutApplause) {
     Open(kAddition);
     Begin();
+    const std::uint32_t begin = fakes.clock.tick;
     AnswerRight(6);
     EXPECT_EQ(fakes.clock.sleptMilliseconds, 0u);
     const int sixAnswers = AnswerInkInCardArea();
@@ -149,7 +152,7 @@ TEST_F(TestingWindowTest, RowsPauseWithoutShorteningTheLimitAndATimeOutFailsWith
     for (const int ink : inkDuringPauses) {
         EXPECT_GT(ink, 0) << "no pause shows an unanswered row";
     }
-    ExpectTimeLimit(330'000); // the eleven pauses so far are given back
+    ExpectTimeLimit(begin, 330'000, 11);
     EXPECT_EQ(window->Correct(), 80);
     EXPECT_EQ(window->Missed(), 0);
     EXPECT_EQ(Played("applauselong.wav"), 0);
@@ -166,7 +169,7 @@ TEST_F(TestingWindowTest, DivisionLevelTakesNinetyDivisionFactsInSixMinutes) {
 
     EXPECT_EQ(window->Remaining(), 90);
     EXPECT_EQ(Current().operation, kDividedBy);
-    ExpectTimeLimit(360'000);
+    ExpectTimeLimit(fakes.clock.tick, 360'000);
 }
 
 // "-debug" with a digit held at Begin: a whole test at once, the last <digit> problems
@@ -211,7 +214,7 @@ TEST_F(TestingWindowTest, AnswersAreFirstTriesTimedFromTheirCardAndWrittenWhenTh
     Begin();
     std::vector<std::pair<Problem, Fluency>> expected;
     const auto answerAfter = [&](std::uint32_t ms, bool right, Fluency fluency) {
-        fakes.clock.Advance(ms);
+        Wait(ms);
         expected.emplace_back(Current(), fluency);
         Answer(right ? Current().correctAnswer : Current().correctAnswer + 1);
     };

@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <filesystem>
 
 using platform::MbIcon;
 using enum CTrainingWnd::CommandId;
@@ -213,27 +214,151 @@ TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackAndTellsTheMistakeListOnce) {
     EXPECT_EQ(Played("wronganswer2.wav"), 2) << "a time-out is silent";
 }
 
-// The feedback after an answer is given back to the session; the answer shown after a time-out
-// is not. One card of each: right (0.8 s), wrong twice (1.5 + 1.2 + 1.75 s), silent.
-TEST_F(TrainingWindowTest, SessionsLastOneOrFourMinutesPlusTheFeedbackAfterAnswers) {
-    for (const int minutes : {1, 4}) {
-        SCOPED_TRACE(minutes);
-        BeginSession(minutes);
-        const std::uint32_t begin = fakes.clock.tick;
-        AnswerRight();
-        Wait(801);
-        AnswerWrong();
-        Wait(1'501);
-        AnswerWrong();
-        Wait(1'201);
-        Wait(1'751);
-        Wait(15'001); // silent
-        const std::uint32_t end = begin + minutes * 60'000 + 800 + 1'500 + 1'200 + 1'750;
-        Wait(end - 1 - fakes.clock.tick);
-        EXPECT_NE(window->State(), ReviewState::Idle);
-        Wait(1);
-        EXPECT_EQ(window->State(), ReviewState::Idle);
+namespace {
+
+// How a card is answered: right; wrong, then right; wrong twice; or not at all.
+enum class CardPlay { Right, WrongThenRight, WrongTwice, RunsOut };
+
+// What the feedback of a card gives back to the session: the pictures after an answer, and the
+// answer shown after a second miss; not the answer shown after a time-out.
+std::uint32_t GivenBack(CardPlay play) {
+    switch (play) {
+    case CardPlay::Right:
+        return 800;
+    case CardPlay::WrongThenRight:
+        return 1'500 + 800;
+    case CardPlay::WrongTwice:
+        return 1'500 + 1'200 + 1'750;
+    case CardPlay::RunsOut:
+        break;
     }
+    return 0;
+}
+
+class TrainingTimeTest : public TrainingWindowTest {
+protected:
+    // Ticks until the card leaves `state` (or the session ends), for at most `atMost` ms.
+    void WaitWhile(ReviewState state, std::uint32_t atMost = 100'000) {
+        for (std::uint32_t waited = 0; window->State() == state && waited < atMost;
+             waited += CTrainingWnd::kTimerPeriodMs) {
+            Wait(CTrainingWnd::kTimerPeriodMs);
+        }
+    }
+
+    // An answer that arrives while the card shows its feedback: a quick second click, posted
+    // before the keys were locked.
+    void AnswerDuringFeedback() {
+        if (answersDuringFeedback) {
+            emit window->NumberPad()->answerPosted(Correct());
+            QCoreApplication::sendPostedEvents();
+        }
+    }
+
+    void Play(CardPlay play) {
+        switch (play) {
+        case CardPlay::Right:
+            AnswerRight();
+            AnswerDuringFeedback();
+            WaitWhile(ReviewState::Correct);
+            break;
+        case CardPlay::WrongThenRight:
+            AnswerWrong();
+            AnswerDuringFeedback();
+            WaitWhile(ReviewState::TryAgain);
+            Play(CardPlay::Right);
+            break;
+        case CardPlay::WrongTwice:
+            AnswerWrong();
+            AnswerDuringFeedback();
+            WaitWhile(ReviewState::TryAgain);
+            AnswerWrong();
+            AnswerDuringFeedback();
+            WaitWhile(ReviewState::Almost);
+            AnswerDuringFeedback();
+            WaitWhile(ReviewState::ShowAnswer);
+            break;
+        case CardPlay::RunsOut:
+            WaitWhile(ReviewState::FirstTry);
+            WaitWhile(ReviewState::ShowAnswer);
+            break;
+        }
+    }
+
+    // The first tick at or after `ms` from Begin, at which the session's end is seen.
+    static std::uint32_t AtTick(std::uint32_t ms) {
+        constexpr std::uint32_t period = CTrainingWnd::kTimerPeriodMs;
+        return (ms + period - 1) / period * period;
+    }
+
+    // Each session starts from a student without mistakes, so no review takes over at Begin.
+    void ForgetEarlierSessions() {
+        delete guitest::FindTopLevel<CMistakeReviewWnd>();
+        std::filesystem::remove_all(
+            std::filesystem::path(CUserManager::GetInfoFilePath(kStudent)).parent_path());
+    }
+
+    bool answersDuringFeedback = false;
+};
+
+} // namespace
+
+// A session lasts its length plus the feedback of each card given back once, however often the
+// timer ticks during that feedback and whatever answers arrive meanwhile.
+TEST_F(TrainingTimeTest, ASessionLastsItsLengthPlusEachCardsFeedbackOnce) {
+    using enum CardPlay;
+    const std::vector<std::vector<CardPlay>> cases = {
+        {},
+        {Right, Right, Right, Right, Right},
+        {WrongThenRight},
+        {WrongTwice},
+        {RunsOut},
+        {Right, WrongThenRight, WrongTwice, RunsOut, Right},
+    };
+    for (const int minutes : {1, 4}) {
+        for (const bool duringFeedback : {false, true}) {
+            for (const auto& cards : cases) {
+                SCOPED_TRACE(testing::Message()
+                             << minutes << " min, " << cards.size()
+                             << " cards, answers during feedback " << duringFeedback);
+                answersDuringFeedback = duringFeedback;
+                ForgetEarlierSessions();
+                BeginSession(minutes);
+                const std::uint32_t begin = fakes.clock.tick;
+                std::uint32_t givenBack = 0;
+                for (const CardPlay play : cards) {
+                    Play(play);
+                    givenBack += GivenBack(play);
+                }
+                ASSERT_NE(window->State(), ReviewState::Idle) << "ended with the cards played";
+                const std::uint32_t ran = RunOut();
+                ASSERT_EQ(window->State(), ReviewState::Idle);
+                EXPECT_EQ(fakes.clock.tick - begin, AtTick(minutes * 60'000 + givenBack))
+                    << "after " << ran << " ms of waiting";
+            }
+        }
+    }
+}
+
+// A child who answers right every 1.5 s gets 0.8 s of each back: the minute ends all the same,
+// and every right answer is recorded.
+TEST_F(TrainingTimeTest, AQuickChildIsLetGoOnTimeAndEveryRightAnswerIsRecorded) {
+    BeginSession(1);
+    const std::uint32_t begin = fakes.clock.tick;
+    int rightAnswers = 0;
+    while (window->State() == ReviewState::FirstTry && fakes.clock.tick - begin < 600'000) {
+        WaitWhile(ReviewState::FirstTry, 600);
+        if (window->State() != ReviewState::FirstTry) {
+            break;
+        }
+        AnswerRight();
+        ++rightAnswers;
+        WaitWhile(ReviewState::Correct);
+    }
+    ASSERT_EQ(window->State(), ReviewState::Idle) << "still running after 10 minutes";
+    EXPECT_EQ(fakes.clock.tick - begin, AtTick(60'000 + 800 * rightAnswers));
+    ASSERT_EQ(Sessions().size(), 1u);
+    EXPECT_EQ(Sessions()[0].correctCount, rightAnswers);
+    EXPECT_EQ(Sessions()[0].answeredCount, rightAnswers);
 }
 
 TEST_F(TrainingWindowTest, ARightAnswerAtTheFirstTickDoesNotEndTheSession) {
