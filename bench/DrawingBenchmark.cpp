@@ -1,5 +1,5 @@
-#include "gui/CNumberPadCtl.h"
-#include "gui/ProblemCard.h"
+#include "gui/controls/CNumberPadCtl.h"
+#include "gui/controls/ProblemCard.h"
 #include "platform/fakes/FakeServices.h"
 #include "platform/qt/Fonts.h"
 

@@ -3,8 +3,8 @@
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
 #include "data/StudentRecordFile.h"
-#include "gui/CNumberPadCtl.h"
-#include "gui/CPictureButton.h"
+#include "gui/controls/CNumberPadCtl.h"
+#include "gui/controls/CPictureButton.h"
 
 #include <cstdlib>
 #include <filesystem>

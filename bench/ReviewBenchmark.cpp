@@ -2,11 +2,11 @@
 #include "data/CUserManager.h"
 #include "data/MistakeFile.h"
 #include "data/StudentRecordFile.h"
-#include "gui/CMistakeReviewWnd.h"
-#include "gui/CNumberPadCtl.h"
-#include "gui/CPictureButton.h"
-#include "gui/PrintMistakes.h"
+#include "gui/controls/CNumberPadCtl.h"
+#include "gui/controls/CPictureButton.h"
 #include "gui/fakes/StillHome.h"
+#include "gui/review/CMistakeReviewWnd.h"
+#include "gui/review/PrintMistakes.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "DataFolderWriter.h"
 #include "app/CMainWindow.h"
 #include "app/CTallyhopApp.h"
-#include "gui/CSignInDlg.h"
+#include "gui/signin/CSignInDlg.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QApplication>

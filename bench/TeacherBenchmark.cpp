@@ -2,9 +2,9 @@
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
 #include "data/StudentRecordFile.h"
-#include "gui/CTeacherWnd.h"
-#include "gui/StudentListCtl.h"
+#include "gui/controls/StudentListCtl.h"
 #include "gui/fakes/StillHome.h"
+#include "gui/teacher/CTeacherWnd.h"
 #include "platform/Files.h"
 #include "platform/fakes/FakeServices.h"
 

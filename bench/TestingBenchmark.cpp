@@ -1,8 +1,8 @@
 #include "PracticeSupport.h"
-#include "gui/CNumberPadCtl.h"
-#include "gui/CPictureButton.h"
-#include "gui/CTestingWnd.h"
+#include "gui/controls/CNumberPadCtl.h"
+#include "gui/controls/CPictureButton.h"
 #include "gui/fakes/StillHome.h"
+#include "gui/testing/CTestingWnd.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "PracticeSupport.h"
-#include "gui/CNumberPadCtl.h"
-#include "gui/CPictureButton.h"
-#include "gui/CTrainingWnd.h"
+#include "gui/controls/CNumberPadCtl.h"
+#include "gui/controls/CPictureButton.h"
 #include "gui/fakes/StillHome.h"
+#include "gui/training/CTrainingWnd.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/HomeScreen.h"
+#include "gui/common/HomeScreen.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "AppTestSupport.h"
 
-#include "gui/CSignInDlg.h"
+#include "gui/signin/CSignInDlg.h"
 
 #include <QComboBox>
 #include <QLineEdit>

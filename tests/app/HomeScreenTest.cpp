@@ -1,9 +1,9 @@
 #include "AppTestSupport.h"
 #include "app/CMainWindow.h"
 #include "data/CStudent.h"
-#include "gui/CSignInDlg.h"
-#include "gui/CTeacherWnd.h"
-#include "gui/StudentListCtl.h"
+#include "gui/controls/StudentListCtl.h"
+#include "gui/signin/CSignInDlg.h"
+#include "gui/teacher/CTeacherWnd.h"
 
 #include <QApplication>
 #include <QPointer>

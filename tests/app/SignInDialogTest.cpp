@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
-#include "gui/CSignInDlg.h"
+#include "gui/signin/CSignInDlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>

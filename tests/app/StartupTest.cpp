@@ -1,6 +1,6 @@
 #include "app/CMainWindow.h"
 #include "app/CTallyhopApp.h"
-#include "gui/CSignInDlg.h"
+#include "gui/signin/CSignInDlg.h"
 #include "platform/Files.h"
 #include "platform/fakes/FakeServices.h"
 #include "platform/qt/EventLoops.h"

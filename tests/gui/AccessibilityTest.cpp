@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 #include "StudentSupport.h"
-#include "gui/CMistakeReviewWnd.h"
-#include "gui/SpokenName.h"
+#include "gui/controls/SpokenName.h"
+#include "gui/review/CMistakeReviewWnd.h"
 
 #include <QCoreApplication>
 #include <algorithm>

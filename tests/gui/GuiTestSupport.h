@@ -2,9 +2,9 @@
 
 #include "DataFolderOptions.h"
 // Also the common includes of the GUI tests.
-#include "gui/CNumberPadCtl.h"
-#include "gui/CPictureButton.h"
-#include "gui/HomeScreen.h"
+#include "gui/common/HomeScreen.h"
+#include "gui/controls/CNumberPadCtl.h"
+#include "gui/controls/CPictureButton.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QAccessible>

@@ -2,7 +2,7 @@
 #include "Sheet.h"
 
 #include "assetgen/PictureCatalog.h"
-#include "gui/CPictureButton.h"
+#include "gui/controls/CPictureButton.h"
 
 #include <QWidget>
 #include <string>

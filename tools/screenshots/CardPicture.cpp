@@ -1,6 +1,6 @@
 #include "CardPicture.h"
 
-#include "gui/ProblemCard.h"
+#include "gui/controls/ProblemCard.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/ScreenBitmaps.h"
 

@@ -2,7 +2,7 @@
 #include "Sheet.h"
 
 #include "app/CMainWindow.h"
-#include "gui/CSignInDlg.h"
+#include "gui/signin/CSignInDlg.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 #include "Screenshots.h"
 #include "Sheet.h"
 
-#include "gui/CNumberPadCtl.h"
+#include "gui/controls/CNumberPadCtl.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "CardPicture.h"
 #include "Screenshots.h"
 #include "Sheet.h"
-#include "gui/ScreenColours.h"
+#include "gui/common/ScreenColours.h"
 
 namespace screenshots {
 

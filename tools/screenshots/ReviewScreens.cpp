@@ -2,12 +2,12 @@
 #include "Sheet.h"
 
 #include "data/CStudent.h"
-#include "gui/BuddyAnimation.h"
-#include "gui/CMistakeReviewWnd.h"
-#include "gui/CNumberPadCtl.h"
-#include "gui/CPictureButton.h"
-#include "gui/MistakeSheet.h"
+#include "gui/controls/BuddyAnimation.h"
+#include "gui/controls/CNumberPadCtl.h"
+#include "gui/controls/CPictureButton.h"
 #include "gui/fakes/StillHome.h"
+#include "gui/review/CMistakeReviewWnd.h"
+#include "gui/review/MistakeSheet.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QCoreApplication>

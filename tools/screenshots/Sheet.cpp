@@ -1,6 +1,6 @@
 #include "Sheet.h"
 
-#include "gui/ScreenColours.h"
+#include "gui/common/ScreenColours.h"
 #include "platform/qt/Fonts.h"
 
 #include <QFontMetrics>

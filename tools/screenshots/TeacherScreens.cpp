@@ -5,10 +5,10 @@
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
 #include "data/NameListFiles.h"
-#include "gui/CEditStudentInfoDlg.h"
-#include "gui/CStudentInfoDlg.h"
-#include "gui/CTeacherWnd.h"
 #include "gui/fakes/StillHome.h"
+#include "gui/teacher/CEditStudentInfoDlg.h"
+#include "gui/teacher/CStudentInfoDlg.h"
+#include "gui/teacher/CTeacherWnd.h"
 #include "platform/Files.h"
 
 #include <QComboBox>

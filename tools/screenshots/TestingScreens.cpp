@@ -1,9 +1,9 @@
 #include "Screenshots.h"
 
 #include "app/CMainWindow.h"
-#include "gui/CNumberPadCtl.h"
-#include "gui/CPictureButton.h"
-#include "gui/CTestingWnd.h"
+#include "gui/controls/CNumberPadCtl.h"
+#include "gui/controls/CPictureButton.h"
+#include "gui/testing/CTestingWnd.h"
 #include "platform/Services.h"
 
 #include <QCoreApplication>

@@ -4,10 +4,10 @@
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
 #include "data/MistakeFile.h"
-#include "gui/CNumberPadCtl.h"
-#include "gui/CPictureButton.h"
-#include "gui/CTrainingWnd.h"
+#include "gui/controls/CNumberPadCtl.h"
+#include "gui/controls/CPictureButton.h"
 #include "gui/fakes/StillHome.h"
+#include "gui/training/CTrainingWnd.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QCoreApplication>

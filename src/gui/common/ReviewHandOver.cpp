@@ -1,6 +1,6 @@
 #include "ReviewHandOver.h"
 
-#include "CMistakeReviewWnd.h"
+#include "gui/review/CMistakeReviewWnd.h"
 
 // The window shows and deletes itself; nobody keeps a pointer to it.
 void HandOverToMistakeReview(IHomeScreen& home) {

@@ -1,6 +1,6 @@
 #include "ProblemCard.h"
 
-#include "FactText.h"
+#include "gui/common/FactText.h"
 
 #include <algorithm>
 

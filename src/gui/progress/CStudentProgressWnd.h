@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HeaderBar.h"
+#include "gui/controls/HeaderBar.h"
 
 #include <QFont>
 #include <QPointer>

@@ -1,12 +1,12 @@
 #include "FactMapView.h"
 
-#include "CPictureButton.h"
 #include "FactMapColours.h"
-#include "FactText.h"
-#include "ScreenButton.h"
-#include "ScreenColours.h"
 #include "data/CStudent.h"
 #include "data/OperationFacts.h"
+#include "gui/common/FactText.h"
+#include "gui/common/ScreenColours.h"
+#include "gui/controls/CPictureButton.h"
+#include "gui/controls/ScreenButton.h"
 #include "platform/Logs.h"
 #include "platform/qt/Fonts.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "BuddyAnimation.h"
-#include "CardSteps.h"
-#include "FlashCardDisplay.h"
-#include "HeaderBar.h"
 #include "ReviewLayout.h"
+#include "gui/common/CardSteps.h"
+#include "gui/controls/BuddyAnimation.h"
+#include "gui/controls/FlashCardDisplay.h"
+#include "gui/controls/HeaderBar.h"
 
 #include <QBasicTimer>
 #include <QFont>

@@ -1,11 +1,11 @@
 // The review session of CMistakeReviewWnd: Begin, the answers, the timed steps of each card, the
 // walk through the list and the record at the end.
-#include "CMistakeListCtl.h"
 #include "CMistakeReviewWnd.h"
-#include "CNumberPadCtl.h"
-#include "CPictureButton.h"
-#include "DebugAnswerFile.h"
 #include "data/CStudent.h"
+#include "gui/common/DebugAnswerFile.h"
+#include "gui/controls/CMistakeListCtl.h"
+#include "gui/controls/CNumberPadCtl.h"
+#include "gui/controls/CPictureButton.h"
 #include "platform/BaseFolder.h"
 #include "platform/CommandLine.h"
 #include "platform/Logs.h"

@@ -1,7 +1,7 @@
 #include "MistakeSheet.h"
 
-#include "ProblemCard.h"
 #include "data/CStudent.h"
+#include "gui/controls/ProblemCard.h"
 #include "platform/Services.h"
 #include "platform/qt/Fonts.h"
 

@@ -1,7 +1,7 @@
 #include "CSignInDlg.h"
 
-#include "Windows1252Validator.h"
 #include "data/CUserManager.h"
+#include "gui/controls/Windows1252Validator.h"
 #include "platform/HelpGuide.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"

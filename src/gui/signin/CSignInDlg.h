@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TemplateDialog.h"
+#include "gui/common/TemplateDialog.h"
 
 class QComboBox;
 class QLineEdit;

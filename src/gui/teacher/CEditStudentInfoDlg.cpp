@@ -1,8 +1,8 @@
 #include "CEditStudentInfoDlg.h"
 
 #include "StudentDialogMessages.h"
-#include "Windows1252Validator.h"
 #include "data/CTeacher.h"
+#include "gui/controls/Windows1252Validator.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "CStudentInfoDlg.h"
 
 #include "StudentDialogMessages.h"
-#include "Windows1252Validator.h"
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
 #include "data/StudentInfoCheck.h"
 #include "data/StudentNames.h"
+#include "gui/controls/Windows1252Validator.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "HeaderBar.h"
 #include "TestingLayout.h"
 #include "data/CTestData.h"
+#include "gui/controls/HeaderBar.h"
 
 #include <QBasicTimer>
 #include <QFont>

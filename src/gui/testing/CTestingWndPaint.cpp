@@ -2,9 +2,9 @@
 // status box in its three forms.
 #include "CTestingWnd.h"
 
-#include "ProblemCard.h"
-#include "ScreenColours.h"
 #include "data/CStudent.h"
+#include "gui/common/ScreenColours.h"
+#include "gui/controls/ProblemCard.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 #include <QPaintEvent>

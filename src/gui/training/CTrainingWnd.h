@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CardSteps.h"
-#include "FlashCardDisplay.h"
-#include "HeaderBar.h"
 #include "TrainingLayout.h"
 #include "data/CTestData.h"
+#include "gui/common/CardSteps.h"
+#include "gui/controls/FlashCardDisplay.h"
+#include "gui/controls/HeaderBar.h"
 
 #include <QBasicTimer>
 #include <QFont>

@@ -1,9 +1,9 @@
 // What CTrainingWnd draws: its panels and blocks, the header bar and the flash card.
-#include "CNumberPadCtl.h"
 #include "CTrainingWnd.h"
-#include "ProblemCard.h"
-#include "ScreenColours.h"
 #include "data/CStudent.h"
+#include "gui/common/ScreenColours.h"
+#include "gui/controls/CNumberPadCtl.h"
+#include "gui/controls/ProblemCard.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 #include <QPaintEvent>

@@ -1,11 +1,11 @@
 // The training session of CTrainingWnd: Begin with its checks, the answers, the timed steps of
 // each card, the walk through the problems and the record at the end.
-#include "CBasicLineGraph.h"
-#include "CNumberPadCtl.h"
 #include "CTrainingWnd.h"
-#include "DebugAnswerFile.h"
-#include "ReportList.h"
 #include "data/CStudent.h"
+#include "gui/common/DebugAnswerFile.h"
+#include "gui/controls/CBasicLineGraph.h"
+#include "gui/controls/CNumberPadCtl.h"
+#include "gui/controls/ReportList.h"
 #include "platform/BaseFolder.h"
 #include "platform/CommandLine.h"
 #include "platform/Logs.h"

@@ -1,7 +1,7 @@
 #include "TrainingSessionGraph.h"
 
-#include "CBasicLineGraph.h"
 #include "data/SessionHistory.h"
+#include "gui/controls/CBasicLineGraph.h"
 #include "platform/Display.h"
 
 int GraphLabelTenths() {

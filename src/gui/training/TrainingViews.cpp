@@ -1,11 +1,11 @@
 // The two views of past sessions in CTrainingWnd's card area: the training sessions as a graph
 // against their goals, and the report of every training session and review.
-#include "CBasicLineGraph.h"
 #include "CTrainingWnd.h"
-#include "ReportList.h"
 #include "TrainingSessionGraph.h"
 #include "data/CStudent.h"
 #include "data/SessionHistory.h"
+#include "gui/controls/CBasicLineGraph.h"
+#include "gui/controls/ReportList.h"
 #include "platform/Logs.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/ProgramSound.h"

@@ -1,4 +1,4 @@
-#include "gui/CardSteps.h"
+#include "gui/common/CardSteps.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "gui/DebugAnswerFile.h"
+#include "gui/common/DebugAnswerFile.h"
 
 #include <gtest/gtest.h>
 

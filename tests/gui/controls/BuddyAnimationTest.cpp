@@ -1,4 +1,4 @@
-#include "gui/BuddyAnimation.h"
+#include "gui/controls/BuddyAnimation.h"
 #include "GuiTestSupport.h"
 
 #include <numeric>

@@ -1,8 +1,8 @@
-#include "gui/HeaderBar.h"
+#include "gui/controls/HeaderBar.h"
 #include "GuiTestSupport.h"
 #include "StudentSupport.h"
 #include "data/CStudent.h"
-#include "gui/ScreenColours.h"
+#include "gui/common/ScreenColours.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
-#include "gui/CBasicLineGraph.h"
-#include "gui/CMasteryGraph.h"
+#include "gui/controls/CBasicLineGraph.h"
+#include "gui/controls/CMasteryGraph.h"
 #include "platform/qt/Fonts.h"
 
 #include <QFontMetrics>

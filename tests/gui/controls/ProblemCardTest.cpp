@@ -1,4 +1,4 @@
-#include "gui/ProblemCard.h"
+#include "gui/controls/ProblemCard.h"
 #include "StudentSupport.h"
 #include "platform/qt/Fonts.h"
 

@@ -1,7 +1,7 @@
-#include "gui/FactMapView.h"
+#include "gui/progress/FactMapView.h"
 #include "GuiTestSupport.h"
 #include "data/ProblemLine.h"
-#include "gui/FactMapColours.h"
+#include "gui/progress/FactMapColours.h"
 
 #include <QHelpEvent>
 #include <QToolTip>

@@ -4,12 +4,12 @@
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
 #include "data/ProblemLine.h"
-#include "gui/CBasicLineGraph.h"
-#include "gui/CMasteryGraph.h"
-#include "gui/CStudentProgressWnd.h"
-#include "gui/FactMapView.h"
-#include "gui/FactText.h"
-#include "gui/ReportList.h"
+#include "gui/common/FactText.h"
+#include "gui/controls/CBasicLineGraph.h"
+#include "gui/controls/CMasteryGraph.h"
+#include "gui/controls/ReportList.h"
+#include "gui/progress/CStudentProgressWnd.h"
+#include "gui/progress/FactMapView.h"
 #include "platform/Files.h"
 
 #include <QHeaderView>

@@ -2,10 +2,10 @@
 #include "StudentSupport.h"
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
-#include "gui/BuddyAnimation.h"
-#include "gui/CMistakeListCtl.h"
-#include "gui/CMistakeReviewWnd.h"
-#include "gui/ScreenColours.h"
+#include "gui/common/ScreenColours.h"
+#include "gui/controls/BuddyAnimation.h"
+#include "gui/controls/CMistakeListCtl.h"
+#include "gui/review/CMistakeReviewWnd.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

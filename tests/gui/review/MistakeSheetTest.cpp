@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 #include "StudentSupport.h"
 #include "data/CStudent.h"
-#include "gui/PrintMistakes.h"
+#include "gui/review/PrintMistakes.h"
 
 #include <QFile>
 #include <QPrinter>

@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 #include "data/CTeacher.h"
-#include "gui/CEditStudentInfoDlg.h"
-#include "gui/CStudentInfoDlg.h"
+#include "gui/teacher/CEditStudentInfoDlg.h"
+#include "gui/teacher/CStudentInfoDlg.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -2,11 +2,11 @@
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
-#include "gui/CEditStudentInfoDlg.h"
-#include "gui/CStudentInfoDlg.h"
-#include "gui/CStudentProgressWnd.h"
-#include "gui/CTeacherWnd.h"
-#include "gui/StudentListCtl.h"
+#include "gui/controls/StudentListCtl.h"
+#include "gui/progress/CStudentProgressWnd.h"
+#include "gui/teacher/CEditStudentInfoDlg.h"
+#include "gui/teacher/CStudentInfoDlg.h"
+#include "gui/teacher/CTeacherWnd.h"
 #include "platform/Files.h"
 
 #include <QComboBox>

@@ -3,11 +3,11 @@
 #include "StudentSupport.h"
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
-#include "gui/CMistakeListCtl.h"
-#include "gui/CMistakeReviewWnd.h"
-#include "gui/CTestingWnd.h"
-#include "gui/DebugAnswerFile.h"
-#include "gui/ScreenColours.h"
+#include "gui/common/DebugAnswerFile.h"
+#include "gui/common/ScreenColours.h"
+#include "gui/controls/CMistakeListCtl.h"
+#include "gui/review/CMistakeReviewWnd.h"
+#include "gui/testing/CTestingWnd.h"
 #include "platform/Files.h"
 
 #include <filesystem>

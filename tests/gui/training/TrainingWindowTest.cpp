@@ -5,11 +5,11 @@
 #include "data/CUserManager.h"
 #include "data/MistakeFile.h"
 #include "data/SessionHistory.h"
-#include "gui/CBasicLineGraph.h"
-#include "gui/CMistakeReviewWnd.h"
-#include "gui/CTrainingWnd.h"
-#include "gui/DebugAnswerFile.h"
-#include "gui/ReportList.h"
+#include "gui/common/DebugAnswerFile.h"
+#include "gui/controls/CBasicLineGraph.h"
+#include "gui/controls/ReportList.h"
+#include "gui/review/CMistakeReviewWnd.h"
+#include "gui/training/CTrainingWnd.h"
 #include "platform/Files.h"
 
 #include <QComboBox>
