@@ -17,7 +17,6 @@
 #include "platform/qt/ProgramSound.h"
 #include "platform/qt/ScreenStage.h"
 
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -112,21 +111,18 @@ void DrawCaption(platform::GdiDc& dc, const QString& text, const QColor& colour,
 } // namespace
 
 CStudentProgressWnd::CStudentProgressWnd(QWidget* opener)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), opener_(opener),
-      header_(QStringLiteral("Progress"), {.iconFolder = "Progress",
-                                           .iconName = "progressIcon",
-                                           .face = kFace,
-                                           .titleWeight = 400}) {
-    platform::WriteTraceLog(kSource, __LINE__);
-    const platform::ScreenSize screen = platform::GetScreenSize();
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QStringLiteral("Progress"));
-    platform::PlaceOnScreen(*this, QRect(0, 0, screen.width, screen.height));
-    if (!CreateUIElements()) {
-        ReportCreationFailure();
+    : ActivityWindow({.source = kSource,
+                      .windowTitle = QStringLiteral("Progress"),
+                      .failureName = "Progress",
+                      .headerTitle = QStringLiteral("Progress"),
+                      .headerLook = {.iconFolder = "Progress",
+                                     .iconName = "progressIcon",
+                                     .face = kFace,
+                                     .titleWeight = 400}}),
+      opener_(opener) {
+    if (!Build()) {
         return;
     }
-    PositionUIElements();
     ConfigureGraphs();
     FillTrainingReport();
     ShowView(kMasteryGraph);
@@ -257,14 +253,6 @@ void CStudentProgressWnd::PositionUIElements() {
                panelTop + (panelHeight - buttonHeight) / 2);
 }
 
-void CStudentProgressWnd::ReportCreationFailure() {
-    platform::WriteErrorLog(kSource, __LINE__,
-                            "Creation of the Progress window failed (see above errors)!");
-    platform::GetMessageBoxes().Show(
-        {.text = "Please contact the system administrator.", .icon = platform::MbIcon::Stop});
-    deleteLater();
-}
-
 void CStudentProgressWnd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     platform::GdiDc dc(painter);
@@ -287,28 +275,21 @@ void CStudentProgressWnd::paintEvent(QPaintEvent*) {
 }
 
 void CStudentProgressWnd::OnCommand(int id) {
-    platform::WriteTraceLog(kSource, __LINE__);
-    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
     if (id == kHome) {
         OnHome();
-    } else {
-        ShowView(ViewOfButton(id));
+        return;
     }
-}
-
-// A close request from the window system leaves like Home, so the opener never stays hidden.
-void CStudentProgressWnd::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    OnCommand(kHome);
+    TraceNavigation(__LINE__);
+    ShowView(ViewOfButton(id));
 }
 
 void CStudentProgressWnd::OnHome() {
-    hide();
+    TraceNavigation(__LINE__);
+    Dismiss();
     if (opener_) {
         platform::SetMainWindow(opener_);
         opener_->show();
     }
-    deleteLater();
 }
 
 void CStudentProgressWnd::ShowView(CommandId view) {

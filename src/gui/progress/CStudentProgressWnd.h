@@ -1,10 +1,9 @@
 #pragma once
 
-#include "gui/controls/HeaderBar.h"
+#include "gui/common/ActivityWindow.h"
 
 #include <QFont>
 #include <QPointer>
-#include <QWidget>
 #include <array>
 
 class CBasicLineGraph;
@@ -20,7 +19,7 @@ class ReportList;
 //
 // Opened over a hidden window (the home screen or the teacher window), which it shows again when
 // Home closes it; it deletes itself.
-class CStudentProgressWnd final : public QWidget {
+class CStudentProgressWnd final : public ActivityWindow {
     Q_OBJECT
 public:
     enum CommandId {
@@ -53,16 +52,14 @@ public:
     FactMapView* FactMap() const { return factMap_; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool CreateUIElements();
+    bool CreateUIElements() override;
     void ConfigureGraphs();
-    void PositionUIElements();
-    void ReportCreationFailure();
+    void PositionUIElements() override;
     void OnCommand(int id);
-    void OnHome();
+    void OnHome() override;
     // Hides every other view, fills `view` afresh (the training report stays as it was filled at
     // creation) and shows it.
     void ShowView(CommandId view);
@@ -73,7 +70,6 @@ private:
     void FillFactMap();
 
     QPointer<QWidget> opener_;
-    HeaderBar header_;
     QFont baseFont_;
     QFont testHeaderFont_;
     QFont captionFont_;

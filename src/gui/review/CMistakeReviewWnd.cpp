@@ -18,7 +18,6 @@
 #include "platform/qt/ScreenBitmaps.h"
 #include "platform/qt/ScreenStage.h"
 
-#include <QCloseEvent>
 #include <QFontMetrics>
 
 namespace {
@@ -31,20 +30,18 @@ constexpr int kCardPoints = 26;
 } // namespace
 
 CMistakeReviewWnd::CMistakeReviewWnd(IHomeScreen& home)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), parentWindow_(home.Window()),
-      homeScreen_(home), header_(QStringLiteral("Review")),
+    : ActivityWindow({.source = kSource,
+                      .windowTitle = QStringLiteral("Mistake Review"),
+                      .failureName = "Review",
+                      .headerTitle = QStringLiteral("Review")}),
+      parentWindow_(home.Window()), homeScreen_(home),
       printerSetup_(std::make_unique<PrintDialogSetup>(this)),
       buddy_([this](int frame) { ShowBuddyFrame(frame); }) {
-    platform::WriteTraceLog(kSource, __LINE__);
-    const platform::ScreenSize screen = platform::GetScreenSize();
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QStringLiteral("Mistake Review"));
-    platform::PlaceOnScreen(*this, QRect(0, 0, screen.width, screen.height));
-    if (!CreateUIElements()) {
-        ReportCreationFailure();
+    if (!Build()) {
+        // Nothing is left to show the student: the program ends.
+        platform::GetProcess().PostQuit();
         return;
     }
-    PositionUIElements();
     platform::SetMainWindow(this);
     show();
 }
@@ -117,15 +114,6 @@ void CMistakeReviewWnd::PositionUIElements() {
     }
 }
 
-void CMistakeReviewWnd::ReportCreationFailure() {
-    platform::WriteErrorLog(kSource, __LINE__,
-                            "Creation of the Review window failed (see above errors)!");
-    platform::GetMessageBoxes().Show(
-        {.text = "Please contact the system administrator.", .icon = platform::MbIcon::Stop});
-    platform::GetProcess().PostQuit();
-    deleteLater();
-}
-
 void CMistakeReviewWnd::OnCommand(int id) {
     switch (id) {
     case kBegin:
@@ -142,19 +130,11 @@ void CMistakeReviewWnd::OnCommand(int id) {
     }
 }
 
-// A close request from the window system (a key such as Alt+F4) leaves like Home, so the home
-// screen never stays hidden behind nothing.
-void CMistakeReviewWnd::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    OnHome();
-}
-
 void CMistakeReviewWnd::OnHome() {
-    platform::WriteTraceLog(kSource, __LINE__);
+    TraceNavigation(__LINE__);
     if (steps_.State() != ReviewState::Idle) {
         EndSession();
     }
-    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
     ShowParentAndClose();
 }
 
@@ -164,6 +144,5 @@ void CMistakeReviewWnd::ShowParentAndClose() {
     } else {
         platform::WriteErrorLog(kSource, __LINE__, "pParentWnd is not a valid window");
     }
-    hide();
-    deleteLater();
+    Dismiss();
 }

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "ReviewLayout.h"
+#include "gui/common/ActivityWindow.h"
 #include "gui/common/CardSteps.h"
 #include "gui/controls/BuddyAnimation.h"
 #include "gui/controls/FlashCardDisplay.h"
-#include "gui/controls/HeaderBar.h"
 
 #include <QBasicTimer>
 #include <QFont>
 #include <QImage>
 #include <QPointer>
-#include <QWidget>
 #include <cstdint>
 #include <memory>
 
@@ -27,7 +26,7 @@ class IPrinterSetup;
 // in the student's history. Print Mistakes prints the list as a practice sheet.
 //
 // Opened over the hidden home screen, which it shows again when it closes; it deletes itself.
-class CMistakeReviewWnd final : public QWidget {
+class CMistakeReviewWnd final : public ActivityWindow {
     Q_OBJECT
 public:
     enum CommandId {
@@ -55,16 +54,14 @@ public:
     void SetPrinterSetup(std::unique_ptr<IPrinterSetup> setup);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    bool CreateUIElements();
-    void PositionUIElements();
-    void ReportCreationFailure();
+    bool CreateUIElements() override;
+    void PositionUIElements() override;
     void OnCommand(int id);
-    void OnHome();
+    void OnHome() override;
     void ShowParentAndClose();
 
     // The session (MistakeReviewSession.cpp).
@@ -88,7 +85,6 @@ private:
 
     QPointer<QWidget> parentWindow_;
     IHomeScreen& homeScreen_;
-    HeaderBar header_;
     ReviewLayout layout_;
     FeedbackPictures pictures_;
     QFont cardFont_;

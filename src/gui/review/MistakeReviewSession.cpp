@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr const char* kSource = "Gui classes\\Cmistakereviewwnd";
 // Review goes round the first ten listed facts only.
 constexpr int kCardsInTurn = 10;
 
@@ -25,7 +24,7 @@ std::uint32_t Now() {
 } // namespace
 
 void CMistakeReviewWnd::OnBegin() {
-    platform::WriteTraceLog(kSource, __LINE__);
+    platform::WriteTraceLog(Source(), __LINE__);
     listIndex_ = 0;
     problemsCompleted_ = 0;
     itemsAtStart_ = static_cast<std::int16_t>(list_->RowCount());

@@ -17,13 +17,12 @@
 #include "platform/qt/ScreenBitmaps.h"
 #include "platform/qt/ScreenStage.h"
 
-#include <QCloseEvent>
 #include <optional>
 #include <string>
 
 namespace {
 
-constexpr std::string_view kSource = "Gui classes\\Ctestingwnd";
+constexpr const char* kSource = "Gui classes\\Ctestingwnd";
 constexpr std::string_view kFolder = "Testing";
 constexpr const char* kContactAdministrator = "Please contact the system administrator.";
 constexpr int kCardPoints = 18;
@@ -57,19 +56,15 @@ void ShowBox(QWidget* owner, std::string text, std::optional<std::string> title,
 } // namespace
 
 CTestingWnd::CTestingWnd(IHomeScreen& home)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), homeScreen_(home),
-      header_(QStringLiteral("Testing")) {
-    platform::WriteTraceLog(kSource, __LINE__);
-    const platform::ScreenSize screen = platform::GetScreenSize();
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QStringLiteral("Testing Window"));
-    platform::PlaceOnScreen(*this, QRect(0, 0, screen.width + 1, screen.height + 1));
-    if (!CreateUIElements()) {
-        ReportCreationFailure();
-        return;
+    : ActivityWindow({.source = kSource,
+                      .windowTitle = QStringLiteral("Testing Window"),
+                      .failureName = "Testing",
+                      .headerTitle = QStringLiteral("Testing"),
+                      .overhang = 1}),
+      homeScreen_(home) {
+    if (Build()) {
+        show();
     }
-    PositionUIElements();
-    show();
 }
 
 bool CTestingWnd::CreateUIElements() {
@@ -111,13 +106,6 @@ void CTestingWnd::PositionUIElements() {
     pad_->HidePad();
     homeButton_->move(layout_.buttonArea.left, padPlace.y());
     beginButton_->move(layout_.buttonArea.left, padPlace.y() + homeButton_->height());
-}
-
-void CTestingWnd::ReportCreationFailure() {
-    platform::WriteErrorLog(kSource, __LINE__,
-                            "Creation of the Testing window failed (see above errors)!");
-    ShowBox(nullptr, kContactAdministrator, std::nullopt, platform::MbIcon::Stop);
-    deleteLater();
 }
 
 void CTestingWnd::OnCommand(int id) {
@@ -267,16 +255,8 @@ void CTestingWnd::WriteDebugAnswers() const {
     WriteDebugAnswerFile(platform::GetBaseFolder() + "/testAnswers.dat", test_);
 }
 
-// A close request from the window system (a key such as Alt+F4) leaves like Home, so the home
-// screen never stays hidden behind nothing.
-void CTestingWnd::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    OnHome();
-}
-
 void CTestingWnd::OnHome() {
-    platform::WriteTraceLog(kSource, __LINE__);
-    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
+    TraceNavigation(__LINE__);
     homeScreen_.ShowHome();
     CloseWindow();
 }
@@ -286,6 +266,5 @@ void CTestingWnd::CloseWindow() {
     GetCurrentStudent().SaveFluency();
     timer_.stop();
     running_ = false;
-    hide();
-    deleteLater();
+    Dismiss();
 }

@@ -2,12 +2,11 @@
 
 #include "TestingLayout.h"
 #include "data/CTestData.h"
-#include "gui/controls/HeaderBar.h"
+#include "gui/common/ActivityWindow.h"
 
 #include <QBasicTimer>
 #include <QFont>
 #include <QImage>
-#include <QWidget>
 #include <cstdint>
 
 class CNumberPadCtl;
@@ -22,7 +21,7 @@ class IHomeScreen;
 //
 // Opened by the home screen, which hides itself; the window covers the screen and deletes itself
 // when it closes (Home, or a due review taking over at Begin).
-class CTestingWnd final : public QWidget {
+class CTestingWnd final : public ActivityWindow {
     Q_OBJECT
 public:
     enum CommandId { kNumberPad = 2000, kBegin = 2002, kHome = 2003 };
@@ -44,19 +43,17 @@ public:
     int Missed() const { return missed_; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    bool CreateUIElements();
-    void PositionUIElements();
-    void ReportCreationFailure();
+    bool CreateUIElements() override;
+    void PositionUIElements() override;
 
     void OnCommand(int id);
     void OnBegin();
     void OnAnswer(int answer);
-    void OnHome();
+    void OnHome() override;
     bool LoadTest();
     void RecordDebugTest(int unanswered);
     void StartAnswering();
@@ -77,7 +74,6 @@ private:
     void DrawStatusBox(platform::GdiDc& dc);
 
     IHomeScreen& homeScreen_;
-    HeaderBar header_;
     TestingLayout layout_;
     QImage correctIcon_;
     QImage missedIcon_;

@@ -18,7 +18,6 @@
 #include "platform/qt/ScreenBitmaps.h"
 #include "platform/qt/ScreenStage.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -69,21 +68,19 @@ int ReadGoal(const QString& text) {
 } // namespace
 
 CTrainingWnd::CTrainingWnd(IHomeScreen& home)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), homeScreen_(home),
-      header_(QStringLiteral("Training"),
-              {.iconFolder = kTrainingFolder, .iconName = "trainingIcon", .face = "Book Antiqua"}) {
-    platform::WriteTraceLog(kSource, __LINE__);
-    const platform::ScreenSize screen = platform::GetScreenSize();
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QStringLiteral("Training"));
-    platform::PlaceOnScreen(*this, QRect(0, 0, screen.width + 1, screen.height + 1));
-    if (!CreateUIElements()) {
-        ReportCreationFailure();
-        return;
+    : ActivityWindow({.source = kSource,
+                      .windowTitle = QStringLiteral("Training"),
+                      .failureName = "Training",
+                      .headerTitle = QStringLiteral("Training"),
+                      .headerLook = {.iconFolder = kTrainingFolder,
+                                     .iconName = "trainingIcon",
+                                     .face = "Book Antiqua"},
+                      .overhang = 1}),
+      homeScreen_(home) {
+    if (Build()) {
+        show();
+        activateWindow();
     }
-    PositionUIElements();
-    show();
-    activateWindow();
 }
 
 CPictureButton* CTrainingWnd::Button(CommandId id) const {
@@ -218,14 +215,6 @@ void CTrainingWnd::PositionSetupControls() {
     }
 }
 
-void CTrainingWnd::ReportCreationFailure() {
-    platform::WriteErrorLog(kSource, __LINE__,
-                            "Creation of the Training window failed (see above errors)!");
-    platform::GetMessageBoxes().Show(
-        {.text = "Please contact the system administrator.", .icon = platform::MbIcon::Stop});
-    deleteLater();
-}
-
 void CTrainingWnd::OnCommand(int id) {
     switch (id) {
     case kBegin:
@@ -266,16 +255,8 @@ void CTrainingWnd::EnableSetup(bool enable) {
     }
 }
 
-// A close request from the window system (a key such as Alt+F4) leaves like Home, so the home
-// screen never stays hidden behind nothing.
-void CTrainingWnd::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    OnHome();
-}
-
 void CTrainingWnd::OnHome() {
-    platform::WriteTraceLog(kSource, __LINE__);
-    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
+    TraceNavigation(__LINE__);
     homeScreen_.ShowHome();
     CloseWindow();
 }
@@ -285,8 +266,7 @@ void CTrainingWnd::CloseWindow() {
     timer_.stop();
     steps_.Stop();
     GetCurrentStudent().SaveFluency();
-    hide();
-    deleteLater();
+    Dismiss();
 }
 
 void CTrainingWnd::HandOverToReview() {

@@ -2,14 +2,13 @@
 
 #include "TrainingLayout.h"
 #include "data/CTestData.h"
+#include "gui/common/ActivityWindow.h"
 #include "gui/common/CardSteps.h"
 #include "gui/controls/FlashCardDisplay.h"
-#include "gui/controls/HeaderBar.h"
 
 #include <QBasicTimer>
 #include <QFont>
 #include <QImage>
-#include <QWidget>
 #include <array>
 #include <cstdint>
 
@@ -33,7 +32,7 @@ class QLineEdit;
 // Opened by the home screen, which hides itself; the window covers the screen and deletes itself
 // when it closes (Home, or a due review taking over). Leaving with Home drops a running session
 // unrecorded.
-class CTrainingWnd final : public QWidget {
+class CTrainingWnd final : public ActivityWindow {
     Q_OBJECT
 public:
     enum CommandId {
@@ -77,22 +76,20 @@ public:
     const CTestData& Session() const { return session_; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    bool CreateUIElements() override;
     // False when a control could not be made.
-    bool CreateUIElements();
     bool CreateSetupControls();
-    void PositionUIElements();
+    void PositionUIElements() override;
     void PositionSetupControls();
-    void ReportCreationFailure();
 
     void OnCommand(int id);
     void OnKind(int id);
     void OnGoalChanged();
-    void OnHome();
+    void OnHome() override;
     void EnableSetup(bool enable);
     void CloseWindow();
     // Where a due review takes over: says so, closes this window and opens the review.
@@ -125,7 +122,6 @@ private:
     void RedrawCard();
 
     IHomeScreen& homeScreen_;
-    HeaderBar header_;
     TrainingLayout layout_;
     SetupPanelLayout setupLayout_;
     FeedbackPictures pictures_;

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr const char* kSource = "Gui classes\\Ctrainingwnd";
 constexpr int kLowestGoal = 1;
 constexpr int kHighestGoal = 99;
 constexpr std::uint32_t kOneMinute = 60'000;
@@ -51,7 +50,7 @@ std::uint32_t PauseGivenBack(const CardStepChange& change) {
 } // namespace
 
 void CTrainingWnd::OnBegin() {
-    platform::WriteTraceLog(kSource, __LINE__);
+    platform::WriteTraceLog(Source(), __LINE__);
     if (GetCurrentStudent().IsReviewDue()) {
         HandOverToReview();
         return;
@@ -85,13 +84,13 @@ void CTrainingWnd::OnBegin() {
 bool CTrainingWnd::StartSession() {
     // A freshly shuffled set each time, so its creation time is when this session began.
     const int fileNumber = TestFileNumber(kind_);
-    platform::WriteTraceLog(kSource, __LINE__);
+    platform::WriteTraceLog(Source(), __LINE__);
     session_ = CTestData();
     if (!session_.Load(fileNumber)) {
         platform::GetMessageBoxes().Show({.text = "Please contact the system administrator.",
                                           .icon = platform::MbIcon::Stop,
                                           .owner = this});
-        platform::WriteErrorLog(kSource, __LINE__,
+        platform::WriteErrorLog(Source(), __LINE__,
                                 "Failed to load test #" + std::to_string(fileNumber));
         return false;
     }

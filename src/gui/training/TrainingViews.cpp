@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr const char* kSource = "Gui classes\\Ctrainingwnd";
-
 constexpr std::array<ReportList::Column, 12> kReportColumns{{{"Session", 50},
                                                              {"Date", 80},
                                                              {"Level", 100},
@@ -45,15 +43,13 @@ void CTrainingWnd::CreateViews() {
 }
 
 void CTrainingWnd::OnViewSessionGraph() {
-    platform::WriteTraceLog(kSource, __LINE__);
-    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
+    TraceNavigation(__LINE__);
     report_->hide();
     ShowSessionGraph(true);
 }
 
 void CTrainingWnd::OnViewReport() {
-    platform::WriteTraceLog(kSource, __LINE__);
-    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
+    TraceNavigation(__LINE__);
     ShowSessionGraph(false);
     FillReport();
     report_->show();

@@ -1,0 +1,51 @@
+#include "ActivityWindow.h"
+
+#include "platform/Display.h"
+#include "platform/Logs.h"
+#include "platform/Services.h"
+#include "platform/qt/ProgramSound.h"
+#include "platform/qt/ScreenStage.h"
+
+#include <QCloseEvent>
+#include <string>
+
+ActivityWindow::ActivityWindow(const Frame& frame)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      header_(frame.headerTitle, frame.headerLook), source_(frame.source),
+      failureName_(frame.failureName) {
+    platform::WriteTraceLog(source_, __LINE__);
+    const platform::ScreenSize screen = platform::GetScreenSize();
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(frame.windowTitle);
+    platform::PlaceOnScreen(
+        *this, QRect(0, 0, screen.width + frame.overhang, screen.height + frame.overhang));
+}
+
+bool ActivityWindow::Build() {
+    if (!CreateUIElements()) {
+        platform::WriteErrorLog(source_, __LINE__,
+                                std::string("Creation of the ") + failureName_ +
+                                    " window failed (see above errors)!");
+        platform::GetMessageBoxes().Show(
+            {.text = "Please contact the system administrator.", .icon = platform::MbIcon::Stop});
+        deleteLater();
+        return false;
+    }
+    PositionUIElements();
+    return true;
+}
+
+void ActivityWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    OnHome();
+}
+
+void ActivityWindow::Dismiss() {
+    hide();
+    deleteLater();
+}
+
+void ActivityWindow::TraceNavigation(int line) const {
+    platform::WriteTraceLog(source_, line);
+    platform::PlayProgramSound(platform::ProgramSound::kNavigate);
+}
