@@ -108,6 +108,11 @@ void DrawCaption(platform::GdiDc& dc, const QString& text, const QColor& colour,
     dc.DrawText(text, rect, platform::dt::kSingleLine | platform::dt::kCenter);
 }
 
+void NameForScreenReaders(QWidget* view, const char* name, const char* description) {
+    view->setAccessibleName(QString::fromLatin1(name));
+    view->setAccessibleDescription(QString::fromLatin1(description));
+}
+
 } // namespace
 
 CStudentProgressWnd::CStudentProgressWnd(QWidget* opener)
@@ -174,6 +179,14 @@ bool CStudentProgressWnd::CreateUIElements() {
     trainingReport_ = new ReportList(this, kTrainingColumns, listFont, listFont, rowHeight);
     factMap_ = new FactMapView(this);
     factMap_->setObjectName(QStringLiteral("Fact Map"));
+    NameForScreenReaders(scoreGraph_, "Current progress graph",
+                         "The number right in each test at the current level");
+    NameForScreenReaders(masteryGraph_, "Mastery graph", "The level reached by each test");
+    NameForScreenReaders(trainingGraph_, "Training progress graph",
+                         "Right answers in each training session, against its goal");
+    NameForScreenReaders(testReport_, "Test report", "Every test, newest first");
+    NameForScreenReaders(trainingReport_, "Training report",
+                         "Every training session and review, newest first");
     for (const CommandId view : kViews) {
         View(view)->hide();
     }

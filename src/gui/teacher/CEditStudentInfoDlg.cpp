@@ -22,6 +22,7 @@ CEditStudentInfoDlg::CEditStudentInfoDlg(const std::string& name, QWidget* paren
     auto* label = Place(new QLabel(QStringLiteral("Name :")), 61, 46, 26, 8);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     nameBox_ = Place(new QLineEdit, 117, 42, 78, 12);
+    nameBox_->setAccessibleName(QStringLiteral("Name"));
     nameBox_->setMaxLength(kNameLimit);
     nameBox_->setValidator(new Windows1252Validator(nameBox_));
     nameBox_->setText(QString::fromStdString(name));

@@ -57,10 +57,13 @@ void CStudentInfoDlg::CreateControls() {
 
     Place(new QLabel(QStringLiteral("Full name  (e.g. Oria Fennick) :")), 24, 42, 96, 8);
     nameBox_ = Place(MakeBox(kNameLimit, QLineEdit::Normal), 138, 38, 78, 12);
+    nameBox_->setAccessibleName(QStringLiteral("Full name"));
     Place(new QLabel(QStringLiteral("Password :")), 24, 61, 90, 8);
     passwordBox_ = Place(MakeBox(kPasswordLimit, QLineEdit::Password), 138, 57, 78, 12);
+    passwordBox_->setAccessibleName(QStringLiteral("Password"));
     Place(new QLabel(QStringLiteral("Verify Password :")), 24, 80, 90, 8);
     verifyBox_ = Place(MakeBox(kPasswordLimit, QLineEdit::Password), 138, 76, 78, 12);
+    verifyBox_->setAccessibleName(QStringLiteral("Verify password"));
 
     Place(new QLabel(QStringLiteral("Current Level :")), 24, 99, 90, 8);
     levelList_ = Place(new QComboBox, 138, 95, 78, 12);
@@ -68,6 +71,7 @@ void CStudentInfoDlg::CreateControls() {
         levelList_->addItem(QString::fromStdString(GetOperationName(level)));
     }
     levelList_->setMaxVisibleItems(kLevels);
+    levelList_->setAccessibleName(QStringLiteral("Current level"));
 
     // Two lines beside the radio buttons, so none of it hides behind their frame.
     auto* testsLabel =

@@ -116,6 +116,7 @@ bool CTeacherWnd::CreateUIElements() {
     // Rows a line and three quarters of the window's own font high.
     const int rowHeight = static_cast<int>(1.75 * QFontMetrics(font()).lineSpacing());
     list_ = new StudentListCtl(this, headerFont, rowFont, rowHeight);
+    list_->setAccessibleName(QStringLiteral("Students"));
     list_->setToolTip(
         QStringLiteral("Double-click on a student's name to view his or her progress"));
     connect(list_, &QTableWidget::cellDoubleClicked, this,

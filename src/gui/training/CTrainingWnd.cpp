@@ -151,12 +151,16 @@ bool CTrainingWnd::CreateSetupControls() {
     lengthList_ = new QComboBox(this);
     lengthList_->addItems({QStringLiteral("1"), QStringLiteral("4")});
     lengthList_->setCurrentIndex(0);
+    lengthList_->setAccessibleName(QStringLiteral("Minutes"));
+    lengthList_->setAccessibleDescription(lengthText_->text().simplified());
     goalText_ = MakeSetupText(
         this,
         QStringLiteral("Enter your goal. This is the number of problems you want to get correct:"),
         Qt::AlignLeft | Qt::AlignTop);
     goalText_->setWordWrap(true);
     goalField_ = new QLineEdit(this);
+    goalField_->setAccessibleName(QStringLiteral("Goal"));
+    goalField_->setAccessibleDescription(goalText_->text());
     goalField_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), goalField_));
     connect(goalField_, &QLineEdit::textChanged, this, &CTrainingWnd::OnGoalChanged);

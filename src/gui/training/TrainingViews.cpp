@@ -33,12 +33,18 @@ constexpr std::array<ReportList::Column, 12> kReportColumns{{{"Session", 50},
 void CTrainingWnd::CreateViews() {
     graph_ = new CBasicLineGraph(this);
     graph_->setObjectName(QStringLiteral("CTrainingWndSessionGraph"));
+    graph_->setAccessibleName(QStringLiteral("Session graph"));
+    graph_->setAccessibleDescription(
+        QStringLiteral("Right answers in each training session, against its goal"));
     ConfigureTrainingGraph(*graph_, GraphLabelTenths());
     graph_->Hide();
     // Twelve columns in their fixed widths: the lists' own small face, scrolled sideways.
     const QFont listFont = platform::MakeFont("MS Sans Serif", platform::PointsToPixels(8));
     const int rowHeight = static_cast<int>(1.75 * QFontMetrics(listFont).lineSpacing());
     report_ = new ReportList(this, kReportColumns, listFont, listFont, rowHeight);
+    report_->setAccessibleName(QStringLiteral("Training report"));
+    report_->setAccessibleDescription(
+        QStringLiteral("Every training session and review, newest first"));
     report_->hide();
 }
 
