@@ -89,8 +89,13 @@ std::string CStudent::GetLevelName() const {
 bool CStudent::RewriteRecord(const std::function<void(data::StudentRecord&)>& change) {
     const std::string path = CUserManager::GetInfoFilePath(name_);
     const auto bytes = platform::ReadFileBytes(path);
-    auto record = bytes ? data::ParseStudentRecord(*bytes) : std::nullopt;
+    if (!bytes) {
+        platform::WriteErrorLog(kSource, __LINE__, data::FileFailureText("Could not read", path));
+        return false;
+    }
+    auto record = data::ParseStudentRecord(*bytes);
     if (!record) {
+        platform::WriteErrorLog(kSource, __LINE__, "  Could not read " + path + ": it is damaged");
         return false;
     }
     record->level = level_;
@@ -98,8 +103,13 @@ bool CStudent::RewriteRecord(const std::function<void(data::StudentRecord&)>& ch
     record->reserved1 = reserved1_;
     record->reserved2 = reserved2_;
     change(*record);
-    return data::ReplaceRecordFile(path + "tmp", path, data::SerializeStudentRecord(*record)) ==
-           data::ReplaceOutcome::Replaced;
+    if (data::ReplaceRecordFile(path + "tmp", path, data::SerializeStudentRecord(*record)) !=
+        data::ReplaceOutcome::Replaced) {
+        platform::WriteErrorLog(kSource, __LINE__,
+                                data::FileFailureText("Could not replace", path));
+        return false;
+    }
+    return true;
 }
 
 bool CStudent::UpdateInfo(const std::string& newPassword) {

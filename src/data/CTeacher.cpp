@@ -1,9 +1,9 @@
 #include "CTeacher.h"
 
+#include "AccountRules.h"
 #include "CUserManager.h"
 #include "NameListFiles.h"
 #include "RecordFile.h"
-#include "StudentNames.h"
 #include "StudentRecordFile.h"
 
 #include "platform/Files.h"
@@ -21,9 +21,22 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-// Deletes `path` unless it is already gone; false (with a message) when it cannot be deleted.
+// Deletes `path` unless it is already gone; false (with a message, and an error record) when it
+// cannot be deleted.
 bool DeleteIfPresent(const std::string& path) {
-    return !platform::FileExists(path) || platform::DeleteFileReporting(path);
+    if (!platform::FileExists(path) || platform::DeleteFileReporting(path)) {
+        return true;
+    }
+    platform::WriteErrorLog(kSource, __LINE__, data::FileFailureText("Could not delete", path));
+    return false;
+}
+
+// Takes back what a creation that could not be completed had written.
+void RemoveWritten(std::initializer_list<std::string> paths) {
+    for (const std::string& path : paths) {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
 }
 
 } // namespace
@@ -68,13 +81,23 @@ bool CTeacher::RewriteSelectedClassFile(
     }
     const std::string path = ClassFilePath();
     const auto bytes = platform::ReadFileBytes(path);
-    auto classFile = bytes ? data::ParseClassFile(*bytes) : std::nullopt;
+    if (!bytes) {
+        platform::WriteErrorLog(kSource, __LINE__, data::FileFailureText("Could not read", path));
+        return false;
+    }
+    auto classFile = data::ParseClassFile(*bytes);
     if (!classFile) {
+        platform::WriteErrorLog(kSource, __LINE__, "  Could not read " + path + ": it is damaged");
         return false;
     }
     change(classFile->students);
-    return data::ReplaceRecordFile(path + "2", path, data::SerializeClassFile(*classFile)) ==
-           data::ReplaceOutcome::Replaced;
+    if (data::ReplaceRecordFile(path + "2", path, data::SerializeClassFile(*classFile)) !=
+        data::ReplaceOutcome::Replaced) {
+        platform::WriteErrorLog(kSource, __LINE__,
+                                data::FileFailureText("Could not replace", path));
+        return false;
+    }
+    return true;
 }
 
 bool CTeacher::SelectClass(const std::string& className) {
@@ -119,24 +142,38 @@ bool CTeacher::AddStudent(const std::string& name, const std::string& password, 
     if (data::ReplaceRecordFile(recordPath + "tmp", recordPath,
                                 data::SerializeStudentRecord(record)) !=
         data::ReplaceOutcome::Replaced) {
+        platform::WriteErrorLog(kSource, __LINE__,
+                                data::FileFailureText("Could not create", recordPath));
         return false;
     }
     // A list that cannot be made empty (a read-only one left by an earlier student of this
     // name) must not be inherited: the student is not created at all.
     const std::string mistakePath = CUserManager::GetMistakeFilePath(name);
     if (!platform::WriteFileBytes(mistakePath, {})) {
-        platform::WriteErrorLog(kSource, __LINE__, "Could not create " + mistakePath);
-        std::error_code ignored;
-        std::filesystem::remove(recordPath, ignored);
+        platform::WriteErrorLog(kSource, __LINE__,
+                                data::FileFailureText("Could not create", mistakePath));
+        RemoveWritten({recordPath});
         return false;
     }
-    const bool listed = RewriteSelectedClassFile(
-        [&](std::vector<std::string>& students) { students.push_back(name); });
-    if (listed) {
-        AddStudentToClassList(name);
+    // Listed in the class, then for sign-in: a step that fails takes back the ones before it, so
+    // that no half-made student is left that the teacher could neither see nor delete.
+    const auto listIn = [&](std::vector<std::string>& students) {
+        if (std::find(students.begin(), students.end(), name) == students.end()) {
+            students.push_back(name);
+        }
+    };
+    if (!RewriteSelectedClassFile(listIn)) {
+        RemoveWritten({recordPath, mistakePath});
+        return false;
     }
-    CUserManager::AddUserToList(name);
-    return listed;
+    if (!CUserManager::AddUserToList(name)) {
+        RewriteSelectedClassFile(
+            [&](std::vector<std::string>& students) { std::erase(students, name); });
+        RemoveWritten({recordPath, mistakePath});
+        return false;
+    }
+    AddStudentToClassList(name);
+    return true;
 }
 
 bool CTeacher::DeleteStudent(const std::string& name) {

@@ -28,8 +28,9 @@ public:
     // Appends to the students in memory unless the name is there already.
     bool AddStudentToClassList(const std::string& name);
 
-    // Writes the student's record and empty mistake list, appends the name to the class file
-    // and, once the record exists, to the user list. True when the class file was updated.
+    // Writes the student's record and empty mistake list and lists the name in the class file and
+    // the user list. Either every step is done (true) or what was written is taken back (false,
+    // with an error record naming the file and the reason); a retry never lists a name twice.
     bool AddStudent(const std::string& name, const std::string& password, std::int32_t level,
                     std::int32_t testsPassed, std::int32_t reserved1, std::int32_t reserved2);
     // Takes the name out of the class file, deletes the student's files and takes the name out

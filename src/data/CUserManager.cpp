@@ -41,17 +41,25 @@ std::optional<data::UserWithNames> ReadAdminFile() {
     return admin;
 }
 
-void ChangeAdminList(const std::function<void(std::vector<std::string>&)>& change) {
+bool ChangeAdminList(const std::function<void(std::vector<std::string>&)>& change) {
     auto admin = ReadAdminFile();
     if (!admin) {
-        return;
+        return false;
     }
     change(admin->names);
     const std::string path = AdminFilePath();
-    if (data::ReplaceRecordFile(path + "2", path, data::SerializeUserWithNames(*admin)) ==
-        data::ReplaceOutcome::TemporaryNotWritten) {
+    switch (data::ReplaceRecordFile(path + "2", path, data::SerializeUserWithNames(*admin))) {
+    case data::ReplaceOutcome::Replaced:
+        return true;
+    case data::ReplaceOutcome::TemporaryNotWritten:
+        platform::WriteErrorLog(kSource, __LINE__,
+                                data::FileFailureText("Could not replace", path));
         GiveUpOnAdminFile();
+        return false;
+    case data::ReplaceOutcome::NotRenamed:
+        break;
     }
+    return false;
 }
 
 std::string ListForm(std::string name) {
@@ -125,14 +133,20 @@ bool FillUserList(const std::function<void(const std::string&)>& addToList) {
     return true;
 }
 
-void AddUserToList(const std::string& name) {
+bool AddUserToList(const std::string& name) {
     platform::WriteTraceLog(kSource, __LINE__);
-    ChangeAdminList([&](std::vector<std::string>& names) { names.push_back(ListForm(name)); });
+    return ChangeAdminList([&](std::vector<std::string>& names) {
+        // A retry after a failure further on must not list the name twice.
+        if (std::find(names.begin(), names.end(), ListForm(name)) == names.end()) {
+            names.push_back(ListForm(name));
+        }
+    });
 }
 
-void RemoveUserFromList(const std::string& name) {
+bool RemoveUserFromList(const std::string& name) {
     platform::WriteTraceLog(kSource, __LINE__);
-    ChangeAdminList([&](std::vector<std::string>& names) { std::erase(names, ListForm(name)); });
+    return ChangeAdminList(
+        [&](std::vector<std::string>& names) { std::erase(names, ListForm(name)); });
 }
 
 std::uint32_t SignIn(const std::string& name, const std::string& password, SignInStatus& status,

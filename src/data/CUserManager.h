@@ -36,11 +36,11 @@ void ConvertName(std::string& name, bool toListForm);
 // is logged and ends the program (the quit request). Always true.
 bool FillUserList(const std::function<void(const std::string&)>& addToList);
 
-// `name` in file form. Adding appends its list form to Admin.nfo; removing drops every entry
-// equal to it. Admin.nfo is replaced whole through Admin.nfo2; one that cannot be read or
-// replaced is logged, left as it was, and ends the program.
-void AddUserToList(const std::string& name);
-void RemoveUserFromList(const std::string& name);
+// `name` in file form. Adding appends its list form to Admin.nfo unless it is listed already;
+// removing drops every entry equal to it. Admin.nfo is replaced whole through Admin.nfo2; one
+// that cannot be read or replaced is logged, left as it was, and ends the program (false).
+bool AddUserToList(const std::string& name);
+bool RemoveUserFromList(const std::string& name);
 
 // How a matched password loads the user's record into the program.
 struct RecordLoads {

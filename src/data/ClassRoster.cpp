@@ -6,11 +6,19 @@
 #include "NameListFiles.h"
 #include "Windows1252.h"
 
+#include "RecordFile.h"
+
 #include "platform/Files.h"
+#include "platform/Logs.h"
 
 #include <algorithm>
 
 namespace data {
+namespace {
+
+constexpr const char* kSource = "Data classes\\Classroster";
+
+} // namespace
 
 RosterRow ReadRosterRow(const std::string& name, CStudent& student) {
     RosterRow row{.name = name};
@@ -23,10 +31,16 @@ RosterRow ReadRosterRow(const std::string& name, CStudent& student) {
 }
 
 std::optional<std::vector<RosterRow>> ReadClassRoster(const CTeacher& teacher, CStudent& student) {
-    const auto bytes = platform::ReadFileBytes(
-        CUserManager::GetInfoFilePath(teacher.GetName() + teacher.GetClassName()));
-    const auto classFile = bytes ? ParseClassFile(*bytes) : std::nullopt;
+    const std::string path =
+        CUserManager::GetInfoFilePath(teacher.GetName() + teacher.GetClassName());
+    const auto bytes = platform::ReadFileBytes(path);
+    if (!bytes) {
+        platform::WriteErrorLog(kSource, __LINE__, FileFailureText("Could not read", path));
+        return std::nullopt;
+    }
+    const auto classFile = ParseClassFile(*bytes);
     if (!classFile) {
+        platform::WriteErrorLog(kSource, __LINE__, "  Could not read " + path + ": it is damaged");
         return std::nullopt;
     }
     // Sorted as the record files hold the names, in Windows-1252.

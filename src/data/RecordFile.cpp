@@ -2,6 +2,8 @@
 
 #include "platform/Files.h"
 
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace data {
@@ -9,7 +11,9 @@ namespace data {
 ReplaceOutcome ReplaceRecordFile(const std::string& temporaryPath, const std::string& targetPath,
                                  std::span<const std::uint8_t> bytes) {
     if (!platform::WriteFileDurably(temporaryPath, bytes)) {
+        const int reason = errno; // the write's, not the clean-up's
         ::unlink(temporaryPath.c_str());
+        errno = reason;
         return ReplaceOutcome::TemporaryNotWritten;
     }
     if (!platform::ReplaceFileWith(temporaryPath, targetPath)) {
@@ -22,8 +26,18 @@ std::optional<std::vector<std::uint8_t>> ReadRecordOrItsCopy(const std::string& 
     if (auto bytes = platform::ReadFileBytes(path)) {
         return bytes;
     }
-    platform::ReplaceFileWith(path + "tmp", path);
+    // Without a copy there is nothing to take back, and nothing to tell the user about a file
+    // they never heard of; the caller says what is missing in words of its own.
+    const std::string copy = path + "tmp";
+    if (!platform::FileExists(copy)) {
+        return std::nullopt;
+    }
+    platform::ReplaceFileWith(copy, path);
     return platform::ReadFileBytes(path);
+}
+
+std::string FileFailureText(const std::string& what, const std::string& path) {
+    return "  " + what + " " + path + ": " + std::strerror(errno);
 }
 
 } // namespace data

@@ -18,8 +18,13 @@ ReplaceOutcome ReplaceRecordFile(const std::string& temporaryPath, const std::st
                                  std::span<const std::uint8_t> bytes);
 
 // The bytes of a record file. When it cannot be read, a "tmp" copy beside it (the new content
-// of a replacement that was cut short before its rename) is first given its name; a missing copy
-// is shown to the user as a file error. Nothing comes back when neither can be read.
+// of a replacement that was cut short before its rename) is first given its name; a copy that
+// cannot be renamed is shown to the user as a file error. Nothing comes back when neither can be
+// read.
 std::optional<std::vector<std::uint8_t>> ReadRecordOrItsCopy(const std::string& path);
+
+// "  <what> <path>: <the system's reason>" for the error log, the reason taken from the failure
+// just met (errno), so that the administrator learns which file and why.
+std::string FileFailureText(const std::string& what, const std::string& path);
 
 } // namespace data

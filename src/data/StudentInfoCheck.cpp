@@ -1,7 +1,7 @@
 #include "StudentInfoCheck.h"
 
+#include "AccountRules.h"
 #include "CTeacher.h"
-#include "StudentNames.h"
 
 namespace data {
 
@@ -15,20 +15,32 @@ StudentInfoRefusal CheckStudentInfo(const StudentInfoEntry& entry, const CTeache
     if (entry.password != entry.verification) {
         return StudentInfoRefusal::PasswordsDiffer;
     }
+    switch (CheckPassword(entry.password)) {
+    case PasswordProblem::TooLong:
+        return StudentInfoRefusal::PasswordTooLong;
+    case PasswordProblem::NotStorable:
+        return StudentInfoRefusal::PasswordNotStorable;
+    case PasswordProblem::Empty:
+    case PasswordProblem::None:
+        break;
+    }
     if (entry.editing) {
         return StudentInfoRefusal::None;
     }
-    const std::string name = TrimBlanks(entry.name);
-    if (name.empty()) {
+    const std::string name = NormaliseName(entry.name);
+    switch (CheckName(name)) {
+    case NameProblem::Empty:
         return StudentInfoRefusal::NoName;
-    }
-    if (HasForbiddenNameCharacter(name)) {
+    case NameProblem::TooLong:
+        return StudentInfoRefusal::NameTooLong;
+    case NameProblem::InvalidCharacter:
         return StudentInfoRefusal::InvalidCharacter;
+    case NameProblem::NotStorable:
+        return StudentInfoRefusal::NameNotStorable;
+    case NameProblem::None:
+        break;
     }
-    if (teacher.IsNameTaken(name)) {
-        return StudentInfoRefusal::NameTaken;
-    }
-    return StudentInfoRefusal::None;
+    return teacher.IsNameTaken(name) ? StudentInfoRefusal::NameTaken : StudentInfoRefusal::None;
 }
 
 } // namespace data

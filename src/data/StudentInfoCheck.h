@@ -12,7 +12,7 @@ inline constexpr int kMostStudents = 8;
 // What the teacher typed into the student dialog.
 struct StudentInfoEntry {
     bool editing = false; // an existing student: only the password is checked
-    std::string name;     // as typed; blanks before and after do not count
+    std::string name;     // as typed; blanks around it and doubled inside do not count
     std::string password;
     std::string verification;
 };
@@ -20,11 +20,16 @@ struct StudentInfoEntry {
 // Why the dialog refuses an entry, in the order the checks are made.
 enum class StudentInfoRefusal {
     None,
-    TooManyStudents,  // creating only
-    NoPassword,       // neither box filled
-    PasswordsDiffer,  // also when one box is empty
+    TooManyStudents, // creating only
+    NoPassword,      // neither box filled
+    PasswordsDiffer, // also when one box is empty
+    // The boxes take neither; what other programs wrote is checked all the same.
+    PasswordTooLong,
+    PasswordNotStorable,
     NoName,           // creating only, also a name of blanks
+    NameTooLong,      // creating only
     InvalidCharacter, // creating only
+    NameNotStorable,  // creating only
     NameTaken,        // creating only
 };
 

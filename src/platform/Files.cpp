@@ -176,6 +176,7 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) 
 bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     // A read-only file is refused even to a user the system would let through (root).
     if (IsReadOnly(path)) {
+        errno = EACCES;
         return false;
     }
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);

@@ -138,6 +138,26 @@ TEST_F(DataFolderToolTest, NamesOfOtherRecordsAndRepeatedStudentsAreRefusedBefor
     }
 }
 
+// A mistyped folder makes no tree of new folders; a failure says what the system said.
+TEST_F(DataFolderToolTest, AFolderWhoseParentIsMissingIsRefusedAndFailuresNameTheirCause) {
+    const std::string typo = fakes.BaseFolder() + "/Tallyhpo/program";
+    ToolRun run = RunTool({"--folder", typo});
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_THAT(run.output, HasSubstr(fakes.BaseFolder() + "/Tallyhpo does not exist"));
+    EXPECT_FALSE(fs::exists(fakes.BaseFolder() + "/Tallyhpo"));
+
+    fs::create_directory(fakes.BaseFolder() + "/fresh");
+    run = RunTool({"--folder", fakes.BaseFolder() + "/fresh/program/"});
+    EXPECT_EQ(run.exitCode, 0) << run.output << "a new program folder in an existing one";
+    EXPECT_TRUE(fs::exists(fakes.BaseFolder() + "/fresh/program/Data/Admin.nfo"));
+
+    fs::remove_all(DataPath(""));
+    WriteFile(fakes.BaseFolder() + "/Data", Bytes{'x'}); // a file where the folder belongs
+    run = RunTool({"--folder", fakes.BaseFolder(), "--force"});
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_THAT(run.output, HasSubstr("(Not a directory)"));
+}
+
 // A program in a "Release" folder reads the Data folder above it.
 TEST_F(DataFolderToolTest, ProgramInAReleaseFolderGetsTheDataFolderItReadsAndNothingElseIsTouched) {
     ASSERT_EQ(Write({"--student", "Bo Ng:Kiwi"}), DataFolderResult::Written);

@@ -1,5 +1,6 @@
 #include "DataTestSupport.h"
 #include "data/ClassRoster.h"
+#include "platform/BaseFolder.h"
 
 #include <sys/stat.h>
 
@@ -72,19 +73,64 @@ TEST_F(TeacherTest, AddedStudentGetsARecordAnEmptyListAndBothListEntries) {
     EXPECT_EQ(ReadFile(DataPath("Di Ruiz.opt")), Bytes{0});
 }
 
-TEST_F(TeacherTest, StudentIsListedForSignInOnlyWithARecord) {
-    std::filesystem::create_directory(DataPath("Di Ruiz.nfotmp"));
-    EXPECT_FALSE(teacher.AddStudent("Di Ruiz", "Fig", 1, 0, 0, 0));
-    EXPECT_FALSE(platform::FileExists(DataPath("Di Ruiz.mtk")));
-    ExpectLists({"Ann Lee", "Bo Ng", "Cy Park"}, {"Jones, Pat", "Lee, Ann", "Ng, Bo", "Park, Cy"});
+// A creation that fails at any step leaves nothing behind that the teacher could neither see nor
+// delete, says in the error log which file and why, and a retry lists the student once.
+TEST_F(TeacherTest, ACreationThatFailsAtAnyStepLeavesNothingAndARetryListsTheStudentOnce) {
+    const Bytes classFile = ReadFile(DataPath("Pat JonesUsers.nfo"));
+    const Bytes adminFile = ReadFile(DataPath("Admin.nfo"));
+    const auto blockWith = [](const std::string& path) {
+        return [path] {
+            std::filesystem::create_directory(path);
+        };
+    };
+    struct Step {
+        const char* failing;
+        std::function<void()> fail;
+        std::string logged; // the file the error record names
+    };
+    const Step steps[] = {
+        {"the record", blockWith(DataPath("Di Ruiz.nfotmp")), DataPath("Di Ruiz.nfo")},
+        {"reading the class file",
+         [&] {
+             std::filesystem::remove(DataPath("Pat JonesUsers.nfo"));
+             blockWith(DataPath("Pat JonesUsers.nfo"))();
+         },
+         DataPath("Pat JonesUsers.nfo")},
+        {"replacing the class file", blockWith(DataPath("Pat JonesUsers.nfo2")),
+         DataPath("Pat JonesUsers.nfo")},
+        {"the sign-in list", blockWith(DataPath("Admin.nfo2")), DataPath("Admin.nfo")},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.failing);
+        std::filesystem::remove(platform::GetBaseFolder() + "/Error Log.txt");
+        step.fail();
+        EXPECT_FALSE(teacher.AddStudent("Di Ruiz", "Fig", 1, 0, 0, 0));
+        for (const char* left :
+             {"Di Ruiz.nfo", "Di Ruiz.mtk", "Pat JonesUsers.nfo2", "Admin.nfo2"}) {
+            EXPECT_FALSE(std::filesystem::is_regular_file(DataPath(left))) << left;
+        }
+        EXPECT_FALSE(teacher.IsStudent("Di Ruiz"));
+        if (std::filesystem::is_regular_file(DataPath("Pat JonesUsers.nfo"))) {
+            ExpectLists({"Ann Lee", "Bo Ng", "Cy Park"},
+                        {"Jones, Pat", "Lee, Ann", "Ng, Bo", "Park, Cy"});
+        }
+        const Strings records = ErrorRecords();
+        EXPECT_TRUE(std::ranges::any_of(records, [&](const std::string& record) {
+            return record.find(step.logged + ": ") != std::string::npos;
+        })) << testing::PrintToString(records);
 
-    std::filesystem::remove(DataPath("Di Ruiz.nfotmp"));
-    std::filesystem::remove(DataPath("Pat JonesUsers.nfo"));
-    EXPECT_FALSE(teacher.AddStudent("Di Ruiz", "Fig", 1, 0, 0, 0)) << "no class file";
-    EXPECT_TRUE(platform::FileExists(DataPath("Di Ruiz.nfo")));
-    EXPECT_EQ(ReadFile(DataPath("Admin.nfo")),
-              Admin({"Jones, Pat", "Lee, Ann", "Ng, Bo", "Park, Cy", "Ruiz, Di"}));
-    EXPECT_EQ(teacher.GetStudentCount(), 3);
+        for (const char* blocked : {"Di Ruiz.nfotmp", "Pat JonesUsers.nfo2", "Admin.nfo2"}) {
+            std::filesystem::remove(DataPath(blocked));
+        }
+        std::filesystem::remove(DataPath("Pat JonesUsers.nfo"));
+        WriteFile(DataPath("Pat JonesUsers.nfo"), classFile);
+        ASSERT_TRUE(teacher.AddStudent("Di Ruiz", "Fig", 1, 0, 0, 0)) << "the retry";
+        ASSERT_TRUE(teacher.AddStudent("Di Ruiz", "Fig", 1, 0, 0, 0)) << "and once more";
+        ExpectLists({"Ann Lee", "Bo Ng", "Cy Park", "Di Ruiz"},
+                    {"Jones, Pat", "Lee, Ann", "Ng, Bo", "Park, Cy", "Ruiz, Di"});
+        ASSERT_TRUE(teacher.DeleteStudent("Di Ruiz"));
+        WriteFile(DataPath("Admin.nfo"), adminFile);
+    }
 }
 
 // A read-only list left by an earlier student of the same name is never inherited.
@@ -97,8 +143,9 @@ TEST_F(TeacherTest, StudentWhoseListCannotBeCreatedIsNotCreatedAtAll) {
     EXPECT_EQ(ReadFile(DataPath("Di Ruiz.mtk")), leftover);
     ExpectLists({"Ann Lee", "Bo Ng", "Cy Park"}, {"Jones, Pat", "Lee, Ann", "Ng, Bo", "Park, Cy"});
     EXPECT_FALSE(teacher.IsStudent("Di Ruiz"));
-    EXPECT_THAT(ErrorRecords(), ElementsAre(testing::MatchesRegex(
-                                    "Cteacher Line [0-9]+ : Could not create .*/Di Ruiz\\.mtk")));
+    EXPECT_THAT(ErrorRecords(),
+                ElementsAre(testing::MatchesRegex(
+                    "Cteacher Line [0-9]+ :   Could not create .*/Di Ruiz\\.mtk: .+")));
 }
 
 TEST_F(TeacherTest, DeletingAStudentRemovesEveryEntryAndTheirFilesAndKeepsTheOrder) {
@@ -129,6 +176,24 @@ TEST_F(TeacherTest, DeletionGoesOnPastFilesAlreadyGoneButStopsAtOneThatStays) {
     EXPECT_THAT(fakes.messageBoxes.shown[0].text, testing::HasSubstr("Cy Park.mtk"));
     EXPECT_TRUE(platform::FileExists(DataPath("Cy Park.opt")));
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), Admin({"Jones, Pat", "Lee, Ann", "Park, Cy"}));
+    EXPECT_THAT(ErrorRecords(), ElementsAre(testing::MatchesRegex(
+                                    "Cteacher Line [0-9]+ :   Could not delete .*/Cy Park\\.mtk: "
+                                    "Is a directory")));
+}
+
+// The administrator learns from the error log which file failed and why.
+TEST_F(TeacherTest, AnEditThatCannotBeWrittenNamesTheRecordAndTheReason) {
+    CStudent ann = *LoadedStudent("Ann Lee");
+    std::filesystem::create_directory(DataPath("Ann Lee.nfotmp"));
+    EXPECT_FALSE(ann.UpdateInfo("new"));
+    std::filesystem::remove(DataPath("Ann Lee.nfotmp"));
+    std::filesystem::remove(DataPath("Ann Lee.nfo"));
+    EXPECT_FALSE(ann.UpdateInfo("new"));
+    EXPECT_THAT(ErrorRecords(),
+                ElementsAre(testing::MatchesRegex("Cstudent Line [0-9]+ :   Could not replace "
+                                                  ".*/Ann Lee\\.nfo: Is a directory"),
+                            testing::MatchesRegex("Cstudent Line [0-9]+ :   Could not read "
+                                                  ".*/Ann Lee\\.nfo: No such file or directory")));
 }
 
 TEST_F(TeacherTest, StrangerOrUnreadableClassFileDeletesNothingAndNoClassAddsNothing) {

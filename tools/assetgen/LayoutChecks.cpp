@@ -1,6 +1,7 @@
 #include "LayoutChecks.h"
 
 #include "Style.h"
+#include "gui/teacher/TeacherGeometry.h"
 
 #include <QFontMetrics>
 #include <QRect>
@@ -149,7 +150,9 @@ void checkTrainingSetup(Checker& c) {
 void checkTeacher(Checker& c, int header) {
     const int hs = c.size("Teacher", "signOutButton").height();
     const int listBottom = kHeight - 6 * hs - 4;
-    const QRect box(536 + 3, listBottom + 3, kWidth + 1 - 539, kHeight + 1 - listBottom - 3);
+    const int panelRight = kWidth - static_cast<int>(teacher_geometry::kRightColumnShare * kWidth);
+    const QRect box(panelRight + 3, listBottom + 3, kWidth + 1 - (panelRight + 3),
+                    kHeight + 1 - listBottom - 3);
     c.require(listBottom - (header + 4) >= 150, "teacher: the buttons leave the list no room");
     c.stack("teacher", box, box.top() + hs / 2, hs,
             {{"Teacher", "homeButton"},
@@ -158,7 +161,8 @@ void checkTeacher(Checker& c, int header) {
              {"Teacher", "deleteUserButton"},
              {"Teacher", "helpButton"}});
     const QSize welcome = c.size("Teacher", "welcomeBackground");
-    c.require(welcome.width() + 4 <= 535 && welcome.height() + 4 <= kHeight - 3 - header - 4,
+    c.require(welcome.width() + 4 <= panelRight - 1 &&
+                  welcome.height() + 4 <= kHeight - 3 - header - 4,
               "teacher: the welcome picture does not fit its panel");
 }
 

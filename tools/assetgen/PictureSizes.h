@@ -3,6 +3,8 @@
 // longer fits fails the build.
 #pragma once
 
+#include "gui/teacher/TeacherGeometry.h"
+
 #include <QSize>
 
 namespace assetgen::sizes {
@@ -34,6 +36,6 @@ inline constexpr QSize kReviewCard{160, 200};
 inline constexpr QSize kFeedback{196, 70};
 
 inline constexpr QSize kBuddyFrame{568, 100};
-inline constexpr QSize kWelcome{500, 520};
+inline constexpr QSize kWelcome{teacher_geometry::kWelcomeWidth, teacher_geometry::kWelcomeHeight};
 
 } // namespace assetgen::sizes

@@ -28,7 +28,8 @@ void drawHint(QPainter& p, qreal top, Icon icon, const QColor& colour, const QSt
     drawIconDisc(p, icon, disc, colour);
     p.setPen(style::kInk);
     p.setFont(style::serif(18, false));
-    p.drawText(QRectF(100, top - 8, 390, 60), Qt::AlignVCenter | Qt::TextWordWrap, text);
+    p.drawText(QRectF(100, top - 8, sizes::kWelcome.width() - 110, 60),
+               Qt::AlignVCenter | Qt::TextWordWrap, text);
 }
 
 QImage paintWelcome() {
@@ -41,7 +42,7 @@ QImage paintWelcome() {
     p.setFont(style::serif(30, true));
     p.drawText(QRectF(0, 100, size.width(), 44), Qt::AlignCenter,
                QStringLiteral("Welcome, teacher!"));
-    drawChalkboard(p, QRectF(90, 156, 320, 140));
+    drawChalkboard(p, QRectF((size.width() - 320) / 2.0, 156, 320, 140));
     drawHint(p, 330, Icon::AddUser, style::kLeaf,
              QStringLiteral("Add Student gives a child a name and a password."));
     drawHint(p, 392, Icon::Pencil, style::kSky,

@@ -1,6 +1,6 @@
 #include "DataFolderOptions.h"
 
-#include "data/StudentNames.h"
+#include "data/AccountRules.h"
 #include "data/Windows1252.h"
 
 #include <algorithm>
@@ -38,7 +38,7 @@ std::optional<StudentToAdd> ParseStudent(const std::string& text) {
     if (parts.size() < 2 || parts.size() > 4) {
         return std::nullopt;
     }
-    StudentToAdd student{.name = parts[0], .password = parts[1]};
+    StudentToAdd student{.name = data::NormaliseName(parts[0]), .password = parts[1]};
     const auto level = parts.size() > 2 ? NumberIn(parts[2], 1, 5) : 1;
     const auto testsPassed = parts.size() > 3 ? NumberIn(parts[3], 0, 2) : 0;
     if (!level || !testsPassed) {
@@ -54,18 +54,50 @@ std::string TakenName(const std::string& name, const std::string& owner) {
     return "\"" + name + "\" is the name of " + owner + "; choose another name";
 }
 
-// Names become file names and list entries: one or more words, no comma, no slash.
-bool IsUsableName(const std::string& name) {
-    return !name.empty() && name.front() != ' ' && name.back() != ' ' &&
-           name.find_first_of(",/") == std::string::npos && data::FitsWindows1252(name);
+// The program's own dialogs apply the same rules, so nothing written here locks anyone out.
+std::string NameProblemText(const std::string& whose, const std::string& name) {
+    switch (data::CheckName(name)) {
+    case data::NameProblem::None:
+        return {};
+    case data::NameProblem::Empty:
+        return whose + " has no name";
+    case data::NameProblem::TooLong:
+        return whose + " \"" + name + "\" has more than " + std::to_string(data::kNameLimit) +
+               " characters";
+    case data::NameProblem::InvalidCharacter:
+        return whose + " \"" + name + "\" holds one of " +
+               std::string(data::kForbiddenNameCharacters);
+    case data::NameProblem::NotStorable:
+        return whose + " \"" + name + "\" holds a letter a record cannot store (Windows-1252)";
+    }
+    return {};
+}
+
+std::string PasswordProblemText(const std::string& whose, const std::string& password) {
+    switch (data::CheckPassword(password)) {
+    case data::PasswordProblem::None:
+        return {};
+    case data::PasswordProblem::Empty:
+        return whose + " needs a password";
+    case data::PasswordProblem::TooLong:
+        return whose + "'s password has more than " + std::to_string(data::kPasswordLimit) +
+               " characters, which the sign-in box cannot take";
+    case data::PasswordProblem::NotStorable:
+        return whose + "'s password holds a letter a record cannot store (Windows-1252)";
+    }
+    return {};
 }
 
 std::string Check(const DataFolderOptions& options) {
     if (options.programFolder.empty()) {
         return "--folder is required";
     }
-    if (!IsUsableName(options.teacherName)) {
-        return "the teacher's name must be words without a comma or slash";
+    if (auto problem = NameProblemText("the teacher", options.teacherName); !problem.empty()) {
+        return problem;
+    }
+    if (auto problem = PasswordProblemText("the teacher", options.teacherPassword);
+        !problem.empty()) {
+        return problem;
     }
     if (options.students.size() > kMostStudents) {
         return "at most 8 students";
@@ -74,8 +106,11 @@ std::string Check(const DataFolderOptions& options) {
         return TakenName(options.teacherName, "the sign-in list's file");
     }
     for (auto student = options.students.begin(); student != options.students.end(); ++student) {
-        if (!IsUsableName(student->name) || student->name == options.teacherName) {
-            return "unusable student name \"" + student->name + "\"";
+        if (auto problem = NameProblemText("a student", student->name); !problem.empty()) {
+            return problem;
+        }
+        if (student->name == options.teacherName) {
+            return TakenName(student->name, "the teacher");
         }
         if (data::NamesAnotherDataFile(student->name, options.teacherName, {kClassName})) {
             return TakenName(student->name, student->name == kSignInListName
@@ -87,16 +122,17 @@ std::string Check(const DataFolderOptions& options) {
             })) {
             return "the student \"" + student->name + "\" is given twice";
         }
-        if (!data::FitsWindows1252(student->password)) {
-            return "unusable password for " + student->name;
+        if (auto problem = PasswordProblemText(student->name, student->password);
+            !problem.empty()) {
+            return problem;
         }
     }
     if (options.replaceExisting && options.keepExisting) {
         return "--force and --if-missing exclude each other";
     }
-    if (!data::FitsWindows1252(options.teacherPassword) ||
-        !data::FitsWindows1252(options.adminPassword)) {
-        return "passwords must be Windows-1252 text";
+    // Nobody signs in with it: it only has to fit the record.
+    if (!data::FitsWindows1252(options.adminPassword)) {
+        return "the administrator's password holds a letter a record cannot store (Windows-1252)";
     }
     return {};
 }
@@ -120,7 +156,7 @@ std::optional<DataFolderOptions> ParseDataFolderOptions(const std::vector<std::s
         if (option == "--folder") {
             options.programFolder = value;
         } else if (option == "--teacher") {
-            options.teacherName = value;
+            options.teacherName = data::NormaliseName(value);
         } else if (option == "--teacher-password") {
             options.teacherPassword = value;
         } else if (option == "--admin-password") {

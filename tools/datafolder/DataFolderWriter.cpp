@@ -8,6 +8,8 @@
 #include "platform/Files.h"
 #include "platform/Services.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -59,7 +61,7 @@ bool AddStudents(const DataFolderOptions& options, std::string& message) {
     for (const StudentToAdd& student : options.students) {
         if (!teacher.AddStudent(student.name, student.password, student.level, student.testsPassed,
                                 0, 0)) {
-            message = "cannot add the student " + student.name;
+            message = "cannot add the student " + student.name + " (" + std::strerror(errno) + ")";
             return false;
         }
     }
@@ -79,7 +81,7 @@ bool WriteStaged(const DataFolderOptions& options, const fs::path& staging, std:
                                             .messageBoxes = &platform::GetMessageBoxes(),
                                             .process = &process});
     if (!WriteRecords(options)) {
-        message = "cannot write the records";
+        message = std::string("cannot write the records (") + std::strerror(errno) + ")";
         return false;
     }
     return AddStudents(options, message);
@@ -97,9 +99,9 @@ std::vector<fs::path> EntriesOf(const fs::path& folder, std::error_code& error) 
     return entries;
 }
 
-// Moves every entry of `from` into `to`; false at the first that cannot be moved.
-bool MoveEntries(const fs::path& from, const fs::path& to) {
-    std::error_code error;
+// Moves every entry of `from` into `to`; false at the first that cannot be moved, with `error`
+// saying why.
+bool MoveEntries(const fs::path& from, const fs::path& to, std::error_code& error) {
     for (const fs::path& entry : EntriesOf(from, error)) {
         fs::rename(entry, to / entry.filename(), error);
         if (error) {
@@ -112,27 +114,25 @@ bool MoveEntries(const fs::path& from, const fs::path& to) {
 // Puts the finished records in the place of the data folder's. An existing folder keeps its
 // owner, group and permissions: its old content is moved aside into `staging` (deleted with it)
 // and the new moved in; should that fail, the old content is moved back.
-bool MoveIntoPlace(const fs::path& staging, const fs::path& dataFolder) {
+bool MoveIntoPlace(const fs::path& staging, const fs::path& dataFolder, std::string& message) {
     std::error_code error;
-    if (!fs::is_directory(dataFolder, error)) {
+    std::error_code ignored;
+    if (!fs::is_directory(dataFolder, ignored)) {
         fs::rename(staging / "Data", dataFolder, error);
-        if (error) {
-            return false;
-        }
     } else {
         const fs::path replaced = staging / "Replaced Data";
         fs::create_directory(replaced, error);
-        if (error || !MoveEntries(dataFolder, replaced)) {
-            MoveEntries(replaced, dataFolder);
-            return false;
-        }
-        if (!MoveEntries(staging / "Data", dataFolder)) {
-            MoveEntries(replaced, dataFolder);
-            return false;
+        if (error || !MoveEntries(dataFolder, replaced, error) ||
+            !MoveEntries(staging / "Data", dataFolder, error)) {
+            MoveEntries(replaced, dataFolder, ignored);
         }
     }
+    if (error) {
+        message = "cannot move the new records into place (" + error.message() + ")";
+        return false;
+    }
     platform::FlushFolderOf((dataFolder / "Admin.nfo").string());
-    fs::remove_all(staging, error);
+    fs::remove_all(staging, ignored);
     return true;
 }
 
@@ -157,6 +157,17 @@ DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& 
         message = "cannot find the data folder: " + error.message();
         return DataFolderResult::Failed;
     }
+    // A mistyped --folder must not make a whole new tree of folders.
+    fs::path programFolder = fs::absolute(options.programFolder, error).lexically_normal();
+    if (!programFolder.has_filename()) { // written with a slash at the end
+        programFolder = programFolder.parent_path();
+    }
+    const fs::path programParent = programFolder.parent_path();
+    if (!fs::is_directory(programParent, error)) {
+        message = "the folder " + programParent.string() + " does not exist" +
+                  (error ? " (" + error.message() + ")" : std::string());
+        return DataFolderResult::Failed;
+    }
     if (HoldsRecords(dataFolder)) {
         if (options.keepExisting) {
             message = "kept the existing data folder " + dataFolder.string();
@@ -174,10 +185,13 @@ DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& 
                                  : dataFolder.parent_path() / kStagingName;
     fs::remove_all(staging, error);
     fs::create_directories(staging / "Data", error);
-    if (error || !WriteStaged(options, staging, message) || !MoveIntoPlace(staging, dataFolder)) {
+    if (error) {
+        message = "cannot create " + (staging / "Data").string() + " (" + error.message() + ")";
+    }
+    if (error || !WriteStaged(options, staging, message) ||
+        !MoveIntoPlace(staging, dataFolder, message)) {
         fs::remove_all(staging, error);
-        message = "cannot write the data folder " + dataFolder.string() +
-                  (message.empty() ? "" : ": " + message);
+        message = "cannot write the data folder " + dataFolder.string() + ": " + message;
         return DataFolderResult::Failed;
     }
     message = "wrote the data folder " + dataFolder.string();

@@ -9,6 +9,7 @@
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
 #include "gui/teacher/CTeacherWnd.h"
+#include "gui/teacher/StudentDialogMessages.h"
 #include "platform/Files.h"
 
 #include <QComboBox>
@@ -78,6 +79,46 @@ QImage Grab(QWidget& widget) {
 QImage RenderTeacherWindow() {
     FillClass();
     return RenderTeacherScreen();
+}
+
+// Eight students with long names, the longest of the thirty characters a name may have.
+QImage RenderTeacherLongNames() {
+    SignInNewTeacher();
+    CTeacher& teacher = GetCurrentTeacher();
+    teacher.SelectClass("Users");
+    for (const char* name :
+         {"Maximiliana Alexandra Rodrigue", "Christopher Montgomery-Smythe", "Anna-Lena Zimmermann",
+          "Oluwaseun Adebayo-Williams", "Bartholomew Fitzgerald", "Siobhán Ní Bhraonáin",
+          "Jean-Baptiste Lefèvre", "Wei Zhang"}) {
+        teacher.AddStudent(name, "hop", 3, 1, 0, 0);
+    }
+    const QImage screen = RenderTeacherScreen();
+    FillClass();
+    return screen;
+}
+
+// The question before a student's records go.
+QImage RenderDeleteQuestion() {
+    FillClass();
+    return RenderTeacherScreen([](CTeacherWnd&) {
+        QMessageBox box(QMessageBox::NoIcon, "Tallyhop",
+                        QString::fromStdString(DeleteQuestion("Omar Haddad")),
+                        QMessageBox::Yes | QMessageBox::No);
+        return Grab(box);
+    });
+}
+
+// A letter the records cannot store, refused while the name is typed.
+QImage RenderNameNote() {
+    FillClass();
+    return RenderTeacherScreen([](CTeacherWnd&) {
+        CStudentInfoDlg dialog("", "", 0, 0);
+        dialog.show();
+        dialog.NameBox()->setText("ukasz Nowak");
+        emit dialog.NameBox()->inputRejected();
+        QCoreApplication::processEvents();
+        return Grab(dialog);
+    });
 }
 
 QImage RenderTeacherWindowEmpty() {

@@ -4,6 +4,8 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
 
 namespace {
 
@@ -81,4 +83,31 @@ std::vector<int> StudentListCtl::RowsNamed(const std::string& name) const {
 int StudentListCtl::SelectedRow() const {
     const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
     return ranges.isEmpty() ? -1 : ranges.front().topRow();
+}
+
+QString StudentListCtl::CutName(int row) const {
+    const QTableWidgetItem* cell = item(row, 0);
+    if (cell == nullptr) {
+        return {};
+    }
+    // The cell's text margins, as the style draws them, on both sides.
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int needed = QFontMetrics(font()).horizontalAdvance(cell->text()) + margin;
+    return needed > columnWidth(0) ? cell->text() : QString();
+}
+
+bool StudentListCtl::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) {
+        return QTableWidget::viewportEvent(event);
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString whole = index.isValid() && index.column() == 0 ? CutName(index.row()) : QString();
+    if (whole.isEmpty()) {
+        QToolTip::hideText();
+        // The list's own tooltip (how to open a student's progress) elsewhere.
+        return QTableWidget::viewportEvent(event);
+    }
+    QToolTip::showText(help->globalPos(), whole, viewport(), visualRect(index));
+    return true;
 }

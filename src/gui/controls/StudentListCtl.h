@@ -23,4 +23,10 @@ public:
     std::vector<int> RowsNamed(const std::string& name) const;
     // The selected row; -1 without a selection.
     int SelectedRow() const;
+    // The whole name of `row` when its column is too narrow to show it, else nothing: what the
+    // row's tooltip says.
+    QString CutName(int row) const;
+
+protected:
+    bool viewportEvent(QEvent* event) override;
 };

@@ -1,5 +1,6 @@
 #include "CSignInDlg.h"
 
+#include "data/AccountRules.h"
 #include "data/CUserManager.h"
 #include "gui/controls/Windows1252Validator.h"
 #include "platform/HelpGuide.h"
@@ -20,13 +21,12 @@
 namespace {
 
 constexpr const char* kSource = "Gui classes\\Csignindlg";
-constexpr int kPasswordLimit = 15;
 constexpr int kVisibleNames = 10;
 // The dialog's own size in dialog units: the group box and its margin.
 constexpr int kWidthUnits = 210;
 constexpr int kHeightUnits = 113;
 
-void ShowRefusal(const char* text) {
+void ShowRefusal(const std::string& text) {
     platform::GetMessageBoxes().Show(
         {.text = text, .title = "", .icon = platform::MbIcon::Exclamation});
 }
@@ -60,7 +60,7 @@ void CSignInDlg::CreateControls() {
 
     password_ = Place(new QLineEdit, 79, 52, 95, 12);
     password_->setEchoMode(QLineEdit::Password);
-    password_->setMaxLength(kPasswordLimit);
+    password_->setMaxLength(static_cast<int>(data::kPasswordLimit));
     password_->setValidator(new Windows1252Validator(password_));
     password_->setAccessibleName(QStringLiteral("Password"));
     password_->setAccessibleDescription(QStringLiteral("Type your password"));
@@ -109,7 +109,11 @@ void CSignInDlg::OnSignIn() {
     CUserManager::SignInStatus status = CUserManager::SignInStatus::PasswordMatched;
     const std::uint32_t idType =
         CUserManager::SignIn(name, password_->text().toStdString(), status);
-    if (status != CUserManager::SignInStatus::PasswordMatched) {
+    if (status == CUserManager::SignInStatus::NotOpened) {
+        // Nothing typed was wrong: say whose records could not be read.
+        ShowRefusal("The records of " + nameList_->currentText().toStdString() +
+                    " cannot be read. Please tell your teacher or the system administrator.");
+    } else if (status != CUserManager::SignInStatus::PasswordMatched) {
         ShowRefusal("The password you entered is incorrect.");
     } else if (idType == CUserManager::kTeacherId) {
         done(kTeacher);

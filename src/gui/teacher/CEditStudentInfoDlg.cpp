@@ -1,6 +1,8 @@
 #include "CEditStudentInfoDlg.h"
 
+#include "RefusedInputNote.h"
 #include "StudentDialogMessages.h"
+#include "data/AccountRules.h"
 #include "data/CTeacher.h"
 #include "gui/controls/Windows1252Validator.h"
 
@@ -8,12 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-constexpr int kNameLimit = 30;
-
-} // namespace
 
 CEditStudentInfoDlg::CEditStudentInfoDlg(const std::string& name, QWidget* parent)
     : TemplateDialog(parent, QStringLiteral("MS Sans Serif"), 10, 258, 119) {
@@ -23,9 +19,10 @@ CEditStudentInfoDlg::CEditStudentInfoDlg(const std::string& name, QWidget* paren
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     nameBox_ = Place(new QLineEdit, 117, 42, 78, 12);
     nameBox_->setAccessibleName(QStringLiteral("Name"));
-    nameBox_->setMaxLength(kNameLimit);
+    nameBox_->setMaxLength(static_cast<int>(data::kNameLimit));
     nameBox_->setValidator(new Windows1252Validator(nameBox_));
     nameBox_->setText(QString::fromStdString(name));
+    Place(new RefusedInputNote(*nameBox_), 61, 55, 180, 7);
     ok_ = Place(new QPushButton(QStringLiteral("OK")), 61, 77, 50, 16);
     ok_->setDefault(true);
     cancel_ = Place(new QPushButton(QStringLiteral("Cancel")), 145, 78, 50, 16);
@@ -35,7 +32,7 @@ CEditStudentInfoDlg::CEditStudentInfoDlg(const std::string& name, QWidget* paren
 }
 
 std::string CEditStudentInfoDlg::Name() const {
-    return nameBox_->text().toStdString();
+    return data::NormaliseName(nameBox_->text().toStdString());
 }
 
 void CEditStudentInfoDlg::showEvent(QShowEvent* event) {

@@ -1,10 +1,11 @@
 #include "CStudentInfoDlg.h"
 
+#include "RefusedInputNote.h"
 #include "StudentDialogMessages.h"
+#include "data/AccountRules.h"
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
 #include "data/StudentInfoCheck.h"
-#include "data/StudentNames.h"
 #include "gui/controls/Windows1252Validator.h"
 
 #include <QButtonGroup>
@@ -18,8 +19,8 @@
 
 namespace {
 
-constexpr int kNameLimit = 30;
-constexpr int kPasswordLimit = 15;
+constexpr int kNameLimit = static_cast<int>(data::kNameLimit);
+constexpr int kPasswordLimit = static_cast<int>(data::kPasswordLimit);
 constexpr int kLevels = 5;
 // The dialog's own size in dialog units: the group box and its margin.
 constexpr int kWidthUnits = 247;
@@ -43,6 +44,12 @@ CStudentInfoDlg::CStudentInfoDlg(const std::string& name, const std::string& pas
     CreateControls();
     nameBox_->setText(QString::fromStdString(name));
     nameBox_->setReadOnly(editing_);
+    if (editing_) {
+        // Greyed like the dialog, so nobody tries to type a new name into it.
+        QPalette colours = nameBox_->palette();
+        colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+        nameBox_->setPalette(colours);
+    }
     // An existing student's password stands in both boxes, so a change of level alone needs no
     // typing.
     passwordBox_->setText(QString::fromStdString(password));
@@ -53,17 +60,22 @@ CStudentInfoDlg::CStudentInfoDlg(const std::string& name, const std::string& pas
 }
 
 void CStudentInfoDlg::CreateControls() {
-    Place(new QGroupBox(QStringLiteral("User Information")), 7, 5, 233, 176);
+    Place(new QGroupBox(editing_ ? QStringLiteral("Edit Student Information")
+                                 : QStringLiteral("User Information")),
+          7, 5, 233, 176);
 
     Place(new QLabel(QStringLiteral("Full name  (e.g. Oria Fennick) :")), 24, 42, 96, 8);
     nameBox_ = Place(MakeBox(kNameLimit, QLineEdit::Normal), 138, 38, 78, 12);
     nameBox_->setAccessibleName(QStringLiteral("Full name"));
+    nameNote_ = Place(new RefusedInputNote(*nameBox_), 24, 50, 192, 7);
     Place(new QLabel(QStringLiteral("Password :")), 24, 61, 90, 8);
     passwordBox_ = Place(MakeBox(kPasswordLimit, QLineEdit::Password), 138, 57, 78, 12);
     passwordBox_->setAccessibleName(QStringLiteral("Password"));
+    Place(new RefusedInputNote(*passwordBox_), 24, 69, 192, 7);
     Place(new QLabel(QStringLiteral("Verify Password :")), 24, 80, 90, 8);
     verifyBox_ = Place(MakeBox(kPasswordLimit, QLineEdit::Password), 138, 76, 78, 12);
     verifyBox_->setAccessibleName(QStringLiteral("Verify password"));
+    Place(new RefusedInputNote(*verifyBox_), 24, 88, 192, 7);
 
     Place(new QLabel(QStringLiteral("Current Level :")), 24, 99, 90, 8);
     levelList_ = Place(new QComboBox, 138, 95, 78, 12);
@@ -132,10 +144,17 @@ void CStudentInfoDlg::OnEnter() {
         verifyBox_->clear();
         Refuse("Passwords do not match.", passwordBox_, false);
         return;
+    case StudentInfoRefusal::PasswordTooLong:
+    case StudentInfoRefusal::PasswordNotStorable:
+        // The boxes take neither, so this comes only from text put there by other means.
+        Refuse("Please enter a password.", passwordBox_, true);
+        return;
     case StudentInfoRefusal::NoName:
         Refuse("Please enter a name.", nameBox_, false);
         return;
+    case StudentInfoRefusal::NameTooLong:
     case StudentInfoRefusal::InvalidCharacter:
+    case StudentInfoRefusal::NameNotStorable:
         Refuse("Invalid character(s) in name.", nameBox_, true);
         return;
     case StudentInfoRefusal::NameTaken:
@@ -149,7 +168,7 @@ void CStudentInfoDlg::OnEnter() {
 
 // A student whose files could not be written is not reported as made: the dialog stays open.
 bool CStudentInfoDlg::CreateStudent() {
-    name_ = data::TrimBlanks(nameBox_->text().toStdString());
+    name_ = data::NormaliseName(nameBox_->text().toStdString());
     CTeacher& teacher = GetCurrentTeacher();
     if (!teacher.AddStudent(name_, passwordBox_->text().toStdString(),
                             levelList_->currentIndex() + 1, testsPassedGroup_->checkedId(), 0, 0)) {

@@ -10,6 +10,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class RefusedInputNote;
 
 // Creates a student (name, password, starting level, tests already passed on it) for the current
 // teacher, or, given an existing student's name, changes that student's password, level and tests
@@ -31,6 +32,8 @@ public:
     bool IsEditing() const { return editing_; }
 
     QLineEdit* NameBox() const { return nameBox_; }
+    // Says under the name box why typed or pasted text was not taken; hidden otherwise.
+    RefusedInputNote* NameNote() const { return nameNote_; }
     QLineEdit* PasswordBox() const { return passwordBox_; }
     QLineEdit* VerifyBox() const { return verifyBox_; }
     QComboBox* LevelList() const { return levelList_; }
@@ -52,6 +55,7 @@ private:
     bool editing_ = false;
     std::string name_;
     QLineEdit* nameBox_ = nullptr;
+    RefusedInputNote* nameNote_ = nullptr;
     QLineEdit* passwordBox_ = nullptr;
     QLineEdit* verifyBox_ = nullptr;
     QComboBox* levelList_ = nullptr;

@@ -131,6 +131,11 @@ void CTeacherWnd::FillList() {
     const auto rows = data::ReadClassRoster(GetCurrentTeacher(), GetCurrentStudent());
     if (!rows) {
         platform::WriteErrorLog(kSource, __LINE__, "  Problem opening teacher's file.");
+        // Said before the program ends, so that the teacher knows why it did.
+        ShowStudentDialogMessage(
+            nullptr, "The list of " + GetCurrentTeacher().GetName() +
+                         "'s class cannot be read, so the program ends. Please contact the system "
+                         "administrator; the error log says why.");
         platform::GetProcess().PostQuit();
         return;
     }
@@ -147,7 +152,8 @@ void CTeacherWnd::PositionUIElements() {
     list_->setGeometry(layout_.list.ToQRect());
     int top = layout_.buttonBox.top + layout_.buttonStep / 2;
     for (CPictureButton* button : buttons_) {
-        button->move(layout_.buttonBox.left, top);
+        button->move(layout_.buttonBox.left + (layout_.buttonBox.Width() - button->width()) / 2,
+                     top);
         top += layout_.buttonStep;
     }
 }
@@ -250,7 +256,7 @@ bool CTeacherWnd::LoadStudent(const std::string& name) {
     CStudent& student = GetCurrentStudent();
     student.Reset();
     if (!student.Load(name)) {
-        ShowStudentDialogMessage(this, kContactAdministrator);
+        ShowStudentDialogMessage(this, UnreadableRecordMessage(name));
         return false;
     }
     return true;
@@ -284,9 +290,8 @@ void CTeacherWnd::OnDeleteStudent() {
     const std::string listName = list_->Name(row);
     const std::string name = FileForm(listName);
     if (platform::GetMessageBoxes().Show(
-            {.text = "Are you sure that you want to delete " + name + "'s account?",
-             .buttons = platform::MbButtons::YesNo,
-             .owner = this}) != platform::MbResult::Yes) {
+            {.text = DeleteQuestion(name), .buttons = platform::MbButtons::YesNo, .owner = this}) !=
+        platform::MbResult::Yes) {
         return;
     }
     CTeacher& teacher = GetCurrentTeacher();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class QWidget;
 
 // String 8: what a screen says when something it needs could not be done.
@@ -8,3 +10,10 @@ inline constexpr const char* kContactAdministrator = "Please contact the system 
 // A refusal from the teacher's screens: exclamation icon, OK, the program's name as title, over
 // `owner`.
 void ShowStudentDialogMessage(QWidget* owner, const char* text);
+void ShowStudentDialogMessage(QWidget* owner, const std::string& text);
+
+// The question before a student is deleted: what goes with the account, and that it goes for good.
+std::string DeleteQuestion(const std::string& name);
+
+// What the teacher is told when a student's record cannot be read: which student, in plain words.
+std::string UnreadableRecordMessage(const std::string& name);

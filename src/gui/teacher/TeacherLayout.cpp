@@ -1,8 +1,10 @@
 #include "TeacherLayout.h"
 
+#include "TeacherGeometry.h"
+
 TeacherLayout ComputeTeacherLayout(int width, int height, int buttonHeight, int bandHeight,
                                    int iconWidth) {
-    const int column = static_cast<int>(0.33 * width);
+    const int column = static_cast<int>(teacher_geometry::kRightColumnShare * width);
     TeacherLayout layout;
     layout.topBand = {0, 0, width, bandHeight};
     layout.title = {iconWidth, 0, width - column - 4, bandHeight - 6};

@@ -170,7 +170,8 @@ TEST_F(TeacherWindowTest, DeleteAsksAndRemovesExactlyThatStudentsFilesEntriesAnd
     Press(CTeacherWnd::kDeleteStudent);
     ASSERT_EQ(fakes.messageBoxes.shown.size(), 2u);
     EXPECT_EQ(fakes.messageBoxes.shown[1].text,
-              "Are you sure that you want to delete Sam Lee's account?");
+              "Are you sure that you want to delete Sam Lee's account? Sam Lee's records, "
+              "mistakes and progress will be deleted for good.");
     EXPECT_EQ(fakes.messageBoxes.shown[1].buttons, platform::MbButtons::YesNo);
     EXPECT_EQ(fakes.messageBoxes.shown[1].icon, MbIcon::None);
     EXPECT_EQ(List().rowCount(), 3);
@@ -223,4 +224,28 @@ TEST_F(TeacherWindowTest, ADoubleClickedStudentsProgressOpensInPlaceOfTheWindowU
     CloseDeleted();
     EXPECT_TRUE(progress.isNull());
     EXPECT_TRUE(window->isVisible());
+}
+
+// What the teacher cannot have is said in plain words, the details go to the error log.
+TEST_F(TeacherWindowTest, AMissingClassFileOrStudentRecordIsSaidInPlainWords) {
+    Open({{"Ann Lee", "pw"}, {"Bo Ng", "pw"}});
+    std::filesystem::remove(fakes.Path("/Data/Bo Ng.nfo"));
+    ASSERT_EQ(List().Name(1), "Ng, Bo");
+    Select(1);
+    guitest::WhenDialogIsUp<CEditStudentInfoDlg>(
+        [](CEditStudentInfoDlg& rename) { rename.OkButton()->click(); });
+    Press(CTeacherWnd::kEditStudentInfo);
+    EXPECT_THAT(Texts(), ElementsAre("The records of Bo Ng cannot be read. Please contact the "
+                                     "system administrator; the error log says why."));
+
+    delete window.data();
+    fakes.messageBoxes.shown.clear();
+    std::filesystem::remove(fakes.Path("/Data/Class TeacherUsers.nfo"));
+    window = new CTeacherWnd(home);
+    EXPECT_THAT(Texts(), ElementsAre("The list of Class Teacher's class cannot be read, so the "
+                                     "program ends. Please contact the system administrator; the "
+                                     "error log says why."));
+    EXPECT_EQ(fakes.process.quitRequests, 1);
+    EXPECT_NE(guitest::ReadErrorLog(fakes).find("Class TeacherUsers.nfo: No such file"),
+              std::string::npos);
 }

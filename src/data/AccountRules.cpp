@@ -1,0 +1,67 @@
+#include "AccountRules.h"
+
+#include "Windows1252.h"
+
+#include <algorithm>
+
+namespace data {
+namespace {
+
+// Characters, not bytes: the dialogs count what the user sees.
+std::size_t CharacterCount(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+} // namespace
+
+std::string NormaliseName(std::string_view name) {
+    std::string kept;
+    for (const char c : name) {
+        if (c != ' ' || (!kept.empty() && kept.back() != ' ')) {
+            kept += c;
+        }
+    }
+    if (!kept.empty() && kept.back() == ' ') {
+        kept.pop_back();
+    }
+    return kept;
+}
+
+NameProblem CheckName(std::string_view name) {
+    if (name.empty()) {
+        return NameProblem::Empty;
+    }
+    if (!FitsWindows1252(name)) {
+        return NameProblem::NotStorable;
+    }
+    if (CharacterCount(name) > kNameLimit) {
+        return NameProblem::TooLong;
+    }
+    if (name.find_first_of(kForbiddenNameCharacters) != std::string_view::npos) {
+        return NameProblem::InvalidCharacter;
+    }
+    return NameProblem::None;
+}
+
+PasswordProblem CheckPassword(std::string_view password) {
+    if (password.empty()) {
+        return PasswordProblem::Empty;
+    }
+    if (!FitsWindows1252(password)) {
+        return PasswordProblem::NotStorable;
+    }
+    return CharacterCount(password) > kPasswordLimit ? PasswordProblem::TooLong
+                                                     : PasswordProblem::None;
+}
+
+bool NamesAnotherDataFile(const std::string& name, const std::string& teacherName,
+                          const std::vector<std::string>& classNames) {
+    return name == "Admin" || name == teacherName ||
+           std::any_of(classNames.begin(), classNames.end(), [&](const std::string& className) {
+               return name == teacherName + className;
+           });
+}
+
+} // namespace data

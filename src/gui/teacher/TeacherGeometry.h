@@ -1,0 +1,13 @@
+#pragma once
+
+// The teacher screen's proportions, shared with the picture generator: the right-hand column of
+// the student list and its buttons, as a share of the screen's width, and the welcome picture
+// drawn for the panel left of it.
+namespace teacher_geometry {
+
+// Wide enough for a name of thirty characters beside the level column.
+inline constexpr double kRightColumnShare = 0.45;
+inline constexpr int kWelcomeWidth = 420;
+inline constexpr int kWelcomeHeight = 520;
+
+} // namespace teacher_geometry
