@@ -141,11 +141,12 @@ TEST(SessionHistoryTest, TheTrainingReportInterleavesReviewsWithoutCountingThem)
     EXPECT_EQ(rows[3].cumulative, "4 minutes");
 
     const auto unfinished = history::TrainingReportRows({{ReviewRecord(12, 5, 7, 30)}}, '/');
+    ASSERT_EQ(unfinished.size(), 1u);
     EXPECT_EQ(std::pair(unfinished[0].complete, unfinished[0].remaining),
               std::pair(std::string("Incomplete"), std::string("7")));
 }
 
 TEST(SessionHistoryTest, CumulativeTimeTurnsIntoHoursAtTheFullHour) {
     const std::vector<SessionRecord> halfHours{TrainingRecord(1, 1800), TrainingRecord(1, 1800)};
-    EXPECT_EQ(history::TrainingReportRows(halfHours, '/').front().cumulative, "01:00 hours");
+    EXPECT_EQ(history::TrainingReportRows(halfHours, '/').at(0).cumulative, "01:00 hours");
 }

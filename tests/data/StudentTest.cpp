@@ -132,7 +132,7 @@ TEST_F(StudentTest, OnlyAThirdPerfectTestRaisesTheLevelAndEverySessionIsRecorded
 
 TEST_F(StudentTest, PassingMixedCongratulatesAndStartsAgainAtAdditionButRecordsLevelFive) {
     ASSERT_TRUE(LoadBo(5, 2).AddSession(Session(100, 0), kTestSession, -1));
-    EXPECT_THAT(fakes.messageBoxes.Texts(),
+    ASSERT_THAT(fakes.messageBoxes.Texts(),
                 ElementsAre("Congratulations, you have mastered your basic math facts!!"));
     EXPECT_EQ(fakes.messageBoxes.shown[0].icon, platform::MbIcon::Information);
     const CStudent reloaded = *LoadedStudent("Bo");

@@ -145,8 +145,7 @@ protected:
 
 } // namespace
 
-// A thousand points are all kept; the newest stay in view and the buttons scroll back.
-TEST_F(LineGraphTest, TheNewestPointsStayInViewAndTheButtonsScrollBackOverTheOlderOnes) {
+TEST_F(LineGraphTest, AThousandPointsAreAllKeptAndTheNewestStayInView) {
     MakeBarChart();
     graph->SetRedraw(false);
     for (int value = 1; value <= 1000; ++value) {
@@ -154,21 +153,30 @@ TEST_F(LineGraphTest, TheNewestPointsStayInViewAndTheButtonsScrollBackOverTheOld
     }
     graph->SetRedraw(true);
     EXPECT_EQ(graph->Series().Count(), 1000);
-    RecordingCanvas canvas = Paint();
-    EXPECT_EQ(XLabels(canvas), Numbers(981, 1000));
-    std::vector<GdiRect> bars = Bars(canvas, kGreen);
-    ASSERT_EQ(bars.size(), 20u);
-    EXPECT_EQ(bars.front().top, graph->Layout().ValueY(81) + 1) << "the first bar shown is 981";
-    EXPECT_TRUE(BackEnabled());
-    EXPECT_FALSE(ForwardEnabled());
+    EXPECT_EQ(XLabels(Paint()), Numbers(981, 1000));
+}
 
-    graph->ScrollButton(CBasicLineGraph::kScrollForward)->click();
-    EXPECT_EQ(XLabels(Paint()), Numbers(981, 1000)) << "already at the end";
-    graph->ScrollButton(CBasicLineGraph::kScrollBack)->click();
-    canvas = Paint();
-    EXPECT_EQ(XLabels(canvas), Numbers(980, 999));
-    EXPECT_EQ(Bars(canvas, kGreen).front().top, graph->Layout().ValueY(80) + 1);
-    EXPECT_TRUE(ForwardEnabled());
+// Twenty positions fit: the back button stays on, one point a step, until the oldest is in view,
+// be it one step away (21 points) or two (22), and is off at once when all fit (20).
+TEST_F(LineGraphTest, TheBackButtonReachesTheOldestPointAndIsOffThere) {
+    for (const int count : {20, 21, 22}) {
+        SCOPED_TRACE(count);
+        Make<CBasicLineGraph>();
+        MakeBarChart();
+        for (int value = 1; value <= count; ++value) {
+            graph->AddPoint(value, 0, 0);
+        }
+        for (int first = count - 19; first >= 1; --first) {
+            const RecordingCanvas canvas = Paint();
+            EXPECT_EQ(XLabels(canvas), Numbers(first, first + 19));
+            const std::vector<GdiRect> bars = Bars(canvas, kGreen);
+            ASSERT_EQ(bars.size(), 20u);
+            EXPECT_EQ(bars.front().top, graph->Layout().ValueY(first) + 1);
+            EXPECT_EQ(BackEnabled(), first > 1) << first;
+            EXPECT_EQ(ForwardEnabled(), first < count - 19) << first;
+            graph->ScrollButton(CBasicLineGraph::kScrollBack)->click();
+        }
+    }
 }
 
 TEST_F(LineGraphTest, FewerPointsThanPositionsNumberEveryPositionAndDisableBothButtons) {
@@ -201,6 +209,7 @@ TEST_F(LineGraphTest, TheLabelBeforeTheMaximumGoesOnlyWhenItWouldTouchTheMaximum
     graph->ModifyFlags(CBasicLineGraph::kFrame, 0);
     graph->SetMaximum(100);
     const std::vector<std::string> labels = YLabels(Paint());
+    ASSERT_FALSE(labels.empty());
     EXPECT_EQ(labels.back(), "100");
     EXPECT_EQ(std::count(labels.begin(), labels.end(), "100"), 1)
         << "the maximum is labelled once, at the top";

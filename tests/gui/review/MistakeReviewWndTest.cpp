@@ -49,7 +49,7 @@ protected:
 
 TEST_F(MistakeReviewWndTest, ThreeRightFirstTriesMasterAFactAndTheFrogHops) {
     Open({Mistake(7, '+', 5), Mistake(3, '+', 4)});
-    EXPECT_EQ(ListRows(), (std::vector<std::string>{"7 + 5 : 3", "3 + 4 : 3"}));
+    ASSERT_EQ(ListRows(), (std::vector<std::string>{"7 + 5 : 3", "3 + 4 : 3"}));
     Click(kBegin);
     EXPECT_FALSE(window->Button(kBegin)->isEnabled());
     EXPECT_FALSE(window->Button(kPrintMistakes)->isEnabled());
@@ -57,7 +57,7 @@ TEST_F(MistakeReviewWndTest, ThreeRightFirstTriesMasterAFactAndTheFrogHops) {
     for (const char* remaining : {"2", "1"}) {
         ASSERT_EQ(CurrentCard(), "7 + 5");
         Answer(12);
-        EXPECT_EQ(ListRows()[0], std::string("7 + 5 : ") + remaining);
+        EXPECT_EQ(ListRows().at(0), std::string("7 + 5 : ") + remaining);
         Wait(801);
         ASSERT_EQ(CurrentCard(), "3 + 4");
         Answer(6);
@@ -180,9 +180,9 @@ TEST_F(MistakeReviewWndTest, MasteringTheLastFactRunsTheFrogToTheEndRecordsTheRe
     Wait(801);
 
     EXPECT_EQ(Played("ribbit.wav"), 10) << "one hop, then nine more to the last frame";
-    EXPECT_EQ(fakes.messageBoxes.Texts(),
+    ASSERT_EQ(fakes.messageBoxes.Texts(),
               std::vector<std::string>{"You have no mistakes to review."});
-    EXPECT_EQ(fakes.messageBoxes.shown.at(0).icon, platform::MbIcon::Information);
+    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, platform::MbIcon::Information);
     EXPECT_EQ(home.shows, 1);
     CStudent& student = GetCurrentStudent();
     ASSERT_EQ(student.GetSessionCount(), 1);
@@ -293,7 +293,7 @@ TEST_F(MistakeReviewWndTest, AnswersTypedWhileTheListHasTheFocusCount) {
     guitest::TypeAnswer(window->MistakeList(), 42);
     EXPECT_EQ(window->State(), ReviewState::Correct);
     EXPECT_EQ(window->CurrentProblem().enteredAnswer, 42);
-    EXPECT_EQ(ListRows()[0], "6 x 7 : 2");
+    EXPECT_EQ(ListRows().at(0), "6 x 7 : 2");
     guitest::TypeKeys(window->MistakeList(), "5");
     Wait(801);
     ASSERT_EQ(CurrentCard(), "3 + 4");

@@ -126,28 +126,32 @@ TEST_F(TeacherWindowTest, ANinthStudentIsRefusedWhileAnEditStillWorksAndShowsInI
         dialog.ExitButton()->click();
     });
     Press(CTeacherWnd::kAddStudent);
-    EXPECT_THAT(Texts(), ElementsAre("You may not have more than 8 users at a time."));
+    ASSERT_THAT(Texts(), ElementsAre("You may not have more than 8 users at a time."));
     EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Exclamation);
     EXPECT_FALSE(fakes.messageBoxes.shown[0].title.has_value()) << "the program's name";
     EXPECT_FALSE(HasFile("Ivy Ibis", ".nfo"));
 
-    Select(2);
+    Select(0); // the first row is a student too
     guitest::WhenDialogIsUp<CEditStudentInfoDlg>([](CEditStudentInfoDlg& rename) {
+        if (rename.Name() != "A Ant") { // OK would be refused and the dialog stay up
+            ADD_FAILURE() << "proposed \"" << rename.Name() << '"';
+            rename.reject();
+            return;
+        }
         guitest::WhenDialogIsUp<CStudentInfoDlg>([](CStudentInfoDlg& dialog) {
             EXPECT_TRUE(dialog.NameBox()->isReadOnly());
             EXPECT_EQ(dialog.focusWidget(), dialog.PasswordBox());
-            EXPECT_EQ(dialog.NameBox()->text(), "C Cat");
+            EXPECT_EQ(dialog.NameBox()->text(), "A Ant");
             dialog.LevelList()->setCurrentIndex(4);
             dialog.TestsPassedButton(2)->click();
             dialog.EnterButton()->click();
         });
-        EXPECT_EQ(rename.Name(), "C Cat");
         rename.OkButton()->click();
     });
     Press(CTeacherWnd::kEditStudentInfo);
-    EXPECT_EQ(ListRows()[2], (std::pair<std::string, std::string>{"Cat, C", "Mixed - 2"}));
+    EXPECT_EQ(ListRows().at(0), (std::pair<std::string, std::string>{"Ant, A", "Mixed - 2"}));
     CStudent stored;
-    ASSERT_TRUE(stored.Load("C Cat"));
+    ASSERT_TRUE(stored.Load("A Ant"));
     EXPECT_EQ(stored.GetLevel(), 5);
     EXPECT_EQ(stored.GetTestsPassed(), 2);
     EXPECT_EQ(stored.GetPassword(), "pw") << "kept when not changed";

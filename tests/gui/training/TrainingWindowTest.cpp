@@ -529,7 +529,7 @@ TEST_F(TrainingViewsTest, EachButtonShowsOnlyItsViewAndTheReportIsRefilledNewest
     EXPECT_EQ(window->SessionReport()->geometry(), window->Layout().cardArea.ToQRect());
     EXPECT_EQ(Played("navigate.wav"), 2);
 
-    EXPECT_EQ(Column(0), (std::vector<std::string>{"3", "Review", "2", "1"}));
+    ASSERT_EQ(Column(0), (std::vector<std::string>{"3", "Review", "2", "1"}));
     EXPECT_EQ(Column(4), (std::vector<std::string>{"13", "", "12", "11"}));
     EXPECT_EQ(Column(11).front(), history::CumulativeText(60 + 240 + 95 + 60));
     EXPECT_EQ(Column(1).front(), "03\\07\\2003");
