@@ -23,8 +23,12 @@ session='\1\0\0\0\132\0\144\0\1\0\0\0\360\0\0\0\0\0\0\0\0\0\36\0\1\0\0\0'
 seed fuzz_student_record record "\3\0\0\0\4Kiwi\16Pat JonesUsers\2\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\2\0\0\0$session$session"
 seed fuzz_student_record extremes '\3\0\0\0\0\0\377\377\377\177\377\377\377\177\0\0\0\0\0\0\0\0\0\0\0\0'
 seed fuzz_mistake_file list '\7\0\5\0\1\0\0\0\13\0\14\0\1\0\0\0\377\377\377\377\0\0\0\0\377\377\377\377\377\377\377\377'
+# 7 + 5 tried three times (right, wrong, right): a fact of version 1, then of version 2 with
+# the date of its last try and how each kept try went.
 fact='\1\0\0\0\7\0\5\0\3\0\0\0\2\0\0\0\1\3\350\3\0\0\320\7\0\0\270\13\0\0\0\0\0\0\0\0\0\0'
 seed fuzz_fluency_file record "TLYF\1\0\1\0\0\0$fact"
+fact2='\1\0\0\0\7\0\5\0\3\0\0\0\2\0\0\0\1\3\300\040\370\104\350\3\0\0\1\320\7\0\0\0\270\13\0\0\1\0\0\0\0\0\0\0\0\0\0'
+seed fuzz_fluency_file record2 "TLYF\2\0\1\0\0\0$fact2"
 seed fuzz_teacher_files class '\26\1\0\0\0\3Owl\2\0\0\0\3Art\5Users\0\0\0\0\2\0\0\0\7Ann Lee\5Bo Ng'
 
 for target in fuzz_archive fuzz_test_file fuzz_student_record fuzz_mistake_file fuzz_teacher_files \
