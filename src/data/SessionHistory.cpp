@@ -40,11 +40,47 @@ std::string TrainingPerMinute(const SessionRecord& training) {
 // The log names this many clamped values; a damaged history may hold thousands.
 constexpr std::size_t kClampedNamed = 5;
 
+// A value shown otherwise than stored.
+struct ClampedValue {
+    int record; // 1 for the oldest record of the history
+    const char* field;
+    int stored;
+    int shown;
+};
+
 void NoteIfClamped(std::vector<ClampedValue>& clamped, int record, const char* field, int stored,
                    int shown) {
     if (stored != shown) {
         clamped.push_back({record, field, stored, shown});
     }
+}
+
+std::vector<ClampedValue> ClampedValues(std::span<const SessionRecord> history) {
+    std::vector<ClampedValue> clamped;
+    for (std::size_t index = 0; index < history.size(); ++index) {
+        const SessionRecord& r = history[index];
+        const int n = static_cast<int>(index) + 1;
+        if (r.type == kTestSession) {
+            NoteIfClamped(clamped, n, "correct", r.correctCount, DrawnCount(r.correctCount));
+            NoteIfClamped(clamped, n, "answered", r.answeredCount, ShownCount(r.answeredCount));
+            if (const auto step = MasteryStep(r.level, r.testsPassedBefore)) {
+                NoteIfClamped(clamped, n, "mastery step", *step,
+                              *DrawnMasteryStep(r.level, r.testsPassedBefore));
+            }
+        } else if (r.type == kTrainingSession) {
+            NoteIfClamped(clamped, n, "correct", r.correctCount, DrawnCount(r.correctCount));
+            NoteIfClamped(clamped, n, "goal", r.goal, DrawnCount(r.goal));
+            NoteIfClamped(clamped, n, "seconds", r.duration, ShownCount(r.duration));
+        } else if (r.type == kReviewSession) {
+            NoteIfClamped(clamped, n, "seconds", r.duration, ShownCount(r.duration));
+            NoteIfClamped(clamped, n, "mistakes listed", r.mistakesAtStart,
+                          ShownCount(r.mistakesAtStart));
+            NoteIfClamped(clamped, n, "problems completed", r.problemsCompleted,
+                          ShownCount(r.problemsCompleted));
+            NoteIfClamped(clamped, n, "mistakes left", r.mistakesLeft, ShownCount(r.mistakesLeft));
+        }
+    }
+    return clamped;
 }
 
 } // namespace
@@ -105,34 +141,6 @@ int ShownCount(int value) {
 std::optional<int> DrawnMasteryStep(int level, int testsPassedBefore) {
     const std::optional<int> step = MasteryStep(level, testsPassedBefore);
     return step ? std::optional(std::min(*step, kTopMasteryStep)) : std::nullopt;
-}
-
-std::vector<ClampedValue> ClampedValues(std::span<const SessionRecord> history) {
-    std::vector<ClampedValue> clamped;
-    for (std::size_t index = 0; index < history.size(); ++index) {
-        const SessionRecord& r = history[index];
-        const int n = static_cast<int>(index) + 1;
-        if (r.type == kTestSession) {
-            NoteIfClamped(clamped, n, "correct", r.correctCount, DrawnCount(r.correctCount));
-            NoteIfClamped(clamped, n, "answered", r.answeredCount, ShownCount(r.answeredCount));
-            if (const auto step = MasteryStep(r.level, r.testsPassedBefore)) {
-                NoteIfClamped(clamped, n, "mastery step", *step,
-                              *DrawnMasteryStep(r.level, r.testsPassedBefore));
-            }
-        } else if (r.type == kTrainingSession) {
-            NoteIfClamped(clamped, n, "correct", r.correctCount, DrawnCount(r.correctCount));
-            NoteIfClamped(clamped, n, "goal", r.goal, DrawnCount(r.goal));
-            NoteIfClamped(clamped, n, "seconds", r.duration, ShownCount(r.duration));
-        } else if (r.type == kReviewSession) {
-            NoteIfClamped(clamped, n, "seconds", r.duration, ShownCount(r.duration));
-            NoteIfClamped(clamped, n, "mistakes listed", r.mistakesAtStart,
-                          ShownCount(r.mistakesAtStart));
-            NoteIfClamped(clamped, n, "problems completed", r.problemsCompleted,
-                          ShownCount(r.problemsCompleted));
-            NoteIfClamped(clamped, n, "mistakes left", r.mistakesLeft, ShownCount(r.mistakesLeft));
-        }
-    }
-    return clamped;
 }
 
 std::string ClampedValuesText(std::span<const SessionRecord> history) {

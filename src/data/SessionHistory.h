@@ -6,7 +6,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 class CStudent;
@@ -50,22 +49,10 @@ int ShownCount(int value);
 // The mastery step as the bands draw it: MasteryStep, no higher than the top band.
 std::optional<int> DrawnMasteryStep(int level, int testsPassedBefore);
 
-// A value of a record that this program never writes (a damaged record), shown at the nearest
-// value a view can show.
-struct ClampedValue {
-    int record; // 1 for the oldest record of the history
-    std::string_view field;
-    int stored;
-    int shown;
-
-    bool operator==(const ClampedValue&) const = default;
-};
-
-// Every value of `history` that a view of the progress or training window shows otherwise than
-// stored.
-std::vector<ClampedValue> ClampedValues(std::span<const SessionRecord> history);
-// "record 4: correct 32767 shown as 100; …" for the error log, the first few named; empty when
-// nothing was clamped.
+// The values of `history` that a view of the progress or training window shows otherwise than
+// stored, because the record holds what this program never writes (a damaged record): "record 4:
+// correct 32767 shown as 100; …" for the error log, the first few named; empty when nothing was
+// clamped.
 std::string ClampedValuesText(std::span<const SessionRecord> history);
 
 // The colour class of a training session's bar: with the flag byte set, a one-minute session, any

@@ -207,8 +207,8 @@ TEST_F(ProgressWindowTest, AnEmptyHistoryGivesEmptyViewsThatSaySo) {
 }
 
 // A damaged record must not smear a graph: values a record can hold but the program never
-// writes are drawn at the nearest value the graph shows, read sensibly in the reports, and the
-// error log names them once for the window.
+// writes are drawn at the nearest value the graph shows, and the error log names them once for
+// the window.
 TEST_F(ProgressWindowTest, ValuesNeverRecordedAreShownWithinLimitsAndLoggedOncePerWindow) {
     const std::vector<SessionRecord> damaged{
         TestRecord(32767, 100, 6, 0), TestRecord(-5, 100, 1, 0), TrainingRecord(250, -20, 400),
@@ -229,13 +229,6 @@ TEST_F(ProgressWindowTest, ValuesNeverRecordedAreShownWithinLimitsAndLoggedOnceP
     ASSERT_EQ(training.Count(), 2);
     EXPECT_EQ(std::tuple(training.Point(0).value, training.Point(0).mark, training.Maximum()),
               std::tuple(100, 100, 100));
-
-    Click(kTrainingReport);
-    const ReportList& report = *window->TrainingReport();
-    EXPECT_EQ(Row(report, 0).back(), "1 minute") << "60 seconds and no less";
-    EXPECT_EQ(Row(report, 0)[6], "0 seconds");
-    EXPECT_EQ(Row(report, 2)[6], "0 seconds");
-    EXPECT_EQ(Row(report, 2)[8], "250.0") << "no time counts as a minute";
 
     for (const auto button : {kMastery, kCurrentProgress, kTrainingProgress, kReport}) {
         Click(button);
