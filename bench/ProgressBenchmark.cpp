@@ -64,6 +64,14 @@ void BM_ProgressWindowOpen(benchmark::State& state) {
 }
 BENCHMARK(BM_ProgressWindowOpen)->Unit(benchmark::kMillisecond);
 
+// Paints `widget` once an iteration.
+void PaintEach(benchmark::State& state, QWidget& widget) {
+    QImage picture(widget.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        widget.render(&picture);
+    }
+}
+
 // One paint of a full bar graph with marks, goal, grid and frame, as the progress and training
 // windows show it.
 void BM_GraphPaint(benchmark::State& state) {
@@ -79,10 +87,7 @@ void BM_GraphPaint(benchmark::State& state) {
     graph.SetMaximum(100);
     graph.SetGoal(50);
     graph.SetRedraw(true);
-    QImage picture(graph.size(), QImage::Format_RGB32);
-    for (auto _ : state) {
-        graph.render(&picture);
-    }
+    PaintEach(state, graph);
 }
 BENCHMARK(BM_GraphPaint)->Unit(benchmark::kMicrosecond);
 
@@ -103,10 +108,7 @@ void BM_MasteryGraphPaint(benchmark::State& state) {
     }
     graph.SetMaximum(15);
     graph.SetRedraw(true);
-    QImage picture(graph.size(), QImage::Format_RGB32);
-    for (auto _ : state) {
-        graph.render(&picture);
-    }
+    PaintEach(state, graph);
 }
 BENCHMARK(BM_MasteryGraphPaint)->Unit(benchmark::kMicrosecond);
 
@@ -132,10 +134,7 @@ void BM_FactMapPaint(benchmark::State& state) {
     FactMapView map(nullptr);
     map.resize(795, 356);
     map.ShowStudent(kAddition, fluency, {});
-    QImage picture(map.size(), QImage::Format_RGB32);
-    for (auto _ : state) {
-        map.render(&picture);
-    }
+    PaintEach(state, map);
 }
 BENCHMARK(BM_FactMapPaint)->Unit(benchmark::kMicrosecond);
 
