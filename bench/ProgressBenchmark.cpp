@@ -2,6 +2,7 @@
 #include "data/CUserManager.h"
 #include "data/StudentRecordFile.h"
 #include "gui/controls/CBasicLineGraph.h"
+#include "gui/controls/CMasteryGraph.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/progress/FactMapView.h"
 #include "gui/training/TrainingSessionGraph.h"
@@ -63,6 +64,14 @@ void BM_ProgressWindowOpen(benchmark::State& state) {
 }
 BENCHMARK(BM_ProgressWindowOpen)->Unit(benchmark::kMillisecond);
 
+// Paints `widget` once an iteration.
+void PaintEach(benchmark::State& state, QWidget& widget) {
+    QImage picture(widget.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        widget.render(&picture);
+    }
+}
+
 // One paint of a full bar graph with marks, goal, grid and frame, as the progress and training
 // windows show it.
 void BM_GraphPaint(benchmark::State& state) {
@@ -78,12 +87,30 @@ void BM_GraphPaint(benchmark::State& state) {
     graph.SetMaximum(100);
     graph.SetGoal(50);
     graph.SetRedraw(true);
-    QImage picture(graph.size(), QImage::Format_RGB32);
-    for (auto _ : state) {
-        graph.render(&picture);
-    }
+    PaintEach(state, graph);
 }
 BENCHMARK(BM_GraphPaint)->Unit(benchmark::kMicrosecond);
+
+// One paint of the mastery graph with 1,000 tests on its bands, scrolled to the newest.
+void BM_MasteryGraphPaint(benchmark::State& state) {
+    platform::fakes::FakePlatform fakes;
+    fakes.display.current = {800, 600};
+    CMasteryGraph graph(nullptr);
+    graph.resize(795, 356);
+    graph.SetXLabels(true);
+    graph.SetYScale(true);
+    graph.ModifyFlags(CBasicLineGraph::kFrame, 0);
+    graph.SetLegend({{GraphLegendEntry::Sample::Dot, QColor(0, 200, 0), QStringLiteral("passed")},
+                     {GraphLegendEntry::Sample::Dot, Qt::black, QStringLiteral("not passed")}});
+    graph.SetRedraw(false);
+    for (int n = 0; n < 1000; ++n) {
+        graph.AddLevelPoint(1 + n / 3 % 5, n % 3, n % 2);
+    }
+    graph.SetMaximum(15);
+    graph.SetRedraw(true);
+    PaintEach(state, graph);
+}
+BENCHMARK(BM_MasteryGraphPaint)->Unit(benchmark::kMicrosecond);
 
 // One paint of the fact map on the full 10 x 10 addition grid, every fact tried, in the size it
 // takes in the progress window at 800 x 600.
@@ -107,11 +134,26 @@ void BM_FactMapPaint(benchmark::State& state) {
     FactMapView map(nullptr);
     map.resize(795, 356);
     map.ShowStudent(kAddition, fluency, {});
+    PaintEach(state, map);
+}
+BENCHMARK(BM_FactMapPaint)->Unit(benchmark::kMicrosecond);
+
+// A Mixed student's fact map from the click to its painted summary: the four test files read and
+// counted.
+void BM_FactMapMixedSummary(benchmark::State& state) {
+    platform::fakes::FakePlatform fakes;
+    fakes.display.current = {800, 600};
+    std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Graphics",
+                                              fakes.Path("/Graphics"));
+    std::filesystem::copy(TALLYHOP_PROGRAM_DIR "/Test Data", fakes.Path("/Test Data"));
+    FactMapView map(nullptr);
+    map.resize(795, 356);
     QImage picture(map.size(), QImage::Format_RGB32);
     for (auto _ : state) {
+        map.ShowStudent(kMixed, {}, {});
         map.render(&picture);
     }
 }
-BENCHMARK(BM_FactMapPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FactMapMixedSummary)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -10,12 +10,28 @@
 #include "platform/Logs.h"
 #include "platform/Services.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
 
 constexpr const char* kSource = "Data classes\\Cstudent";
 constexpr int kTestsToPass = 3;
+// A damaged record may hold thousands of bad facts; the log names the first few.
+constexpr std::size_t kBadFactsNamed = 10;
+
+std::string BadFactsMessage(const std::string& path, const std::vector<std::uint32_t>& places) {
+    std::string named;
+    for (std::size_t index = 0; index < std::min(places.size(), kBadFactsNamed); ++index) {
+        named += (index == 0 ? "" : ", ") + std::to_string(places[index]);
+    }
+    if (places.size() > kBadFactsNamed) {
+        named += ", ...";
+    }
+    return "Left out " + std::to_string(places.size()) + " damaged fact" +
+           (places.size() == 1 ? "" : "s") + " of " + path + " (number " + named +
+           "); its other facts were read.";
+}
 
 } // namespace
 
@@ -58,15 +74,31 @@ bool CStudent::Load(const std::string& name) {
 void CStudent::LoadFluency() {
     const std::string path = CUserManager::GetFluencyFilePath(name_);
     auto file = data::ReadFluencyFile(path);
-    if (file.state == data::FluencyFileState::Damaged) {
-        platform::WriteErrorLog(kSource, __LINE__,
-                                "Could not read " + path + "; its response times start afresh.");
+    const std::string afresh = "; its response times start afresh.";
+    switch (file.state) {
+    case data::FluencyFileState::NotOpened:
+        platform::WriteErrorLog(kSource, __LINE__, "Could not open " + path + afresh);
+        break;
+    case data::FluencyFileState::TooLarge:
+        platform::WriteErrorLog(
+            kSource, __LINE__, "Did not read " + path + ", over 1 MB: no record of times" + afresh);
+        break;
+    case data::FluencyFileState::Damaged:
+        platform::WriteErrorLog(kSource, __LINE__, "Could not read " + path + afresh);
+        break;
+    case data::FluencyFileState::Read:
+    case data::FluencyFileState::Missing:
+        break;
+    }
+    if (!file.badFacts.empty()) {
+        platform::WriteErrorLog(kSource, __LINE__, BadFactsMessage(path, file.badFacts));
     }
     fluency_ = std::move(file.fluency);
 }
 
 void CStudent::RecordFirstTry(const Problem& fact, bool right, std::uint32_t ms) {
-    fluency_.RecordFirstTry(fact, right, ms);
+    fluency_.RecordFirstTry(fact, right, ms,
+                            static_cast<std::uint32_t>(platform::GetClock().SecondsSince1970()));
 }
 
 bool CStudent::SaveFluency() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <utility>
 
 namespace data {
 namespace {
@@ -17,6 +18,18 @@ Place PatternPlace(const Problem& fact) {
         return {fact.secondOperand, fact.correctAnswer};
     }
     return {fact.firstOperand, fact.secondOperand};
+}
+
+// A product with 0 is read as 0 x a; its second cell reads a x 0 (0 x 0 has one cell).
+bool HasMirror(const Problem& fact) {
+    return fact.operation == kTimes && fact.firstOperand == 0;
+}
+
+FactCell MirrorOf(const FactCell& cell) {
+    FactCell mirror = cell;
+    std::swap(mirror.fact.firstOperand, mirror.fact.secondOperand);
+    mirror.mirrored = true;
+    return mirror;
 }
 
 // The position of `value` among the sorted distinct `values`.
@@ -38,7 +51,9 @@ FactGrid::FactGrid(std::span<const Problem> facts, const FactFluency& fluency,
         cells_.push_back({.fact = fact,
                           .fluency = FluencyOf(times, onList),
                           .medianMs = times != nullptr ? MedianMs(*times) : std::nullopt,
-                          .listed = onList});
+                          .listed = onList,
+                          .tries = times != nullptr ? times->shown : 0,
+                          .lastTried = times != nullptr ? times->lastTried : 0});
     }
     if (!PlaceInPattern()) {
         PlaceInReadingOrder();
@@ -56,12 +71,23 @@ bool FactGrid::PlaceInPattern() {
         return false;
     }
     const std::int32_t operation = cells_.front().fact.operation;
-    std::set<int> rowValues;
-    std::set<int> columnValues;
+    std::vector<FactCell> placed = cells_;
+    std::set<FactKey> facts;
     for (const FactCell& cell : cells_) {
         if (cell.fact.operation != operation) {
             return false;
         }
+        facts.insert(KeyOf(cell.fact));
+    }
+    for (const FactCell& cell : cells_) {
+        // Facts that hold 6 x 0 as a fact of its own (not read from a line) keep its cell.
+        if (HasMirror(cell.fact) && !facts.contains(KeyOf(MirrorOf(cell).fact))) {
+            placed.push_back(MirrorOf(cell));
+        }
+    }
+    std::set<int> rowValues;
+    std::set<int> columnValues;
+    for (const FactCell& cell : placed) {
         const Place place = PatternPlace(cell.fact);
         rowValues.insert(place.row);
         columnValues.insert(place.column);
@@ -72,7 +98,7 @@ bool FactGrid::PlaceInPattern() {
     const std::vector<int> rows(rowValues.begin(), rowValues.end());
     const std::vector<int> columns(columnValues.begin(), columnValues.end());
     std::set<std::pair<int, int>> taken;
-    for (FactCell& cell : cells_) {
+    for (FactCell& cell : placed) {
         const Place place = PatternPlace(cell.fact);
         cell.row = IndexOf(rows, place.row);
         cell.column = IndexOf(columns, place.column);
@@ -80,6 +106,7 @@ bool FactGrid::PlaceInPattern() {
             return false;
         }
     }
+    cells_ = std::move(placed);
     rows_ = static_cast<int>(rows.size());
     columns_ = static_cast<int>(columns.size());
     inPattern_ = true;
@@ -112,6 +139,9 @@ const FactCell* FactGrid::At(int row, int column) const {
 FluencyCounts FactGrid::Counts() const {
     FluencyCounts counts;
     for (const FactCell& cell : cells_) {
+        if (cell.mirrored) {
+            continue;
+        }
         switch (cell.fluency) {
         case Fluency::Fluent:
             ++counts.fluent;

@@ -16,8 +16,13 @@ struct FactCell {
     int row = 0;
     int column = 0;
     Fluency fluency = Fluency::NotSeen;
-    std::optional<std::uint32_t> medianMs; // none for a fact never timed
+    std::optional<std::uint32_t> medianMs; // of the right first tries; none without one
     bool listed = false;                   // on the mistake list
+    std::uint32_t tries = 0;               // first tries
+    std::uint32_t lastTried = 0;           // seconds since 1970; 0 = not known
+    // The second cell of a product with 0, in the other order (6 x 0 beside 0 x 6): drawn and
+    // told like the first, counted once.
+    bool mirrored = false;
 };
 
 struct FluencyCounts {
@@ -33,9 +38,11 @@ struct FluencyCounts {
 // The facts of one test file in rows and columns a child reads at a glance: sums and products by
 // first operand (rows) and second operand (columns); differences and quotients by the number
 // taken away or divided by (rows) and the answer (columns), so each grid is as dense as the
-// addition table it undoes. Facts that do not fit that pattern (several operations, two facts on
-// one place, more than kMaxPatternLines rows or columns) are laid out in reading order instead,
-// so every fact still has its own cell.
+// addition table it undoes. A product with 0 is one fact however its line is written, and it
+// stands in both cells a child may look for it in (row 6, column 0 and row 0, column 6). Facts
+// that do not fit that pattern (several operations, two facts on one place, more than
+// kMaxPatternLines rows or columns) are laid out in reading order instead, so every fact still
+// has its own cell.
 class FactGrid {
 public:
     static constexpr int kMaxPatternLines = 12;
@@ -48,9 +55,11 @@ public:
     int Columns() const { return columns_; }
     // Whether the facts follow their operation's pattern (false: reading order).
     bool InPattern() const { return inPattern_; }
+    // Every cell, a product with 0 in the pattern twice.
     const std::vector<FactCell>& Cells() const { return cells_; }
     // The cell at this place; none for a place no fact takes, or outside the grid.
     const FactCell* At(int row, int column) const;
+    // By fact: a product with 0 counts once.
     FluencyCounts Counts() const;
 
 private:

@@ -33,7 +33,54 @@ std::string NumberOrEmpty(int value) {
 }
 
 std::string TrainingPerMinute(const SessionRecord& training) {
-    return Format("%.1f", ProblemsPerMinute(training.correctCount, training.duration));
+    return Format("%.1f", ProblemsPerMinute(ShownCount(training.correctCount),
+                                            ShownCount(training.duration)));
+}
+
+// The log names this many clamped values; a damaged history may hold thousands.
+constexpr std::size_t kClampedNamed = 5;
+
+// A value shown otherwise than stored.
+struct ClampedValue {
+    int record; // 1 for the oldest record of the history
+    const char* field;
+    int stored;
+    int shown;
+};
+
+void NoteIfClamped(std::vector<ClampedValue>& clamped, int record, const char* field, int stored,
+                   int shown) {
+    if (stored != shown) {
+        clamped.push_back({record, field, stored, shown});
+    }
+}
+
+std::vector<ClampedValue> ClampedValues(std::span<const SessionRecord> history) {
+    std::vector<ClampedValue> clamped;
+    for (std::size_t index = 0; index < history.size(); ++index) {
+        const SessionRecord& r = history[index];
+        const int n = static_cast<int>(index) + 1;
+        if (r.type == kTestSession) {
+            NoteIfClamped(clamped, n, "correct", r.correctCount, DrawnCount(r.correctCount));
+            NoteIfClamped(clamped, n, "answered", r.answeredCount, ShownCount(r.answeredCount));
+            if (const auto step = MasteryStep(r.level, r.testsPassedBefore)) {
+                NoteIfClamped(clamped, n, "mastery step", *step,
+                              *DrawnMasteryStep(r.level, r.testsPassedBefore));
+            }
+        } else if (r.type == kTrainingSession) {
+            NoteIfClamped(clamped, n, "correct", r.correctCount, DrawnCount(r.correctCount));
+            NoteIfClamped(clamped, n, "goal", r.goal, DrawnCount(r.goal));
+            NoteIfClamped(clamped, n, "seconds", r.duration, ShownCount(r.duration));
+        } else if (r.type == kReviewSession) {
+            NoteIfClamped(clamped, n, "seconds", r.duration, ShownCount(r.duration));
+            NoteIfClamped(clamped, n, "mistakes listed", r.mistakesAtStart,
+                          ShownCount(r.mistakesAtStart));
+            NoteIfClamped(clamped, n, "problems completed", r.problemsCompleted,
+                          ShownCount(r.problemsCompleted));
+            NoteIfClamped(clamped, n, "mistakes left", r.mistakesLeft, ShownCount(r.mistakesLeft));
+        }
+    }
+    return clamped;
 }
 
 } // namespace
@@ -83,11 +130,39 @@ std::optional<int> MasteryStep(int level, int testsPassedBefore) {
     return kTestsPerLevel * level + testsPassedBefore - 2;
 }
 
+int DrawnCount(int value) {
+    return std::clamp(value, 0, kMostCorrectDrawn);
+}
+
+int ShownCount(int value) {
+    return std::max(value, 0);
+}
+
+std::optional<int> DrawnMasteryStep(int level, int testsPassedBefore) {
+    const std::optional<int> step = MasteryStep(level, testsPassedBefore);
+    return step ? std::optional(std::min(*step, kTopMasteryStep)) : std::nullopt;
+}
+
+std::string ClampedValuesText(std::span<const SessionRecord> history) {
+    const std::vector<ClampedValue> clamped = ClampedValues(history);
+    std::string text;
+    for (std::size_t index = 0; index < std::min(clamped.size(), kClampedNamed); ++index) {
+        const ClampedValue& value = clamped[index];
+        text += (index == 0 ? "" : "; ") + Format("record %d: %s %d shown as %d", value.record,
+                                                  std::string(value.field).c_str(), value.stored,
+                                                  value.shown);
+    }
+    if (clamped.size() > kClampedNamed) {
+        text += Format(" and %d more", static_cast<int>(clamped.size() - kClampedNamed));
+    }
+    return text;
+}
+
 int TrainingBarCategory(const SessionRecord& training) {
     if (training.flag != 0) {
-        return 1;
+        return kFlaggedTrainingBar;
     }
-    return training.duration == kOneMinute ? 2 : 3;
+    return training.duration == kOneMinute ? kOneMinuteTrainingBar : kLongerTrainingBar;
 }
 
 std::string DurationText(int seconds) {
@@ -132,7 +207,8 @@ std::vector<TestReportRow> TestReportRows(std::span<const SessionRecord> history
         rows.push_back({.test = Number(++number),
                         .date = DateText(test.time, kProgressDateSeparator),
                         .level = GetOperationName(test.level),
-                        .score = Format("%d / %d", test.correctCount, test.answeredCount),
+                        .score = Format("%d / %d", ShownCount(test.correctCount),
+                                        ShownCount(test.answeredCount)),
                         .result = passed ? "passed" : "not passed",
                         .passed = passed});
     }
@@ -146,22 +222,24 @@ std::vector<TrainingReportRow> TrainingReportRows(std::span<const SessionRecord>
     int trainingNumber = 0;
     std::int64_t totalSeconds = 0;
     for (const SessionRecord& session : RecordsFor(View::TrainingReport, history)) {
-        totalSeconds += session.duration;
+        const int seconds = ShownCount(session.duration);
+        totalSeconds += seconds;
         TrainingReportRow row{.date = DateText(session.time, dateSeparator),
-                              .duration = DurationText(session.duration),
+                              .duration = DurationText(seconds),
                               .cumulative = CumulativeText(totalSeconds)};
         if (session.type == kTrainingSession) {
             row.session = Number(++trainingNumber);
             row.level = GetOperationName(session.level);
-            row.goal = NumberOrEmpty(session.goal);
-            row.correct = Number(session.correctCount);
+            row.goal = NumberOrEmpty(ShownCount(session.goal));
+            row.correct = Number(ShownCount(session.correctCount));
             row.perMinute = TrainingPerMinute(session);
         } else {
+            const int left = ShownCount(session.mistakesLeft);
             row.session = "Review";
-            row.problems = Number(session.mistakesAtStart);
-            row.attempts = Number(session.problemsCompleted);
-            row.complete = session.mistakesLeft == 0 ? "Complete" : "Incomplete";
-            row.remaining = NumberOrEmpty(session.mistakesLeft);
+            row.problems = Number(ShownCount(session.mistakesAtStart));
+            row.attempts = Number(ShownCount(session.problemsCompleted));
+            row.complete = left == 0 ? "Complete" : "Incomplete";
+            row.remaining = NumberOrEmpty(left);
         }
         rows.push_back(std::move(row));
     }

@@ -38,8 +38,28 @@ bool IsPassed(const SessionRecord& test);
 // tests passed outside 0 to 3.
 std::optional<int> MasteryStep(int level, int testsPassedBefore);
 
-// The colour class of a training session's bar: 1 with the flag byte set, 2 for a one-minute
-// session, 3 for any other.
+// The largest number right the bar graphs draw, and the top step of the mastery graph's bands.
+inline constexpr int kMostCorrectDrawn = 100;
+inline constexpr int kTopMasteryStep = 15;
+
+// A number right or a goal as the bar graphs draw it: 0 to kMostCorrectDrawn.
+int DrawnCount(int value);
+// A count or a number of seconds as the report texts show it: never below 0.
+int ShownCount(int value);
+// The mastery step as the bands draw it: MasteryStep, no higher than the top band.
+std::optional<int> DrawnMasteryStep(int level, int testsPassedBefore);
+
+// The values of `history` that a view of the progress or training window shows otherwise than
+// stored, because the record holds what this program never writes (a damaged record): "record 4:
+// correct 32767 shown as 100; …" for the error log, the first few named; empty when nothing was
+// clamped.
+std::string ClampedValuesText(std::span<const SessionRecord> history);
+
+// The colour class of a training session's bar: with the flag byte set, a one-minute session, any
+// other (the four-minute sessions).
+inline constexpr int kFlaggedTrainingBar = 1;
+inline constexpr int kOneMinuteTrainingBar = 2;
+inline constexpr int kLongerTrainingBar = 3;
 int TrainingBarCategory(const SessionRecord& training);
 
 // "45 seconds", "1 minute", "2 minutes", "1:02 hours".
@@ -59,13 +79,13 @@ struct TestReportRow {
     std::string test; // 1 for the oldest test
     std::string date;
     std::string level;
-    std::string score;  // "97 / 100"
+    std::string score;  // "97 / 100"; a count below 0 reads 0
     std::string result; // "passed" or "not passed"
     bool passed = false;
 };
 
 // One row of a training report; a training session fills some columns, a review others, and
-// each window shows the columns it has.
+// each window shows the columns it has. Counts and times below 0 read 0, also in the total.
 struct TrainingReportRow {
     std::string session; // 1 for the oldest training session; "Review" for a review
     std::string date;

@@ -39,7 +39,7 @@ FactGrid GridOf(const Strings& lines) {
     return FactGrid(ReadAll(lines), {}, {});
 }
 
-// Every fact has a place of its own inside the grid, and the grid finds it there.
+// Every cell has a place of its own inside the grid, and the grid finds it there.
 void ExpectEachFactOnceInside(const FactGrid& grid) {
     std::set<std::pair<int, int>> places;
     for (const data::FactCell& cell : grid.Cells()) {
@@ -64,12 +64,14 @@ TEST_F(FactGridTest, EachInstalledFileFillsItsGridInItsOperationsPatternWithoutC
         std::size_t facts;
         int rows;
         std::string at7And3; // the fact in row 7, column 3
+        std::size_t cells;
     };
-    // 6 x 0 reads as 0 x 6, so multiplication has nine facts fewer than lines.
-    const Expected kinds[] = {{kAddition, "addition.txt", 100, 10, "7 + 3"},
-                              {kSubtraction, "subtraction.txt", 100, 10, "10 - 7"},
-                              {kMultiplication, "multiplication.txt", 91, 10, "7 x 3"},
-                              {kDivision, "division.txt", 90, 9, "24 / 8"}};
+    // 6 x 0 reads as 0 x 6, so multiplication has nine facts fewer than lines; each of them
+    // stands in both its cells, so every one of the 100 places is filled.
+    const Expected kinds[] = {{kAddition, "addition.txt", 100, 10, "7 + 3", 100},
+                              {kSubtraction, "subtraction.txt", 100, 10, "10 - 7", 100},
+                              {kMultiplication, "multiplication.txt", 91, 10, "7 x 3", 100},
+                              {kDivision, "division.txt", 90, 9, "24 / 8", 90}};
     for (const Expected& expected : kinds) {
         SCOPED_TRACE(expected.file);
         const Bytes before = ReadFile(TestDataPath(expected.file));
@@ -84,7 +86,8 @@ TEST_F(FactGridTest, EachInstalledFileFillsItsGridInItsOperationsPatternWithoutC
         EXPECT_EQ(grid.Rows(), expected.rows);
         EXPECT_EQ(grid.Columns(), 10);
         ExpectEachFactOnceInside(grid);
-        EXPECT_EQ(grid.Cells().size(), expected.facts);
+        EXPECT_EQ(grid.Cells().size(), expected.cells);
+        EXPECT_EQ(grid.Counts().Total(), static_cast<int>(expected.facts));
         ASSERT_NE(grid.At(7, 3), nullptr);
         EXPECT_EQ(grid.At(7, 3)->fact, Read(expected.at7And3));
         EXPECT_EQ(grid.Counts().notSeen, static_cast<int>(expected.facts));
@@ -170,9 +173,55 @@ TEST_F(FactGridTest, ACellTakesItsColourFromTheFirstTriesAndTheMistakeList) {
               (data::FluencyCounts{.fluent = 1, .slow = 1, .missed = 3, .notSeen = 1}));
 }
 
-TEST_F(FactGridTest, AProductWithZeroIsOneFactWhicheverWayItsLineIsWritten) {
+// A child looks for 6 x 0 in row 6, column 0, and for 0 x 6 in row 0, column 6: the one fact
+// stands in both, however the file writes it, and counts once.
+TEST_F(FactGridTest, AProductWithZeroStandsInBothItsCellsAndCountsOnce) {
     data::FactFluency fluency;
-    fluency.RecordFirstTry(Read("6 x 0"), true, 900);
-    const FactGrid grid(data::FactsOfLines(Strings{"0 x 6", "6 x 0", "6 x 1"}), fluency, {});
-    EXPECT_EQ(grid.Counts(), (data::FluencyCounts{.fluent = 1, .notSeen = 1}));
+    fluency.RecordFirstTry(Read("6 x 0"), true, 900, 1'157'112'000);
+    struct Case {
+        const char* what;
+        Strings lines;
+    };
+    const Case files[] = {{"both orders", {"0 x 0", "0 x 6", "6 x 0", "6 x 1"}},
+                          {"only 6 x 0", {"0 x 0", "6 x 0", "6 x 1"}},
+                          {"only 0 x 6", {"0 x 0", "0 x 6", "6 x 1"}}};
+    for (const Case& file : files) {
+        SCOPED_TRACE(file.what);
+        const FactGrid grid(data::FactsOfLines(file.lines), fluency, {});
+        ASSERT_TRUE(grid.InPattern());
+        ASSERT_EQ(std::pair(grid.Rows(), grid.Columns()), std::pair(2, 3)) << "rows 0, 6";
+        ExpectEachFactOnceInside(grid);
+        struct Place {
+            int row;
+            int column;
+            int first; // the operands the cell reads
+            int second;
+            Fluency fluency;
+        };
+        const Place places[] = {{0, 0, 0, 0, Fluency::NotSeen},
+                                {0, 2, 0, 6, Fluency::Fluent},
+                                {1, 0, 6, 0, Fluency::Fluent},
+                                {1, 1, 6, 1, Fluency::NotSeen}};
+        for (const Place& place : places) {
+            const data::FactCell* cell = grid.At(place.row, place.column);
+            ASSERT_NE(cell, nullptr) << place.row << "," << place.column;
+            const std::pair<int, int> operands(cell->fact.firstOperand, cell->fact.secondOperand);
+            EXPECT_EQ(operands, std::pair(place.first, place.second));
+            EXPECT_EQ(cell->fact.correctAnswer, place.first * place.second);
+            EXPECT_EQ(cell->fluency, place.fluency) << place.first << " x " << place.second;
+        }
+        EXPECT_EQ(grid.At(1, 0)->tries, 1u);
+        EXPECT_EQ(grid.At(1, 0)->lastTried, 1'157'112'000u);
+        EXPECT_EQ(grid.At(0, 1), nullptr) << "0 x 1 is not in the file";
+        EXPECT_EQ(grid.Counts(), (data::FluencyCounts{.fluent = 1, .notSeen = 2}));
+    }
+
+    // Two facts of their own for the two orders (not read from lines) keep a cell each.
+    Problem sixTimesZero = Read("6 x 1");
+    sixTimesZero.secondOperand = 0;
+    sixTimesZero.correctAnswer = 0;
+    const FactGrid apart(std::vector{Read("0 x 6"), sixTimesZero}, {}, {});
+    EXPECT_TRUE(apart.InPattern());
+    EXPECT_EQ(apart.Cells().size(), 2u);
+    EXPECT_EQ(apart.Counts().Total(), 2);
 }

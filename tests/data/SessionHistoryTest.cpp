@@ -150,3 +150,42 @@ TEST(SessionHistoryTest, CumulativeTimeTurnsIntoHoursAtTheFullHour) {
     const std::vector<SessionRecord> halfHours{TrainingRecord(1, 1800), TrainingRecord(1, 1800)};
     EXPECT_EQ(history::TrainingReportRows(halfHours, '/').at(0).cumulative, "01:00 hours");
 }
+
+// A damaged record holds values the program never writes; the views show the nearest value they
+// can, and say what they changed.
+TEST(SessionHistoryTest, ValuesNeverRecordedAreShownWithinTheViewsLimits) {
+    struct Drawn {
+        int value;
+        int drawn;
+    };
+    for (const Drawn& d :
+         {Drawn{-1, 0}, {0, 0}, {100, 100}, {101, 100}, {32767, 100}, {-32768, 0}}) {
+        EXPECT_EQ(history::DrawnCount(d.value), d.drawn) << d.value;
+    }
+    EXPECT_EQ(history::DrawnMasteryStep(5, 2), 15);
+    EXPECT_EQ(history::DrawnMasteryStep(5, 3), 15) << "three passed on Mixed: step 16";
+    EXPECT_EQ(history::DrawnMasteryStep(6, 0), 15) << "no sixth level: step 16";
+    EXPECT_EQ(history::DrawnMasteryStep(7, 0), std::nullopt) << "left out, as before";
+
+    const std::vector<SessionRecord> history{
+        TestRecord(32767, 100, 6, 0),  // 1
+        TrainingRecord(-3, -20, 250),  // 2
+        ReviewRecord(-2, -1, -5, -45), // 3
+        TrainingRecord(30, 60, 40),    // 4: nothing odd
+        TestRecord(-1, -1, 1, 0),      // 5
+    };
+    const auto training = history::TrainingReportRows(history, '/');
+    ASSERT_EQ(training.size(), 3u);
+    EXPECT_THAT(Columns(training[2]), ElementsAre("1", "03/07/2003", "Multiplication", "250", "0",
+                                                  "", "", "0 seconds", "", "0.0", "", "0 seconds"));
+    EXPECT_THAT(Columns(training[1]), ElementsAre("Review", "03/07/2003", "", "", "", "0", "0",
+                                                  "0 seconds", "Complete", "", "", "0 seconds"));
+    EXPECT_EQ(training[0].cumulative, "1 minute") << "a negative time takes nothing off";
+    EXPECT_EQ(history::TestReportRows(history).front().score, "0 / 0");
+
+    EXPECT_EQ(history::ClampedValuesText(history),
+              "record 1: correct 32767 shown as 100; record 1: mastery step 16 shown as 15; "
+              "record 2: correct -3 shown as 0; record 2: goal 250 shown as 100; record 2: "
+              "seconds -20 shown as 0 and 6 more");
+    EXPECT_EQ(history::ClampedValuesText(std::vector{history[3]}), "");
+}

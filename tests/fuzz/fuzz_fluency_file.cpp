@@ -17,12 +17,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(student.Load("Bo"), "a fluency record never stops a sign-in");
 
     const auto decoded = data::DecodeFluency(bytes);
-    Require(student.GetFluency() == decoded.value_or(data::FactFluency{}),
-            "a readable record is loaded, any other starts empty");
+    Require(student.GetFluency() == (decoded ? decoded->fluency : data::FactFluency{}),
+            "a readable record is loaded (its good facts), any other starts empty");
     if (decoded) {
-        const auto encoded = data::EncodeFluency(*decoded);
-        Require(encoded.size() == size && data::DecodeFluency(encoded) == decoded,
+        const auto encoded = data::EncodeFluency(decoded->fluency);
+        const auto again = data::DecodeFluency(encoded);
+        Require(again && again->fluency == decoded->fluency && again->badFacts.empty(),
                 "what is read is written back the same");
+        Require(decoded->version != data::kFluencyVersion || !decoded->badFacts.empty() ||
+                    encoded.size() == size,
+                "a good record of this version is written back as long");
     }
     for (const auto& [key, times] : student.GetFluency().Facts()) {
         const auto kept = times.Kept();
@@ -30,7 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(!median || (*median >= *std::ranges::min_element(kept) &&
                             *median <= *std::ranges::max_element(kept)),
                 "the median lies among the kept times");
-        data::FluencyOf(&times, false);
+        const auto fluency = data::FluencyOf(&times, false);
+        Require(fluency != data::Fluency::Fluent || (median && *median <= data::kFluentMs),
+                "a fluent fact is quick when right");
     }
 
     const Problem fact{

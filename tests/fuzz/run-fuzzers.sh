@@ -71,18 +71,38 @@ fact() {
   le 1 ${#times[@]}
   for i in 0 1 2 3 4; do le 4 "${times[i]:-0}"; done
 }
-# fluency <fact>...: a whole S.flu.
+# fact2 <operation> <a> <b> <first tries> <right> <last right> <last tried> <ms:outcome...>: one
+# fact of the second version, which keeps the date of the last try and how each kept try went
+# (0 wrong, 1 right, 2 not known).
+fact2() {
+  local tries=("${@:8}") i
+  printf '%s' "$(le 4 "$1")$(le 2 "$2")$(le 2 "$3")$(le 4 "$4")$(le 4 "$5")$(le 1 "$6")"
+  le 1 ${#tries[@]}
+  le 4 "$7"
+  for i in 0 1 2 3 4; do
+    local try=${tries[i]:-0:0}
+    le 4 "${try%%:*}"
+    le 1 "${try##*:}"
+  done
+}
+# fluency <version> <fact>...: a whole S.flu.
 fluency() {
-  printf 'TLYF\\1\\0%s' "$(le 4 $#)"
-  printf '%s' "$@"
+  printf 'TLYF%s%s' "$(le 2 "$1")" "$(le 4 $(($# - 1)))"
+  printf '%s' "${@:2}"
 }
 plus=$(fact 1 7 5 3 2 1 1000 2000 3000)
 divided=$(fact 5 6 3 2 2 1 2000 3500)
 timesFact=$(fact 3 9 9 7 4 0 4000 9000 1500 2500 7000)
-seed fuzz_fluency_file record "$(fluency "$plus")"
-seed fuzz_fluency_file two "$(fluency "$plus" "$divided")"
-seed fuzz_fluency_file three "$(fluency "$timesFact" "$plus" "$divided")"
-seed fuzz_fluency_file repeated "$(fluency "$plus" "$divided" "$plus")"
+seed fuzz_fluency_file record "$(fluency 1 "$plus")"
+seed fuzz_fluency_file two "$(fluency 1 "$plus" "$divided")"
+seed fuzz_fluency_file three "$(fluency 1 "$timesFact" "$plus" "$divided")"
+seed fuzz_fluency_file repeated "$(fluency 1 "$plus" "$divided" "$plus")"
+plus2=$(fact2 1 7 5 3 2 1 1159264448 1000:1 2000:0 3000:1)
+divided2=$(fact2 5 6 3 2 2 1 1159264500 2000:1 3500:1)
+times2=$(fact2 3 9 9 7 4 0 0 4000:2 9000:2 1500:1 2500:1 7000:0)
+seed fuzz_fluency_file record2 "$(fluency 2 "$plus2")"
+seed fuzz_fluency_file three2 "$(fluency 2 "$times2" "$plus2" "$divided2")"
+seed fuzz_fluency_file repeated2 "$(fluency 2 "$plus2" "$divided2" "$plus2")"
 
 seed fuzz_teacher_files class '\26\1\0\0\0\3Owl\2\0\0\0\3Art\5Users\0\0\0\0\2\0\0\0\7Ann Lee\5Bo Ng'
 # The student the target adds is listed already.

@@ -77,10 +77,54 @@ std::vector<SessionRecord> RichHistory() {
     return history;
 }
 
+// A thousand sessions over four years: a test every few days working through the levels and
+// round again, training sessions of one and four minutes between them, a review now and then.
+std::vector<SessionRecord> LongHistory() {
+    std::vector<SessionRecord> history;
+    int level = 1;
+    int passed = 0;
+    for (std::uint32_t n = 0; history.size() < 1000; ++n) {
+        const std::uint32_t day = n * 3 / 2;
+        if (n % 3 == 0) {
+            SessionRecord test = Session(kTestSession, day);
+            const int score = n % 4 == 0 ? 100 : 88 + static_cast<int>(n * 7 % 12);
+            test.answeredCount = level == kDivision ? 90 : 100;
+            test.correctCount = static_cast<std::int16_t>(std::min<int>(score, test.answeredCount));
+            test.level = static_cast<std::int16_t>(level);
+            test.testsPassedBefore = static_cast<std::int16_t>(passed);
+            test.duration = 330;
+            history.push_back(test);
+            if (test.correctCount == test.answeredCount && ++passed == 3) {
+                passed = 0;
+                level = level == kMixed ? kAddition : level + 1;
+            }
+        } else if (n % 10 == 5) {
+            SessionRecord review = Session(kReviewSession, day);
+            review.duration = static_cast<std::int16_t>(240 + n % 7 * 30);
+            review.mistakesAtStart = 10;
+            review.problemsCompleted = static_cast<std::int16_t>(30 + n % 9);
+            review.mistakesLeft = static_cast<std::int16_t>(n % 4 == 1 ? 2 : 0);
+            history.push_back(review);
+        } else {
+            SessionRecord training = Session(kTrainingSession, day);
+            const bool oneMinute = n % 3 == 1;
+            const int practice = static_cast<int>(n / 25);
+            training.level = static_cast<std::int16_t>(1 + n % 4);
+            training.duration = oneMinute ? 60 : 240;
+            training.correctCount = static_cast<std::int16_t>(
+                oneMinute ? 8 + practice / 4 + n % 5 : 25 + practice / 2 + n % 9);
+            training.answeredCount = training.correctCount;
+            training.goal =
+                static_cast<std::int16_t>(oneMinute ? 10 + practice / 4 : 28 + practice / 2);
+            history.push_back(training);
+        }
+    }
+    return history;
+}
+
 // The progress window over a stand-in opener, switched to a view by its button; on the fact map,
 // to the facts of `kind`.
 QImage ProgressView(CStudentProgressWnd::CommandId button, std::int32_t kind = kMultiplication) {
-    GiveRichHistory();
     QWidget opener;
     auto* window = new CStudentProgressWnd(&opener);
     QCoreApplication::processEvents();
@@ -118,16 +162,22 @@ struct FactMapScene {
     std::int32_t kind = kMultiplication;
     bool withMistakeList = true; // the student's list as the review screens left it
     platform::ScreenSize screen{800, 600};
+    std::int32_t level = kMultiplication;
 };
 
 // The fact map of the signed-in student (on Multiplication, the level reached, or `kind`) after
 // `practise` was given every fact of `kind`.
 QImage FactMap(const FactMapScene& scene) {
-    GiveRichHistory();
+    GiveHistory(RichHistory(), scene.level);
     CStudent& student = GetCurrentStudent();
     data::FactFluency fluency;
-    for (const Problem& fact : data::ReadOperationFacts(scene.kind).facts) {
-        scene.practise(fluency, fact);
+    for (const std::int32_t kind : {kAddition, kSubtraction, kMultiplication, kDivision}) {
+        if (scene.kind != kind && scene.kind != kMixed) {
+            continue;
+        }
+        for (const Problem& fact : data::ReadOperationFacts(kind).facts) {
+            scene.practise(fluency, fact);
+        }
     }
     data::WriteFluencyFile(CUserManager::GetFluencyFilePath(student.GetName()), fluency);
     student.Load(student.GetName());
@@ -155,12 +205,8 @@ QImage Graph(CBasicLineGraph& graph) {
 
 } // namespace
 
-void GiveRichHistory() {
-    static bool given = false;
+void GiveHistory(const std::vector<SessionRecord>& history, std::int32_t level) {
     CStudent& student = GetCurrentStudent();
-    if (given) {
-        return;
-    }
     const std::string path = CUserManager::GetInfoFilePath(student.GetName());
     const auto bytes = platform::ReadFileBytes(path);
     auto record = bytes ? data::ParseStudentRecord(*bytes) : std::nullopt;
@@ -168,9 +214,17 @@ void GiveRichHistory() {
         std::fprintf(stderr, "tallyhop_screenshots: cannot read %s\n", path.c_str());
         return;
     }
-    record->sessions = RichHistory();
-    given = platform::WriteFileBytes(path, data::SerializeStudentRecord(*record)) &&
-            student.Load(student.GetName());
+    record->sessions = history;
+    record->level = level;
+    record->testsPassed = 1;
+    if (!platform::WriteFileBytes(path, data::SerializeStudentRecord(*record)) ||
+        !student.Load(student.GetName())) {
+        std::fprintf(stderr, "tallyhop_screenshots: cannot write %s\n", path.c_str());
+    }
+}
+
+void GiveRichHistory() {
+    GiveHistory(RichHistory(), kMultiplication);
 }
 
 QImage RenderGraphModes() {
@@ -220,24 +274,54 @@ QImage RenderGraphModes() {
     return sheet.Render();
 }
 
+// Each view of the progress window as it is with no history, with a few weeks of it and with a
+// thousand sessions, the three side by side.
+QImage ProgressViewThreeWays(CStudentProgressWnd::CommandId button) {
+    std::vector<QImage> pictures;
+    for (const auto& history : {std::vector<SessionRecord>{}, RichHistory(), LongHistory()}) {
+        GiveHistory(history, kMultiplication);
+        pictures.push_back(ProgressView(button));
+    }
+    GiveRichHistory();
+    return SideBySide(pictures);
+}
+
 QImage RenderProgressMastery() {
-    return ProgressView(CStudentProgressWnd::kMastery);
+    return ProgressViewThreeWays(CStudentProgressWnd::kMastery);
 }
 
 QImage RenderProgressCurrent() {
-    return ProgressView(CStudentProgressWnd::kCurrentProgress);
+    return ProgressViewThreeWays(CStudentProgressWnd::kCurrentProgress);
 }
 
 QImage RenderProgressReport() {
-    return ProgressView(CStudentProgressWnd::kReport);
+    return ProgressViewThreeWays(CStudentProgressWnd::kReport);
 }
 
 QImage RenderProgressTrainingReport() {
-    return ProgressView(CStudentProgressWnd::kTrainingReport);
+    return ProgressViewThreeWays(CStudentProgressWnd::kTrainingReport);
 }
 
 QImage RenderProgressTrainingGraph() {
-    return ProgressView(CStudentProgressWnd::kTrainingProgress);
+    return ProgressViewThreeWays(CStudentProgressWnd::kTrainingProgress);
+}
+
+// A history with damaged values (a score of 32767, a level-6 test, a negative time): the graphs
+// keep their scales.
+QImage RenderProgressDamaged() {
+    std::vector<SessionRecord> history = RichHistory();
+    history[0].correctCount = 32767;
+    history[3].level = 6;
+    history[1].duration = -20;
+    history[1].correctCount = 250;
+    GiveHistory(history, kMultiplication);
+    std::vector<QImage> pictures;
+    for (const auto button : {CStudentProgressWnd::kCurrentProgress, CStudentProgressWnd::kMastery,
+                              CStudentProgressWnd::kTrainingReport}) {
+        pictures.push_back(ProgressView(button));
+    }
+    GiveRichHistory();
+    return SideBySide(pictures);
 }
 
 QImage RenderFactMapEmpty() {
@@ -256,6 +340,11 @@ QImage RenderFactMapPartlyLarge() {
 
 QImage RenderFactMapComplete() {
     return FactMap({.practise = AllPractised, .withMistakeList = false});
+}
+
+// A Mixed student's map opens on the four operations side by side.
+QImage RenderFactMapMixed() {
+    return FactMap({.practise = PartlyPractised, .kind = kMixed, .level = kMixed});
 }
 
 } // namespace screenshots

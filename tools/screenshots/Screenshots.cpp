@@ -35,13 +35,16 @@ constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"progress-report", RenderProgressReport},
     {"progress-training-report", RenderProgressTrainingReport},
     {"progress-training-graph", RenderProgressTrainingGraph},
+    {"progress-damaged", RenderProgressDamaged},
     {"progress-fact-map-empty", RenderFactMapEmpty},
     {"progress-fact-map-partly", RenderFactMapPartly},
     {"progress-fact-map-partly-1024", RenderFactMapPartlyLarge},
     {"progress-fact-map-complete", RenderFactMapComplete},
+    {"progress-fact-map-mixed", RenderFactMapMixed},
     {"training-setup", RenderTrainingSetup},
     {"training-feedback", RenderTrainingFeedback},
     {"training-views", RenderTrainingViews},
+    {"training-views-empty", RenderTrainingViewsEmpty},
 });
 
 } // namespace

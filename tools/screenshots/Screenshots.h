@@ -3,8 +3,12 @@
 // here and list it in kScreenshots (Screenshots.cpp) with the name of its PNG file.
 #pragma once
 
+#include "data/SessionRecord.h"
+
 #include <QImage>
+#include <cstdint>
 #include <span>
+#include <vector>
 
 namespace screenshots {
 
@@ -15,8 +19,11 @@ struct Screenshot {
 
 std::span<const Screenshot> AllScreenshots();
 
+// Gives the signed-in student this history and level (one test passed on it), keeping everything
+// else of the record.
+void GiveHistory(const std::vector<SessionRecord>& history, std::int32_t level);
 // Gives the signed-in student a history of tests, training sessions and reviews over several
-// weeks, once, keeping everything else of the record.
+// weeks, on Multiplication.
 void GiveRichHistory();
 
 QImage RenderHomeScreen();
@@ -48,12 +55,15 @@ QImage RenderProgressCurrent();
 QImage RenderProgressReport();
 QImage RenderProgressTrainingReport();
 QImage RenderProgressTrainingGraph();
+QImage RenderProgressDamaged();
 QImage RenderFactMapEmpty();
 QImage RenderFactMapPartly();
 QImage RenderFactMapPartlyLarge();
 QImage RenderFactMapComplete();
+QImage RenderFactMapMixed();
 QImage RenderTrainingSetup();
 QImage RenderTrainingFeedback();
 QImage RenderTrainingViews();
+QImage RenderTrainingViewsEmpty();
 
 } // namespace screenshots

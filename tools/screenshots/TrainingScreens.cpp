@@ -143,4 +143,19 @@ QImage RenderTrainingViews() {
     return SideBySide({report, stage.Picture()});
 }
 
+// The training window's session graph and report of a student who has not trained yet.
+QImage RenderTrainingViewsEmpty() {
+    GiveHistory({}, kMultiplication);
+    std::vector<QImage> pictures;
+    {
+        TrainingStage stage;
+        stage.Click(CTrainingWnd::kViewSessionGraph);
+        pictures.push_back(stage.Picture());
+        stage.Click(CTrainingWnd::kViewReport);
+        pictures.push_back(stage.Picture());
+    }
+    GiveRichHistory();
+    return SideBySide(pictures);
+}
+
 } // namespace screenshots

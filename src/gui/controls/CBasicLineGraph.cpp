@@ -3,9 +3,12 @@
 #include "platform/Display.h"
 #include "platform/qt/Fonts.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -35,15 +38,9 @@ const GdiPen kMarkPen{PenStyle::Solid, 1, Qt::black};
 const GdiPen kGoalPen{PenStyle::Dot, 1, Qt::black};
 const GdiPen kMajorGridPen{PenStyle::Solid, 1, QColor(225, 225, 225)};
 const GdiPen kMinorGridPen{PenStyle::Dot, 1, QColor(225, 225, 225)};
-const std::array<QColor, 4> kBarColours{QColor(0, 200, 0), QColor(185, 185, 185),
-                                        QColor(45, 185, 114), QColor(0, 78, 150)};
-
-// Category colours by number; anything else is drawn as category 0.
-QColor BarColour(int category) {
-    return category >= 0 && category < static_cast<int>(kBarColours.size())
-               ? kBarColours[static_cast<std::size_t>(category)]
-               : kBarColours[0];
-}
+const std::array<QColor, 5> kBarColours{QColor(0, 200, 0), QColor(185, 185, 185),
+                                        QColor(45, 185, 114), QColor(0, 78, 150),
+                                        QColor(170, 230, 170)};
 
 // Labels are 12 points on the small screens the program was laid out for, 15 on larger ones.
 int DefaultLabelTenths() {
@@ -56,6 +53,12 @@ bool IsMultiple(int value, int interval) {
 }
 
 } // namespace
+
+QColor GraphBarColour(int category) {
+    return category >= 0 && category < static_cast<int>(kBarColours.size())
+               ? kBarColours[static_cast<std::size_t>(category)]
+               : kBarColours[0];
+}
 
 QFont GraphLabelFont(int tenths, const QString& face) {
     if (tenths < kSmallestLabelTenths) {
@@ -80,6 +83,12 @@ CBasicLineGraph::CBasicLineGraph(QWidget* parent)
       titleFont_(platform::MakeFont(kFace, platform::TenthPointsToPixels(kTitleTenths))),
       backButton_(new QPushButton(QStringLiteral("<"), this)),
       forwardButton_(new QPushButton(QStringLiteral(">"), this)) {
+    setFocusPolicy(Qt::StrongFocus);
+    for (QPushButton* button : {backButton_, forwardButton_}) {
+        button->setAutoRepeat(true);
+    }
+    backButton_->setAccessibleName(QStringLiteral("Scroll back"));
+    forwardButton_->setAccessibleName(QStringLiteral("Scroll forward"));
     connect(backButton_, &QPushButton::clicked, this, [this] { OnScroll(-1); });
     connect(forwardButton_, &QPushButton::clicked, this, [this] { OnScroll(1); });
 }
@@ -186,6 +195,16 @@ void CBasicLineGraph::SetGoal(int goal) {
     goal_ = goal;
 }
 
+void CBasicLineGraph::SetLegend(std::vector<GraphLegendEntry> legend) {
+    legend_ = std::move(legend);
+    Redraw();
+}
+
+void CBasicLineGraph::SetEmptyText(const QString& text) {
+    emptyText_ = text;
+    Redraw();
+}
+
 void CBasicLineGraph::Clear() {
     series_.Clear();
 }
@@ -206,10 +225,45 @@ void CBasicLineGraph::Hide() {
 
 void CBasicLineGraph::OnScroll(int positions) {
     series_.Scroll(positions);
+    ShowScrollPosition();
+}
+
+void CBasicLineGraph::ShowScrollPosition() {
     const GraphSeries::ScrollButtons buttons = series_.FitWindow();
     backButton_->setEnabled(buttons.back);
     forwardButton_->setEnabled(buttons.forward);
     Redraw();
+}
+
+void CBasicLineGraph::keyPressEvent(QKeyEvent* event) {
+    const int all = series_.Count();
+    const int page = series_.VisibleCount();
+    int positions = 0;
+    switch (event->key()) {
+    case Qt::Key_Home:
+        positions = -all;
+        break;
+    case Qt::Key_End:
+        positions = all;
+        break;
+    case Qt::Key_PageUp:
+        positions = -page;
+        break;
+    case Qt::Key_PageDown:
+        positions = page;
+        break;
+    case Qt::Key_Left:
+        positions = -1;
+        break;
+    case Qt::Key_Right:
+        positions = 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    series_.ScrollWithin(positions);
+    ShowScrollPosition();
 }
 
 void CBasicLineGraph::paintEvent(QPaintEvent*) {
@@ -229,9 +283,13 @@ void CBasicLineGraph::Paint(GraphCanvas& canvas) {
     canvas.Fill(GdiRect::FromQRect(rect()), Qt::white);
     LayOut(canvas);
     DrawTitles(canvas);
+    DrawLegend(canvas);
     DrawYAxis(canvas);
     DrawXAxis(canvas);
     DrawData(canvas);
+    if (series_.Count() == 0 && !emptyText_.isEmpty()) {
+        canvas.Text(titleFont_, emptyText_, layout_.plot, kCentred);
+    }
 }
 
 void CBasicLineGraph::LayOut(GraphCanvas& canvas) {
@@ -273,6 +331,16 @@ void CBasicLineGraph::DrawTitles(GraphCanvas& canvas) const {
     const int titleBottom =
         static_cast<int>(l.plot.bottom - (l.plot.bottom - l.yTitleLength - l.plot.top) * 0.5);
     canvas.TextUpwards(titleFont_, yTitle_, QPoint(1, titleBottom));
+}
+
+void CBasicLineGraph::DrawLegend(GraphCanvas& canvas) const {
+    const GraphLayout& l = layout_;
+    const bool goalLine = (flags_ & kMarksAndGoal) != 0 && goal_ > 0;
+    std::vector<GraphLegendEntry> shown;
+    std::ranges::copy_if(legend_, std::back_inserter(shown), [goalLine](const auto& entry) {
+        return goalLine || entry.sample != GraphLegendEntry::Sample::GoalLine;
+    });
+    DrawGraphLegend(canvas, xLabelFont_, shown, l.plot.right, l.plot.top / 2);
 }
 
 void CBasicLineGraph::DrawYLabel(GraphCanvas& canvas, int value, int centreY) const {
@@ -375,7 +443,7 @@ void CBasicLineGraph::DrawBars(GraphCanvas& canvas) const {
         const int right = static_cast<int>(centre + l.xStep / 4);
         // Down to the x axis, not over it.
         canvas.Fill({left, l.ValueY(point.value) + 1, right - 1, l.plot.bottom},
-                    BarColour(point.category));
+                    GraphBarColour(point.category));
         if (marked && point.mark != 0) {
             const int y = l.ValueY(point.mark);
             canvas.Line(kMarkPen, {left, y}, {right - 2, y});

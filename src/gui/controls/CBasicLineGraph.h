@@ -1,12 +1,14 @@
 #pragma once
 
 #include "GraphCanvas.h"
+#include "GraphLegend.h"
 #include "GraphSeries.h"
 
 #include <QFont>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <vector>
 
 class QPushButton;
 
@@ -35,6 +37,11 @@ struct GraphLayout {
 //
 // While drawing is off the graph collects points and paints nothing; while it is on every
 // setter repaints at once, so a window turns it off while it adds many points.
+//
+// A long series is reachable: the buttons repeat while held, and with the focus on the graph
+// Home and End show the first and the last positions, Page Up and Page Down a screenful earlier
+// or later, the arrow keys one position. A small legend may stand above the plot, and an empty
+// series may say so in the middle of it.
 class CBasicLineGraph : public QWidget {
     Q_OBJECT
 public:
@@ -70,6 +77,10 @@ public:
     void SetMaximum(int maximum);
     // Does not repaint.
     void SetGoal(int goal);
+    // Drawn above the plot, right-aligned; a goal-line sample only while a goal line shows.
+    void SetLegend(std::vector<GraphLegendEntry> legend);
+    // Said in the middle of the plot while there are no points.
+    void SetEmptyText(const QString& text);
     // Points, maximum and scroll position back to none; does not repaint.
     void Clear();
     // Always keeps the point; the newest point stays in view.
@@ -87,8 +98,12 @@ public:
     // the scroll buttons and draws titles, y axis, x axis and data.
     void Paint(GraphCanvas& canvas);
 
+    // The colour class of bars that the windows use for a test not passed: a lighter green.
+    static constexpr int kLightCategory = 4;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
     // The pen of a point's dot in a line graph.
     virtual platform::GdiPen PointPen(const GraphPoint& point) const;
@@ -102,7 +117,9 @@ private:
     void LayOut(GraphCanvas& canvas);
     void PlaceScrollButtons();
     void OnScroll(int positions);
+    void ShowScrollPosition();
     void DrawTitles(GraphCanvas& canvas) const;
+    void DrawLegend(GraphCanvas& canvas) const;
     void DrawYLabel(GraphCanvas& canvas, int value, int centreY) const;
     void DrawXAxis(GraphCanvas& canvas) const;
     void DrawData(GraphCanvas& canvas) const;
@@ -123,6 +140,8 @@ private:
     bool xLabelsOn_ = false;
     int labelMode_ = 1;
     int goal_ = 0;
+    std::vector<GraphLegendEntry> legend_;
+    QString emptyText_;
     GraphSeries series_;
     QPushButton* backButton_ = nullptr;
     QPushButton* forwardButton_ = nullptr;
@@ -131,3 +150,6 @@ private:
 
 // A label font: the face at `tenths` of a point, or "Small Fonts" in whole points below 8.
 QFont GraphLabelFont(int tenths, const QString& face);
+
+// The fill of bars of `category` (0 to 4); any other is drawn as category 0.
+QColor GraphBarColour(int category);

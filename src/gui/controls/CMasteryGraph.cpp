@@ -10,7 +10,7 @@ using platform::GdiPen;
 using platform::PenStyle;
 
 constexpr int kStepsPerLevel = 3;
-constexpr int kRows = 15;
+constexpr int kRows = history::kTopMasteryStep;
 const std::array<QString, 5> kBandLabels{QStringLiteral("+"), QStringLiteral("-"),
                                          QStringLiteral("x"), QString(QChar(0xF7)),
                                          QStringLiteral("mix")};
@@ -27,7 +27,7 @@ CMasteryGraph::CMasteryGraph(QWidget* parent) : CBasicLineGraph(parent) {
 }
 
 bool CMasteryGraph::AddLevelPoint(int level, int testsPassedBefore, int category) {
-    const std::optional<int> step = history::MasteryStep(level, testsPassedBefore);
+    const std::optional<int> step = history::DrawnMasteryStep(level, testsPassedBefore);
     return step && AddPoint(*step, 0, category);
 }
 

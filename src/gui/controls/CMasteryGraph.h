@@ -10,7 +10,8 @@ class CMasteryGraph final : public CBasicLineGraph {
 public:
     explicit CMasteryGraph(QWidget* parent);
 
-    // False, adding nothing, for a level outside 1 to 6 or a count outside 0 to 3.
+    // False, adding nothing, for a level outside 1 to 6 or a count outside 0 to 3. A step above
+    // the top band (level 6, or three passed on Mixed: never recorded) stands on the top band.
     bool AddLevelPoint(int level, int testsPassedBefore, int category);
 
 protected:

@@ -28,3 +28,8 @@ GraphSeries::ScrollButtons GraphSeries::FitWindow() {
     }
     return buttons;
 }
+
+void GraphSeries::ScrollWithin(int positions) {
+    const long long moved = static_cast<long long>(first_) + positions;
+    first_ = static_cast<int>(std::clamp<long long>(moved, 0, std::max(0, Count() - visible_)));
+}

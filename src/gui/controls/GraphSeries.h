@@ -38,6 +38,8 @@ public:
     int End() const;
 
     void Scroll(int positions) { first_ += positions; }
+    // Moves the window by `positions`, no further than the first or the last full window.
+    void ScrollWithin(int positions);
     // Which ways the buttons may scroll, judged on the window as it stands; then pulls the window
     // back inside the points, full when there are enough of them.
     ScrollButtons FitWindow();

@@ -1,8 +1,10 @@
 #include "ReportList.h"
 
 #include "platform/Display.h"
+#include "platform/qt/Fonts.h"
 
 #include <QHeaderView>
+#include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -91,4 +93,20 @@ void ReportList::FillLastColumn() {
         others += columnWidth(column);
     }
     setColumnWidth(columnCount() - 1, std::max(viewport()->width() - others, 0));
+}
+
+void ReportList::SetEmptyText(const QString& text) {
+    emptyText_ = text;
+    viewport()->update();
+}
+
+void ReportList::paintEvent(QPaintEvent* event) {
+    QTreeWidget::paintEvent(event);
+    if (topLevelItemCount() == 0 && !emptyText_.isEmpty()) {
+        QPainter painter(viewport());
+        // As large as a graph's titles, whatever small face the rows use.
+        painter.setFont(platform::MakeFont("Book Antiqua", platform::PointsToPixels(12)));
+        painter.setPen(Qt::black);
+        painter.drawText(viewport()->rect(), Qt::AlignCenter, emptyText_);
+    }
 }

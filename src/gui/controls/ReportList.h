@@ -35,4 +35,12 @@ public:
     QStringList RowTexts(int row) const;
     // The last column takes the width the others leave.
     void FillLastColumn();
+    // Said in the middle of the list while it has no rows.
+    void SetEmptyText(const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString emptyText_;
 };

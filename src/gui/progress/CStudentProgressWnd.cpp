@@ -34,6 +34,9 @@ const QColor kFrame(90, 90, 90);
 const QColor kTrainingCaption(0, 78, 152);
 const QColor kTestingCaption(128, 0, 0);
 const QColor kPassedText(0, 200, 0);
+// The score graph's bars: a passed test in the green of every score, one not passed lighter.
+constexpr int kPassedBar = 0;
+constexpr int kNotPassedBar = CBasicLineGraph::kLightCategory;
 
 struct ButtonEntry {
     CStudentProgressWnd::CommandId id;
@@ -75,23 +78,6 @@ constexpr std::array<ReportList::Column, 11> kTrainingColumns{{{"Session", 50},
                                                                {"Remaining", 70},
                                                                {"Cumulative Time", 100}}};
 
-CStudentProgressWnd::CommandId ViewOfButton(int button) {
-    switch (button) {
-    case kCurrentProgress:
-        return kCurrentProgressGraph;
-    case kReport:
-        return kTestReport;
-    case kTrainingReport:
-        return kTrainingReportList;
-    case kTrainingProgress:
-        return kTrainingGraph;
-    case kFactMap:
-        return kFactMapView;
-    default:
-        return kMasteryGraph;
-    }
-}
-
 std::vector<SessionRecord> Records(history::View view) {
     return history::RecordsFor(view, history::History(GetCurrentStudent()));
 }
@@ -129,10 +115,28 @@ CStudentProgressWnd::CStudentProgressWnd(QWidget* opener)
         return;
     }
     ConfigureGraphs();
+    LogValuesShownWithinLimits(kSource, GetCurrentStudent());
     FillTrainingReport();
     ShowView(kMasteryGraph);
     platform::SetMainWindow(this);
     show();
+}
+
+CStudentProgressWnd::CommandId CStudentProgressWnd::ViewOfButton(int button) {
+    switch (button) {
+    case kCurrentProgress:
+        return kCurrentProgressGraph;
+    case kReport:
+        return kTestReport;
+    case kTrainingReport:
+        return kTrainingReportList;
+    case kTrainingProgress:
+        return kTrainingGraph;
+    case kFactMap:
+        return kFactMapView;
+    default:
+        return kMasteryGraph;
+    }
 }
 
 CPictureButton* CStudentProgressWnd::Button(CommandId id) const {
@@ -222,6 +226,10 @@ void CStudentProgressWnd::ConfigureGraphs() {
     scores.SetMajorInterval(10);
     scores.SetMinorInterval(5);
     scores.SetMaximum(100);
+    using enum GraphLegendEntry::Sample;
+    scores.SetLegend({{Bar, GraphBarColour(kPassedBar), QStringLiteral("passed")},
+                      {Bar, GraphBarColour(kNotPassedBar), QStringLiteral("not passed")}});
+    scores.SetEmptyText(QStringLiteral("No tests yet"));
 
     CMasteryGraph& mastery = *masteryGraph_;
     mastery.SetXLabelFont(labelTenths_, face);
@@ -232,6 +240,11 @@ void CStudentProgressWnd::ConfigureGraphs() {
     mastery.SetLabelMode(1);
     mastery.SetYScale(true);
     mastery.ModifyFlags(CBasicLineGraph::kFrame, 0);
+    mastery.SetLegend({{Dot, kPassedText, QStringLiteral("passed")},
+                       {Dot, Qt::black, QStringLiteral("not passed")}});
+    mastery.SetEmptyText(QStringLiteral("No tests yet"));
+    testReport_->SetEmptyText(QStringLiteral("No tests yet"));
+    trainingReport_->SetEmptyText(QStringLiteral("No training sessions yet"));
 
     ConfigureTrainingGraph(*trainingGraph_, labelTenths_);
 }
@@ -343,7 +356,8 @@ void CStudentProgressWnd::FillScoreGraph() {
     scoreGraph_->Clear();
     scoreGraph_->SetMaximum(100);
     for (const SessionRecord& test : Records(history::View::TestScores)) {
-        scoreGraph_->AddPoint(test.correctCount, 0, 0);
+        scoreGraph_->AddPoint(history::DrawnCount(test.correctCount), 0,
+                              history::IsPassed(test) ? kPassedBar : kNotPassedBar);
     }
     scoreGraph_->SetRedraw(true);
 }

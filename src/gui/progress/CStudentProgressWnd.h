@@ -44,6 +44,8 @@ public:
     CPictureButton* Button(CommandId id) const;
     // The view with this id (kCurrentProgressGraph … kTrainingGraph, kFactMapView).
     QWidget* View(CommandId id) const;
+    // The view that the button `button` shows.
+    static CommandId ViewOfButton(int button);
     CBasicLineGraph* ScoreGraph() const { return scoreGraph_; }
     CMasteryGraph* MasteryGraph() const { return masteryGraph_; }
     CBasicLineGraph* TrainingGraph() const { return trainingGraph_; }

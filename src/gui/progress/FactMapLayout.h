@@ -18,7 +18,7 @@ struct LegendRow {
 // buttons and the headline, the grid of cells below it on the left, the legend on the right.
 struct FactMapLayout {
     QRect band;
-    std::array<QPoint, 4> kindButtons; // Addition, Subtraction, Multiplication, Division
+    std::array<QPoint, 5> kindButtons; // Addition, Subtraction, Multiplication, Division, Mixed
     QRect headline;
     QRect gridArea; // what the grid may take; the message of an empty grid goes here
     QRect grid;     // the cells' block, centred in gridArea

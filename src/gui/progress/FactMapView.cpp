@@ -1,8 +1,10 @@
 #include "FactMapView.h"
 
 #include "FactMapColours.h"
+#include "FactSummaryTile.h"
 #include "data/CStudent.h"
 #include "data/OperationFacts.h"
+#include "data/SessionHistory.h"
 #include "gui/common/FactText.h"
 #include "gui/common/ScreenColours.h"
 #include "gui/controls/CPictureButton.h"
@@ -24,8 +26,11 @@ constexpr const char* kCellFace = "Verdana";
 const QColor kHeadlineColour(0, 78, 152);
 const QColor kNoteColour(80, 80, 80);
 
-// Each kind with its own button, in this order.
-constexpr std::array<std::int32_t, 4> kKinds{kAddition, kSubtraction, kMultiplication, kDivision};
+// Each kind with its own button, in this order; the first four have a grid each.
+constexpr std::array<std::int32_t, 5> kKinds{kAddition, kSubtraction, kMultiplication, kDivision,
+                                             kMixed};
+constexpr std::array<std::int32_t, 4> kGridKinds{kAddition, kSubtraction, kMultiplication,
+                                                 kDivision};
 
 struct LegendEntry {
     data::Fluency fluency;
@@ -71,12 +76,13 @@ int CountOf(const data::FluencyCounts& counts, data::Fluency fluency) {
     return counts.notSeen;
 }
 
-// "7 × 8 = 56 — usually 2.4 s", with why a missed fact is missed.
+// "7 × 8 = 56 — usually 2.4 s; 3 tries, the last on 09/04/2006", with why a missed fact is
+// missed.
 QString FactToolTip(const data::FactCell& cell) {
     QStringList notes;
     if (cell.medianMs) {
         notes << QStringLiteral("usually ") + Seconds(*cell.medianMs);
-    } else if (!cell.listed) {
+    } else if (cell.tries == 0 && !cell.listed) {
         notes << QStringLiteral("not tried yet");
     }
     if (cell.listed) {
@@ -84,12 +90,24 @@ QString FactToolTip(const data::FactCell& cell) {
     } else if (cell.fluency == data::Fluency::Missed) {
         notes << QStringLiteral("wrong last time");
     }
-    return FactText(cell.fact) + QStringLiteral(" = ") + QString::number(cell.fact.correctAnswer) +
-           QStringLiteral(" \u2014 ") + notes.join(QStringLiteral(", "));
+    QString tip = FactText(cell.fact) + QStringLiteral(" = ") +
+                  QString::number(cell.fact.correctAnswer) + QStringLiteral(" \u2014 ") +
+                  notes.join(QStringLiteral(", "));
+    if (cell.tries > 0) {
+        tip += QStringLiteral("; %1 %2")
+                   .arg(cell.tries)
+                   .arg(cell.tries == 1 ? QStringLiteral("try") : QStringLiteral("tries"));
+    }
+    if (cell.tries > 0 && cell.lastTried != 0) {
+        tip += QStringLiteral(", the last on ") +
+               QString::fromStdString(
+                   history::DateText(cell.lastTried, history::kProgressDateSeparator));
+    }
+    return tip;
 }
 
 std::int32_t OperationOfLevel(std::int32_t level) {
-    return level >= kAddition && level <= kDivision ? level : kAddition;
+    return level >= kAddition && level <= kMixed ? level : kAddition;
 }
 
 QString MessageFor(const data::OperationFacts& facts, std::int32_t kind) {
@@ -132,11 +150,24 @@ FactMapView::FactMapView(QWidget* parent) : QWidget(parent) {
         connect(button, &CPictureButton::commandClicked, this, &FactMapView::ShowOperation);
         kindButtons_[index] = button;
     }
+    for (std::size_t index = 0; index < kGridKinds.size(); ++index) {
+        const std::int32_t kind = kGridKinds[index];
+        tiles_[index] = new FactSummaryTile(this, QString::fromStdString(GetOperationName(kind)));
+        tiles_[index]->hide();
+        connect(tiles_[index], &QAbstractButton::clicked, this,
+                [this, kind] { ShowOperation(kind); });
+    }
     Relayout();
 }
 
 CPictureButton* FactMapView::KindButton(std::int32_t kind) const {
     return ButtonOfEntry(kKinds, kindButtons_, kind);
+}
+
+FactSummaryTile* FactMapView::SummaryTile(std::int32_t kind) const {
+    const auto found = std::ranges::find(kGridKinds, kind);
+    return found == kGridKinds.end() ? nullptr
+                                     : tiles_[static_cast<std::size_t>(found - kGridKinds.begin())];
 }
 
 void FactMapView::ShowStudent(std::int32_t level, data::FactFluency fluency,
@@ -148,14 +179,21 @@ void FactMapView::ShowStudent(std::int32_t level, data::FactFluency fluency,
 
 void FactMapView::ShowOperation(std::int32_t kind) {
     operation_ = OperationOfLevel(kind);
-    const data::OperationFacts facts = data::ReadOperationFacts(operation_);
-    message_ = MessageFor(facts, operation_);
-    if (!message_.isEmpty()) {
-        platform::WriteErrorLog(kSource, __LINE__, message_.toStdString());
+    if (operation_ == kMixed) {
+        ShowSummary();
+    } else {
+        const data::OperationFacts facts = data::ReadOperationFacts(operation_);
+        message_ = MessageFor(facts, operation_);
+        if (!message_.isEmpty()) {
+            platform::WriteErrorLog(kSource, __LINE__, message_.toStdString());
+        }
+        grid_ = data::FactGrid(facts.facts, fluency_, mistakes_);
     }
-    grid_ = data::FactGrid(facts.facts, fluency_, mistakes_);
     for (std::size_t index = 0; index < kKinds.size(); ++index) {
         kindButtons_[index]->SetHighlight(kKinds[index] == operation_);
+    }
+    for (FactSummaryTile* tile : tiles_) {
+        tile->setVisible(operation_ == kMixed);
     }
     // What a screen reader says of the map: its headline, as a sighted child sees it first.
     setAccessibleDescription(Headline());
@@ -163,9 +201,36 @@ void FactMapView::ShowOperation(std::int32_t kind) {
     update();
 }
 
+// Each operation's facts counted on its own tile; a file that cannot be read says so on its tile
+// (and in the error log once its grid is opened).
+void FactMapView::ShowSummary() {
+    grid_ = {};
+    message_.clear();
+    for (std::size_t index = 0; index < kGridKinds.size(); ++index) {
+        const data::OperationFacts facts = data::ReadOperationFacts(kGridKinds[index]);
+        const QString problem = MessageFor(facts, kGridKinds[index]);
+        tiles_[index]->Show(data::FactGrid(facts.facts, fluency_, mistakes_).Counts(),
+                            problem.isEmpty() ? QString() : QStringLiteral("Cannot be read"));
+    }
+}
+
+data::FluencyCounts FactMapView::Counts() const {
+    if (operation_ != kMixed) {
+        return grid_.Counts();
+    }
+    data::FluencyCounts sum;
+    for (const FactSummaryTile* tile : tiles_) {
+        sum.fluent += tile->Counts().fluent;
+        sum.slow += tile->Counts().slow;
+        sum.missed += tile->Counts().missed;
+        sum.notSeen += tile->Counts().notSeen;
+    }
+    return sum;
+}
+
 QString FactMapView::Headline() const {
     const QString name = QString::fromStdString(GetOperationName(operation_));
-    const data::FluencyCounts counts = grid_.Counts();
+    const data::FluencyCounts counts = Counts();
     if (counts.Total() == 0) {
         return name + QStringLiteral(": no facts to show");
     }
@@ -202,10 +267,20 @@ void FactMapView::Relayout() {
     for (std::size_t index = 0; index < kindButtons_.size(); ++index) {
         kindButtons_[index]->move(layout_.kindButtons[index]);
     }
+    const QRect& area = layout_.gridArea;
+    const int gap = layout_.band.height() / 6;
+    const int tileWidth = (area.width() - 3 * gap) / 4;
+    for (std::size_t index = 0; index < tiles_.size(); ++index) {
+        tiles_[index]->setGeometry(area.left() + static_cast<int>(index) * (tileWidth + gap),
+                                   area.top(), tileWidth, area.height());
+    }
     headlineFont_ = platform::MakeFont(kFace, layout_.band.height() * 9 / 20, 700);
     const int legendRow = layout_.legend[0].label.height() + layout_.legend[0].note.height();
     legendFont_ = platform::MakeFont(kFace, legendRow * 3 / 10, 700);
     noteFont_ = platform::MakeFont(kFace, std::max(10, legendRow * 2 / 11));
+    for (FactSummaryTile* tile : tiles_) {
+        tile->SetFonts(legendFont_, noteFont_);
+    }
     FitCellFont();
 }
 
@@ -244,7 +319,7 @@ void FactMapView::paintEvent(QPaintEvent*) {
         DrawCell(painter, layout_.CellRect(cell.row, cell.column), cell);
     }
 
-    const data::FluencyCounts counts = grid_.Counts();
+    const data::FluencyCounts counts = Counts();
     for (std::size_t index = 0; index < kLegend.size(); ++index) {
         const LegendRow& row = layout_.legend[index];
         const qreal radius = row.swatch.height() / 6.0;

@@ -1,4 +1,5 @@
 #include "CTrainingWnd.h"
+#include "TrainingSessionGraph.h"
 
 #include "data/CStudent.h"
 #include "gui/common/HomeScreen.h"
@@ -78,6 +79,7 @@ CTrainingWnd::CTrainingWnd(IHomeScreen& home)
                       .overhang = 1}),
       homeScreen_(home) {
     if (Build()) {
+        LogValuesShownWithinLimits(kSource, GetCurrentStudent());
         show();
         activateWindow();
     }

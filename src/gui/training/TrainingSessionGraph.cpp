@@ -1,8 +1,10 @@
 #include "TrainingSessionGraph.h"
 
+#include "data/CStudent.h"
 #include "data/SessionHistory.h"
 #include "gui/controls/CBasicLineGraph.h"
 #include "platform/Display.h"
+#include "platform/Logs.h"
 
 int GraphLabelTenths() {
     const int width = platform::GetScreenSize().width;
@@ -25,6 +27,13 @@ void ConfigureTrainingGraph(CBasicLineGraph& graph, int labelTenths) {
                           CBasicLineGraph::kMarksAndGoal,
                       0);
     graph.SetStyle(CBasicLineGraph::kBars);
+    using enum GraphLegendEntry::Sample;
+    graph.SetLegend(
+        {{Bar, GraphBarColour(history::kOneMinuteTrainingBar), QStringLiteral("1 minute")},
+         {Bar, GraphBarColour(history::kLongerTrainingBar), QStringLiteral("4 minutes")},
+         {Mark, GraphBarColour(history::kOneMinuteTrainingBar), QStringLiteral("goal")},
+         {GoalLine, Qt::black, QStringLiteral("current goal")}});
+    graph.SetEmptyText(QStringLiteral("No training sessions yet"));
 }
 
 void FillTrainingGraph(CBasicLineGraph& graph, const CStudent& student) {
@@ -33,8 +42,17 @@ void FillTrainingGraph(CBasicLineGraph& graph, const CStudent& student) {
     graph.SetMaximum(100);
     for (const SessionRecord& training :
          history::RecordsFor(history::View::TrainingProgress, history::History(student))) {
-        graph.AddPoint(training.correctCount, training.goal,
-                       history::TrainingBarCategory(training));
+        graph.AddPoint(history::DrawnCount(training.correctCount),
+                       history::DrawnCount(training.goal), history::TrainingBarCategory(training));
     }
     graph.SetRedraw(true);
+}
+
+void LogValuesShownWithinLimits(const char* source, const CStudent& student) {
+    const std::string clamped = history::ClampedValuesText(history::History(student));
+    if (!clamped.empty()) {
+        platform::WriteErrorLog(source, __LINE__,
+                                "Values the program never records, shown within limits for " +
+                                    student.GetName() + ": " + clamped);
+    }
 }

@@ -10,8 +10,14 @@ class CStudent;
 // The label size of the history graphs in tenths of a point: smaller on the small screens.
 int GraphLabelTenths();
 
-// Titles, fonts, scale, grid, frame, marks and bars, set once when the graph is made.
+// Titles, fonts, scale, grid, frame, marks and bars, the legend of its colours and marks, and
+// what it says with no sessions, set once when the graph is made.
 void ConfigureTrainingGraph(CBasicLineGraph& graph, int labelTenths);
 
 // Refills the graph with every training session of the student, oldest first, and draws it.
+// Numbers right and goals outside 0 to 100 (a damaged record) are drawn at the nearer end.
 void FillTrainingGraph(CBasicLineGraph& graph, const CStudent& student);
+
+// One error record naming the values of the student's history that the progress and training
+// views show otherwise than stored; none when there are none. A window calls it once.
+void LogValuesShownWithinLimits(const char* source, const CStudent& student);

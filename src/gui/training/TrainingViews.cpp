@@ -45,6 +45,7 @@ void CTrainingWnd::CreateViews() {
     report_->setAccessibleName(QStringLiteral("Training report"));
     report_->setAccessibleDescription(
         QStringLiteral("Every training session and review, newest first"));
+    report_->SetEmptyText(QStringLiteral("No training sessions yet"));
     report_->hide();
 }
 

@@ -179,6 +179,99 @@ TEST_F(LineGraphTest, TheBackButtonReachesTheOldestPointAndIsOffThere) {
     }
 }
 
+// Holding a button repeats it; with the focus on the graph or on a button, Home and End reach the
+// first and the last points at once, the page keys a screenful and the arrows one position.
+TEST_F(LineGraphTest, KeysReachEveryPartOfALongSeriesAndTheButtonsRepeatWhileHeld) {
+    MakeBarChart();
+    graph->SetRedraw(false);
+    for (int value = 1; value <= 1000; ++value) {
+        graph->AddPoint(value % 100, 0, 0);
+    }
+    graph->SetRedraw(true);
+    graph->show();
+    QPushButton* back = graph->ScrollButton(CBasicLineGraph::kScrollBack);
+    QPushButton* forward = graph->ScrollButton(CBasicLineGraph::kScrollForward);
+    EXPECT_TRUE(back->autoRepeat() && forward->autoRepeat());
+    EXPECT_EQ(back->accessibleName(), "Scroll back");
+    EXPECT_EQ(forward->accessibleName(), "Scroll forward");
+    EXPECT_EQ(graph->focusPolicy(), Qt::StrongFocus);
+
+    struct Press {
+        QWidget* to;
+        Qt::Key key;
+        int firstShown;
+    };
+    const Press presses[] = {
+        {graph.get(), Qt::Key_Home, 1},     {graph.get(), Qt::Key_Left, 1},
+        {graph.get(), Qt::Key_Right, 2},    {graph.get(), Qt::Key_PageDown, 22},
+        {graph.get(), Qt::Key_End, 981},    {graph.get(), Qt::Key_PageDown, 981},
+        {graph.get(), Qt::Key_PageUp, 961}, {back, Qt::Key_Home, 1},
+        {forward, Qt::Key_End, 981},
+    };
+    for (const Press& press : presses) {
+        QTest::keyClick(press.to, press.key);
+        EXPECT_EQ(XLabels(Paint()).front(), std::to_string(press.firstShown)) << press.key;
+    }
+    EXPECT_TRUE(BackEnabled());
+    EXPECT_FALSE(ForwardEnabled());
+    QTest::keyClick(graph.get(), Qt::Key_Home);
+    Paint();
+    EXPECT_FALSE(BackEnabled());
+    EXPECT_TRUE(ForwardEnabled());
+
+    graph->Clear();
+    graph->AddPoint(5, 0, 0);
+    QTest::keyClick(graph.get(), Qt::Key_End);
+    EXPECT_EQ(Bars(Paint(), kGreen).size(), 1u) << "a short series stays in view";
+}
+
+// The small legend above the plot; the dotted goal line's sample only while the line is drawn.
+TEST_F(LineGraphTest, TheLegendStandsAboveThePlotAndAnEmptySeriesSaysSo) {
+    MakeBarChart();
+    using enum GraphLegendEntry::Sample;
+    const QColor oneMinute(45, 185, 114);
+    const QColor fourMinutes(0, 78, 150);
+    graph->SetLegend({{Bar, oneMinute, "1 minute"},
+                      {Bar, fourMinutes, "4 minutes"},
+                      {Mark, oneMinute, "goal"},
+                      {GoalLine, Qt::black, "current goal"}});
+    graph->SetEmptyText("No training sessions yet");
+    graph->SetMaximum(100);
+    const auto legend = [this](const RecordingCanvas& canvas) {
+        const int top = graph->Layout().plot.top;
+        return Texts(canvas, [top](const GdiRect& r) { return r.bottom > 0 && r.bottom <= top; });
+    };
+    RecordingCanvas canvas = Paint();
+    EXPECT_EQ(legend(canvas), (std::vector<std::string>{"goal", "4 minutes", "1 minute"}));
+    EXPECT_EQ(Texts(canvas, [this](const GdiRect& r) { return r == graph->Layout().plot; }),
+              std::vector<std::string>{"No training sessions yet"});
+    int left = graph->Layout().plot.right + 1;
+    for (const auto& text : canvas.texts) {
+        if (text.rect.bottom > 0 && text.rect.bottom <= graph->Layout().plot.top) {
+            EXPECT_LT(text.rect.right, left) << "right to left, none over another";
+            left = text.rect.left;
+        }
+    }
+    EXPECT_GT(left, graph->Layout().plot.left);
+    const auto swatches = [&](QColor colour) {
+        return std::count_if(canvas.fills.begin(), canvas.fills.end(), [&](const auto& fill) {
+            return fill.colour == colour && fill.rect.bottom <= graph->Layout().plot.top;
+        });
+    };
+    EXPECT_EQ(swatches(oneMinute), 2) << "a bar, and a bar with its mark";
+    EXPECT_EQ(swatches(fourMinutes), 1);
+
+    graph->ModifyFlags(CBasicLineGraph::kMarksAndGoal, 0);
+    graph->SetGoal(30);
+    graph->AddPoint(20, 30, 2);
+    canvas = Paint();
+    EXPECT_EQ(legend(canvas),
+              (std::vector<std::string>{"current goal", "goal", "4 minutes", "1 minute"}));
+    EXPECT_TRUE(
+        Texts(canvas, [this](const GdiRect& r) { return r == graph->Layout().plot; }).empty())
+        << "points to show";
+}
+
 TEST_F(LineGraphTest, FewerPointsThanPositionsNumberEveryPositionAndDisableBothButtons) {
     MakeBarChart();
     for (const int value : {3, 7, 5}) {
@@ -360,11 +453,14 @@ TEST_F(LineGraphTest, LevelPointsStandOnTheirMasteryStepGreenWhenPassed) {
     EXPECT_TRUE(mastery.AddLevelPoint(5, 2, 1));
     EXPECT_FALSE(mastery.AddLevelPoint(7, 0, 1));
     EXPECT_FALSE(mastery.AddLevelPoint(2, 4, 1));
-    EXPECT_EQ(mastery.Series().Count(), 2);
+    EXPECT_TRUE(mastery.AddLevelPoint(6, 1, 0)) << "never recorded: drawn on the top band";
+    EXPECT_EQ(mastery.Series().Count(), 3);
     EXPECT_EQ(mastery.Series().Point(1).value, 15);
+    EXPECT_EQ(mastery.Series().Point(2).value, 15);
+    EXPECT_EQ(mastery.Series().Maximum(), 15);
 
     const RecordingCanvas canvas = Paint();
-    ASSERT_EQ(canvas.dots.size(), 2u);
+    ASSERT_EQ(canvas.dots.size(), 3u);
     EXPECT_EQ(canvas.dots[0].pen.color, QColor(Qt::black));
     EXPECT_EQ(canvas.dots[0].at.y(), mastery.Layout().ValueY(1));
     EXPECT_EQ(canvas.dots[1].pen.color, kGreen);

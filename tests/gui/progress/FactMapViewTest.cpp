@@ -2,6 +2,7 @@
 #include "GuiTestSupport.h"
 #include "data/ProblemLine.h"
 #include "gui/progress/FactMapColours.h"
+#include "gui/progress/FactSummaryTile.h"
 
 #include <QHelpEvent>
 #include <QToolTip>
@@ -60,11 +61,13 @@ TEST_F(FactMapViewTest, OpensOnTheOperationOfTheLevelAndItsButtonsSwitchOperatio
                                                             {kSubtraction, kSubtraction},
                                                             {kMultiplication, kMultiplication},
                                                             {kDivision, kDivision},
-                                                            {kMixed, kAddition}};
+                                                            {kMixed, kMixed},
+                                                            {0, kAddition}};
     for (const auto& [level, shown] : levels) {
         view.ShowStudent(level, {}, {});
         EXPECT_EQ(view.Operation(), shown) << level;
-        for (const std::int32_t kind : {kAddition, kSubtraction, kMultiplication, kDivision}) {
+        for (const std::int32_t kind :
+             {kAddition, kSubtraction, kMultiplication, kDivision, kMixed}) {
             EXPECT_EQ(view.KindButton(kind)->ShowsRollOver(), kind == shown) << level << kind;
         }
     }
@@ -80,34 +83,55 @@ TEST_F(FactMapViewTest, OpensOnTheOperationOfTheLevelAndItsButtonsSwitchOperatio
     EXPECT_EQ(view.KindButton(kSubtraction)->toolTip(), "Subtraction facts");
 }
 
-TEST_F(FactMapViewTest, EachFactIsPaintedInItsColourAndItsTooltipGivesItsUsualTime) {
+// Each cell where a child looks for its fact (6 x 0 in row 6, column 0 as well as 0 x 6 in row
+// 0, column 6), on its colour, its tooltip telling the usual time of right first tries, how often
+// it was tried and when last.
+TEST_F(FactMapViewTest, EachFactIsPaintedInItsColourAndItsTooltipGivesItsTimeTriesAndLastDay) {
+    constexpr std::uint32_t kSeptemberFirst = 1'157'112'000; // noon UTC
     data::FactFluency fluency;
-    fluency.RecordFirstTry(Read("7 x 8"), true, 2400);
+    fluency.RecordFirstTry(Read("7 x 8"), true, 2400, kSeptemberFirst);
     fluency.RecordFirstTry(Read("6 x 7"), true, 4000);
-    fluency.RecordFirstTry(Read("3 x 4"), false, 1000);
-    fluency.RecordFirstTry(Read("5 x 5"), true, 900);
+    fluency.RecordFirstTry(Read("3 x 4"), false, 1000, kSeptemberFirst);
+    fluency.RecordFirstTry(Read("5 x 5"), true, 900, kSeptemberFirst);
+    fluency.RecordFirstTry(Read("6 x 0"), true, 1300, kSeptemberFirst);
+    fluency.RecordFirstTry(Read("0 x 6"), true, 1100, kSeptemberFirst + 86'400);
     Problem listed = Read("9 x 9");
     listed.missCount = 1;
     view.ShowStudent(kMultiplication, fluency, {listed, Read("5 x 5")});
 
     struct Expected {
-        const char* line;
+        int row;
+        int column;
         QColor colour;
         QString tip;
     };
     const Expected facts[] = {
-        {"7 x 8", kFluentColour, "7 \u00d7 8 = 56 \u2014 usually 2.4 s"},
-        {"6 x 7", kSlowColour, "6 \u00d7 7 = 42 \u2014 usually 4.0 s"},
-        {"3 x 4", kMissedColour, "3 \u00d7 4 = 12 \u2014 usually 1.0 s, wrong last time"},
-        {"5 x 5", kMissedColour, "5 \u00d7 5 = 25 \u2014 usually 0.9 s, on the mistake list"},
-        {"9 x 9", kMissedColour, "9 \u00d7 9 = 81 \u2014 on the mistake list"},
-        {"2 x 2", kNotSeenColour, "2 \u00d7 2 = 4 \u2014 not tried yet"},
+        {7, 8, kFluentColour,
+         "7 \u00d7 8 = 56 \u2014 usually 2.4 s; 1 try, the last on 09/01/2006"},
+        {6, 7, kSlowColour, "6 \u00d7 7 = 42 \u2014 usually 4.0 s; 1 try"},
+        {3, 4, kMissedColour,
+         "3 \u00d7 4 = 12 \u2014 wrong last time; 1 try, the last on 09/01/2006"},
+        {5, 5, kMissedColour,
+         "5 \u00d7 5 = 25 \u2014 usually 0.9 s, on the mistake list; 1 try, the last on "
+         "09/01/2006"},
+        {9, 9, kMissedColour, "9 \u00d7 9 = 81 \u2014 on the mistake list"},
+        {2, 2, kNotSeenColour, "2 \u00d7 2 = 4 \u2014 not tried yet"},
+        {6, 0, kFluentColour,
+         "6 \u00d7 0 = 0 \u2014 usually 1.2 s; 2 tries, the last on 09/02/2006"},
+        {0, 6, kFluentColour,
+         "0 \u00d7 6 = 0 \u2014 usually 1.2 s; 2 tries, the last on 09/02/2006"},
+        {0, 0, kNotSeenColour, "0 \u00d7 0 = 0 \u2014 not tried yet"},
+        {9, 0, kNotSeenColour, "9 \u00d7 0 = 0 \u2014 not tried yet"},
     };
+    const QImage shot = guitest::Snapshot(view);
     for (const Expected& fact : facts) {
-        EXPECT_EQ(PaintedColourOf(fact.line), fact.colour) << fact.line;
-        EXPECT_EQ(ToolTipOf(fact.line), fact.tip) << fact.line;
+        const QRect face = view.Layout().CellRect(fact.row, fact.column);
+        EXPECT_EQ(shot.pixelColor(face.left() + 2, face.center().y()), fact.colour)
+            << fact.tip.toStdString();
+        EXPECT_EQ(view.ToolTipAt(face.center()), fact.tip);
     }
-    EXPECT_EQ(view.Headline(), "Multiplication: 1 of 91 fluent");
+    EXPECT_EQ(view.Grid().Cells().size(), 100u) << "every place of the table";
+    EXPECT_EQ(view.Headline(), "Multiplication: 2 of 91 fluent") << "6 x 0 counts once";
 
     const QRect face = FaceOf("7 x 8");
     EXPECT_EQ(view.ToolTipAt({face.right() + 1, face.center().y()}), "") << "between two cells";
@@ -117,6 +141,53 @@ TEST_F(FactMapViewTest, EachFactIsPaintedInItsColourAndItsTooltipGivesItsUsualTi
     QCoreApplication::sendEvent(&view, &help);
     EXPECT_EQ(QToolTip::text(), facts[0].tip);
     QToolTip::hideText();
+}
+
+// A Mixed student's map opens on the four operations side by side; each opens its grid, and the
+// Mixed button comes back to them.
+TEST_F(FactMapViewTest, AMixedStudentSeesTheFourOperationsCountedSideBySide) {
+    std::filesystem::remove(fakes.Path("/Test Data/division.txt"));
+    data::FactFluency fluency;
+    fluency.RecordFirstTry(Read("2 + 2"), true, 1000);
+    fluency.RecordFirstTry(Read("9 - 4"), true, 5000);
+    fluency.RecordFirstTry(Read("6 x 0"), false, 1000);
+    view.ShowStudent(kMixed, fluency, {Read("3 + 3")});
+    EXPECT_EQ(view.Operation(), kMixed);
+    EXPECT_TRUE(view.Grid().Cells().empty());
+    EXPECT_EQ(view.Headline(), "Mixed: 1 of 291 fluent");
+    EXPECT_EQ(view.Counts(),
+              (data::FluencyCounts{.fluent = 1, .slow = 1, .missed = 2, .notSeen = 287}));
+    struct Tile {
+        std::int32_t kind;
+        data::FluencyCounts counts;
+        const char* name;
+    };
+    const Tile tiles[] = {
+        {kAddition, {.fluent = 1, .missed = 1, .notSeen = 98}, "Addition: 1 of 100 fluent"},
+        {kSubtraction, {.slow = 1, .notSeen = 99}, "Subtraction: 0 of 100 fluent"},
+        {kMultiplication, {.missed = 1, .notSeen = 90}, "Multiplication: 0 of 91 fluent"},
+        {kDivision, {}, "Division: no facts to show"},
+    };
+    int left = -1;
+    for (const Tile& tile : tiles) {
+        FactSummaryTile* shown = view.SummaryTile(tile.kind);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_TRUE(shown->isVisibleTo(&view));
+        EXPECT_EQ(shown->Counts(), tile.counts) << tile.name;
+        EXPECT_EQ(shown->accessibleName(), tile.name);
+        EXPECT_GT(shown->x(), left) << "side by side";
+        EXPECT_TRUE(view.Layout().gridArea.contains(shown->geometry()));
+        left = shown->geometry().right();
+    }
+    guitest::Snapshot(view);
+
+    guitest::Click(view.SummaryTile(kSubtraction));
+    EXPECT_EQ(view.Operation(), kSubtraction);
+    EXPECT_EQ(view.Grid().Cells().size(), 100u);
+    EXPECT_FALSE(view.SummaryTile(kSubtraction)->isVisibleTo(&view));
+    guitest::Click(view.KindButton(kMixed));
+    EXPECT_EQ(view.Operation(), kMixed);
+    EXPECT_TRUE(view.SummaryTile(kAddition)->isVisibleTo(&view));
 }
 
 TEST_F(FactMapViewTest, AMissingOrFactlessFileShowsAnEmptyGridThatSaysWhy) {

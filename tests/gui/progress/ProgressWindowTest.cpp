@@ -39,6 +39,17 @@ std::map<std::string, std::vector<std::uint8_t>> DataFiles() {
     return files;
 }
 
+// Pixels of text: nearly black.
+int DarkPixels(const QImage& image, const QRect& area) {
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            dark += qGray(image.pixel(x, y)) < 80 ? 1 : 0;
+        }
+    }
+    return dark;
+}
+
 class ProgressWindowTest : public guitest::WindowTest<CStudentProgressWnd> {
 protected:
     void Open(const std::vector<SessionRecord>& history) {
@@ -117,6 +128,9 @@ TEST_F(ProgressWindowTest, TheGraphsTakeTheirRecords) {
     ASSERT_EQ(scores.Count(), 3);
     EXPECT_EQ(scores.Point(0).value, 97);
     EXPECT_EQ(scores.Maximum(), 100);
+    EXPECT_EQ(scores.Point(0).category, CBasicLineGraph::kLightCategory) << "not passed";
+    EXPECT_EQ(scores.Point(1).category, 0) << "passed: the green of every score";
+    EXPECT_EQ(scores.Point(2).category, 0);
 
     Click(kTrainingProgress);
     const GraphSeries& training = window->TrainingGraph()->Series();
@@ -164,12 +178,68 @@ TEST_F(ProgressWindowTest, TheTrainingReportInterleavesReviewsWithoutCountingThe
     EXPECT_EQ(Row(report, 2).front(), "1");
 }
 
-TEST_F(ProgressWindowTest, AnEmptyHistoryGivesEmptyViews) {
+// An empty view says so in its middle, where a parent looks, instead of showing bare axes.
+TEST_F(ProgressWindowTest, AnEmptyHistoryGivesEmptyViewsThatSaySo) {
     Open({});
     EXPECT_EQ(window->MasteryGraph()->Series().Count(), 0);
     EXPECT_EQ(window->TrainingReport()->RowCount(), 0);
-    Click(kReport);
+    for (const auto button :
+         {kMastery, kCurrentProgress, kReport, kTrainingReport, kTrainingProgress}) {
+        Click(button);
+        QWidget* view = window->View(CStudentProgressWnd::ViewOfButton(button));
+        QWidget& painted = view == window->TestReport() || view == window->TrainingReport()
+                               ? *static_cast<ReportList*>(view)->viewport()
+                               : *view;
+        const QImage shot = guitest::Snapshot(painted);
+        const QRect middle(shot.width() / 4, shot.height() * 2 / 5, shot.width() / 2,
+                           shot.height() / 5);
+        EXPECT_GT(DarkPixels(shot, middle), 100) << button;
+    }
     EXPECT_EQ(window->TestReport()->RowCount(), 0);
+
+    delete window.data();
+    CloseDeleted();
+    Open(kRichHistory);
+    Click(kReport);
+    const QImage shot = guitest::Snapshot(*window->TestReport()->viewport());
+    const QRect middle(0, shot.height() / 2, shot.width(), shot.height() / 2);
+    EXPECT_EQ(DarkPixels(shot, middle), 0) << "three rows, nothing below";
+}
+
+// A damaged record must not smear a graph: values a record can hold but the program never
+// writes are drawn at the nearest value the graph shows, and the error log names them once for
+// the window.
+TEST_F(ProgressWindowTest, ValuesNeverRecordedAreShownWithinLimitsAndLoggedOncePerWindow) {
+    const std::vector<SessionRecord> damaged{
+        TestRecord(32767, 100, 6, 0), TestRecord(-5, 100, 1, 0), TrainingRecord(250, -20, 400),
+        TrainingRecord(30, 60, 25), ReviewRecord(12, 30, 0, -90)};
+    Open(damaged);
+    const GraphSeries& mastery = window->MasteryGraph()->Series();
+    ASSERT_EQ(mastery.Count(), 2);
+    EXPECT_EQ(std::pair(mastery.Point(0).value, mastery.Maximum()), std::pair(15, 15));
+
+    Click(kCurrentProgress);
+    const GraphSeries& scores = window->ScoreGraph()->Series();
+    ASSERT_EQ(scores.Count(), 2);
+    EXPECT_EQ(std::tuple(scores.Point(0).value, scores.Point(1).value, scores.Maximum()),
+              std::tuple(100, 0, 100));
+
+    Click(kTrainingProgress);
+    const GraphSeries& training = window->TrainingGraph()->Series();
+    ASSERT_EQ(training.Count(), 2);
+    EXPECT_EQ(std::tuple(training.Point(0).value, training.Point(0).mark, training.Maximum()),
+              std::tuple(100, 100, 100));
+
+    for (const auto button : {kMastery, kCurrentProgress, kTrainingProgress, kReport}) {
+        Click(button);
+    }
+    const std::string logged = "Values the program never records, shown within limits for " +
+                               std::string(kName) + ": record 1: correct 32767 shown as 100";
+    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), logged), 1);
+    delete window.data();
+    CloseDeleted();
+    Open(damaged);
+    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), logged), 2) << "once a window";
 }
 
 TEST_F(ProgressWindowTest, HomeShowsTheOpenerAndClosesWithoutChangingTheStudentsFiles) {
