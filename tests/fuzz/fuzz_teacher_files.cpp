@@ -42,7 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(!added && !after, "an unreadable class file is left alone");
         return 0;
     }
-    Require(added && after && after->size() == before->size() + 1, "the student is added last");
+    auto listed = *before;
+    if (std::find(listed.begin(), listed.end(), "Di Ruiz") == listed.end()) {
+        listed.push_back("Di Ruiz");
+    }
+    Require(added && after == listed, "the student is added last, and listed once");
     if (teacher.DeleteStudent("Di Ruiz")) {
         auto expected = *before;
         std::erase(expected, "Di Ruiz");
