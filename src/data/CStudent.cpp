@@ -98,7 +98,7 @@ bool CStudent::RewriteRecord(const std::function<void(data::StudentRecord&)>& ch
     record->reserved1 = reserved1_;
     record->reserved2 = reserved2_;
     change(*record);
-    return data::ReplaceRecordFile(path + "tmp", path, data::SerializeStudentRecord(*record)) ==
+    return data::ReplaceRecordFile(path, data::SerializeStudentRecord(*record)) ==
            data::ReplaceOutcome::Replaced;
 }
 

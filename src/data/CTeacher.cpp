@@ -73,7 +73,7 @@ bool CTeacher::RewriteSelectedClassFile(
         return false;
     }
     change(classFile->students);
-    return data::ReplaceRecordFile(path + "2", path, data::SerializeClassFile(*classFile)) ==
+    return data::ReplaceRecordFile(path, data::SerializeClassFile(*classFile)) ==
            data::ReplaceOutcome::Replaced;
 }
 
@@ -116,8 +116,7 @@ bool CTeacher::AddStudent(const std::string& name, const std::string& password, 
                                      .testsPassed = testsPassed,
                                      .reserved1 = reserved1,
                                      .reserved2 = reserved2};
-    if (data::ReplaceRecordFile(recordPath + "tmp", recordPath,
-                                data::SerializeStudentRecord(record)) !=
+    if (data::ReplaceRecordFile(recordPath, data::SerializeStudentRecord(record)) !=
         data::ReplaceOutcome::Replaced) {
         return false;
     }

@@ -171,8 +171,7 @@ FluencyFile ReadFluencyFile(const std::string& path) {
 
 bool WriteFluencyFile(const std::string& path, const FactFluency& fluency) {
     platform::ClearReadOnly(path);
-    return ReplaceRecordFile(path + "tmp", path, EncodeFluency(fluency)) ==
-           ReplaceOutcome::Replaced;
+    return ReplaceRecordFile(path, EncodeFluency(fluency)) == ReplaceOutcome::Replaced;
 }
 
 } // namespace data

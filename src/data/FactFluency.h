@@ -95,7 +95,7 @@ struct FluencyFile {
 // A missing file, or one that is not a fluency record this program can read, gives an empty
 // record; the file itself is left alone until the next write replaces it.
 FluencyFile ReadFluencyFile(const std::string& path);
-// Replaces the file whole through a "tmp" copy, flushed before its rename.
+// Replaces the file whole through a temporary copy, flushed before its rename.
 bool WriteFluencyFile(const std::string& path, const FactFluency& fluency);
 
 } // namespace data

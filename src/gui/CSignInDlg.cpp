@@ -109,7 +109,9 @@ void CSignInDlg::OnSignIn() {
     CUserManager::SignInStatus status = CUserManager::SignInStatus::PasswordMatched;
     const std::uint32_t idType =
         CUserManager::SignIn(name, password_->text().toStdString(), status);
-    if (status != CUserManager::SignInStatus::PasswordMatched) {
+    if (status == CUserManager::SignInStatus::SignedInElsewhere) {
+        // The user manager has said where; the dialog stays for another try.
+    } else if (status != CUserManager::SignInStatus::PasswordMatched) {
         ShowRefusal("The password you entered is incorrect.");
     } else if (idType == CUserManager::kTeacherId) {
         done(kTeacher);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class QWidget;
 
 // String 8: what a screen says when something it needs could not be done.
@@ -7,4 +9,4 @@ inline constexpr const char* kContactAdministrator = "Please contact the system 
 
 // A refusal from the teacher's screens: exclamation icon, OK, the program's name as title, over
 // `owner`.
-void ShowStudentDialogMessage(QWidget* owner, const char* text);
+void ShowStudentDialogMessage(QWidget* owner, const std::string& text);

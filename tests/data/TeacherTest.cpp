@@ -73,12 +73,12 @@ TEST_F(TeacherTest, AddedStudentGetsARecordAnEmptyListAndBothListEntries) {
 }
 
 TEST_F(TeacherTest, StudentIsListedForSignInOnlyWithARecord) {
-    std::filesystem::create_directory(DataPath("Di Ruiz.nfotmp"));
+    std::filesystem::create_directory(platform::TemporaryPathFor(DataPath("Di Ruiz.nfo")));
     EXPECT_FALSE(teacher.AddStudent("Di Ruiz", "Fig", 1, 0, 0, 0));
     EXPECT_FALSE(platform::FileExists(DataPath("Di Ruiz.mtk")));
     ExpectLists({"Ann Lee", "Bo Ng", "Cy Park"}, {"Jones, Pat", "Lee, Ann", "Ng, Bo", "Park, Cy"});
 
-    std::filesystem::remove(DataPath("Di Ruiz.nfotmp"));
+    std::filesystem::remove(platform::TemporaryPathFor(DataPath("Di Ruiz.nfo")));
     std::filesystem::remove(DataPath("Pat JonesUsers.nfo"));
     EXPECT_FALSE(teacher.AddStudent("Di Ruiz", "Fig", 1, 0, 0, 0)) << "no class file";
     EXPECT_TRUE(platform::FileExists(DataPath("Di Ruiz.nfo")));
@@ -111,7 +111,7 @@ TEST_F(TeacherTest, DeletingAStudentRemovesEveryEntryAndTheirFilesAndKeepsTheOrd
         EXPECT_FALSE(platform::FileExists(DataPath("Bo Ng" + extension)));
     }
     EXPECT_EQ(teacher.GetStudentCount(), 2);
-    EXPECT_FALSE(platform::FileExists(DataPath("Pat JonesUsers.nfo2")));
+    EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(DataPath("Pat JonesUsers.nfo"))));
 }
 
 TEST_F(TeacherTest, DeletionGoesOnPastFilesAlreadyGoneButStopsAtOneThatStays) {
