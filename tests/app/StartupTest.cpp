@@ -159,6 +159,15 @@ TEST_F(StartupTest, EachDesktopRunsOneCopyAndASecondOnOneIsRefused) {
     fakes.process.quitRequests = 0;
 
     fakes.process.environment["DISPLAY"] = ":1.0"; // the first desktop's screen
+    QTimer guard; // a copy let through would wait at its sign-in dialog
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<CSignInDlg*>(QApplication::activeModalWidget())) {
+            ADD_FAILURE() << "a second copy started on the first desktop";
+            dialog->ExitButton()->click();
+        }
+    });
+    guard.start(0);
     CTallyhopApp second = MakeApp();
     EXPECT_FALSE(second.InitInstance());
     ASSERT_EQ(fakes.messageBoxes.shown.size(), 1u);

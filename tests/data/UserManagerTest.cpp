@@ -231,6 +231,8 @@ TEST_F(UserManagerTest, ASecondSignInOfTheSameStudentOrTeacherIsRefusedUntilTheF
     }
 
     EXPECT_FALSE(otherDesk.ClaimSignIn("Pat Jones").Allows()) << "signed in here";
+    SignIn("Pat Jones", "Tulip7");
+    EXPECT_FALSE(otherDesk.ClaimSignIn("Pat Jones").Allows()) << "signed in here again";
     SignIn("Sam Lee", "Tulip7");
     EXPECT_TRUE(otherDesk.ClaimSignIn("Pat Jones").Allows()) << "another signed in here";
     EXPECT_FALSE(otherDesk.ClaimSignIn("Sam Lee").Allows());
