@@ -55,7 +55,9 @@ private:
 };
 
 // The locks of one data folder. All claims of one object share one open of the lock file, so
-// they never keep each other out; another object (another program) is kept out.
+// they never keep each other out; another object (another program) is kept out. As the locks are
+// the open's, releasing a claim frees its bytes for the whole object, also where another of its
+// claims holds them too: a program claims each person once at a time.
 class SignInLocks {
 public:
     explicit SignInLocks(std::string dataFolder);
