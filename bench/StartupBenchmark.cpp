@@ -39,7 +39,7 @@ static void StartupToSignInDialog(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        CTallyhopApp app(fakes.Path("/TALLYHOP_MUTEX"), [] { return new CMainWindow(); });
+        CTallyhopApp app([] { return new CMainWindow(); });
         const auto start = std::chrono::steady_clock::now();
         double seconds = 0;
         QTimer::singleShot(0, [&start, &seconds] {

@@ -1,6 +1,7 @@
 #include "CMainWindow.h"
 
 #include "data/CStudent.h"
+#include "data/CUserManager.h"
 #include "gui/common/ReviewHandOver.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/progress/CStudentProgressWnd.h"
@@ -205,6 +206,7 @@ void CMainWindow::RunSignIn() {
     for (;;) {
         CSignInDlg dialog;
         GetCurrentStudent().Reset();
+        CUserManager::SignOut();
         const int result = dialog.exec();
         if (result == CSignInDlg::kExit) {
             // Ends the program: the application ends its loop when the home screen is destroyed.

@@ -1,6 +1,7 @@
 #include "CTallyhopApp.h"
 
 #include "CMainWindow.h"
+#include "data/CUserManager.h"
 #include "platform/BaseFolder.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
@@ -33,8 +34,8 @@ void Notify(const char* text, platform::MbIcon icon) {
 
 } // namespace
 
-CTallyhopApp::CTallyhopApp(std::string lockPath, HomeScreenFactory createHomeScreen)
-    : lock_(std::move(lockPath)), createHomeScreen_(std::move(createHomeScreen)) {
+CTallyhopApp::CTallyhopApp(HomeScreenFactory createHomeScreen)
+    : lock_(platform::InstanceLock::DesktopPath()), createHomeScreen_(std::move(createHomeScreen)) {
 }
 
 CTallyhopApp::~CTallyhopApp() {
@@ -80,6 +81,7 @@ bool CTallyhopApp::InitInstance() {
 }
 
 int CTallyhopApp::ExitInstance(int loopExitCode) {
+    CUserManager::SignOut();
     if (IsFirstInstance()) {
         RestoreDisplayMode();
     }

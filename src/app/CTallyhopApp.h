@@ -10,7 +10,7 @@ class CMainWindow;
 class QWidget;
 
 // The application object: start-up in a fixed order, the message loop, and shutdown that puts
-// the display back only in the copy that holds the single-instance lock.
+// the display back only in the copy that holds the single-copy lock of its desktop.
 class CTallyhopApp {
 public:
     using HomeScreenFactory = std::function<CMainWindow*()>;
@@ -22,8 +22,9 @@ public:
     static constexpr std::int64_t kTraceLogLimit = 512000;
     static constexpr std::int64_t kTraceLogCut = 32768;
 
-    // `createHomeScreen` builds the home screen; it answers nullptr when it could not.
-    CTallyhopApp(std::string lockPath, HomeScreenFactory createHomeScreen);
+    // `createHomeScreen` builds the home screen; it answers nullptr when it could not. The
+    // single-copy lock is the one of the desktop named by the installed process's environment.
+    explicit CTallyhopApp(HomeScreenFactory createHomeScreen);
     ~CTallyhopApp();
 
     bool InitInstance();

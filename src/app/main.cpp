@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     RealPlatform platform;
     platform::InstallFontSubstitutions();
-    CTallyhopApp app(platform::InstanceLock::DefaultPath(), [] { return new CMainWindow(); });
+    CTallyhopApp app([] { return new CMainWindow(); });
     ShutdownSignals shutdownSignals;
     // Leaves every event loop, a dialog's too, so shutdown runs and the display is put back.
     QObject::connect(&shutdownSignals, &ShutdownSignals::shutdownRequested,

@@ -135,7 +135,7 @@ bool CStudent::RewriteRecord(const std::function<void(data::StudentRecord&)>& ch
     record->reserved1 = reserved1_;
     record->reserved2 = reserved2_;
     change(*record);
-    if (data::ReplaceRecordFile(path + "tmp", path, data::SerializeStudentRecord(*record)) !=
+    if (data::ReplaceRecordFile(path, data::SerializeStudentRecord(*record)) !=
         data::ReplaceOutcome::Replaced) {
         platform::WriteErrorLog(kSource, __LINE__,
                                 data::FileFailureText("Could not replace", path));

@@ -91,7 +91,7 @@ bool CTeacher::RewriteSelectedClassFile(
         return false;
     }
     change(classFile->students);
-    if (data::ReplaceRecordFile(path + "2", path, data::SerializeClassFile(*classFile)) !=
+    if (data::ReplaceRecordFile(path, data::SerializeClassFile(*classFile)) !=
         data::ReplaceOutcome::Replaced) {
         platform::WriteErrorLog(kSource, __LINE__,
                                 data::FileFailureText("Could not replace", path));
@@ -139,8 +139,7 @@ bool CTeacher::AddStudent(const std::string& name, const std::string& password, 
                                      .testsPassed = testsPassed,
                                      .reserved1 = reserved1,
                                      .reserved2 = reserved2};
-    if (data::ReplaceRecordFile(recordPath + "tmp", recordPath,
-                                data::SerializeStudentRecord(record)) !=
+    if (data::ReplaceRecordFile(recordPath, data::SerializeStudentRecord(record)) !=
         data::ReplaceOutcome::Replaced) {
         platform::WriteErrorLog(kSource, __LINE__,
                                 data::FileFailureText("Could not create", recordPath));

@@ -41,7 +41,7 @@ public:
 private:
     std::string ClassFilePath() const;
     // Reads the selected class file, lets `change` edit its names and replaces it through its
-    // "2" file; false when no class is selected or the file cannot be read or replaced.
+    // temporary file; false when no class is selected or the file cannot be read or replaced.
     bool
     RewriteSelectedClassFile(const std::function<void(std::vector<std::string>&)>& change) const;
 

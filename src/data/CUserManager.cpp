@@ -5,6 +5,7 @@
 #include "CTeacher.h"
 #include "NameListFiles.h"
 #include "RecordFile.h"
+#include "SignInLocks.h"
 
 #include "platform/BaseFolder.h"
 #include "platform/Files.h"
@@ -12,6 +13,7 @@
 #include "platform/Services.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 namespace CUserManager {
@@ -27,7 +29,22 @@ std::string AdminFilePath() {
     return GetInfoFilePath("Admin");
 }
 
+// Someone outside the group that shares the class (an installed program's) is told whom to ask.
+void ExplainClosedClassFolder(const std::string& adminPath) {
+    platform::WriteErrorLog(kSource, __LINE__, platform::FileErrorMessage(adminPath, EACCES));
+    const std::string folder = platform::GetBaseFolder() + "/Data";
+    const auto group = platform::GroupOwning(folder);
+    platform::GetMessageBoxes().Show(
+        {.text = "The class records cannot be opened. Ask the administrator to " +
+                 (group ? "add you to the group '" + *group + "'."
+                        : "give you access to " + folder + "."),
+         .icon = platform::MbIcon::Stop});
+}
+
 void GiveUpOnAdminFile() {
+    if (platform::IsAccessDenied(AdminFilePath())) {
+        ExplainClosedClassFolder(AdminFilePath());
+    }
     platform::WriteErrorLog(kSource, __LINE__, "  Problem opening admin's file.");
     platform::GetProcess().PostQuit();
 }
@@ -48,7 +65,7 @@ bool ChangeAdminList(const std::function<void(std::vector<std::string>&)>& chang
     }
     change(admin->names);
     const std::string path = AdminFilePath();
-    switch (data::ReplaceRecordFile(path + "2", path, data::SerializeUserWithNames(*admin))) {
+    switch (data::ReplaceRecordFile(path, data::SerializeUserWithNames(*admin))) {
     case data::ReplaceOutcome::Replaced:
         return true;
     case data::ReplaceOutcome::TemporaryNotWritten:
@@ -78,6 +95,28 @@ std::optional<Credentials> ReadCredentials(const std::vector<std::uint8_t>& byte
         read.idType = reader.ReadUInt32();
         read.password = reader.ReadString();
     });
+}
+
+// The sign-in of this computer, held from a successful SignIn to the next SignIn or SignOut.
+data::PersonClaim signedIn;
+
+// Signs `name` in at this computer unless it is signed in (or being changed) at another.
+bool ClaimSignIn(const std::string& name) {
+    signedIn.Release();
+    data::PersonClaim claim = data::GetSignInLocks().ClaimSignIn(name);
+    if (claim.Allows()) {
+        signedIn = std::move(claim);
+        return true;
+    }
+    const std::string listed = ListForm(name);
+    platform::GetMessageBoxes().Show(
+        {.text = claim.Outcome() == data::ClaimOutcome::BeingChanged
+                     ? "The record of " + listed +
+                           " is being changed at another computer. Please try again in a moment."
+                     : listed + " is already signed in at another computer.",
+         .title = "",
+         .icon = platform::MbIcon::Exclamation});
+    return false;
 }
 
 void RefuseUnknownIdType() {
@@ -174,9 +213,14 @@ std::uint32_t SignIn(const std::string& name, const std::string& password, SignI
     switch (credentials->idType) {
     case kStudentId:
     case kTeacherId: {
+        if (!ClaimSignIn(name)) {
+            status = SignInStatus::SignedInElsewhere;
+            break;
+        }
         const auto& load = credentials->idType == kStudentId ? loads.student : loads.teacher;
         if (!load(name)) {
             status = SignInStatus::NotOpened;
+            signedIn.Release();
         }
         break;
     }
@@ -190,6 +234,10 @@ std::uint32_t SignIn(const std::string& name, const std::string& password, SignI
         break;
     }
     return credentials->idType;
+}
+
+void SignOut() {
+    signedIn.Release();
 }
 
 std::uint32_t SignIn(const std::string& name, const std::string& password, SignInStatus& status) {

@@ -19,6 +19,8 @@ enum class SignInStatus {
     PasswordMatched = 0,
     WrongPassword = 1,
     NotOpened = 2, // no record file, or one that could not be read or loaded
+    // The person is signed in (or being changed) at another computer; the user has been told.
+    SignedInElsewhere = 3,
 };
 
 // Base folder + "/Data/" + name + ".nfo", ".mtk", ".opt" or ".flu".
@@ -33,12 +35,13 @@ std::string GetFluencyFilePath(const std::string& name);
 void ConvertName(std::string& name, bool toListForm);
 
 // Hands each name of Admin.nfo, in file order, to `addToList`. An Admin.nfo that cannot be read
-// is logged and ends the program (the quit request). Always true.
+// is logged and ends the program (the quit request); one this user may not read (someone outside
+// the group that shares the class) is first explained in a message. Always true.
 bool FillUserList(const std::function<void(const std::string&)>& addToList);
 
 // `name` in file form. Adding appends its list form to Admin.nfo unless it is listed already;
-// removing drops every entry equal to it. Admin.nfo is replaced whole through Admin.nfo2; one
-// that cannot be read or replaced is logged, left as it was, and ends the program (false).
+// removing drops every entry equal to it. Admin.nfo is replaced whole through a temporary file;
+// one that cannot be read or replaced is logged, left as it was, and ends the program (false).
 bool AddUserToList(const std::string& name);
 bool RemoveUserFromList(const std::string& name);
 
@@ -51,10 +54,16 @@ struct RecordLoads {
 // Checks `password` (case counts) against the record of `name` (file form) and, when it matches,
 // loads a student or teacher through `loads`. A missing record is first taken back from its
 // "tmp" copy. Returns the record's ID type, 0 when it could not be read; an administrator or an
-// unknown ID type is refused with a message.
+// unknown ID type is refused with a message. A student or teacher whose password matches first
+// signs out whoever was signed in at this computer, and is signed in only when nobody is signed in
+// under that name at another computer (data::SignInLocks); a refusal is said in a message and
+// nothing is loaded. The sign-in holds until SignOut, the next SignIn or the end of the program.
 std::uint32_t SignIn(const std::string& name, const std::string& password, SignInStatus& status,
                      const RecordLoads& loads);
 // Loads into the program's current student or current teacher.
 std::uint32_t SignIn(const std::string& name, const std::string& password, SignInStatus& status);
+
+// Whoever is signed in at this computer may now sign in at another.
+void SignOut();
 
 } // namespace CUserManager

@@ -286,8 +286,7 @@ bool WriteFluencyFile(const std::string& path, const FactFluency& fluency) {
         return false;
     }
     platform::ClearReadOnly(path);
-    return ReplaceRecordFile(path + "tmp", path, EncodeFluency(fluency)) ==
-           ReplaceOutcome::Replaced;
+    return ReplaceRecordFile(path, EncodeFluency(fluency)) == ReplaceOutcome::Replaced;
 }
 
 } // namespace data

@@ -125,7 +125,7 @@ struct FluencyFile {
 // an empty record, and the file itself is left alone until the next write replaces it. A copy
 // left by an interrupted write is never taken: the record itself is only ever replaced whole.
 FluencyFile ReadFluencyFile(const std::string& path);
-// Replaces the file whole through a "tmp" copy, flushed before its rename. A folder in the
+// Replaces the file whole through a temporary copy, flushed before its rename. A folder in the
 // file's place is refused without a word: the caller logs the failure.
 bool WriteFluencyFile(const std::string& path, const FactFluency& fluency);
 

@@ -30,7 +30,7 @@ bool WriteMistakeList(const std::string& path, const std::vector<Problem>& mista
         WriteProblem(writer, mistake);
     }
     platform::ClearReadOnly(path);
-    return ReplaceRecordFile(path + "tmp", path, writer.Bytes()) == ReplaceOutcome::Replaced;
+    return ReplaceRecordFile(path, writer.Bytes()) == ReplaceOutcome::Replaced;
 }
 
 } // namespace data

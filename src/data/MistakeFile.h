@@ -13,7 +13,7 @@ namespace data {
 // be read or created.
 std::optional<std::vector<Problem>> ReadMistakeList(const std::string& path);
 
-// Replaces the file whole through a "tmp" copy, so a failure midway leaves the old list.
+// Replaces the file whole through a temporary copy, so a failure midway leaves the old list.
 bool WriteMistakeList(const std::string& path, const std::vector<Problem>& mistakes);
 
 } // namespace data

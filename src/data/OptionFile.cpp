@@ -19,7 +19,7 @@ void RepairOptionFile(const std::string& path) {
 }
 
 std::optional<bool> ReadReviewFlag(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, platform::kNewFileMode);
+    const int fd = platform::OpenSharedFile(path, O_RDONLY | O_CREAT);
     if (fd < 0) {
         return std::nullopt;
     }
@@ -32,7 +32,7 @@ std::optional<bool> ReadReviewFlag(const std::string& path) {
 // One byte rewritten in place is whole or not written at all; flushed, it survives a power cut.
 bool WriteReviewFlag(const std::string& path, bool due) {
     const bool existed = platform::FileExists(path);
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, platform::kNewFileMode);
+    const int fd = platform::OpenSharedFile(path, O_RDWR | O_CREAT);
     if (fd < 0) {
         return false;
     }

@@ -8,9 +8,10 @@
 
 namespace data {
 
-ReplaceOutcome ReplaceRecordFile(const std::string& temporaryPath, const std::string& targetPath,
+ReplaceOutcome ReplaceRecordFile(const std::string& targetPath,
                                  std::span<const std::uint8_t> bytes) {
-    if (!platform::WriteFileDurably(temporaryPath, bytes)) {
+    const std::string temporaryPath = platform::TemporaryPathFor(targetPath);
+    if (!platform::WriteFileDurably(temporaryPath, bytes, targetPath)) {
         const int reason = errno; // the write's, not the clean-up's
         ::unlink(temporaryPath.c_str());
         errno = reason;

@@ -65,7 +65,7 @@ std::optional<std::vector<std::string>> ShuffleTestFile(const std::string& path)
         text.push_back('\r');
         text.push_back('\n');
     }
-    ReplaceRecordFile(path + "tmp", path, text);
+    ReplaceRecordFile(path, text);
     return lines;
 }
 

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -68,11 +70,52 @@ void StepDone(FileStep step, const std::string& path) {
     }
 }
 
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool FolderIsGroupWritable(const std::string& path) {
+    const auto folder = Stat(FolderOf(path));
+    return folder && (folder->st_mode & S_IWGRP) != 0;
+}
+
+// Gives the open file `path` the permissions and group of `replaced`, when there is one, and read
+// and write for the group in a folder the group may write in. Only the file's owner may change
+// them; a group this user is not a member of is left as it is.
+void ShareWithGroup(int fd, const std::string& path, const std::optional<struct stat>& replaced) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || info.st_uid != ::geteuid()) {
+        return;
+    }
+    mode_t mode = info.st_mode & 07777;
+    if (replaced) {
+        if (replaced->st_gid != info.st_gid) {
+            [[maybe_unused]] const int ignored =
+                ::fchown(fd, static_cast<uid_t>(-1), replaced->st_gid);
+        }
+        mode = replaced->st_mode & 0777;
+    }
+    if (FolderIsGroupWritable(path)) {
+        mode |= S_IRGRP | S_IWGRP;
+    }
+    if (mode != (info.st_mode & 07777)) {
+        ::fchmod(fd, mode);
+    }
+}
+
 // Closes the file however the write ends, a simulated stop included.
 class OpenFile {
 public:
-    explicit OpenFile(const std::string& path)
-        : fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode)) {}
+    OpenFile(const std::string& path, const std::optional<struct stat>& replaced)
+        : fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode)) {
+        if (fd_ >= 0) {
+            ShareWithGroup(fd_, path, replaced);
+        }
+    }
     ~OpenFile() {
         if (fd_ >= 0) {
             ::close(fd_);
@@ -88,20 +131,49 @@ private:
     int fd_;
 };
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 void ShowFileError(const std::string& path, int errorNumber) {
     GetMessageBoxes().Show(
         {.text = FileErrorMessage(path, errorNumber), .icon = MbIcon::Exclamation});
 }
 
 } // namespace
+
+int OpenSharedFile(const std::string& path, int flags) {
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC, kNewFileMode);
+    if (fd >= 0) {
+        ShareWithGroup(fd, path, std::nullopt);
+    }
+    return fd;
+}
+
+std::string TemporaryPathFor(const std::string& path) {
+    char host[HOST_NAME_MAX + 1] = {};
+    if (::gethostname(host, sizeof host - 1) != 0) {
+        host[0] = '\0';
+    }
+    std::string name = path + "tmp" + std::to_string(::getpid());
+    if (host[0] != '\0') {
+        name += '.';
+        name += host;
+    }
+    return name;
+}
+
+bool IsAccessDenied(const std::string& path) {
+    return ::access(path.c_str(), R_OK) != 0 && errno == EACCES;
+}
+
+std::optional<std::string> GroupOwning(const std::string& path) {
+    const auto info = Stat(path);
+    if (!info) {
+        return std::nullopt;
+    }
+    const group* owner = ::getgrgid(info->st_gid);
+    if (owner == nullptr || owner->gr_name == nullptr) {
+        return std::nullopt;
+    }
+    return std::string(owner->gr_name);
+}
 
 bool FileExists(const std::string& path) {
     return Stat(path).has_value();
@@ -179,7 +251,7 @@ bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& by
         errno = EACCES;
         return false;
     }
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
+    const int fd = OpenSharedFile(path, O_WRONLY | O_CREAT | O_TRUNC);
     if (fd < 0) {
         return false;
     }
@@ -187,8 +259,9 @@ bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& by
     return ::close(fd) == 0 && written;
 }
 
-bool WriteFileDurably(const std::string& path, std::span<const std::uint8_t> bytes) {
-    OpenFile file(path);
+bool WriteFileDurably(const std::string& path, std::span<const std::uint8_t> bytes,
+                      const std::string& replacing) {
+    OpenFile file(path, replacing.empty() ? std::nullopt : Stat(replacing));
     if (file.Fd() < 0) {
         return false;
     }

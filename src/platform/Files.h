@@ -10,9 +10,28 @@
 namespace platform {
 
 // The permissions every file the program creates asks for. The umask (or a default ACL of the
-// folder) takes away what others may not do: a class's data folder shared by a group stays
-// writable by every member.
+// folder) takes away what others may not do.
 constexpr unsigned kNewFileMode = 0666;
+
+// A folder the group may write in is shared by a group (a class's folder): every file this user
+// creates or owns there and writes through the functions below is given read and write for the
+// group, whatever the user's umask, so that no member's file ever locks the others out.
+// Opens `path` with `flags` (O_CLOEXEC added; with O_CREAT a new file asks for kNewFileMode) and
+// shares it so; -1 with errno set when it cannot be opened.
+int OpenSharedFile(const std::string& path, int flags);
+
+// The name a replacement of `path` is written under before it takes the file's name: the name,
+// "tmp", this process's number and the computer's name, so that programs on several computers
+// writing the same file at once never write into one temporary file.
+std::string TemporaryPathFor(const std::string& path);
+
+// Whether `path` cannot be read because this user is not allowed to (rather than because it is
+// missing or damaged).
+bool IsAccessDenied(const std::string& path);
+
+// The name of the group that owns `path`; nothing when it cannot be looked at or the group has
+// no name.
+std::optional<std::string> GroupOwning(const std::string& path);
 
 bool FileExists(const std::string& path);
 std::optional<std::int64_t> FileSize(const std::string& path);
@@ -34,8 +53,10 @@ bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& by
 
 // Creates or truncates `path`, writes `bytes` in pieces of 4096 and flushes them to the disk
 // before closing, so that a rename that follows can never put an unwritten file in place; false
-// when any step fails.
-bool WriteFileDurably(const std::string& path, std::span<const std::uint8_t> bytes);
+// when any step fails. When `replacing` names an existing file, the new one gets its permissions
+// and, where this user may give it, its group.
+bool WriteFileDurably(const std::string& path, std::span<const std::uint8_t> bytes,
+                      const std::string& replacing = {});
 
 // Flushes what was written through `fd`, the open file `path`, to the disk.
 bool FlushFile(int fd, const std::string& path);

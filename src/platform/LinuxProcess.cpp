@@ -3,6 +3,7 @@
 #include "Files.h"
 
 #include <climits>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace platform {
@@ -42,6 +43,14 @@ std::string LinuxProcess::CommandLine() {
 
 void LinuxProcess::PostQuit() {
     postQuit_();
+}
+
+std::optional<std::string> LinuxProcess::Environment(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    if (value == nullptr) {
+        return std::nullopt;
+    }
+    return std::string(value);
 }
 
 } // namespace platform

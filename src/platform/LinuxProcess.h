@@ -12,6 +12,7 @@ public:
     std::string ExecutablePath() override;
     std::string CommandLine() override;
     void PostQuit() override;
+    std::optional<std::string> Environment(const std::string& name) override;
 
 private:
     std::function<void()> postQuit_;

@@ -21,17 +21,19 @@ std::string StampedHead(std::string_view sourcePath, int line) {
     return head;
 }
 
-void AppendRecord(const std::string& path, const std::string& record) {
+// False when the log cannot be opened.
+bool AppendRecord(const std::string& path, const std::string& record) {
     if (IsReadOnly(path)) {
-        return;
+        return false;
     }
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, kNewFileMode);
+    const int fd = OpenSharedFile(path, O_WRONLY | O_CREAT | O_APPEND);
     if (fd < 0) {
-        return;
+        return false;
     }
     // A short write loses the rest of the record; logging never reports failures.
     [[maybe_unused]] const ssize_t written = ::write(fd, record.data(), record.size());
     ::close(fd);
+    return true;
 }
 
 std::string LogPath(std::string_view name) {
@@ -75,7 +77,11 @@ void WriteErrorLog(std::string_view sourcePath, int line, std::string_view messa
     record += "\r\n";
     const std::string path = LogPath(kErrorLogName);
     ClearReadOnly(path);
-    AppendRecord(path, record);
+    if (!AppendRecord(path, record)) {
+        // Someone the log is closed to (a user outside a class's group) still leaves a trace in
+        // the session's own log.
+        std::fprintf(stderr, "Tallyhop: %s", record.c_str());
+    }
 }
 
 void WriteTraceLog(std::string_view sourcePath, int line) {

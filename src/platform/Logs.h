@@ -18,8 +18,9 @@ std::string FormatLogStamp(const LocalTime& time);
 std::string_view SourceName(std::string_view sourcePath);
 
 // Append one record to the error log / trace log in the base folder. The file is opened, written
-// and closed for each record; a log that cannot be opened loses the record silently. A read-only
-// error log is made writable first; a read-only trace log is left alone.
+// and closed for each record. An error record that cannot be written to its log goes to standard
+// error instead; a trace record is lost silently. A read-only error log is made writable first; a
+// read-only trace log is left alone.
 void WriteErrorLog(std::string_view sourcePath, int line, std::string_view message);
 void WriteTraceLog(std::string_view sourcePath, int line);
 

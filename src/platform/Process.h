@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -13,6 +14,8 @@ public:
     virtual std::string CommandLine() = 0;
     // Ends the message loop once control returns to it.
     virtual void PostQuit() = 0;
+    // The value of an environment variable; nothing when it is not set.
+    virtual std::optional<std::string> Environment(const std::string& name) = 0;
 };
 
 } // namespace platform

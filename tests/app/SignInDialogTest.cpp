@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
+#include "data/SignInLocks.h"
 #include "gui/signin/CSignInDlg.h"
 
 #include <QApplication>
@@ -94,6 +95,29 @@ TEST_F(SignInDialogTest, AListEntrySignsInUnderItsFileFormNameAndEndsWithTheUser
         EXPECT_EQ(GetCurrentStudent().GetName(), student);
     }
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
+}
+
+// A person signed in at another computer is told so, and the dialog stays for another name.
+TEST_F(SignInDialogTest, SomeoneSignedInAtAnotherComputerIsRefusedAndTheDialogStays) {
+    data::SignInLocks otherComputer(fakes.Path("/Data"));
+    const std::pair<QString, QString> people[] = {{"Smith, Mary Ann", "Hop2it"},
+                                                  {"Teacher, Class", "teacher"}};
+    for (const auto& [entry, password] : people) {
+        std::string name = entry.toStdString();
+        CUserManager::ConvertName(name, false);
+        const data::PersonClaim there = otherComputer.ClaimSignIn(name);
+        fakes.messageBoxes.shown.clear();
+        CSignInDlg dialog;
+        ShowActive(dialog);
+        apptest::SignIn(dialog, entry, password);
+        EXPECT_EQ(fakes.messageBoxes.Texts(),
+                  std::vector<std::string>{entry.toStdString() +
+                                           " is already signed in at another computer."});
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), 0);
+        EXPECT_EQ(dialog.PasswordBox()->text(), "");
+        EXPECT_EQ(GetCurrentStudent().GetName(), "");
+    }
 }
 
 TEST_F(SignInDialogTest, AnEntryWithoutACommaIsPassedUnchanged) {

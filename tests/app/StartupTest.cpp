@@ -39,19 +39,19 @@ protected:
         });
     }
 
-    CTallyhopApp MakeApp() {
-        return CTallyhopApp(lockPath, [] { return new CMainWindow(); });
+    static CTallyhopApp MakeApp() {
+        return CTallyhopApp([] { return new CMainWindow(); });
     }
 
     // The home screen gone, the display put back and the lock free for the next start.
     void ExpectEndedCleanly(const CTallyhopApp& app) {
         EXPECT_EQ(app.MainWindow(), nullptr);
         EXPECT_EQ(fakes.display.restores, 1);
-        EXPECT_TRUE(platform::InstanceLock(lockPath).IsFirstInstance()) << "the lock is released";
+        EXPECT_TRUE(platform::InstanceLock(platform::InstanceLock::DesktopPath()).IsFirstInstance())
+            << "the lock is released";
     }
 
     platform::fakes::FakePlatform fakes;
-    std::string lockPath = fakes.Path("/TALLYHOP_MUTEX");
 };
 
 } // namespace
@@ -140,9 +140,34 @@ TEST_F(StartupTest, ADisplayOfEightBitsIsRefused) {
     EXPECT_EQ(fakes.process.quitRequests, 1);
 }
 
-TEST_F(StartupTest, ASecondCopyIsRefusedAndLeavesTheDisplayAloneAtItsExit) {
-    platform::InstanceLock running(lockPath);
+// One account runs a copy on each of its desktops (a lab's class account, a terminal server's
+// sessions); a second copy on one desktop is refused and leaves its display alone at its exit.
+TEST_F(StartupTest, EachDesktopRunsOneCopyAndASecondOnOneIsRefused) {
+    fakes.process.environment["DISPLAY"] = ":1";
+    platform::InstanceLock running(platform::InstanceLock::DesktopPath());
     ASSERT_TRUE(running.IsFirstInstance());
+    fakes.process.environment["DISPLAY"] = ":2";
+    {
+        CTallyhopApp other = MakeApp();
+        ExitAtSignIn();
+        EXPECT_TRUE(other.InitInstance()) << "the same account on another desktop";
+        other.ExitInstance(0);
+    }
+    fakes.messageBoxes.shown.clear();
+    fakes.display.changes.clear();
+    fakes.display.restores = 0;
+    fakes.process.quitRequests = 0;
+
+    fakes.process.environment["DISPLAY"] = ":1.0"; // the first desktop's screen
+    QTimer guard; // a copy let through would wait at its sign-in dialog
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<CSignInDlg*>(QApplication::activeModalWidget())) {
+            ADD_FAILURE() << "a second copy started on the first desktop";
+            dialog->ExitButton()->click();
+        }
+    });
+    guard.start(0);
     CTallyhopApp second = MakeApp();
     EXPECT_FALSE(second.InitInstance());
     ASSERT_EQ(fakes.messageBoxes.shown.size(), 1u);
@@ -155,7 +180,7 @@ TEST_F(StartupTest, ASecondCopyIsRefusedAndLeavesTheDisplayAloneAtItsExit) {
 }
 
 TEST_F(StartupTest, AHomeScreenThatCannotBeBuiltEndsStartUpWithARecord) {
-    CTallyhopApp app(lockPath, [] { return nullptr; });
+    CTallyhopApp app([] { return nullptr; });
     EXPECT_EQ(app.Run(), 1);
     const auto bytes = platform::ReadFileBytes(fakes.Path("/Error Log.txt"));
     ASSERT_TRUE(bytes);

@@ -149,16 +149,13 @@ TEST(CrashConsistencyTest, EveryRecordRewriteIsFlushedBeforeItsRenameAndItsFolde
     CTestData().Load(1);
     platform::SetFileStepHook(nullptr);
 
-    // Each target with the temporary file it is written through.
-    const std::pair<std::string, std::string> replaced[] = {
-        {DataPath("Bo Ng.mtk"), DataPath("Bo Ng.mtktmp")},
-        {DataPath("Bo Ng.nfo"), DataPath("Bo Ng.nfotmp")},
-        {DataPath("Bo Ng.flu"), DataPath("Bo Ng.flutmp")},
-        {DataPath("Di Ruiz.nfo"), DataPath("Di Ruiz.nfotmp")},
-        {DataPath("Pat JonesUsers.nfo"), DataPath("Pat JonesUsers.nfo2")},
-        {DataPath("Admin.nfo"), DataPath("Admin.nfo2")},
-        {TestDataPath("addition.txt"), TestDataPath("addition.txttmp")}};
-    for (const auto& [target, temporary] : replaced) {
+    // Each target is written through a temporary file of this process's own.
+    const std::string replaced[] = {DataPath("Bo Ng.mtk"),          DataPath("Bo Ng.nfo"),
+                                    DataPath("Bo Ng.flu"),          DataPath("Di Ruiz.nfo"),
+                                    DataPath("Pat JonesUsers.nfo"), DataPath("Admin.nfo"),
+                                    TestDataPath("addition.txt")};
+    for (const std::string& target : replaced) {
+        const std::string temporary = platform::TemporaryPathFor(target);
         const auto renamed = std::ranges::find(steps, std::pair(Renamed, target));
         ASSERT_NE(renamed, steps.end()) << target;
         ASSERT_GE(renamed - steps.begin(), 2) << target;

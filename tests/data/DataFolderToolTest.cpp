@@ -2,8 +2,11 @@
 #include "data/NameListFiles.h"
 
 #include "DataTestSupport.h"
+#include "FolderContent.h"
+#include "data/SignInLocks.h"
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;
@@ -194,5 +197,40 @@ TEST_F(DataFolderToolTest, RunStoppedAtAnyStepLeavesNoHalfWrittenFolderBehind) {
             break;
         }
     }
+    GetCurrentTeacher().Reset();
+}
+
+// A class in use is never replaced under its programs, and nobody signs in while it is being
+// replaced. The lock file stays the same file: programs waiting at their sign-in dialog have it
+// open, and must go on keeping each other out.
+TEST_F(DataFolderToolTest, AClassInUseIsNotReplacedAndItsLockFileStaysInPlace) {
+    ASSERT_EQ(Write({"--student", "Bo Ng:Kiwi"}), DataFolderResult::Written);
+    const std::string folder = DataPath("");
+    data::SignInLocks desk(folder);
+    {
+        const data::PersonClaim bo = desk.ClaimSignIn("Bo Ng");
+        const auto before = FolderContent(folder);
+        EXPECT_EQ(Write({"--force"}), DataFolderResult::RefusedInUse);
+        const ToolRun run = RunTool({"--folder", fakes.BaseFolder(), "--force"});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_THAT(run.output, HasSubstr("is in use: somebody is signed in to Tallyhop"));
+        EXPECT_EQ(FolderContent(folder), before);
+    }
+    struct stat before {};
+    ::stat(DataPath(data::kSignInLockName).c_str(), &before);
+    std::optional<data::ClaimOutcome> meanwhile;
+    platform::SetFileStepHook([&](platform::FileStep, const std::string&) {
+        meanwhile = meanwhile.value_or(data::SignInLocks(folder).ClaimSignIn("Bo Ng").Outcome());
+    });
+    EXPECT_EQ(Write({"--force"}), DataFolderResult::Written);
+    platform::SetFileStepHook(nullptr);
+    EXPECT_EQ(meanwhile, data::ClaimOutcome::BeingChanged) << "a sign-in while it is replaced";
+    EXPECT_FALSE(platform::FileExists(DataPath("Bo Ng.nfo")));
+    struct stat after {};
+    ::stat(DataPath(data::kSignInLockName).c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    const data::PersonClaim teacher = desk.ClaimSignIn("Class Teacher");
+    EXPECT_EQ(data::SignInLocks(folder).ClaimSignIn("Class Teacher").Outcome(),
+              data::ClaimOutcome::SignedInElsewhere);
     GetCurrentTeacher().Reset();
 }

@@ -363,12 +363,13 @@ TEST_F(FactFluencyTest, AWriteThatFailsKeepsTheTriesForTheNextAndLosesNothingOnD
     ASSERT_TRUE(student.SaveFluency());
     const Bytes before = ReadFile(DataPath("Bo.flu"));
     student.RecordFirstTry(Fact(2, 3), false, 700);
-    std::filesystem::create_directories(DataPath("Bo.flutmp/in the way"));
+    std::filesystem::create_directories(platform::TemporaryPathFor(DataPath("Bo.flu")) +
+                                        "/in the way");
     EXPECT_FALSE(student.SaveFluency());
     EXPECT_EQ(ReadFile(DataPath("Bo.flu")), before);
     EXPECT_TRUE(student.GetFluency().Unsaved());
 
-    std::filesystem::remove_all(DataPath("Bo.flutmp"));
+    std::filesystem::remove_all(platform::TemporaryPathFor(DataPath("Bo.flu")));
     EXPECT_TRUE(student.SaveFluency());
     EXPECT_EQ(LoadedStudent("Bo")->GetFluency().Facts().size(), 2u);
 }

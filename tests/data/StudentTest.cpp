@@ -109,7 +109,7 @@ TEST_F(StudentTest, LoadPurgesEmptyMistakesAndEndsWhenTheListCannotBeRewritten) 
     EXPECT_EQ(ReadFile(DataPath("Bo.mtk")), Join({threeTimesThree, sevenPlusFive}));
 
     WriteFile(DataPath("Bo.mtk"), empty);
-    std::filesystem::create_directory(DataPath("Bo.mtktmp"));
+    std::filesystem::create_directory(platform::TemporaryPathFor(DataPath("Bo.mtk")));
     EXPECT_TRUE(student.Load("Bo"));
     EXPECT_THAT(ErrorRecords(), ElementsAre(EndsWith(" : Failed to open the mistake file!")));
 }
@@ -118,7 +118,7 @@ TEST_F(StudentTest, OnlyAThirdPerfectTestRaisesTheLevelAndEverySessionIsRecorded
     ASSERT_TRUE(LoadBo(2, 1).AddSession(Session(100, 1), kTestSession, -1));
     history.push_back(SessionBytes(kStart, {99, 100, 2, 1, 240, 0, 0, 0, 0, 30}, kTestSession));
     EXPECT_EQ(ReadFile(DataPath("Bo.nfo")), StudentFile("Kiwi", 2, 1, history));
-    EXPECT_FALSE(platform::FileExists(DataPath("Bo.nfotmp")));
+    EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(DataPath("Bo.nfo"))));
 
     ASSERT_TRUE(student.AddSession(Session(100, 0), kTrainingSession, kDivision));
     EXPECT_EQ(student.GetSession(3).level, kDivision);
@@ -266,7 +266,7 @@ TEST_F(MistakeListTest, LongOrReadOnlyListsAreKeptWhole) {
     ::chmod(DataPath("Bo.mtk").c_str(), 0444);
     student.AddMistake(Fact(600, 1, kPlus, 0));
     EXPECT_EQ(ListFile(), Join({list, Listed(600, 1, 0, 1, 0)}));
-    EXPECT_FALSE(platform::FileExists(DataPath("Bo.mtktmp")));
+    EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(DataPath("Bo.mtk"))));
 }
 
 TEST_F(MistakeListTest, MissingOrUnreadableListIsLogged) {

@@ -89,24 +89,26 @@ TEST_F(TeacherTest, ACreationThatFailsAtAnyStepLeavesNothingAndARetryListsTheStu
         std::string logged; // the file the error record names
     };
     const Step steps[] = {
-        {"the record", blockWith(DataPath("Di Ruiz.nfotmp")), DataPath("Di Ruiz.nfo")},
+        {"the record", blockWith(platform::TemporaryPathFor(DataPath("Di Ruiz.nfo"))),
+         DataPath("Di Ruiz.nfo")},
         {"reading the class file",
          [&] {
              std::filesystem::remove(DataPath("Pat JonesUsers.nfo"));
              blockWith(DataPath("Pat JonesUsers.nfo"))();
          },
          DataPath("Pat JonesUsers.nfo")},
-        {"replacing the class file", blockWith(DataPath("Pat JonesUsers.nfo2")),
+        {"replacing the class file",
+         blockWith(platform::TemporaryPathFor(DataPath("Pat JonesUsers.nfo"))),
          DataPath("Pat JonesUsers.nfo")},
-        {"the sign-in list", blockWith(DataPath("Admin.nfo2")), DataPath("Admin.nfo")},
+        {"the sign-in list", blockWith(platform::TemporaryPathFor(DataPath("Admin.nfo"))),
+         DataPath("Admin.nfo")},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.failing);
         std::filesystem::remove(platform::GetBaseFolder() + "/Error Log.txt");
         step.fail();
         EXPECT_FALSE(teacher.AddStudent("Di Ruiz", "Fig", 1, 0, 0, 0));
-        for (const char* left :
-             {"Di Ruiz.nfo", "Di Ruiz.mtk", "Pat JonesUsers.nfo2", "Admin.nfo2"}) {
+        for (const char* left : {"Di Ruiz.nfo", "Di Ruiz.mtk"}) {
             EXPECT_FALSE(std::filesystem::is_regular_file(DataPath(left))) << left;
         }
         EXPECT_FALSE(teacher.IsStudent("Di Ruiz"));
@@ -119,8 +121,8 @@ TEST_F(TeacherTest, ACreationThatFailsAtAnyStepLeavesNothingAndARetryListsTheStu
             return record.find(step.logged + ": ") != std::string::npos;
         })) << testing::PrintToString(records);
 
-        for (const char* blocked : {"Di Ruiz.nfotmp", "Pat JonesUsers.nfo2", "Admin.nfo2"}) {
-            std::filesystem::remove(DataPath(blocked));
+        for (const char* blocked : {"Di Ruiz.nfo", "Pat JonesUsers.nfo", "Admin.nfo"}) {
+            std::filesystem::remove(platform::TemporaryPathFor(DataPath(blocked)));
         }
         std::filesystem::remove(DataPath("Pat JonesUsers.nfo"));
         WriteFile(DataPath("Pat JonesUsers.nfo"), classFile);
@@ -158,7 +160,7 @@ TEST_F(TeacherTest, DeletingAStudentRemovesEveryEntryAndTheirFilesAndKeepsTheOrd
         EXPECT_FALSE(platform::FileExists(DataPath("Bo Ng" + extension)));
     }
     EXPECT_EQ(teacher.GetStudentCount(), 2);
-    EXPECT_FALSE(platform::FileExists(DataPath("Pat JonesUsers.nfo2")));
+    EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(DataPath("Pat JonesUsers.nfo"))));
 }
 
 TEST_F(TeacherTest, DeletionGoesOnPastFilesAlreadyGoneButStopsAtOneThatStays) {
@@ -184,9 +186,9 @@ TEST_F(TeacherTest, DeletionGoesOnPastFilesAlreadyGoneButStopsAtOneThatStays) {
 // The administrator learns from the error log which file failed and why.
 TEST_F(TeacherTest, AnEditThatCannotBeWrittenNamesTheRecordAndTheReason) {
     CStudent ann = *LoadedStudent("Ann Lee");
-    std::filesystem::create_directory(DataPath("Ann Lee.nfotmp"));
+    std::filesystem::create_directory(platform::TemporaryPathFor(DataPath("Ann Lee.nfo")));
     EXPECT_FALSE(ann.UpdateInfo("new"));
-    std::filesystem::remove(DataPath("Ann Lee.nfotmp"));
+    std::filesystem::remove(platform::TemporaryPathFor(DataPath("Ann Lee.nfo")));
     std::filesystem::remove(DataPath("Ann Lee.nfo"));
     EXPECT_FALSE(ann.UpdateInfo("new"));
     EXPECT_THAT(ErrorRecords(),

@@ -1,6 +1,13 @@
 #include "DataTestSupport.h"
 
+#include "ChildProcess.h"
+#include "FolderContent.h"
+#include "data/SignInLocks.h"
+#include "platform/BaseFolder.h"
+
 #include <functional>
+#include <grp.h>
+#include <unistd.h>
 
 using namespace CUserManager;
 using enum CUserManager::SignInStatus;
@@ -45,6 +52,11 @@ protected:
     bool loadsSucceed = true;
 };
 
+std::string ListFormOf(std::string name) {
+    ConvertName(name, true);
+    return name;
+}
+
 } // namespace
 
 TEST_F(UserManagerTest, NamesTurnBetweenFileAndListForm) {
@@ -63,7 +75,7 @@ TEST_F(UserManagerTest, EmptyListGrowsByTheListFormOnceAndRemovalDropsEveryEqual
     AddUserToList("Mary Ann Smith");
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")),
               Join({U32(0), Counted("Sesame"), U32(1), Counted("Smith, Mary Ann")}));
-    EXPECT_FALSE(platform::FileExists(DataPath("Admin.nfo2")));
+    EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(DataPath("Admin.nfo"))));
     EXPECT_THAT(Users(), ElementsAre("Smith, Mary Ann"));
 
     AddUserToList("Bo Lee");
@@ -94,7 +106,8 @@ TEST_F(UserManagerTest, MissingCorruptOrUnreplaceableAdminFileIsLoggedAndEndsThe
     EXPECT_EQ(fakes.process.quitRequests, 10);
 
     WriteFile(DataPath("Admin.nfo"), whole);
-    std::filesystem::create_directory(DataPath("Admin.nfo2")); // the temporary cannot be created
+    std::filesystem::create_directory(
+        platform::TemporaryPathFor(DataPath("Admin.nfo"))); // no temporary
     AddUserToList("New Name");
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), whole);
     EXPECT_EQ(fakes.process.quitRequests, 11);
@@ -104,6 +117,47 @@ TEST_F(UserManagerTest, MissingCorruptOrUnreplaceableAdminFileIsLoggedAndEndsThe
                                           "Admin\\.nfo: Is a directory"));
     EXPECT_THAT(records[11],
                 MatchesRegex("Usermanager Line [0-9]+ :   Problem opening admin's file\\."));
+    EXPECT_THAT(fakes.messageBoxes.shown, IsEmpty()) << "nothing the user could act on";
+}
+
+// Someone outside the group that shares the class is told whom to ask, the program ends, and
+// what cannot reach the closed error log goes to standard error.
+TEST_F(UserManagerTest, SomeoneTheClassFolderIsClosedToIsToldWhomToAskAndTheProgramEnds) {
+    const std::string folder = platform::GetBaseFolder() + "/Data";
+    const std::string group = platform::GroupOwning(folder).value_or("?");
+    std::filesystem::permissions(platform::GetBaseFolder(), std::filesystem::perms(0755));
+    std::filesystem::permissions(folder, std::filesystem::perms::none);
+    const std::string answer = RunInChild([this] {
+        int errors[2];
+        if (::pipe(errors) != 0 || ::dup2(errors[1], STDERR_FILENO) < 0) {
+            return std::string("no pipe");
+        }
+        ::close(errors[1]);
+        // Root may read anything: it stands in as the user "nobody".
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            return std::string("still root");
+        }
+        const bool listed = FillUserList([](const std::string&) {});
+        std::string said = listed && fakes.process.quitRequests == 1 ? "ended" : "went on";
+        for (const auto& shown : fakes.messageBoxes.shown) {
+            said += "|" + shown.text + (shown.icon == MbIcon::Stop ? " (stop)" : "");
+        }
+        ::close(STDERR_FILENO);
+        char buffer[4096];
+        const ssize_t got = ::read(errors[0], buffer, sizeof buffer);
+        const std::string logged =
+            got > 0 ? std::string(buffer, static_cast<std::size_t>(got)) : "";
+        return said + "|" + logged +
+               TextOf(platform::ReadFileBytes(platform::GetBaseFolder() + "/Error Log.txt")
+                          .value_or(Bytes{}));
+    });
+    std::filesystem::permissions(folder, std::filesystem::perms(0755));
+    EXPECT_THAT(answer, testing::StartsWith("ended|The class records cannot be opened. Ask the "
+                                            "administrator to add you to the group '" +
+                                            group + "'. (stop)|"));
+    EXPECT_THAT(answer, testing::HasSubstr("Access to " + DataPath("Admin.nfo") + " was denied."));
+    EXPECT_THAT(answer, testing::HasSubstr("Problem opening admin's file."));
 }
 
 TEST_F(UserManagerTest, MatchingCaseSensitivePasswordLoadsTheStudentOrTeacher) {
@@ -153,4 +207,70 @@ TEST_F(UserManagerTest, AdministratorAndUnknownIdTypesAreRefusedAndCancelEndsThe
     EXPECT_THAT(ErrorRecords(), ElementsAre(EndsWith(" :   ID type not recognized."),
                                             EndsWith(" :   ID type not recognized.")));
     EXPECT_THAT(loaded, IsEmpty());
+}
+
+// A person signed in at one desk is refused at another, with nothing loaded or written, until
+// the first desk signs out, signs someone else in or fails to load the record.
+TEST_F(UserManagerTest, ASecondSignInOfTheSameStudentOrTeacherIsRefusedUntilTheFirstEnds) {
+    WriteUser("Sam Lee.nfo", kStudentId);
+    WriteUser("Pat Jones.nfo", kTeacherId);
+    data::SignInLocks otherDesk(platform::GetBaseFolder() + "/Data");
+    const std::pair<std::string, std::uint32_t> people[] = {{"Sam Lee", kStudentId},
+                                                            {"Pat Jones", kTeacherId}};
+    for (const auto& [name, idType] : people) {
+        SCOPED_TRACE(name);
+        data::PersonClaim elsewhere = otherDesk.ClaimSignIn(name);
+        const auto before = FolderContent(DataPath(""));
+        fakes.messageBoxes.shown.clear();
+        EXPECT_EQ(SignIn(name, "Tulip7"), Signed(idType, SignedInElsewhere));
+        ASSERT_EQ(fakes.messageBoxes.shown.size(), 1u);
+        const auto& shown = fakes.messageBoxes.shown[0];
+        EXPECT_EQ(std::tuple(shown.text, shown.title, shown.icon),
+                  std::tuple(ListFormOf(name) + " is already signed in at another computer.",
+                             std::optional<std::string>(""), MbIcon::Exclamation));
+        EXPECT_THAT(loaded, IsEmpty());
+        EXPECT_EQ(FolderContent(DataPath("")), before) << "nothing written";
+        elsewhere.Release();
+        EXPECT_EQ(SignIn(name, "Tulip7"), Signed(idType, PasswordMatched));
+        loaded.clear();
+    }
+
+    EXPECT_FALSE(otherDesk.ClaimSignIn("Pat Jones").Allows()) << "signed in here";
+    SignIn("Pat Jones", "Tulip7");
+    EXPECT_FALSE(otherDesk.ClaimSignIn("Pat Jones").Allows()) << "signed in here again";
+    SignIn("Sam Lee", "Tulip7");
+    EXPECT_TRUE(otherDesk.ClaimSignIn("Pat Jones").Allows()) << "another signed in here";
+    EXPECT_FALSE(otherDesk.ClaimSignIn("Sam Lee").Allows());
+    SignOut();
+    EXPECT_TRUE(otherDesk.ClaimSignIn("Sam Lee").Allows()) << "signed out";
+    loadsSucceed = false;
+    SignIn("Sam Lee", "Tulip7");
+    EXPECT_TRUE(otherDesk.ClaimSignIn("Sam Lee").Allows()) << "a record that did not load";
+}
+
+TEST_F(UserManagerTest, AStudentWhoseRecordIsBeingChangedIsAskedToTryAgain) {
+    WriteUser("Sam Lee.nfo", kStudentId);
+    const data::PersonClaim teacher =
+        data::SignInLocks(platform::GetBaseFolder() + "/Data").ClaimChange("Sam Lee");
+    EXPECT_EQ(SignIn("Sam Lee", "Tulip7"), Signed(kStudentId, SignedInElsewhere));
+    EXPECT_THAT(fakes.messageBoxes.Texts(),
+                ElementsAre("The record of Lee, Sam is being changed at another computer. Please "
+                            "try again in a moment."));
+    EXPECT_THAT(loaded, IsEmpty());
+}
+
+// The system ends a sign-in with the program that holds it, however it ends.
+TEST_F(UserManagerTest, ASignInEndsWithItsProgramEvenWhenItIsKilled) {
+    WriteUser("Sam Lee.nfo", kStudentId);
+    for (const bool killed : {false, true}) {
+        SCOPED_TRACE(killed ? "killed" : "ended");
+        ChildProcess firstDesk([this] {
+            return SignIn("Sam Lee", "Tulip7").second == PasswordMatched ? "in" : "refused";
+        });
+        ASSERT_EQ(firstDesk.Answer(), "in");
+        EXPECT_EQ(SignIn("Sam Lee", "Tulip7"), Signed(kStudentId, SignedInElsewhere));
+        killed ? firstDesk.Kill() : firstDesk.Exit();
+        EXPECT_EQ(SignIn("Sam Lee", "Tulip7"), Signed(kStudentId, PasswordMatched));
+        SignOut();
+    }
 }

@@ -1,9 +1,11 @@
 #include "platform/Files.h"
 #include "platform/fakes/FakeServices.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -79,4 +81,63 @@ TEST_F(FilesTest, DurableReplaceFlushesTheContentBeforeTheRenameAndTheFolderAfte
                                       {Closed, temporary},
                                       {Renamed, fakes.Path("/S.nfo")},
                                       {FolderFlushed, fakes.BaseFolder()}}));
+}
+
+// Under a umask that keeps everything from the group, what the program writes in a folder the
+// group may write in (a class's folder) stays readable and writable for the group; a replacement
+// takes on the permissions and group of the file it replaces. A private folder keeps the umask's
+// say.
+TEST_F(FilesTest, FilesInAGroupFolderStayGroupReadableAndWritableWhateverTheUmask) {
+    enum class Writer { Bytes, Durably, Append, Replace };
+    struct Case {
+        mode_t folder;
+        mode_t existing; // 0: no file yet
+        Writer writer;
+        mode_t expected;
+    };
+    const Case cases[] = {
+        {02770, 0, Writer::Bytes, 0660},      {02770, 0, Writer::Durably, 0660},
+        {02770, 0, Writer::Append, 0660},     {02770, 0600, Writer::Bytes, 0660},
+        {02770, 0644, Writer::Replace, 0664}, {02770, 0600, Writer::Replace, 0660},
+        {0700, 0, Writer::Bytes, 0600},       {0700, 0, Writer::Append, 0600},
+        {0700, 0640, Writer::Replace, 0640},
+    };
+    // A group the replaced file can be given and its replacement can take on: root may give any.
+    const gid_t otherGroup = ::geteuid() == 0 ? 65534 : ::getegid();
+    const mode_t umaskBefore = ::umask(077);
+    int number = 0;
+    for (const Case& c : cases) {
+        const std::string folder = fakes.Path("/folder" + std::to_string(++number));
+        fs::create_directory(folder);
+        ::chmod(folder.c_str(), c.folder);
+        const std::string path = folder + "/S.nfo";
+        if (c.existing != 0) {
+            platform::WriteFileBytes(path, {1});
+            ::chmod(path.c_str(), c.existing);
+            [[maybe_unused]] const int ignored = ::chown(path.c_str(), -1, otherGroup);
+        }
+        const std::vector<std::uint8_t> bytes{2, 3};
+        switch (c.writer) {
+        case Writer::Bytes:
+            platform::WriteFileBytes(path, bytes);
+            break;
+        case Writer::Durably:
+            platform::WriteFileDurably(path, bytes);
+            break;
+        case Writer::Append:
+            ::close(platform::OpenSharedFile(path, O_WRONLY | O_CREAT | O_APPEND));
+            break;
+        case Writer::Replace: {
+            const std::string temporary = platform::TemporaryPathFor(path);
+            platform::WriteFileDurably(temporary, bytes, path);
+            platform::ReplaceFileWith(temporary, path);
+            struct stat info {};
+            ::stat(path.c_str(), &info);
+            EXPECT_EQ(info.st_gid, otherGroup) << "case " << number << ": the replaced file's";
+            break;
+        }
+        }
+        EXPECT_EQ(ModeOf(path), c.expected) << "case " << number;
+    }
+    ::umask(umaskBefore);
 }

@@ -1,9 +1,9 @@
 #include "platform/InstanceLock.h"
+#include "ChildProcess.h"
 #include "platform/fakes/FakeServices.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+#include <map>
 #include <unistd.h>
 
 namespace {
@@ -32,26 +32,40 @@ TEST_F(InstanceLockTest, OnlyTheFirstCopyGetsTheLockAndKeepsGettingIt) {
 }
 
 TEST_F(InstanceLockTest, ALockHeldByAKilledCopyIsFreeAgain) {
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t holder = ::fork();
-    ASSERT_GE(holder, 0);
-    if (holder == 0) {
-        platform::InstanceLock lock(path);
-        const char answer = lock.IsFirstInstance() ? 'y' : 'n';
-        [[maybe_unused]] auto written = ::write(ready[1], &answer, 1);
-        ::pause();
-        ::_exit(0);
-    }
-    char answer = 0;
-    ASSERT_EQ(::read(ready[0], &answer, 1), 1);
-    ASSERT_EQ(answer, 'y');
-
+    ChildProcess holder([this] {
+        static platform::InstanceLock lock(path); // held until the child is killed
+        return lock.IsFirstInstance() ? "first" : "refused";
+    });
+    ASSERT_EQ(holder.Answer(), "first");
     platform::InstanceLock mine(path);
     EXPECT_FALSE(mine.IsFirstInstance());
-    ::kill(holder, SIGKILL);
-    ::waitpid(holder, nullptr, 0);
+    holder.Kill();
     EXPECT_TRUE(mine.IsFirstInstance());
-    ::close(ready[0]);
-    ::close(ready[1]);
+}
+
+// A desktop is named by its display (screens of one display are one desktop), else by its Wayland
+// display, else by its login session; the lock lies in the user's runtime folder.
+TEST_F(InstanceLockTest, EachDesktopHasALockOfItsOwn) {
+    const std::string uid = std::to_string(::getuid());
+    const std::pair<std::map<std::string, std::string>, std::string> cases[] = {
+        {{{"XDG_RUNTIME_DIR", "/run/user/7"}, {"DISPLAY", ":0.0"}},
+         "/run/user/7/TALLYHOP_MUTEX-:0"},
+        {{{"XDG_RUNTIME_DIR", "/run/user/7"}, {"DISPLAY", "localhost:10.1"}},
+         "/run/user/7/TALLYHOP_MUTEX-localhost:10"},
+        {{{"XDG_RUNTIME_DIR", "/r"},
+          {"DISPLAY", ":3"},
+          {"WAYLAND_DISPLAY", "wayland-0"},
+          {"XDG_SESSION_ID", "4"}},
+         "/r/TALLYHOP_MUTEX-:3"},
+        {{{"XDG_RUNTIME_DIR", "/r"}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", "/run/w/wayland-1"}},
+         "/r/TALLYHOP_MUTEX-_run_w_wayland-1"},
+        {{{"XDG_RUNTIME_DIR", "/r"}, {"XDG_SESSION_ID", "c2"}}, "/r/TALLYHOP_MUTEX-session-c2"},
+        {{{"XDG_RUNTIME_DIR", "/r"}}, "/r/TALLYHOP_MUTEX"},
+        {{{"XDG_RUNTIME_DIR", ""}, {"DISPLAY", ":5"}}, "/tmp/TALLYHOP_MUTEX-" + uid + "-:5"},
+        {{}, "/tmp/TALLYHOP_MUTEX-" + uid},
+    };
+    for (const auto& [environment, path] : cases) {
+        fakes.process.environment = environment;
+        EXPECT_EQ(platform::InstanceLock::DesktopPath(), path);
+    }
 }

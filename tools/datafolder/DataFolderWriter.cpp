@@ -3,6 +3,7 @@
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
 #include "data/NameListFiles.h"
+#include "data/SignInLocks.h"
 
 #include "platform/BaseFolder.h"
 #include "platform/Files.h"
@@ -26,6 +27,7 @@ public:
     std::string ExecutablePath() override { return executable_; }
     std::string CommandLine() override { return executable_; }
     void PostQuit() override {}
+    std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
 
 private:
     std::string executable_;
@@ -87,12 +89,15 @@ bool WriteStaged(const DataFolderOptions& options, const fs::path& staging, std:
     return AddStudents(options, message);
 }
 
-// Every entry of `folder` but a leftover staging folder.
+// Every entry of `folder` but a leftover staging folder and the sign-in lock file. The lock file
+// is no record and is never moved or deleted: a program waiting at its sign-in dialog keeps it
+// open, and would lock a file of its own, apart from everyone else's, if the name led elsewhere.
 std::vector<fs::path> EntriesOf(const fs::path& folder, std::error_code& error) {
     std::vector<fs::path> entries;
     for (auto entry = fs::directory_iterator(folder, error);
          !error && entry != fs::directory_iterator(); entry.increment(error)) {
-        if (entry->path().filename() != kStagingName) {
+        const fs::path name = entry->path().filename();
+        if (name != kStagingName && name != data::kSignInLockName) {
             entries.push_back(entry->path());
         }
     }
@@ -178,11 +183,19 @@ DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& 
             return DataFolderResult::RefusedExisting;
         }
     }
+    const bool folderExists = fs::is_directory(dataFolder, error);
+    data::SignInLocks locks(dataFolder.string());
+    const data::PersonClaim everyone = folderExists ? locks.ClaimEveryone() : data::PersonClaim();
+    if (!everyone.Allows()) {
+        message = dataFolder.string() +
+                  " is in use: somebody is signed in to Tallyhop; try again once everybody has "
+                  "signed out";
+        return DataFolderResult::RefusedInUse;
+    }
     // Built apart and moved into place only when whole, so that a run that fails or is killed
     // never leaves a half-written folder that a later --if-missing would keep.
-    const fs::path staging = fs::is_directory(dataFolder, error)
-                                 ? dataFolder / kStagingName
-                                 : dataFolder.parent_path() / kStagingName;
+    const fs::path staging =
+        folderExists ? dataFolder / kStagingName : dataFolder.parent_path() / kStagingName;
     fs::remove_all(staging, error);
     fs::create_directories(staging / "Data", error);
     if (error) {

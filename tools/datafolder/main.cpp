@@ -29,6 +29,7 @@ public:
     std::string ExecutablePath() override { return executable_; }
     std::string CommandLine() override { return executable_; }
     void PostQuit() override {}
+    std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
 
 private:
     std::string executable_;

@@ -109,7 +109,9 @@ void CSignInDlg::OnSignIn() {
     CUserManager::SignInStatus status = CUserManager::SignInStatus::PasswordMatched;
     const std::uint32_t idType =
         CUserManager::SignIn(name, password_->text().toStdString(), status);
-    if (status == CUserManager::SignInStatus::NotOpened) {
+    if (status == CUserManager::SignInStatus::SignedInElsewhere) {
+        // The user manager has said where; the dialog stays for another try.
+    } else if (status == CUserManager::SignInStatus::NotOpened) {
         // Nothing typed was wrong: say whose records could not be read.
         ShowRefusal("The records of " + nameList_->currentText().toStdString() +
                     " cannot be read. Please tell your teacher or the system administrator.");

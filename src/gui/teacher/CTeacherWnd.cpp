@@ -6,6 +6,7 @@
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
+#include "data/SignInLocks.h"
 #include "gui/common/HomeScreen.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/HeaderBar.h"
@@ -33,6 +34,9 @@ constexpr const char* kSource = "Gui classes\\Cteacherwnd";
 constexpr const char* kFolder = "Teacher";
 constexpr const char* kTestingFolder = "Testing";
 constexpr int kTitlePoints = 11;
+// What follows "<name as listed> is signed in at another computer".
+constexpr const char* kNoChangeYet = ". Their information can be changed after they sign out.";
+constexpr const char* kNoDeletionYet = " and can be deleted after they sign out.";
 
 const QColor kBackground(171, 171, 171);
 const QColor kButtonBox(238, 238, 238);
@@ -64,6 +68,19 @@ std::string FileForm(std::string listName) {
 std::string ListForm(std::string fileName) {
     CUserManager::ConvertName(fileName, true);
     return fileName;
+}
+
+// The program of a student signed in at another computer would write its own copy of the record
+// back: nothing is changed or deleted until the student signs out. While `claim` is held, the
+// student cannot sign in anywhere.
+bool ClaimStudent(QWidget* owner, const std::string& name, const char* refusal,
+                  data::PersonClaim& claim) {
+    claim = data::GetSignInLocks().ClaimChange(name);
+    if (!claim.Allows()) {
+        ShowStudentDialogMessage(owner,
+                                 ListForm(name) + " is signed in at another computer" + refusal);
+    }
+    return claim.Allows();
 }
 
 } // namespace
@@ -265,7 +282,9 @@ bool CTeacherWnd::LoadStudent(const std::string& name) {
 void CTeacherWnd::OnEditStudentInfo() {
     const int row = list_->SelectedRow();
     CEditStudentInfoDlg rename(row >= 0 ? FileForm(list_->Name(row)) : std::string(), this);
-    if (rename.exec() == CEditStudentInfoDlg::kFound && LoadStudent(rename.Name())) {
+    data::PersonClaim claim;
+    if (rename.exec() == CEditStudentInfoDlg::kFound &&
+        ClaimStudent(this, rename.Name(), kNoChangeYet, claim) && LoadStudent(rename.Name())) {
         CStudent& student = GetCurrentStudent();
         CStudentInfoDlg dialog(student.GetName(), student.GetPassword(), student.GetLevel() - 1,
                                student.GetTestsPassed(), this);
@@ -289,6 +308,10 @@ void CTeacherWnd::OnDeleteStudent() {
     }
     const std::string listName = list_->Name(row);
     const std::string name = FileForm(listName);
+    data::PersonClaim claim;
+    if (!ClaimStudent(this, name, kNoDeletionYet, claim)) {
+        return;
+    }
     if (platform::GetMessageBoxes().Show(
             {.text = DeleteQuestion(name), .buttons = platform::MbButtons::YesNo, .owner = this}) !=
         platform::MbResult::Yes) {

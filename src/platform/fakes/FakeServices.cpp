@@ -72,6 +72,14 @@ void FakeDisplay::Restore() {
     current = original;
 }
 
+std::optional<std::string> FakeProcess::Environment(const std::string& name) {
+    const auto found = environment.find(name);
+    if (found == environment.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
 KeyPoll FakeKeyboard::PollDigit(int digit) {
     const KeyPoll state = digits[digit];
     digits[digit].pressedSinceLastPoll = false;
@@ -98,6 +106,7 @@ Services AsServices(FakePlatform& fakes) {
 
 FakePlatform::FakePlatform() : baseFolder_(MakeTemporaryFolder()), scope_(AsServices(*this)) {
     process.executablePath = baseFolder_ + "/Tallyhop";
+    process.environment["XDG_RUNTIME_DIR"] = baseFolder_;
 }
 
 FakePlatform::~FakePlatform() {

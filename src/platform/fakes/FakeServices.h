@@ -87,9 +87,12 @@ public:
             onQuit();
         }
     }
+    std::optional<std::string> Environment(const std::string& name) override;
 
     std::string executablePath = "/nonexistent/Tallyhop";
     std::string arguments; // appended to the program path, e.g. " -debug"
+    // FakePlatform starts it with XDG_RUNTIME_DIR at the base folder, so each test has its own.
+    std::map<std::string, std::string> environment;
     int quitRequests = 0;
     std::function<void()> onQuit; // what the real process would do, where a test needs it
 };

@@ -2,6 +2,7 @@
 #include "data/CTeacher.h"
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
+#include "platform/Files.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -87,7 +88,7 @@ TEST_F(StudentDialogsTest, EachRefusalSaysWhyAndPutsTheFocusWhereTheFaultIs) {
 }
 
 TEST_F(StudentDialogsTest, AStudentWhoseFilesCannotBeWrittenIsNotReportedAsMade) {
-    std::filesystem::create_directories(fakes.Path("/Data/Bo Ng.nfotmp"));
+    std::filesystem::create_directories(platform::TemporaryPathFor(fakes.Path("/Data/Bo Ng.nfo")));
     CStudentInfoDlg dialog("", "", 0, 0);
     dialog.show();
     Enter(dialog, "Bo Ng", "hop", "hop");

@@ -1,12 +1,15 @@
+#include "FolderContent.h"
 #include "GuiTestSupport.h"
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
+#include "data/SignInLocks.h"
 #include "gui/controls/StudentListCtl.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
 #include "gui/teacher/CTeacherWnd.h"
+#include "gui/teacher/StudentDialogMessages.h"
 #include "platform/Files.h"
 
 #include <QComboBox>
@@ -192,6 +195,59 @@ TEST_F(TeacherWindowTest, DeleteAsksAndRemovesExactlyThatStudentsFilesEntriesAnd
     Press(CTeacherWnd::kDeleteStudent);
     EXPECT_EQ(ListRows(), (Rows{{"Lee, Samantha", "Addition - 0"}}))
         << "a name that differs only in capitals is another student";
+}
+
+// The program of a student signed in at another computer would write its own copy of the record
+// back over a change: the teacher's Edit and Delete wait until the student has signed out.
+TEST_F(TeacherWindowTest, AStudentSignedInAtAnotherComputerIsNeitherEditedNorDeletedMeanwhile) {
+    Open({{"Ann Lee", "pw"}, {"Sam Lee", "pw", 2, 1}});
+    data::SignInLocks otherComputer(fakes.Path("/Data"));
+    data::PersonClaim sam = otherComputer.ClaimSignIn("Sam Lee");
+    const auto before = FolderContent(fakes.Path("/Data"));
+    const auto edit = [this](int level) {
+        guitest::WhenDialogIsUp<CEditStudentInfoDlg>([this, level](CEditStudentInfoDlg& rename) {
+            guitest::WhenDialogIsUp<CStudentInfoDlg>([this, level](CStudentInfoDlg& dialog) {
+                EXPECT_EQ(data::SignInLocks(fakes.Path("/Data")).ClaimSignIn("Sam Lee").Outcome(),
+                          data::ClaimOutcome::BeingChanged)
+                    << "no sign-in while the teacher changes the record";
+                dialog.LevelList()->setCurrentIndex(level);
+                dialog.EnterButton()->click();
+            });
+            rename.OkButton()->click();
+        });
+        Press(CTeacherWnd::kEditStudentInfo);
+    };
+    Select(1);
+    guitest::WhenDialogIsUp<CEditStudentInfoDlg>([](CEditStudentInfoDlg& rename) {
+        QTimer::singleShot(0, [] { // fails rather than hangs should the student dialog open
+            if (auto* opened = qobject_cast<CStudentInfoDlg*>(QApplication::activeModalWidget())) {
+                ADD_FAILURE() << "the student dialog opened";
+                opened->reject();
+            }
+        });
+        rename.OkButton()->click();
+    });
+    Press(CTeacherWnd::kEditStudentInfo);
+    Press(CTeacherWnd::kDeleteStudent);
+    EXPECT_THAT(Texts(), ElementsAre("Lee, Sam is signed in at another computer. Their "
+                                     "information can be changed after they sign out.",
+                                     "Lee, Sam is signed in at another computer and can be "
+                                     "deleted after they sign out."));
+    for (const platform::MessageBoxRequest& shown : fakes.messageBoxes.shown) {
+        EXPECT_EQ(shown.icon, MbIcon::Exclamation);
+    }
+    EXPECT_EQ(FolderContent(fakes.Path("/Data")), before);
+    EXPECT_EQ(ListRows(), (Rows{{"Lee, Ann", "Addition - 0"}, {"Lee, Sam", "Subtraction - 1"}}));
+
+    sam.Release();
+    fakes.messageBoxes.shown.clear();
+    edit(0);
+    EXPECT_EQ(ListRows()[1], (std::pair<std::string, std::string>{"Lee, Sam", "Addition - 1"}));
+    fakes.messageBoxes.answers = {MbResult::Yes};
+    Press(CTeacherWnd::kDeleteStudent);
+    EXPECT_EQ(ListRows(), (Rows{{"Lee, Ann", "Addition - 0"}}));
+    EXPECT_THAT(Texts(), ElementsAre(DeleteQuestion("Sam Lee")));
+    EXPECT_TRUE(otherComputer.ClaimSignIn("Sam Lee").Allows()) << "nothing left held";
 }
 
 TEST_F(TeacherWindowTest, HomeShowsTheHomeScreenClosesAndThenSignsOut) {
