@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 namespace data {
 namespace {
@@ -41,59 +42,47 @@ FileContent ReadFileOrItsCopy(const std::string& path) {
     return {.path = path};
 }
 
-void LogDamaged(const std::string& path) {
-    platform::WriteErrorLog(kSource, __LINE__, "  Could not read " + path + ": it is damaged");
-}
-
-std::optional<StudentRecord> ReadRecord(const std::string& name) {
-    const FileContent content = ReadFileOrItsCopy(CUserManager::GetInfoFilePath(name));
+// One of the student's files as `parse` reads it. A missing file is `whenMissing`, or with none,
+// a failure; a file that cannot be read or parsed is a failure. Failures are logged.
+template <typename Part>
+std::optional<Part>
+ReadPart(const std::string& path, std::optional<Part> whenMissing,
+         const std::function<std::optional<Part>(std::span<const std::uint8_t>)>& parse) {
+    const FileContent content = ReadFileOrItsCopy(path);
     if (!content.exists) {
+        if (!whenMissing) {
+            platform::WriteErrorLog(kSource, __LINE__,
+                                    "  Could not read " + path + ": " + std::strerror(ENOENT));
+        }
+        return whenMissing;
+    }
+    if (!content.bytes) {
+        return std::nullopt;
+    }
+    auto part = parse(*content.bytes);
+    if (!part) {
         platform::WriteErrorLog(kSource, __LINE__,
-                                "  Could not read " + content.path + ": " + std::strerror(ENOENT));
+                                "  Could not read " + content.path + ": it is damaged");
     }
-    if (!content.bytes) {
-        return std::nullopt;
-    }
-    auto record = ParseStudentRecord(*content.bytes);
-    if (!record) {
-        LogDamaged(content.path);
-    }
-    return record;
-}
-
-std::optional<std::vector<Problem>> ReadMistakes(const std::string& name) {
-    const FileContent content = ReadFileOrItsCopy(CUserManager::GetMistakeFilePath(name));
-    if (!content.exists) {
-        return std::vector<Problem>{};
-    }
-    if (!content.bytes) {
-        return std::nullopt;
-    }
-    return ParseMistakeList(*content.bytes);
-}
-
-std::optional<FactFluency> ReadFluency(const std::string& name) {
-    const FileContent content = ReadFileOrItsCopy(CUserManager::GetFluencyFilePath(name));
-    if (!content.exists) {
-        return FactFluency{};
-    }
-    if (!content.bytes) {
-        return std::nullopt;
-    }
-    auto fluency = DecodeFluency(*content.bytes);
-    if (!fluency) {
-        LogDamaged(content.path);
-    }
-    return fluency;
+    return part;
 }
 
 } // namespace
 
 StudentFiles ReadStudentFiles(const std::string& name) {
-    return {.name = name,
-            .record = ReadRecord(name),
-            .mistakes = ReadMistakes(name),
-            .fluency = ReadFluency(name)};
+    return {
+        .name = name,
+        .record = ReadPart<StudentRecord>(CUserManager::GetInfoFilePath(name), std::nullopt,
+                                          ParseStudentRecord),
+        .mistakes = ReadPart<std::vector<Problem>>(
+            CUserManager::GetMistakeFilePath(name), std::vector<Problem>{},
+            [](std::span<const std::uint8_t> bytes) {
+                return std::optional(ParseMistakeList(bytes));
+            }),
+        .fluency = ReadPart<FactFluency>(
+            CUserManager::GetFluencyFilePath(name), FactFluency{},
+            [](std::span<const std::uint8_t> bytes) { return DecodeFluency(bytes); }),
+    };
 }
 
 LevelFacts ReadLevelFacts() {

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <span>
+#include <string>
 
 namespace screenshots {
 
@@ -18,6 +19,9 @@ std::span<const Screenshot> AllScreenshots();
 // Gives the signed-in student a history of tests, training sessions and reviews over several
 // weeks, once, keeping everything else of the record.
 void GiveRichHistory();
+
+// Signs in the teacher `name` (file form) with an empty class "Users", written afresh.
+void SignInTeacherWithEmptyClass(const std::string& name);
 
 QImage RenderHomeScreen();
 QImage RenderSignInDialog();
@@ -42,6 +46,11 @@ QImage RenderNewStudentDialog();
 QImage RenderRenameDialog();
 QImage RenderEditStudentDialog();
 QImage RenderStudentRefusal();
+QImage RenderClassReportEmpty();
+QImage RenderClassReportFull();
+QImage RenderClassReportSorted();
+QImage RenderClassReportPrintedLetter();
+QImage RenderClassReportPrintedA4();
 QImage RenderGraphModes();
 QImage RenderProgressMastery();
 QImage RenderProgressCurrent();
