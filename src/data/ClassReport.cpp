@@ -115,7 +115,10 @@ std::string AttentionText(const ClassReportRow& row) {
     }
     std::string text;
     for (const std::string& part : parts) {
-        text += (text.empty() ? "" : ", ") + part;
+        if (!text.empty()) {
+            text += ", ";
+        }
+        text += part;
     }
     return text;
 }

@@ -46,7 +46,10 @@ std::vector<std::string> CsvFields(const ClassReportRow& row) {
 
 void AppendLine(std::string& text, const std::vector<std::string>& fields) {
     for (std::size_t index = 0; index < fields.size(); ++index) {
-        text += (index == 0 ? "" : ",") + CsvField(fields[index]);
+        if (index > 0) {
+            text += ',';
+        }
+        text += CsvField(fields[index]);
     }
     text += kLineEnd;
 }
