@@ -191,8 +191,8 @@ TEST_F(ClassReportWndTest, ExportWritesTheChosenFileAndSaysWhereOrWhyNot) {
     EXPECT_EQ(fakes.messageBoxes.shown.size(), 2u) << "a cancelled dialog writes nothing";
 }
 
-// Eight students with names of thirty characters and every kind of history fit one page of A4
-// upright and of Letter across, inside the margins, under the class, the teacher and the date.
+// Eight students with names of thirty characters fit one page of A4 upright and of Letter
+// across, inside the margins, under the class, the teacher and the date.
 TEST_F(ClassReportWndTest, PrintsTheTableOnOnePageOfA4OrLetterForEightStudents) {
     const std::vector<std::string> names = {
         "Maximiliana Alexandra Rodrigue", "Christopher Montgomery-Smythe",
@@ -229,6 +229,16 @@ TEST_F(ClassReportWndTest, PrintsTheTableOnOnePageOfA4OrLetterForEightStudents) 
         }
         QFile::remove(pdf);
     }
+    // A page too small for them all goes on with the header and the headings again.
+    window->SetPrinterSetup(std::make_unique<guitest::PdfPrinterSetup>(
+        pdf, true, QPageSize(QPageSize::A6), QPageLayout::Landscape));
+    guitest::Click(window->Button(ClassReportWnd::kPrint));
+    ASSERT_EQ(guitest::PdfPageCount(pdf), 2);
+    const std::vector<guitest::PdfWord> second = guitest::PdfWords(pdf, 2);
+    for (const char* text : {"Report", "03/07/2003", "Needs", "Zimmermann,"}) {
+        EXPECT_TRUE(guitest::PdfHasWord(second, text)) << text;
+    }
+    EXPECT_FALSE(guitest::PdfHasWord(second, "Rodrigue,")) << "on the first page only";
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
 }
 
