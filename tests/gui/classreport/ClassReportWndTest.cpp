@@ -127,7 +127,8 @@ TEST_F(ClassReportWndTest, EachColumnSortsByItsValueBothWays) {
 }
 
 // In and out as the teacher goes: the report over the hidden teacher window, a student's progress
-// over the hidden report, each Home back one step. Looking changes no file.
+// over the hidden report, each Home back one step. Looking changes no file; without a class list
+// there is nothing to look at.
 TEST_F(ClassReportWndTest, OpensFromTheTeacherWindowLeadsToProgressAndBackWithoutChangingAFile) {
     WriteClass({{"Ann Lee", {Training(60, DaysAgo(1))}}, {"Bo Ng", {}}});
     guitest::FakeHome home;
@@ -158,6 +159,16 @@ TEST_F(ClassReportWndTest, OpensFromTheTeacherWindowLeadsToProgressAndBackWithou
     CloseDeleted();
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(teacher->isVisible());
+
+    // A class list gone since the teacher's screen opened: said so, and the screen stays.
+    std::filesystem::remove(DataFile("Class TeacherUsers.nfo"));
+    guitest::Click(teacher->Button(CTeacherWnd::kClassReport));
+    CloseDeleted();
+    EXPECT_EQ(guitest::FindTopLevel<ClassReportWnd>(), nullptr);
+    EXPECT_TRUE(teacher->isVisible());
+    EXPECT_THAT(fakes.messageBoxes.Texts(),
+                ElementsAre("The list of Class Teacher's class cannot be read. Please contact the "
+                            "system administrator; the error log says why."));
     delete teacher.data();
 }
 
