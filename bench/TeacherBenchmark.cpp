@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -70,6 +71,28 @@ void GiveFluencyAndMistakes(const std::string& name) {
                            std::vector<Problem>(facts.begin(), facts.begin() + 10));
 }
 
+// Times opening a window with `open` and painting it; `rows` says how many students it shows,
+// which must be the whole class.
+template <typename Window>
+void TimeOpening(benchmark::State& state, const std::function<Window*()>& open,
+                 const std::function<int(const Window&)>& rows) {
+    QImage screen(801, 601, QImage::Format_RGB32);
+    for (auto _ : state) {
+        Window* window = open();
+        QPainter painter(&screen);
+        window->render(&painter);
+        painter.end();
+        state.PauseTiming();
+        const int shown = rows(*window);
+        delete window;
+        if (shown != 8) {
+            state.SkipWithError("the class was not shown");
+            break;
+        }
+        state.ResumeTiming();
+    }
+}
+
 // From a teacher's sign-in to the painted window: the class file read, every student's record
 // loaded for the list, the window built and painted.
 void BM_TeacherWindowWithEightStudents(benchmark::State& state) {
@@ -77,21 +100,9 @@ void BM_TeacherWindowWithEightStudents(benchmark::State& state) {
     fakes.display.current = {800, 600};
     SignInTeacherOfFullClass(fakes, 300);
     gui::fakes::StillHome home;
-    QImage screen(801, 601, QImage::Format_RGB32);
-    for (auto _ : state) {
-        auto* window = new CTeacherWnd(home);
-        QPainter painter(&screen);
-        window->render(&painter);
-        painter.end();
-        state.PauseTiming();
-        const int rows = window->StudentList()->rowCount();
-        delete window;
-        if (rows != 8) {
-            state.SkipWithError("the class was not listed");
-            break;
-        }
-        state.ResumeTiming();
-    }
+    TimeOpening<CTeacherWnd>(
+        state, [&] { return new CTeacherWnd(home); },
+        [](const CTeacherWnd& window) { return window.StudentList()->rowCount(); });
 }
 BENCHMARK(BM_TeacherWindowWithEightStudents)->Unit(benchmark::kMillisecond);
 
@@ -107,21 +118,9 @@ void BM_ClassReportWithEightStudents(benchmark::State& state) {
         GiveFluencyAndMistakes(name);
     }
     QWidget teacher;
-    QImage screen(801, 601, QImage::Format_RGB32);
-    for (auto _ : state) {
-        auto* window = new ClassReportWnd(&teacher);
-        QPainter painter(&screen);
-        window->render(&painter);
-        painter.end();
-        state.PauseTiming();
-        const int rows = window->List()->RowCount();
-        delete window;
-        if (rows != 8) {
-            state.SkipWithError("the class was not reported");
-            break;
-        }
-        state.ResumeTiming();
-    }
+    TimeOpening<ClassReportWnd>(
+        state, [&] { return new ClassReportWnd(&teacher); },
+        [](const ClassReportWnd& window) { return window.List()->RowCount(); });
 }
 BENCHMARK(BM_ClassReportWithEightStudents)->Unit(benchmark::kMillisecond);
 
