@@ -147,3 +147,9 @@ std::string InstalledTestFilePath(int fileNumber) {
 int TestFileNumber(std::int32_t kind) {
     return kind >= kDivision ? kind + 1 : kind;
 }
+
+std::uint32_t TestTimeLimitMs(int fileNumber) {
+    constexpr std::uint32_t kDivisionLimitMs = 360'000;
+    constexpr std::uint32_t kLimitMs = 330'000;
+    return fileNumber == TestFileNumber(kDivision) ? kDivisionLimitMs : kLimitMs;
+}

@@ -53,6 +53,10 @@ private:
 // on than their kind's number, as multiplication has two files.
 int TestFileNumber(std::int32_t kind);
 
+// How long a test of file `fileNumber` may run: six minutes for division, five and a half for
+// every other test.
+std::uint32_t TestTimeLimitMs(int fileNumber);
+
 // The name of test file `fileNumber` ("addition.txt" …), and where the installed one is; both
 // empty for another number.
 std::string TestFileName(int fileNumber);

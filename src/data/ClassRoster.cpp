@@ -30,7 +30,7 @@ RosterRow ReadRosterRow(const std::string& name, CStudent& student) {
     return row;
 }
 
-std::optional<std::vector<RosterRow>> ReadClassRoster(const CTeacher& teacher, CStudent& student) {
+std::optional<std::vector<std::string>> ReadClassNames(const CTeacher& teacher) {
     const std::string path =
         CUserManager::GetInfoFilePath(teacher.GetName() + teacher.GetClassName());
     const auto bytes = platform::ReadFileBytes(path);
@@ -56,9 +56,21 @@ std::optional<std::vector<RosterRow>> ReadClassRoster(const CTeacher& teacher, C
     }
     std::stable_sort(entries.begin(), entries.end(),
                      [](const Entry& a, const Entry& b) { return a.sortKey < b.sortKey; });
+    std::vector<std::string> names;
+    for (Entry& entry : entries) {
+        names.push_back(std::move(entry.fileForm));
+    }
+    return names;
+}
+
+std::optional<std::vector<RosterRow>> ReadClassRoster(const CTeacher& teacher, CStudent& student) {
+    const auto names = ReadClassNames(teacher);
+    if (!names) {
+        return std::nullopt;
+    }
     std::vector<RosterRow> rows;
-    for (const Entry& entry : entries) {
-        rows.push_back(ReadRosterRow(entry.fileForm, student));
+    for (const std::string& name : *names) {
+        rows.push_back(ReadRosterRow(name, student));
     }
     return rows;
 }

@@ -19,9 +19,13 @@ struct RosterRow {
 // record that cannot be read leaves the standing empty and `student` reset.
 RosterRow ReadRosterRow(const std::string& name, CStudent& student);
 
-// The students of the teacher's selected class, as its class file lists them, ordered by the
-// bytes of their list-form names (so capitals come before small letters). `student` is left
-// holding the last of them. Nothing when the class file cannot be read.
+// The file-form names of the students of the teacher's selected class, as its class file lists
+// them, ordered by the bytes of their list-form names (so capitals come before small letters).
+// Nothing, with an error record, when the class file cannot be read.
+std::optional<std::vector<std::string>> ReadClassNames(const CTeacher& teacher);
+
+// The rows of ReadClassNames, each student's record loaded into `student` to read it; `student`
+// is left holding the last of them.
 std::optional<std::vector<RosterRow>> ReadClassRoster(const CTeacher& teacher, CStudent& student);
 
 } // namespace data

@@ -8,6 +8,15 @@
 
 namespace data {
 
+std::vector<Problem> ParseMistakeList(std::span<const std::uint8_t> bytes) {
+    ArchiveReader reader(bytes);
+    std::vector<Problem> mistakes(bytes.size() / kProblemSize);
+    for (Problem& mistake : mistakes) {
+        mistake = ReadProblem(reader);
+    }
+    return mistakes;
+}
+
 std::optional<std::vector<Problem>> ReadMistakeList(const std::string& path) {
     if (!platform::FileExists(path) && !platform::WriteFileBytes(path, {})) {
         return std::nullopt;
@@ -16,12 +25,7 @@ std::optional<std::vector<Problem>> ReadMistakeList(const std::string& path) {
     if (!bytes) {
         return std::nullopt;
     }
-    ArchiveReader reader(*bytes);
-    std::vector<Problem> mistakes(bytes->size() / kProblemSize);
-    for (Problem& mistake : mistakes) {
-        mistake = ReadProblem(reader);
-    }
-    return mistakes;
+    return ParseMistakeList(*bytes);
 }
 
 bool WriteMistakeList(const std::string& path, const std::vector<Problem>& mistakes) {

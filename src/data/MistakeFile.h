@@ -2,15 +2,20 @@
 
 #include "Problem.h"
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace data {
 
-// A mistake list file: whole 16-byte problems one after the other; a partial last one is not
-// part of the list. A missing file is created empty. Nothing comes back when the file cannot
-// be read or created.
+// The problems of a mistake list file's bytes: whole 16-byte problems one after the other; a
+// partial last one is not part of the list.
+std::vector<Problem> ParseMistakeList(std::span<const std::uint8_t> bytes);
+
+// A mistake list file, parsed as above. A missing file is created empty. Nothing comes back when
+// the file cannot be read or created.
 std::optional<std::vector<Problem>> ReadMistakeList(const std::string& path);
 
 // Replaces the file whole through a temporary copy, so a failure midway leaves the old list.

@@ -11,9 +11,9 @@ shots=$3
 source "$(dirname "$0")/lib.sh"
 
 # Places on the 800 × 600 teacher screen: the column of buttons, the list's first row.
-click_home() { click_at 664 359; }
-click_add_student() { click_at 664 407; }
-click_delete_student() { click_at 664 503; }
+click_home() { click_at 664 335; }
+click_add_student() { click_at 664 379; }
+click_delete_student() { click_at 664 467; }
 click_first_row() { click_at 600 80; }
 
 # The names of the sign-in list, one a line.

@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 #include "StudentSupport.h"
 #include "data/CTeacher.h"
+#include "gui/classreport/ClassReportWnd.h"
 #include "gui/controls/CBasicLineGraph.h"
 #include "gui/controls/SpokenName.h"
 #include "gui/progress/CStudentProgressWnd.h"
@@ -135,7 +136,7 @@ TEST(ScreenAccessibilityTest, EveryActivityScreenNamesEachControlBeforeAndDuring
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-TEST(ScreenAccessibilityTest, TheTeachersScreenAndDialogsNameEachControl) {
+TEST(ScreenAccessibilityTest, TheTeachersScreensAndDialogsNameEachControl) {
     platform::fakes::FakePlatform fakes;
     fakes.display.current = {800, 600};
     guitest::LinkInstalledGraphics(fakes);
@@ -143,9 +144,10 @@ TEST(ScreenAccessibilityTest, TheTeachersScreenAndDialogsNameEachControl) {
     ASSERT_TRUE(GetCurrentTeacher().Load("Class Teacher"));
     guitest::FakeHome home;
     CTeacherWnd teacher(home);
+    ClassReportWnd report(&teacher);
     CStudentInfoDlg add("", "", 0, 0);
     CEditStudentInfoDlg edit("Ann Lee");
-    for (QWidget* screen : std::initializer_list<QWidget*>{&teacher, &add, &edit}) {
+    for (QWidget* screen : std::initializer_list<QWidget*>{&teacher, &report, &add, &edit}) {
         screen->show();
         QCoreApplication::processEvents();
         EXPECT_EQ(UnnamedControls(*screen), std::vector<std::string>{})

@@ -82,6 +82,31 @@ void factGrid(QPainter& p, const QColor& ink) {
     }
 }
 
+// A sheet with a heading row and three rows of cells, in `sheet` of the design square.
+void table(QPainter& p, const QColor& ink, const QColor& detail, const QRectF& sheet) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawRoundedRect(sheet, 8, 8);
+    const qreal pad = sheet.width() * 0.1;
+    const QRectF inside = sheet.adjusted(pad, pad, -pad, -pad);
+    const qreal rowHeight = inside.height() / 4;
+    p.setBrush(detail);
+    for (int row = 1; row < 4; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const qreal cellWidth = inside.width() / 3;
+            p.drawRect(QRectF(inside.left() + column * cellWidth + 2,
+                              inside.top() + row * rowHeight + 2, cellWidth - 4, rowHeight - 4));
+        }
+    }
+}
+
+void exportSheet(QPainter& p, const QColor& ink, const QColor& detail) {
+    table(p, ink, detail, QRectF(4, 16, 62, 76));
+    p.setPen(stroke(ink, 11));
+    p.drawLine(QPointF(56, 54), QPointF(88, 54));
+    p.drawPolyline(QPolygonF({QPointF(76, 40), QPointF(92, 54), QPointF(76, 68)}));
+}
+
 void star(QPainter& p, const QColor& ink) {
     QPolygonF points;
     for (int i = 0; i < 10; ++i) {
@@ -321,6 +346,12 @@ void drawIcon(QPainter& painter, Icon icon, const QRectF& box, const QColor& ink
         break;
     case Icon::FactGrid:
         factGrid(painter, ink);
+        break;
+    case Icon::Table:
+        table(painter, ink, detail, QRectF(8, 10, 84, 80));
+        break;
+    case Icon::Export:
+        exportSheet(painter, ink, detail);
         break;
     }
     painter.restore();

@@ -30,6 +30,8 @@ enum class Icon {
     Bulb,
     Frog,
     FactGrid,
+    Table,  // a sheet of rows and columns: the class report
+    Export, // the sheet with an arrow leaving it: saved as a file
 };
 
 // Draws the icon centred in box, keeping its square proportions. ink is the main colour,

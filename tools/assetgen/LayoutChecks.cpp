@@ -1,6 +1,7 @@
 #include "LayoutChecks.h"
 
 #include "Style.h"
+#include "gui/classreport/ClassReportGeometry.h"
 #include "gui/teacher/TeacherGeometry.h"
 
 #include <QFontMetrics>
@@ -149,7 +150,7 @@ void checkTrainingSetup(Checker& c) {
 
 void checkTeacher(Checker& c, int header) {
     const int hs = c.size("Teacher", "signOutButton").height();
-    const int listBottom = kHeight - 6 * hs - 4;
+    const int listBottom = kHeight - teacher_geometry::kButtonBoxSteps * hs - 4;
     const int panelRight = kWidth - static_cast<int>(teacher_geometry::kRightColumnShare * kWidth);
     const QRect box(panelRight + 3, listBottom + 3, kWidth + 1 - (panelRight + 3),
                     kHeight + 1 - listBottom - 3);
@@ -159,11 +160,28 @@ void checkTeacher(Checker& c, int header) {
              {"Teacher", "addUserButton"},
              {"Teacher", "editUserInfoButton"},
              {"Teacher", "deleteUserButton"},
+             {"Teacher", "classReportButton"},
              {"Teacher", "helpButton"}});
     const QSize welcome = c.size("Teacher", "welcomeBackground");
     c.require(welcome.width() + 4 <= panelRight - 1 &&
                   welcome.height() + 4 <= kHeight - 3 - header - 4,
               "teacher: the welcome picture does not fit its panel");
+}
+
+// Home, Export CSV and Print in a row along the bottom, each in its share of the width.
+void checkClassReport(Checker& c, int header) {
+    using namespace class_report_geometry;
+    const std::pair<std::string_view, std::string_view> buttons[] = {
+        {"Testing", "homeButton"}, {"Teacher", "exportButton"}, {"Teacher", "printReportButton"}};
+    const int panelHeight = c.size("Testing", "homeButton").height() + 2 * kPanelMargin;
+    for (auto [folder, name] : buttons) {
+        const QSize size = c.size(folder, name);
+        c.require(size.width() <= kWidth / kButtonsAcross &&
+                      size.height() + 2 * kPanelMargin <= panelHeight,
+                  QString("class report: %1 does not fit its share of the panel").arg(name.data()));
+    }
+    c.require(kHeight - panelHeight - header >= kHeight / 2,
+              "class report: the buttons leave the table no room");
 }
 
 void checkHeader(Checker& c, int header) {
@@ -194,6 +212,7 @@ QStringList checkLayouts(const PictureSet& set) {
     checkProgress(c, header);
     checkTrainingSetup(c);
     checkTeacher(c, header);
+    checkClassReport(c, header);
     return checkHomeTiling(set) + checkSmallPad(set) + c.problems();
 }
 

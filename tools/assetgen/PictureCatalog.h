@@ -36,6 +36,9 @@ inline constexpr std::array kPictures = std::to_array<PictureEntry>({
     {"Teacher", "deleteUserButton", true},
     {"Teacher", "helpButton", true},
     {"Teacher", "signOutButton", true},
+    {"Teacher", "classReportButton", true},
+    {"Teacher", "exportButton", true},
+    {"Teacher", "printReportButton", true},
 
     {"Testing", "topBackground", false},
     {"Testing", "testingIcon", false},

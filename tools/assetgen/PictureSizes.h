@@ -25,7 +25,7 @@ inline constexpr QSize kHomeHelp{150, 64};
 inline constexpr QSize kScreenButton{200, 50}; // Home, Begin, Print under the number pad
 inline constexpr QSize kViewButton{190, 45};   // graph and report views
 inline constexpr QSize kKindButton{60, 40};    // kind of fact in the training set-up
-inline constexpr QSize kTeacherButton{250, 48};
+inline constexpr QSize kTeacherButton{250, 44};
 
 inline constexpr QSize kNumberKey{90, 56};
 inline constexpr QSize kSmallKey{40, 40};

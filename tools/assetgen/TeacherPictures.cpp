@@ -71,6 +71,7 @@ void addTeacherPictures(PictureSet& set) {
         {"addUserButton", "Add Student", Icon::AddUser, style::kLeaf},
         {"editUserInfoButton", "Edit Student", Icon::Pencil, style::kSky},
         {"deleteUserButton", "Delete Student", Icon::Trash, style::shade(style::kCoral, -0.2)},
+        {"classReportButton", "Class Report", Icon::Table, style::kGrape},
         {"helpButton", "Help", Icon::Question, style::kSun},
         {"signOutButton", "Sign out", Icon::Door, style::kCoral},
     };
@@ -79,6 +80,21 @@ void addTeacherPictures(PictureSet& set) {
         set.addButton(folder, button.name, [&](bool lit) {
             return paintButton({size.width(), size.height(), button.label, button.icon,
                                 button.colour, style::kPanel, 22},
+                               lit);
+        });
+    }
+
+    // Under the class report, beside the activity screens' Home.
+    const TeacherButton reportButtons[] = {
+        {"exportButton", "Export CSV\u2026", Icon::Export, style::kLeaf},
+        {"printReportButton", "Print\u2026", Icon::Printer, style::kSky},
+    };
+    const QSize screenSize = sizes::kScreenButton;
+    for (const TeacherButton& button : reportButtons) {
+        set.addButton(folder, button.name, [&](bool lit) {
+            return paintButton({screenSize.width(), screenSize.height(),
+                                QString::fromUtf8(button.label), button.icon, button.colour,
+                                style::kPanel, 24},
                                lit);
         });
     }

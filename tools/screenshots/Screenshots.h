@@ -8,6 +8,7 @@
 #include <QImage>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace screenshots {
@@ -25,6 +26,9 @@ void GiveHistory(const std::vector<SessionRecord>& history, std::int32_t level);
 // Gives the signed-in student a history of tests, training sessions and reviews over several
 // weeks, on Multiplication.
 void GiveRichHistory();
+
+// Signs in the teacher `name` (file form) with an empty class "Users", written afresh.
+void SignInTeacherWithEmptyClass(const std::string& name);
 
 QImage RenderHomeScreen();
 QImage RenderSignInDialog();
@@ -49,6 +53,11 @@ QImage RenderNewStudentDialog();
 QImage RenderRenameDialog();
 QImage RenderEditStudentDialog();
 QImage RenderStudentRefusal();
+QImage RenderClassReportEmpty();
+QImage RenderClassReportFull();
+QImage RenderClassReportSorted();
+QImage RenderClassReportPrintedLetter();
+QImage RenderClassReportPrintedA4();
 QImage RenderGraphModes();
 QImage RenderProgressMastery();
 QImage RenderProgressCurrent();

@@ -43,17 +43,6 @@ void FillClass() {
     }
 }
 
-// A teacher whose class has nobody in it yet.
-void SignInNewTeacher() {
-    platform::WriteFileDurably(
-        CUserManager::GetInfoFilePath(kNewTeacher),
-        data::SerializeUserWithNames(
-            {.idType = CUserManager::kTeacherId, .password = "pw", .names = {"Users"}}));
-    platform::WriteFileDurably(CUserManager::GetInfoFilePath(std::string(kNewTeacher) + "Users"),
-                               data::SerializeClassFile({}));
-    GetCurrentTeacher().Load(kNewTeacher);
-}
-
 // The teacher window as the teacher sees it, with `over` (dialogs, message boxes) shown on top.
 // The signed-in student of the other screenshots is signed in again afterwards.
 QImage RenderTeacherScreen(const std::function<QImage(CTeacherWnd&)>& over = {}) {
@@ -76,6 +65,17 @@ QImage Grab(QWidget& widget) {
 
 } // namespace
 
+void SignInTeacherWithEmptyClass(const std::string& name) {
+    platform::WriteFileDurably(
+        CUserManager::GetInfoFilePath(name),
+        data::SerializeUserWithNames(
+            {.idType = CUserManager::kTeacherId, .password = "pw", .names = {"Users"}}));
+    platform::WriteFileDurably(CUserManager::GetInfoFilePath(name + "Users"),
+                               data::SerializeClassFile({}));
+    GetCurrentTeacher().Load(name);
+    GetCurrentTeacher().SelectClass("Users");
+}
+
 QImage RenderTeacherWindow() {
     FillClass();
     return RenderTeacherScreen();
@@ -83,7 +83,7 @@ QImage RenderTeacherWindow() {
 
 // Eight students with long names, the longest of the thirty characters a name may have.
 QImage RenderTeacherLongNames() {
-    SignInNewTeacher();
+    SignInTeacherWithEmptyClass(kNewTeacher);
     CTeacher& teacher = GetCurrentTeacher();
     teacher.SelectClass("Users");
     for (const char* name :
@@ -122,7 +122,7 @@ QImage RenderNameNote() {
 }
 
 QImage RenderTeacherWindowEmpty() {
-    SignInNewTeacher();
+    SignInTeacherWithEmptyClass(kNewTeacher);
     const QImage screen = RenderTeacherScreen();
     FillClass();
     return screen;

@@ -3,6 +3,7 @@
 #include "platform/Display.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
+#include "platform/qt/MainWindow.h"
 #include "platform/qt/ProgramSound.h"
 #include "platform/qt/ScreenStage.h"
 
@@ -43,6 +44,14 @@ void ActivityWindow::closeEvent(QCloseEvent* event) {
 void ActivityWindow::Dismiss() {
     hide();
     deleteLater();
+}
+
+void ActivityWindow::ReturnTo(QWidget* opener) {
+    Dismiss();
+    if (opener != nullptr) {
+        platform::SetMainWindow(opener);
+        opener->show();
+    }
 }
 
 void ActivityWindow::TraceNavigation(int line) const {

@@ -43,6 +43,9 @@ protected:
     void closeEvent(QCloseEvent* event) final;
     // Hides the window and deletes it once control is back in the event loop.
     void Dismiss();
+    // Dismisses the window and shows `opener` (when there is one and it still exists) again as
+    // the application's main window.
+    void ReturnTo(QWidget* opener);
     // The trace record of a button press and its navigation sound.
     void TraceNavigation(int line) const;
     const char* Source() const { return source_; }

@@ -55,20 +55,26 @@ void HeaderBar::Layout(int windowWidth, int columnRight) {
 }
 
 void HeaderBar::DrawBackground(platform::GdiDc& dc, const CStudent& student) const {
+    DrawBackground(dc, QString::fromStdString(student.GetName()));
+}
+
+void HeaderBar::DrawBackground(platform::GdiDc& dc, const QString& userName) const {
     dc.StretchImage(rect_, background_);
     platform::DrawBitmap(dc, icon_, 0, 0);
-    DrawHeaderText(dc, textFont_,
-                   QStringLiteral("User: ") + QString::fromStdString(student.GetName()) +
-                       QStringLiteral("  "),
+    DrawHeaderText(dc, textFont_, QStringLiteral("User: ") + userName + QStringLiteral("  "),
                    userRect_);
     platform::DrawBitmap(dc, userIcon_, userRect_.left - platform::GetBitmapSize(userIcon_).width(),
                          0);
 }
 
 void HeaderBar::Draw(platform::GdiDc& dc, const CStudent& student) const {
-    DrawBackground(dc, student);
+    Draw(dc, QString::fromStdString(student.GetName()), LevelText(student));
+}
+
+void HeaderBar::Draw(platform::GdiDc& dc, const QString& userName, const QString& detail) const {
+    DrawBackground(dc, userName);
     DrawHeaderText(dc, titleFont_, title_, titleRect_);
-    DrawHeaderText(dc, textFont_, LevelText(student), levelRect_);
+    DrawHeaderText(dc, textFont_, detail, levelRect_);
 }
 
 QString TestsPassedText(int testsPassed) {

@@ -42,8 +42,13 @@ public:
     void DrawBackground(platform::GdiDc& dc, const CStudent& student) const;
     // The whole bar: the background part, the title and the level text.
     void Draw(platform::GdiDc& dc, const CStudent& student) const;
+    // The whole bar for a screen of someone else's: `userName` after "User: " and `detail` after
+    // the title.
+    void Draw(platform::GdiDc& dc, const QString& userName, const QString& detail) const;
 
 private:
+    void DrawBackground(platform::GdiDc& dc, const QString& userName) const;
+
     QString title_;
     QImage background_;
     QImage icon_;

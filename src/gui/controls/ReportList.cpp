@@ -10,8 +10,6 @@
 
 namespace {
 
-const QColor kGreyRow(235, 235, 235);
-
 // Every row as tall as the window asks for.
 class FixedRowHeight final : public QStyledItemDelegate {
 public:
@@ -47,7 +45,7 @@ void StyleAsReport(QTreeWidget& list, int rowHeight) {
 void UseReportRowColours(QAbstractItemView& list) {
     list.setAlternatingRowColors(true);
     QPalette colours = list.palette();
-    colours.setColor(QPalette::Base, kGreyRow);
+    colours.setColor(QPalette::Base, kReportGreyRow);
     colours.setColor(QPalette::AlternateBase, Qt::white);
     list.setPalette(colours);
 }
@@ -78,10 +76,10 @@ void ReportList::AddRow(const QStringList& cells, QColor textColour) {
     addTopLevelItem(row);
 }
 
-QStringList ReportList::RowTexts(int row) const {
+QStringList ReportRowTexts(const QTreeWidget& list, int row) {
     QStringList texts;
-    const QTreeWidgetItem* item = topLevelItem(row);
-    for (int column = 0; item != nullptr && column < columnCount(); ++column) {
+    const QTreeWidgetItem* item = list.topLevelItem(row);
+    for (int column = 0; item != nullptr && column < list.columnCount(); ++column) {
         texts << item->text(column);
     }
     return texts;

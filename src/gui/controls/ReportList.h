@@ -6,6 +6,12 @@
 #include <QTreeWidget>
 #include <span>
 
+// The grey of every other row, the first one included.
+inline const QColor kReportGreyRow(235, 235, 235);
+
+// The texts of `row` of `list`, column by column.
+QStringList ReportRowTexts(const QTreeWidget& list, int row);
+
 // The text size of the lists, in points: 11 below 1024 pixels across, 12 from there.
 int ReportTextPoints();
 
@@ -32,7 +38,7 @@ public:
     // Appends a row below the others, its text in `textColour`.
     void AddRow(const QStringList& cells, QColor textColour = Qt::black);
     int RowCount() const { return topLevelItemCount(); }
-    QStringList RowTexts(int row) const;
+    QStringList RowTexts(int row) const { return ReportRowTexts(*this, row); }
     // The last column takes the width the others leave.
     void FillLastColumn();
     // Said in the middle of the list while it has no rows.

@@ -311,11 +311,7 @@ void CStudentProgressWnd::OnCommand(int id) {
 
 void CStudentProgressWnd::OnHome() {
     TraceNavigation(__LINE__);
-    Dismiss();
-    if (opener_) {
-        platform::SetMainWindow(opener_);
-        opener_->show();
-    }
+    ReturnTo(opener_);
 }
 
 void CStudentProgressWnd::ShowView(CommandId view) {

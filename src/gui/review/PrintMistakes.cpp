@@ -3,18 +3,11 @@
 #include "MistakeSheet.h"
 #include "data/CStudent.h"
 #include "platform/Logs.h"
-#include "platform/Services.h"
 
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace {
 constexpr const char* kSource = "Gui classes\\Cmistakereviewwnd";
-}
-
-bool PrintDialogSetup::Choose(QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent_);
-    return dialog.exec() == QDialog::Accepted;
 }
 
 void PrintMistakes(CStudent& student, IPrinterSetup& setup) {
@@ -25,9 +18,6 @@ void PrintMistakes(CStudent& student, IPrinterSetup& setup) {
         return;
     }
     if (!PrintSheet(sheet, printer, student.GetName())) {
-        platform::WriteErrorLog(kSource, __LINE__, "Failed CreatePrinterDC()");
-        platform::GetMessageBoxes().Show(
-            {.text =
-                 "An error occurred while printing.\nCheck your printer settings and try again."});
+        ReportPrinterFailure(kSource, __LINE__);
     }
 }

@@ -3,17 +3,18 @@
 #include "CEditStudentInfoDlg.h"
 #include "CStudentInfoDlg.h"
 #include "StudentDialogMessages.h"
+#include "StudentProgress.h"
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
 #include "data/SignInLocks.h"
+#include "gui/classreport/ClassReportWnd.h"
 #include "gui/common/HomeScreen.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/HeaderBar.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/ScreenButton.h"
 #include "gui/controls/StudentListCtl.h"
-#include "gui/progress/CStudentProgressWnd.h"
 #include "platform/Display.h"
 #include "platform/HelpGuide.h"
 #include "platform/Logs.h"
@@ -50,13 +51,15 @@ struct ButtonEntry {
 };
 
 // Stacked in this order.
-constexpr std::array<ButtonEntry, 5> kButtons{{
+constexpr std::array<ButtonEntry, 6> kButtons{{
     {CTeacherWnd::kHome, "Home", "homeButton", "Return to the home screen"},
     {CTeacherWnd::kAddStudent, "Add Student", "addUserButton", "Add a new user to the program"},
     {CTeacherWnd::kEditStudentInfo, "Edit Student Info", "editUserInfoButton",
      "Change information for the selected user"},
     {CTeacherWnd::kDeleteStudent, "Delete Student", "deleteUserButton",
      "Removes the selected user from the program"},
+    {CTeacherWnd::kClassReport, "Class Report", "classReportButton",
+     "See the whole class at a glance"},
     {CTeacherWnd::kHelp, "Help", "helpButton", ""},
 }};
 
@@ -229,6 +232,9 @@ void CTeacherWnd::OnCommand(int id) {
     case kDeleteStudent:
         OnDeleteStudent();
         break;
+    case kClassReport:
+        OnClassReport();
+        break;
     case kHelp:
         platform::OpenHelpGuide();
         break;
@@ -267,24 +273,13 @@ void CTeacherWnd::OnAddStudent() {
     }
 }
 
-// Another student left loaded would be shown or changed in this one's place: a record that cannot
-// be read is said so and nothing opens.
-bool CTeacherWnd::LoadStudent(const std::string& name) {
-    CStudent& student = GetCurrentStudent();
-    student.Reset();
-    if (!student.Load(name)) {
-        ShowStudentDialogMessage(this, UnreadableRecordMessage(name));
-        return false;
-    }
-    return true;
-}
-
 void CTeacherWnd::OnEditStudentInfo() {
     const int row = list_->SelectedRow();
     CEditStudentInfoDlg rename(row >= 0 ? FileForm(list_->Name(row)) : std::string(), this);
     data::PersonClaim claim;
     if (rename.exec() == CEditStudentInfoDlg::kFound &&
-        ClaimStudent(this, rename.Name(), kNoChangeYet, claim) && LoadStudent(rename.Name())) {
+        ClaimStudent(this, rename.Name(), kNoChangeYet, claim) &&
+        LoadCurrentStudent(rename.Name(), this)) {
         CStudent& student = GetCurrentStudent();
         CStudentInfoDlg dialog(student.GetName(), student.GetPassword(), student.GetLevel() - 1,
                                student.GetTestsPassed(), this);
@@ -331,12 +326,13 @@ void CTeacherWnd::OnDeleteStudent() {
     list_->repaint();
 }
 
-// The progress window shows this window again when it closes.
-void CTeacherWnd::OnStudentDoubleClicked(int row) {
-    if (!LoadStudent(FileForm(list_->Name(row)))) {
-        return;
-    }
-    if ((new CStudentProgressWnd(this))->isVisible()) {
+// The report shows this window again when it closes.
+void CTeacherWnd::OnClassReport() {
+    if ((new ClassReportWnd(this))->isVisible()) {
         hide();
     }
+}
+
+void CTeacherWnd::OnStudentDoubleClicked(int row) {
+    OpenStudentProgress(FileForm(list_->Name(row)), *this);
 }

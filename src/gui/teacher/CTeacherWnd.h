@@ -13,8 +13,8 @@ class IHomeScreen;
 class StudentListCtl;
 
 // The teacher's screen: the students of the class "Users" with their levels, and buttons to add,
-// change and delete students, to read the help guide and to sign out (Home). Double-clicking a
-// student opens that student's progress.
+// change and delete students, to see the class report, to read the help guide and to sign out
+// (Home). Double-clicking a student opens that student's progress.
 //
 // Opened over the hidden home screen after a teacher signs in; Home shows the home screen again,
 // deletes this window and runs the home screen's sign-out, so a teacher always leaves through the
@@ -29,6 +29,7 @@ public:
         kDeleteStudent = 1003,
         kStudentList = 1004,
         kHelp = 1005,
+        kClassReport = 1006,
     };
 
     explicit CTeacherWnd(IHomeScreen& home);
@@ -53,9 +54,8 @@ private:
     void OnAddStudent();
     void OnEditStudentInfo();
     void OnDeleteStudent();
+    void OnClassReport();
     void OnStudentDoubleClicked(int row);
-    // Makes `name` (file form) the current student.
-    bool LoadStudent(const std::string& name);
 
     IHomeScreen& homeScreen_;
     TeacherLayout layout_;
@@ -64,6 +64,6 @@ private:
     QImage classesIcon_;
     QImage welcomeBackground_;
     QFont titleFont_;
-    std::array<CPictureButton*, 5> buttons_{};
+    std::array<CPictureButton*, 6> buttons_{};
     StudentListCtl* list_ = nullptr;
 };

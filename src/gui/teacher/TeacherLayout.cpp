@@ -10,7 +10,7 @@ TeacherLayout ComputeTeacherLayout(int width, int height, int buttonHeight, int 
     layout.title = {iconWidth, 0, width - column - 4, bandHeight - 6};
     layout.welcomePanel = {1, bandHeight + 4, width - column, height - 3};
     layout.listPanel = {layout.welcomePanel.right + 4, bandHeight + 4, width,
-                        height - 6 * buttonHeight - 4};
+                        height - teacher_geometry::kButtonBoxSteps * buttonHeight - 4};
     layout.buttonBox = {layout.welcomePanel.right + 3, layout.listPanel.bottom + 3, width + 1,
                         height + 1};
     layout.list = {layout.listPanel.left + 1, layout.listPanel.top + 1, layout.listPanel.right - 2,

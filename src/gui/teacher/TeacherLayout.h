@@ -5,7 +5,7 @@
 // Where the teacher window puts things on a W × H screen: the top band with the title, the
 // welcome panel on the left, the student list's panel top right and the box of buttons below
 // it. The right column takes teacher_geometry::kRightColumnShare of the width; the button box is
-// six buttons high.
+// teacher_geometry::kButtonBoxSteps buttons high.
 struct TeacherLayout {
     platform::GdiRect topBand;
     platform::GdiRect title;

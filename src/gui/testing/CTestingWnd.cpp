@@ -27,13 +27,6 @@ constexpr std::string_view kFolder = "Testing";
 constexpr const char* kContactAdministrator = "Please contact the system administrator.";
 constexpr int kCardPoints = 18;
 constexpr std::uint32_t kRowPauseMs = 500;
-constexpr std::uint32_t kDivisionTimeLimitMs = 360'000;
-constexpr std::uint32_t kTimeLimitMs = 330'000;
-
-std::uint32_t TimeLimitOf(int testNumber) {
-    return testNumber == 5 ? kDivisionTimeLimitMs : kTimeLimitMs;
-}
-
 // The last digit key held down now that was also pressed since the previous poll. Every key is
 // polled, so each press counts once.
 std::optional<int> PollHeldDigit() {
@@ -156,7 +149,7 @@ bool CTestingWnd::LoadTest() {
         ShowBox(this, kContactAdministrator, std::nullopt, platform::MbIcon::Stop);
         return false;
     }
-    timeLimit_ = TimeLimitOf(testNumber);
+    timeLimit_ = TestTimeLimitMs(testNumber);
     return true;
 }
 

@@ -1,17 +1,19 @@
 #include "GuiTestSupport.h"
+#include "PdfSupport.h"
 #include "StudentSupport.h"
 #include "data/CStudent.h"
 #include "gui/review/PrintMistakes.h"
 
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <algorithm>
 
 namespace {
 
 using guitest::Mistake;
+using guitest::PdfPrinterSetup;
+using guitest::PdfWord;
 
 // A 6.75 × 8.75 inch page at 72 dots per inch, so one device pixel is one PDF point and the
 // last cell of a row and the last row of a page land exactly on their limits: 7 cells a row,
@@ -21,37 +23,6 @@ constexpr int kRowsPerPage = 5;
 constexpr int kFirstRowTop = 126;
 constexpr int kCellHeight = 90;
 
-struct PdfPrinterSetup final : IPrinterSetup {
-    PdfPrinterSetup(QString path, bool accept) : path(std::move(path)), accept(accept) {}
-
-    bool Choose(QPrinter& printer) override {
-        ++choices;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        printer.setPageSize(QPageSize(QSizeF(6.75, 8.75), QPageSize::Inch));
-        printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        printer.setResolution(72);
-        return accept;
-    }
-
-    QString path;
-    bool accept;
-    int choices = 0;
-};
-
-struct Word {
-    QString text;
-    double left = 0;
-    double top = 0;
-};
-
-QString RunTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(30000)) << program.toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 class MistakeSheetTest : public testing::Test {
 protected:
     QString PdfPath() const { return QString::fromStdString(fakes.Path("/sheet.pdf")); }
@@ -59,41 +30,17 @@ protected:
     // Prints the student's list through Print Mistakes onto the test page.
     void PrintList(const std::vector<Problem>& mistakes) {
         guitest::SignInWithMistakes(mistakes);
-        PdfPrinterSetup setup(PdfPath(), true);
+        PdfPrinterSetup setup = Setup(true);
         PrintMistakes(GetCurrentStudent(), setup);
     }
 
-    QString Info() const { return RunTool("pdfinfo", {PdfPath()}); }
-
-    int PageCount() const {
-        const auto match = QRegularExpression(R"(Pages:\s+(\d+))").match(Info());
-        return match.hasMatch() ? match.captured(1).toInt() : 0;
+    PdfPrinterSetup Setup(bool accept) const {
+        return PdfPrinterSetup(PdfPath(), accept, QPageSize(QSizeF(6.75, 8.75), QPageSize::Inch));
     }
 
-    std::vector<Word> Words(int page) const {
-        const QString html = RunTool("pdftotext", {"-f", QString::number(page), "-l",
-                                                   QString::number(page), "-bbox", PdfPath(), "-"});
-        static const QRegularExpression word(
-            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
-        std::vector<Word> words;
-        for (auto it = word.globalMatch(html); it.hasNext();) {
-            const auto match = it.next();
-            words.push_back(
-                {match.captured(3), match.captured(1).toDouble(), match.captured(2).toDouble()});
-        }
-        return words;
-    }
-
-    static bool Has(const std::vector<Word>& words, const QString& text) {
-        return std::ranges::any_of(words, [&](const Word& w) { return w.text.contains(text); });
-    }
-
-    QImage Page(int page) const {
-        const QString prefix = QString::fromStdString(fakes.Path("/page"));
-        RunTool("pdftoppm", {"-r", "72", "-f", QString::number(page), "-l", QString::number(page),
-                             "-singlefile", "-png", PdfPath(), prefix});
-        return QImage(prefix + ".png");
-    }
+    int PageCount() const { return guitest::PdfPageCount(PdfPath()); }
+    std::vector<PdfWord> Words(int page) const { return guitest::PdfWords(PdfPath(), page); }
+    QImage Page(int page) const { return guitest::PdfPage(PdfPath(), page); }
 
     // Framed cells in the row whose top is `rowTop`: the dark frame edges met just under the
     // top edge, where no fact is written, less one (neighbours share an edge).
@@ -132,21 +79,21 @@ TEST_F(MistakeSheetTest, SortedFactsInFramedCellsWithoutAnyAnswer) {
     PrintList({division, addition});
 
     EXPECT_EQ(PageCount(), 1);
-    EXPECT_TRUE(
-        Info().contains(QRegularExpression(R"(Title:\s+Tallyhop - Mistake sheet forPat Jones\n)")));
+    EXPECT_TRUE(guitest::PdfInfo(PdfPath()).contains(
+        QRegularExpression(R"(Title:\s+Tallyhop - Mistake sheet forPat Jones\n)")));
     const QImage page = Page(1);
     EXPECT_EQ(CellsInRow(page, RowTop(0)), 2);
     EXPECT_EQ(CellsInRow(page, RowTop(1)), 0);
 
-    const std::vector<Word> words = Words(1);
+    const std::vector<PdfWord> words = Words(1);
     const auto at = [&](const char* text) {
-        return std::ranges::find_if(words, [&](const Word& w) { return w.text.contains(text); });
+        return std::ranges::find_if(words, [&](const PdfWord& w) { return w.text.contains(text); });
     };
     ASSERT_TRUE(at("4") != words.end() && at("54") != words.end());
     EXPECT_LT(at("4")->left, at("54")->left) << "addition before division";
     EXPECT_NEAR(at("4")->top, at("54")->top, kCellHeight / 2);
     for (const char* answer : {"2", "5", "6", "7"}) {
-        EXPECT_FALSE(std::ranges::any_of(words, [&](const Word& w) { return w.text == answer; }))
+        EXPECT_FALSE(std::ranges::any_of(words, [&](const PdfWord& w) { return w.text == answer; }))
             << answer;
     }
 }
@@ -162,9 +109,9 @@ TEST_F(MistakeSheetTest, FullRowsAndPagesThenANewPageWithTheWholeHeader) {
     const QImage second = Page(2);
     EXPECT_EQ(CellsInRow(second, RowTop(0)), 1);
     EXPECT_EQ(CellsInRow(second, RowTop(1)), 0);
-    const std::vector<Word> words = Words(2);
+    const std::vector<PdfWord> words = Words(2);
     for (const char* text : {"Tallyhop\u2122", "Review", "Sheet", "Pat", "Jones", "03/07/2003"}) {
-        EXPECT_TRUE(Has(words, text)) << text;
+        EXPECT_TRUE(guitest::PdfHasWord(words, text)) << text;
     }
 }
 
@@ -173,19 +120,19 @@ TEST_F(MistakeSheetTest, EmptyListPrintsOnePageWithTheHeaderOnly) {
 
     ASSERT_EQ(PageCount(), 1);
     EXPECT_EQ(CellsInRow(Page(1), RowTop(0)), 0);
-    EXPECT_TRUE(Has(Words(1), "Review"));
+    EXPECT_TRUE(guitest::PdfHasWord(Words(1), "Review"));
 }
 
 TEST_F(MistakeSheetTest, CancelPrintsNothingAndAPrinterThatCannotOpenIsLoggedAndReported) {
     guitest::SignInWithMistakes({Mistake(4, '+', 3)});
-    PdfPrinterSetup cancelled(PdfPath(), false);
+    PdfPrinterSetup cancelled = Setup(false);
     PrintMistakes(GetCurrentStudent(), cancelled);
     EXPECT_EQ(cancelled.choices, 1);
     EXPECT_FALSE(QFile::exists(PdfPath()));
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
 
-    PdfPrinterSetup unwritable(QString::fromStdString(fakes.Path("/no such folder/sheet.pdf")),
-                               true);
+    PdfPrinterSetup unwritable = Setup(true);
+    unwritable.path = QString::fromStdString(fakes.Path("/no such folder/sheet.pdf"));
     PrintMistakes(GetCurrentStudent(), unwritable);
     ASSERT_EQ(fakes.messageBoxes.Texts(),
               std::vector<std::string>{

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <gmock/gmock.h>
 
 using platform::MbIcon;
@@ -124,6 +125,8 @@ TEST_F(TeacherWindowTest, ANinthStudentIsRefusedWhileAnEditStillWorksAndShowsInI
         eight.push_back({name, "pw"});
     }
     Open(eight);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(List().verticalScrollBar()->isVisible()) << "eight students show at once";
     guitest::WhenDialogIsUp<CStudentInfoDlg>([](CStudentInfoDlg& dialog) {
         EnterStudent(dialog, "Ivy Ibis", "pw", "pw");
         dialog.ExitButton()->click();

@@ -1,0 +1,183 @@
+#include "ClassReportWnd.h"
+
+#include "ClassReportGeometry.h"
+#include "ClassReportList.h"
+#include "ExportClassReport.h"
+#include "PrintClassReport.h"
+#include "data/CTeacher.h"
+#include "gui/common/PrinterSetup.h"
+#include "gui/common/ScreenColours.h"
+#include "gui/controls/CPictureButton.h"
+#include "gui/controls/ScreenButton.h"
+#include "gui/teacher/StudentDialogMessages.h"
+#include "gui/teacher/StudentProgress.h"
+#include "platform/Services.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/QtSaveFileDialog.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+using enum ClassReportWnd::CommandId;
+
+constexpr const char* kSource = "Gui classes\\Classreportwnd";
+
+struct ButtonEntry {
+    ClassReportWnd::CommandId id;
+    const char* caption;
+    const char* folder;
+    const char* picture;
+    const char* tooltip;
+};
+
+// Left to right along the bottom.
+constexpr std::array<ButtonEntry, 3> kButtons{{
+    {kHome, "Home", "Testing", "homeButton", "Back to the class list"},
+    {kExportCsv, "Export CSV", "Teacher", "exportButton",
+     "Save the report as a file for a spreadsheet program"},
+    {kPrint, "Print", "Teacher", "printReportButton", "Print the report"},
+}};
+
+QString StudentsText(std::size_t count) {
+    switch (count) {
+    case 0:
+        return QStringLiteral(" : no students");
+    case 1:
+        return QStringLiteral(" : 1 student");
+    default:
+        return QStringLiteral(" : %1 students").arg(count);
+    }
+}
+
+} // namespace
+
+ClassReportWnd::ClassReportWnd(QWidget* opener)
+    : ActivityWindow({.source = kSource,
+                      .windowTitle = QStringLiteral("Class Report"),
+                      .failureName = "Class Report",
+                      .headerTitle = QStringLiteral("Class Report"),
+                      .headerLook = {.iconFolder = "Teacher", .iconName = "classesIcon"}}),
+      opener_(opener), saveFileDialog_(std::make_unique<platform::QtSaveFileDialog>(this)),
+      printerSetup_(std::make_unique<PrintDialogSetup>(this)) {
+    const CTeacher& teacher = GetCurrentTeacher();
+    auto rows = data::ReadClassReport(teacher, platform::GetClock().SecondsSince1970());
+    if (!rows) {
+        ShowStudentDialogMessage(opener, "The list of " + teacher.GetName() +
+                                             "'s class cannot be read. Please contact the system "
+                                             "administrator; the error log says why.");
+        deleteLater();
+        return;
+    }
+    rows_ = std::move(*rows);
+    if (!Build()) {
+        return;
+    }
+    list_->SetRows(rows_);
+    platform::SetMainWindow(this);
+    show();
+}
+
+ClassReportWnd::~ClassReportWnd() = default;
+
+CPictureButton* ClassReportWnd::Button(CommandId id) const {
+    return ButtonOfEntry(kButtons, buttons_, id, &ButtonEntry::id);
+}
+
+void ClassReportWnd::SetSaveFileDialog(std::unique_ptr<platform::ISaveFileDialog> dialog) {
+    saveFileDialog_ = std::move(dialog);
+}
+
+void ClassReportWnd::SetPrinterSetup(std::unique_ptr<IPrinterSetup> setup) {
+    printerSetup_ = std::move(setup);
+}
+
+bool ClassReportWnd::CreateUIElements() {
+    // Nine columns fit only in the lists' own small face, as in the training report.
+    const QFont rowFont = platform::MakeFont("MS Sans Serif", platform::PointsToPixels(8));
+    const QFont headerFont = platform::MakeFont("MS Sans Serif", platform::PointsToPixels(8), 700);
+    // Rows two and a half lines high: a class of eight fills the screen's table.
+    const int rowHeight = static_cast<int>(2.5 * QFontMetrics(rowFont).lineSpacing());
+    list_ = new ClassReportList(this, rowFont, headerFont, rowHeight);
+    list_->setAccessibleName(QStringLiteral("Class report"));
+    list_->setAccessibleDescription(
+        QStringLiteral("A row for each student; a column's heading sorts by it; a double-click "
+                       "opens the student's progress"));
+    list_->setToolTip(QStringLiteral(
+        "Click a heading to sort by it; double-click a student to view the progress"));
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
+        OnStudentDoubleClicked(list_->indexOfTopLevelItem(item));
+    });
+
+    for (std::size_t index = 0; index < kButtons.size(); ++index) {
+        const ButtonEntry& entry = kButtons[index];
+        CPictureButton* button = MakeScreenButton(this, entry.caption, entry.id, entry.folder,
+                                                  entry.picture, entry.tooltip);
+        if (button == nullptr) {
+            return false;
+        }
+        button->setToolTip(QString::fromLatin1(entry.tooltip));
+        connect(button, &CPictureButton::commandClicked, this, &ClassReportWnd::OnCommand);
+        buttons_[index] = button;
+    }
+    return true;
+}
+
+void ClassReportWnd::PositionUIElements() {
+    using namespace class_report_geometry;
+    const int width = this->width();
+    const int height = this->height();
+    header_.Layout(width, static_cast<int>(0.75 * width) - 2);
+    const int buttonHeight = buttons_[0]->height();
+    panel_ = {0, height - buttonHeight - 2 * kPanelMargin, width, height};
+    listArea_ = {0, header_.Height() + 2, width - 1, panel_.top - 2};
+    list_->setGeometry(listArea_.left + 3, listArea_.top + 2, listArea_.Width() - 5,
+                       listArea_.Height() - 4);
+    const int share = width / kButtonsAcross;
+    for (std::size_t index = 0; index < buttons_.size(); ++index) {
+        CPictureButton* button = buttons_[index];
+        button->move(static_cast<int>(index) * share + (share - button->width()) / 2,
+                     panel_.top + kPanelMargin);
+    }
+}
+
+void ClassReportWnd::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    platform::GdiDc dc(painter);
+    dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowColour);
+    header_.Draw(dc, QString::fromStdString(GetCurrentTeacher().GetName()),
+                 StudentsText(rows_.size()));
+    dc.SelectPen({platform::PenStyle::Solid, 2, kFrameColour});
+    dc.SelectBrush({.hollow = true});
+    dc.Rectangle(listArea_);
+    dc.SelectBrush({.hollow = false, .color = kPanelColour});
+    dc.Rectangle(panel_);
+}
+
+void ClassReportWnd::OnCommand(int id) {
+    if (id == kHome) {
+        OnHome();
+        return;
+    }
+    TraceNavigation(__LINE__);
+    if (id == kExportCsv) {
+        ExportClassReport(rows_, *saveFileDialog_);
+    } else {
+        const CTeacher& teacher = GetCurrentTeacher();
+        PrintClassReport(rows_, teacher.GetName(), teacher.GetClassName(), *printerSetup_);
+    }
+}
+
+void ClassReportWnd::OnHome() {
+    TraceNavigation(__LINE__);
+    ReturnTo(opener_);
+}
+
+// The progress window shows this report again when it closes.
+void ClassReportWnd::OnStudentDoubleClicked(int row) {
+    if (row >= 0) {
+        OpenStudentProgress(list_->Name(row), *this);
+    }
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "../SaveFileDialog.h"
+
+class QWidget;
+
+namespace platform {
+
+// Qt's file dialog over `parent`, opening in the user's documents folder (the home folder when
+// there is none); a file that exists is replaced only after the dialog's own question.
+class QtSaveFileDialog final : public ISaveFileDialog {
+public:
+    explicit QtSaveFileDialog(QWidget* parent) : parent_(parent) {}
+    std::optional<std::string> Choose(const SaveFileRequest& request) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace platform
