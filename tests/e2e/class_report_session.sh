@@ -11,8 +11,7 @@ source "$(dirname "$0")/lib.sh"
 
 # Places on the 800 × 600 screens: the teacher's Class Report and Home, the report's Export CSV
 # and Home.
-click_class_report() { click_at 622 511; }
-click_teacher_home() { click_at 622 335; }
+click_class_report() { click_at 664 511; }
 click_export() { click_at 399 567; }
 click_report_home() { click_at 133 567; }
 

@@ -110,7 +110,7 @@ teacher_desk() {
   sign_in_entry $((desks + 1)) teacher
   wait_for 'window_visible Registration' "no teacher window" 300
   sleep 0.3
-  click_at 664 407 # Add Student
+  click_add_student
   wait_for 'window_visible StudentInfoDlg' "no student dialog" 300
   sleep 0.3
   focus_window StudentInfoDlg
@@ -127,15 +127,15 @@ teacher_desk() {
   wait_for '! window_visible StudentInfoDlg' "the next student dialog stayed" 300
   # The first student, signed in at the first desk, cannot be deleted meanwhile.
   wait_for '[ -f "$work/signed-in-0" ]' "the first student did not sign in" 300
-  click_at 600 80 # the list's first row
-  click_at 664 503 # Delete Student
+  click_first_row
+  click_delete_student
   wait_for 'box_up 0' "no refusal to delete a student signed in elsewhere" 300
   sleep 0.3
   import -window root "$shots/e2e-lab-delete-refused.png"
   close_box
   wait_for '! box_up 0' "the refusal to delete stayed" 300
   [ -f "$work/Data/${names[0]}.nfo" ] || fail "a student signed in elsewhere was deleted"
-  click_at 664 359 # Home
+  click_teacher_home
   wait_for 'window_visible SignInDlg' "Home did not lead to the sign-in dialog" 300
   sleep 0.3
   echo done >"$work/done-teacher"

@@ -133,6 +133,12 @@ begin_debug_test() {
   sleep 0.3
 }
 
+# Places on the 800 × 600 teacher screen: the column of buttons, the list's first row.
+click_teacher_home() { click_at 664 335; }
+click_add_student() { click_at 664 379; }
+click_delete_student() { click_at 664 467; }
+click_first_row() { click_at 600 80; }
+
 # Asks the program to end and checks that it ended well and put the display back.
 end_program() {
   kill -TERM "$pid"

@@ -10,12 +10,6 @@ datafolder=$(realpath "$2")
 shots=$3
 source "$(dirname "$0")/lib.sh"
 
-# Places on the 800 × 600 teacher screen: the column of buttons, the list's first row.
-click_home() { click_at 664 335; }
-click_add_student() { click_at 664 379; }
-click_delete_student() { click_at 664 467; }
-click_first_row() { click_at 600 80; }
-
 # The names of the sign-in list, one a line.
 sign_in_list() {
   python3 - "$work/Data/Admin.nfo" <<'PY'
@@ -61,7 +55,7 @@ wait_for '! window_visible StudentInfoDlg' "Escape left the dialog up"
 sleep 0.3
 import -window root "$shots/e2e-teacher-added.png"
 
-click_home
+click_teacher_home
 wait_for 'window_visible SignInDlg' "Home did not lead to the sign-in dialog"
 sleep 0.3
 sign_in_first hop
@@ -92,7 +86,7 @@ for extension in mtk opt; do
   [ ! -e "$work/Data/Kim Lee.$extension" ] || fail "Kim Lee.$extension is still there"
 done
 sign_in_list | grep -q "^Lee, Kim$" && fail "still in the sign-in list: $(sign_in_list)"
-click_home
+click_teacher_home
 wait_for 'window_visible SignInDlg' "Home did not lead to the sign-in dialog"
 end_program
 echo "teacher session: passed"
