@@ -9,8 +9,7 @@ datafolder=$(realpath "$2")
 shots=$3
 source "$(dirname "$0")/lib.sh"
 
-# Places on the 800 × 600 screens: the teacher's Class Report and Home, the report's Export CSV
-# and Home.
+# Places on the 800 × 600 screens: the teacher's Class Report, the report's Export CSV and Home.
 click_class_report() { click_at 664 511; }
 click_export() { click_at 399 567; }
 click_report_home() { click_at 133 567; }
