@@ -25,13 +25,7 @@ using enum ClassReportWnd::CommandId;
 
 constexpr const char* kSource = "Gui classes\\Classreportwnd";
 
-struct ButtonEntry {
-    ClassReportWnd::CommandId id;
-    const char* caption;
-    const char* folder;
-    const char* picture;
-    const char* tooltip;
-};
+using ButtonEntry = ScreenButtonEntry<ClassReportWnd::CommandId>;
 
 // Left to right along the bottom.
 constexpr std::array<ButtonEntry, 3> kButtons{{

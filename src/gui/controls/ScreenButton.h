@@ -20,6 +20,15 @@ CPictureButton* MakeScreenButton(QWidget* window, const char* caption, int comma
 // kMixed): the training window and the fact map show the same ones. Empty for another number.
 const char* KindButtonPicture(std::int32_t kind);
 
+// One picture button of a screen's table of buttons.
+template <typename CommandId> struct ScreenButtonEntry {
+    CommandId id;
+    const char* caption;
+    const char* folder;
+    const char* picture;
+    const char* tooltip; // none when null
+};
+
 // The button made for the entry of `table` whose `key` is `id`, `buttons` standing in the
 // table's order; none when no entry has it.
 template <typename Entry, std::size_t N, typename Id, typename Key = std::identity>

@@ -38,13 +38,7 @@ const QColor kPassedText(0, 200, 0);
 constexpr int kPassedBar = 0;
 constexpr int kNotPassedBar = CBasicLineGraph::kLightCategory;
 
-struct ButtonEntry {
-    CStudentProgressWnd::CommandId id;
-    const char* caption;
-    const char* folder;
-    const char* picture;
-    const char* tooltip;
-};
+using ButtonEntry = ScreenButtonEntry<CStudentProgressWnd::CommandId>;
 
 // In the order of the window's button table.
 constexpr std::array<ButtonEntry, 7> kButtons{{
