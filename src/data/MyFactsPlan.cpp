@@ -73,7 +73,6 @@ MyFactsPlan::MyFactsPlan(std::span<const Problem> facts, const FactFluency& flue
 
 Problem MyFactsPlan::Next() {
     const std::size_t card = nextCard_++;
-    lastTold_ = false;
     // An unknown fact is followed by a known one, so each comes back among facts the child knows.
     const bool restAfterUnknown = lastRole_ == Role::Practised && HasFiller();
     if (!restAfterUnknown) {
@@ -147,17 +146,13 @@ MyFactsPlan::Practised* MyFactsPlan::Find(const Problem& fact) {
 }
 
 void MyFactsPlan::Told(bool right, std::uint32_t ms) {
-    // One first try a card: anything more about it changes nothing.
-    if (std::exchange(lastTold_, true)) {
-        return;
-    }
     if (lastRole_ == Role::Practised) {
         Practised* practised = Find(last_);
         if (practised == nullptr) {
             return;
         }
         if (IsFluentAnswer(right, ms) && ++practised->fluentAnswers >= kRetireAfter) {
-            Retire(*practised);
+            Retire(practised->fact);
         } else if (!right) {
             // Missed again: back to the shortest gap.
             practised->gap = 0;
@@ -168,11 +163,11 @@ void MyFactsPlan::Told(bool right, std::uint32_t ms) {
     }
 }
 
-void MyFactsPlan::Retire(const Practised& practised) {
-    known_.push_back(practised.fact);
-    std::erase_if(practised_, [&practised](const Practised& other) {
-        return IsSameFact(other.fact, practised.fact);
-    });
+// Learnt for now: it joins the known facts, at the end of their turn.
+void MyFactsPlan::Retire(Problem fact) {
+    known_.push_back(fact);
+    std::erase_if(practised_,
+                  [&fact](const Practised& practised) { return IsSameFact(practised.fact, fact); });
 }
 
 // A known fact answered wrong is a missed one now: the next to learn.

@@ -43,7 +43,8 @@ public:
 
     // The next card, with no answer; the empty problem when there are no facts.
     Problem Next();
-    // How the first try at the card last given by Next went: right or not, after `ms`.
+    // How the first try at the card last given by Next went: right or not, after `ms`. Once a
+    // card at most (a card left when the session ends is never told of).
     void Told(bool right, std::uint32_t ms);
 
     // The next `cards` cards when every first try is right and fluent; the plan itself stays.
@@ -67,7 +68,7 @@ private:
     bool HasFiller() const { return !known_.empty() || !waiting_.empty(); }
     Practised* MostOverdue(std::size_t card);
     Practised* Find(const Problem& fact);
-    void Retire(const Practised& practised);
+    void Retire(Problem fact);
     void Forgotten(const Problem& fact);
 
     MyFactsBasis basis_ = MyFactsBasis::NoFacts;
@@ -81,7 +82,6 @@ private:
     std::size_t nextCard_ = 0;
     Problem last_;
     Role lastRole_ = Role::None;
-    bool lastTold_ = false;
 };
 
 // The plan of a My Facts session of `kind` (for Mixed: the facts of all four operations) from the

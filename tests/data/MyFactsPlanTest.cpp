@@ -134,7 +134,19 @@ TEST_F(MyFactsPlanTest, PlansTheFactsToLearnAmongKnownOnesAndFollowsTheAnswers) 
                      EXPECT_GT(places[i] - places[i - 1], places[i - 1] - places[i - 2]);
                  }
              }
-             EXPECT_LT(FirstPlace(cards, k9p4), 12u) << "all three early";
+             // Each fact named by when it first came: the one due longest goes first.
+             std::string pattern;
+             std::vector<Problem> met;
+             for (std::size_t i = 0; i < 24; ++i) {
+                 if (IsAmong(unknown, cards[i]) && !IsAmong(met, cards[i])) {
+                     met.push_back(cards[i]);
+                 }
+                 const auto found = std::ranges::find_if(
+                     met, [&](const Problem& fact) { return IsSameFact(fact, cards[i]); });
+                 pattern +=
+                     found == met.end() ? '.' : static_cast<char>('A' + (found - met.begin()));
+             }
+             EXPECT_EQ(pattern, "A.A.B.A.B.C.A.C.B..A.C..");
          }},
         {"missed facts (a wrong last try, or listed) before slow ones before unseen ones",
          [] {
@@ -176,16 +188,19 @@ TEST_F(MyFactsPlanTest, PlansTheFactsToLearnAmongKnownOnesAndFollowsTheAnswers) 
              // 6 + 8, never tried, is the fourth to learn.
              const Standing standing =
                  StandingIn(AdditionFacts(), {k7p6, k8p5, k9p4}, {}, {}, {k6p8});
+             // Right within the fluent time, to the millisecond.
+             const Try justFluent{true, data::kFluentMs};
+             const Try justSlow{true, data::kFluentMs + 1};
              MyFactsPlan plan = standing.Plan();
-             const auto cards = Play(plan, 40, [](const Problem& fact) {
-                 return IsSameFact(fact, k7p6) ? kFluent : kSlow;
+             const auto cards = Play(plan, 40, [&](const Problem& fact) {
+                 return IsSameFact(fact, k7p6) ? justFluent : justSlow;
              });
              const auto retired = Places(cards, k7p6);
              ASSERT_EQ(retired.size(), MyFactsPlan::kRetireAfter);
              EXPECT_GT(FirstPlace(cards, k6p8), retired.back());
              EXPECT_LT(FirstPlace(cards, k6p8), retired.back() + 6) << "once a place is free";
              MyFactsPlan slow = standing.Plan();
-             const auto slowCards = Play(slow, 40, kSlow);
+             const auto slowCards = Play(slow, 40, justSlow);
              EXPECT_GT(Places(slowCards, k7p6).size(), MyFactsPlan::kRetireAfter);
              EXPECT_TRUE(Places(slowCards, k6p8).empty()) << "three at a time";
          }},
@@ -225,11 +240,14 @@ TEST_F(MyFactsPlanTest, PlansTheFactsToLearnAmongKnownOnesAndFollowsTheAnswers) 
              EXPECT_EQ(StandingIn({}, {}).Plan().Basis(), MyFactsBasis::NoFacts);
              EXPECT_EQ(StandingIn({}, {}).Plan().Next(), Problem{});
          }},
-        {"nothing known yet: the facts waiting their turn stand in",
+        {"nothing known yet: the facts waiting their turn stand in, the least urgent first",
          [] {
-             const std::vector<Problem> facts{k7p6, k8p5, k9p4, k6p8, Fact(5, 5)};
-             MyFactsPlan plan = StandingIn(facts, facts).Plan();
+             const Problem unseen = Fact(5, 5);
+             const std::vector<Problem> facts{k7p6, k8p5, k9p4, k6p8, unseen};
+             MyFactsPlan plan = StandingIn(facts, {k7p6, k8p5, k9p4}, {k6p8}, {}, {unseen}).Plan();
              const auto cards = Play(plan, 20, kSlow);
+             EXPECT_TRUE(IsSameFact(cards[1], unseen));
+             EXPECT_TRUE(IsSameFact(cards[3], k6p8));
              for (const Problem& card : cards) {
                  EXPECT_TRUE(IsAmong(facts, card));
              }
