@@ -290,14 +290,3 @@ TEST_F(MyFactsPlanTest, PlansTheFactsToLearnAmongKnownOnesAndFollowsTheAnswers) 
         c.check();
     }
 }
-
-TEST_F(MyFactsPlanTest, AStudentsPlanReadsTheRecordsOfTheLevelsFacts) {
-    InstallTestFiles();
-    GetCurrentStudent().Reset();
-    EXPECT_EQ(data::PlanMyFacts(kAddition, GetCurrentStudent(), 1).Basis(), MyFactsBasis::NoRecord);
-    GetCurrentStudent().RecordFirstTry(Fact(7, 6), false, 900);
-    const MyFactsPlan plan = data::PlanMyFacts(kAddition, GetCurrentStudent(), 1);
-    EXPECT_EQ(plan.ToLearn(), 100u);
-    EXPECT_TRUE(IsSameFact(plan.Preview(1).at(0), Fact(7, 6)));
-    EXPECT_EQ(data::PlanMyFacts(kDivision, GetCurrentStudent(), 1).Basis(), MyFactsBasis::NoRecord);
-}

@@ -513,55 +513,36 @@ TEST_F(TrainingWindowTest, DebugAnswerFileListsEveryProblemInTheOrderShown) {
 TEST_F(TrainingWindowTest, MyFactsTakesTheLevelsKindAndTheSetUpSaysWhatItWillPractise) {
     struct Case {
         int level;
-        std::vector<Problem> missed; // none: no first tries at all
-        bool allFluent;
-        std::int32_t kind;
+        std::optional<std::vector<Problem>> missed; // none: no first tries at all
         const char* note;
     };
     const std::vector<Case> cases = {
-        {kMultiplication,
-         {},
-         false,
-         kMultiplication,
+        {kMultiplication, std::nullopt,
          "You have not practised these facts yet, so My Facts gives you all the multiplication "
          "facts, as Multiplication does."},
-        {kAddition, kMissed, false, kAddition,
+        {kAddition, kMissed,
          "My Facts practises the 3 addition facts you do not know yet, a few at a time, among "
          "facts you know."},
-        {kAddition,
-         {guitest::Mistake(7, '+', 6)},
-         false,
-         kAddition,
+        {kAddition, std::vector{guitest::Mistake(7, '+', 6)},
          "My Facts practises the one addition fact you do not know yet, among facts you know."},
-        {kSubtraction,
-         {},
-         true,
-         kSubtraction,
+        {kSubtraction, std::vector<Problem>{},
          "You know all your subtraction facts! My Facts gives you all of them, as Subtraction "
          "does."},
-        {kMixed,
-         {guitest::Mistake(7, 'x', 8), guitest::Mistake(56, '/', 8)},
-         false,
-         kMixed,
+        {kMixed, std::vector{guitest::Mistake(7, 'x', 8), guitest::Mistake(56, '/', 8)},
          "My Facts practises the 2 facts you do not know yet, a few at a time, among facts you "
          "know."},
-        {9,
-         {},
-         true,
-         kAddition,
-         "You know all your addition facts! My Facts gives you all of them, as Addition does."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.level);
         std::filesystem::remove(CUserManager::GetFluencyFilePath(kStudent));
-        if (c.allFluent || !c.missed.empty()) {
-            GiveFirstTries(c.missed, c.level == 9 ? kAddition : c.level);
+        if (c.missed) {
+            GiveFirstTries(*c.missed, c.level);
         }
         Open(c.level);
         EXPECT_FALSE(window->MyFactsNote()->isVisible());
         Click(kMyFactsButton);
         EXPECT_TRUE(window->MyFactsChosen());
-        EXPECT_EQ(window->Kind(), c.kind);
+        EXPECT_EQ(window->Kind(), c.level);
         EXPECT_EQ(LitKinds(), std::vector{kMyFactsButton});
         EXPECT_TRUE(window->MyFactsNote()->isVisible());
         EXPECT_EQ(window->MyFactsNote()->text().toStdString(), c.note);
