@@ -132,6 +132,11 @@ void CTestData::SortByOperation() {
         [](const Problem& left, const Problem& right) { return left.operation < right.operation; });
 }
 
+std::size_t ProblemsPerTest(int fileNumber) {
+    const auto file = TestFileOf(fileNumber);
+    return file ? file->problemsPerTest : 0;
+}
+
 std::string TestFileName(int fileNumber) {
     const auto file = TestFileOf(fileNumber);
     return file ? file->name : "";

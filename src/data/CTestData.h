@@ -53,6 +53,10 @@ private:
 // on than their kind's number, as multiplication has two files.
 int TestFileNumber(std::int32_t kind);
 
+// How many problems a test or training session of file `fileNumber` holds: 100, or 90 for
+// division; 0 for another number.
+std::size_t ProblemsPerTest(int fileNumber);
+
 // How long a test of file `fileNumber` may run: six minutes for division, five and a half for
 // every other test.
 std::uint32_t TestTimeLimitMs(int fileNumber);

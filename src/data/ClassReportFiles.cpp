@@ -107,11 +107,8 @@ StudentFiles ReadStudentFiles(const std::string& name) {
 
 LevelFacts ReadLevelFacts() {
     LevelFacts facts;
-    std::vector<Problem>& mixed = facts[kMixed - kAddition];
-    for (std::int32_t kind = kAddition; kind <= kDivision; ++kind) {
-        std::vector<Problem>& own = facts[static_cast<std::size_t>(kind - kAddition)];
-        own = ReadOperationFacts(kind).facts;
-        mixed.insert(mixed.end(), own.begin(), own.end());
+    for (std::int32_t kind = kAddition; kind <= kMixed; ++kind) {
+        facts[static_cast<std::size_t>(kind - kAddition)] = ReadPractisedFacts(kind);
     }
     return facts;
 }

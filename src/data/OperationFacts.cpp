@@ -37,4 +37,16 @@ OperationFacts ReadOperationFacts(std::int32_t kind) {
     return read;
 }
 
+std::vector<Problem> ReadPractisedFacts(std::int32_t kind) {
+    if (kind != kMixed) {
+        return ReadOperationFacts(kind).facts;
+    }
+    std::vector<Problem> facts;
+    for (std::int32_t operation = kAddition; operation <= kDivision; ++operation) {
+        const std::vector<Problem> own = ReadOperationFacts(operation).facts;
+        facts.insert(facts.end(), own.begin(), own.end());
+    }
+    return facts;
+}
+
 } // namespace data

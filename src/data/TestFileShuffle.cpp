@@ -1,10 +1,10 @@
 #include "TestFileShuffle.h"
 
+#include "ProgramRandom.h"
 #include "RecordFile.h"
 
 #include "platform/Files.h"
 
-#include <cstdlib>
 #include <utility>
 
 namespace data {
@@ -38,7 +38,7 @@ std::vector<std::string> NonEmptyLines(const std::vector<std::uint8_t>& bytes) {
 void Shuffle(std::vector<std::string>& lines) {
     const std::size_t n = lines.size();
     for (std::size_t i = n > 1 ? n - 1 : 0; i >= 1; --i) {
-        const auto r = static_cast<std::size_t>(std::rand()) % n;
+        const auto r = static_cast<std::size_t>(DrawProgramRandom()) % n;
         std::swap(lines[i], lines[r]);
     }
 }

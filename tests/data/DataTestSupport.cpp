@@ -9,6 +9,13 @@ DataTest::DataTest() {
     std::filesystem::create_directories(TestDataPath(""));
 }
 
+void InstallTestFiles() {
+    for (const auto& file :
+         std::filesystem::directory_iterator(TALLYHOP_PROGRAM_DIR "/Test Data")) {
+        std::filesystem::copy_file(file.path(), TestDataPath(file.path().filename()));
+    }
+}
+
 std::string DataPath(const std::string& fileName) {
     return platform::GetBaseFolder() + "/Data/" + fileName;
 }

@@ -32,6 +32,9 @@ protected:
     platform::fakes::FakePlatform fakes;
 };
 
+// Copies the test files the build installs into the current base folder's Test Data.
+void InstallTestFiles();
+
 // Paths in the current base folder.
 std::string DataPath(const std::string& fileName);
 std::string TestDataPath(const std::string& fileName);

@@ -11,15 +11,7 @@ using data::FactFileState;
 using data::FactGrid;
 using data::Fluency;
 
-class FactGridTest : public DataTest {
-protected:
-    void InstallTestFiles() {
-        for (const auto& file :
-             std::filesystem::directory_iterator(TALLYHOP_PROGRAM_DIR "/Test Data")) {
-            std::filesystem::copy_file(file.path(), TestDataPath(file.path().filename()));
-        }
-    }
-};
+class FactGridTest : public DataTest {};
 
 Problem Read(const std::string& line) {
     Problem fact;

@@ -5,12 +5,7 @@ namespace {
 
 class InstalledTestFilesTest : public DataTest {
 protected:
-    InstalledTestFilesTest() {
-        for (const auto& file :
-             std::filesystem::directory_iterator(TALLYHOP_PROGRAM_DIR "/Test Data")) {
-            std::filesystem::copy_file(file.path(), TestDataPath(file.path().filename()));
-        }
-    }
+    InstalledTestFilesTest() { InstallTestFiles(); }
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "Style.h"
 #include "gui/classreport/ClassReportGeometry.h"
 #include "gui/teacher/TeacherGeometry.h"
+#include "gui/training/TrainingGeometry.h"
 
 #include <QFontMetrics>
 #include <QRect>
@@ -144,8 +145,15 @@ void checkTrainingSetup(Checker& c) {
     const int blockWidth = panelWidth - 2 * cx;
     const int blockHeight = static_cast<int>(0.47 * r);
     const QSize kind = c.size("Training", "additionButton");
-    c.require(3.5 * kind.width() <= blockWidth && 2 * (cy + kind.height()) <= blockHeight,
+    c.require(training_geometry::kKindButtonsAcross * kind.width() <= blockWidth &&
+                  2 * (cy + kind.height()) <= blockHeight,
               "training: the kind buttons do not fit the set-up block");
+    // My Facts in the third column, below Mixed, ends within the room the block keeps.
+    const QSize myFacts = c.size("Training", "myFactsButton");
+    c.require(2 * kind.width() + myFacts.width() <=
+                      training_geometry::kKindButtonsAcross * kind.width() &&
+                  myFacts.height() == kind.height() && c.size("Training", "mixButton") == kind,
+              "training: My Facts does not fit below Mixed in the set-up block");
 }
 
 void checkTeacher(Checker& c, int header) {

@@ -63,6 +63,7 @@ inline constexpr std::array kPictures = std::to_array<PictureEntry>({
     {"Training", "multiplicationButton", true},
     {"Training", "divisionButton", true},
     {"Training", "mixButton", true},
+    {"Training", "myFactsButton", true},
     {"Training", "viewReport", true},
 
     {"Progress", "progressIcon", false},

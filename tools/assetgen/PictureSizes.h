@@ -4,6 +4,7 @@
 #pragma once
 
 #include "gui/teacher/TeacherGeometry.h"
+#include "gui/training/TrainingGeometry.h"
 
 #include <QSize>
 
@@ -25,6 +26,9 @@ inline constexpr QSize kHomeHelp{150, 64};
 inline constexpr QSize kScreenButton{200, 50}; // Home, Begin, Print under the number pad
 inline constexpr QSize kViewButton{190, 45};   // graph and report views
 inline constexpr QSize kKindButton{60, 40};    // kind of fact in the training set-up
+inline constexpr QSize kMyFactsButton{
+    static_cast<int>(training_geometry::kMyFactsWidthInButtons * kKindButton.width()),
+    kKindButton.height()};
 inline constexpr QSize kTeacherButton{250, 44};
 
 inline constexpr QSize kNumberKey{90, 56};

@@ -24,6 +24,7 @@ inline const QColor kGrape{138, 96, 192};  // progress
 inline const QColor kCoral{230, 92, 74};   // home, sign out, deleting
 inline const QColor kSun{255, 196, 48};    // help, highlights
 inline const QColor kTeal{30, 150, 150};   // mixed facts
+inline const QColor kBerry{200, 70, 140};  // the child's own facts
 
 // Ink.
 inline const QColor kInk{44, 52, 74};        // dark text on light faces

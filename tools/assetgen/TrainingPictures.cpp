@@ -38,6 +38,14 @@ void addTrainingPictures(PictureSet& set) {
         });
     }
 
+    // The child's own facts have no sign of their own: the button says it in words.
+    const QSize myFacts = sizes::kMyFactsButton;
+    set.addButton(folder, "myFactsButton", [&](bool lit) {
+        return paintButton({myFacts.width(), myFacts.height(), "My Facts", std::nullopt,
+                            style::kBerry, style::kSetupBlock, 17},
+                           lit);
+    });
+
     const QSize view = sizes::kViewButton;
     set.addButton(folder, "viewReport", [&](bool lit) {
         return paintButton(

@@ -50,6 +50,7 @@ constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"training-feedback", RenderTrainingFeedback},
     {"training-views", RenderTrainingViews},
     {"training-views-empty", RenderTrainingViewsEmpty},
+    {"training-my-facts", RenderTrainingMyFacts},
 });
 
 } // namespace

@@ -74,5 +74,6 @@ QImage RenderTrainingSetup();
 QImage RenderTrainingFeedback();
 QImage RenderTrainingViews();
 QImage RenderTrainingViewsEmpty();
+QImage RenderTrainingMyFacts();
 
 } // namespace screenshots

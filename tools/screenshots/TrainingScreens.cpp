@@ -4,15 +4,18 @@
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
 #include "data/MistakeFile.h"
+#include "data/OperationFacts.h"
 #include "gui/controls/CNumberPadCtl.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/fakes/StillHome.h"
 #include "gui/training/CTrainingWnd.h"
+#include "platform/Files.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTimerEvent>
+#include <filesystem>
 
 namespace screenshots {
 namespace {
@@ -141,6 +144,43 @@ QImage RenderTrainingViews() {
     }
     stage.RunOut();
     return SideBySide({report, stage.Picture()});
+}
+
+// My Facts chosen by a student who has never tried a fact, and by one who has missed four
+// multiplication facts and answers two slowly; then the first card of the second's session, a
+// digit typed.
+QImage RenderTrainingMyFacts() {
+    CStudent& student = GetCurrentStudent();
+    const std::string path = CUserManager::GetFluencyFilePath(student.GetName());
+    const auto kept = platform::ReadFileBytes(path);
+    std::vector<QImage> pictures;
+    for (const bool practised : {false, true}) {
+        data::FactFluency fluency;
+        for (const Problem& fact : data::ReadOperationFacts(kMultiplication).facts) {
+            const int sum = fact.firstOperand + fact.secondOperand;
+            if (practised) {
+                fluency.RecordFirstTry(fact, sum != 13 || fact.firstOperand < 6,
+                                       sum == 11 && fact.firstOperand > 7 ? 4'500 : 1'600);
+            }
+        }
+        data::WriteFluencyFile(path, fluency);
+        student.Load(student.GetName());
+        TrainingStage stage;
+        stage.Click(CTrainingWnd::kMyFactsButton);
+        pictures.push_back(stage.Picture());
+        if (practised) {
+            stage.Click(CTrainingWnd::kBegin);
+            stage.TypeDigit(stage.Window().CurrentProblem().correctAnswer / 10);
+            pictures.push_back(stage.Picture());
+        }
+    }
+    if (kept) {
+        platform::WriteFileBytes(path, *kept);
+    } else {
+        std::filesystem::remove(path);
+    }
+    student.Load(student.GetName());
+    return SideBySide(pictures);
 }
 
 // The training window's session graph and report of a student who has not trained yet.

@@ -38,14 +38,18 @@ struct KindButtonEntry {
     const char* caption;
 };
 
-// In the order of the kinds, Addition first.
-constexpr std::array<KindButtonEntry, 5> kKindButtons{{
+// In the order of the kinds, Addition first; My Facts last.
+constexpr std::array<KindButtonEntry, 6> kKindButtons{{
     {CTrainingWnd::kAdditionButton, "CTrainingWndAddition"},
     {CTrainingWnd::kSubtractionButton, "CTrainingWndSubtraction"},
     {CTrainingWnd::kMultiplicationButton, "CTrainingWndMultiplication"},
     {CTrainingWnd::kDivisionButton, "CTrainingWndDivision"},
     {CTrainingWnd::kMixedButton, "CTrainingWndMixed"},
+    {CTrainingWnd::kMyFactsButton, "CTrainingWndMyFacts"},
 }};
+constexpr const char* kMyFactsPicture = "myFactsButton";
+constexpr const char* kMyFactsDescription =
+    "Practise the facts you do not know yet, a few at a time among facts you know";
 
 // A static text of the set-up panel: on the panel's grey, never taking the focus.
 QLabel* MakeSetupText(QWidget* window, const QString& text, Qt::Alignment alignment) {
@@ -57,6 +61,12 @@ QLabel* MakeSetupText(QWidget* window, const QString& text, Qt::Alignment alignm
     colours.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(colours);
     return label;
+}
+
+// The student's level is the kind first suggested, and the kind My Facts practises.
+int LevelKind() {
+    const int level = GetCurrentStudent().GetLevel();
+    return level >= kAddition && level <= kMixed ? level : kAddition;
 }
 
 // The goal as typed: 0 when the field is empty or holds no number a goal could be.
@@ -138,8 +148,11 @@ bool CTrainingWnd::CreateSetupControls() {
         Qt::AlignHCenter | Qt::AlignTop);
     for (std::size_t i = 0; i < kKindButtons.size(); ++i) {
         const auto kind = static_cast<std::int32_t>(i) + kAddition;
-        kindButtons_[i] = MakeScreenButton(this, kKindButtons[i].caption, kKindButtons[i].id,
-                                           kTrainingFolder, KindButtonPicture(kind));
+        const bool myFacts = kKindButtons[i].id == kMyFactsButton;
+        kindButtons_[i] =
+            MakeScreenButton(this, kKindButtons[i].caption, kKindButtons[i].id, kTrainingFolder,
+                             myFacts ? kMyFactsPicture : KindButtonPicture(kind),
+                             myFacts ? kMyFactsDescription : nullptr);
         if (kindButtons_[i] == nullptr) {
             return false;
         }
@@ -166,10 +179,9 @@ bool CTrainingWnd::CreateSetupControls() {
     goalField_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), goalField_));
     connect(goalField_, &QLineEdit::textChanged, this, &CTrainingWnd::OnGoalChanged);
+    CreateMyFactsNote();
 
-    // The student's own level is the first suggestion.
-    const int level = GetCurrentStudent().GetLevel();
-    kind_ = level >= kAddition && level <= kMixed ? level : kAddition;
+    kind_ = LevelKind();
     kindButtons_[static_cast<std::size_t>(kind_ - 1)]->SetHighlight(true);
     return true;
 }
@@ -215,8 +227,13 @@ void CTrainingWnd::PositionSetupControls() {
     minutesLabel_->setGeometry(setupLayout_.minutesLabel.ToQRect());
     placeText(goalText_, setupLayout_.goalText, 3);
     goalField_->setGeometry(setupLayout_.goalField.ToQRect());
-    for (QWidget* control : std::initializer_list<QWidget*>{kindTitle_, lengthText_, minutesLabel_,
-                                                            goalText_, lengthList_, goalField_}) {
+    // In the place of the pad, which no session shows while the note does.
+    const platform::GdiRect& padArea = layout_.padArea;
+    myFactsNote_->setGeometry(padArea.left + 2 * letter.width(), padArea.top + letter.height(),
+                              padArea.Width() - 4 * letter.width(), 3 * metrics.lineSpacing());
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{kindTitle_, lengthText_, minutesLabel_, goalText_,
+                                         lengthList_, goalField_, myFactsNote_}) {
         control->setFont(setupFont_);
     }
 }
@@ -241,10 +258,12 @@ void CTrainingWnd::OnCommand(int id) {
 }
 
 void CTrainingWnd::OnKind(int id) {
-    kind_ = id - (kAdditionButton - 1);
+    myFacts_ = id == kMyFactsButton;
+    kind_ = myFacts_ ? LevelKind() : id - (kAdditionButton - 1);
     for (std::size_t i = 0; i < kKindButtons.size(); ++i) {
         kindButtons_[i]->SetHighlight(kKindButtons[i].id == id);
     }
+    UpdateMyFactsNote();
 }
 
 void CTrainingWnd::OnGoalChanged() {
@@ -258,6 +277,11 @@ void CTrainingWnd::EnableSetup(bool enable) {
     }
     for (CPictureButton* button : kindButtons_) {
         button->setEnabled(enable);
+    }
+    if (enable) {
+        UpdateMyFactsNote();
+    } else {
+        myFactsNote_->hide();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "TrainingLayout.h"
 #include "data/CTestData.h"
+#include "data/MyFactsPlan.h"
 #include "gui/common/ActivityWindow.h"
 #include "gui/common/CardSteps.h"
 #include "gui/controls/FlashCardDisplay.h"
@@ -11,6 +12,7 @@
 #include <QImage>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class CBasicLineGraph;
 class CNumberPadCtl;
@@ -50,6 +52,7 @@ public:
         kMultiplicationButton = 2014,
         kDivisionButton = 2015,
         kMixedButton = 2016,
+        kMyFactsButton = 2017,
         kGoalField = 2019,
     };
 
@@ -67,8 +70,13 @@ public:
     const TrainingLayout& Layout() const { return layout_; }
     const SetupPanelLayout& SetupLayout() const { return setupLayout_; }
 
-    // The kind of fact the next session practises (1 Addition … 5 Mixed).
+    // The kind of fact the next session practises and is recorded as (1 Addition … 5 Mixed); for
+    // My Facts the student's level's.
     int Kind() const { return kind_; }
+    // My Facts is chosen: the facts of the kind the student does not know yet come first.
+    bool MyFactsChosen() const { return myFacts_; }
+    // What the set-up says of a My Facts session; hidden while another kind is chosen.
+    QLabel* MyFactsNote() const { return myFactsNote_; }
     int Goal() const { return goal_; }
     ReviewState State() const { return steps_.State(); }
     const Problem& CurrentProblem() const { return steps_.Card(); }
@@ -106,7 +114,18 @@ private:
     void NextCard();
     void PresentCard();
     void EndSession();
+    // The session's first problems, planned or loaded; false when there are none.
+    bool FillSession(int fileNumber);
     void WriteDebugAnswers() const;
+
+    // My Facts (TrainingMyFacts.cpp).
+    void CreateMyFactsNote();
+    // Says what a My Facts session of the student would be, while My Facts is chosen in set-up.
+    void UpdateMyFactsNote();
+    // Plans the session; false when the student's records give nothing to plan on.
+    bool PlanMyFactsSession();
+    // The planned card after `index_`, in the place the session keeps it in.
+    void TakePlannedCard();
 
     // The views of past sessions (TrainingViews.cpp).
     void CreateViews();
@@ -132,18 +151,23 @@ private:
     CPictureButton* homeButton_ = nullptr;
     CPictureButton* viewGraphButton_ = nullptr;
     CPictureButton* viewReportButton_ = nullptr;
-    std::array<CPictureButton*, 5> kindButtons_{};
+    // Addition … Mixed, My Facts.
+    std::array<CPictureButton*, 6> kindButtons_{};
     QLabel* kindTitle_ = nullptr;
     QLabel* lengthText_ = nullptr;
     QLabel* minutesLabel_ = nullptr;
     QLabel* goalText_ = nullptr;
     QComboBox* lengthList_ = nullptr;
     QLineEdit* goalField_ = nullptr;
+    QLabel* myFactsNote_ = nullptr;
     CBasicLineGraph* graph_ = nullptr;
     ReportList* report_ = nullptr;
     QBasicTimer timer_;
 
     int kind_ = 1;
+    bool myFacts_ = false;
+    // The running My Facts session's plan; none for any other session.
+    std::optional<data::MyFactsPlan> plan_;
     int goal_ = 0;
     CardSteps steps_;
     CTestData session_;

@@ -1,4 +1,5 @@
 #include "TrainingLayout.h"
+#include "TrainingGeometry.h"
 
 namespace {
 
@@ -47,11 +48,12 @@ SetupPanelLayout ComputeSetupPanel(const platform::GdiRect& panel, QSize letter,
     layout.kindTitle = textRow(kinds, 2);
     const int bw = kindButton.width();
     const int bh = kindButton.height();
-    const int x0 = kinds.left + Truncate((kinds.Width() - 3.5 * bw) * 0.5);
+    const int x0 =
+        kinds.left + Truncate((kinds.Width() - training_geometry::kKindButtonsAcross * bw) * 0.5);
     const int y0 = layout.kindTitle.bottom + Truncate((kinds.Height() - 2 * (cy + bh)) * 0.5);
-    layout.kindButtons = {QPoint(x0, y0), QPoint(x0 + bw, y0), QPoint(x0, y0 + bh),
-                          QPoint(x0 + bw, y0 + bh),
-                          QPoint(x0 + 2 * bw, y0 + bh - Truncate(0.5714 * bh))};
+    layout.kindButtons = {QPoint(x0, y0),          QPoint(x0 + bw, y0),
+                          QPoint(x0, y0 + bh),     QPoint(x0 + bw, y0 + bh),
+                          QPoint(x0 + 2 * bw, y0), QPoint(x0 + 2 * bw, y0 + bh)};
 
     layout.lengthText = textRow(length, 2);
     const int d = Truncate((length.Width() - 16 * cx) * 0.5);

@@ -26,9 +26,9 @@ TrainingLayout ComputeTrainingLayout(int width, int height, int headerHeight, QS
 struct SetupPanelLayout {
     std::array<platform::GdiRect, 3> blocks;
     platform::GdiRect kindTitle;
-    // Addition, Subtraction, Multiplication, Division, Mixed: two rows, Mixed to the right half a
-    // button up.
-    std::array<QPoint, 5> kindButtons;
+    // Addition, Subtraction, Multiplication, Division in two rows and two columns; Mixed and My
+    // Facts in a third column, Mixed on the first row.
+    std::array<QPoint, 6> kindButtons;
     platform::GdiRect lengthText;
     platform::GdiRect lengthList; // including its dropped-down list
     platform::GdiRect minutesLabel;

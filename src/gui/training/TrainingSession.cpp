@@ -82,11 +82,10 @@ void CTrainingWnd::OnBegin() {
 }
 
 bool CTrainingWnd::StartSession() {
-    // A freshly shuffled set each time, so its creation time is when this session began.
     const int fileNumber = TestFileNumber(kind_);
     platform::WriteTraceLog(Source(), __LINE__);
-    session_ = CTestData();
-    if (!session_.Load(fileNumber)) {
+    duration_ = lengthList_->currentIndex() == 0 ? kOneMinute : kFourMinutes;
+    if (!FillSession(fileNumber)) {
         platform::GetMessageBoxes().Show({.text = "Please contact the system administrator.",
                                           .icon = platform::MbIcon::Stop,
                                           .owner = this});
@@ -95,15 +94,28 @@ bool CTrainingWnd::StartSession() {
         return false;
     }
     sessionStart_ = Now();
-    duration_ = lengthList_->currentIndex() == 0 ? kOneMinute : kFourMinutes;
     session_.SetGoal(static_cast<std::int16_t>(goal_));
     session_.SetDuration(static_cast<std::int16_t>(duration_ / 1000));
     session_.SetFlag(0);
     graph_->SetGoal(goal_);
     timer_.start(kTimerPeriodMs, this);
     PresentCard();
+    return true;
+}
+
+// A new set each time, so its creation time is when this session began: a My Facts plan, or the
+// kind's test file freshly shuffled. The answer file is written before the first card is taken.
+bool CTrainingWnd::FillSession(int fileNumber) {
+    session_ = CTestData();
+    const bool planned = PlanMyFactsSession();
+    if (!planned && !session_.Load(fileNumber)) {
+        return false;
+    }
     if (platform::HasOption(platform::kOptionDebug)) {
         WriteDebugAnswers();
+    }
+    if (planned) {
+        TakePlannedCard();
     }
     return true;
 }
@@ -118,7 +130,18 @@ void CTrainingWnd::PresentCard() {
 }
 
 void CTrainingWnd::WriteDebugAnswers() const {
-    WriteDebugAnswerFile(platform::GetBaseFolder() + "/trainingAnswers.dat", session_);
+    const std::string path = platform::GetBaseFolder() + "/trainingAnswers.dat";
+    if (!plan_) {
+        WriteDebugAnswerFile(path, session_);
+        return;
+    }
+    // The cards the plan gives when every answer is right and fluent: one for each timer period
+    // of the session, as every card takes at least one of them.
+    std::vector<std::string> lines;
+    for (const Problem& card : plan_->Preview(duration_ / kTimerPeriodMs)) {
+        lines.push_back(AnswerKeyPresses(card));
+    }
+    WriteDebugAnswerFile(path, lines);
 }
 
 void CTrainingWnd::OnAnswer(int answer) {
@@ -169,6 +192,9 @@ void CTrainingWnd::FollowStep(const CardStepChange& change) {
         session_.SetAnswer(index_, kNoValue);
     }
     TellStudent(GetCurrentStudent(), change);
+    if (plan_ && change.EndsFirstTry()) {
+        plan_->Told(change.news == MistakeNews::RightFirstTry, change.tryMs);
+    }
     sessionStart_ += PauseGivenBack(change);
     if (change.Changed()) {
         pad_->EnableKeys(steps_.TakesAnswers());
@@ -177,8 +203,9 @@ void CTrainingWnd::FollowStep(const CardStepChange& change) {
 
 // After the last problem the session starts over with the first, answered afresh.
 void CTrainingWnd::NextCard() {
-    ++index_;
-    if (index_ >= session_.GetCount()) {
+    if (plan_) {
+        TakePlannedCard();
+    } else if (++index_ >= session_.GetCount()) {
         index_ = 0;
     }
     session_.SetAnswer(index_, kNoValue);

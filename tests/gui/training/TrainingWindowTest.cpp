@@ -4,6 +4,7 @@
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
 #include "data/MistakeFile.h"
+#include "data/OperationFacts.h"
 #include "data/SessionHistory.h"
 #include "gui/common/DebugAnswerFile.h"
 #include "gui/controls/CBasicLineGraph.h"
@@ -13,6 +14,7 @@
 #include "platform/Files.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <filesystem>
 
@@ -46,14 +48,35 @@ protected:
 
     void Click(CTrainingWnd::CommandId id) { guitest::Click(window->Button(id)); }
 
+    // Gives the student, before the window opens, first tries at every fact of `kind`: right
+    // and quick but for `missed`, answered wrong.
+    void GiveFirstTries(const std::vector<Problem>& missed, std::int32_t kind = kAddition) {
+        data::FactFluency fluency;
+        for (const Problem& fact : data::ReadPractisedFacts(kind)) {
+            const bool wrong = std::ranges::any_of(
+                missed, [&fact](const Problem& m) { return IsSameFact(m, fact); });
+            fluency.RecordFirstTry(fact, !wrong, 1'200);
+        }
+        const std::string path = CUserManager::GetFluencyFilePath(kStudent);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        ASSERT_TRUE(data::WriteFluencyFile(path, fluency));
+    }
+
     void SetGoal(const QString& text) {
         window->GoalField()->clear();
         QTest::keyClicks(window->GoalField(), text);
     }
 
-    // Opens the window and begins a session of `minutes` with a goal of 20.
-    void BeginSession(int minutes = 1, int level = kAddition) {
+    // Opens the window and begins a session of `minutes` with a goal of 20; with `myFacts`, a My
+    // Facts session of a student who has missed three addition facts.
+    void BeginSession(int minutes = 1, int level = kAddition, bool myFacts = false) {
+        if (myFacts) {
+            GiveFirstTries(kMissed);
+        }
         Open(level);
+        if (myFacts) {
+            Click(kMyFactsButton);
+        }
         SetGoal("20");
         window->LengthList()->setCurrentIndex(minutes == 1 ? 0 : 1);
         Click(kBegin);
@@ -78,7 +101,7 @@ protected:
     std::vector<CTrainingWnd::CommandId> LitKinds() const {
         std::vector<CTrainingWnd::CommandId> lit;
         for (const auto id : {kAdditionButton, kSubtractionButton, kMultiplicationButton,
-                              kDivisionButton, kMixedButton}) {
+                              kDivisionButton, kMixedButton, kMyFactsButton}) {
             if (window->Button(id)->ShowsRollOver()) {
                 lit.push_back(id);
             }
@@ -107,6 +130,14 @@ protected:
     }
 
     // The training window has closed and handed over to the review window.
+    bool IsMissed(const Problem& card) const {
+        return std::ranges::any_of(kMissed,
+                                   [&card](const Problem& m) { return IsSameFact(m, card); });
+    }
+
+    const std::vector<Problem> kMissed{guitest::Mistake(7, '+', 6), guitest::Mistake(8, '+', 5),
+                                       guitest::Mistake(9, '+', 4)};
+
     void ExpectReviewTookOver() {
         CloseDeleted();
         EXPECT_TRUE(window.isNull());
@@ -303,7 +334,7 @@ protected:
 } // namespace
 
 // A session lasts its length plus the feedback of each card given back once, however often the
-// timer ticks during that feedback and whatever answers arrive meanwhile.
+// timer ticks during that feedback and whatever answers arrive meanwhile; a My Facts session too.
 TEST_F(TrainingTimeTest, ASessionLastsItsLengthPlusEachCardsFeedbackOnce) {
     using enum CardPlay;
     const std::vector<std::vector<CardPlay>> cases = {
@@ -317,23 +348,26 @@ TEST_F(TrainingTimeTest, ASessionLastsItsLengthPlusEachCardsFeedbackOnce) {
     for (const int minutes : {1, 4}) {
         for (const bool duringFeedback : {false, true}) {
             for (const auto& cards : cases) {
-                SCOPED_TRACE(testing::Message()
-                             << minutes << " min, " << cards.size()
-                             << " cards, answers during feedback " << duringFeedback);
-                answersDuringFeedback = duringFeedback;
-                ForgetEarlierSessions();
-                BeginSession(minutes);
-                const std::uint32_t begin = fakes.clock.tick;
-                std::uint32_t givenBack = 0;
-                for (const CardPlay play : cards) {
-                    Play(play);
-                    givenBack += GivenBack(play);
+                for (const bool myFacts : {false, true}) {
+                    SCOPED_TRACE(testing::Message()
+                                 << minutes << " min, " << cards.size()
+                                 << " cards, answers during feedback " << duringFeedback
+                                 << (myFacts ? ", My Facts" : ""));
+                    answersDuringFeedback = duringFeedback;
+                    ForgetEarlierSessions();
+                    BeginSession(minutes, kAddition, myFacts);
+                    const std::uint32_t begin = fakes.clock.tick;
+                    std::uint32_t givenBack = 0;
+                    for (const CardPlay play : cards) {
+                        Play(play);
+                        givenBack += GivenBack(play);
+                    }
+                    ASSERT_NE(window->State(), ReviewState::Idle) << "ended with the cards played";
+                    const std::uint32_t ran = RunOut();
+                    ASSERT_EQ(window->State(), ReviewState::Idle);
+                    EXPECT_EQ(fakes.clock.tick - begin, AtTick(minutes * 60'000 + givenBack))
+                        << "after " << ran << " ms of waiting";
                 }
-                ASSERT_NE(window->State(), ReviewState::Idle) << "ended with the cards played";
-                const std::uint32_t ran = RunOut();
-                ASSERT_EQ(window->State(), ReviewState::Idle);
-                EXPECT_EQ(fakes.clock.tick - begin, AtTick(minutes * 60'000 + givenBack))
-                    << "after " << ran << " ms of waiting";
             }
         }
     }
@@ -469,6 +503,139 @@ TEST_F(TrainingWindowTest, ADueReviewTakesOverAfterTheSessionIsRecorded) {
 TEST_F(TrainingWindowTest, DebugAnswerFileListsEveryProblemInTheOrderShown) {
     fakes.process.arguments = " -debug";
     BeginSession(1, kMixed);
+    std::string expected;
+    for (int i = 0; i < window->Session().GetCount(); ++i) {
+        expected += AnswerKeyPresses(window->Session().GetProblem(i)) + "\r\n";
+    }
+    EXPECT_EQ(guitest::ReadFile(fakes, "/trainingAnswers.dat"), expected);
+}
+
+TEST_F(TrainingWindowTest, MyFactsTakesTheLevelsKindAndTheSetUpSaysWhatItWillPractise) {
+    struct Case {
+        int level;
+        std::optional<std::vector<Problem>> missed; // none: no first tries at all
+        const char* note;
+    };
+    const std::vector<Case> cases = {
+        {kMultiplication, std::nullopt,
+         "You have not practised these facts yet, so My Facts gives you all the multiplication "
+         "facts, as Multiplication does."},
+        {kAddition, kMissed,
+         "My Facts practises the 3 addition facts you do not know yet, a few at a time, among "
+         "facts you know."},
+        {kAddition, std::vector{guitest::Mistake(7, '+', 6)},
+         "My Facts practises the one addition fact you do not know yet, among facts you know."},
+        {kSubtraction, std::vector<Problem>{},
+         "You know all your subtraction facts! My Facts gives you all of them, as Subtraction "
+         "does."},
+        {kMixed, std::vector{guitest::Mistake(7, 'x', 8), guitest::Mistake(56, '/', 8)},
+         "My Facts practises the 2 facts you do not know yet, a few at a time, among facts you "
+         "know."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.level);
+        std::filesystem::remove(CUserManager::GetFluencyFilePath(kStudent));
+        if (c.missed) {
+            GiveFirstTries(*c.missed, c.level);
+        }
+        Open(c.level);
+        EXPECT_FALSE(window->MyFactsNote()->isVisible());
+        Click(kMyFactsButton);
+        EXPECT_TRUE(window->MyFactsChosen());
+        EXPECT_EQ(window->Kind(), c.level);
+        EXPECT_EQ(LitKinds(), std::vector{kMyFactsButton});
+        EXPECT_TRUE(window->MyFactsNote()->isVisible());
+        EXPECT_EQ(window->MyFactsNote()->text().toStdString(), c.note);
+        Click(kDivisionButton);
+        EXPECT_FALSE(window->MyFactsChosen());
+        EXPECT_EQ(window->Kind(), kDivision);
+        EXPECT_FALSE(window->MyFactsNote()->isVisible());
+    }
+    EXPECT_EQ(window->Button(kMyFactsButton)->accessibleName(), "My facts");
+}
+
+// The three missed facts come first and keep coming back among known ones; the session is
+// recorded as one of Addition with every right answer, and the first tries are kept, so the
+// set-up then finds nothing left to learn.
+TEST_F(TrainingWindowTest, AMyFactsSessionPractisesTheMissedFactsAndIsRecordedLikeAnyOther) {
+    BeginSession(1, kAddition, true);
+    const auto created = static_cast<std::uint32_t>(fakes.clock.seconds);
+    EXPECT_FALSE(window->MyFactsNote()->isVisible());
+    EXPECT_TRUE(IsMissed(window->CurrentProblem()));
+    int cards = 0;
+    int missedCards = 0;
+    while (window->State() == ReviewState::FirstTry) {
+        if (cards < 12 && IsMissed(window->CurrentProblem())) {
+            ++missedCards;
+        }
+        Wait(1'000); // quick enough to be fluent
+        if (window->State() == ReviewState::FirstTry) {
+            AnswerRight();
+            ++cards;
+            Wait(801);
+        }
+    }
+    EXPECT_GE(missedCards, 6) << "of the first 12 cards";
+    ASSERT_EQ(window->State(), ReviewState::Idle);
+
+    data::StudentRecord expected = guitest::NewStudentRecord(kAddition, 0);
+    expected.sessions.push_back(testrecords::TrainingRecord(cards, 60, 20, kAddition));
+    expected.sessions[0].answeredCount = static_cast<std::int16_t>(cards);
+    expected.sessions[0].time = created;
+    EXPECT_EQ(platform::ReadFileBytes(CUserManager::GetInfoFilePath(kStudent)),
+              data::SerializeStudentRecord(expected));
+    for (const Problem& fact : kMissed) {
+        EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, fact), data::Fluency::Fluent);
+        EXPECT_EQ(guitest::WrittenFirstTries(kStudent, fact), 1 + data::MyFactsPlan::kRetireAfter)
+            << "once before, then until it was known";
+    }
+    EXPECT_EQ(window->SessionGraph()->Series().Count(), 1);
+    EXPECT_TRUE(window->MyFactsChosen()) << "the choice stays";
+    EXPECT_EQ(window->MyFactsNote()->text().toStdString(),
+              "You know all your addition facts! My Facts gives you all of them, as Addition "
+              "does.");
+}
+
+// A child quicker than one card a second runs past the 100 places of the session: each new card
+// takes the place of the oldest, so the counts are of the last 100 cards, as in any session.
+TEST_F(TrainingWindowTest, AMyFactsSessionHoldsItsLatestCardsAsAPlainOneHoldsItsProblems) {
+    BeginSession(4, kAddition, true);
+    for (int card = 0; card < 105; ++card) {
+        AnswerRight();
+        Wait(801);
+    }
+    EXPECT_EQ(window->Session().GetCount(), 100);
+    EXPECT_EQ(window->CurrentIndex(), 5);
+    EXPECT_EQ(window->Session().GetProblem(5).enteredAnswer, kNoValue);
+    EXPECT_EQ(window->Session().GetCorrectCount(), 99);
+    EXPECT_EQ(window->Session().GetAnsweredCount(), 99);
+    EXPECT_TRUE(IsSameFact(window->Session().GetProblem(5), window->CurrentProblem()));
+}
+
+// Cards answered right at once come in the order of the answer file, which lists a card for
+// every timer period of the session; nothing to plan on gives a plain session and its file.
+TEST_F(TrainingWindowTest, DebugAnswerFileListsTheCardsOfAMyFactsSessionInTheirOrder) {
+    fakes.process.arguments = " -debug";
+    BeginSession(1, kAddition, true);
+    const std::string file = guitest::ReadFile(fakes, "/trainingAnswers.dat");
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = file.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
+        lines.push_back(file.substr(start, end - start));
+    }
+    ASSERT_EQ(lines.size(), 600u);
+    for (std::size_t card = 0; card < 40; ++card) {
+        ASSERT_EQ(AnswerKeyPresses(window->CurrentProblem()), lines[card]) << card;
+        AnswerRight();
+        Wait(801);
+    }
+
+    std::filesystem::remove(CUserManager::GetFluencyFilePath(kStudent));
+    Open();
+    Click(kMyFactsButton);
+    SetGoal("20");
+    Click(kBegin);
+    EXPECT_EQ(window->Session().GetCount(), 100) << "the addition file's problems";
     std::string expected;
     for (int i = 0; i < window->Session().GetCount(); ++i) {
         expected += AnswerKeyPresses(window->Session().GetProblem(i)) + "\r\n";
