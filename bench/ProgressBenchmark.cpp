@@ -19,6 +19,14 @@ namespace {
 
 constexpr const char* kStudent = "Pat Jones";
 
+// An 800 x 600 screen with the installed pictures and test files, as the fact map reads them.
+void UseInstalledPicturesAndFacts(platform::fakes::FakePlatform& fakes) {
+    fakes.display.current = {800, 600};
+    std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Graphics",
+                                              fakes.Path("/Graphics"));
+    std::filesystem::copy(TALLYHOP_PROGRAM_DIR "/Test Data", fakes.Path("/Test Data"));
+}
+
 // Signs in a student with a history of 1,000 sessions: tests, training sessions and reviews in
 // turn.
 void SignInWithLongHistory(const platform::fakes::FakePlatform& fakes) {
@@ -116,10 +124,7 @@ BENCHMARK(BM_MasteryGraphPaint)->Unit(benchmark::kMicrosecond);
 // takes in the progress window at 800 x 600.
 void BM_FactMapPaint(benchmark::State& state) {
     platform::fakes::FakePlatform fakes;
-    fakes.display.current = {800, 600};
-    std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Graphics",
-                                              fakes.Path("/Graphics"));
-    std::filesystem::copy(TALLYHOP_PROGRAM_DIR "/Test Data", fakes.Path("/Test Data"));
+    UseInstalledPicturesAndFacts(fakes);
     data::FactFluency fluency;
     std::mt19937 random(18);
     for (int a = 0; a <= 9; ++a) {
@@ -142,10 +147,7 @@ BENCHMARK(BM_FactMapPaint)->Unit(benchmark::kMicrosecond);
 // counted.
 void BM_FactMapMixedSummary(benchmark::State& state) {
     platform::fakes::FakePlatform fakes;
-    fakes.display.current = {800, 600};
-    std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Graphics",
-                                              fakes.Path("/Graphics"));
-    std::filesystem::copy(TALLYHOP_PROGRAM_DIR "/Test Data", fakes.Path("/Test Data"));
+    UseInstalledPicturesAndFacts(fakes);
     FactMapView map(nullptr);
     map.resize(795, 356);
     QImage picture(map.size(), QImage::Format_RGB32);

@@ -133,6 +133,19 @@ begin_debug_test() {
   sleep 0.3
 }
 
+# Clicks on the training screen's standard pad the answers of the first $1 cards of the answer
+# file "-debug" wrote, $2 seconds apart; a picture of the screen after card $3 goes to $4.
+click_training_answers() {
+  local cards=$1 pause=$2 shot_at=$3 shot=$4 answered=0 answer
+  while IFS=$'\r' read -r answer _; do
+    click_standard_key_at 10 367 "$answer"
+    answered=$((answered + 1))
+    [ $answered -eq "$shot_at" ] && import -window root "$shot"
+    sleep "$pause"
+    [ $answered -lt "$cards" ] || break
+  done <"$work/trainingAnswers.dat"
+}
+
 # Places on the 800 × 600 teacher screen: the column of buttons, the list's first row.
 click_teacher_home() { click_at 664 335; }
 click_add_student() { click_at 664 379; }

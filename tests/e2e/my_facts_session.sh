@@ -11,8 +11,6 @@ shots=$3
 source "$(dirname "$0")/lib.sh"
 record_tool="$(dirname "$0")/fluency_record.py"
 
-click_key() { click_standard_key_at 10 367 "$1"; }
-
 cards=12
 missed=(7+6 8+5 9+4)
 
@@ -32,15 +30,8 @@ import -window root "$shots/e2e-my-facts-setup.png"
 click_at 662 442 # Begin
 wait_for '[ -s "$work/trainingAnswers.dat" ]' "no answer file"
 sleep 0.3
-answered=0
-while IFS=$'\r' read -r answer _; do
-  click_key "$answer"
-  answered=$((answered + 1))
-  [ $answered -eq 1 ] && import -window root "$shots/e2e-my-facts-card.png"
-  # The green answer stays 0.8 s before the next card; a click before that would count for nothing.
-  sleep 1.2
-  [ $answered -lt $cards ] || break
-done <"$work/trainingAnswers.dat"
+# The green answer stays 0.8 s before the next card; a click before that would count for nothing.
+click_training_answers $cards 1.2 1 "$shots/e2e-my-facts-card.png"
 click_at 662 390 # Home: the session is dropped, its first tries kept
 wait_for '! window_visible Training' "the training window stayed"
 

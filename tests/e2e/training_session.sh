@@ -11,9 +11,6 @@ datafolder=$(realpath "$2")
 shots=$3
 source "$(dirname "$0")/lib.sh"
 
-# The standard pad on the 800 × 600 training screen.
-click_key() { click_standard_key_at 10 367 "$1"; }
-
 answered_cards=4
 # Seconds a busy machine may add to or take from the session's length as seen from outside.
 tolerance=3
@@ -32,15 +29,8 @@ click_at 662 442 # Begin
 began=$(date +%s%N)
 wait_for '[ -s "$work/trainingAnswers.dat" ]' "no answer file"
 sleep 0.3
-answered=0
-while IFS=$'\r' read -r answer _; do
-  click_key "$answer"
-  answered=$((answered + 1))
-  [ $answered -eq 3 ] && import -window root "$shots/e2e-training-correct.png"
-  # The green answer stays 0.8 s before the next card; a click before that would count for nothing.
-  sleep 1.6
-  [ $answered -lt $answered_cards ] || break
-done <"$work/trainingAnswers.dat"
+# The green answer stays 0.8 s before the next card; a click before that would count for nothing.
+click_training_answers $answered_cards 1.6 3 "$shots/e2e-training-correct.png"
 [ "$(wc -l <"$work/trainingAnswers.dat")" -eq 100 ] || fail "the answer file does not list 100 problems"
 # One minute from Begin, and the feedback after each right answer, then the completion message.
 # The wait allows the longest session due and the tolerance, no more.
