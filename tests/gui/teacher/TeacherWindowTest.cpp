@@ -13,10 +13,13 @@
 #include "platform/Files.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <gmock/gmock.h>
 
 using platform::MbIcon;
@@ -97,6 +100,21 @@ TEST_F(TeacherWindowTest, StudentsAreListedByTheBytesOfTheirFamilyNamesInGreyAnd
     EXPECT_EQ(background(0), QColor(235, 235, 235));
     EXPECT_EQ(background(1), QColor(Qt::white));
     EXPECT_EQ(background(2), QColor(235, 235, 235));
+}
+
+// A name the column can show has no tooltip of its own; one cut short, if only by a pixel, shows
+// whole in it.
+TEST_F(TeacherWindowTest, ANameTooLongForItsColumnShowsWholeInItsTooltip) {
+    Open({{"Maximiliana Alexandra Rodrigue", "pw"}});
+    window->show();
+    const QString name = List().item(0, 0)->text();
+    const int margin = 2 * (List().style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const int needed = QFontMetrics(List().font()).horizontalAdvance(name) + margin;
+    List().horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+    List().setColumnWidth(0, needed);
+    EXPECT_EQ(List().CutName(0), QString()) << "just fits";
+    List().setColumnWidth(0, needed - 1);
+    EXPECT_EQ(List().CutName(0), name);
 }
 
 TEST_F(TeacherWindowTest, AddStudentWritesTheStudentAddsARowAtTheBottomAndOffersAnotherDialog) {
