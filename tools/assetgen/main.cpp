@@ -64,6 +64,7 @@ int generate(const QString& programFolder, bool write) {
         for (const QString& problem : takeFitProblems())
             problems << translation.code + ": " + problem;
     }
+    problems.removeDuplicates(); // a button's two pictures share its caption
     if (!problems.isEmpty())
         return fail(problems);
     if (!write)
