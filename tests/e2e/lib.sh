@@ -86,7 +86,7 @@ copy_program() {
   cp "$program" "$work/Tallyhop"
   local installed
   installed=$(dirname "$program")
-  for content in Graphics Audio "Help Guide"; do
+  for content in Graphics Audio "Help Guide" translations; do
     [ -e "$installed/$content" ] && ln -sfn "$installed/$content" "$work/$content"
   done
   cp -r "$installed/Test Data" "$work/Test Data"
