@@ -20,8 +20,8 @@ void SetProgramLanguage(Language language) {
     Chosen() = std::move(language);
 }
 
-Language ChooseLanguage(const std::vector<std::string>& preferred,
-                        const std::vector<std::string>& available) {
+std::optional<Language> ChooseLanguage(const std::vector<std::string>& preferred,
+                                       const std::vector<std::string>& available) {
     const auto offered = [&available](const std::string& code) {
         return std::ranges::find(available, code) != available.end();
     };
@@ -29,18 +29,18 @@ Language ChooseLanguage(const std::vector<std::string>& preferred,
         std::ranges::replace(tag, '-', '_');
         const std::string language = tag.substr(0, tag.find('_'));
         if (language == "en") {
-            return {};
+            return Language{};
         }
         // "de_Latn_AT" names the script too; a translation is named by language and region.
         const std::size_t last = tag.rfind('_');
         const std::string region = last == std::string::npos ? tag : language + tag.substr(last);
         for (const std::string& code : {region, language}) {
             if (offered(code)) {
-                return {code, tag};
+                return Language{code, tag};
             }
         }
     }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,10 +26,10 @@ struct Language {
 const Language& ProgramLanguage();
 void SetProgramLanguage(Language language);
 
-// The first of `preferred` (the desktop's languages, most wanted first: "es-MX", "de", "C") that
-// is English or has a translation among `available` ("es", "pt_BR"), region first, then the
-// language alone. English when none fits.
-Language ChooseLanguage(const std::vector<std::string>& preferred,
-                        const std::vector<std::string>& available);
+// The first of `preferred` (languages, most wanted first: "es-MX", "de", "C") that is English or
+// has a translation among `available` ("es", "pt_BR"), region first, then the language alone.
+// Nothing when none is either.
+std::optional<Language> ChooseLanguage(const std::vector<std::string>& preferred,
+                                       const std::vector<std::string>& available);
 
 } // namespace platform

@@ -61,7 +61,7 @@ TEST(CommandLineOptions, AValueIsTheWordAfterTheOptionStandingAlone) {
     }
 }
 
-TEST(Language, IsTheDesktopsFirstThatIsEnglishOrTranslatedByRegionThenByLanguage) {
+TEST(Language, IsTheFirstThatIsEnglishOrTranslatedByRegionThenByLanguage) {
     const std::vector<std::string> available{"de", "es", "pt_BR"};
     const struct {
         std::vector<std::string> desktop;
@@ -69,15 +69,18 @@ TEST(Language, IsTheDesktopsFirstThatIsEnglishOrTranslatedByRegionThenByLanguage
         const char* locale;
     } rows[] = {
         {{"de-DE", "de-Latn-DE", "de"}, "de", "de_DE"},
+        {{"es_MX"}, "es", "es_MX"},
         {{"de-AT", "de-Latn-AT"}, "de", "de_AT"},
         {{"fr-FR", "fr", "es"}, "es", "es"},
         {{"en-US", "en", "de"}, "", ""},
         {{"pt-BR"}, "pt_BR", "pt_BR"},
-        {{"pt-PT", "pt"}, "", ""},
-        {{"C"}, "", ""},
+        {{"pt-PT", "pt"}, "none", ""},
+        {{"C"}, "none", ""},
+        {{""}, "none", ""},
     };
     for (const auto& row : rows) {
-        const platform::Language chosen = platform::ChooseLanguage(row.desktop, available);
+        const platform::Language chosen =
+            platform::ChooseLanguage(row.desktop, available).value_or(platform::Language{"none"});
         EXPECT_EQ(chosen.code, row.code) << row.desktop.front();
         EXPECT_EQ(chosen.locale, row.locale) << row.desktop.front();
     }

@@ -46,18 +46,15 @@ Language WantedLanguage() {
         for (const QString& tag : QLocale::system().uiLanguages()) {
             desktop.push_back(tag.toStdString());
         }
-        return ChooseLanguage(desktop, installed);
+        return ChooseLanguage(desktop, installed).value_or(Language{});
     }
-    if (*asked == "en") {
-        return {};
-    }
-    if (std::ranges::find(installed, *asked) == installed.end()) {
+    const std::optional<Language> chosen = ChooseLanguage({*asked}, installed);
+    if (!chosen) {
         WriteErrorLog(kSource, __LINE__,
                       "-lang \"" + *asked + "\": there is no " + TranslationPath(*asked) +
                           "; the texts stay English");
-        return {};
     }
-    return {*asked, *asked};
+    return chosen.value_or(Language{});
 }
 
 } // namespace
