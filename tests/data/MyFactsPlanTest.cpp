@@ -223,11 +223,15 @@ TEST_F(MyFactsPlanTest, PlansTheFactsToLearnAmongKnownOnesAndFollowsTheAnswers) 
              EXPECT_EQ(FirstPlace(cards, forgotten), 2u) << "the next free place";
              EXPECT_GE(Places(cards, forgotten).size(), 4u) << "practised";
          }},
-        {"no first try at any of the facts: the plain kind",
+        {"no first try at any of the facts: the plain kind, unless some are listed mistakes",
          [] {
-             Standing standing{.facts = AdditionFacts(), .mistakes = {k7p6}};
+             Standing standing{.facts = AdditionFacts()};
              standing.fluency.RecordFirstTry(Fact(3, 4, kTimes), false, 1'000);
              EXPECT_EQ(standing.Plan().Basis(), MyFactsBasis::NoRecord);
+             standing.mistakes = {k7p6};
+             MyFactsPlan listed = standing.Plan();
+             EXPECT_EQ(listed.Basis(), MyFactsBasis::Folding);
+             EXPECT_TRUE(IsSameFact(listed.Next(), k7p6));
          }},
         {"nothing to learn: the plain kind; a listed fact is one to learn",
          [] {
