@@ -187,6 +187,36 @@ TEST_F(TrainingWindowTest, TheStudentsLevelChoosesTheKindAndMixedStaysChosenAcro
         << "every picture of the window and both pads";
 }
 
+// Every set-up text of lines from the top shows whole: no control below it covers a letter
+// (nor its descenders).
+TEST_F(TrainingWindowTest, TheSetUpTextsShowWholeOverTheControlsBelowThem) {
+    Open(kMixed);
+    const QImage shown = guitest::Snapshot(*window);
+    for (QLabel* text : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (!text->isVisible() || (text->alignment() & Qt::AlignTop) == 0) {
+            continue;
+        }
+        SCOPED_TRACE(text->text().toStdString());
+        // The text on its own, with room for all of its lines.
+        const QRect place = text->geometry();
+        text->resize(place.width(), 2 * place.height());
+        const QImage alone = text->grab().toImage();
+        text->resize(place.size());
+        int ink = 0;
+        int covered = 0;
+        for (int y = 0; y < alone.height() && place.y() + y < shown.height(); ++y) {
+            for (int x = 0; x < alone.width(); ++x) {
+                if (qGray(alone.pixel(x, y)) < 128) {
+                    ++ink;
+                    covered += shown.pixel(place.topLeft() + QPoint(x, y)) != alone.pixel(x, y);
+                }
+            }
+        }
+        EXPECT_GT(ink, 50);
+        EXPECT_EQ(covered, 0);
+    }
+}
+
 TEST_F(TrainingWindowTest, AGoalFromOneToNinetyNineIsNeededAndTheFieldTakesDigitsOnly) {
     Open();
     for (const char* refused : {"", "0", "100"}) {
