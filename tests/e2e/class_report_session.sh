@@ -57,7 +57,7 @@ focus_window "Export CSV"
 xdotool key ctrl+a
 xdotool type "Class list"
 xdotool key Return
-wait_for '[ -s "$HOME/Documents/Class list.csv" ]' "no file Class list.csv: $(ls "$HOME/Documents")"
+wait_for '[ -s "$HOME/Documents/Class list.csv" ]' "no file Class list.csv"
 wait_for 'window_visible Tallyhop' "no word that the report was saved the second time"
 press_enter
 
