@@ -233,6 +233,21 @@ TEST_F(MyFactsPlanTest, PlansTheFactsToLearnAmongKnownOnesAndFollowsTheAnswers) 
              EXPECT_EQ(listed.Basis(), MyFactsBasis::Folding);
              EXPECT_TRUE(IsSameFact(listed.Next(), k7p6));
          }},
+        {"each standing in the order of operation and numbers, whatever the file's order",
+         [] {
+             std::vector<Problem> facts = AdditionFacts();
+             std::ranges::reverse(facts);
+             const Standing standing = StandingIn(facts, {k9p4, k7p6}, {k8p5, k6p8});
+             const auto standings =
+                 data::StandingsOf(standing.facts, standing.fluency, standing.mistakes);
+             const auto keys = [](const std::vector<Problem>& group) {
+                 std::vector<data::FactKey> keys;
+                 std::ranges::transform(group, std::back_inserter(keys), data::KeyOf);
+                 return keys;
+             };
+             EXPECT_EQ(keys(standings.missed), keys({k7p6, k9p4}));
+             EXPECT_EQ(keys(standings.slow), keys({k6p8, k8p5}));
+         }},
         {"nothing to learn: the plain kind; a listed fact is one to learn",
          [] {
              EXPECT_EQ(StandingIn(AdditionFacts(), {}).Plan().Basis(),
