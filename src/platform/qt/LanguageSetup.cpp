@@ -84,7 +84,8 @@ LanguageSetup::LanguageSetup() {
     }
     if (!UseLanguagePictures(language.code)) {
         WriteErrorLog(kSource, __LINE__,
-                      "No pictures in " + GetBaseFolder() + "/Graphics/" + language.code +
+                      "No pictures in " + GetBaseFolder() + "/" +
+                          LanguagePicturesFolder(language.code) +
                           "; the English pictures are shown");
     }
     QLocale::setDefault(locale);

@@ -2,6 +2,7 @@
 
 #include "../BaseFolder.h"
 #include "../Files.h"
+#include "../Language.h"
 #include "../Logs.h"
 
 #include <QString>
@@ -90,14 +91,14 @@ bool UseLanguagePictures(const std::string& code) {
         return true;
     }
     namespace fs = std::filesystem;
-    const fs::path root = ResolveInstalledPath(GetBaseFolder() + "/Graphics/" + code + "/" +
-                                               std::string(kResolution));
+    const std::string root =
+        ResolveInstalledPath(GetBaseFolder() + "/" + LanguagePicturesFolder(code));
     std::error_code error;
     for (fs::recursive_directory_iterator it(root, error), end; !error && it != end;
          it.increment(error)) {
         if (it->is_regular_file(error)) {
-            pictures.emplace(Lowered(fs::relative(it->path(), root, error).generic_string()),
-                             it->path().string());
+            const std::string path = it->path().string();
+            pictures.emplace(Lowered(path.substr(root.size() + 1)), path);
         }
     }
     return !pictures.empty();
