@@ -12,6 +12,22 @@ namespace platform {
 inline constexpr std::string_view kTranslationsFolder = "translations";
 inline constexpr std::string_view kTranslationPrefix = "tallyhop_";
 inline constexpr std::string_view kTranslationSuffix = ".qm";
+
+inline std::string TranslationFileName(std::string_view code) {
+    return std::string(kTranslationPrefix) + std::string(code) + std::string(kTranslationSuffix);
+}
+
+// The code of the language whose translation the file `fileName` is; nothing for another file.
+inline std::optional<std::string> TranslationCode(std::string_view fileName) {
+    if (fileName.size() <= kTranslationPrefix.size() + kTranslationSuffix.size() ||
+        !fileName.starts_with(kTranslationPrefix) || !fileName.ends_with(kTranslationSuffix)) {
+        return std::nullopt;
+    }
+    fileName.remove_prefix(kTranslationPrefix.size());
+    fileName.remove_suffix(kTranslationSuffix.size());
+    return std::string(fileName);
+}
+
 inline std::string LanguagePicturesFolder(std::string_view code) {
     return "Graphics/" + std::string(code) + "/800x600";
 }

@@ -7,23 +7,14 @@
 
 namespace assetgen {
 
-namespace {
-
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), view.size());
-}
-
-} // namespace
-
 std::vector<Translation> installedTranslations(const QString& programFolder) {
-    const QString prefix = text(platform::kTranslationPrefix);
-    const QString suffix = text(platform::kTranslationSuffix);
-    const QDir folder(programFolder + "/" + text(platform::kTranslationsFolder));
+    const QDir folder(programFolder + "/" +
+                      QString::fromUtf8(platform::kTranslationsFolder.data(),
+                                        platform::kTranslationsFolder.size()));
     std::vector<Translation> translations;
-    for (const QString& name : folder.entryList({prefix + "*" + suffix}, QDir::Files, QDir::Name)) {
-        translations.push_back(
-            {name.sliced(prefix.size(), name.size() - prefix.size() - suffix.size()),
-             folder.filePath(name)});
+    for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
+        if (const auto code = platform::TranslationCode(name.toStdString()))
+            translations.push_back({QString::fromStdString(*code), folder.filePath(name)});
     }
     return translations;
 }

@@ -10,30 +10,28 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <algorithm>
 
 namespace platform {
 namespace {
 
 constexpr std::string_view kSource = "Language";
-const QString kPrefix = QStringLiteral("tallyhop_");
-const QString kSuffix = QStringLiteral(".qm");
 
 std::string TranslationsFolder() {
-    return ResolveInstalledPath(GetBaseFolder() + "/translations");
+    return ResolveInstalledPath(GetBaseFolder() + "/" + std::string(kTranslationsFolder));
 }
 
 std::string TranslationPath(const std::string& code) {
-    return TranslationsFolder() + "/" + kPrefix.toStdString() + code + kSuffix.toStdString();
+    return TranslationsFolder() + "/" + TranslationFileName(code);
 }
 
 // The languages are the translations present: adding one needs no change to the program.
 std::vector<std::string> InstalledLanguages() {
     std::vector<std::string> codes;
-    const QDir folder(QString::fromStdString(TranslationsFolder()));
-    for (const QString& file : folder.entryList({kPrefix + "*" + kSuffix}, QDir::Files)) {
-        codes.push_back(file.sliced(kPrefix.size(), file.size() - kPrefix.size() - kSuffix.size())
-                            .toStdString());
+    for (const QString& file :
+         QDir(QString::fromStdString(TranslationsFolder())).entryList(QDir::Files)) {
+        if (std::optional<std::string> code = TranslationCode(file.toStdString())) {
+            codes.push_back(std::move(*code));
+        }
     }
     return codes;
 }
