@@ -5,11 +5,11 @@
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
 #include "data/NameListFiles.h"
+#include "gui/common/StudentDialogMessages.h"
 #include "gui/fakes/StillHome.h"
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
 #include "gui/teacher/CTeacherWnd.h"
-#include "gui/teacher/StudentDialogMessages.h"
 #include "platform/Files.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "CEditStudentInfoDlg.h"
 
 #include "RefusedInputNote.h"
-#include "StudentDialogMessages.h"
 #include "data/AccountRules.h"
 #include "data/CTeacher.h"
+#include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/Windows1252Validator.h"
 
 #include <QGroupBox>

@@ -1,11 +1,11 @@
 #include "CStudentInfoDlg.h"
 
 #include "RefusedInputNote.h"
-#include "StudentDialogMessages.h"
 #include "data/AccountRules.h"
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
 #include "data/StudentInfoCheck.h"
+#include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/Windows1252Validator.h"
 
 #include <QButtonGroup>

@@ -2,7 +2,6 @@
 
 #include "CEditStudentInfoDlg.h"
 #include "CStudentInfoDlg.h"
-#include "StudentDialogMessages.h"
 #include "StudentProgress.h"
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
@@ -10,6 +9,7 @@
 #include "data/SignInLocks.h"
 #include "gui/classreport/ClassReportWnd.h"
 #include "gui/common/HomeScreen.h"
+#include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/HeaderBar.h"
 #include "gui/controls/ReportList.h"
@@ -326,9 +326,13 @@ void CTeacherWnd::OnDeleteStudent() {
     list_->repaint();
 }
 
-// The report shows this window again when it closes.
+// The report shows this window again when it closes, as the progress opened over it shows the
+// report.
 void CTeacherWnd::OnClassReport() {
-    if ((new ClassReportWnd(this))->isVisible()) {
+    auto* report = new ClassReportWnd(this);
+    connect(report, &ClassReportWnd::StudentProgressAsked, report,
+            [report](const std::string& name) { OpenStudentProgress(name, *report); });
+    if (report->isVisible()) {
         hide();
     }
 }

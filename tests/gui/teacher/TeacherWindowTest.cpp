@@ -4,12 +4,12 @@
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
 #include "data/SignInLocks.h"
+#include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/StudentListCtl.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
 #include "gui/teacher/CTeacherWnd.h"
-#include "gui/teacher/StudentDialogMessages.h"
 #include "platform/Files.h"
 
 #include <QComboBox>
