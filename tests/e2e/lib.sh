@@ -49,6 +49,21 @@ focus_window() {
   xdotool windowfocus --sync "$id" 2>/dev/null || true
 }
 
+# The visible windows called "Tallyhop": the home screen and any message box without a title of
+# its own, which is called after the program too (a name search by pattern misses it).
+program_windows() {
+  for id in $(xdotool search --onlyvisible --name '.*'); do
+    if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = Tallyhop ]; then echo "$id"; fi
+  done
+}
+# A message box is up: more such windows than $1 (1 by default: the home screen alone);
+# close_box presses Enter in the newest.
+box_up() { [ "$(program_windows | wc -l)" -gt "${1:-1}" ]; }
+close_box() {
+  xdotool windowfocus --sync "$(program_windows | tail -n 1)" 2>/dev/null || true
+  xdotool key Return
+}
+
 # Presses Enter in the message box that is up.
 press_enter() {
   focus_window Tallyhop
