@@ -2,7 +2,7 @@
 
 #include "data/AccountRules.h"
 #include "data/CUserManager.h"
-#include "gui/controls/Windows1252Validator.h"
+#include "gui/controls/AccountTextValidator.h"
 #include "platform/HelpGuide.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
@@ -78,7 +78,7 @@ void CSignInDlg::CreateControls() {
     password_ = Place(new QLineEdit, 79, 52, 95, 12);
     password_->setEchoMode(QLineEdit::Password);
     password_->setMaxLength(static_cast<int>(data::kPasswordLimit));
-    password_->setValidator(new Windows1252Validator(password_));
+    password_->setValidator(new AccountTextValidator(password_));
     password_->setAccessibleName(QStringLiteral("Password"));
     password_->setAccessibleDescription(QStringLiteral("Type your password"));
 
