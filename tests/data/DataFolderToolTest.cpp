@@ -169,6 +169,17 @@ TEST_F(DataFolderToolTest, AFolderWhoseParentIsMissingIsRefusedAndFailuresNameTh
     EXPECT_THAT(run.output, HasSubstr("(Not a directory)"));
 }
 
+// Asked for anywhere among the options, the usage goes to the terminal and nothing is written.
+TEST_F(DataFolderToolTest, HelpPrintsTheUsageAndWritesNothing) {
+    const std::string folder = fakes.BaseFolder() + "/fresh";
+    for (const Strings& arguments : {Strings{"--help"}, Strings{"--folder", folder, "-h"}}) {
+        const ToolRun run = RunTool(arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_THAT(run.output, testing::StartsWith("usage: tallyhop_datafolder --folder"));
+    }
+    EXPECT_FALSE(fs::exists(folder));
+}
+
 // A program in a "Release" folder reads the Data folder above it.
 TEST_F(DataFolderToolTest, ProgramInAReleaseFolderGetsTheDataFolderItReadsAndNothingElseIsTouched) {
     ASSERT_EQ(Write({"--student", "Bo Ng:Kiwi"}), DataFolderResult::Written);

@@ -145,6 +145,9 @@ std::optional<DataFolderOptions> ParseDataFolderOptions(const std::vector<std::s
     DataFolderOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
+        if (option == "--help" || option == "-h") {
+            return DataFolderOptions{.usageOnly = true};
+        }
         if (option == "--force" || option == "--if-missing") {
             (option == "--force" ? options.replaceExisting : options.keepExisting) = true;
             continue;

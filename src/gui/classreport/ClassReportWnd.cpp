@@ -155,11 +155,16 @@ void ClassReportWnd::OnCommand(int id) {
         return;
     }
     TraceNavigation(__LINE__);
+    // The file and the paper in the order the teacher sorted the screen by.
+    std::vector<data::ClassReportRow> shown;
+    for (const std::size_t index : list_->ShownOrder()) {
+        shown.push_back(rows_.at(index));
+    }
     if (id == kExportCsv) {
-        ExportClassReport(rows_, *saveFileDialog_);
+        ExportClassReport(shown, *saveFileDialog_);
     } else {
         const CTeacher& teacher = GetCurrentTeacher();
-        PrintClassReport(rows_, teacher.GetName(), teacher.GetClassName(), *printerSetup_);
+        PrintClassReport(shown, teacher.GetName(), teacher.GetClassName(), *printerSetup_);
     }
 }
 
