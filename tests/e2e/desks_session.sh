@@ -28,15 +28,7 @@ xdotool type teacher
 xdotool key Return
 wait_for 'window_visible Registration' "no teacher window"
 sleep 0.3
-click_add_student
-wait_for 'window_visible StudentInfoDlg' "no student dialog"
-sleep 0.3
-focus_window StudentInfoDlg
-xdotool type "Zoe Zinnia"
-xdotool key Tab
-xdotool type hop
-xdotool key Tab
-xdotool type hop
+type_new_student "Zoe Zinnia" hop
 xdotool key Return
 wait_for '[ -f "$work/Data/Zoe Zinnia.nfo" ]' "the new student was not written"
 sleep 0.5

@@ -95,15 +95,7 @@ teacher_desk() {
   sign_in_entry $((desks + 1)) teacher
   wait_for 'window_visible Registration' "no teacher window" 300
   sleep 0.3
-  click_add_student
-  wait_for 'window_visible StudentInfoDlg' "no student dialog" 300
-  sleep 0.3
-  focus_window StudentInfoDlg
-  xdotool type "$new_student"
-  xdotool key Tab
-  xdotool type hop
-  xdotool key Tab
-  xdotool type hop
+  type_new_student "$new_student" hop 300
   xdotool key Return
   wait_for '[ -f "$work/Data/$new_student.nfo" ]' "the new student was not written" 300
   sleep 0.5

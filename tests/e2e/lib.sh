@@ -167,6 +167,20 @@ click_add_student() { click_at 664 379; }
 click_delete_student() { click_at 664 467; }
 click_first_row() { click_at 600 80; }
 
+# From the teacher window: opens Add Student and types the name $1 and the password $2 twice;
+# $3 bounds the wait for the dialog (tenths of a second). Enter is the caller's.
+type_new_student() {
+  click_add_student
+  wait_for 'window_visible StudentInfoDlg' "no student dialog" "${3:-100}"
+  sleep 0.3
+  focus_window StudentInfoDlg
+  xdotool type "$1"
+  xdotool key Tab
+  xdotool type "$2"
+  xdotool key Tab
+  xdotool type "$2"
+}
+
 # Asks the program to end and checks that it ended well and put the display back.
 end_program() {
   kill -TERM "$pid"
