@@ -106,6 +106,10 @@
         <source>The password you entered is incorrect.</source>
         <translation>La contraseña no es correcta.</translation>
     </message>
+    <message>
+        <source>%1 is no longer in the class list.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PictureCaption</name>

@@ -121,6 +121,10 @@ TEST(DataFolderOptionsTest, UnusableOptionsAreRefusedWithAReason) {
     EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Bo:pw:6"}), HasSubstr("level 1-5"));
     EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Ng, Bo:pw"}), HasSubstr("Ng, Bo"));
     EXPECT_THAT(ParseError({"--folder", "/x", "--force", "--if-missing"}), HasSubstr("exclude"));
+    EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Sean O'Brien:pw"}),
+                HasSubstr("\"Sean O'Brien\": a name cannot hold the apostrophe (')"));
+    EXPECT_THAT(ParseError({"--folder", "/x", "--student", "\tBo Ng:pw"}),
+                HasSubstr("cannot hold a tab or another control character"));
 }
 
 TEST_F(DataFolderToolTest, NamesOfOtherRecordsAndRepeatedStudentsAreRefusedBeforeAnyWrite) {
@@ -130,6 +134,10 @@ TEST_F(DataFolderToolTest, NamesOfOtherRecordsAndRepeatedStudentsAreRefusedBefor
         {{"--student", "Class TeacherUsers:pw"}, "\"Class TeacherUsers\" is the name of the class"},
         {{"--teacher", "Pat Jones", "--student", "Pat JonesUsers:pw"}, "the class file"},
         {{"--student", "Bo Ng:a", "--student", "Bo Ng:b"}, "\"Bo Ng\" is given twice"},
+        // A share that ignores case keeps one file for both.
+        {{"--student", "Bo Ng:a", "--student", "BO NG:b"}, "\"BO NG\" is given twice"},
+        {{"--student", "admin:pw"}, "\"admin\" is the name of the sign-in list's file"},
+        {{"--student", "class teacher:pw"}, "\"class teacher\" is the name of the teacher"},
     };
     for (const auto& [arguments, reason] : refusals) {
         Strings command = {"--folder", fakes.BaseFolder(), "--force"};
