@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>%1 is no longer in the class list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya no está en la lista de la clase.</translation>
     </message>
 </context>
 <context>
