@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AccountRules</name>
+    <message>
+        <source>the quotation mark</source>
+        <translation>das Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>the apostrophe</source>
+        <translation>den Apostroph</translation>
+    </message>
+    <message>
+        <source>the exclamation mark</source>
+        <translation>das Ausrufezeichen</translation>
+    </message>
+    <message>
+        <source>the at sign</source>
+        <translation>das At-Zeichen</translation>
+    </message>
+    <message>
+        <source>the number sign</source>
+        <translation>das Rautezeichen</translation>
+    </message>
+    <message>
+        <source>the dollar sign</source>
+        <translation>das Dollarzeichen</translation>
+    </message>
+    <message>
+        <source>the percent sign</source>
+        <translation>das Prozentzeichen</translation>
+    </message>
+    <message>
+        <source>the caret</source>
+        <translation>das Zirkumflexzeichen</translation>
+    </message>
+    <message>
+        <source>the ampersand</source>
+        <translation>das Und-Zeichen</translation>
+    </message>
+    <message>
+        <source>the asterisk</source>
+        <translation>den Stern</translation>
+    </message>
+    <message>
+        <source>the opening parenthesis</source>
+        <translation>die öffnende runde Klammer</translation>
+    </message>
+    <message>
+        <source>the closing parenthesis</source>
+        <translation>die schließende runde Klammer</translation>
+    </message>
+    <message>
+        <source>the opening bracket</source>
+        <translation>die öffnende eckige Klammer</translation>
+    </message>
+    <message>
+        <source>the opening curly brace</source>
+        <translation>die öffnende geschweifte Klammer</translation>
+    </message>
+    <message>
+        <source>the closing curly brace</source>
+        <translation>die schließende geschweifte Klammer</translation>
+    </message>
+    <message>
+        <source>the closing bracket</source>
+        <translation>die schließende eckige Klammer</translation>
+    </message>
+    <message>
+        <source>the comma</source>
+        <translation>das Komma</translation>
+    </message>
+    <message>
+        <source>the full stop</source>
+        <translation>den Punkt</translation>
+    </message>
+    <message>
+        <source>the question mark</source>
+        <translation>das Fragezeichen</translation>
+    </message>
+    <message>
+        <source>the slash</source>
+        <translation>den Schrägstrich</translation>
+    </message>
+    <message>
+        <source>the backslash</source>
+        <translation>den umgekehrten Schrägstrich</translation>
+    </message>
+    <message>
+        <source>the semicolon</source>
+        <translation>das Semikolon</translation>
+    </message>
+    <message>
+        <source>the colon</source>
+        <translation>den Doppelpunkt</translation>
+    </message>
+    <message>
+        <source>the equals sign</source>
+        <translation>das Gleichheitszeichen</translation>
+    </message>
+    <message>
+        <source>the plus sign</source>
+        <translation>das Pluszeichen</translation>
+    </message>
+    <message>
+        <source>the less-than sign</source>
+        <translation>das Kleiner-als-Zeichen</translation>
+    </message>
+    <message>
+        <source>the greater-than sign</source>
+        <translation>das Größer-als-Zeichen</translation>
+    </message>
+    <message>
+        <source>a tab or another control character</source>
+        <translation>einen Tabulator oder ein anderes Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the letter %1, which records cannot store</source>
+        <translation>den Buchstaben %1, den die Daten nicht speichern können</translation>
+    </message>
+</context>
+<context>
     <name>CMainWindow</name>
     <message>
         <source>Take a timed test of the facts of your level</source>
@@ -109,6 +228,185 @@
     <message>
         <source>%1 is no longer in the class list.</source>
         <translation>%1 steht nicht mehr in der Klassenliste.</translation>
+    </message>
+</context>
+<context>
+    <name>CStudent</name>
+    <message>
+        <source>Congratulations, you have mastered your basic math facts!!</source>
+        <translation>Herzlichen Glückwunsch! Du kannst jetzt alle Grundaufgaben im Kopf!</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Plusaufgaben</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Minusaufgaben</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Malaufgaben</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Geteiltaufgaben</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Gemischt</translation>
+    </message>
+</context>
+<context>
+    <name>CUserManager</name>
+    <message>
+        <source>The class records cannot be opened. Ask the administrator to add you to the group &apos;%1&apos;.</source>
+        <translation>Die Klassendaten können nicht geöffnet werden. Die Systemverwaltung muss dieses Benutzerkonto in die Gruppe „%1“ aufnehmen.</translation>
+    </message>
+    <message>
+        <source>The class records cannot be opened. Ask the administrator to give you access to %1.</source>
+        <translation>Die Klassendaten können nicht geöffnet werden. Die Systemverwaltung muss diesem Benutzerkonto Zugriff auf %1 geben.</translation>
+    </message>
+    <message>
+        <source>The record of %1 is being changed at another computer. Please try again in a moment.</source>
+        <translation>Die Daten von %1 werden gerade an einem anderen Computer geändert. Bitte gleich noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>%1 is already signed in at another computer.</source>
+        <translation>%1 ist schon an einem anderen Computer angemeldet.</translation>
+    </message>
+    <message>
+        <source>Please contact the system administrator.</source>
+        <translation>Bitte an die Systemverwaltung wenden.</translation>
+    </message>
+    <message>
+        <source>You cannot sign in as &quot;Admin&quot; at this time.</source>
+        <translation>Als „Admin“ kann man sich zurzeit nicht anmelden.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReport</name>
+    <message>
+        <source>record cannot be read</source>
+        <translation>Daten nicht lesbar</translation>
+    </message>
+    <message>
+        <source>mistake list cannot be read</source>
+        <translation>Fehlerliste nicht lesbar</translation>
+    </message>
+    <message>
+        <source>response times cannot be read</source>
+        <translation>Antwortzeiten nicht lesbar</translation>
+    </message>
+    <message>
+        <source>inactive</source>
+        <translation>inaktiv</translation>
+    </message>
+    <message>
+        <source>stuck</source>
+        <translation>kommt nicht weiter</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Schüler/in</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Tests passed</source>
+        <translation>Bestandene Tests</translation>
+    </message>
+    <message>
+        <source>Last active</source>
+        <translation>Zuletzt aktiv</translation>
+    </message>
+    <message>
+        <source>Sessions this week</source>
+        <translation>Einheiten diese Woche</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minuten diese Woche</translation>
+    </message>
+    <message>
+        <source>Fluent facts</source>
+        <translation>Sichere Aufgaben</translation>
+    </message>
+    <message>
+        <source>Mistakes to review</source>
+        <translation>Fehler zum Wiederholen</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Braucht Aufmerksamkeit</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Aufgaben</translation>
+    </message>
+</context>
+<context>
+    <name>ExportClassReport</name>
+    <message>
+        <source>Class report %1.csv</source>
+        <translation>Klassenbericht %1.csv</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The class report could not be saved as %1: %2.</source>
+        <translation>Der Klassenbericht konnte nicht als %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The class report was saved as %1.</source>
+        <translation>Der Klassenbericht wurde als %1 gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>%1 wird gerade von einem anderen Programm benutzt.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Der Datenträger ist voll: %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 hat die Hardware einen Lese- oder Schreibfehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist ein unbekannter Fehler aufgetreten.</translation>
     </message>
 </context>
 <context>
@@ -239,6 +537,51 @@
         <source>My Facts</source>
         <extracomment>Training on the facts this child does not know yet; a small button, keep it short.</extracomment>
         <translation>Für mich</translation>
+    </message>
+</context>
+<context>
+    <name>SessionHistory</name>
+    <message>
+        <source>passed</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>not passed</source>
+        <translation>nicht bestanden</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>Nicht fertig</translation>
+    </message>
+    <message>
+        <source>%1:%2 hours</source>
+        <translation>%1:%2 Stunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Wiederholung</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AccountRules</name>
+    <message>
+        <source>the quotation mark</source>
+        <translation>las comillas</translation>
+    </message>
+    <message>
+        <source>the apostrophe</source>
+        <translation>el apóstrofo</translation>
+    </message>
+    <message>
+        <source>the exclamation mark</source>
+        <translation>el signo de exclamación</translation>
+    </message>
+    <message>
+        <source>the at sign</source>
+        <translation>la arroba</translation>
+    </message>
+    <message>
+        <source>the number sign</source>
+        <translation>la almohadilla</translation>
+    </message>
+    <message>
+        <source>the dollar sign</source>
+        <translation>el signo de dólar</translation>
+    </message>
+    <message>
+        <source>the percent sign</source>
+        <translation>el signo de porcentaje</translation>
+    </message>
+    <message>
+        <source>the caret</source>
+        <translation>el acento circunflejo</translation>
+    </message>
+    <message>
+        <source>the ampersand</source>
+        <translation>el signo «et»</translation>
+    </message>
+    <message>
+        <source>the asterisk</source>
+        <translation>el asterisco</translation>
+    </message>
+    <message>
+        <source>the opening parenthesis</source>
+        <translation>el paréntesis de apertura</translation>
+    </message>
+    <message>
+        <source>the closing parenthesis</source>
+        <translation>el paréntesis de cierre</translation>
+    </message>
+    <message>
+        <source>the opening bracket</source>
+        <translation>el corchete de apertura</translation>
+    </message>
+    <message>
+        <source>the opening curly brace</source>
+        <translation>la llave de apertura</translation>
+    </message>
+    <message>
+        <source>the closing curly brace</source>
+        <translation>la llave de cierre</translation>
+    </message>
+    <message>
+        <source>the closing bracket</source>
+        <translation>el corchete de cierre</translation>
+    </message>
+    <message>
+        <source>the comma</source>
+        <translation>la coma</translation>
+    </message>
+    <message>
+        <source>the full stop</source>
+        <translation>el punto</translation>
+    </message>
+    <message>
+        <source>the question mark</source>
+        <translation>el signo de interrogación</translation>
+    </message>
+    <message>
+        <source>the slash</source>
+        <translation>la barra</translation>
+    </message>
+    <message>
+        <source>the backslash</source>
+        <translation>la barra invertida</translation>
+    </message>
+    <message>
+        <source>the semicolon</source>
+        <translation>el punto y coma</translation>
+    </message>
+    <message>
+        <source>the colon</source>
+        <translation>los dos puntos</translation>
+    </message>
+    <message>
+        <source>the equals sign</source>
+        <translation>el signo igual</translation>
+    </message>
+    <message>
+        <source>the plus sign</source>
+        <translation>el signo más</translation>
+    </message>
+    <message>
+        <source>the less-than sign</source>
+        <translation>el signo menor que</translation>
+    </message>
+    <message>
+        <source>the greater-than sign</source>
+        <translation>el signo mayor que</translation>
+    </message>
+    <message>
+        <source>a tab or another control character</source>
+        <translation>un tabulador u otro carácter de control</translation>
+    </message>
+    <message>
+        <source>the letter %1, which records cannot store</source>
+        <translation>la letra %1, que los registros no pueden guardar</translation>
+    </message>
+</context>
+<context>
     <name>CMainWindow</name>
     <message>
         <source>Take a timed test of the facts of your level</source>
@@ -109,6 +228,185 @@
     <message>
         <source>%1 is no longer in the class list.</source>
         <translation>%1 ya no está en la lista de la clase.</translation>
+    </message>
+</context>
+<context>
+    <name>CStudent</name>
+    <message>
+        <source>Congratulations, you have mastered your basic math facts!!</source>
+        <translation>¡Enhorabuena! ¡Ya te sabes todas las cuentas básicas!</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Sumas</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Restas</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicaciones</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisiones</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mezcla</translation>
+    </message>
+</context>
+<context>
+    <name>CUserManager</name>
+    <message>
+        <source>The class records cannot be opened. Ask the administrator to add you to the group &apos;%1&apos;.</source>
+        <translation>No se pueden abrir los datos de la clase. Pide al administrador que te añada al grupo «%1».</translation>
+    </message>
+    <message>
+        <source>The class records cannot be opened. Ask the administrator to give you access to %1.</source>
+        <translation>No se pueden abrir los datos de la clase. Pide al administrador que te dé acceso a %1.</translation>
+    </message>
+    <message>
+        <source>The record of %1 is being changed at another computer. Please try again in a moment.</source>
+        <translation>Los datos de %1 se están cambiando en otro ordenador. Inténtalo de nuevo dentro de un momento.</translation>
+    </message>
+    <message>
+        <source>%1 is already signed in at another computer.</source>
+        <translation>%1 ya ha entrado en otro ordenador.</translation>
+    </message>
+    <message>
+        <source>Please contact the system administrator.</source>
+        <translation>Avisa al administrador del sistema, por favor.</translation>
+    </message>
+    <message>
+        <source>You cannot sign in as &quot;Admin&quot; at this time.</source>
+        <translation>Ahora no se puede entrar como «Admin».</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReport</name>
+    <message>
+        <source>record cannot be read</source>
+        <translation>datos ilegibles</translation>
+    </message>
+    <message>
+        <source>mistake list cannot be read</source>
+        <translation>lista de errores ilegible</translation>
+    </message>
+    <message>
+        <source>response times cannot be read</source>
+        <translation>tiempos de respuesta ilegibles</translation>
+    </message>
+    <message>
+        <source>inactive</source>
+        <translation>inactivo</translation>
+    </message>
+    <message>
+        <source>stuck</source>
+        <translation>estancado</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Tests passed</source>
+        <translation>Pruebas aprobadas</translation>
+    </message>
+    <message>
+        <source>Last active</source>
+        <translation>Última actividad</translation>
+    </message>
+    <message>
+        <source>Sessions this week</source>
+        <translation>Sesiones esta semana</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minutos esta semana</translation>
+    </message>
+    <message>
+        <source>Fluent facts</source>
+        <translation>Cuentas dominadas</translation>
+    </message>
+    <message>
+        <source>Mistakes to review</source>
+        <translation>Errores por repasar</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Necesita atención</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Cuentas</translation>
+    </message>
+</context>
+<context>
+    <name>ExportClassReport</name>
+    <message>
+        <source>Class report %1.csv</source>
+        <translation>Informe de clase %1.csv</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The class report could not be saved as %1: %2.</source>
+        <translation>No se ha podido guardar el informe de clase como %1: %2.</translation>
+    </message>
+    <message>
+        <source>The class report was saved as %1.</source>
+        <translation>El informe de clase se ha guardado como %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>No se ha encontrado %1.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contiene una ruta no válida.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Se ha denegado el acceso a %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Otro programa está usando %1 y no se ha podido acceder.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>El disco está lleno; no se ha podido acceder a %1.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Se ha producido un error de lectura o escritura del disco al acceder a %1.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Se ha producido un error desconocido al acceder a %1.</translation>
     </message>
 </context>
 <context>
@@ -239,6 +537,51 @@
         <source>My Facts</source>
         <extracomment>Training on the facts this child does not know yet; a small button, keep it short.</extracomment>
         <translation>Para mí</translation>
+    </message>
+</context>
+<context>
+    <name>SessionHistory</name>
+    <message>
+        <source>passed</source>
+        <translation>aprobada</translation>
+    </message>
+    <message>
+        <source>not passed</source>
+        <translation>no aprobada</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completo</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>Incompleto</translation>
+    </message>
+    <message>
+        <source>%1:%2 hours</source>
+        <translation>%1:%2 horas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Repaso</translation>
     </message>
 </context>
 </TS>

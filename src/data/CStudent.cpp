@@ -9,6 +9,7 @@
 #include "platform/Files.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
+#include "platform/ShownText.h"
 
 #include <algorithm>
 #include <array>
@@ -168,7 +169,8 @@ void CStudent::CountPassedTest() {
         return;
     }
     platform::GetMessageBoxes().Show(
-        {.text = "Congratulations, you have mastered your basic math facts!!",
+        {.text = platform::Say(platform::ShownText(
+             "CStudent", "Congratulations, you have mastered your basic math facts!!")),
          .icon = platform::MbIcon::Information});
     level_ = kAddition;
 }
@@ -236,12 +238,14 @@ void CStudent::SetReviewDue(bool due) {
 }
 
 std::string GetOperationName(std::int32_t kind) {
-    static const std::array<const char*, 5> kNames = {"Addition", "Subtraction", "Multiplication",
-                                                      "Division", "Mixed"};
+    static constexpr std::array<platform::TextToShow, 5> kNames = {
+        platform::ShownText("CStudent", "Addition"), platform::ShownText("CStudent", "Subtraction"),
+        platform::ShownText("CStudent", "Multiplication"),
+        platform::ShownText("CStudent", "Division"), platform::ShownText("CStudent", "Mixed")};
     if (kind < kAddition || kind > kMixed) {
         return {};
     }
-    return kNames[static_cast<std::size_t>(kind - kAddition)];
+    return platform::Say(kNames[static_cast<std::size_t>(kind - kAddition)]);
 }
 
 CStudent& GetCurrentStudent() {

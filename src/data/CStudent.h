@@ -96,7 +96,7 @@ private:
     data::FactFluency fluency_;
 };
 
-// "Addition" … "Mixed" for kinds 1 to 5; empty for any other number.
+// "Addition" … "Mixed" for kinds 1 to 5, in the program's language; empty for any other number.
 std::string GetOperationName(std::int32_t kind);
 
 // The program's one current student.

@@ -344,5 +344,5 @@ TEST_F(ClassReportFilesTest, TheCsvFileHasTheBomHeaderQuotingAndOneRecordPerStud
     EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(path)));
 
     const std::string noFolder = fakes.Path("/no such folder/report.csv");
-    EXPECT_EQ(data::WriteClassReportCsv(noFolder, *rows), "No such file or directory");
+    EXPECT_EQ(data::WriteClassReportCsv(noFolder, *rows), ENOENT);
 }
