@@ -121,6 +121,72 @@
     </message>
 </context>
 <context>
+    <name>ActivityWindow</name>
+    <message>
+        <source>Please contact the system administrator.</source>
+        <translation>Bitte an die Systemverwaltung wenden.</translation>
+    </message>
+</context>
+<context>
+    <name>CBasicLineGraph</name>
+    <message>
+        <source>Sessions</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source># Correct</source>
+        <translation>Richtige</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>4 minutes</source>
+        <translation>4 Minuten</translation>
+    </message>
+    <message>
+        <source>goal</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>current goal</source>
+        <translation>aktuelles Ziel</translation>
+    </message>
+    <message>
+        <source>No training sessions yet</source>
+        <translation>Noch kein Training</translation>
+    </message>
+    <message>
+        <source>Scroll back</source>
+        <translation>Zurückblättern</translation>
+    </message>
+    <message>
+        <source>Scroll forward</source>
+        <translation>Vorblättern</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>not passed</source>
+        <translation>nicht bestanden</translation>
+    </message>
+    <message>
+        <source>No tests yet</source>
+        <translation>Noch keine Tests</translation>
+    </message>
+</context>
+<context>
     <name>CMainWindow</name>
     <message>
         <source>Take a timed test of the facts of your level</source>
@@ -157,6 +223,74 @@
     <message>
         <source>You have no mistakes to review.</source>
         <translation>Du hast keine Fehler zum Wiederholen.</translation>
+    </message>
+</context>
+<context>
+    <name>CMasteryGraph</name>
+    <message>
+        <source>mix</source>
+        <translation>Mix</translation>
+    </message>
+</context>
+<context>
+    <name>CMistakeListCtl</name>
+    <message>
+        <source>Problem</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Noch</translation>
+    </message>
+    <message>
+        <source>Mistake list</source>
+        <translation>Fehlerliste</translation>
+    </message>
+    <message>
+        <source>Each fact still to master and how many right answers it still needs</source>
+        <translation>Jede Aufgabe, die du noch lernst, und wie viele richtige Antworten ihr noch fehlen</translation>
+    </message>
+</context>
+<context>
+    <name>CMistakeReviewWnd</name>
+    <message>
+        <source>Review</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Start the review of your mistakes</source>
+        <translation>Fang an, deine Fehler zu wiederholen</translation>
+    </message>
+    <message>
+        <source>Print mistakes</source>
+        <translation>Fehler drucken</translation>
+    </message>
+    <message>
+        <source>Print your mistake list as a practice sheet</source>
+        <translation>Drucke deine Fehlerliste als Übungsblatt</translation>
+    </message>
+    <message>
+        <source>Go back to the home screen</source>
+        <translation>Zurück zur Startseite</translation>
+    </message>
+    <message>
+        <source>You have no mistakes to review.</source>
+        <translation>Du hast keine Fehler zum Wiederholen.</translation>
+    </message>
+</context>
+<context>
+    <name>CNumberPadCtl</name>
+    <message>
+        <source>Number pad</source>
+        <translation>Zahlenfeld</translation>
+    </message>
+    <message>
+        <source>Send the typed answer</source>
+        <translation>Schickt die eingetippte Antwort ab</translation>
+    </message>
+    <message>
+        <source>The answer typed so far</source>
+        <translation>Die Antwort, die du bis jetzt getippt hast</translation>
     </message>
 </context>
 <context>
@@ -258,6 +392,353 @@
     </message>
 </context>
 <context>
+    <name>CStudentProgressWnd</name>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Mastery</source>
+        <translation>Können</translation>
+    </message>
+    <message>
+        <source>View the overall testing progress</source>
+        <translation>Zeigt deinen Fortschritt in den Tests</translation>
+    </message>
+    <message>
+        <source>Current Progress</source>
+        <translation>Diagramm zu den Tests</translation>
+    </message>
+    <message>
+        <source>View the results of each test</source>
+        <translation>Zeigt das Ergebnis jedes Tests</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>View a report for all tests taken</source>
+        <translation>Zeigt einen Bericht über alle deine Tests</translation>
+    </message>
+    <message>
+        <source>Training Report</source>
+        <translation>Bericht zum Training</translation>
+    </message>
+    <message>
+        <source>View a report for all training and review sessions</source>
+        <translation>Zeigt einen Bericht über dein ganzes Training und Wiederholen</translation>
+    </message>
+    <message>
+        <source>Training Progress</source>
+        <translation>Diagramm zum Training</translation>
+    </message>
+    <message>
+        <source>View the results of each training session</source>
+        <translation>Zeigt das Ergebnis jedes Trainings</translation>
+    </message>
+    <message>
+        <source>Fact Map</source>
+        <translation>Aufgabenkarte</translation>
+    </message>
+    <message>
+        <source>See which facts you know by heart</source>
+        <translation>Sieh, welche Aufgaben du auswendig kannst</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Current progress graph</source>
+        <translation>Diagramm zu den Tests</translation>
+    </message>
+    <message>
+        <source>The number right in each test at the current level</source>
+        <translation>Die richtigen Antworten in jedem Test deiner Stufe</translation>
+    </message>
+    <message>
+        <source>Mastery graph</source>
+        <translation>Diagramm zum Können</translation>
+    </message>
+    <message>
+        <source>The level reached by each test</source>
+        <translation>Die Stufe, die du mit jedem Test erreicht hast</translation>
+    </message>
+    <message>
+        <source>Training progress graph</source>
+        <translation>Diagramm zum Training</translation>
+    </message>
+    <message>
+        <source>Right answers in each training session, against its goal</source>
+        <translation>Richtige Antworten in jedem Training, verglichen mit seinem Ziel</translation>
+    </message>
+    <message>
+        <source>Test report</source>
+        <translation>Testbericht</translation>
+    </message>
+    <message>
+        <source>Every test, newest first</source>
+        <translation>Alle Tests, der neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Training report</source>
+        <translation>Trainingsbericht</translation>
+    </message>
+    <message>
+        <source>Every training session and review, newest first</source>
+        <translation>Jedes Training und jedes Wiederholen, das Neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Testing</source>
+        <translation>Test</translation>
+    </message>
+</context>
+<context>
+    <name>CTallyhopApp</name>
+    <message>
+        <source>You are already running a copy of Tallyhop.</source>
+        <translation>Tallyhop ist schon geöffnet.</translation>
+    </message>
+    <message>
+        <source>The required display settings are not available.
+Tallyhop requires a display resolution of 800x600 with 16 bit color.</source>
+        <translation>Die nötigen Bildschirmeinstellungen sind nicht verfügbar.
+Tallyhop braucht eine Auflösung von 800x600 mit 16 Bit Farbtiefe.</translation>
+    </message>
+    <message>
+        <source>Tallyhop needs to change your monitor&apos;s resolution before continuing.
+It will be changed back when you exit the program.</source>
+        <translation>Tallyhop muss die Bildschirmauflösung ändern, bevor es weitergeht.
+Beim Beenden des Programms wird sie zurückgestellt.</translation>
+    </message>
+</context>
+<context>
+    <name>CTeacherWnd</name>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Return to the home screen</source>
+        <translation>Zurück zur Startseite</translation>
+    </message>
+    <message>
+        <source>Add Student</source>
+        <translation>Schüler anlegen</translation>
+    </message>
+    <message>
+        <source>Add a new user to the program</source>
+        <translation>Legt einen neuen Benutzer im Programm an</translation>
+    </message>
+    <message>
+        <source>Edit Student Info</source>
+        <translation>Schüler ändern</translation>
+    </message>
+    <message>
+        <source>Change information for the selected user</source>
+        <translation>Ändert die Daten des ausgewählten Benutzers</translation>
+    </message>
+    <message>
+        <source>Delete Student</source>
+        <translation>Schüler löschen</translation>
+    </message>
+    <message>
+        <source>Removes the selected user from the program</source>
+        <translation>Entfernt den ausgewählten Benutzer aus dem Programm</translation>
+    </message>
+    <message>
+        <source>Class Report</source>
+        <translation>Klassenbericht</translation>
+    </message>
+    <message>
+        <source>See the whole class at a glance</source>
+        <translation>Die ganze Klasse auf einen Blick</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>CTestingWnd</name>
+    <message>
+        <source>Testing</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Start the test</source>
+        <translation>Starte den Test</translation>
+    </message>
+    <message>
+        <source>Go back to the home screen</source>
+        <translation>Zurück zur Startseite</translation>
+    </message>
+    <message>
+        <source>Time to review your mistakes.</source>
+        <translation>Zeit, deine Fehler zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>Please contact the system administrator.</source>
+        <translation>Bitte sag der Systemverwaltung Bescheid.</translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation>Noch: %1</translation>
+    </message>
+    <message>
+        <source>Click Begin to start the test</source>
+        <translation>Klicke auf „Los!“, um den Test zu starten</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>Missed: %1</source>
+        <translation>Falsch: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CTrainingWnd</name>
+    <message>
+        <source>Training</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>View session graph</source>
+        <translation>Diagramm ansehen</translation>
+    </message>
+    <message>
+        <source>View report</source>
+        <translation>Bericht ansehen</translation>
+    </message>
+    <message>
+        <source>Select the type of problems
+you would like to practice:</source>
+        <translation>Wähle die Aufgaben,
+die du üben möchtest:</translation>
+    </message>
+    <message>
+        <source>My facts</source>
+        <translation>Für mich</translation>
+    </message>
+    <message>
+        <source>Practise the facts you do not know yet, a few at a time among facts you know</source>
+        <translation>Übe die Aufgaben, die du noch nicht kannst, immer ein paar zwischen Aufgaben, die du schon kannst</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Choose the length of time
+you would like to practice:</source>
+        <translation>Wähle, wie lange
+du üben möchtest:</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Enter your goal. This is the number of problems you want to get correct:</source>
+        <translation>Gib dein Ziel ein. So viele Aufgaben willst du richtig lösen:</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>It is time to review your mistakes.</source>
+        <translation>Es ist Zeit, deine Fehler zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s practise %1. You are still learning it.</source>
+        <translation>Lass uns %1 üben. Die lernst du gerade noch.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s practise %1 and %2. You are still learning them.</source>
+        <translation>Lass uns %1 und %2 üben. Die lernst du gerade noch.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s practise %1, %2 and %3. You are still learning them.</source>
+        <translation>Lass uns %1, %2 und %3 üben. Die lernst du gerade noch.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s practise %1, %2 and %3 more facts you are still learning.</source>
+        <translation>Lass uns %1, %2 und %3 weitere Aufgaben üben, die du gerade noch lernst.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s get faster at %1.</source>
+        <translation>Lass uns %1 schneller rechnen.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s get faster at %1 and %2.</source>
+        <translation>Lass uns %1 und %2 schneller rechnen.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s get faster at %1, %2 and %3.</source>
+        <translation>Lass uns %1, %2 und %3 schneller rechnen.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s get faster at %1, %2 and %3 more facts.</source>
+        <translation>Lass uns %1, %2 und %3 weitere Aufgaben schneller rechnen.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s try a new fact: %1.</source>
+        <translation>Lass uns eine neue Aufgabe probieren: %1.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s try some new facts, a few at a time.</source>
+        <translation>Lass uns neue Aufgaben probieren, immer ein paar auf einmal.</translation>
+    </message>
+    <message>
+        <source>All your facts are new to you. Let&apos;s try them all!</source>
+        <translation>Alle deine Aufgaben sind neu für dich. Lass sie uns alle probieren!</translation>
+    </message>
+    <message>
+        <source>You know all your facts! Let&apos;s keep them quick.</source>
+        <translation>Du kannst alle deine Aufgaben! Lass uns schnell bleiben.</translation>
+    </message>
+    <message>
+        <source>Please set a goal. This is the number of problems you want to get correct.</source>
+        <translation>Bitte gib ein Ziel ein. So viele Aufgaben willst du richtig lösen.</translation>
+    </message>
+    <message>
+        <source>Please contact the system administrator.</source>
+        <translation>Bitte sag der Systemverwaltung Bescheid.</translation>
+    </message>
+    <message>
+        <source>This training session has been completed. Press OK to view your current progress.</source>
+        <translation>Dieses Training ist fertig. Klicke auf OK, dann siehst du deinen Fortschritt.</translation>
+    </message>
+    <message>
+        <source>Session graph</source>
+        <translation>Diagramm zum Training</translation>
+    </message>
+    <message>
+        <source>Right answers in each training session, against its goal</source>
+        <translation>Richtige Antworten in jedem Training, verglichen mit seinem Ziel</translation>
+    </message>
+    <message>
+        <source>Training report</source>
+        <translation>Trainingsbericht</translation>
+    </message>
+    <message>
+        <source>Every training session and review, newest first</source>
+        <translation>Jedes Training und jedes Wiederholen, das Neueste zuerst</translation>
+    </message>
+    <message>
+        <source>No training sessions yet</source>
+        <translation>Noch kein Training</translation>
+    </message>
+</context>
+<context>
     <name>CUserManager</name>
     <message>
         <source>The class records cannot be opened. Ask the administrator to add you to the group &apos;%1&apos;.</source>
@@ -356,6 +837,125 @@
     </message>
 </context>
 <context>
+    <name>ClassReportList</name>
+    <message>
+        <source>Student</source>
+        <translation>Schüler/in</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Tests
+passed</source>
+        <translation>Bestandene
+Tests</translation>
+    </message>
+    <message>
+        <source>Last
+active</source>
+        <translation>Zuletzt
+aktiv</translation>
+    </message>
+    <message>
+        <source>Sessions
+this week</source>
+        <translation>Einheiten
+diese Woche</translation>
+    </message>
+    <message>
+        <source>Minutes
+this week</source>
+        <translation>Minuten
+diese Woche</translation>
+    </message>
+    <message>
+        <source>Fluent
+facts</source>
+        <translation>Sichere
+Aufgaben</translation>
+    </message>
+    <message>
+        <source>Mistakes
+to review</source>
+        <translation>Fehler zum
+Wiederholen</translation>
+    </message>
+    <message>
+        <source>Needs
+attention</source>
+        <translation>Braucht
+Aufmerksamkeit</translation>
+    </message>
+    <message>
+        <source>No students yet: Add Student on the class screen adds them.</source>
+        <translation>Noch keine Schüler: Mit „Schüler anlegen“ auf dem Klassenbildschirm fügen Sie welche hinzu.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReportWnd</name>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Back to the class list</source>
+        <translation>Zurück zur Klassenliste</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Save the report as a file for a spreadsheet program</source>
+        <translation>Speichert den Bericht als Datei für ein Tabellenprogramm</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print the report</source>
+        <translation>Druckt den Bericht</translation>
+    </message>
+    <message>
+        <source> : no students</source>
+        <translation>: keine Kinder</translation>
+    </message>
+    <message>
+        <source> : 1 student</source>
+        <translation>: 1 Kind</translation>
+    </message>
+    <message numerus="yes">
+        <source> : %n students</source>
+        <translation>
+            <numerusform>: %n Kind</numerusform>
+            <numerusform>: %n Kinder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Class Report</source>
+        <translation>Klassenbericht</translation>
+    </message>
+    <message>
+        <source>The list of %1&apos;s class cannot be read. Please contact the system administrator; the error log says why.</source>
+        <translation>Die Klassenliste von %1 kann nicht gelesen werden. Bitte wenden Sie sich an die Systemverwaltung; im Fehlerprotokoll steht der Grund.</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Klassenbericht</translation>
+    </message>
+    <message>
+        <source>A row for each student; a column&apos;s heading sorts by it; a double-click opens the student&apos;s progress</source>
+        <translation>Eine Zeile pro Kind; eine Spaltenüberschrift sortiert danach; ein Doppelklick öffnet den Fortschritt des Kindes</translation>
+    </message>
+    <message>
+        <source>Click a heading to sort by it; double-click a student to view the progress</source>
+        <translation>Klicken Sie auf eine Überschrift, um danach zu sortieren, oder doppelt auf ein Kind, um seinen Fortschritt zu sehen</translation>
+    </message>
+</context>
+<context>
     <name>ExportClassReport</name>
     <message>
         <source>Class report %1.csv</source>
@@ -376,6 +976,151 @@
     <message>
         <source>The class report was saved as %1.</source>
         <translation>Der Klassenbericht wurde als %1 gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>FactMapView</name>
+    <message>
+        <source>Fluent</source>
+        <translation>Sicher</translation>
+    </message>
+    <message>
+        <source>Right but slow</source>
+        <translation>Richtig, aber langsam</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Not tried yet</source>
+        <translation>Noch nicht probiert</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>right, in %1 seconds or less</source>
+        <translation>richtig, in %1 Sekunden oder schneller</translation>
+    </message>
+    <message>
+        <source>right, but over %1 seconds</source>
+        <translation>richtig, aber über %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>wrong, or still to review</source>
+        <translation>falsch oder noch zu wiederholen</translation>
+    </message>
+    <message>
+        <source>not answered yet</source>
+        <translation>noch nicht beantwortet</translation>
+    </message>
+    <message>
+        <source>usually %1</source>
+        <translation>meistens %1</translation>
+    </message>
+    <message>
+        <source>not tried yet</source>
+        <translation>noch nicht probiert</translation>
+    </message>
+    <message>
+        <source>on the mistake list</source>
+        <translation>auf der Fehlerliste</translation>
+    </message>
+    <message>
+        <source>wrong last time</source>
+        <translation>letztes Mal falsch</translation>
+    </message>
+    <message>
+        <source>%1 = %2 — %3</source>
+        <translation>%1 = %2 — %3</translation>
+    </message>
+    <message>
+        <source>1 try</source>
+        <translation>1 Versuch</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries</source>
+        <translation>
+            <numerusform>%n Versuch</numerusform>
+            <numerusform>%n Versuche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the last on %1</source>
+        <translation>der letzte am %1</translation>
+    </message>
+    <message>
+        <source>%2 holds no %1 facts. Please tell your teacher.</source>
+        <translation>In %2 stehen keine %1. Bitte sag es deiner Lehrerin oder deinem Lehrer.</translation>
+    </message>
+    <message>
+        <source>The %1 facts cannot be read from %2. Please tell your teacher.</source>
+        <translation>Die %1 können nicht aus %2 gelesen werden. Bitte sag es deiner Lehrerin oder deinem Lehrer.</translation>
+    </message>
+    <message>
+        <source>Fact map</source>
+        <translation>Aufgabenkarte</translation>
+    </message>
+    <message>
+        <source>%1 facts</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>%1: no facts to show</source>
+        <translation>%1: keine Aufgaben zum Zeigen</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 fluent</source>
+        <translation>%1: %2 von %3 sicher</translation>
+    </message>
+</context>
+<context>
+    <name>FactSummaryTile</name>
+    <message>
+        <source>%1 fluent</source>
+        <translation>%1 sicher</translation>
+    </message>
+    <message>
+        <source>%1 slow</source>
+        <translation>%1 langsam</translation>
+    </message>
+    <message>
+        <source>%1 missed</source>
+        <translation>%1 falsch</translation>
+    </message>
+    <message>
+        <source>%1 not tried</source>
+        <translation>%1 nicht probiert</translation>
+    </message>
+    <message>
+        <source>Show the %1 facts</source>
+        <translation>%1 zeigen</translation>
+    </message>
+    <message>
+        <source>Shows the %1 facts</source>
+        <translation>Zeigt die %1</translation>
+    </message>
+    <message>
+        <source>%1: no facts to show</source>
+        <translation>%1: keine Aufgaben zum Zeigen</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 fluent</source>
+        <translation>%1: %2 von %3 sicher</translation>
+    </message>
+    <message>
+        <source>Show the facts ›</source>
+        <translation>Aufgaben zeigen ›</translation>
+    </message>
+    <message>
+        <source>%1 of %2 fluent</source>
+        <translation>%1 von %2 sicher</translation>
     </message>
 </context>
 <context>
@@ -407,6 +1152,43 @@
     <message>
         <source>An unknown error occurred while accessing %1.</source>
         <translation>Beim Zugriff auf %1 ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderBar</name>
+    <message>
+        <source>User: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>no tests passed</source>
+        <translation>noch kein Test bestanden</translation>
+    </message>
+    <message>
+        <source>1 test passed</source>
+        <translation>1 Test bestanden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tests passed</source>
+        <translation>
+            <numerusform>%n Test bestanden</numerusform>
+            <numerusform>%n Tests bestanden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> : %1 - %2</source>
+        <translation>: %1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>MistakeSheet</name>
+    <message>
+        <source>Tallyhop - Mistake sheet for %1</source>
+        <translation>Tallyhop - Fehlerblatt für %1</translation>
+    </message>
+    <message>
+        <source>Review Sheet</source>
+        <translation>Übungsblatt</translation>
     </message>
 </context>
 <context>
@@ -540,6 +1322,93 @@
     </message>
 </context>
 <context>
+    <name>PrintClassReport</name>
+    <message>
+        <source>Class Report</source>
+        <translation>Klassenbericht</translation>
+    </message>
+    <message>
+        <source>%1, class %2</source>
+        <translation>%1, Klasse %2</translation>
+    </message>
+    <message>
+        <source>Tallyhop - Class report</source>
+        <translation>Tallyhop - Klassenbericht</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSetup</name>
+    <message>
+        <source>An error occurred while printing.
+Check your printer settings and try again.</source>
+        <translation>Beim Drucken ist ein Fehler aufgetreten.
+Bitte die Druckereinstellungen prüfen und es noch einmal versuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportList</name>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Problems / Min</source>
+        <translation>Aufgaben / Min</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Übrig</translation>
+    </message>
+    <message>
+        <source>Cumulative Time</source>
+        <translation>Gesamtzeit</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Versuche</translation>
+    </message>
+</context>
+<context>
     <name>SessionHistory</name>
     <message>
         <source>passed</source>
@@ -582,6 +1451,17 @@
     <message>
         <source>Review</source>
         <translation>Wiederholung</translation>
+    </message>
+</context>
+<context>
+    <name>StudentListCtl</name>
+    <message>
+        <source>Level - Tests Passed</source>
+        <translation>Stufe - Bestandene Tests</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
     </message>
 </context>
 </TS>

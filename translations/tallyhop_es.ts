@@ -121,6 +121,72 @@
     </message>
 </context>
 <context>
+    <name>ActivityWindow</name>
+    <message>
+        <source>Please contact the system administrator.</source>
+        <translation>Avisa al administrador del sistema, por favor.</translation>
+    </message>
+</context>
+<context>
+    <name>CBasicLineGraph</name>
+    <message>
+        <source>Sessions</source>
+        <translation>Sesiones</translation>
+    </message>
+    <message>
+        <source># Correct</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>4 minutes</source>
+        <translation>4 minutos</translation>
+    </message>
+    <message>
+        <source>goal</source>
+        <translation>meta</translation>
+    </message>
+    <message>
+        <source>current goal</source>
+        <translation>meta actual</translation>
+    </message>
+    <message>
+        <source>No training sessions yet</source>
+        <translation>Todavía no hay prácticas</translation>
+    </message>
+    <message>
+        <source>Scroll back</source>
+        <translation>Ir atrás</translation>
+    </message>
+    <message>
+        <source>Scroll forward</source>
+        <translation>Ir adelante</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Pruebas</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>aprobada</translation>
+    </message>
+    <message>
+        <source>not passed</source>
+        <translation>no aprobada</translation>
+    </message>
+    <message>
+        <source>No tests yet</source>
+        <translation>Todavía no hay pruebas</translation>
+    </message>
+</context>
+<context>
     <name>CMainWindow</name>
     <message>
         <source>Take a timed test of the facts of your level</source>
@@ -157,6 +223,74 @@
     <message>
         <source>You have no mistakes to review.</source>
         <translation>No tienes errores para repasar.</translation>
+    </message>
+</context>
+<context>
+    <name>CMasteryGraph</name>
+    <message>
+        <source>mix</source>
+        <translation>mezcla</translation>
+    </message>
+</context>
+<context>
+    <name>CMistakeListCtl</name>
+    <message>
+        <source>Problem</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Faltan</translation>
+    </message>
+    <message>
+        <source>Mistake list</source>
+        <translation>Lista de errores</translation>
+    </message>
+    <message>
+        <source>Each fact still to master and how many right answers it still needs</source>
+        <translation>Cada cuenta que aún tienes que dominar y cuántas respuestas correctas le faltan</translation>
+    </message>
+</context>
+<context>
+    <name>CMistakeReviewWnd</name>
+    <message>
+        <source>Review</source>
+        <translation>Repaso</translation>
+    </message>
+    <message>
+        <source>Start the review of your mistakes</source>
+        <translation>Empieza a repasar tus errores</translation>
+    </message>
+    <message>
+        <source>Print mistakes</source>
+        <translation>Imprimir errores</translation>
+    </message>
+    <message>
+        <source>Print your mistake list as a practice sheet</source>
+        <translation>Imprime tu lista de errores como hoja de práctica</translation>
+    </message>
+    <message>
+        <source>Go back to the home screen</source>
+        <translation>Vuelve a la pantalla de inicio</translation>
+    </message>
+    <message>
+        <source>You have no mistakes to review.</source>
+        <translation>No tienes errores para repasar.</translation>
+    </message>
+</context>
+<context>
+    <name>CNumberPadCtl</name>
+    <message>
+        <source>Number pad</source>
+        <translation>Teclado de números</translation>
+    </message>
+    <message>
+        <source>Send the typed answer</source>
+        <translation>Envía la respuesta que escribiste</translation>
+    </message>
+    <message>
+        <source>The answer typed so far</source>
+        <translation>La respuesta que llevas escrita</translation>
     </message>
 </context>
 <context>
@@ -258,6 +392,353 @@
     </message>
 </context>
 <context>
+    <name>CStudentProgressWnd</name>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Mastery</source>
+        <translation>Dominio</translation>
+    </message>
+    <message>
+        <source>View the overall testing progress</source>
+        <translation>Mira tu progreso en las pruebas</translation>
+    </message>
+    <message>
+        <source>Current Progress</source>
+        <translation>Gráfica de pruebas</translation>
+    </message>
+    <message>
+        <source>View the results of each test</source>
+        <translation>Mira el resultado de cada prueba</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>View a report for all tests taken</source>
+        <translation>Mira un informe de todas tus pruebas</translation>
+    </message>
+    <message>
+        <source>Training Report</source>
+        <translation>Informe de práctica</translation>
+    </message>
+    <message>
+        <source>View a report for all training and review sessions</source>
+        <translation>Mira un informe de todas tus prácticas y repasos</translation>
+    </message>
+    <message>
+        <source>Training Progress</source>
+        <translation>Gráfica de práctica</translation>
+    </message>
+    <message>
+        <source>View the results of each training session</source>
+        <translation>Mira el resultado de cada práctica</translation>
+    </message>
+    <message>
+        <source>Fact Map</source>
+        <translation>Mapa de cuentas</translation>
+    </message>
+    <message>
+        <source>See which facts you know by heart</source>
+        <translation>Mira qué cuentas te sabes de memoria</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Current progress graph</source>
+        <translation>Gráfica de las pruebas</translation>
+    </message>
+    <message>
+        <source>The number right in each test at the current level</source>
+        <translation>Los aciertos de cada prueba en tu nivel</translation>
+    </message>
+    <message>
+        <source>Mastery graph</source>
+        <translation>Gráfica de dominio</translation>
+    </message>
+    <message>
+        <source>The level reached by each test</source>
+        <translation>El nivel al que llegaste en cada prueba</translation>
+    </message>
+    <message>
+        <source>Training progress graph</source>
+        <translation>Gráfica de la práctica</translation>
+    </message>
+    <message>
+        <source>Right answers in each training session, against its goal</source>
+        <translation>Los aciertos de cada práctica, comparados con su meta</translation>
+    </message>
+    <message>
+        <source>Test report</source>
+        <translation>Informe de pruebas</translation>
+    </message>
+    <message>
+        <source>Every test, newest first</source>
+        <translation>Todas tus pruebas, primero la más reciente</translation>
+    </message>
+    <message>
+        <source>Training report</source>
+        <translation>Informe de práctica</translation>
+    </message>
+    <message>
+        <source>Every training session and review, newest first</source>
+        <translation>Todas tus prácticas y repasos, primero los más recientes</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Testing</source>
+        <translation>Prueba</translation>
+    </message>
+</context>
+<context>
+    <name>CTallyhopApp</name>
+    <message>
+        <source>You are already running a copy of Tallyhop.</source>
+        <translation>Tallyhop ya está abierto.</translation>
+    </message>
+    <message>
+        <source>The required display settings are not available.
+Tallyhop requires a display resolution of 800x600 with 16 bit color.</source>
+        <translation>La pantalla no tiene la configuración necesaria.
+Tallyhop necesita una resolución de 800x600 con color de 16 bits.</translation>
+    </message>
+    <message>
+        <source>Tallyhop needs to change your monitor&apos;s resolution before continuing.
+It will be changed back when you exit the program.</source>
+        <translation>Tallyhop tiene que cambiar la resolución de la pantalla para continuar.
+Se volverá a poner como estaba cuando cierres el programa.</translation>
+    </message>
+</context>
+<context>
+    <name>CTeacherWnd</name>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Return to the home screen</source>
+        <translation>Vuelve a la pantalla de inicio</translation>
+    </message>
+    <message>
+        <source>Add Student</source>
+        <translation>Añadir alumno</translation>
+    </message>
+    <message>
+        <source>Add a new user to the program</source>
+        <translation>Añade un usuario nuevo al programa</translation>
+    </message>
+    <message>
+        <source>Edit Student Info</source>
+        <translation>Editar alumno</translation>
+    </message>
+    <message>
+        <source>Change information for the selected user</source>
+        <translation>Cambia los datos del usuario elegido</translation>
+    </message>
+    <message>
+        <source>Delete Student</source>
+        <translation>Borrar alumno</translation>
+    </message>
+    <message>
+        <source>Removes the selected user from the program</source>
+        <translation>Quita del programa al usuario elegido</translation>
+    </message>
+    <message>
+        <source>Class Report</source>
+        <translation>Informe de clase</translation>
+    </message>
+    <message>
+        <source>See the whole class at a glance</source>
+        <translation>Ve toda la clase de un vistazo</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>CTestingWnd</name>
+    <message>
+        <source>Testing</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Start the test</source>
+        <translation>Empieza la prueba</translation>
+    </message>
+    <message>
+        <source>Go back to the home screen</source>
+        <translation>Vuelve a la pantalla de inicio</translation>
+    </message>
+    <message>
+        <source>Time to review your mistakes.</source>
+        <translation>Es hora de repasar tus errores.</translation>
+    </message>
+    <message>
+        <source>Please contact the system administrator.</source>
+        <translation>Avisa al administrador del sistema, por favor.</translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation>Quedan: %1</translation>
+    </message>
+    <message>
+        <source>Click Begin to start the test</source>
+        <translation>Pulsa Empezar para comenzar la prueba</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Bien: %1</translation>
+    </message>
+    <message>
+        <source>Missed: %1</source>
+        <translation>Mal: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CTrainingWnd</name>
+    <message>
+        <source>Training</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>View session graph</source>
+        <translation>Ver la gráfica</translation>
+    </message>
+    <message>
+        <source>View report</source>
+        <translation>Ver el informe</translation>
+    </message>
+    <message>
+        <source>Select the type of problems
+you would like to practice:</source>
+        <translation>Elige qué cuentas
+quieres practicar:</translation>
+    </message>
+    <message>
+        <source>My facts</source>
+        <translation>Para mí</translation>
+    </message>
+    <message>
+        <source>Practise the facts you do not know yet, a few at a time among facts you know</source>
+        <translation>Practica las cuentas que aún no te sabes, unas pocas cada vez, entre cuentas que ya sabes</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Choose the length of time
+you would like to practice:</source>
+        <translation>Elige cuánto tiempo
+quieres practicar:</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Enter your goal. This is the number of problems you want to get correct:</source>
+        <translation>Escribe tu meta. Es el número de cuentas que quieres acertar:</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Meta</translation>
+    </message>
+    <message>
+        <source>It is time to review your mistakes.</source>
+        <translation>Es hora de repasar tus errores.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s practise %1. You are still learning it.</source>
+        <translation>Vamos a practicar %1. Todavía la estás aprendiendo.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s practise %1 and %2. You are still learning them.</source>
+        <translation>Vamos a practicar %1 y %2. Todavía las estás aprendiendo.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s practise %1, %2 and %3. You are still learning them.</source>
+        <translation>Vamos a practicar %1, %2 y %3. Todavía las estás aprendiendo.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s practise %1, %2 and %3 more facts you are still learning.</source>
+        <translation>Vamos a practicar %1, %2 y %3 cuentas más que todavía estás aprendiendo.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s get faster at %1.</source>
+        <translation>Vamos a hacer %1 más rápido.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s get faster at %1 and %2.</source>
+        <translation>Vamos a hacer %1 y %2 más rápido.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s get faster at %1, %2 and %3.</source>
+        <translation>Vamos a hacer %1, %2 y %3 más rápido.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s get faster at %1, %2 and %3 more facts.</source>
+        <translation>Vamos a hacer más rápido %1, %2 y %3 cuentas más.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s try a new fact: %1.</source>
+        <translation>Vamos a probar una cuenta nueva: %1.</translation>
+    </message>
+    <message>
+        <source>Let&apos;s try some new facts, a few at a time.</source>
+        <translation>Vamos a probar cuentas nuevas, unas pocas cada vez.</translation>
+    </message>
+    <message>
+        <source>All your facts are new to you. Let&apos;s try them all!</source>
+        <translation>Todas tus cuentas son nuevas para ti. ¡Vamos a probarlas todas!</translation>
+    </message>
+    <message>
+        <source>You know all your facts! Let&apos;s keep them quick.</source>
+        <translation>¡Te sabes todas tus cuentas! Vamos a seguir haciéndolas rápido.</translation>
+    </message>
+    <message>
+        <source>Please set a goal. This is the number of problems you want to get correct.</source>
+        <translation>Pon una meta, por favor. Es el número de cuentas que quieres acertar.</translation>
+    </message>
+    <message>
+        <source>Please contact the system administrator.</source>
+        <translation>Avisa al administrador del sistema, por favor.</translation>
+    </message>
+    <message>
+        <source>This training session has been completed. Press OK to view your current progress.</source>
+        <translation>Has terminado esta práctica. Pulsa Aceptar para ver tu progreso.</translation>
+    </message>
+    <message>
+        <source>Session graph</source>
+        <translation>Gráfica de la práctica</translation>
+    </message>
+    <message>
+        <source>Right answers in each training session, against its goal</source>
+        <translation>Los aciertos de cada práctica, comparados con su meta</translation>
+    </message>
+    <message>
+        <source>Training report</source>
+        <translation>Informe de práctica</translation>
+    </message>
+    <message>
+        <source>Every training session and review, newest first</source>
+        <translation>Todas tus prácticas y repasos, primero los más recientes</translation>
+    </message>
+    <message>
+        <source>No training sessions yet</source>
+        <translation>Todavía no hay prácticas</translation>
+    </message>
+</context>
+<context>
     <name>CUserManager</name>
     <message>
         <source>The class records cannot be opened. Ask the administrator to add you to the group &apos;%1&apos;.</source>
@@ -356,6 +837,125 @@
     </message>
 </context>
 <context>
+    <name>ClassReportList</name>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Tests
+passed</source>
+        <translation>Pruebas
+aprobadas</translation>
+    </message>
+    <message>
+        <source>Last
+active</source>
+        <translation>Última
+actividad</translation>
+    </message>
+    <message>
+        <source>Sessions
+this week</source>
+        <translation>Sesiones
+esta semana</translation>
+    </message>
+    <message>
+        <source>Minutes
+this week</source>
+        <translation>Minutos
+esta semana</translation>
+    </message>
+    <message>
+        <source>Fluent
+facts</source>
+        <translation>Cuentas
+dominadas</translation>
+    </message>
+    <message>
+        <source>Mistakes
+to review</source>
+        <translation>Errores
+por repasar</translation>
+    </message>
+    <message>
+        <source>Needs
+attention</source>
+        <translation>Necesita
+atención</translation>
+    </message>
+    <message>
+        <source>No students yet: Add Student on the class screen adds them.</source>
+        <translation>Todavía no hay alumnos: añádelos con Añadir alumno en la pantalla de la clase.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReportWnd</name>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Back to the class list</source>
+        <translation>Vuelve a la lista de la clase</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Save the report as a file for a spreadsheet program</source>
+        <translation>Guarda el informe en un archivo para una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print the report</source>
+        <translation>Imprime el informe</translation>
+    </message>
+    <message>
+        <source> : no students</source>
+        <translation>: sin alumnos</translation>
+    </message>
+    <message>
+        <source> : 1 student</source>
+        <translation>: 1 alumno</translation>
+    </message>
+    <message numerus="yes">
+        <source> : %n students</source>
+        <translation>
+            <numerusform>: %n alumno</numerusform>
+            <numerusform>: %n alumnos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Class Report</source>
+        <translation>Informe de clase</translation>
+    </message>
+    <message>
+        <source>The list of %1&apos;s class cannot be read. Please contact the system administrator; the error log says why.</source>
+        <translation>No se puede leer la lista de la clase de %1. Avisa al administrador del sistema; el registro de errores explica por qué.</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Informe de clase</translation>
+    </message>
+    <message>
+        <source>A row for each student; a column&apos;s heading sorts by it; a double-click opens the student&apos;s progress</source>
+        <translation>Una fila por alumno; el encabezado de una columna ordena por ella; un doble clic abre el progreso del alumno</translation>
+    </message>
+    <message>
+        <source>Click a heading to sort by it; double-click a student to view the progress</source>
+        <translation>Haz clic en un encabezado para ordenar por él; haz doble clic en un alumno para ver su progreso</translation>
+    </message>
+</context>
+<context>
     <name>ExportClassReport</name>
     <message>
         <source>Class report %1.csv</source>
@@ -376,6 +976,151 @@
     <message>
         <source>The class report was saved as %1.</source>
         <translation>El informe de clase se ha guardado como %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FactMapView</name>
+    <message>
+        <source>Fluent</source>
+        <translation>Dominadas</translation>
+    </message>
+    <message>
+        <source>Right but slow</source>
+        <translation>Bien, pero lentas</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Falladas</translation>
+    </message>
+    <message>
+        <source>Not tried yet</source>
+        <translation>Sin probar todavía</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>right, in %1 seconds or less</source>
+        <translation>bien, en %1 segundos o menos</translation>
+    </message>
+    <message>
+        <source>right, but over %1 seconds</source>
+        <translation>bien, pero en más de %1 segundos</translation>
+    </message>
+    <message>
+        <source>wrong, or still to review</source>
+        <translation>mal, o aún por repasar</translation>
+    </message>
+    <message>
+        <source>not answered yet</source>
+        <translation>aún sin responder</translation>
+    </message>
+    <message>
+        <source>usually %1</source>
+        <translation>normalmente %1</translation>
+    </message>
+    <message>
+        <source>not tried yet</source>
+        <translation>sin probar todavía</translation>
+    </message>
+    <message>
+        <source>on the mistake list</source>
+        <translation>en la lista de errores</translation>
+    </message>
+    <message>
+        <source>wrong last time</source>
+        <translation>mal la última vez</translation>
+    </message>
+    <message>
+        <source>%1 = %2 — %3</source>
+        <translation>%1 = %2 — %3</translation>
+    </message>
+    <message>
+        <source>1 try</source>
+        <translation>1 intento</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries</source>
+        <translation>
+            <numerusform>%n intento</numerusform>
+            <numerusform>%n intentos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the last on %1</source>
+        <translation>el último el %1</translation>
+    </message>
+    <message>
+        <source>%2 holds no %1 facts. Please tell your teacher.</source>
+        <translation>%2 no tiene cuentas de %1. Díselo a tu maestra o maestro.</translation>
+    </message>
+    <message>
+        <source>The %1 facts cannot be read from %2. Please tell your teacher.</source>
+        <translation>No se pueden leer las cuentas de %1 de %2. Díselo a tu maestra o maestro.</translation>
+    </message>
+    <message>
+        <source>Fact map</source>
+        <translation>Mapa de cuentas</translation>
+    </message>
+    <message>
+        <source>%1 facts</source>
+        <translation>Cuentas: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>No se puede leer</translation>
+    </message>
+    <message>
+        <source>%1: no facts to show</source>
+        <translation>%1: no hay cuentas que mostrar</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 fluent</source>
+        <translation>%1: %2 de %3 dominadas</translation>
+    </message>
+</context>
+<context>
+    <name>FactSummaryTile</name>
+    <message>
+        <source>%1 fluent</source>
+        <translation>%1 dominadas</translation>
+    </message>
+    <message>
+        <source>%1 slow</source>
+        <translation>%1 lentas</translation>
+    </message>
+    <message>
+        <source>%1 missed</source>
+        <translation>%1 falladas</translation>
+    </message>
+    <message>
+        <source>%1 not tried</source>
+        <translation>%1 sin probar</translation>
+    </message>
+    <message>
+        <source>Show the %1 facts</source>
+        <translation>Ver las cuentas: %1</translation>
+    </message>
+    <message>
+        <source>Shows the %1 facts</source>
+        <translation>Muestra las cuentas: %1</translation>
+    </message>
+    <message>
+        <source>%1: no facts to show</source>
+        <translation>%1: no hay cuentas que mostrar</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 fluent</source>
+        <translation>%1: %2 de %3 dominadas</translation>
+    </message>
+    <message>
+        <source>Show the facts ›</source>
+        <translation>Ver las cuentas ›</translation>
+    </message>
+    <message>
+        <source>%1 of %2 fluent</source>
+        <translation>%1 de %2 dominadas</translation>
     </message>
 </context>
 <context>
@@ -407,6 +1152,43 @@
     <message>
         <source>An unknown error occurred while accessing %1.</source>
         <translation>Se ha producido un error desconocido al acceder a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderBar</name>
+    <message>
+        <source>User: %1</source>
+        <translation>Nombre: %1</translation>
+    </message>
+    <message>
+        <source>no tests passed</source>
+        <translation>ninguna prueba aprobada</translation>
+    </message>
+    <message>
+        <source>1 test passed</source>
+        <translation>1 prueba aprobada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tests passed</source>
+        <translation>
+            <numerusform>%n prueba aprobada</numerusform>
+            <numerusform>%n pruebas aprobadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> : %1 - %2</source>
+        <translation>: %1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>MistakeSheet</name>
+    <message>
+        <source>Tallyhop - Mistake sheet for %1</source>
+        <translation>Tallyhop - Hoja de errores de %1</translation>
+    </message>
+    <message>
+        <source>Review Sheet</source>
+        <translation>Hoja de repaso</translation>
     </message>
 </context>
 <context>
@@ -540,6 +1322,93 @@
     </message>
 </context>
 <context>
+    <name>PrintClassReport</name>
+    <message>
+        <source>Class Report</source>
+        <translation>Informe de clase</translation>
+    </message>
+    <message>
+        <source>%1, class %2</source>
+        <translation>%1, clase %2</translation>
+    </message>
+    <message>
+        <source>Tallyhop - Class report</source>
+        <translation>Tallyhop - Informe de clase</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSetup</name>
+    <message>
+        <source>An error occurred while printing.
+Check your printer settings and try again.</source>
+        <translation>Se ha producido un error al imprimir.
+Revisa la configuración de la impresora y vuelve a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportList</name>
+    <message>
+        <source>Test</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sesión</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Meta</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completo</translation>
+    </message>
+    <message>
+        <source>Problems / Min</source>
+        <translation>Cuentas / min</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Faltan</translation>
+    </message>
+    <message>
+        <source>Cumulative Time</source>
+        <translation>Tiempo total</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Intentos</translation>
+    </message>
+</context>
+<context>
     <name>SessionHistory</name>
     <message>
         <source>passed</source>
@@ -582,6 +1451,17 @@
     <message>
         <source>Review</source>
         <translation>Repaso</translation>
+    </message>
+</context>
+<context>
+    <name>StudentListCtl</name>
+    <message>
+        <source>Level - Tests Passed</source>
+        <translation>Nivel - Pruebas aprobadas</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
     </message>
 </context>
 </TS>

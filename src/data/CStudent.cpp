@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -237,15 +238,30 @@ void CStudent::SetReviewDue(bool due) {
     }
 }
 
-std::string GetOperationName(std::int32_t kind) {
+namespace {
+
+// The names of kinds 1 to 5; none for any other number.
+std::optional<platform::TextToShow> OperationName(std::int32_t kind) {
     static constexpr std::array<platform::TextToShow, 5> kNames = {
         platform::ShownText("CStudent", "Addition"), platform::ShownText("CStudent", "Subtraction"),
         platform::ShownText("CStudent", "Multiplication"),
         platform::ShownText("CStudent", "Division"), platform::ShownText("CStudent", "Mixed")};
     if (kind < kAddition || kind > kMixed) {
-        return {};
+        return std::nullopt;
     }
-    return platform::Say(kNames[static_cast<std::size_t>(kind - kAddition)]);
+    return kNames[static_cast<std::size_t>(kind - kAddition)];
+}
+
+} // namespace
+
+std::string GetOperationName(std::int32_t kind) {
+    const auto name = OperationName(kind);
+    return name ? platform::Say(*name) : std::string();
+}
+
+std::string GetEnglishOperationName(std::int32_t kind) {
+    const auto name = OperationName(kind);
+    return name ? platform::English(*name) : std::string();
 }
 
 CStudent& GetCurrentStudent() {

@@ -28,20 +28,22 @@ using ButtonEntry = ScreenButtonEntry<ClassReportWnd::CommandId>;
 
 // Left to right along the bottom.
 constexpr std::array<ButtonEntry, 3> kButtons{{
-    {kHome, "Home", "Testing", "homeButton", "Back to the class list"},
-    {kExportCsv, "Export CSV", "Teacher", "exportButton",
-     "Save the report as a file for a spreadsheet program"},
-    {kPrint, "Print", "Teacher", "printReportButton", "Print the report"},
+    {kHome, QT_TRANSLATE_NOOP("ClassReportWnd", "Home"), "Testing", "homeButton",
+     QT_TRANSLATE_NOOP("ClassReportWnd", "Back to the class list")},
+    {kExportCsv, QT_TRANSLATE_NOOP("ClassReportWnd", "Export CSV"), "Teacher", "exportButton",
+     QT_TRANSLATE_NOOP("ClassReportWnd", "Save the report as a file for a spreadsheet program")},
+    {kPrint, QT_TRANSLATE_NOOP("ClassReportWnd", "Print"), "Teacher", "printReportButton",
+     QT_TRANSLATE_NOOP("ClassReportWnd", "Print the report")},
 }};
 
 QString StudentsText(std::size_t count) {
     switch (count) {
     case 0:
-        return QStringLiteral(" : no students");
+        return ClassReportWnd::tr(" : no students");
     case 1:
-        return QStringLiteral(" : 1 student");
+        return ClassReportWnd::tr(" : 1 student");
     default:
-        return QStringLiteral(" : %1 students").arg(count);
+        return ClassReportWnd::tr(" : %n students", nullptr, static_cast<int>(count));
     }
 }
 
@@ -51,16 +53,18 @@ ClassReportWnd::ClassReportWnd(QWidget* opener)
     : ActivityWindow({.source = kSource,
                       .windowTitle = QStringLiteral("Class Report"),
                       .failureName = "Class Report",
-                      .headerTitle = QStringLiteral("Class Report"),
+                      .headerTitle = tr("Class Report"),
                       .headerLook = {.iconFolder = "Teacher", .iconName = "classesIcon"}}),
       opener_(opener), saveFileDialog_(std::make_unique<platform::QtSaveFileDialog>(this)),
       printerSetup_(std::make_unique<PrintDialogSetup>(this)) {
     const CTeacher& teacher = GetCurrentTeacher();
     auto rows = data::ReadClassReport(teacher, platform::GetClock().SecondsSince1970());
     if (!rows) {
-        ShowStudentDialogMessage(opener, "The list of " + teacher.GetName() +
-                                             "'s class cannot be read. Please contact the system "
-                                             "administrator; the error log says why.");
+        ShowStudentDialogMessage(
+            opener, tr("The list of %1's class cannot be read. Please contact the system "
+                       "administrator; the error log says why.")
+                        .arg(QString::fromStdString(teacher.GetName()))
+                        .toStdString());
         deleteLater();
         return;
     }
@@ -94,24 +98,23 @@ bool ClassReportWnd::CreateUIElements() {
     // Rows two and a half lines high: a class of eight fills the screen's table.
     const int rowHeight = static_cast<int>(2.5 * QFontMetrics(rowFont).lineSpacing());
     list_ = new ClassReportList(this, rowFont, headerFont, rowHeight);
-    list_->setAccessibleName(QStringLiteral("Class report"));
-    list_->setAccessibleDescription(
-        QStringLiteral("A row for each student; a column's heading sorts by it; a double-click "
-                       "opens the student's progress"));
-    list_->setToolTip(QStringLiteral(
-        "Click a heading to sort by it; double-click a student to view the progress"));
+    list_->setAccessibleName(tr("Class report"));
+    list_->setAccessibleDescription(tr("A row for each student; a column's heading sorts by it; "
+                                       "a double-click opens the student's progress"));
+    list_->setToolTip(
+        tr("Click a heading to sort by it; double-click a student to view the progress"));
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
         OnStudentDoubleClicked(list_->indexOfTopLevelItem(item));
     });
 
     for (std::size_t index = 0; index < kButtons.size(); ++index) {
         const ButtonEntry& entry = kButtons[index];
-        CPictureButton* button = MakeScreenButton(this, entry.caption, entry.id, entry.folder,
-                                                  entry.picture, entry.tooltip);
+        CPictureButton* button = MakeScreenButton(this, tr(entry.name), entry.id, entry.folder,
+                                                  entry.picture, tr(entry.tooltip));
         if (button == nullptr) {
             return false;
         }
-        button->setToolTip(QString::fromLatin1(entry.tooltip));
+        button->setToolTip(tr(entry.tooltip));
         connect(button, &CPictureButton::commandClicked, this, &ClassReportWnd::OnCommand);
         buttons_[index] = button;
     }

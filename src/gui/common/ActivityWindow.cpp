@@ -28,7 +28,8 @@ bool ActivityWindow::Build() {
                                 std::string("Creation of the ") + failureName_ +
                                     " window failed (see above errors)!");
         platform::GetMessageBoxes().Show(
-            {.text = "Please contact the system administrator.", .icon = platform::MbIcon::Stop});
+            {.text = tr("Please contact the system administrator.").toStdString(),
+             .icon = platform::MbIcon::Stop});
         deleteLater();
         return false;
     }

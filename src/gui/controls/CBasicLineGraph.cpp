@@ -87,8 +87,8 @@ CBasicLineGraph::CBasicLineGraph(QWidget* parent)
     for (QPushButton* button : {backButton_, forwardButton_}) {
         button->setAutoRepeat(true);
     }
-    backButton_->setAccessibleName(QStringLiteral("Scroll back"));
-    forwardButton_->setAccessibleName(QStringLiteral("Scroll forward"));
+    backButton_->setAccessibleName(tr("Scroll back"));
+    forwardButton_->setAccessibleName(tr("Scroll forward"));
     connect(backButton_, &QPushButton::clicked, this, [this] { OnScroll(-1); });
     connect(forwardButton_, &QPushButton::clicked, this, [this] { OnScroll(1); });
 }

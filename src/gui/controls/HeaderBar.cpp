@@ -61,8 +61,7 @@ void HeaderBar::DrawBackground(platform::GdiDc& dc, const CStudent& student) con
 void HeaderBar::DrawBackground(platform::GdiDc& dc, const QString& userName) const {
     dc.StretchImage(rect_, background_);
     platform::DrawBitmap(dc, icon_, 0, 0);
-    DrawHeaderText(dc, textFont_, QStringLiteral("User: ") + userName + QStringLiteral("  "),
-                   userRect_);
+    DrawHeaderText(dc, textFont_, tr("User: %1").arg(userName) + QStringLiteral("  "), userRect_);
     platform::DrawBitmap(dc, userIcon_, userRect_.left - platform::GetBitmapSize(userIcon_).width(),
                          0);
 }
@@ -80,16 +79,16 @@ void HeaderBar::Draw(platform::GdiDc& dc, const QString& userName, const QString
 QString TestsPassedText(int testsPassed) {
     switch (testsPassed) {
     case 0:
-        return QStringLiteral("no tests passed");
+        return HeaderBar::tr("no tests passed");
     case 1:
-        return QStringLiteral("1 test passed");
+        return HeaderBar::tr("1 test passed");
     default:
-        return QStringLiteral("%1 tests passed").arg(testsPassed);
+        return HeaderBar::tr("%n tests passed", nullptr, testsPassed);
     }
 }
 
 QString LevelText(const CStudent& student) {
-    return QStringLiteral(" : %1 - %2")
+    return HeaderBar::tr(" : %1 - %2")
         .arg(QString::fromStdString(student.GetLevelName()),
              TestsPassedText(student.GetTestsPassed()));
 }

@@ -2,6 +2,7 @@
 
 #include "platform/qt/GdiDc.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -21,6 +22,8 @@ struct HeaderLook {
 // pictures are "topBackground" and "userIcon" of the screen folder "Testing", whichever screen
 // shows it, and the screen's icon ("testingIcon" of "Testing" unless the look names another).
 class HeaderBar {
+    Q_DECLARE_TR_FUNCTIONS(HeaderBar)
+
 public:
     // Loads the pictures and creates the fonts; the bar has no place until Layout.
     explicit HeaderBar(QString title, const HeaderLook& look = {});

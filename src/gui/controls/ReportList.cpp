@@ -55,7 +55,7 @@ ReportList::ReportList(QWidget* parent, std::span<const Column> columns, const Q
     : QTreeWidget(parent) {
     QStringList titles;
     for (const Column& column : columns) {
-        titles << QString::fromLatin1(column.title);
+        titles << tr(column.title);
     }
     setHeaderLabels(titles);
     for (int index = 0; index < static_cast<int>(columns.size()); ++index) {

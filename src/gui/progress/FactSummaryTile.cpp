@@ -16,11 +16,14 @@ struct CountRow {
     const char* label;
 };
 
-constexpr std::array<CountRow, 4> kRows{
-    {{data::Fluency::Fluent, &data::FluencyCounts::fluent, "fluent"},
-     {data::Fluency::Slow, &data::FluencyCounts::slow, "slow"},
-     {data::Fluency::Missed, &data::FluencyCounts::missed, "missed"},
-     {data::Fluency::NotSeen, &data::FluencyCounts::notSeen, "not tried"}}};
+constexpr std::array<CountRow, 4> kRows{{{data::Fluency::Fluent, &data::FluencyCounts::fluent,
+                                          QT_TRANSLATE_NOOP("FactSummaryTile", "%1 fluent")},
+                                         {data::Fluency::Slow, &data::FluencyCounts::slow,
+                                          QT_TRANSLATE_NOOP("FactSummaryTile", "%1 slow")},
+                                         {data::Fluency::Missed, &data::FluencyCounts::missed,
+                                          QT_TRANSLATE_NOOP("FactSummaryTile", "%1 missed")},
+                                         {data::Fluency::NotSeen, &data::FluencyCounts::notSeen,
+                                          QT_TRANSLATE_NOOP("FactSummaryTile", "%1 not tried")}}};
 
 const QColor kTitleColour(0, 78, 152);
 
@@ -30,8 +33,8 @@ FactSummaryTile::FactSummaryTile(QWidget* parent, const QString& name)
     : QAbstractButton(parent), name_(name) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setToolTip(QStringLiteral("Show the %1 facts").arg(name));
-    setAccessibleDescription(QStringLiteral("Shows the %1 facts").arg(name));
+    setToolTip(tr("Show the %1 facts").arg(name));
+    setAccessibleDescription(tr("Shows the %1 facts").arg(name));
 }
 
 void FactSummaryTile::Show(const data::FluencyCounts& counts, const QString& problem) {
@@ -49,12 +52,9 @@ void FactSummaryTile::SetFonts(const QFont& title, const QFont& text) {
 
 QString FactSummaryTile::Summary() const {
     if (counts_.Total() == 0) {
-        return name_ + QStringLiteral(": no facts to show");
+        return tr("%1: no facts to show").arg(name_);
     }
-    return QStringLiteral("%1: %2 of %3 fluent")
-        .arg(name_)
-        .arg(counts_.fluent)
-        .arg(counts_.Total());
+    return tr("%1: %2 of %3 fluent").arg(name_).arg(counts_.fluent).arg(counts_.Total());
 }
 
 // Title and count of fluent facts at the top, the colours' bar below them, then one line a colour.
@@ -81,7 +81,7 @@ void FactSummaryTile::paintEvent(QPaintEvent*) {
                      name_);
     painter.setFont(textFont_);
     painter.drawText(QRect(inner.left(), inner.top() + 8 * line, inner.width(), line),
-                     Qt::AlignCenter, QStringLiteral("Show the facts \u203a"));
+                     Qt::AlignCenter, tr("Show the facts \u203a"));
     painter.setFont(textFont_);
     painter.setPen(kFactInkColour);
     if (counts_.Total() == 0) {
@@ -91,7 +91,7 @@ void FactSummaryTile::paintEvent(QPaintEvent*) {
     }
     painter.drawText(QRect(inner.left(), inner.top() + 2 * line, inner.width(), line),
                      Qt::AlignCenter,
-                     QStringLiteral("%1 of %2 fluent").arg(counts_.fluent).arg(counts_.Total()));
+                     tr("%1 of %2 fluent").arg(counts_.fluent).arg(counts_.Total()));
 
     const QRect bar(inner.left(), inner.top() + 3 * line + line / 4, inner.width(), line / 2);
     int left = bar.left();
@@ -113,8 +113,6 @@ void FactSummaryTile::paintEvent(QPaintEvent*) {
         painter.setPen(kFactInkColour);
         painter.drawText(QRect(swatch.right() + margin / 2, top, inner.width(), line),
                          Qt::AlignVCenter | Qt::AlignLeft,
-                         QStringLiteral("%1 %2")
-                             .arg(counts_.*kRows[index].count)
-                             .arg(QString::fromLatin1(kRows[index].label)));
+                         tr(kRows[index].label).arg(counts_.*kRows[index].count));
     }
 }

@@ -45,22 +45,26 @@ const platform::GdiPen kPanelOutline{platform::PenStyle::Solid, 2, QColor(90, 90
 
 struct ButtonEntry {
     CTeacherWnd::CommandId id;
-    const char* caption;
+    const char* name;
     const char* picture;
-    const char* tooltip; // none when empty
+    const char* tooltip; // none when null
 };
 
 // Stacked in this order.
 constexpr std::array<ButtonEntry, 6> kButtons{{
-    {CTeacherWnd::kHome, "Home", "homeButton", "Return to the home screen"},
-    {CTeacherWnd::kAddStudent, "Add Student", "addUserButton", "Add a new user to the program"},
-    {CTeacherWnd::kEditStudentInfo, "Edit Student Info", "editUserInfoButton",
-     "Change information for the selected user"},
-    {CTeacherWnd::kDeleteStudent, "Delete Student", "deleteUserButton",
-     "Removes the selected user from the program"},
-    {CTeacherWnd::kClassReport, "Class Report", "classReportButton",
-     "See the whole class at a glance"},
-    {CTeacherWnd::kHelp, "Help", "helpButton", ""},
+    {CTeacherWnd::kHome, QT_TRANSLATE_NOOP("CTeacherWnd", "Home"), "homeButton",
+     QT_TRANSLATE_NOOP("CTeacherWnd", "Return to the home screen")},
+    {CTeacherWnd::kAddStudent, QT_TRANSLATE_NOOP("CTeacherWnd", "Add Student"), "addUserButton",
+     QT_TRANSLATE_NOOP("CTeacherWnd", "Add a new user to the program")},
+    {CTeacherWnd::kEditStudentInfo, QT_TRANSLATE_NOOP("CTeacherWnd", "Edit Student Info"),
+     "editUserInfoButton",
+     QT_TRANSLATE_NOOP("CTeacherWnd", "Change information for the selected user")},
+    {CTeacherWnd::kDeleteStudent, QT_TRANSLATE_NOOP("CTeacherWnd", "Delete Student"),
+     "deleteUserButton",
+     QT_TRANSLATE_NOOP("CTeacherWnd", "Removes the selected user from the program")},
+    {CTeacherWnd::kClassReport, QT_TRANSLATE_NOOP("CTeacherWnd", "Class Report"),
+     "classReportButton", QT_TRANSLATE_NOOP("CTeacherWnd", "See the whole class at a glance")},
+    {CTeacherWnd::kHelp, QT_TRANSLATE_NOOP("CTeacherWnd", "Help"), "helpButton", nullptr},
 }};
 
 std::string FileForm(std::string listName) {
@@ -123,12 +127,14 @@ bool CTeacherWnd::CreateUIElements() {
     const QFont headerFont = platform::MakeFont("Arial", platform::PointsToPixels(basePoints));
 
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
-        auto* button = MakeScreenButton(this, kButtons[i].caption, kButtons[i].id, kFolder,
+        auto* button = MakeScreenButton(this, tr(kButtons[i].name), kButtons[i].id, kFolder,
                                         kButtons[i].picture);
         if (button == nullptr) {
             return false;
         }
-        button->setToolTip(QString::fromLatin1(kButtons[i].tooltip));
+        if (kButtons[i].tooltip != nullptr) {
+            button->setToolTip(tr(kButtons[i].tooltip));
+        }
         connect(button, &CPictureButton::commandClicked, this, &CTeacherWnd::OnCommand);
         buttons_[i] = button;
     }

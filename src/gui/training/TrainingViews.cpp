@@ -16,37 +16,37 @@
 
 namespace {
 
-constexpr std::array<ReportList::Column, 12> kReportColumns{{{"Session", 50},
-                                                             {"Date", 80},
-                                                             {"Level", 100},
-                                                             {"Goal", 70},
-                                                             {"Correct", 50},
-                                                             {"Problems", 70},
-                                                             {"Attempts", 70},
-                                                             {"Duration", 80},
-                                                             {"Complete", 70},
-                                                             {"Problems / Min", 100},
-                                                             {"Remaining", 70},
-                                                             {"Cumulative Time", 110}}};
+constexpr std::array<ReportList::Column, 12> kReportColumns{
+    {{QT_TRANSLATE_NOOP("ReportList", "Session"), 50},
+     {QT_TRANSLATE_NOOP("ReportList", "Date"), 80},
+     {QT_TRANSLATE_NOOP("ReportList", "Level"), 100},
+     {QT_TRANSLATE_NOOP("ReportList", "Goal"), 70},
+     {QT_TRANSLATE_NOOP("ReportList", "Correct"), 50},
+     {QT_TRANSLATE_NOOP("ReportList", "Problems"), 70},
+     {QT_TRANSLATE_NOOP("ReportList", "Attempts"), 70},
+     {QT_TRANSLATE_NOOP("ReportList", "Duration"), 80},
+     {QT_TRANSLATE_NOOP("ReportList", "Complete"), 70},
+     {QT_TRANSLATE_NOOP("ReportList", "Problems / Min"), 100},
+     {QT_TRANSLATE_NOOP("ReportList", "Remaining"), 70},
+     {QT_TRANSLATE_NOOP("ReportList", "Cumulative Time"), 110}}};
 
 } // namespace
 
 void CTrainingWnd::CreateViews() {
     graph_ = new CBasicLineGraph(this);
     graph_->setObjectName(QStringLiteral("CTrainingWndSessionGraph"));
-    graph_->setAccessibleName(QStringLiteral("Session graph"));
+    graph_->setAccessibleName(tr("Session graph"));
     graph_->setAccessibleDescription(
-        QStringLiteral("Right answers in each training session, against its goal"));
+        tr("Right answers in each training session, against its goal"));
     ConfigureTrainingGraph(*graph_, GraphLabelTenths());
     graph_->Hide();
     // Twelve columns in their fixed widths: the lists' own small face, scrolled sideways.
     const QFont listFont = platform::MakeFont("MS Sans Serif", platform::PointsToPixels(8));
     const int rowHeight = static_cast<int>(1.75 * QFontMetrics(listFont).lineSpacing());
     report_ = new ReportList(this, kReportColumns, listFont, listFont, rowHeight);
-    report_->setAccessibleName(QStringLiteral("Training report"));
-    report_->setAccessibleDescription(
-        QStringLiteral("Every training session and review, newest first"));
-    report_->SetEmptyText(QStringLiteral("No training sessions yet"));
+    report_->setAccessibleName(tr("Training report"));
+    report_->setAccessibleDescription(tr("Every training session and review, newest first"));
+    report_->SetEmptyText(tr("No training sessions yet"));
     report_->hide();
 }
 
