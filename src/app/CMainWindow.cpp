@@ -3,6 +3,7 @@
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
 #include "gui/controls/CPictureButton.h"
+#include "gui/controls/KeyboardNavigation.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/review/CMistakeReviewWnd.h"
 #include "gui/signin/CSignInDlg.h"
@@ -82,6 +83,8 @@ void CMainWindow::CreateUIElements() {
     }
     // Its caption runs the two words together.
     Button(kSignOut)->setAccessibleName(QStringLiteral("Sign out"));
+    // Tab follows the order they were made in: the column, Sign out, Help.
+    new ArrowKeyGroup({Button(kTesting), Button(kTraining), Button(kReview), Button(kProgress)});
 }
 
 void CMainWindow::PositionUIElements() {

@@ -1,4 +1,5 @@
 #include "ClassReportList.h"
+#include "SortingHeader.h"
 
 #include "data/CUserManager.h"
 #include "gui/controls/ReportList.h"
@@ -80,6 +81,7 @@ public:
 ClassReportList::ClassReportList(QWidget* parent, const QFont& rowFont, const QFont& headerFont,
                                  int rowHeight)
     : QTreeWidget(parent) {
+    setHeader(new SortingHeader(this));
     setHeaderLabels(Headings());
     for (int index = 0; index < columnCount(); ++index) {
         headerItem()->setTextAlignment(index, Alignment(index));
@@ -93,8 +95,6 @@ ClassReportList::ClassReportList(QWidget* parent, const QFont& rowFont, const QF
     setSortingEnabled(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(header(), &QHeaderView::sortIndicatorChanged, this, [this] { FitColumns(); });
-    // As in the teacher's list: no student shows as chosen before one is clicked.
-    setFocusPolicy(Qt::ClickFocus);
     sortByColumn(0, Qt::AscendingOrder);
 }
 

@@ -54,6 +54,10 @@ void ActivityWindow::ReturnTo(QWidget* opener) {
     }
 }
 
+void ActivityWindow::TakeFocusForAnswers() {
+    setFocus(Qt::OtherFocusReason);
+}
+
 void ActivityWindow::TraceNavigation(int line) const {
     platform::WriteTraceLog(source_, line);
     platform::PlayProgramSound(platform::ProgramSound::kNavigate);

@@ -46,6 +46,10 @@ protected:
     // Dismisses the window and shows `opener` (when there is one and it still exists) again as
     // the application's main window.
     void ReturnTo(QWidget* opener);
+    // As answers begin: the window takes the keyboard focus from Begin, which locks, so that
+    // typed digits and Return go to the card rather than Return to whichever button Qt would
+    // pass the focus on to.
+    void TakeFocusForAnswers();
     // The trace record of a button press and its navigation sound.
     void TraceNavigation(int line) const;
     const char* Source() const { return source_; }

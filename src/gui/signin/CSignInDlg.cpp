@@ -85,9 +85,7 @@ void CSignInDlg::CreateControls() {
     signIn_ = Place(new QPushButton(QStringLiteral("Sign In")), 24, 78, 50, 16);
     signIn_->setDefault(true);
     exit_ = Place(new QPushButton(QStringLiteral("Exit")), 78, 78, 50, 16);
-    exit_->setAutoDefault(false);
     help_ = Place(new QPushButton(QStringLiteral("Help")), 132, 78, 50, 16);
-    help_->setAutoDefault(false);
 
     signIn_->setAccessibleDescription(QStringLiteral("Sign in with the chosen name and password"));
     exit_->setAccessibleDescription(QStringLiteral("End the program"));
