@@ -166,13 +166,13 @@ TEST_F(KeyboardTest, ReturnSendsTheTypedAnswerUnlessTheKeyboardHasReachedAButton
 // The pad locks for the feedback after an answer sent from its own Enter key: the focus goes back
 // to the card, not on along the chain to a button the next Return would press.
 TEST_F(KeyboardTest, AKeyThatLocksGivesTheFocusBackToTheCard) {
-    SignIn();
+    guitest::SignInWithMistakes({guitest::Mistake(7, 'x', 8)});
     CMistakeReviewWnd review(home);
     review.activateWindow();
     Press(review.Button(CMistakeReviewWnd::kBegin), Qt::Key_Space);
     CPictureButton& enter = guitest::PadKey(*review.NumberPad(), guitest::kPadEnter);
     enter.setFocus(Qt::TabFocusReason);
-    guitest::TypeKeys(&enter, "12\n");
+    guitest::TypeKeys(&enter, "56\n");
     ASSERT_EQ(review.State(), ReviewState::Correct);
     EXPECT_EQ(review.focusWidget(), &review);
 }
