@@ -204,9 +204,11 @@ void CMainWindow::OnHelp() {
     platform::OpenHelpGuide();
 }
 
+// With the keyboard: no window manager may be there to give it back.
 void CMainWindow::ShowHome() {
     platform::SetMainWindow(this);
     show();
+    activateWindow();
 }
 
 void CMainWindow::RunSignIn() {
@@ -222,6 +224,7 @@ void CMainWindow::RunSignIn() {
             return;
         }
         if (result != CSignInDlg::kTeacher) {
+            activateWindow();
             return;
         }
         // A teacher window that could not be built has said so; the teacher signs in again.

@@ -41,6 +41,11 @@ void ActivityWindow::closeEvent(QCloseEvent* event) {
     OnHome();
 }
 
+void ActivityWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    activateWindow();
+}
+
 void ActivityWindow::Dismiss() {
     hide();
     deleteLater();
@@ -51,6 +56,7 @@ void ActivityWindow::ReturnTo(QWidget* opener) {
     if (opener != nullptr) {
         platform::SetMainWindow(opener);
         opener->show();
+        opener->activateWindow();
     }
 }
 

@@ -92,7 +92,6 @@ CTrainingWnd::CTrainingWnd(IHomeScreen& home)
     if (Build()) {
         LogValuesShownWithinLimits(kSource, GetCurrentStudent());
         show();
-        activateWindow();
     }
 }
 
