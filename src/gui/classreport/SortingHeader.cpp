@@ -8,9 +8,8 @@
 
 SortingHeader::SortingHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QStringLiteral("Column headings"));
-    setAccessibleDescription(
-        QStringLiteral("Left and Right choose a column; Space or Return sorts by it"));
+    setAccessibleName(tr("Column headings"));
+    setAccessibleDescription(tr("Left and Right choose a column. Space or Return sorts by it."));
     WatchForKeyboardUse();
 }
 
