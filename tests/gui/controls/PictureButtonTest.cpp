@@ -134,6 +134,8 @@ TEST_F(PictureButtonTest, TheFocusMarkRingsThePartSeenWhileTheKeyboardIsInUse) {
     CPictureButton& past = AddButton("Review", -20, -10, 1002);
     ShowScreen();
     screen.activateWindow();
+    QEvent pointerLeaves(QEvent::Leave); // it starts in the corner, over the one reaching past it
+    QCoreApplication::sendEvent(&past, &pointerLeaves);
     for (const auto& [button, seen] :
          {std::pair{&inside, QRect(0, 0, 60, 30)}, std::pair{&past, QRect(20, 10, 40, 20)}}) {
         SCOPED_TRACE(button->CommandId());
