@@ -947,12 +947,12 @@ Aufmerksamkeit</translation>
         <translation>Klassenbericht</translation>
     </message>
     <message>
-        <source>A row for each student; a column&apos;s heading sorts by it; a double-click opens the student&apos;s progress</source>
-        <translation>Eine Zeile pro Kind; eine Spaltenüberschrift sortiert danach; ein Doppelklick öffnet den Fortschritt des Kindes</translation>
-    </message>
-    <message>
         <source>Click a heading to sort by it; double-click a student to view the progress</source>
         <translation>Klicken Sie auf eine Überschrift, um danach zu sortieren, oder doppelt auf ein Kind, um seinen Fortschritt zu sehen</translation>
+    </message>
+    <message>
+        <source>A row for each student; a column&apos;s heading sorts by it; a double-click or Return opens the student&apos;s progress</source>
+        <translation>Eine Zeile pro Kind; eine Spaltenüberschrift sortiert danach; ein Doppelklick oder die Eingabetaste öffnet den Fortschritt des Kindes</translation>
     </message>
 </context>
 <context>
@@ -1451,6 +1451,17 @@ Bitte die Druckereinstellungen prüfen und es noch einmal versuchen.</translatio
     <message>
         <source>Review</source>
         <translation>Wiederholung</translation>
+    </message>
+</context>
+<context>
+    <name>SortingHeader</name>
+    <message>
+        <source>Column headings</source>
+        <translation>Spaltenüberschriften</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a column. Space or Return sorts by it.</source>
+        <translation>Mit den Pfeiltasten links und rechts wählen Sie eine Spalte, mit Leertaste oder Eingabetaste sortieren Sie danach.</translation>
     </message>
 </context>
 <context>

@@ -947,12 +947,12 @@ atención</translation>
         <translation>Informe de clase</translation>
     </message>
     <message>
-        <source>A row for each student; a column&apos;s heading sorts by it; a double-click opens the student&apos;s progress</source>
-        <translation>Una fila por alumno; el encabezado de una columna ordena por ella; un doble clic abre el progreso del alumno</translation>
-    </message>
-    <message>
         <source>Click a heading to sort by it; double-click a student to view the progress</source>
         <translation>Haz clic en un encabezado para ordenar por él; haz doble clic en un alumno para ver su progreso</translation>
+    </message>
+    <message>
+        <source>A row for each student; a column&apos;s heading sorts by it; a double-click or Return opens the student&apos;s progress</source>
+        <translation>Una fila por alumno; el encabezado de una columna ordena por ella; un doble clic o Intro abre el progreso del alumno</translation>
     </message>
 </context>
 <context>
@@ -1451,6 +1451,17 @@ Revisa la configuración de la impresora y vuelve a intentarlo.</translation>
     <message>
         <source>Review</source>
         <translation>Repaso</translation>
+    </message>
+</context>
+<context>
+    <name>SortingHeader</name>
+    <message>
+        <source>Column headings</source>
+        <translation>Encabezados de columna</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a column. Space or Return sorts by it.</source>
+        <translation>Con las flechas izquierda y derecha eliges una columna; con Espacio o Intro ordenas por ella.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
 #include "gui/controls/CPictureButton.h"
+#include "gui/controls/KeyboardNavigation.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/review/CMistakeReviewWnd.h"
 #include "gui/signin/CSignInDlg.h"
@@ -86,6 +87,8 @@ void CMainWindow::CreateUIElements() {
         connect(button, &CPictureButton::commandClicked, this, &CMainWindow::OnCommand);
         buttons_[i] = button;
     }
+    // Tab follows the order they were made in: the column, Sign out, Help.
+    new ArrowKeyGroup({Button(kTesting), Button(kTraining), Button(kReview), Button(kProgress)});
 }
 
 void CMainWindow::PositionUIElements() {
@@ -205,9 +208,11 @@ void CMainWindow::OnHelp() {
     platform::OpenHelpGuide();
 }
 
+// With the keyboard: no window manager may be there to give it back.
 void CMainWindow::ShowHome() {
     platform::SetMainWindow(this);
     show();
+    activateWindow();
 }
 
 void CMainWindow::RunSignIn() {
@@ -223,6 +228,7 @@ void CMainWindow::RunSignIn() {
             return;
         }
         if (result != CSignInDlg::kTeacher) {
+            activateWindow();
             return;
         }
         // A teacher window that could not be built has said so; the teacher signs in again.

@@ -2,6 +2,7 @@
 
 #include "FactMapColours.h"
 #include "gui/common/ScreenColours.h"
+#include "gui/controls/KeyboardNavigation.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -114,5 +115,11 @@ void FactSummaryTile::paintEvent(QPaintEvent*) {
         painter.drawText(QRect(swatch.right() + margin / 2, top, inner.width(), line),
                          Qt::AlignVCenter | Qt::AlignLeft,
                          tr(kRows[index].label).arg(counts_.*kRows[index].count));
+    }
+}
+
+void FactSummaryTile::keyPressEvent(QKeyEvent* event) {
+    if (!ClickOnReturn(*this, *event)) {
+        QAbstractButton::keyPressEvent(event);
     }
 }
