@@ -214,8 +214,16 @@ TEST_F(ClassReportFilesTest, TheCsvFileHasTheBomHeaderQuotingAndOneRecordPerStud
     WriteStudent("Zoë Grün", StudentFile("pw", 1, 0));
     const auto rows = data::ReadClassReport(teacher, kNow);
     ASSERT_TRUE(rows.has_value());
+    // Written whole or not at all, and no temporary file is left either way.
     const std::string path = fakes.Path("/report.csv");
-    ASSERT_EQ(data::WriteClassReportCsv(path, *rows), std::nullopt);
+    std::filesystem::create_directories(fakes.Path("/taken.csv/in it"));
+    for (const auto& [target, reason] :
+         {std::pair<std::string, std::optional<std::string>>(path, std::nullopt),
+          {fakes.Path("/no such folder/report.csv"), "No such file or directory"},
+          {fakes.Path("/taken.csv"), "Is a directory"}}) {
+        EXPECT_EQ(data::WriteClassReportCsv(target, *rows), reason);
+        EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(target))) << target;
+    }
     EXPECT_EQ(TextOf(ReadFile(path)),
               "\xEF\xBB\xBFStudent,Level,Tests passed,Last active,Sessions this week,Minutes this "
               "week,Fluent facts,Facts,Mistakes to review,Needs attention\r\n"
@@ -229,7 +237,4 @@ TEST_F(ClassReportFilesTest, TheCsvFileHasTheBomHeaderQuotingAndOneRecordPerStud
                                          {"Zoë", "Zoë"}}) {
         EXPECT_EQ(data::CsvField(field), written);
     }
-    EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(path)));
-    const std::string noFolder = fakes.Path("/no such folder/report.csv");
-    EXPECT_EQ(data::WriteClassReportCsv(noFolder, *rows), "No such file or directory");
 }
