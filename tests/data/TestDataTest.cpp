@@ -63,6 +63,7 @@ TEST_F(TestDataTest, FilesKeepEveryLineInANewOrderWithCrLfAndATestTakesTheFirstF
     for (int i = 0; i < 100; ++i) {
         EXPECT_EQ(test.GetProblem(i).operation, kMinus) << i;
     }
+    EXPECT_THAT(ErrorRecords(), IsEmpty()) << "a blank line is no line without a fact";
 }
 
 TEST_F(TestDataTest, LinesAreReadAsTheirOperatorSaysAndUnreadableOnesGiveNoProblem) {
