@@ -29,9 +29,8 @@ wait_for '! window_visible "Testing Window"' "the testing window stayed"
 wait_for 'window_visible Tallyhop' "no home screen"
 [ -s "$work/Data/Kim Lee.flu" ] || fail "no fluency record after Home"
 
-click_at 135 520 # Progress
-wait_for 'window_visible Progress' "no progress window"
-sleep 0.4
+open_window 135 520 Progress
+sleep 0.1
 click_at 95 574 # Fact Map
 sleep 0.5
 shot e2e-fact-map

@@ -45,9 +45,7 @@ close_box() {
 # From the home screen: opens Testing and takes $1 tests of the student's level, each finished at
 # once with the "-debug" shortcut (the digit 0 held while Begin is pressed: every answer right).
 take_tests() {
-  click_at 135 45 # Testing
-  wait_for 'window_visible "Testing Window"' "no testing window at $DISPLAY"
-  sleep 0.3
+  open_window 135 45 "Testing Window"
   for ((round = 0; round < $1; round++)); do
     focus_window "Testing Window"
     xdotool keydown 0
@@ -100,9 +98,7 @@ teacher_desk() {
   close_box
   wait_for '! box_up 0' "the refusal to delete stayed"
   [ -f "$work/Data/${names[0]}.nfo" ] || fail "a student signed in elsewhere was deleted"
-  click_teacher_home
-  wait_for 'window_visible SignInDlg' "Home did not lead to the sign-in dialog"
-  sleep 0.3
+  teacher_home
   echo done >"$work/done-teacher"
 }
 

@@ -66,6 +66,13 @@ press_enter() {
 
 click_at() { xdotool mousemove "$1" "$2" click 1; }
 
+# Clicks at ($1, $2) and waits for the window called $3 to show.
+open_window() {
+  click_at "$1" "$2"
+  wait_for "window_visible '$3'" "no window $3 at $DISPLAY"
+  sleep 0.3
+}
+
 # A key of the standard number pad whose top-left corner is at ($1, $2) on the screen: 1 … 18 in
 # three rows of six keys of 90 × 56, 0 centred below them. $3: the key.
 click_standard_key_at() {
@@ -137,9 +144,7 @@ sign_in() {
 # From the home screen of a program started with "-debug": opens Testing and presses Begin, then
 # waits for the answer file of the test.
 begin_debug_test() {
-  click_at 135 45 # Testing
-  wait_for 'window_visible "Testing Window"' "no testing window"
-  sleep 0.3
+  open_window 135 45 "Testing Window"
   click_at 694 404 # Begin
   wait_for '[ -s "$work/testAnswers.dat" ]' "no answer file"
   sleep 0.3
@@ -159,17 +164,14 @@ click_training_answers() {
 }
 
 # Places on the 800 × 600 teacher screen: the column of buttons, the list's first row.
-click_teacher_home() { click_at 664 335; }
-click_add_student() { click_at 664 379; }
+teacher_home() { open_window 664 335 SignInDlg; }
 click_delete_student() { click_at 664 467; }
 click_first_row() { click_at 600 80; }
 
 # From the teacher screen: opens the student dialog and types name $1 and password $2 twice; the
 # caller presses what is left to press.
 fill_student_dialog() {
-  click_add_student
-  wait_for 'window_visible StudentInfoDlg' "no student dialog"
-  sleep 0.3
+  open_window 664 379 StudentInfoDlg # Add Student
   focus_window StudentInfoDlg
   xdotool type "$1"
   xdotool key Tab

@@ -15,9 +15,7 @@ copy_program myfacts "Kim Lee:hop:1"
 records fluency "$work/Data/Kim Lee.flu" "$work/Test Data/addition.txt" "${missed[@]}"
 start_program -debug
 sign_in 1 hop
-click_at 135 225 # Training
-wait_for 'window_visible Training' "no training window"
-sleep 0.3
+open_window 135 225 Training
 click_at 742 155 # My Facts
 click_at 760 329 # the goal field
 xdotool type 12

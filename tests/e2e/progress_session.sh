@@ -28,9 +28,8 @@ records append "$record" "${history[@]}"
 before=$(md5sum <"$record")
 start_program
 sign_in 1 hop
-click_at 135 520 # Progress
-wait_for 'window_visible Progress' "no progress window"
-sleep 0.5
+open_window 135 520 Progress
+sleep 0.2
 shot e2e-progress-opened
 for view in current report training-report training-graph mastery; do
   read -r x y <<<"${view_buttons[$view]}"

@@ -34,9 +34,7 @@ records mistakes "$work/Data/Kim Lee.mtk" 6,7,3,42 8,7,3,56 3,4,1,7 9,5,2,4 56,8
   5,9,1,14 7,3,3,21 15,8,2,7 9,9,3,81
 start_program -debug
 sign_in 1 hop
-click_at 135 370 # Review
-wait_for 'window_visible "Mistake Review"' "no review window"
-sleep 0.3
+open_window 135 370 "Mistake Review"
 click_at 677 444 # Begin
 answers="$work/reviewAnswer.dat"
 wait_for '[ -s "$answers" ]' "no answer file"

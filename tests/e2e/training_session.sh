@@ -16,9 +16,7 @@ start_server 24
 copy_program training "Kim Lee:hop"
 start_program -debug
 sign_in 1 hop
-click_at 135 225 # Training
-wait_for 'window_visible Training' "no training window"
-sleep 0.3
+open_window 135 225 Training
 click_at 760 329 # the goal field
 xdotool type 12
 shot e2e-training-setup
