@@ -95,6 +95,7 @@ ClassReportRow MakeClassReportRow(const StudentFiles& files, const LevelFacts& f
     if (files.mistakes) {
         row.mistakes = static_cast<int>(files.mistakes->size());
     }
+    row.responseTimesUnreadable = !files.fluency;
     if (files.record && files.mistakes && files.fluency) {
         row.fluentFacts = CountFluentFacts(FactsOfLevel(facts, files.record->level), *files.fluency,
                                            *files.mistakes);
@@ -104,8 +105,14 @@ ClassReportRow MakeClassReportRow(const StudentFiles& files, const LevelFacts& f
 
 std::string AttentionText(const ClassReportRow& row) {
     std::vector<std::string> parts;
-    if (row.Unreadable()) {
+    if (!row.standing) {
         parts.emplace_back("record cannot be read");
+    }
+    if (!row.mistakes) {
+        parts.emplace_back("mistake list cannot be read");
+    }
+    if (row.responseTimesUnreadable) {
+        parts.emplace_back("response times cannot be read");
     }
     if (row.standing && row.standing->inactive) {
         parts.emplace_back("inactive");
@@ -123,7 +130,8 @@ std::string AttentionText(const ClassReportRow& row) {
     return text;
 }
 
-std::vector<std::string> ClassReportCells(const ClassReportRow& row) {
+std::vector<std::string> ClassReportCells(const ClassReportRow& row,
+                                          const history::ShownForms& forms) {
     std::vector<std::string> cells(kClassReportColumns.size());
     cells[0] = row.student;
     if (row.standing) {
@@ -131,7 +139,7 @@ std::vector<std::string> ClassReportCells(const ClassReportRow& row) {
         cells[1] = GetOperationName(standing.level);
         cells[2] = std::to_string(standing.testsPassed);
         cells[3] = standing.lastActive
-                       ? history::DateText(*standing.lastActive, history::kProgressDateSeparator)
+                       ? forms.date(*standing.lastActive, history::kProgressDateSeparator)
                        : "never";
         cells[4] = std::to_string(standing.sessionsThisWeek);
         cells[5] = std::to_string(standing.minutesThisWeek);

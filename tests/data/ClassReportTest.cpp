@@ -136,14 +136,14 @@ TEST(ClassReportRuleTest, FluentFactsOfTheLevelAndUnreadableFilesLeaveTheirFigur
               (Strings{"Smith, Mary Ann", "", "", "", "", "", "", "1", "record cannot be read"}));
     EXPECT_EQ(row(kAddition, [](data::StudentFiles& f) { f.mistakes.reset(); }),
               (Strings{"Smith, Mary Ann", "Addition", "1", "03/07/2003", "1", "1", "", "",
-                       "record cannot be read"}));
+                       "mistake list cannot be read"}));
     EXPECT_EQ(row(kAddition,
                   [](data::StudentFiles& f) {
                       f.fluency.reset();
                       f.record->sessions.clear();
                   }),
               (Strings{"Smith, Mary Ann", "Addition", "1", "never", "0", "0", "", "1",
-                       "record cannot be read, inactive"}));
+                       "response times cannot be read, inactive"}));
 }
 
 namespace {
@@ -196,11 +196,14 @@ TEST_F(ClassReportFilesTest, AFileThatCannotBeReadIsLoggedWithTheSystemsReason) 
     std::filesystem::remove(DataPath("Ann Lee.mtk"));
     std::filesystem::create_directory(DataPath("Ann Lee.mtk"));
     std::filesystem::remove(DataPath("Cy Park.nfotmp"));
+    std::filesystem::create_directory(DataPath("Ann Lee.flu"));
     const auto rows = data::ReadClassReport(teacher, kNow);
     ASSERT_TRUE(rows.has_value());
-    EXPECT_EQ(data::AttentionText((*rows)[0]), "record cannot be read");
+    EXPECT_EQ(data::AttentionText((*rows)[0]),
+              "mistake list cannot be read, response times cannot be read");
     EXPECT_EQ(data::AttentionText((*rows)[2]), "record cannot be read");
     EXPECT_THAT(ErrorRecords(), ElementsAre(EndsWith("Ann Lee.mtk: Is a directory"),
+                                            EndsWith("Ann Lee.flu: Is a directory"),
                                             EndsWith("Bo Ng.nfo: it is damaged"),
                                             EndsWith("Cy Park.nfo: No such file or directory")));
     EXPECT_FALSE(data::ReadClassReport(CTeacher(), kNow).has_value()) << "no class file";
@@ -231,10 +234,23 @@ TEST_F(ClassReportFilesTest, TheCsvFileHasTheBomHeaderQuotingAndOneRecordPerStud
               "\"Lee, Ann\",Multiplication,1,2003-03-07,1,1,0,2,1,\r\n"
               "\"Ng, Bo\",,,,,,,,0,record cannot be read\r\n"
               "\"Park, Cy\",Mixed,2,never,0,0,0,2,0,inactive\r\n");
-    for (const auto& [field, written] : {std::pair("say \"hi\"", "\"say \"\"hi\"\"\""),
-                                         {"two\nlines", "\"two\nlines\""},
-                                         {"a\rb", "\"a\rb\""},
-                                         {"Zoë", "Zoë"}}) {
-        EXPECT_EQ(data::CsvField(field), written);
+    // Split by no spreadsheet's settings, taken by none for a formula.
+    for (const auto& [text, field] :
+         std::vector<std::pair<std::string, std::string>>{{"Zoë", "Zoë"},
+                                                          {"a=b-c", "a=b-c"},
+                                                          {"", ""},
+                                                          {"say \"hi\"", "\"say \"\"hi\"\"\""},
+                                                          {"two\nlines", "\"two\nlines\""},
+                                                          {"a\rb", "\"a\rb\""},
+                                                          {"a\tb", "\"a\tb\""},
+                                                          {"a;b", "\"a;b\""},
+                                                          {"=1+2", "'=1+2"},
+                                                          {"+1", "'+1"},
+                                                          {"-1", "'-1"},
+                                                          {"@SUM(A1)", "'@SUM(A1)"},
+                                                          {"\tAnn", "\"'\tAnn\""},
+                                                          {"\r=1", "\"'\r=1\""},
+                                                          {"=A1,B1", "\"'=A1,B1\""}}) {
+        EXPECT_EQ(data::CsvField(text), field) << text;
     }
 }

@@ -32,11 +32,16 @@ struct ToolRun {
     std::string output; // stdout and stderr
 };
 
-// The tool as a user or the build runs it; each argument is quoted for the shell.
+// The tool as a user or the build runs it; each argument is quoted for the shell, its own
+// apostrophes too.
 ToolRun RunTool(const Strings& arguments) {
     std::string command = TALLYHOP_DATAFOLDER_TOOL;
     for (const std::string& argument : arguments) {
-        command += " '" + argument + "'";
+        command += " '";
+        for (const char c : argument) {
+            command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        }
+        command += "'";
     }
     ToolRun run;
     std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
@@ -113,6 +118,13 @@ TEST_F(DataFolderToolTest, UnusableOptionsAndNamesAreRefusedWithAReasonBeforeAny
         {{"--student", "Class TeacherUsers:pw"}, "\"Class TeacherUsers\" is the name of the class"},
         {{"--teacher", "Pat Jones", "--student", "Pat JonesUsers:pw"}, "the class file"},
         {{"--student", "Bo Ng:a", "--student", "Bo Ng:b"}, "\"Bo Ng\" is given twice"},
+        // A share that ignores case keeps one file for both.
+        {{"--student", "Bo Ng:a", "--student", "BO NG:b"}, "\"BO NG\" is given twice"},
+        {{"--student", "admin:pw"}, "\"admin\" is the name of the sign-in list's file"},
+        {{"--student", "class teacher:pw"}, "\"class teacher\" is the name of the teacher"},
+        {{"--student", "Sean O'Brien:pw"},
+         "\"Sean O'Brien\": a name cannot hold the apostrophe (')"},
+        {{"--student", "\tBo Ng:pw"}, "cannot hold a tab or another control character"},
     };
     for (const auto& [arguments, reason] : refusals) {
         Strings command = {"--folder", fakes.BaseFolder(), "--force"};
@@ -125,6 +137,14 @@ TEST_F(DataFolderToolTest, UnusableOptionsAndNamesAreRefusedWithAReasonBeforeAny
     std::string error;
     EXPECT_FALSE(ParseDataFolderOptions({}, error));
     EXPECT_EQ(error, "--folder is required");
+    // Asked for anywhere among the options, the usage goes to the terminal; nothing is written.
+    const std::string fresh = fakes.BaseFolder() + "/fresh";
+    for (const Strings& arguments : {Strings{"--help"}, Strings{"--folder", fresh, "-h"}}) {
+        const ToolRun run = RunTool(arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_THAT(run.output, testing::StartsWith("usage: tallyhop_datafolder --folder"));
+    }
+    EXPECT_FALSE(fs::exists(fresh));
 }
 
 // A mistyped folder makes no tree of new folders; a failure says what the system said. A program

@@ -2,6 +2,7 @@
 #include "DataTestSupport.h"
 #include "data/OperationFacts.h"
 
+#include <iterator>
 #include <set>
 
 namespace {
@@ -34,18 +35,23 @@ bool IsAmong(const Facts& facts, const Problem& fact) {
     return std::ranges::any_of(facts, [&](const Problem& f) { return IsSameFact(f, fact); });
 }
 
-// The plan of a student whose first tries at `facts` were all fluent but those of `missed` (the
-// last wrong), `slow` (right, slowly), `listed` (fluent, but on the mistake list) and `unseen`
-// (never tried).
-MyFactsPlan PlanFor(const Facts& facts, const Facts& missed, const Facts& slow = {},
-                    const Facts& listed = {}, const Facts& unseen = {}, std::uint32_t seed = 7) {
+// First tries at `facts`, all fluent but those of `missed` (the last wrong), `slow` (right,
+// slowly) and `unseen` (never tried).
+data::FactFluency FluencyOf(const Facts& facts, const Facts& missed, const Facts& slow = {},
+                            const Facts& unseen = {}) {
     data::FactFluency fluency;
     for (const Problem& fact : facts) {
         if (!IsAmong(unseen, fact)) {
             fluency.RecordFirstTry(fact, !IsAmong(missed, fact), IsAmong(slow, fact) ? 5000 : 1000);
         }
     }
-    return MyFactsPlan(facts, fluency, listed, seed);
+    return fluency;
+}
+
+// The plan of a student with those first tries and the mistake list `listed`.
+MyFactsPlan PlanFor(const Facts& facts, const Facts& missed, const Facts& slow = {},
+                    const Facts& listed = {}, const Facts& unseen = {}, std::uint32_t seed = 7) {
+    return MyFactsPlan(facts, FluencyOf(facts, missed, slow, unseen), listed, seed);
 }
 
 // The next `count` cards, each first try answered as `answer` says.
@@ -202,19 +208,36 @@ TEST_F(MyFactsPlanTest, PlansTheFactsToLearnAmongKnownOnesAndFollowsTheAnswers) 
              }
              EXPECT_GE(PlacesOf(cards, *forgotten, forgottenAt + 1).size(), 4u) << "practised";
          }},
-        {"no first try at any fact, nothing to learn, no facts: the plain kind; a listed or slow "
-         "fact is one to learn",
+        {"no first try at any fact but listed mistakes, nothing to learn, no facts: the plain "
+         "kind; a listed or slow fact is one to learn",
          [] {
              data::FactFluency otherFacts;
              otherFacts.RecordFirstTry(Fact(3, 4, kTimes), false, 1'000);
-             EXPECT_EQ(MyFactsPlan(AdditionFacts(), otherFacts, Facts{k7p6}, 7).Basis(),
+             EXPECT_EQ(MyFactsPlan(AdditionFacts(), otherFacts, Facts{}, 7).Basis(),
                        MyFactsBasis::NoRecord);
+             MyFactsPlan listedOnly(AdditionFacts(), otherFacts, Facts{k7p6}, 7);
+             EXPECT_EQ(listedOnly.Basis(), MyFactsBasis::Folding);
+             EXPECT_TRUE(IsSameFact(listedOnly.Next(), k7p6));
              EXPECT_EQ(PlanFor(AdditionFacts(), {}).Basis(), MyFactsBasis::NothingToLearn);
              EXPECT_EQ(PlanFor(AdditionFacts(), {}, {}, {k7p6}).Basis(), MyFactsBasis::Folding);
              EXPECT_EQ(PlanFor(AdditionFacts(), {}, {k7p6}).Basis(), MyFactsBasis::Folding);
              MyFactsPlan none = PlanFor({}, {});
              EXPECT_EQ(none.Basis(), MyFactsBasis::NoFacts);
              EXPECT_EQ(none.Next(), Problem{});
+         }},
+        {"each standing in the order of operation and numbers, whatever the file's order",
+         [] {
+             Facts facts = AdditionFacts();
+             std::ranges::reverse(facts);
+             const auto standings =
+                 data::StandingsOf(facts, FluencyOf(facts, {k9p4, k7p6}, {k8p5, k6p8}), Facts{});
+             const auto keys = [](const Facts& group) {
+                 std::vector<data::FactKey> keys;
+                 std::ranges::transform(group, std::back_inserter(keys), data::KeyOf);
+                 return keys;
+             };
+             EXPECT_EQ(keys(standings.missed), keys({k7p6, k9p4}));
+             EXPECT_EQ(keys(standings.slow), keys({k6p8, k8p5}));
          }},
         {"nothing known yet: the facts waiting their turn stand in, the least urgent first",
          [] {

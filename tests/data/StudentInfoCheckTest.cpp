@@ -1,5 +1,6 @@
 #include "data/StudentInfoCheck.h"
 #include "DataTestSupport.h"
+#include "data/Windows1252.h"
 
 using enum data::StudentInfoRefusal;
 
@@ -38,17 +39,21 @@ TEST(StudentInfoCheckTest, EntriesAreRefusedForTheFirstReasonAndNamesByTheFilesT
         {false, true, "Ann Lee", tooLong, tooLong, PasswordTooLong}, // the box could never take it
         {false, false, "   ", "pw", "pw", NoName},
         {false, false, "Ann.Lee", "pw", "pw", InvalidCharacter},
-        {false, true, "", "x", "x", None},           // names are not checked in an edit
-        {false, false, "ann lee", "pw", "pw", None}, // capitals count
+        {false, true, "", "x", "x", None},          // names are not checked in an edit
+        {false, false, "Zoe Ek", "pw", "pw", None}, // another letter
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(check(c.full ? eight : Strings{"Ann Lee"}, c.editing, c.name, c.password,
-                        c.verification),
+        EXPECT_EQ(check(c.full ? eight : Strings{"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")},
+                        c.editing, c.name, c.password, c.verification),
                   c.refusal)
             << c.name << "/" << c.password << "/" << c.verification;
     }
+    // Capitals aside too: a share that ignores case keeps one file for both.
     for (const std::string taken :
-         {"Pat Jones", "Admin", "Pat JonesUsers", "Ann Lee", "  Ann   Lee ", "Pat  Jones"}) {
-        EXPECT_EQ(check({"Ann Lee"}, false, taken, "pw", "pw"), NameTaken) << taken;
+         {"Pat Jones", "Admin", "Pat JonesUsers", "Ann Lee", "  Ann   Lee ", "Pat  Jones",
+          "ann lee", "ADMIN", "pat jonesUSERS", "PAT JONES", "ZOË EK"}) {
+        EXPECT_EQ(check({"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")}, false, taken, "pw", "pw"),
+                  NameTaken)
+            << taken;
     }
 }

@@ -27,21 +27,6 @@ for ((i = 0; i <= desks; i++)); do
 done
 teacher_display=${displays[$desks]}
 
-# The visible windows called "Tallyhop": the home screen and any message box without a title of
-# its own, which is called after the program too (a name search by pattern misses it).
-program_windows() {
-  for id in $(xdotool search --onlyvisible --name '.*'); do
-    if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = Tallyhop ]; then echo "$id"; fi
-  done
-}
-# A message box is up: more such windows than $1 (1 by default: the home screen alone);
-# close_box presses Enter in the newest.
-box_up() { [ "$(program_windows | wc -l)" -gt "${1:-1}" ]; }
-close_box() {
-  xdotool windowfocus --sync "$(program_windows | tail -n 1)" 2>/dev/null || true
-  xdotool key Return
-}
-
 # From the home screen: opens Testing and takes $1 tests of the student's level, each finished at
 # once with the "-debug" shortcut (the digit 0 held while Begin is pressed: every answer right).
 take_tests() {
@@ -82,7 +67,7 @@ teacher_desk() {
   type_sign_in $((desks + 1)) teacher
   wait_for 'window_visible Registration' "no teacher window"
   sleep 0.3
-  fill_student_dialog "$new_student" hop
+  type_new_student "$new_student" hop
   xdotool key Return
   wait_for '[ -f "$work/Data/$new_student.nfo" ]' "the new student was not written"
   sleep 0.5

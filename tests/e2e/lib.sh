@@ -2,6 +2,10 @@
 # the test's own, and the keyboard and mouse of a user. Source it with the script's arguments:
 # <program> <data-folder tool> <folder for screenshots>.
 set -euo pipefail
+# The runs drive the English program whatever the desktop's language; a run in another language
+# names its own.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 program=$(realpath "$1")
 datafolder=$(realpath "$2")
 shots=$3
@@ -58,6 +62,21 @@ focus_window() {
   xdotool windowfocus --sync "$id" 2>/dev/null || true
 }
 
+# The visible windows called "Tallyhop": the home screen and any message box without a title of
+# its own, which is called after the program too (a name search by pattern misses it).
+program_windows() {
+  for id in $(xdotool search --onlyvisible --name '.*'); do
+    if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = Tallyhop ]; then echo "$id"; fi
+  done
+}
+# A message box is up: more such windows than $1 (1 by default: the home screen alone);
+# close_box presses Enter in the newest.
+box_up() { [ "$(program_windows | wc -l)" -gt "${1:-1}" ]; }
+close_box() {
+  xdotool windowfocus --sync "$(program_windows | tail -n 1)" 2>/dev/null || true
+  xdotool key Return
+}
+
 # Presses Enter in the message box that is up.
 press_enter() {
   focus_window Tallyhop
@@ -99,7 +118,7 @@ copy_program() {
   cp "$program" "$work/Tallyhop"
   local installed
   installed=$(dirname "$program")
-  for content in Graphics Audio "Help Guide"; do
+  for content in Graphics Audio "Help Guide" translations; do
     [ -e "$installed/$content" ] && ln -sfn "$installed/$content" "$work/$content"
   done
   cp -r "$installed/Test Data" "$work/Test Data"
@@ -170,7 +189,7 @@ click_first_row() { click_at 600 80; }
 
 # From the teacher screen: opens the student dialog and types name $1 and password $2 twice; the
 # caller presses what is left to press.
-fill_student_dialog() {
+type_new_student() {
   open_window 664 379 StudentInfoDlg # Add Student
   focus_window StudentInfoDlg
   xdotool type "$1"

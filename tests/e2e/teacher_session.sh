@@ -14,7 +14,7 @@ sign_in 1 teacher
 wait_for 'window_visible Registration' "no teacher window"
 sleep 0.3
 
-fill_student_dialog "Kim Lee" hop
+type_new_student "Kim Lee" hop
 xdotool key Tab Down Down Tab Right # level 3, one test passed
 shot e2e-teacher-new-student
 xdotool key Return

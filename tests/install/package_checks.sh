@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Debian package from the build folder and checks it without installing it: what it
-# holds (and that no class records are among it), its dependencies, the menu entry, the
-# metainfo, and lintian.
+# holds (and that no class records are among it), its dependencies, the help guide's word on
+# where the records are, the menu entry, the metainfo, and lintian.
 # Usage: package_checks.sh <build folder>
 set -euo pipefail
 build=$(realpath "$1")
@@ -21,6 +21,7 @@ dpkg-deb --fsys-tarfile "$deb" | tar -tv >"$work/listing"
 sed -E 's/^(\S+\s+){5}//; s/ -> .*//' "$work/listing" >"$work/files"
 sed -nE 's/^-(\S+\s+){5}//p' "$work/listing" >"$work/regular-files"
 for file in ./opt/tallyhop/Tallyhop ./opt/tallyhop/Graphics/800x600/Login/ ./opt/tallyhop/Audio/ \
+  ./opt/tallyhop/translations/tallyhop_de.qm ./opt/tallyhop/Graphics/es/800x600/Login/Testing.bmp \
   "./opt/tallyhop/Help Guide/HelpGuide.htm" "./usr/share/tallyhop/Test Data/addition.txt" \
   ./opt/tallyhop/tools/tallyhop_datafolder ./usr/share/applications/org.tallyhop.Tallyhop.desktop \
   ./usr/share/icons/hicolor/48x48/apps/org.tallyhop.Tallyhop.png \
@@ -35,11 +36,18 @@ for link in Data "Test Data" "Log.txt" "Error Log.txt"; do
     fail "/opt/tallyhop/$link does not lead to /var/opt/tallyhop"
 done
 depends=$(dpkg-deb --field "$deb" Depends)
-for package in libqt6widgets6 libqt6multimedia6 libx11-6 libxrandr2 qt6-qpa-plugins fonts-urw-base35; do
+for package in libqt6widgets6 libqt6multimedia6 libx11-6 libxrandr2 qt6-qpa-plugins \
+  qt6-translations-l10n fonts-urw-base35; do
   [[ "$depends" == *"$package"* ]] || fail "Depends lacks $package: $depends"
 done
 
 dpkg-deb --extract "$deb" "$work/root"
+guide="$work/root/opt/tallyhop/Help Guide/HelpGuide.htm"
+grep -qF "<code>/var/opt/tallyhop/Data</code>" "$guide" ||
+  fail "the help guide does not say where the package keeps the records"
+if grep -qiF "only one copy" "$guide"; then
+  fail "the help guide allows one copy only, not one per desktop"
+fi
 desktop-file-validate "$work/root/usr/share/applications/org.tallyhop.Tallyhop.desktop" ||
   fail "desktop-file-validate found faults"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.tallyhop.Tallyhop.metainfo.xml" ||

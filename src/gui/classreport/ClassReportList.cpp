@@ -1,6 +1,7 @@
 #include "ClassReportList.h"
 
 #include "data/CUserManager.h"
+#include "gui/common/LanguageForms.h"
 #include "gui/controls/ReportList.h"
 
 #include <QFontMetrics>
@@ -116,7 +117,7 @@ void ClassReportList::SetRows(const std::vector<data::ClassReportRow>& rows) {
     for (std::size_t order = 0; order < rows.size(); ++order) {
         const data::ClassReportRow& row = rows[order];
         QStringList texts;
-        for (const std::string& cell : data::ClassReportCells(row)) {
+        for (const std::string& cell : data::ClassReportCells(row, LanguageForms())) {
             texts << QString::fromStdString(cell);
         }
         auto* item = new ReportRow(texts);
@@ -136,6 +137,14 @@ void ClassReportList::SetRows(const std::vector<data::ClassReportRow>& rows) {
 
 QStringList ClassReportList::RowTexts(int row) const {
     return ReportRowTexts(*this, row);
+}
+
+std::vector<std::size_t> ClassReportList::ShownOrder() const {
+    std::vector<std::size_t> order;
+    for (int row = 0; row < RowCount(); ++row) {
+        order.push_back(static_cast<std::size_t>(topLevelItem(row)->data(0, kSortKey).toDouble()));
+    }
+    return order;
 }
 
 std::string ClassReportList::Name(int row) const {

@@ -117,6 +117,35 @@ TEST_F(ClassReportWndTest, EachColumnSortsByItsValueBothWays) {
     EXPECT_EQ(Column(kMinutes), (QStringList{"0", "0", "9", "100"}));
     ClickHeading(kMinutes);
     EXPECT_EQ(Column(kMinutes), (QStringList{"100", "9", "0", "0"}));
+    // The file and the paper list the students as the screen does.
+    window->SetSaveFileDialog(
+        std::make_unique<platform::fakes::FakeSaveFileDialog>(fakes.Path("/report.csv")));
+    guitest::Click(window->Button(ClassReportWnd::kExportCsv));
+    const QString pdf = QString::fromStdString(fakes.Path("/report.pdf"));
+    window->SetPrinterSetup(
+        std::make_unique<guitest::PdfPrinterSetup>(pdf, true, QPageSize(QPageSize::A4)));
+    guitest::Click(window->Button(ClassReportWnd::kPrint));
+    QStringList inFile;
+    for (const QString& line : QString::fromStdString(guitest::ReadFile(fakes, "/report.csv"))
+                                   .split(QStringLiteral("\r\n"))) {
+        if (line.startsWith('"')) {
+            inFile << line.section('"', 1, 1);
+        }
+    }
+    std::map<double, QString> onPaper; // by the height on the page
+    for (const guitest::PdfWord& word : guitest::PdfWords(pdf, 1)) {
+        for (const QString& name : Column(0)) {
+            if (word.text == name.section(' ', 0, 0)) {
+                onPaper[word.top] = name;
+            }
+        }
+    }
+    QStringList paperOrder;
+    for (const auto& [top, name] : onPaper) {
+        paperOrder << name;
+    }
+    EXPECT_EQ(inFile, Column(0));
+    EXPECT_EQ(paperOrder, Column(0));
 
     ClickHeading(kLastActive);
     EXPECT_EQ(Column(0), (QStringList{"Park, Cy", "Ruiz, Di", "Ng, Bo", "Lee, Ann"}))

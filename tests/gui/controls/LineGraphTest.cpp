@@ -306,6 +306,19 @@ TEST_F(LineGraphTest, TheLabelBeforeTheMaximumGoesOnlyWhenItWouldTouchTheMaximum
     EXPECT_EQ(labels.back(), "100");
     EXPECT_EQ(std::count(labels.begin(), labels.end(), "100"), 1)
         << "the maximum is labelled once, at the top";
+    // Every label stands at its value's height inside the frame, the maximum too, with its tick.
+    const GraphLayout& layout = graph->Layout();
+    const RecordingCanvas canvas = Paint();
+    for (const auto& text : canvas.texts) {
+        if (text.rect.right == layout.plot.left && text.rect.top != 0) {
+            EXPECT_EQ((text.rect.top + text.rect.bottom) / 2, layout.ValueY(text.text.toInt()))
+                << text.text.toStdString();
+            EXPECT_GT(text.rect.top, layout.frameTop) << text.text.toStdString();
+        }
+    }
+    const QPoint maximumTick(layout.plot.left - 3, layout.ValueY(100));
+    EXPECT_TRUE(std::ranges::any_of(canvas.lines,
+                                    [&](const auto& line) { return line.to == maximumTick; }));
 }
 
 TEST_F(LineGraphTest, MinorIntervalsTickTheAxisAndZeroDrawsNoMinorLines) {

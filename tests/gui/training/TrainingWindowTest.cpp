@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <filesystem>
 
 using platform::MbIcon;
@@ -49,13 +50,20 @@ protected:
     void Click(CTrainingWnd::CommandId id) { guitest::Click(window->Button(id)); }
 
     // Gives the student, before the window opens, first tries at every fact of `kind`: right
-    // and quick but for `missed`, answered wrong.
-    void GiveFirstTries(const std::vector<Problem>& missed, std::int32_t kind = kAddition) {
+    // and quick but for `missed` (answered wrong) and `slow`, and none at `unseen`.
+    void GiveFirstTries(const std::vector<Problem>& missed, std::int32_t kind = kAddition,
+                        const std::vector<Problem>& slow = {},
+                        const std::vector<Problem>& unseen = {}) {
+        const auto among = [](const std::vector<Problem>& facts, const Problem& fact) {
+            return std::ranges::any_of(facts,
+                                       [&](const Problem& f) { return IsSameFact(f, fact); });
+        };
         data::FactFluency fluency;
         for (const Problem& fact : data::ReadPractisedFacts(kind)) {
-            const bool wrong = std::ranges::any_of(
-                missed, [&fact](const Problem& m) { return IsSameFact(m, fact); });
-            fluency.RecordFirstTry(fact, !wrong, 1'200);
+            if (!among(unseen, fact)) {
+                fluency.RecordFirstTry(fact, !among(missed, fact),
+                                       among(slow, fact) ? 5'000 : 1'200);
+            }
         }
         const std::string path = CUserManager::GetFluencyFilePath(kStudent);
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
@@ -177,6 +185,36 @@ TEST_F(TrainingWindowTest, TheStudentsLevelChoosesTheKindAndMixedStaysChosenAcro
     EXPECT_EQ(window->GoalField()->text(), "5");
     EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to open "), 0)
         << "every picture of the window and both pads";
+}
+
+// Every set-up text of lines from the top shows whole: no control below it covers a letter
+// (nor its descenders).
+TEST_F(TrainingWindowTest, TheSetUpTextsShowWholeOverTheControlsBelowThem) {
+    Open(kMixed);
+    const QImage shown = guitest::Snapshot(*window);
+    for (QLabel* text : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (!text->isVisible() || (text->alignment() & Qt::AlignTop) == 0) {
+            continue;
+        }
+        SCOPED_TRACE(text->text().toStdString());
+        // The text on its own, with room for all of its lines.
+        const QRect place = text->geometry();
+        text->resize(place.width(), 2 * place.height());
+        const QImage alone = text->grab().toImage();
+        text->resize(place.size());
+        int ink = 0;
+        int covered = 0;
+        for (int y = 0; y < alone.height() && place.y() + y < shown.height(); ++y) {
+            for (int x = 0; x < alone.width(); ++x) {
+                if (qGray(alone.pixel(x, y)) < 128) {
+                    ++ink;
+                    covered += shown.pixel(place.topLeft() + QPoint(x, y)) != alone.pixel(x, y);
+                }
+            }
+        }
+        EXPECT_GT(ink, 50);
+        EXPECT_EQ(covered, 0);
+    }
 }
 
 TEST_F(TrainingWindowTest, AGoalFromOneToNinetyNineIsNeededAndTheFieldTakesDigitsOnly) {
@@ -513,31 +551,45 @@ TEST_F(TrainingWindowTest, DebugAnswerFileListsEveryProblemInTheOrderShown) {
 TEST_F(TrainingWindowTest, MyFactsTakesTheLevelsKindAndTheSetUpSaysWhatItWillPractise) {
     struct Case {
         int level;
-        std::optional<std::vector<Problem>> missed; // none: no first tries at all
+        // Facts apart by blanks: "m7+6" missed, "s2+3" slow, "u1+1" never tried, "l9-4" only on
+        // the mistake list, every other fact known; "none": no first tries at all.
+        const char* standing;
         const char* note;
     };
     const std::vector<Case> cases = {
-        {kMultiplication, std::nullopt,
-         "You have not practised these facts yet, so My Facts gives you all the multiplication "
-         "facts, as Multiplication does."},
-        {kAddition, kMissed,
-         "My Facts practises the 3 addition facts you do not know yet, a few at a time, among "
-         "facts you know."},
-        {kAddition, std::vector{guitest::Mistake(7, '+', 6)},
-         "My Facts practises the one addition fact you do not know yet, among facts you know."},
-        {kSubtraction, std::vector<Problem>{},
-         "You know all your subtraction facts! My Facts gives you all of them, as Subtraction "
-         "does."},
-        {kMixed, std::vector{guitest::Mistake(7, 'x', 8), guitest::Mistake(56, '/', 8)},
-         "My Facts practises the 2 facts you do not know yet, a few at a time, among facts you "
-         "know."},
+        {kMultiplication, "none", "All your facts are new to you. Let's try them all!"},
+        {kAddition, "m7+6 m8+5 m9+4",
+         "Let's practise 7 + 6, 8 + 5 and 9 + 4. You are still learning them."},
+        {kAddition, "m7+6", "Let's practise 7 + 6. You are still learning it."},
+        // Missed ones first, then the slow ones.
+        {kAddition, "s2+3 s8+5 m7+6 s9+4",
+         "Let's practise 7 + 6, 2 + 3 and 2 more facts you are still learning."},
+        {kAddition, "s2+3 s8+5 s9+4 s4+4 u1+1",
+         "Let's get faster at 2 + 3, 4 + 4 and 2 more facts."},
+        {kAddition, "u1+1", "Let's try a new fact: 1 + 1."},
+        {kAddition, "u1+1 u3+1", "Let's try some new facts, a few at a time."},
+        {kSubtraction, "", "You know all your facts! Let's keep them quick."},
+        {kMixed, "m56/8 m7x8",
+         "Let's practise 7 \u00d7 8 and 56 \u00f7 8. You are still learning them."},
+        // Listed mistakes of a student whose first tries were never kept.
+        {kSubtraction, "none l9-4 l8-3",
+         "Let's practise 8 \u2212 3 and 9 \u2212 4. You are still learning them."},
     };
+    std::filesystem::create_directories(fakes.Path("/Data"));
+    static const QRegularExpression fact(QStringLiteral("([msul])(\\d+)(.)(\\d+)"));
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.level);
-        std::filesystem::remove(CUserManager::GetFluencyFilePath(kStudent));
-        if (c.missed) {
-            GiveFirstTries(*c.missed, c.level);
+        SCOPED_TRACE(c.note);
+        std::map<char, std::vector<Problem>> facts;
+        for (const auto& match : fact.globalMatch(QString::fromUtf8(c.standing))) {
+            facts[match.captured(1)[0].toLatin1()].push_back(
+                guitest::Mistake(match.captured(2).toInt(), match.captured(3)[0].toLatin1(),
+                                 match.captured(4).toInt()));
         }
+        std::filesystem::remove(CUserManager::GetFluencyFilePath(kStudent));
+        if (!QString::fromUtf8(c.standing).startsWith(QStringLiteral("none"))) {
+            GiveFirstTries(facts['m'], c.level, facts['s'], facts['u']);
+        }
+        ASSERT_TRUE(data::WriteMistakeList(CUserManager::GetMistakeFilePath(kStudent), facts['l']));
         Open(c.level);
         EXPECT_FALSE(window->MyFactsNote()->isVisible());
         Click(kMyFactsButton);
@@ -592,8 +644,7 @@ TEST_F(TrainingWindowTest, AMyFactsSessionPractisesTheMissedFactsAndIsRecordedLi
     EXPECT_EQ(window->SessionGraph()->Series().Count(), 1);
     EXPECT_TRUE(window->MyFactsChosen()) << "the choice stays";
     EXPECT_EQ(window->MyFactsNote()->text().toStdString(),
-              "You know all your addition facts! My Facts gives you all of them, as Addition "
-              "does.");
+              "You know all your facts! Let's keep them quick.");
 }
 
 // A child quicker than one card a second runs past the 100 places of the session: each new card
