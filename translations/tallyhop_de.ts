@@ -592,7 +592,7 @@ Beim Beenden des Programms wird sie zurückgestellt.</translation>
     </message>
     <message>
         <source>Click Begin to start the test</source>
-        <translation>Klicke auf „Los!“, um den Test zu starten</translation>
+        <translation>Klicke auf „Los!“</translation>
     </message>
     <message>
         <source>Correct: %1</source>
@@ -986,7 +986,7 @@ Aufmerksamkeit</translation>
     </message>
     <message>
         <source>Right but slow</source>
-        <translation>Richtig, aber langsam</translation>
+        <translation>Langsam</translation>
     </message>
     <message>
         <source>Missed</source>
@@ -994,7 +994,7 @@ Aufmerksamkeit</translation>
     </message>
     <message>
         <source>Not tried yet</source>
-        <translation>Noch nicht probiert</translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>%1 s</source>
@@ -1096,7 +1096,7 @@ Aufmerksamkeit</translation>
     </message>
     <message>
         <source>%1 not tried</source>
-        <translation>%1 nicht probiert</translation>
+        <translation>%1 neu</translation>
     </message>
     <message>
         <source>Show the %1 facts</source>

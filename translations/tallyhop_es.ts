@@ -592,7 +592,7 @@ Se volverá a poner como estaba cuando cierres el programa.</translation>
     </message>
     <message>
         <source>Click Begin to start the test</source>
-        <translation>Pulsa Empezar para comenzar la prueba</translation>
+        <translation>Pulsa Empezar</translation>
     </message>
     <message>
         <source>Correct: %1</source>
@@ -986,7 +986,7 @@ atención</translation>
     </message>
     <message>
         <source>Right but slow</source>
-        <translation>Bien, pero lentas</translation>
+        <translation>Lentas</translation>
     </message>
     <message>
         <source>Missed</source>
@@ -994,7 +994,7 @@ atención</translation>
     </message>
     <message>
         <source>Not tried yet</source>
-        <translation>Sin probar todavía</translation>
+        <translation>Nuevas</translation>
     </message>
     <message>
         <source>%1 s</source>
@@ -1096,7 +1096,7 @@ atención</translation>
     </message>
     <message>
         <source>%1 not tried</source>
-        <translation>%1 sin probar</translation>
+        <translation>%1 nuevas</translation>
     </message>
     <message>
         <source>Show the %1 facts</source>

@@ -15,11 +15,15 @@ constexpr int kHeaderPoints = 11;
 constexpr int kTextBottomMargin = 6;
 const QColor kHeaderTextColour(255, 255, 255);
 
+// Header texts stay this tall at least, however long.
+constexpr int kSmallestHeaderPixels = 9;
+
 } // namespace
 
 void DrawHeaderText(platform::GdiDc& dc, const QFont& font, const QString& text,
                     platform::GdiRect rect) {
-    const QFont oldFont = dc.SelectFont(font);
+    const QFont oldFont =
+        dc.SelectFont(platform::FontToFit(font, {text}, rect.Width(), kSmallestHeaderPixels));
     const platform::BkMode oldMode = dc.SetBkMode(platform::BkMode::Transparent);
     const QColor oldColour = dc.SetTextColor(kHeaderTextColour);
     dc.DrawText(text, rect, platform::dt::kSingleLine | platform::dt::kVCenter);

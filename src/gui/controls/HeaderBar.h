@@ -64,7 +64,8 @@ private:
     platform::GdiRect userRect_;
 };
 
-// A text on a header picture: white, transparent, one line, vertically centred, left-aligned.
+// A text on a header picture: white, transparent, one line, vertically centred, left-aligned;
+// drawn smaller where it would not fit `rect` (a long name, a longer language).
 void DrawHeaderText(platform::GdiDc& dc, const QFont& font, const QString& text,
                     platform::GdiRect rect);
 

@@ -342,6 +342,13 @@ void FactMapView::paintEvent(QPaintEvent*) {
     }
 
     const data::FluencyCounts counts = Counts();
+    // The labels share one size, made smaller where one would not fit.
+    QStringList labels;
+    for (const LegendEntry& entry : kLegend) {
+        labels << tr(entry.label);
+    }
+    const QFont labelFont =
+        platform::FontToFit(legendFont_, labels, layout_.legend[0].label.width(), 8);
     for (std::size_t index = 0; index < kLegend.size(); ++index) {
         const LegendRow& row = layout_.legend[index];
         const qreal radius = row.swatch.height() / 6.0;
@@ -352,7 +359,9 @@ void FactMapView::paintEvent(QPaintEvent*) {
         painter.setFont(legendFont_);
         painter.drawText(row.swatch, Qt::AlignCenter,
                          QString::number(CountOf(counts, kLegend[index].fluency)));
-        painter.drawText(row.label, Qt::AlignLeft | Qt::AlignBottom, tr(kLegend[index].label));
+        painter.setFont(labelFont);
+        painter.drawText(row.label, Qt::AlignLeft | Qt::AlignBottom,
+                         labels[static_cast<qsizetype>(index)]);
         painter.setFont(noteFont_);
         painter.setPen(kNoteColour);
         painter.drawText(row.note, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,

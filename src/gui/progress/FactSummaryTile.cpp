@@ -3,6 +3,7 @@
 #include "FactMapColours.h"
 #include "gui/common/ScreenColours.h"
 #include "gui/controls/KeyboardNavigation.h"
+#include "platform/qt/Fonts.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -27,6 +28,7 @@ constexpr std::array<CountRow, 4> kRows{{{data::Fluency::Fluent, &data::FluencyC
                                           QT_TRANSLATE_NOOP("FactSummaryTile", "%1 not tried")}}};
 
 const QColor kTitleColour(0, 78, 152);
+constexpr int kSmallestPixels = 8;
 
 } // namespace
 
@@ -71,19 +73,24 @@ void FactSummaryTile::paintEvent(QPaintEvent*) {
     const int margin = std::max(6, width() / 14);
     const QRect inner = rect().adjusted(margin, margin / 2, -margin, -margin / 2);
     const int line = inner.height() / 9;
-    QFont title = titleFont_;
-    const int nameWidth = QFontMetrics(title).horizontalAdvance(name_);
-    if (nameWidth > inner.width() && title.pixelSize() > 0) {
-        title.setPixelSize(std::max(8, title.pixelSize() * inner.width() / nameWidth));
-    }
-    painter.setFont(title);
+    painter.setFont(platform::FontToFit(titleFont_, {name_}, inner.width(), kSmallestPixels));
     painter.setPen(kTitleColour);
     painter.drawText(QRect(inner.left(), inner.top(), inner.width(), 2 * line), Qt::AlignCenter,
                      name_);
-    painter.setFont(textFont_);
+    // Every line of text in one size, made smaller where one would not fit (beside its swatch).
+    const QString fluentLine = tr("%1 of %2 fluent").arg(counts_.fluent).arg(counts_.Total());
+    const QString showLine = tr("Show the facts \u203a");
+    QStringList countLines;
+    for (const CountRow& row : kRows) {
+        countLines << tr(row.label).arg(counts_.*row.count);
+    }
+    const QFont centred =
+        platform::FontToFit(textFont_, {fluentLine, showLine}, inner.width(), kSmallestPixels);
+    const QFont beside = platform::FontToFit(
+        textFont_, countLines, inner.width() - line * 3 / 4 - margin / 2, kSmallestPixels);
+    painter.setFont(centred.pixelSize() < beside.pixelSize() ? centred : beside);
     painter.drawText(QRect(inner.left(), inner.top() + 8 * line, inner.width(), line),
-                     Qt::AlignCenter, tr("Show the facts \u203a"));
-    painter.setFont(textFont_);
+                     Qt::AlignCenter, showLine);
     painter.setPen(kFactInkColour);
     if (counts_.Total() == 0) {
         painter.drawText(inner.adjusted(0, 2 * line, 0, 0), Qt::AlignCenter | Qt::TextWordWrap,
@@ -91,8 +98,7 @@ void FactSummaryTile::paintEvent(QPaintEvent*) {
         return;
     }
     painter.drawText(QRect(inner.left(), inner.top() + 2 * line, inner.width(), line),
-                     Qt::AlignCenter,
-                     tr("%1 of %2 fluent").arg(counts_.fluent).arg(counts_.Total()));
+                     Qt::AlignCenter, fluentLine);
 
     const QRect bar(inner.left(), inner.top() + 3 * line + line / 4, inner.width(), line / 2);
     int left = bar.left();
@@ -114,7 +120,7 @@ void FactSummaryTile::paintEvent(QPaintEvent*) {
         painter.setPen(kFactInkColour);
         painter.drawText(QRect(swatch.right() + margin / 2, top, inner.width(), line),
                          Qt::AlignVCenter | Qt::AlignLeft,
-                         tr(kRows[index].label).arg(counts_.*kRows[index].count));
+                         countLines[static_cast<qsizetype>(index)]);
     }
 }
 
