@@ -3,8 +3,10 @@
 #include "platform/Display.h"
 #include "platform/qt/Fonts.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -70,8 +72,16 @@ ReportList::ReportList(QWidget* parent, std::span<const Column> columns, const Q
 void ReportList::AddRow(const QStringList& cells, QColor textColour) {
     auto* row = new QTreeWidgetItem(cells);
     row->setTextAlignment(0, Qt::AlignCenter);
+    // A word longer than its column (a longer language) widens the column rather than being cut;
+    // the last column takes what is left.
+    const QFontMetrics metrics(font());
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
     for (int column = 0; column < cells.size(); ++column) {
         row->setForeground(column, textColour);
+        const int needed = metrics.horizontalAdvance(cells[column]) + margins;
+        if (column + 1 < columnCount() && needed > columnWidth(column)) {
+            setColumnWidth(column, needed);
+        }
     }
     addTopLevelItem(row);
 }
