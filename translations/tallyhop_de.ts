@@ -187,6 +187,41 @@
     </message>
 </context>
 <context>
+    <name>CEditStudentInfoDlg</name>
+    <message>
+        <source>Edit User Info</source>
+        <translation>Schülerdaten ändern</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please enter a user name.</source>
+        <translation>Bitte geben Sie einen Namen ein.</translation>
+    </message>
+    <message>
+        <source>The user was not found.</source>
+        <translation>Dieser Name wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>More than one student has this name in other capitals. Please type it exactly as the list shows it.</source>
+        <translation>Mehrere Schüler haben diesen Namen in anderer Groß- und Kleinschreibung. Bitte geben Sie ihn genau so ein, wie er in der Liste steht.</translation>
+    </message>
+</context>
+<context>
     <name>CMainWindow</name>
     <message>
         <source>Take a timed test of the facts of your level</source>
@@ -392,6 +427,85 @@
     </message>
 </context>
 <context>
+    <name>CStudentInfoDlg</name>
+    <message>
+        <source>Edit Student Information</source>
+        <translation>Schülerdaten ändern</translation>
+    </message>
+    <message>
+        <source>User Information</source>
+        <translation>Schülerdaten</translation>
+    </message>
+    <message>
+        <source>Full name  (e.g. Oria Fennick) :</source>
+        <translation>Name (z. B. Oria Fennick):</translation>
+    </message>
+    <message>
+        <source>Full name</source>
+        <translation>Vollständiger Name</translation>
+    </message>
+    <message>
+        <source>Password :</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Verify Password :</source>
+        <translation>Passwort wiederholen:</translation>
+    </message>
+    <message>
+        <source>Verify password</source>
+        <translation>Passwort wiederholen</translation>
+    </message>
+    <message>
+        <source>Current Level :</source>
+        <translation>Aktuelle Stufe:</translation>
+    </message>
+    <message>
+        <source>Current level</source>
+        <translation>Aktuelle Stufe</translation>
+    </message>
+    <message>
+        <source># of Tests Passed on Current Level :</source>
+        <translation>Bestandene Tests auf dieser Stufe:</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>You may not have more than 8 users at a time.</source>
+        <translation>Es können höchstens 8 Benutzer gleichzeitig angelegt sein.</translation>
+    </message>
+    <message>
+        <source>Please enter a password.</source>
+        <translation>Bitte geben Sie ein Passwort ein.</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Bitte geben Sie einen Namen ein.</translation>
+    </message>
+    <message>
+        <source>The name has more than %1 characters.</source>
+        <translation>Der Name hat mehr als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The name is already taken, please enter a different name.</source>
+        <translation>Diesen Namen gibt es schon. Bitte geben Sie einen anderen Namen ein.</translation>
+    </message>
+</context>
+<context>
     <name>CStudentProgressWnd</name>
     <message>
         <source>Home</source>
@@ -562,6 +676,34 @@ Beim Beenden des Programms wird sie zurückgestellt.</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>%1 is signed in at another computer. Their information can be changed after they sign out.</source>
+        <translation>%1 ist an einem anderen Computer angemeldet. Die Daten lassen sich nach dem Abmelden ändern.</translation>
+    </message>
+    <message>
+        <source>%1 is signed in at another computer and can be deleted after they sign out.</source>
+        <translation>%1 ist an einem anderen Computer angemeldet und kann nach dem Abmelden gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Double-click on a student&apos;s name to view his or her progress</source>
+        <translation>Doppelklicken Sie auf einen Namen, um den Fortschritt zu sehen</translation>
+    </message>
+    <message>
+        <source>The list of %1&apos;s class cannot be read, so the program ends. Please contact the system administrator; the error log says why.</source>
+        <translation>Die Klassenliste von %1 kann nicht gelesen werden, deshalb wird das Programm beendet. Bitte wenden Sie sich an die Systemverwaltung; der Grund steht im Fehlerprotokoll.</translation>
+    </message>
+    <message>
+        <source>Tallyhop - Registration</source>
+        <translation>Tallyhop - Schülerverwaltung</translation>
+    </message>
+    <message>
+        <source>Please select a user to be deleted.</source>
+        <translation>Bitte wählen Sie aus, wer gelöscht werden soll.</translation>
     </message>
 </context>
 <context>
@@ -1273,11 +1415,11 @@ Aufmerksamkeit</translation>
     </message>
     <message>
         <source>Add Student gives a child a name and a password.</source>
-        <translation>Mit Schüler anlegen bekommt ein Kind einen Namen und ein Passwort.</translation>
+        <translation>Mit „Schüler anlegen“ bekommt ein Kind einen Namen und ein Passwort.</translation>
     </message>
     <message>
         <source>Edit Student changes a password or a level.</source>
-        <translation>Mit Schüler ändern änderst du ein Passwort oder eine Stufe.</translation>
+        <translation>Mit „Schüler ändern“ ändern Sie ein Passwort oder eine Stufe.</translation>
     </message>
     <message>
         <source>Double-click a name to see that child&apos;s progress.</source>
@@ -1343,6 +1485,25 @@ Aufmerksamkeit</translation>
 Check your printer settings and try again.</source>
         <translation>Beim Drucken ist ein Fehler aufgetreten.
 Bitte die Druckereinstellungen prüfen und es noch einmal versuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedInputNote</name>
+    <message>
+        <source>At most %1 characters.</source>
+        <translation>Höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The letter %1 was left out: records cannot store it.</source>
+        <translation>Weggelassen, da nicht speicherbar: %1</translation>
+    </message>
+    <message>
+        <source>The letters %1 were left out: records cannot store them.</source>
+        <translation>Weggelassen, da nicht speicherbar: %1</translation>
+    </message>
+    <message>
+        <source>A tab or another control character was left out.</source>
+        <translation>Ein Tabulator oder ein anderes Steuerzeichen wurde weggelassen.</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1623,25 @@ Bitte die Druckereinstellungen prüfen und es noch einmal versuchen.</translatio
     <message>
         <source>Left and Right choose a column. Space or Return sorts by it.</source>
         <translation>Mit den Pfeiltasten links und rechts wählen Sie eine Spalte, mit Leertaste oder Eingabetaste sortieren Sie danach.</translation>
+    </message>
+</context>
+<context>
+    <name>StudentDialogMessages</name>
+    <message>
+        <source>Please contact the system administrator.</source>
+        <translation>Bitte wenden Sie sich an die Systemverwaltung.</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to delete %1&apos;s account? %1&apos;s records, mistakes and progress will be deleted for good.</source>
+        <translation>Möchten Sie das Konto von %1 wirklich löschen? Die Daten, Fehler und Fortschritte von %1 werden endgültig gelöscht.</translation>
+    </message>
+    <message>
+        <source>The records of %1 cannot be read. Please contact the system administrator; the error log says why.</source>
+        <translation>Die Daten von %1 können nicht gelesen werden. Bitte wenden Sie sich an die Systemverwaltung; der Grund steht im Fehlerprotokoll.</translation>
+    </message>
+    <message>
+        <source>Invalid character(s) in name. A name cannot hold %1.</source>
+        <translation>Der Name enthält ungültige Zeichen. Ein Name darf %1 nicht enthalten.</translation>
     </message>
 </context>
 <context>

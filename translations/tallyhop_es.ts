@@ -187,6 +187,41 @@
     </message>
 </context>
 <context>
+    <name>CEditStudentInfoDlg</name>
+    <message>
+        <source>Edit User Info</source>
+        <translation>Editar alumno</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please enter a user name.</source>
+        <translation>Escribe el nombre del alumno.</translation>
+    </message>
+    <message>
+        <source>The user was not found.</source>
+        <translation>No se ha encontrado a ese alumno.</translation>
+    </message>
+    <message>
+        <source>More than one student has this name in other capitals. Please type it exactly as the list shows it.</source>
+        <translation>Hay más de un alumno con este nombre escrito con otras mayúsculas. Escríbelo exactamente como aparece en la lista.</translation>
+    </message>
+</context>
+<context>
     <name>CMainWindow</name>
     <message>
         <source>Take a timed test of the facts of your level</source>
@@ -392,6 +427,85 @@
     </message>
 </context>
 <context>
+    <name>CStudentInfoDlg</name>
+    <message>
+        <source>Edit Student Information</source>
+        <translation>Editar los datos del alumno</translation>
+    </message>
+    <message>
+        <source>User Information</source>
+        <translation>Datos del alumno</translation>
+    </message>
+    <message>
+        <source>Full name  (e.g. Oria Fennick) :</source>
+        <translation>Nombre (p. ej. Oria Fennick):</translation>
+    </message>
+    <message>
+        <source>Full name</source>
+        <translation>Nombre completo</translation>
+    </message>
+    <message>
+        <source>Password :</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Verify Password :</source>
+        <translation>Repite la contraseña:</translation>
+    </message>
+    <message>
+        <source>Verify password</source>
+        <translation>Repite la contraseña</translation>
+    </message>
+    <message>
+        <source>Current Level :</source>
+        <translation>Nivel actual:</translation>
+    </message>
+    <message>
+        <source>Current level</source>
+        <translation>Nivel actual</translation>
+    </message>
+    <message>
+        <source># of Tests Passed on Current Level :</source>
+        <translation>Pruebas aprobadas en el nivel actual:</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>You may not have more than 8 users at a time.</source>
+        <translation>No puede haber más de 8 usuarios a la vez.</translation>
+    </message>
+    <message>
+        <source>Please enter a password.</source>
+        <translation>Escribe una contraseña.</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Las contraseñas no coinciden.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Escribe un nombre.</translation>
+    </message>
+    <message>
+        <source>The name has more than %1 characters.</source>
+        <translation>El nombre tiene más de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The name is already taken, please enter a different name.</source>
+        <translation>Ese nombre ya existe; escribe otro, por favor.</translation>
+    </message>
+</context>
+<context>
     <name>CStudentProgressWnd</name>
     <message>
         <source>Home</source>
@@ -562,6 +676,34 @@ Se volverá a poner como estaba cuando cierres el programa.</translation>
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>%1 is signed in at another computer. Their information can be changed after they sign out.</source>
+        <translation>%1 ha entrado en otro ordenador. Sus datos se podrán cambiar cuando cierre la sesión.</translation>
+    </message>
+    <message>
+        <source>%1 is signed in at another computer and can be deleted after they sign out.</source>
+        <translation>%1 ha entrado en otro ordenador y se podrá borrar cuando cierre la sesión.</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Double-click on a student&apos;s name to view his or her progress</source>
+        <translation>Haz doble clic en el nombre de un alumno para ver su progreso</translation>
+    </message>
+    <message>
+        <source>The list of %1&apos;s class cannot be read, so the program ends. Please contact the system administrator; the error log says why.</source>
+        <translation>No se puede leer la lista de la clase de %1, así que el programa se cierra. Avisa al administrador del sistema; el registro de errores indica el motivo.</translation>
+    </message>
+    <message>
+        <source>Tallyhop - Registration</source>
+        <translation>Tallyhop - Registro de alumnos</translation>
+    </message>
+    <message>
+        <source>Please select a user to be deleted.</source>
+        <translation>Elige el alumno que quieres borrar.</translation>
     </message>
 </context>
 <context>
@@ -1273,11 +1415,11 @@ atención</translation>
     </message>
     <message>
         <source>Add Student gives a child a name and a password.</source>
-        <translation>Con Añadir alumno, un niño recibe un nombre y una contraseña.</translation>
+        <translation>Con «Añadir alumno», un niño recibe un nombre y una contraseña.</translation>
     </message>
     <message>
         <source>Edit Student changes a password or a level.</source>
-        <translation>Con Editar alumno cambias una contraseña o un nivel.</translation>
+        <translation>Con «Editar alumno» cambias una contraseña o un nivel.</translation>
     </message>
     <message>
         <source>Double-click a name to see that child&apos;s progress.</source>
@@ -1343,6 +1485,25 @@ atención</translation>
 Check your printer settings and try again.</source>
         <translation>Se ha producido un error al imprimir.
 Revisa la configuración de la impresora y vuelve a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>RefusedInputNote</name>
+    <message>
+        <source>At most %1 characters.</source>
+        <translation>Como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The letter %1 was left out: records cannot store it.</source>
+        <translation>Letra quitada (no se puede guardar): %1</translation>
+    </message>
+    <message>
+        <source>The letters %1 were left out: records cannot store them.</source>
+        <translation>Letras quitadas (no se pueden guardar): %1</translation>
+    </message>
+    <message>
+        <source>A tab or another control character was left out.</source>
+        <translation>Se ha quitado un tabulador u otro carácter de control.</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1623,25 @@ Revisa la configuración de la impresora y vuelve a intentarlo.</translation>
     <message>
         <source>Left and Right choose a column. Space or Return sorts by it.</source>
         <translation>Con las flechas izquierda y derecha eliges una columna; con Espacio o Intro ordenas por ella.</translation>
+    </message>
+</context>
+<context>
+    <name>StudentDialogMessages</name>
+    <message>
+        <source>Please contact the system administrator.</source>
+        <translation>Avisa al administrador del sistema, por favor.</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to delete %1&apos;s account? %1&apos;s records, mistakes and progress will be deleted for good.</source>
+        <translation>¿Seguro que quieres borrar la cuenta de %1? Los datos, los errores y el progreso de %1 se borrarán para siempre.</translation>
+    </message>
+    <message>
+        <source>The records of %1 cannot be read. Please contact the system administrator; the error log says why.</source>
+        <translation>No se pueden leer los datos de %1. Avisa al administrador del sistema; el registro de errores indica el motivo.</translation>
+    </message>
+    <message>
+        <source>Invalid character(s) in name. A name cannot hold %1.</source>
+        <translation>El nombre tiene caracteres no válidos. Un nombre no puede llevar %1.</translation>
     </message>
 </context>
 <context>

@@ -15,18 +15,18 @@
 CEditStudentInfoDlg::CEditStudentInfoDlg(const std::string& name, QWidget* parent)
     : TemplateDialog(parent, QStringLiteral("MS Sans Serif"), 10, 258, 119) {
     setWindowTitle(QStringLiteral("EditStudentInfoDlg"));
-    Place(new QGroupBox(QStringLiteral("Edit User Info")), 7, 7, 244, 105);
-    auto* label = Place(new QLabel(QStringLiteral("Name :")), 61, 46, 26, 8);
+    Place(new QGroupBox(tr("Edit User Info")), 7, 7, 244, 105);
+    auto* label = Place(new QLabel(tr("Name :")), 61, 46, 26, 8);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     nameBox_ = Place(new QLineEdit, 117, 42, 78, 12);
-    nameBox_->setAccessibleName(QStringLiteral("Name"));
+    nameBox_->setAccessibleName(tr("Name"));
     nameBox_->setMaxLength(static_cast<int>(data::kNameLimit));
     nameBox_->setValidator(new AccountTextValidator(nameBox_));
     nameBox_->setText(QString::fromStdString(name));
     Place(new RefusedInputNote(*nameBox_), 61, 55, 180, 7);
-    ok_ = Place(new QPushButton(QStringLiteral("OK")), 61, 77, 50, 16);
+    ok_ = Place(new QPushButton(tr("OK")), 61, 77, 50, 16);
     ok_->setDefault(true);
-    cancel_ = Place(new QPushButton(QStringLiteral("Cancel")), 145, 78, 50, 16);
+    cancel_ = Place(new QPushButton(tr("Cancel")), 145, 78, 50, 16);
     connect(ok_, &QPushButton::clicked, this, &CEditStudentInfoDlg::OnOk);
     connect(cancel_, &QPushButton::clicked, this, [this] { done(kCancelled); });
 }
@@ -49,12 +49,12 @@ void CEditStudentInfoDlg::OnOk() {
     const std::vector<std::string> found =
         teacher.IsStudent(name) ? std::vector{name} : teacher.StudentsNamedLike(name);
     if (name.empty()) {
-        ShowStudentDialogMessage(this, "Please enter a user name.");
+        ShowStudentDialogMessage(this, tr("Please enter a user name."));
     } else if (found.empty()) {
-        ShowStudentDialogMessage(this, "The user was not found.");
+        ShowStudentDialogMessage(this, tr("The user was not found."));
     } else if (found.size() > 1) {
-        ShowStudentDialogMessage(this, "More than one student has this name in other capitals. "
-                                       "Please type it exactly as the list shows it.");
+        ShowStudentDialogMessage(this, tr("More than one student has this name in other capitals. "
+                                          "Please type it exactly as the list shows it."));
     } else {
         nameBox_->setText(QString::fromStdString(found.front()));
         done(kFound);

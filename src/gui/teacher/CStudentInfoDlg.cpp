@@ -60,34 +60,33 @@ CStudentInfoDlg::CStudentInfoDlg(const std::string& name, const std::string& pas
 }
 
 void CStudentInfoDlg::CreateControls() {
-    Place(new QGroupBox(editing_ ? QStringLiteral("Edit Student Information")
-                                 : QStringLiteral("User Information")),
-          7, 5, 233, 176);
+    Place(new QGroupBox(editing_ ? tr("Edit Student Information") : tr("User Information")), 7, 5,
+          233, 176);
 
-    Place(new QLabel(QStringLiteral("Full name  (e.g. Oria Fennick) :")), 24, 42, 96, 8);
+    Place(new QLabel(tr("Full name  (e.g. Oria Fennick) :")), 24, 42, 96, 8);
     nameBox_ = Place(MakeBox(kNameLimit, QLineEdit::Normal), 138, 38, 78, 12);
-    nameBox_->setAccessibleName(QStringLiteral("Full name"));
+    nameBox_->setAccessibleName(tr("Full name"));
     nameNote_ = Place(new RefusedInputNote(*nameBox_), 24, 50, 192, 7);
-    Place(new QLabel(QStringLiteral("Password :")), 24, 61, 90, 8);
+    Place(new QLabel(tr("Password :")), 24, 61, 90, 8);
     passwordBox_ = Place(MakeBox(kPasswordLimit, QLineEdit::Password), 138, 57, 78, 12);
-    passwordBox_->setAccessibleName(QStringLiteral("Password"));
+    passwordBox_->setAccessibleName(tr("Password"));
     Place(new RefusedInputNote(*passwordBox_), 24, 69, 192, 7);
-    Place(new QLabel(QStringLiteral("Verify Password :")), 24, 80, 90, 8);
+    Place(new QLabel(tr("Verify Password :")), 24, 80, 90, 8);
     verifyBox_ = Place(MakeBox(kPasswordLimit, QLineEdit::Password), 138, 76, 78, 12);
-    verifyBox_->setAccessibleName(QStringLiteral("Verify password"));
+    verifyBox_->setAccessibleName(tr("Verify password"));
     Place(new RefusedInputNote(*verifyBox_), 24, 88, 192, 7);
 
-    Place(new QLabel(QStringLiteral("Current Level :")), 24, 99, 90, 8);
+    Place(new QLabel(tr("Current Level :")), 24, 99, 90, 8);
     levelList_ = Place(new QComboBox, 138, 95, 78, 12);
     for (int level = 1; level <= kLevels; ++level) {
         levelList_->addItem(QString::fromStdString(GetOperationName(level)));
     }
     levelList_->setMaxVisibleItems(kLevels);
-    levelList_->setAccessibleName(QStringLiteral("Current level"));
+    levelList_->setAccessibleName(tr("Current level"));
 
     // Two lines beside the radio buttons, so none of it hides behind their frame.
     auto* testsLabel =
-        Place(new QLabel(QStringLiteral("# of Tests Passed on Current Level :")), 24, 114, 108, 16);
+        Place(new QLabel(tr("# of Tests Passed on Current Level :")), 24, 114, 108, 16);
     testsLabel->setWordWrap(true);
     Place(new QGroupBox, 138, 112, 78, 15);
     testsPassedGroup_ = new QButtonGroup(this);
@@ -97,9 +96,9 @@ void CStudentInfoDlg::CreateControls() {
         testsPassedGroup_->addButton(TestsPassedButton(count), count);
     }
 
-    enter_ = Place(new QPushButton(QStringLiteral("Enter")), 54, 143, 50, 16);
+    enter_ = Place(new QPushButton(tr("Enter")), 54, 143, 50, 16);
     enter_->setDefault(true);
-    exit_ = Place(new QPushButton(QStringLiteral("Exit")), 142, 143, 50, 16);
+    exit_ = Place(new QPushButton(tr("Exit")), 142, 143, 50, 16);
     connect(enter_, &QPushButton::clicked, this, &CStudentInfoDlg::OnEnter);
     connect(exit_, &QPushButton::clicked, this, [this] { done(kExit); });
 }
@@ -133,27 +132,27 @@ void CStudentInfoDlg::OnEnter() {
     case StudentInfoRefusal::None:
         break;
     case StudentInfoRefusal::TooManyStudents:
-        Refuse("You may not have more than 8 users at a time.", nullptr, false);
+        Refuse(tr("You may not have more than 8 users at a time.").toStdString(), nullptr, false);
         return;
     case StudentInfoRefusal::NoPassword:
-        Refuse("Please enter a password.", passwordBox_, false);
+        Refuse(tr("Please enter a password.").toStdString(), passwordBox_, false);
         return;
     case StudentInfoRefusal::PasswordsDiffer:
         passwordBox_->clear();
         verifyBox_->clear();
-        Refuse("Passwords do not match.", passwordBox_, false);
+        Refuse(tr("Passwords do not match.").toStdString(), passwordBox_, false);
         return;
     case StudentInfoRefusal::PasswordTooLong:
     case StudentInfoRefusal::PasswordNotStorable:
         // The boxes take neither, so this comes only from text put there by other means.
-        Refuse("Please enter a password.", passwordBox_, true);
+        Refuse(tr("Please enter a password.").toStdString(), passwordBox_, true);
         return;
     case StudentInfoRefusal::NoName:
-        Refuse("Please enter a name.", nameBox_, false);
+        Refuse(tr("Please enter a name.").toStdString(), nameBox_, false);
         return;
     case StudentInfoRefusal::NameTooLong:
         // The box takes no more, so this comes only from text put there by other means.
-        Refuse("The name has more than " + std::to_string(kNameLimit) + " characters.", nameBox_,
+        Refuse(tr("The name has more than %1 characters.").arg(kNameLimit).toStdString(), nameBox_,
                true);
         return;
     case StudentInfoRefusal::InvalidCharacter:
@@ -161,7 +160,8 @@ void CStudentInfoDlg::OnEnter() {
         Refuse(RefusedNameMessage(data::NormaliseName(entry.name)), nameBox_, true);
         return;
     case StudentInfoRefusal::NameTaken:
-        Refuse("The name is already taken, please enter a different name.", nameBox_, true);
+        Refuse(tr("The name is already taken, please enter a different name.").toStdString(),
+               nameBox_, true);
         return;
     }
     if (editing_ ? UpdateStudent() : CreateStudent()) {
@@ -175,7 +175,7 @@ bool CStudentInfoDlg::CreateStudent() {
     CTeacher& teacher = GetCurrentTeacher();
     if (!teacher.AddStudent(name_, passwordBox_->text().toStdString(),
                             levelList_->currentIndex() + 1, testsPassedGroup_->checkedId(), 0, 0)) {
-        ShowStudentDialogMessage(this, kContactAdministrator);
+        ShowStudentDialogMessage(this, ContactAdministrator());
         return false;
     }
     teacher.AddStudentToClassList(name_);
@@ -187,7 +187,7 @@ bool CStudentInfoDlg::UpdateStudent() {
     student.SetLevel(levelList_->currentIndex() + 1);
     student.SetTestsPassed(testsPassedGroup_->checkedId());
     if (!student.UpdateInfo(passwordBox_->text().toStdString())) {
-        ShowStudentDialogMessage(this, kContactAdministrator);
+        ShowStudentDialogMessage(this, ContactAdministrator());
         return false;
     }
     return true;
