@@ -178,7 +178,7 @@ QImage PrintedPage(QPageSize::PageSizeId size, QPageLayout::Orientation orientat
     printer.setOutputFileName(folder.filePath("report.pdf"));
     printer.setPageSize(QPageSize(size));
     printer.setPageOrientation(orientation);
-    PrintReportTable(*rows, printer, QStringLiteral("Report Teacher, class Users"));
+    PrintReportTable(*rows, printer, ClassReportOwner("Report Teacher", "Users"));
     QProcess::execute("pdftoppm", {"-r", "80", "-f", "1", "-l", "1", "-singlefile", "-png",
                                    folder.filePath("report.pdf"), folder.filePath("page")});
     GetCurrentTeacher().Load(kClassTeacher);

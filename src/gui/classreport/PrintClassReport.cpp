@@ -139,12 +139,14 @@ void PrintClassReport(std::span<const data::ClassReportRow> rows, const std::str
     if (!setup.Choose(printer)) {
         return;
     }
-    const QString who =
-        QCoreApplication::translate("PrintClassReport", "%1, class %2")
-            .arg(QString::fromStdString(teacherName), QString::fromStdString(className));
-    if (!PrintReportTable(rows, printer, who)) {
+    if (!PrintReportTable(rows, printer, ClassReportOwner(teacherName, className))) {
         ReportPrinterFailure(kSource, __LINE__);
     }
+}
+
+QString ClassReportOwner(const std::string& teacherName, const std::string& className) {
+    return QCoreApplication::translate("PrintClassReport", "%1, class %2")
+        .arg(QString::fromStdString(teacherName), QString::fromStdString(className));
 }
 
 bool PrintReportTable(std::span<const data::ClassReportRow> rows, QPrinter& printer,
