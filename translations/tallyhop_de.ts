@@ -126,6 +126,26 @@
         <source>Please contact the system administrator.</source>
         <translation>Bitte an die Systemverwaltung wenden.</translation>
     </message>
+    <message>
+        <source>Class Report</source>
+        <translation>Klassenbericht</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Mistake Review</source>
+        <translation>Fehler wiederholen</translation>
+    </message>
+    <message>
+        <source>Testing Window</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Training</translation>
+    </message>
 </context>
 <context>
     <name>CBasicLineGraph</name>
@@ -219,6 +239,10 @@
     <message>
         <source>More than one student has this name in other capitals. Please type it exactly as the list shows it.</source>
         <translation>Mehrere Schüler haben diesen Namen in anderer Groß- und Kleinschreibung. Bitte geben Sie ihn genau so ein, wie er in der Liste steht.</translation>
+    </message>
+    <message>
+        <source>Edit student info</source>
+        <translation>Schülerdaten ändern</translation>
     </message>
 </context>
 <context>
@@ -504,6 +528,10 @@
         <source>The name is already taken, please enter a different name.</source>
         <translation>Diesen Namen gibt es schon. Bitte geben Sie einen anderen Namen ein.</translation>
     </message>
+    <message>
+        <source>Student info</source>
+        <translation>Schülerdaten</translation>
+    </message>
 </context>
 <context>
     <name>CStudentProgressWnd</name>
@@ -704,6 +732,10 @@ Beim Beenden des Programms wird sie zurückgestellt.</translation>
     <message>
         <source>Please select a user to be deleted.</source>
         <translation>Bitte wählen Sie aus, wer gelöscht werden soll.</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Schülerverwaltung</translation>
     </message>
 </context>
 <context>

@@ -126,6 +126,26 @@
         <source>Please contact the system administrator.</source>
         <translation>Avisa al administrador del sistema, por favor.</translation>
     </message>
+    <message>
+        <source>Class Report</source>
+        <translation>Informe de clase</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Mistake Review</source>
+        <translation>Repaso de errores</translation>
+    </message>
+    <message>
+        <source>Testing Window</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Práctica</translation>
+    </message>
 </context>
 <context>
     <name>CBasicLineGraph</name>
@@ -219,6 +239,10 @@
     <message>
         <source>More than one student has this name in other capitals. Please type it exactly as the list shows it.</source>
         <translation>Hay más de un alumno con este nombre escrito con otras mayúsculas. Escríbelo exactamente como aparece en la lista.</translation>
+    </message>
+    <message>
+        <source>Edit student info</source>
+        <translation>Editar alumno</translation>
     </message>
 </context>
 <context>
@@ -504,6 +528,10 @@
         <source>The name is already taken, please enter a different name.</source>
         <translation>Ese nombre ya existe; escribe otro, por favor.</translation>
     </message>
+    <message>
+        <source>Student info</source>
+        <translation>Datos del alumno</translation>
+    </message>
 </context>
 <context>
     <name>CStudentProgressWnd</name>
@@ -704,6 +732,10 @@ Se volverá a poner como estaba cuando cierres el programa.</translation>
     <message>
         <source>Please select a user to be deleted.</source>
         <translation>Elige el alumno que quieres borrar.</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Registro de alumnos</translation>
     </message>
 </context>
 <context>

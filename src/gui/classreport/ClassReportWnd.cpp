@@ -53,7 +53,7 @@ QString StudentsText(std::size_t count) {
 
 ClassReportWnd::ClassReportWnd(QWidget* opener)
     : ActivityWindow({.source = kSource,
-                      .windowTitle = QStringLiteral("Class Report"),
+                      .windowTitle = QT_TRANSLATE_NOOP("ActivityWindow", "Class Report"),
                       .failureName = "Class Report",
                       .headerTitle = tr("Class Report"),
                       .headerLook = {.iconFolder = "Teacher", .iconName = "classesIcon"}}),

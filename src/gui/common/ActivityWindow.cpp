@@ -8,6 +8,7 @@
 #include "platform/qt/ScreenStage.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <string>
 
 ActivityWindow::ActivityWindow(const Frame& frame)
@@ -17,7 +18,8 @@ ActivityWindow::ActivityWindow(const Frame& frame)
     platform::WriteTraceLog(source_, __LINE__);
     const platform::ScreenSize screen = platform::GetScreenSize();
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(frame.windowTitle);
+    setWindowTitle(QString::fromUtf8(frame.windowTitle));
+    setAccessibleName(QCoreApplication::translate("ActivityWindow", frame.windowTitle));
     platform::PlaceOnScreen(
         *this, QRect(0, 0, screen.width + frame.overhang, screen.height + frame.overhang));
 }

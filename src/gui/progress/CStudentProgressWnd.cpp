@@ -112,7 +112,7 @@ void NameForScreenReaders(QWidget* view, const QString& name, const QString& des
 
 CStudentProgressWnd::CStudentProgressWnd(QWidget* opener)
     : ActivityWindow({.source = kSource,
-                      .windowTitle = CBasicLineGraph::tr("Progress"),
+                      .windowTitle = QT_TRANSLATE_NOOP("ActivityWindow", "Progress"),
                       .failureName = "Progress",
                       .headerTitle = tr("Progress"),
                       .headerLook = {.iconFolder = "Progress",

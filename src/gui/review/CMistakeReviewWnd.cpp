@@ -32,7 +32,7 @@ constexpr int kCardPoints = 26;
 
 CMistakeReviewWnd::CMistakeReviewWnd(IHomeScreen& home)
     : ActivityWindow({.source = kSource,
-                      .windowTitle = QStringLiteral("Mistake Review"),
+                      .windowTitle = QT_TRANSLATE_NOOP("ActivityWindow", "Mistake Review"),
                       .failureName = "Review",
                       .headerTitle = tr("Review")}),
       parentWindow_(home.Window()), homeScreen_(home),

@@ -15,6 +15,8 @@
 CEditStudentInfoDlg::CEditStudentInfoDlg(const std::string& name, QWidget* parent)
     : TemplateDialog(parent, QStringLiteral("MS Sans Serif"), 10, 258, 119) {
     setWindowTitle(QStringLiteral("EditStudentInfoDlg"));
+    // The title above is never shown; this is what a screen reader says.
+    setAccessibleName(tr("Edit student info"));
     Place(new QGroupBox(tr("Edit User Info")), 7, 7, 244, 105);
     auto* label = Place(new QLabel(tr("Name :")), 61, 46, 26, 8);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -104,6 +104,8 @@ CTeacherWnd::CTeacherWnd(IHomeScreen& home)
     GetCurrentTeacher().SelectClass("Users");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QStringLiteral("Registration"));
+    // The title finds the window; this is what a screen reader says.
+    setAccessibleName(tr("Registration"));
     platform::PlaceOnScreen(*this, QRect(0, 0, screen.width + 1, screen.height + 1));
     if (!CreateUIElements()) {
         ReportCreationFailure();

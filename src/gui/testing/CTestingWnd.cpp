@@ -49,7 +49,7 @@ void ShowBox(QWidget* owner, const QString& text, std::optional<std::string> tit
 
 CTestingWnd::CTestingWnd(IHomeScreen& home)
     : ActivityWindow({.source = kSource,
-                      .windowTitle = QStringLiteral("Testing Window"),
+                      .windowTitle = QT_TRANSLATE_NOOP("ActivityWindow", "Testing Window"),
                       .failureName = "Testing",
                       .headerTitle = tr("Testing"),
                       .overhang = 1}),

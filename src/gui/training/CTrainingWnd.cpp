@@ -70,7 +70,7 @@ int ReadGoal(const QString& text) {
 
 CTrainingWnd::CTrainingWnd(IHomeScreen& home)
     : ActivityWindow({.source = kSource,
-                      .windowTitle = QStringLiteral("Training"),
+                      .windowTitle = QT_TRANSLATE_NOOP("ActivityWindow", "Training"),
                       .failureName = "Training",
                       .headerTitle = tr("Training"),
                       .headerLook = {.iconFolder = kTrainingFolder,
