@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>Send the typed answer</source>
-        <translation>Schickt die eingetippte Antwort ab</translation>
+        <translation>Schick deine Antwort ab</translation>
     </message>
     <message>
         <source>The answer typed so far</source>
@@ -396,11 +396,11 @@
     </message>
     <message>
         <source>Sign in with the chosen name and password</source>
-        <translation>Mit dem gewählten Namen und Passwort anmelden</translation>
+        <translation>Melde dich mit dem gewählten Namen und Passwort an</translation>
     </message>
     <message>
         <source>End the program</source>
-        <translation>Das Programm beenden</translation>
+        <translation>Beende das Programm</translation>
     </message>
     <message>
         <source>Open the help guide</source>

@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>the letter %1, which records cannot store</source>
-        <translation>la letra %1, que los registros no pueden guardar</translation>
+        <translation>la letra %1, que los datos no pueden guardar</translation>
     </message>
 </context>
 <context>
