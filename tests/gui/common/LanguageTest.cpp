@@ -1,12 +1,14 @@
 #include "platform/Language.h"
 #include "GuiTestSupport.h"
 #include "gui/common/LanguageForms.h"
+#include "gui/controls/ReportList.h"
 #include "platform/ErrorText.h"
 #include "platform/ShownText.h"
 #include "platform/qt/LanguageSetup.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 #include <QLocale>
+#include <array>
 #include <cerrno>
 #include <clocale>
 #include <cstdlib>
@@ -179,4 +181,15 @@ TEST(LanguageTest, TheCLibraryKeepsItsOwnFormsOnAGermanDesktop) {
         std::setlocale(LC_ALL, "C");
     }
     qputenv("LANG", desktop);
+}
+
+// A word longer than its column in another language widens the column rather than being cut;
+// the last column keeps what is left.
+TEST(LanguageTest, AReportColumnWidensToALongerWord) {
+    constexpr std::array<ReportList::Column, 2> columns{{{"Session", 50}, {"Date", 80}}};
+    ReportList list(nullptr, columns, QFont(), QFont(), 20);
+    list.AddRow({QStringLiteral("Wiederholung"), QStringLiteral("25.09.2006")});
+    EXPECT_GE(list.columnWidth(0), list.fontMetrics().horizontalAdvance("Wiederholung"));
+    list.AddRow({QStringLiteral("26"), QStringLiteral("a date far longer than its column")});
+    EXPECT_EQ(list.columnWidth(1), 80);
 }
