@@ -995,11 +995,11 @@ du üben möchtest:</translation>
     </message>
     <message>
         <source>Mistakes to review</source>
-        <translation>Fehler zum Wiederholen</translation>
+        <translation>Offene Fehler</translation>
     </message>
     <message>
         <source>Needs attention</source>
-        <translation>Braucht Aufmerksamkeit</translation>
+        <translation>Bitte beachten</translation>
     </message>
     <message>
         <source>never</source>
@@ -1053,14 +1053,14 @@ Aufgaben</translation>
     <message>
         <source>Mistakes
 to review</source>
-        <translation>Fehler zum
-Wiederholen</translation>
+        <translation>Offene
+Fehler</translation>
     </message>
     <message>
         <source>Needs
 attention</source>
-        <translation>Braucht
-Aufmerksamkeit</translation>
+        <translation>Bitte
+beachten</translation>
     </message>
     <message>
         <source>No students yet: Add Student on the class screen adds them.</source>

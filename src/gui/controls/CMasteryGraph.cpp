@@ -1,6 +1,7 @@
 #include "CMasteryGraph.h"
 
 #include "data/SessionHistory.h"
+#include "platform/qt/Fonts.h"
 
 #include <array>
 
@@ -11,6 +12,7 @@ using platform::PenStyle;
 
 constexpr int kStepsPerLevel = 3;
 constexpr int kRows = history::kTopMasteryStep;
+constexpr int kSmallestLabelPixels = 8;
 // The first four bands' operators; the fifth, Mixed, is named in words.
 const std::array<QString, 4> kOperatorBands{QStringLiteral("+"), QStringLiteral("-"),
                                             QStringLiteral("x"), QString(QChar(0xF7))};
@@ -50,7 +52,10 @@ void CMasteryGraph::DrawYAxis(GraphCanvas& canvas) const {
     }
     for (int band = 0; band * kStepsPerLevel < rows; ++band) {
         const auto index = static_cast<std::size_t>(band);
-        canvas.Text(YLabelFont(), index < kOperatorBands.size() ? kOperatorBands[index] : tr("mix"),
+        const QString label = index < kOperatorBands.size() ? kOperatorBands[index] : tr("mix");
+        // Smaller where a longer language's word would not fit beside the rows.
+        canvas.Text(platform::FontToFit(YLabelFont(), {label}, l.labelSize, kSmallestLabelPixels),
+                    label,
                     {l.plot.left - l.labelSize, l.ValueY((band + 1) * kStepsPerLevel), l.plot.left,
                      l.ValueY(band * kStepsPerLevel)},
                     platform::dt::kSingleLine | platform::dt::kCenter | platform::dt::kVCenter);
