@@ -58,6 +58,23 @@ int CountRecords(const std::string& log, const std::string& message) {
     return count;
 }
 
+int Logged(const platform::fakes::FakePlatform& fakes, const std::string& message) {
+    return CountRecords(ReadErrorLog(fakes), message);
+}
+
+std::vector<Box> Boxes(const platform::fakes::FakePlatform& fakes) {
+    std::vector<Box> boxes;
+    for (const platform::MessageBoxRequest& shown : fakes.messageBoxes.shown) {
+        boxes.push_back({shown.text, shown.icon, shown.title});
+    }
+    return boxes;
+}
+
+void PrintTo(const Box& box, std::ostream* os) {
+    *os << '"' << box.text << "\" icon " << static_cast<int>(box.icon) << " title "
+        << box.title.value_or("(none)");
+}
+
 void LinkInstalledGraphics(const platform::fakes::FakePlatform& fakes) {
     std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Graphics",
                                               fakes.Path("/Graphics"));
@@ -77,6 +94,14 @@ void WriteDataFolder(const platform::fakes::FakePlatform& fakes,
 
 QImage Snapshot(QWidget& widget) {
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QStringList ColumnTexts(const QTreeWidget& list, int column) {
+    QStringList texts;
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        texts << list.topLevelItem(row)->text(column);
+    }
+    return texts;
 }
 
 int CountColour(const QImage& image, const QRect& area, QColor colour) {

@@ -5,6 +5,7 @@
 #include "gui/common/HomeScreen.h"
 #include "gui/controls/CNumberPadCtl.h"
 #include "gui/controls/CPictureButton.h"
+#include "gui/review/CMistakeReviewWnd.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QAccessible>
@@ -15,10 +16,13 @@
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
+#include <QTreeWidget>
 #include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +49,19 @@ std::string ReadErrorLog(const platform::fakes::FakePlatform& fakes);
 // How many records in `log` carry `message`.
 int CountRecords(const std::string& log, const std::string& message);
 
+// How many records of the fake base folder's error log carry `message`.
+int Logged(const platform::fakes::FakePlatform& fakes, const std::string& message);
+
+// A message box as it was shown: its text, icon and title (none: the program's name).
+struct Box {
+    std::string text;
+    platform::MbIcon icon = platform::MbIcon::None;
+    std::optional<std::string> title;
+    bool operator==(const Box&) const = default;
+};
+std::vector<Box> Boxes(const platform::fakes::FakePlatform& fakes);
+void PrintTo(const Box& box, std::ostream* os);
+
 // The pictures the build generated, visible from the fake base folder.
 void LinkInstalledGraphics(const platform::fakes::FakePlatform& fakes);
 
@@ -58,6 +75,9 @@ void WriteDataFolder(const platform::fakes::FakePlatform& fakes,
 
 // What the widget shows now, as its own paint draws it.
 QImage Snapshot(QWidget& widget);
+
+// The texts of `column` of a report list, from the top row down.
+QStringList ColumnTexts(const QTreeWidget& list, int column);
 
 // How many pixels of `area` in `image` are exactly `colour`.
 int CountColour(const QImage& image, const QRect& area, QColor colour);
@@ -164,6 +184,19 @@ protected:
     }
 
     int Played(const std::string& name) const { return guitest::Played(fakes, name); }
+    int Logged(const std::string& message) const { return guitest::Logged(fakes, message); }
+    std::vector<std::string> Texts() const { return fakes.messageBoxes.Texts(); }
+
+    // The window has closed and handed over to the review window, which shows the home screen
+    // when it closes.
+    void ExpectReviewTookOver() {
+        CloseDeleted();
+        EXPECT_TRUE(window.isNull());
+        EXPECT_EQ(home.shows, 0);
+        const std::unique_ptr<CMistakeReviewWnd> review(FindTopLevel<CMistakeReviewWnd>());
+        ASSERT_NE(review, nullptr);
+        EXPECT_TRUE(review->isVisible());
+    }
 
     platform::fakes::FakePlatform fakes;
     FakeHome home;

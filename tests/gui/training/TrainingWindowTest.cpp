@@ -9,7 +9,6 @@
 #include "gui/common/DebugAnswerFile.h"
 #include "gui/controls/CBasicLineGraph.h"
 #include "gui/controls/ReportList.h"
-#include "gui/review/CMistakeReviewWnd.h"
 #include "gui/training/CTrainingWnd.h"
 #include "platform/Files.h"
 
@@ -18,14 +17,13 @@
 #include <QLineEdit>
 #include <filesystem>
 
+using guitest::Box;
 using platform::MbIcon;
 using enum CTrainingWnd::CommandId;
 
 namespace {
 
 constexpr const char* kStudent = "Mary Ann Smith";
-constexpr const char* kGoalMessage =
-    "Please set a goal. This is the number of problems you want to get correct.";
 constexpr const char* kCompleted =
     "This training session has been completed. Press OK to view your current progress.";
 constexpr const char* kReviewDue = "It is time to review your mistakes.";
@@ -40,27 +38,31 @@ protected:
     // A session that ends with a review due hands over to a review window.
     ~TrainingWindowTest() override { delete guitest::FindTopLevel<CMistakeReviewWnd>(); }
 
-    void Open(int level = kAddition) {
+    // A new window over a student of `level` with `history` and no other file; with `missed`,
+    // first tries at every fact of the level, right and quick but for those.
+    void Open(int level = kAddition, const std::vector<SessionRecord>& history = {},
+              const std::optional<std::vector<Problem>>& missed = std::nullopt) {
         delete window.data();
-        guitest::SignInStudent(kStudent, level, 0);
+        delete guitest::FindTopLevel<CMistakeReviewWnd>();
+        std::filesystem::remove_all(fakes.Path("/Data"));
+        std::filesystem::create_directory(fakes.Path("/Data"));
+        if (missed) {
+            data::FactFluency fluency;
+            for (const Problem& fact : data::ReadPractisedFacts(level)) {
+                fluency.RecordFirstTry(fact, !IsListed(*missed, fact), 1'200);
+            }
+            ASSERT_TRUE(data::WriteFluencyFile(CUserManager::GetFluencyFilePath(kStudent), fluency));
+        }
+        guitest::SignInStudent(kStudent, level, 0, history);
         window = new CTrainingWnd(home);
     }
 
-    void Click(CTrainingWnd::CommandId id) { guitest::Click(window->Button(id)); }
-
-    // Gives the student, before the window opens, first tries at every fact of `kind`: right
-    // and quick but for `missed`, answered wrong.
-    void GiveFirstTries(const std::vector<Problem>& missed, std::int32_t kind = kAddition) {
-        data::FactFluency fluency;
-        for (const Problem& fact : data::ReadPractisedFacts(kind)) {
-            const bool wrong = std::ranges::any_of(
-                missed, [&fact](const Problem& m) { return IsSameFact(m, fact); });
-            fluency.RecordFirstTry(fact, !wrong, 1'200);
-        }
-        const std::string path = CUserManager::GetFluencyFilePath(kStudent);
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        ASSERT_TRUE(data::WriteFluencyFile(path, fluency));
+    static bool IsListed(const std::vector<Problem>& facts, const Problem& fact) {
+        return std::ranges::any_of(facts,
+                                   [&fact](const Problem& f) { return IsSameFact(f, fact); });
     }
+
+    void Click(CTrainingWnd::CommandId id) { guitest::Click(window->Button(id)); }
 
     void SetGoal(const QString& text) {
         window->GoalField()->clear();
@@ -68,12 +70,9 @@ protected:
     }
 
     // Opens the window and begins a session of `minutes` with a goal of 20; with `myFacts`, a My
-    // Facts session of a student who has missed three addition facts.
+    // Facts session of a student who has missed kMissed.
     void BeginSession(int minutes = 1, int level = kAddition, bool myFacts = false) {
-        if (myFacts) {
-            GiveFirstTries(kMissed);
-        }
-        Open(level);
+        Open(level, {}, myFacts ? std::optional(kMissed) : std::nullopt);
         if (myFacts) {
             Click(kMyFactsButton);
         }
@@ -90,14 +89,12 @@ protected:
     // Waits in the timer's 100 ms steps until the session has ended; returns how long that took.
     std::uint32_t RunOut() {
         std::uint32_t waited = 0;
-        while (window->State() != ReviewState::Idle && waited < 1'000'000) {
+        for (; window->State() != ReviewState::Idle && waited < 1'000'000; waited += 100) {
             Wait(100);
-            waited += 100;
         }
         return waited;
     }
 
-    // The kind buttons shown lit.
     std::vector<CTrainingWnd::CommandId> LitKinds() const {
         std::vector<CTrainingWnd::CommandId> lit;
         for (const auto id : {kAdditionButton, kSubtractionButton, kMultiplicationButton,
@@ -114,13 +111,10 @@ protected:
                                     colour);
     }
 
-    std::vector<SessionRecord> Sessions() const {
-        const auto bytes = platform::ReadFileBytes(CUserManager::GetInfoFilePath(kStudent));
-        return data::ParseStudentRecord(bytes.value())->sessions;
-    }
+    std::vector<SessionRecord> Sessions() const { return guitest::StoredSessions(kStudent); }
 
-    // The list's entry for the fact on the card, if it is listed.
-    std::optional<Problem> Listed(const Problem& fact) const {
+    // The list's entry for `fact`, if it is listed.
+    static std::optional<Problem> Listed(const Problem& fact) {
         for (const Problem& mistake : guitest::StoredMistakes()) {
             if (IsSameFact(mistake, fact)) {
                 return mistake;
@@ -129,27 +123,23 @@ protected:
         return std::nullopt;
     }
 
-    // The training window has closed and handed over to the review window.
-    bool IsMissed(const Problem& card) const {
-        return std::ranges::any_of(kMissed,
-                                   [&card](const Problem& m) { return IsSameFact(m, card); });
+    // The student's record, byte for byte, with this one session of `level`, begun at `created`.
+    void ExpectRecorded(int level, int correct, int answered, int seconds, std::uint32_t created) {
+        data::StudentRecord expected = guitest::NewStudentRecord(level, 0);
+        expected.sessions = {testrecords::TrainingRecord(correct, seconds, 20, level)};
+        expected.sessions[0].answeredCount = static_cast<std::int16_t>(answered);
+        expected.sessions[0].time = created;
+        EXPECT_EQ(platform::ReadFileBytes(CUserManager::GetInfoFilePath(kStudent)),
+                  data::SerializeStudentRecord(expected));
     }
 
     const std::vector<Problem> kMissed{guitest::Mistake(7, '+', 6), guitest::Mistake(8, '+', 5),
                                        guitest::Mistake(9, '+', 4)};
-
-    void ExpectReviewTookOver() {
-        CloseDeleted();
-        EXPECT_TRUE(window.isNull());
-        EXPECT_EQ(home.shows, 0) << "the review window shows it when it closes";
-        std::unique_ptr<CMistakeReviewWnd> review(guitest::FindTopLevel<CMistakeReviewWnd>());
-        EXPECT_NE(review, nullptr);
-    }
 };
 
 } // namespace
 
-TEST_F(TrainingWindowTest, TheStudentsLevelChoosesTheKindAndMixedStaysChosenAcrossASession) {
+TEST_F(TrainingWindowTest, TheLevelChoosesTheKindAndMixedStaysChosenAcrossASession) {
     Open(kDivision);
     EXPECT_EQ(window->Kind(), kDivision);
     EXPECT_EQ(LitKinds(), std::vector{kDivisionButton});
@@ -172,11 +162,9 @@ TEST_F(TrainingWindowTest, TheStudentsLevelChoosesTheKindAndMixedStaysChosenAcro
     RunOut();
     EXPECT_EQ(window->Kind(), kMixed);
     EXPECT_EQ(LitKinds(), std::vector{kMixedButton});
-    EXPECT_TRUE(window->Button(kBegin)->isEnabled());
-    EXPECT_TRUE(window->GoalField()->isEnabled());
+    EXPECT_TRUE(window->Button(kBegin)->isEnabled() && window->GoalField()->isEnabled());
     EXPECT_EQ(window->GoalField()->text(), "5");
-    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to open "), 0)
-        << "every picture of the window and both pads";
+    EXPECT_EQ(Logged("Failed to open "), 0) << "every picture of the window and both pads";
 }
 
 TEST_F(TrainingWindowTest, AGoalFromOneToNinetyNineIsNeededAndTheFieldTakesDigitsOnly) {
@@ -186,9 +174,9 @@ TEST_F(TrainingWindowTest, AGoalFromOneToNinetyNineIsNeededAndTheFieldTakesDigit
         fakes.messageBoxes.shown.clear();
         SetGoal(refused);
         Click(kBegin);
-        ASSERT_EQ(fakes.messageBoxes.Texts(), std::vector<std::string>{kGoalMessage});
-        EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::None);
-        EXPECT_FALSE(fakes.messageBoxes.shown[0].title.has_value());
+        EXPECT_EQ(guitest::Boxes(fakes),
+                  std::vector<Box>{{"Please set a goal. This is the number of problems you want "
+                                    "to get correct."}});
         EXPECT_EQ(window->State(), ReviewState::Idle);
         EXPECT_EQ(window->focusWidget(), window->GoalField());
         EXPECT_EQ(window->GoalField()->selectedText(), refused);
@@ -205,9 +193,10 @@ TEST_F(TrainingWindowTest, AGoalFromOneToNinetyNineIsNeededAndTheFieldTakesDigit
     EXPECT_TRUE(window->NumberPad()->isVisible());
 }
 
-// Right: green, and the listed fact's streak grows. Wrong: red and listed at once, an empty card
-// for the second try; wrong again: the answer in blue, still one mistake. Silent: the answer
-// shown, listed as left unanswered, without a sound.
+// Right: green, and the listed fact's streak grows; the first tick after it (the feedback given
+// back) does not end the session. Wrong: red and listed at once, an empty card for the second
+// try; wrong again: the answer in blue, still one mistake. Silent: the answer shown, listed as
+// left unanswered, without a sound.
 TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackAndTellsTheMistakeListOnce) {
     BeginSession();
     const Problem right = window->CurrentProblem();
@@ -219,7 +208,9 @@ TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackAndTellsTheMistakeListOnce) {
     EXPECT_FALSE(window->NumberPad()->isEnabled());
     EXPECT_GT(CardInk(QColor(0, 255, 0)), 20);
     EXPECT_EQ(Listed(right)->correctStreak, 1);
-    Wait(801);
+    Wait(100);
+    EXPECT_EQ(window->State(), ReviewState::Correct);
+    Wait(701);
 
     const Problem wrong = window->CurrentProblem();
     EXPECT_EQ(window->CurrentIndex(), 1);
@@ -250,20 +241,11 @@ namespace {
 // How a card is answered: right; wrong, then right; wrong twice; or not at all.
 enum class CardPlay { Right, WrongThenRight, WrongTwice, RunsOut };
 
-// What the feedback of a card gives back to the session: the pictures after an answer, and the
-// answer shown after a second miss; not the answer shown after a time-out.
-std::uint32_t GivenBack(CardPlay play) {
-    switch (play) {
-    case CardPlay::Right:
-        return 800;
-    case CardPlay::WrongThenRight:
-        return 1'500 + 800;
-    case CardPlay::WrongTwice:
-        return 1'500 + 1'200 + 1'750;
-    case CardPlay::RunsOut:
-        break;
-    }
-    return 0;
+// What the feedback of a card gives back to the session (in the order of CardPlay): the pictures
+// after an answer, and the answer shown after a second miss; not the answer shown after a time-out.
+constexpr std::uint32_t GivenBack(CardPlay play) {
+    constexpr std::array<std::uint32_t, 4> kGivenBack{800, 1'500 + 800, 1'500 + 1'200 + 1'750, 0};
+    return kGivenBack[static_cast<std::size_t>(play)];
 }
 
 class TrainingTimeTest : public TrainingWindowTest {
@@ -276,37 +258,33 @@ protected:
         }
     }
 
-    // An answer that arrives while the card shows its feedback: a quick second click, posted
-    // before the keys were locked.
-    void AnswerDuringFeedback() {
+    // With `answersDuringFeedback`, a quick second click posted before the keys were locked
+    // arrives during `feedback`; then the feedback runs its course.
+    void Feedback(ReviewState feedback) {
         if (answersDuringFeedback) {
             emit window->NumberPad()->answerPosted(Correct());
             QCoreApplication::sendPostedEvents();
         }
+        WaitWhile(feedback);
     }
 
     void Play(CardPlay play) {
         switch (play) {
         case CardPlay::Right:
             AnswerRight();
-            AnswerDuringFeedback();
-            WaitWhile(ReviewState::Correct);
+            Feedback(ReviewState::Correct);
             break;
         case CardPlay::WrongThenRight:
             AnswerWrong();
-            AnswerDuringFeedback();
-            WaitWhile(ReviewState::TryAgain);
+            Feedback(ReviewState::TryAgain);
             Play(CardPlay::Right);
             break;
         case CardPlay::WrongTwice:
             AnswerWrong();
-            AnswerDuringFeedback();
-            WaitWhile(ReviewState::TryAgain);
+            Feedback(ReviewState::TryAgain);
             AnswerWrong();
-            AnswerDuringFeedback();
-            WaitWhile(ReviewState::Almost);
-            AnswerDuringFeedback();
-            WaitWhile(ReviewState::ShowAnswer);
+            Feedback(ReviewState::Almost);
+            Feedback(ReviewState::ShowAnswer);
             break;
         case CardPlay::RunsOut:
             WaitWhile(ReviewState::FirstTry);
@@ -319,13 +297,6 @@ protected:
     static std::uint32_t AtTick(std::uint32_t ms) {
         constexpr std::uint32_t period = CTrainingWnd::kTimerPeriodMs;
         return (ms + period - 1) / period * period;
-    }
-
-    // Each session starts from a student without mistakes, so no review takes over at Begin.
-    void ForgetEarlierSessions() {
-        delete guitest::FindTopLevel<CMistakeReviewWnd>();
-        std::filesystem::remove_all(
-            std::filesystem::path(CUserManager::GetInfoFilePath(kStudent)).parent_path());
     }
 
     bool answersDuringFeedback = false;
@@ -354,7 +325,6 @@ TEST_F(TrainingTimeTest, ASessionLastsItsLengthPlusEachCardsFeedbackOnce) {
                                  << " cards, answers during feedback " << duringFeedback
                                  << (myFacts ? ", My Facts" : ""));
                     answersDuringFeedback = duringFeedback;
-                    ForgetEarlierSessions();
                     BeginSession(minutes, kAddition, myFacts);
                     const std::uint32_t begin = fakes.clock.tick;
                     std::uint32_t givenBack = 0;
@@ -381,25 +351,17 @@ TEST_F(TrainingTimeTest, AQuickChildIsLetGoOnTimeAndEveryRightAnswerIsRecorded) 
     int rightAnswers = 0;
     while (window->State() == ReviewState::FirstTry && fakes.clock.tick - begin < 600'000) {
         WaitWhile(ReviewState::FirstTry, 600);
-        if (window->State() != ReviewState::FirstTry) {
-            break;
+        if (window->State() == ReviewState::FirstTry) {
+            AnswerRight();
+            Feedback(ReviewState::Correct);
+            ++rightAnswers;
         }
-        AnswerRight();
-        ++rightAnswers;
-        WaitWhile(ReviewState::Correct);
     }
     ASSERT_EQ(window->State(), ReviewState::Idle) << "still running after 10 minutes";
     EXPECT_EQ(fakes.clock.tick - begin, AtTick(60'000 + 800 * rightAnswers));
     ASSERT_EQ(Sessions().size(), 1u);
-    EXPECT_EQ(Sessions()[0].correctCount, rightAnswers);
-    EXPECT_EQ(Sessions()[0].answeredCount, rightAnswers);
-}
-
-TEST_F(TrainingWindowTest, ARightAnswerAtTheFirstTickDoesNotEndTheSession) {
-    BeginSession();
-    AnswerRight();
-    Wait(100);
-    EXPECT_EQ(window->State(), ReviewState::Correct);
+    EXPECT_EQ(std::pair(Sessions()[0].correctCount, Sessions()[0].answeredCount),
+              (std::pair<std::int16_t, std::int16_t>(rightAnswers, rightAnswers)));
 }
 
 TEST_F(TrainingWindowTest, TheSessionIsRecordedWithItsKindGoalAndLengthByteForByte) {
@@ -416,31 +378,36 @@ TEST_F(TrainingWindowTest, TheSessionIsRecordedWithItsKindGoalAndLengthByteForBy
     AnswerWrong();
     RunOut(); // the cards left run out unanswered
 
-    EXPECT_EQ(fakes.messageBoxes.Texts().at(0), kCompleted);
-    data::StudentRecord expected = guitest::NewStudentRecord(kSubtraction, 0);
-    expected.sessions.push_back(testrecords::TrainingRecord(2, 240, 20, kSubtraction));
-    expected.sessions[0].answeredCount = 3;
-    expected.sessions[0].time = created;
-    const auto stored = platform::ReadFileBytes(CUserManager::GetInfoFilePath(kStudent));
-    EXPECT_EQ(stored, data::SerializeStudentRecord(expected));
+    EXPECT_EQ(Texts().at(0), kCompleted);
+    ExpectRecorded(kSubtraction, 2, 3, 240, created);
 }
 
-TEST_F(TrainingWindowTest, AfterTheLastProblemTheFirstComesAgainEmpty) {
-    BeginSession(4);
-    const Problem first = window->CurrentProblem();
-    for (int card = 0; card < 100; ++card) {
-        AnswerRight();
-        Wait(801);
+// Past the last of the session's 100 places the first comes again, empty; a My Facts session's
+// new card takes the place of the oldest, so the counts are of the last 100 cards.
+TEST_F(TrainingWindowTest, AfterTheLastPlaceTheFirstComesAgainEmpty) {
+    for (const auto& [myFacts, cards] : {std::pair{false, 100}, std::pair{true, 105}}) {
+        SCOPED_TRACE(myFacts);
+        BeginSession(4, kAddition, myFacts);
+        const Problem first = window->CurrentProblem();
+        for (int card = 0; card < cards; ++card) {
+            AnswerRight();
+            Wait(801);
+        }
+        const CTestData& session = window->Session();
+        const int place = cards % 100;
+        EXPECT_EQ(std::tuple(session.GetCount(), window->CurrentIndex(), session.GetCorrectCount(),
+                             session.GetAnsweredCount()),
+                  std::tuple(100, place, 99, 99));
+        EXPECT_EQ(session.GetProblem(place).enteredAnswer, kNoValue);
+        EXPECT_EQ(window->CurrentProblem().enteredAnswer, kNoValue);
+        EXPECT_TRUE(
+            IsSameFact(window->CurrentProblem(), myFacts ? session.GetProblem(place) : first));
     }
-    EXPECT_EQ(window->CurrentIndex(), 0);
-    EXPECT_TRUE(IsSameFact(window->CurrentProblem(), first));
-    EXPECT_EQ(window->CurrentProblem().enteredAnswer, kNoValue);
-    EXPECT_EQ(window->Session().GetProblem(0).enteredAnswer, kNoValue);
-    EXPECT_EQ(window->Session().GetCorrectCount(), 99);
 }
 
-// A second try is no first try; a try that runs out is a wrong one. Home keeps them all.
-TEST_F(TrainingWindowTest, FirstTriesAreTimedFromTheCardAndKeptWhenHomeEndsTheSession) {
+// A second try is no first try; a try that runs out is a wrong one. Home keeps them all and the
+// mistakes listed, and records no session.
+TEST_F(TrainingWindowTest, HomeMidSessionRecordsNoSessionButKeepsTheFirstTriesAndMistakes) {
     using data::Fluency;
     BeginSession();
     const Problem fast = window->CurrentProblem();
@@ -458,6 +425,11 @@ TEST_F(TrainingWindowTest, FirstTriesAreTimedFromTheCardAndKeptWhenHomeEndsTheSe
     const Problem unanswered = window->CurrentProblem();
     EXPECT_FALSE(platform::FileExists(CUserManager::GetFluencyFilePath(kStudent)));
     Click(kHome);
+    CloseDeleted();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(std::pair(home.shows, Played("navigate.wav")), std::pair(1, 1));
+    EXPECT_TRUE(Sessions().empty());
+    EXPECT_EQ(GetCurrentStudent().GetMistakeCount(), 2);
 
     EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, fast), Fluency::Fluent);
     EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, secondTry), Fluency::Missed);
@@ -466,48 +438,24 @@ TEST_F(TrainingWindowTest, FirstTriesAreTimedFromTheCardAndKeptWhenHomeEndsTheSe
     EXPECT_EQ(guitest::WrittenFirstTries(kStudent, unanswered), 0u);
 }
 
-TEST_F(TrainingWindowTest, HomeMidSessionRecordsNothingButKeepsTheListedMistakes) {
-    BeginSession();
-    AnswerWrong();
-    Click(kHome);
-    CloseDeleted();
-    EXPECT_TRUE(window.isNull());
-    EXPECT_EQ(home.shows, 1);
-    EXPECT_EQ(Played("navigate.wav"), 1);
-    EXPECT_TRUE(Sessions().empty());
-    EXPECT_EQ(GetCurrentStudent().GetMistakeCount(), 1);
-}
-
-TEST_F(TrainingWindowTest, ADueReviewTakesOverAtBegin) {
+TEST_F(TrainingWindowTest, ADueReviewTakesOverAtBeginOrOnceTheSessionIsRecorded) {
     Open();
     for (int a = 0; a < 10; ++a) { // facts the session never shows
         GetCurrentStudent().AddMistake(guitest::Mistake(a, '+', 20));
     }
     SetGoal("20");
     Click(kBegin);
-    ASSERT_EQ(fakes.messageBoxes.Texts(), std::vector<std::string>{kReviewDue});
-    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Information);
-    EXPECT_EQ(fakes.messageBoxes.shown[0].title, "Tallyhop");
+    EXPECT_EQ(guitest::Boxes(fakes),
+              (std::vector<Box>{{kReviewDue, MbIcon::Information, "Tallyhop"}}));
     ExpectReviewTookOver();
     EXPECT_TRUE(Sessions().empty());
-}
 
-TEST_F(TrainingWindowTest, ADueReviewTakesOverAfterTheSessionIsRecorded) {
+    fakes.messageBoxes.shown.clear();
     BeginSession(4);
     RunOut(); // more than ten cards run out: ten mistakes make a review due
-    EXPECT_EQ(fakes.messageBoxes.Texts(), (std::vector<std::string>{kCompleted, kReviewDue}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{kCompleted, kReviewDue}));
     EXPECT_EQ(Sessions().size(), 1u);
     ExpectReviewTookOver();
-}
-
-TEST_F(TrainingWindowTest, DebugAnswerFileListsEveryProblemInTheOrderShown) {
-    fakes.process.arguments = " -debug";
-    BeginSession(1, kMixed);
-    std::string expected;
-    for (int i = 0; i < window->Session().GetCount(); ++i) {
-        expected += AnswerKeyPresses(window->Session().GetProblem(i)) + "\r\n";
-    }
-    EXPECT_EQ(guitest::ReadFile(fakes, "/trainingAnswers.dat"), expected);
 }
 
 TEST_F(TrainingWindowTest, MyFactsTakesTheLevelsKindAndTheSetUpSaysWhatItWillPractise) {
@@ -534,11 +482,7 @@ TEST_F(TrainingWindowTest, MyFactsTakesTheLevelsKindAndTheSetUpSaysWhatItWillPra
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.level);
-        std::filesystem::remove(CUserManager::GetFluencyFilePath(kStudent));
-        if (c.missed) {
-            GiveFirstTries(*c.missed, c.level);
-        }
-        Open(c.level);
+        Open(c.level, {}, c.missed);
         EXPECT_FALSE(window->MyFactsNote()->isVisible());
         Click(kMyFactsButton);
         EXPECT_TRUE(window->MyFactsChosen());
@@ -561,13 +505,11 @@ TEST_F(TrainingWindowTest, AMyFactsSessionPractisesTheMissedFactsAndIsRecordedLi
     BeginSession(1, kAddition, true);
     const auto created = static_cast<std::uint32_t>(fakes.clock.seconds);
     EXPECT_FALSE(window->MyFactsNote()->isVisible());
-    EXPECT_TRUE(IsMissed(window->CurrentProblem()));
+    EXPECT_TRUE(IsListed(kMissed, window->CurrentProblem()));
     int cards = 0;
     int missedCards = 0;
     while (window->State() == ReviewState::FirstTry) {
-        if (cards < 12 && IsMissed(window->CurrentProblem())) {
-            ++missedCards;
-        }
+        missedCards += cards < 12 && IsListed(kMissed, window->CurrentProblem()) ? 1 : 0;
         Wait(1'000); // quick enough to be fluent
         if (window->State() == ReviewState::FirstTry) {
             AnswerRight();
@@ -578,12 +520,7 @@ TEST_F(TrainingWindowTest, AMyFactsSessionPractisesTheMissedFactsAndIsRecordedLi
     EXPECT_GE(missedCards, 6) << "of the first 12 cards";
     ASSERT_EQ(window->State(), ReviewState::Idle);
 
-    data::StudentRecord expected = guitest::NewStudentRecord(kAddition, 0);
-    expected.sessions.push_back(testrecords::TrainingRecord(cards, 60, 20, kAddition));
-    expected.sessions[0].answeredCount = static_cast<std::int16_t>(cards);
-    expected.sessions[0].time = created;
-    EXPECT_EQ(platform::ReadFileBytes(CUserManager::GetInfoFilePath(kStudent)),
-              data::SerializeStudentRecord(expected));
+    ExpectRecorded(kAddition, cards, cards, 60, created);
     for (const Problem& fact : kMissed) {
         EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, fact), data::Fluency::Fluent);
         EXPECT_EQ(guitest::WrittenFirstTries(kStudent, fact), 1 + data::MyFactsPlan::kRetireAfter)
@@ -596,46 +533,26 @@ TEST_F(TrainingWindowTest, AMyFactsSessionPractisesTheMissedFactsAndIsRecordedLi
               "does.");
 }
 
-// A child quicker than one card a second runs past the 100 places of the session: each new card
-// takes the place of the oldest, so the counts are of the last 100 cards, as in any session.
-TEST_F(TrainingWindowTest, AMyFactsSessionHoldsItsLatestCardsAsAPlainOneHoldsItsProblems) {
-    BeginSession(4, kAddition, true);
-    for (int card = 0; card < 105; ++card) {
-        AnswerRight();
-        Wait(801);
-    }
-    EXPECT_EQ(window->Session().GetCount(), 100);
-    EXPECT_EQ(window->CurrentIndex(), 5);
-    EXPECT_EQ(window->Session().GetProblem(5).enteredAnswer, kNoValue);
-    EXPECT_EQ(window->Session().GetCorrectCount(), 99);
-    EXPECT_EQ(window->Session().GetAnsweredCount(), 99);
-    EXPECT_TRUE(IsSameFact(window->Session().GetProblem(5), window->CurrentProblem()));
-}
-
 // Cards answered right at once come in the order of the answer file, which lists a card for
-// every timer period of the session; nothing to plan on gives a plain session and its file.
-TEST_F(TrainingWindowTest, DebugAnswerFileListsTheCardsOfAMyFactsSessionInTheirOrder) {
+// every timer period of the session; with nothing to plan on, a My Facts session is a plain
+// one of its kind's file, listed problem by problem.
+TEST_F(TrainingWindowTest, DebugAnswerFileListsTheCardsInTheOrderTheyCome) {
     fakes.process.arguments = " -debug";
     BeginSession(1, kAddition, true);
-    const std::string file = guitest::ReadFile(fakes, "/trainingAnswers.dat");
-    std::vector<std::string> lines;
-    for (std::size_t start = 0, end; (end = file.find("\r\n", start)) != std::string::npos;
-         start = end + 2) {
-        lines.push_back(file.substr(start, end - start));
-    }
-    ASSERT_EQ(lines.size(), 600u);
-    for (std::size_t card = 0; card < 40; ++card) {
-        ASSERT_EQ(AnswerKeyPresses(window->CurrentProblem()), lines[card]) << card;
+    const QStringList lines =
+        QString::fromStdString(guitest::ReadFile(fakes, "/trainingAnswers.dat")).split("\r\n");
+    ASSERT_EQ(lines.size(), 601) << "600 lines, each ended";
+    for (int card = 0; card < 40; ++card) {
+        ASSERT_EQ(AnswerKeyPresses(window->CurrentProblem()), lines[card].toStdString()) << card;
         AnswerRight();
         Wait(801);
     }
 
-    std::filesystem::remove(CUserManager::GetFluencyFilePath(kStudent));
-    Open();
+    Open(kMixed);
     Click(kMyFactsButton);
     SetGoal("20");
     Click(kBegin);
-    EXPECT_EQ(window->Session().GetCount(), 100) << "the addition file's problems";
+    EXPECT_EQ(window->Session().GetCount(), 100) << "the mixed file's problems";
     std::string expected;
     for (int i = 0; i < window->Session().GetCount(); ++i) {
         expected += AnswerKeyPresses(window->Session().GetProblem(i)) + "\r\n";
@@ -649,77 +566,52 @@ TEST_F(TrainingWindowTest, AShortProblemFileStartsNoSessionAndSaysSo) {
     SetGoal("10");
     guitest::WriteTestFile(fakes, "division.txt", std::vector<std::string>(89, "8 / 2"));
     Click(kBegin);
-    ASSERT_EQ(fakes.messageBoxes.Texts(),
-              std::vector<std::string>{"Please contact the system administrator."});
-    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Stop);
-    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to load test #5"), 1);
+    EXPECT_EQ(guitest::Boxes(fakes),
+              (std::vector<Box>{{"Please contact the system administrator.", MbIcon::Stop}}));
+    EXPECT_EQ(Logged("Failed to load test #5"), 1);
     EXPECT_EQ(window->State(), ReviewState::Idle);
     EXPECT_TRUE(window->Button(kBegin)->isEnabled());
     EXPECT_FALSE(window->NumberPad()->isVisible());
     EXPECT_TRUE(Sessions().empty());
 }
 
-namespace {
-
-class TrainingViewsTest : public TrainingWindowTest {
-protected:
-    void OpenWithHistory(const std::vector<SessionRecord>& sessions) {
-        guitest::SignInStudent(kStudent, kAddition, 0, sessions);
-        window = new CTrainingWnd(home);
-    }
-
-    std::vector<std::string> Column(int column) const {
-        std::vector<std::string> cells;
-        for (int row = 0; row < window->SessionReport()->RowCount(); ++row) {
-            cells.push_back(window->SessionReport()->RowTexts(row).at(column).toStdString());
-        }
-        return cells;
-    }
-
-    const GraphSeries& Points() const { return window->SessionGraph()->Series(); }
-};
-
-} // namespace
-
-TEST_F(TrainingViewsTest, EachButtonShowsOnlyItsViewAndTheReportIsRefilledNewestFirst) {
+// The report is refilled newest first at each press; Begin hides both views and the end of the
+// session shows the graph, refilled.
+TEST_F(TrainingWindowTest, EachViewButtonShowsOnlyItsViewAndTheEndOfASessionShowsTheGraph) {
     using namespace testrecords;
-    OpenWithHistory({TrainingRecord(11, 60, 20), TrainingRecord(12, 240, 20),
+    Open(kAddition, {TrainingRecord(11, 60, 20), TrainingRecord(12, 240, 20),
                      ReviewRecord(4, 9, 0, 95), TrainingRecord(13, 60, 20)});
-    EXPECT_FALSE(window->SessionGraph()->isVisible());
-    EXPECT_FALSE(window->SessionReport()->isVisible());
+    const CBasicLineGraph& graph = *window->SessionGraph();
+    const ReportList& report = *window->SessionReport();
+    EXPECT_FALSE(graph.isVisible() || report.isVisible());
     Click(kViewSessionGraph);
-    EXPECT_TRUE(window->SessionGraph()->isVisible());
-    EXPECT_EQ(Points().Count(), 3);
+    EXPECT_TRUE(graph.isVisible());
+    EXPECT_EQ(graph.Series().Count(), 3);
     Click(kViewReport);
-    EXPECT_FALSE(window->SessionGraph()->isVisible());
-    EXPECT_TRUE(window->SessionReport()->isVisible());
-    EXPECT_EQ(window->SessionReport()->geometry(), window->Layout().cardArea.ToQRect());
+    EXPECT_FALSE(graph.isVisible());
+    EXPECT_TRUE(report.isVisible());
+    EXPECT_EQ(report.geometry(), window->Layout().cardArea.ToQRect());
     EXPECT_EQ(Played("navigate.wav"), 2);
-
-    ASSERT_EQ(Column(0), (std::vector<std::string>{"3", "Review", "2", "1"}));
-    EXPECT_EQ(Column(4), (std::vector<std::string>{"13", "", "12", "11"}));
-    EXPECT_EQ(Column(11).front(), history::CumulativeText(60 + 240 + 95 + 60));
-    EXPECT_EQ(Column(1).front(), "03\\07\\2003");
-    EXPECT_EQ(window->SessionReport()->columnCount(), 12);
+    EXPECT_EQ(guitest::ColumnTexts(report, 0), (QStringList{"3", "Review", "2", "1"}));
+    EXPECT_EQ(guitest::ColumnTexts(report, 4), (QStringList{"13", "", "12", "11"}));
+    EXPECT_EQ(guitest::ColumnTexts(report, 11)[0].toStdString(),
+              history::CumulativeText(60 + 240 + 95 + 60));
+    EXPECT_EQ(guitest::ColumnTexts(report, 1)[0], "03\\07\\2003");
+    EXPECT_EQ(report.columnCount(), 12);
     GetCurrentStudent().AddReviewSession(2, 5, 0, 30);
     Click(kViewReport);
-    EXPECT_EQ(Column(8).front(), "Complete") << "refilled";
-}
+    EXPECT_EQ(guitest::ColumnTexts(report, 8)[0], "Complete") << "refilled";
 
-TEST_F(TrainingViewsTest, BeginHidesTheViewsAndTheEndOfASessionShowsTheGraphWithIt) {
-    OpenWithHistory({testrecords::TrainingRecord(11, 60, 20)});
-    Click(kViewReport);
     SetGoal("15");
     Click(kBegin);
-    EXPECT_FALSE(window->SessionReport()->isVisible());
-    EXPECT_FALSE(window->SessionGraph()->isVisible());
+    EXPECT_FALSE(graph.isVisible() || report.isVisible());
     AnswerRight();
     RunOut();
-    EXPECT_TRUE(window->SessionGraph()->isVisible());
-    ASSERT_EQ(Points().Count(), 2) << "refilled";
-    EXPECT_EQ(Points().Point(1).value, 1);
-    EXPECT_EQ(Points().Point(1).mark, 15);
-    EXPECT_EQ(Played("navigate.wav"), 2) << "View report, then the graph after the session";
+    EXPECT_TRUE(graph.isVisible());
+    ASSERT_EQ(graph.Series().Count(), 4) << "refilled";
+    EXPECT_EQ(std::pair(graph.Series().Point(3).value, graph.Series().Point(3).mark),
+              std::pair(1, 15));
+    EXPECT_EQ(Played("navigate.wav"), 4) << "the graph after the session";
 }
 
 // Typed answers count as clicked ones; keys typed during the feedback after an answer do nothing
