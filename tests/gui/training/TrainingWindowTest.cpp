@@ -51,7 +51,8 @@ protected:
             for (const Problem& fact : data::ReadPractisedFacts(level)) {
                 fluency.RecordFirstTry(fact, !IsListed(*missed, fact), 1'200);
             }
-            ASSERT_TRUE(data::WriteFluencyFile(CUserManager::GetFluencyFilePath(kStudent), fluency));
+            ASSERT_TRUE(
+                data::WriteFluencyFile(CUserManager::GetFluencyFilePath(kStudent), fluency));
         }
         guitest::SignInStudent(kStudent, level, 0, history);
         window = new CTrainingWnd(home);
@@ -328,15 +329,18 @@ TEST_F(TrainingTimeTest, ASessionLastsItsLengthPlusEachCardsFeedbackOnce) {
                     BeginSession(minutes, kAddition, myFacts);
                     const std::uint32_t begin = fakes.clock.tick;
                     std::uint32_t givenBack = 0;
+                    int right = 0;
                     for (const CardPlay play : cards) {
                         Play(play);
                         givenBack += GivenBack(play);
+                        right += play == Right || play == WrongThenRight ? 1 : 0;
                     }
                     ASSERT_NE(window->State(), ReviewState::Idle) << "ended with the cards played";
                     const std::uint32_t ran = RunOut();
                     ASSERT_EQ(window->State(), ReviewState::Idle);
                     EXPECT_EQ(fakes.clock.tick - begin, AtTick(minutes * 60'000 + givenBack))
                         << "after " << ran << " ms of waiting";
+                    EXPECT_EQ(Sessions().at(0).correctCount, right) << "no late answer counted";
                 }
             }
         }
@@ -375,8 +379,11 @@ TEST_F(TrainingWindowTest, TheSessionIsRecordedWithItsKindGoalAndLengthByteForBy
     Wait(801);
     AnswerWrong();
     Wait(1'501);
+    AnswerWrong(); // answered, wrong
+    Wait(1'201);
+    Wait(1'751);
     AnswerWrong();
-    RunOut(); // the cards left run out unanswered
+    RunOut(); // the second try and the cards left run out unanswered
 
     EXPECT_EQ(Texts().at(0), kCompleted);
     ExpectRecorded(kSubtraction, 2, 3, 240, created);
