@@ -1,3 +1,4 @@
+#include "GraphSupport.h"
 #include "GuiTestSupport.h"
 #include "gui/controls/CBasicLineGraph.h"
 #include "gui/controls/CMasteryGraph.h"
@@ -14,48 +15,7 @@ using platform::GdiPen;
 using platform::GdiRect;
 using platform::PenStyle;
 
-// Keeps every call a graph's paint makes.
-class RecordingCanvas final : public GraphCanvas {
-public:
-    struct Line {
-        GdiPen pen;
-        QPoint from, to;
-    };
-    struct Text {
-        QFont font;
-        QString text;
-        GdiRect rect;
-    };
-    struct Fill {
-        GdiRect rect;
-        QColor colour;
-    };
-
-    QSize TextExtent(const QFont& font, const QString& text) override {
-        const QFontMetrics metrics(font);
-        return {metrics.horizontalAdvance(text), metrics.height()};
-    }
-    void Line(const GdiPen& pen, QPoint from, QPoint to) override {
-        lines.push_back({pen, from, to});
-    }
-    void Dot(const GdiPen& pen, QPoint at) override { dots.push_back({pen, at, at}); }
-    void Fill(const GdiRect& rect, QColor colour) override { fills.push_back({rect, colour}); }
-    void Rectangle(const GdiPen&, std::optional<QColor> fill, const GdiRect& rect) override {
-        if (fill) {
-            fills.push_back({rect, *fill});
-        }
-    }
-    void Text(const QFont& font, const QString& text, const GdiRect& rect, unsigned) override {
-        texts.push_back({font, text, rect});
-    }
-    void TextUpwards(const QFont& font, const QString& text, QPoint) override {
-        texts.push_back({font, text, {}});
-    }
-
-    std::vector<struct Line> lines, dots;
-    std::vector<struct Text> texts;
-    std::vector<struct Fill> fills;
-};
+using guitest::RecordingCanvas;
 
 const QColor kGreen(0, 200, 0);
 
@@ -91,25 +51,13 @@ protected:
         return canvas;
     }
 
-    // The texts whose rectangle `where` accepts, in drawing order.
-    static std::vector<std::string> Texts(const RecordingCanvas& canvas,
-                                          const std::function<bool(const GdiRect&)>& where) {
-        std::vector<std::string> texts;
-        for (const auto& text : canvas.texts) {
-            if (where(text.rect)) {
-                texts.push_back(text.text.toStdString());
-            }
-        }
-        return texts;
-    }
-
     std::vector<std::string> XLabels(const RecordingCanvas& canvas) const {
-        return Texts(canvas, [this](const GdiRect& r) { return r.top == Plot().bottom; });
+        return canvas.TextsWhere([this](const GdiRect& r) { return r.top == Plot().bottom; });
     }
 
     std::vector<std::string> YLabels(const RecordingCanvas& canvas) const {
-        return Texts(canvas,
-                     [this](const GdiRect& r) { return r.right == Plot().left && r.top != 0; });
+        return canvas.TextsWhere(
+            [this](const GdiRect& r) { return r.right == Plot().left && r.top != 0; });
     }
 
     // Fills of the bars (not the white background nor the mastery rows).
@@ -231,9 +179,9 @@ TEST_F(LineGraphTest, TheLegendStandsAboveThePlotAndAnEmptySeriesSaysSo) {
         return r == Plot();
     };
     RecordingCanvas canvas = Paint();
-    EXPECT_EQ(Texts(canvas, aboveThePlot),
+    EXPECT_EQ(canvas.TextsWhere(aboveThePlot),
               (std::vector<std::string>{"goal", "4 minutes", "1 minute"}));
-    EXPECT_EQ(Texts(canvas, inThePlot), std::vector<std::string>{"No training sessions yet"});
+    EXPECT_EQ(canvas.TextsWhere(inThePlot), std::vector<std::string>{"No training sessions yet"});
     int left = Plot().right + 1;
     for (const auto& text : canvas.texts) {
         if (aboveThePlot(text.rect)) {
@@ -242,13 +190,8 @@ TEST_F(LineGraphTest, TheLegendStandsAboveThePlotAndAnEmptySeriesSaysSo) {
         }
     }
     EXPECT_GT(left, Plot().left);
-    const auto swatches = [&](QColor colour) {
-        return std::ranges::count_if(canvas.fills, [&](const auto& fill) {
-            return fill.colour == colour && aboveThePlot(fill.rect);
-        });
-    };
-    EXPECT_EQ(swatches(oneMinute), 2) << "a bar, and a bar with its mark";
-    EXPECT_EQ(swatches(fourMinutes), 1);
+    EXPECT_EQ(canvas.FillsWhere(aboveThePlot), (std::vector{oneMinute, fourMinutes, oneMinute}))
+        << "a bar with its mark, and two bars";
     EXPECT_EQ(std::ranges::count_if(canvas.lines,
                                     [&](const auto& line) {
                                         return line.pen.style == PenStyle::Solid &&
@@ -261,9 +204,9 @@ TEST_F(LineGraphTest, TheLegendStandsAboveThePlotAndAnEmptySeriesSaysSo) {
     graph->SetGoal(30);
     graph->AddPoint(20, 30, 2);
     canvas = Paint();
-    EXPECT_EQ(Texts(canvas, aboveThePlot),
+    EXPECT_EQ(canvas.TextsWhere(aboveThePlot),
               (std::vector<std::string>{"current goal", "goal", "4 minutes", "1 minute"}));
-    EXPECT_TRUE(Texts(canvas, inThePlot).empty()) << "points to show";
+    EXPECT_TRUE(canvas.TextsWhere(inThePlot).empty()) << "points to show";
 }
 
 // The label before the maximum goes only when it would touch the maximum's label; minor

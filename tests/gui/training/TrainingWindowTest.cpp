@@ -1,3 +1,4 @@
+#include "GraphSupport.h"
 #include "GuiTestSupport.h"
 #include "SessionRecords.h"
 #include "StudentSupport.h"
@@ -619,6 +620,26 @@ TEST_F(TrainingWindowTest, EachViewButtonShowsOnlyItsViewAndTheEndOfASessionShow
     EXPECT_EQ(std::pair(graph.Series().Point(3).value, graph.Series().Point(3).mark),
               std::pair(1, 15));
     EXPECT_EQ(Played("navigate.wav"), 4) << "the graph after the session";
+    // Its legend: the samples in the colours of the bars of one and of four minutes, the goal
+    // mark, and the line of the current goal.
+    guitest::RecordingCanvas canvas;
+    window->SessionGraph()->Paint(canvas);
+    const auto above = [&graph](const platform::GdiRect& r) {
+        return r.bottom > 0 && r.bottom <= graph.Layout().plot.top;
+    };
+    EXPECT_EQ(canvas.TextsWhere(above),
+              (std::vector<std::string>{"current goal", "goal", "4 minutes", "1 minute"}));
+    const QColor oneMinute = GraphBarColour(graph.Series().Point(3).category);
+    EXPECT_EQ(
+        canvas.FillsWhere(above),
+        (std::vector{oneMinute, GraphBarColour(graph.Series().Point(1).category), oneMinute}));
+    EXPECT_EQ(std::ranges::count_if(canvas.lines,
+                                    [&](const auto& line) {
+                                        return line.from.y() < graph.Layout().plot.top &&
+                                               line.pen.style == platform::PenStyle::Solid;
+                                    }),
+              1)
+        << "the goal sample's mark";
 }
 
 // Typed answers count as clicked ones; keys typed during the feedback after an answer do nothing
