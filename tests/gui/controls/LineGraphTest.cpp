@@ -280,7 +280,7 @@ TEST_F(LineGraphTest, MarksAndTheDottedGoalLineNeedTheirFlag) {
     EXPECT_EQ(Bars(canvas, QColor(0, 78, 150)).size(), 1u);
 
     graph->SetGoal(0);
-    EXPECT_EQ(Across(Paint(), 30, PenStyle::Dot), 0) << "no goal";
+    EXPECT_EQ(Across(Paint(), 0, PenStyle::Dot), 0) << "no goal, no line on the axis";
 }
 
 // While drawing is off nothing is drawn. Without a maximum every value lies on the x axis.
