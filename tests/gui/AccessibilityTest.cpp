@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <array>
 
+using namespace guitest;
+
 namespace {
 
 // What a screen reader meets without a name on the screen as it is shown now: every control that
@@ -68,16 +70,16 @@ TEST(SpokenNameTest, WindowClassIsDroppedAndRunTogetherWordsAreSpokenApart) {
 TEST(ScreenAccessibilityTest, EveryActivityScreenNamesEachControlBeforeAndDuringItsSession) {
     platform::fakes::FakePlatform fakes;
     fakes.display.current = {800, 600};
-    guitest::LinkInstalledGraphics(fakes);
-    guitest::CopyInstalledTestFiles(fakes);
-    guitest::FakeHome home;
-    guitest::SignInWithMistakes({guitest::Mistake(7, '+', 5)});
+    LinkInstalledGraphics(fakes);
+    CopyInstalledTestFiles(fakes);
+    FakeHome home;
+    SignInWithMistakes({Mistake(7, '+', 5)});
     const auto expectAllNamed = [](QWidget& window, const char* when) {
         QCoreApplication::processEvents();
         EXPECT_EQ(UnnamedControls(window), std::vector<std::string>{})
             << window.windowTitle().toStdString() << ", " << when;
-        for (const QString& name : guitest::ButtonNames(guitest::SpokenControls(window))) {
-            EXPECT_TRUE(name.isEmpty() || guitest::IsPlainWords(name)) << name.toStdString();
+        for (const QString& name : ButtonNames(SpokenControls(window))) {
+            EXPECT_TRUE(name.isEmpty() || IsPlainWords(name)) << name.toStdString();
         }
     };
 
@@ -120,10 +122,10 @@ TEST(ScreenAccessibilityTest, EveryActivityScreenNamesEachControlBeforeAndDuring
 TEST(ScreenAccessibilityTest, TheTeachersScreensAndDialogsNameEachControl) {
     platform::fakes::FakePlatform fakes;
     fakes.display.current = {800, 600};
-    guitest::LinkInstalledGraphics(fakes);
-    guitest::WriteDataFolder(fakes, {{.name = "Ann Lee", .password = "hop"}});
+    LinkInstalledGraphics(fakes);
+    WriteDataFolder(fakes, {{.name = "Ann Lee", .password = "hop"}});
     ASSERT_TRUE(GetCurrentTeacher().Load("Class Teacher"));
-    guitest::FakeHome home;
+    FakeHome home;
     CTeacherWnd teacher(home);
     ClassReportWnd report(&teacher);
     CStudentInfoDlg add("", "", 0, 0);

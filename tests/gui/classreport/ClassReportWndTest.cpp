@@ -20,6 +20,8 @@
 #include <QHeaderView>
 #include <gmock/gmock.h>
 
+using namespace guitest;
+
 using testing::ElementsAre;
 using namespace testrecords;
 
@@ -40,7 +42,7 @@ struct Student {
     int mistakes = 0; // facts of no level the students are on
 };
 
-class ClassReportWndTest : public guitest::WindowTest<ClassReportWnd> {
+class ClassReportWndTest : public WindowTest<ClassReportWnd> {
 protected:
     ClassReportWndTest() { fakes.clock.seconds = 1'700'000'000; }
 
@@ -50,7 +52,7 @@ protected:
         for (const Student& student : class_) {
             students.push_back({student.name, "pw", student.level, student.testsPassed});
         }
-        guitest::WriteDataFolder(fakes, students);
+        WriteDataFolder(fakes, students);
         for (const Student& student : class_) {
             const std::string path = CUserManager::GetInfoFilePath(student.name);
             auto record = data::ParseStudentRecord(*platform::ReadFileBytes(path));
@@ -64,7 +66,7 @@ protected:
             data::WriteFluencyFile(CUserManager::GetFluencyFilePath(student.name), fluency);
             std::vector<Problem> mistakes;
             for (int a = 0; a < student.mistakes; ++a) {
-                mistakes.push_back(guitest::Mistake(a, 'x', 7));
+                mistakes.push_back(Mistake(a, 'x', 7));
             }
             data::WriteMistakeList(CUserManager::GetMistakeFilePath(student.name), mistakes);
         }
@@ -79,7 +81,7 @@ protected:
     // The rows from the top down, each by the initial of the student's family name.
     std::string Order() const {
         std::string initials;
-        for (const QString& name : guitest::ColumnTexts(List(), 0)) {
+        for (const QString& name : ColumnTexts(List(), 0)) {
             initials += name.front().toLatin1();
         }
         return initials;
@@ -93,22 +95,22 @@ protected:
 
     void Print(QPageSize::PageSizeId size, QPageLayout::Orientation orientation) {
         window->SetPrinterSetup(
-            std::make_unique<guitest::PdfPrinterSetup>(Pdf(), true, QPageSize(size), orientation));
+            std::make_unique<PdfPrinterSetup>(Pdf(), true, QPageSize(size), orientation));
         guitest::Click(window->Button(ClassReportWnd::kPrint));
     }
 
     // Pixels inked in the margins of page `page` from the table's headings down (the page
     // header's rule ends in the caps of its thick pen).
     int InkBesideTheTable(int page) const {
-        const QImage image = guitest::PdfPage(Pdf(), page);
-        const std::vector<guitest::PdfWord> words = guitest::PdfWords(Pdf(), page);
-        const auto heading = std::ranges::find_if(
-            words, [](const guitest::PdfWord& word) { return word.text == "Student"; });
+        const QImage image = PdfPage(Pdf(), page);
+        const std::vector<PdfWord> words = PdfWords(Pdf(), page);
+        const auto heading =
+            std::ranges::find_if(words, [](const PdfWord& word) { return word.text == "Student"; });
         EXPECT_NE(heading, words.end());
         const int top = heading == words.end() ? 0 : static_cast<int>(heading->top) - 12;
         const int height = image.height() - top;
-        return guitest::InkOutside(image.copy(0, top, image.width(), height),
-                                   QRect(54, 0, image.width() - 108, height - 54));
+        return InkOutside(image.copy(0, top, image.width(), height),
+                          QRect(54, 0, image.width() - 108, height - 54));
     }
 
     QString Pdf() const { return QString::fromStdString(fakes.Path("/report.pdf")); }
@@ -124,13 +126,13 @@ protected:
 // read sorts first; the student column keeps the teacher's order. No two columns of the class
 // sort alike but last active and minutes.
 TEST_F(ClassReportWndTest, EachColumnSortsByItsValueBothWays) {
-    guitest::WriteTestFile(fakes, "addition.txt", {"1 + 1", "1 + 2", "1 + 3", "1 + 4"});
-    std::vector<std::string> subtractions = guitest::OneDigitFacts('-');
-    std::vector<std::string> divisions = guitest::OneDigitFacts('/');
+    WriteTestFile(fakes, "addition.txt", {"1 + 1", "1 + 2", "1 + 3", "1 + 4"});
+    std::vector<std::string> subtractions = OneDigitFacts('-');
+    std::vector<std::string> divisions = OneDigitFacts('/');
     subtractions.resize(10);
     divisions.resize(20);
-    guitest::WriteTestFile(fakes, "subtraction.txt", subtractions);
-    guitest::WriteTestFile(fakes, "division.txt", divisions);
+    WriteTestFile(fakes, "subtraction.txt", subtractions);
+    WriteTestFile(fakes, "division.txt", divisions);
     WriteClass({
         // Stuck: three tests failed since the last pass, one of them this week; 7 minutes.
         {"Al Ames",
@@ -179,7 +181,7 @@ TEST_F(ClassReportWndTest, OpensFromTheTeacherWindowLeadsToProgressAndBackWithou
     const auto before = FolderContent(fakes.Path("/Data"));
 
     guitest::Click(teacher->Button(CTeacherWnd::kClassReport));
-    window = guitest::FindTopLevel<ClassReportWnd>();
+    window = FindTopLevel<ClassReportWnd>();
     ASSERT_FALSE(window.isNull());
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(teacher->isVisible());
@@ -190,7 +192,7 @@ TEST_F(ClassReportWndTest, OpensFromTheTeacherWindowLeadsToProgressAndBackWithou
     const QPoint row = List().visualItemRect(List().topLevelItem(0)).center();
     QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, row);
     QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, row);
-    const QPointer<CStudentProgressWnd> progress(guitest::FindTopLevel<CStudentProgressWnd>());
+    const QPointer<CStudentProgressWnd> progress(FindTopLevel<CStudentProgressWnd>());
     ASSERT_FALSE(progress.isNull());
     EXPECT_EQ(GetCurrentStudent().GetName(), "Bo Ng");
     EXPECT_FALSE(window->isVisible());
@@ -207,7 +209,7 @@ TEST_F(ClassReportWndTest, OpensFromTheTeacherWindowLeadsToProgressAndBackWithou
     std::filesystem::remove(fakes.Path("/Data/Class TeacherUsers.nfo"));
     guitest::Click(teacher->Button(CTeacherWnd::kClassReport));
     CloseDeleted();
-    EXPECT_EQ(guitest::FindTopLevel<ClassReportWnd>(), nullptr);
+    EXPECT_EQ(FindTopLevel<ClassReportWnd>(), nullptr);
     EXPECT_TRUE(teacher->isVisible());
     EXPECT_THAT(Texts(), ElementsAre("The list of Class Teacher's class cannot be read. Please "
                                      "contact the system administrator; the error log says why."));
@@ -226,15 +228,14 @@ TEST_F(ClassReportWndTest, ExportWritesTheChosenFileAndSaysWhereOrWhyNot) {
     ASSERT_EQ(chooser->requests.size(), 1u);
     EXPECT_EQ(chooser->requests[0].defaultName, "Class report 2003-03-07.csv");
     EXPECT_EQ(chooser->requests[0].filter, "CSV files (*.csv)");
-    EXPECT_THAT(guitest::ReadFile(fakes, "/report.csv"),
-                testing::StartsWith("\xEF\xBB\xBFStudent,"));
+    EXPECT_THAT(ReadFile(fakes, "/report.csv"), testing::StartsWith("\xEF\xBB\xBFStudent,"));
 
     chooser->answer = fakes.Path("/no such folder/report.csv");
     guitest::Click(window->Button(ClassReportWnd::kExportCsv));
     chooser->answer.reset();
     guitest::Click(window->Button(ClassReportWnd::kExportCsv)); // cancelled: writes nothing
-    EXPECT_EQ(guitest::Boxes(fakes),
-              (std::vector<guitest::Box>{
+    EXPECT_EQ(Boxes(fakes),
+              (std::vector<Box>{
                   {"The class report was saved as " + path + ".", platform::MbIcon::Information},
                   {"The class report could not be saved as " + fakes.Path("/no such folder/") +
                        "report.csv: No such file or directory.",
@@ -263,15 +264,15 @@ TEST_F(ClassReportWndTest, PrintsTheTableOnOnePageOfA4OrLetterForEightStudentsIn
         SCOPED_TRACE(QPageSize(size).name().toStdString());
         Print(size, orientation);
         const bool small = size == QPageSize::A6;
-        ASSERT_EQ(guitest::PdfPageCount(Pdf()), small ? 2 : 1);
-        const std::vector<guitest::PdfWord> words = guitest::PdfWords(Pdf(), small ? 2 : 1);
+        ASSERT_EQ(PdfPageCount(Pdf()), small ? 2 : 1);
+        const std::vector<PdfWord> words = PdfWords(Pdf(), small ? 2 : 1);
         for (const char* text :
              {"Class", "Report", "Teacher,", "Users", "03/07/2003", "Needs",
               small ? "Zimmermann," : "Bhraonáin,", small ? "Class" : "cannot"}) {
-            EXPECT_TRUE(guitest::PdfHasWord(words, QString::fromUtf8(text))) << text;
+            EXPECT_TRUE(PdfHasWord(words, QString::fromUtf8(text))) << text;
         }
-        EXPECT_EQ(guitest::PdfHasWord(words, "Rodrigue,"), !small) << "on the first page only";
-        for (int page = 1; page <= guitest::PdfPageCount(Pdf()); ++page) {
+        EXPECT_EQ(PdfHasWord(words, "Rodrigue,"), !small) << "on the first page only";
+        for (int page = 1; page <= PdfPageCount(Pdf()); ++page) {
             EXPECT_EQ(InkBesideTheTable(page), 0) << "page " << page;
         }
         QFile::remove(Pdf());
@@ -283,12 +284,12 @@ TEST_F(ClassReportWndTest, APrintCancelledPrintsNothingAndAPrinterThatCannotOpen
     WriteClass({{"Ann Lee"}});
     Open();
     window->SetPrinterSetup(
-        std::make_unique<guitest::PdfPrinterSetup>(Pdf(), false, QPageSize(QPageSize::A4)));
+        std::make_unique<PdfPrinterSetup>(Pdf(), false, QPageSize(QPageSize::A4)));
     guitest::Click(window->Button(ClassReportWnd::kPrint));
     EXPECT_FALSE(QFile::exists(Pdf()));
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
 
-    window->SetPrinterSetup(std::make_unique<guitest::PdfPrinterSetup>(
+    window->SetPrinterSetup(std::make_unique<PdfPrinterSetup>(
         QString::fromStdString(fakes.Path("/no such folder/report.pdf")), true,
         QPageSize(QPageSize::A4)));
     guitest::Click(window->Button(ClassReportWnd::kPrint));

@@ -9,13 +9,13 @@
 #include <algorithm>
 #include <functional>
 
+using namespace guitest;
+
 namespace {
 
 using platform::GdiPen;
 using platform::GdiRect;
 using platform::PenStyle;
-
-using guitest::RecordingCanvas;
 
 const QColor kGreen(0, 200, 0);
 
@@ -318,16 +318,16 @@ TEST_F(LineGraphTest, TheWidgetPaintsBarsAGoalAndItsScrollButtons) {
         graph->AddPoint(value, 0, 0);
     }
     graph->show();
-    const QImage shot = guitest::Snapshot(*graph);
-    EXPECT_GT(guitest::CountColour(shot, Plot().ToQRect(), kGreen), 1000);
+    const QImage shot = Snapshot(*graph);
+    EXPECT_GT(CountColour(shot, Plot().ToQRect(), kGreen), 1000);
     const QRect goalRow(Plot().left, graph->Layout().ValueY(50), Plot().Width(), 1);
-    const int black = guitest::CountColour(shot, goalRow, Qt::black);
+    const int black = CountColour(shot, goalRow, Qt::black);
     EXPECT_GT(black, Plot().Width() / 4) << "the goal line shows outside the bars";
     EXPECT_LT(black, Plot().Width() * 3 / 4) << "and it is dotted";
     EXPECT_TRUE(graph->ScrollButton(CBasicLineGraph::kScrollBack)->isVisible());
 
     graph->ModifyFlags(0, CBasicLineGraph::kScrollButtons);
-    guitest::Snapshot(*graph);
+    Snapshot(*graph);
     EXPECT_FALSE(graph->ScrollButton(CBasicLineGraph::kScrollBack)->isVisible());
 }
 
@@ -358,6 +358,6 @@ TEST_F(LineGraphTest, LevelPointsStandOnTheirMasteryStepGreenWhenPassed) {
         << "every other one of 15 rows";
 
     mastery.show();
-    const QImage shot = guitest::Snapshot(mastery);
-    EXPECT_GT(guitest::CountColour(shot, shot.rect(), kGreen), 30) << "a round dot 8 pixels wide";
+    const QImage shot = Snapshot(mastery);
+    EXPECT_GT(CountColour(shot, shot.rect(), kGreen), 30) << "a round dot 8 pixels wide";
 }

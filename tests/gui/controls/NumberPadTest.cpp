@@ -5,8 +5,7 @@
 #include <QSignalSpy>
 #include <cmath>
 
-using guitest::kPadEnter;
-using guitest::PadKey;
+using namespace guitest;
 
 namespace {
 
@@ -25,8 +24,8 @@ protected:
     }
 
     void WriteKey(const std::string& folder, const std::string& name, QSize size) {
-        guitest::WritePicture(fakes, folder, name, size, Qt::blue);
-        guitest::WritePicture(fakes, folder, name + "Roll", size, Qt::cyan);
+        WritePicture(fakes, folder, name, size, Qt::blue);
+        WritePicture(fakes, folder, name + "Roll", size, Qt::cyan);
     }
 
     // Clicks the keys (digits, or kPadEnter) and returns the answers the owner then receives.
@@ -43,7 +42,7 @@ protected:
     // Types `keys` on the keyboard in `to` (the owner's window) and returns the answers then
     // received.
     std::vector<int> Type(CNumberPadCtl& pad, std::string_view keys, QWidget* to = nullptr) {
-        return AnswersOf(pad, [&] { guitest::TypeKeys(to ? to : &owner, keys); });
+        return AnswersOf(pad, [&] { TypeKeys(to ? to : &owner, keys); });
     }
 
     static std::vector<int> AnswersOf(CNumberPadCtl& pad, const std::function<void()>& act) {

@@ -2,6 +2,8 @@
 
 #include <QSignalSpy>
 
+using namespace guitest;
+
 namespace {
 
 const QColor kNormal(200, 40, 40);
@@ -11,8 +13,8 @@ class PictureButtonTest : public testing::Test {
 protected:
     PictureButtonTest() {
         for (const char* name : {"Testing", "Review"}) {
-            guitest::WritePicture(fakes, "Login", name, {60, 30}, kNormal);
-            guitest::WritePicture(fakes, "Login", std::string(name) + "Roll", {60, 30}, kLit);
+            WritePicture(fakes, "Login", name, {60, 30}, kNormal);
+            WritePicture(fakes, "Login", std::string(name) + "Roll", {60, 30}, kLit);
         }
         screen.resize(300, 200);
     }
@@ -26,9 +28,7 @@ protected:
         return *button;
     }
 
-    static QColor Shown(CPictureButton& button) {
-        return guitest::Snapshot(button).pixelColor(5, 5);
-    }
+    static QColor Shown(CPictureButton& button) { return Snapshot(button).pixelColor(5, 5); }
 
     void ShowScreen() {
         screen.show();
@@ -45,8 +45,8 @@ TEST_F(PictureButtonTest, ReloadingResizesToThePictureInPlaceAndAMissingPictureK
     CPictureButton& button = AddButton("Testing", 17, 23, 1000);
     EXPECT_EQ(button.geometry(), QRect(17, 23, 60, 30));
 
-    guitest::WritePicture(fakes, "Numbers", "7", {90, 56}, Qt::blue);
-    guitest::WritePicture(fakes, "Numbers", "7Roll", {90, 56}, Qt::cyan);
+    WritePicture(fakes, "Numbers", "7", {90, 56}, Qt::blue);
+    WritePicture(fakes, "Numbers", "7Roll", {90, 56}, Qt::cyan);
     ASSERT_TRUE(button.LoadBitmaps("Numbers", "7"));
     EXPECT_EQ(button.geometry(), QRect(17, 23, 90, 56));
     EXPECT_EQ(Shown(button), QColor(Qt::blue));
@@ -63,7 +63,7 @@ TEST_F(PictureButtonTest, ReloadingResizesToThePictureInPlaceAndAMissingPictureK
 
 // Without a roll-over picture the look never changes, but clicks arrive.
 TEST_F(PictureButtonTest, MovingOntoTheNeighbourLightsOnlyTheNeighbour) {
-    guitest::WritePicture(fakes, "Login", "helpButton", {40, 20}, kNormal);
+    WritePicture(fakes, "Login", "helpButton", {40, 20}, kNormal);
     CPictureButton& testing = AddButton("Testing", 0, 0, 1000);
     CPictureButton& review = AddButton("Review", 0, 30, 1002);
     CPictureButton& help = AddButton("helpButton", 100, 100, 1005);

@@ -8,6 +8,8 @@
 #include <QToolTip>
 #include <filesystem>
 
+using namespace guitest;
+
 namespace {
 
 Problem Read(const std::string& line) {
@@ -20,8 +22,8 @@ Problem Read(const std::string& line) {
 struct InstalledProgram {
     InstalledProgram() {
         fakes.display.current = {800, 600};
-        guitest::LinkInstalledGraphics(fakes);
-        guitest::CopyInstalledTestFiles(fakes);
+        LinkInstalledGraphics(fakes);
+        CopyInstalledTestFiles(fakes);
     }
 
     platform::fakes::FakePlatform fakes;
@@ -112,7 +114,7 @@ TEST_F(FactMapViewTest, EachFactIsPaintedInItsColourAndItsTooltipGivesItsTimeTri
         {0, 0, kNotSeenColour, "0 \u00d7 0 = 0 \u2014 not tried yet"},
         {9, 0, kNotSeenColour, "9 \u00d7 0 = 0 \u2014 not tried yet"},
     };
-    const QImage shot = guitest::Snapshot(view);
+    const QImage shot = Snapshot(view);
     for (const Expected& fact : facts) {
         const QRect face = view.Layout().CellRect(fact.row, fact.column);
         EXPECT_EQ(shot.pixelColor(face.left() + 2, face.center().y()), fact.colour)
@@ -168,7 +170,7 @@ TEST_F(FactMapViewTest, AMixedStudentSeesTheFourOperationsCountedSideBySide) {
         EXPECT_TRUE(view.Layout().gridArea.contains(shown->geometry()));
         left = shown->geometry().right();
     }
-    guitest::Snapshot(view);
+    Snapshot(view);
 
     guitest::Click(view.SummaryTile(kSubtraction));
     EXPECT_EQ(view.Operation(), kSubtraction);
@@ -181,15 +183,15 @@ TEST_F(FactMapViewTest, AMixedStudentSeesTheFourOperationsCountedSideBySide) {
 
 TEST_F(FactMapViewTest, AMissingOrFactlessFileShowsAnEmptyGridThatSaysWhy) {
     std::filesystem::remove(fakes.Path("/Test Data/division.txt"));
-    guitest::WriteTestFile(fakes, "subtraction.txt", {"nine minus four", "", "7 ? 2"});
+    WriteTestFile(fakes, "subtraction.txt", {"nine minus four", "", "7 ? 2"});
     view.ShowStudent(kDivision, {}, {});
     EXPECT_TRUE(view.Grid().Cells().empty());
     EXPECT_EQ(view.Headline(), "Division: no facts to show");
     EXPECT_TRUE(view.Message().contains("\"Test Data/division.txt\""))
         << view.Message().toStdString();
-    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "division.txt"), 1);
+    EXPECT_EQ(CountRecords(ReadErrorLog(fakes), "division.txt"), 1);
     EXPECT_EQ(view.ToolTipAt(view.rect().center()), "");
-    guitest::Snapshot(view); // paints without a grid
+    Snapshot(view); // paints without a grid
 
     guitest::Click(view.KindButton(kSubtraction));
     EXPECT_TRUE(view.Grid().Cells().empty());

@@ -14,6 +14,8 @@
 
 #include <QHeaderView>
 
+using namespace guitest;
+
 namespace {
 
 using namespace testrecords;
@@ -42,14 +44,14 @@ int DarkPixels(const QImage& image, QRect area = {}) {
     return dark;
 }
 
-class ProgressWindowTest : public guitest::WindowTest<CStudentProgressWnd> {
+class ProgressWindowTest : public WindowTest<CStudentProgressWnd> {
 protected:
-    ProgressWindowTest() { guitest::CopyInstalledTestFiles(fakes); }
+    ProgressWindowTest() { CopyInstalledTestFiles(fakes); }
 
     void Open(const std::vector<SessionRecord>& history) {
         delete window.data();
         CloseDeleted();
-        guitest::SignInStudent(kName, kSubtraction, 1, history);
+        SignInStudent(kName, kSubtraction, 1, history);
         home.window->hide();
         window = new CStudentProgressWnd(home.window.get());
         QCoreApplication::processEvents();
@@ -136,8 +138,8 @@ TEST_F(ProgressWindowTest, TheGraphsAndReportsShowTheRecordsNewestReportedFirst)
         total += tests.columnWidth(column);
     }
     EXPECT_EQ(total, tests.viewport()->width()) << "the result column fills the rest";
-    const QImage shot = guitest::Snapshot(*tests.viewport());
-    EXPECT_GT(guitest::CountColour(shot, shot.rect(), QColor(235, 235, 235)), 100) << "grey rows";
+    const QImage shot = Snapshot(*tests.viewport());
+    EXPECT_GT(CountColour(shot, shot.rect(), QColor(235, 235, 235)), 100) << "grey rows";
     EXPECT_EQ(DarkPixels(shot, QRect(0, shot.height() / 2, shot.width(), shot.height() / 2)), 0)
         << "three rows, nothing below";
 
@@ -160,8 +162,7 @@ TEST_F(ProgressWindowTest, AnEmptyHistoryGivesEmptyViewsThatSaySo) {
         Click(button);
         QWidget* view = window->View(CStudentProgressWnd::ViewOfButton(button));
         const auto* report = qobject_cast<ReportList*>(view);
-        EXPECT_GT(DarkPixels(guitest::Snapshot(report ? *report->viewport() : *view)), 100)
-            << button;
+        EXPECT_GT(DarkPixels(Snapshot(report ? *report->viewport() : *view)), 100) << button;
     }
     EXPECT_EQ(window->TestReport()->RowCount(), 0);
     window->close();
@@ -211,7 +212,7 @@ TEST_F(ProgressWindowTest, HomeShowsTheOpenerAndClosesWithoutChangingAFile) {
     ASSERT_TRUE(GetCurrentStudent().SaveFluency());
     std::filesystem::remove(CUserManager::GetMistakeFilePath(kName));
     const auto before = FolderContent(fakes.Path("/Data"));
-    const std::string subtractions = guitest::ReadFile(fakes, "/Test Data/subtraction.txt");
+    const std::string subtractions = ReadFile(fakes, "/Test Data/subtraction.txt");
     for (const auto button :
          {kCurrentProgress, kReport, kTrainingReport, kTrainingProgress, kFactMap}) {
         Click(button);
@@ -226,7 +227,7 @@ TEST_F(ProgressWindowTest, HomeShowsTheOpenerAndClosesWithoutChangingAFile) {
     CloseDeleted();
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(FolderContent(fakes.Path("/Data")), before);
-    EXPECT_EQ(guitest::ReadFile(fakes, "/Test Data/subtraction.txt"), subtractions);
+    EXPECT_EQ(ReadFile(fakes, "/Test Data/subtraction.txt"), subtractions);
 }
 
 // Every fact of every operation in a cell inside the view, beside the legend, in a font that

@@ -10,19 +10,20 @@
 #include <QHeaderView>
 #include <QScrollBar>
 
+using namespace guitest;
+
 namespace {
 
-using guitest::Mistake;
 using enum CMistakeReviewWnd::CommandId;
 
-class MistakeReviewWndTest : public guitest::WindowTest<CMistakeReviewWnd> {
+class MistakeReviewWndTest : public WindowTest<CMistakeReviewWnd> {
 protected:
     MistakeReviewWndTest() { BuddyFrameCounter() = 1; }
 
     // A new window over the student with these mistakes; an earlier window goes.
     void Open(const std::vector<Problem>& mistakes) {
         delete window.data();
-        guitest::SignInWithMistakes(mistakes);
+        SignInWithMistakes(mistakes);
         window = new CMistakeReviewWnd(home);
         QCoreApplication::processEvents();
     }
@@ -40,7 +41,7 @@ protected:
 
     std::string CurrentCard() const { return ProblemText(window->CurrentProblem()).toStdString(); }
 
-    std::string DebugAnswer() const { return guitest::ReadFile(fakes, "/reviewAnswer.dat"); }
+    std::string DebugAnswer() const { return ReadFile(fakes, "/reviewAnswer.dat"); }
 
     // The one review recorded: mistakes at its start, problems completed, mistakes left.
     std::tuple<int, int, int> Review() const {
@@ -100,7 +101,7 @@ TEST_F(MistakeReviewWndTest, WrongFirstTryRestartsTheCountAndTheSecondTryRecords
         Wait(10);
         EXPECT_EQ(window->State(), ReviewState::SecondTry);
         EXPECT_TRUE(window->NumberPad()->isEnabled());
-        const std::vector<Problem> afterMiss = guitest::StoredMistakes();
+        const std::vector<Problem> afterMiss = StoredMistakes();
         EXPECT_EQ(afterMiss.at(0).missCount, 2);
 
         Answer(rightSecondTry ? 12 : 10);
@@ -111,7 +112,7 @@ TEST_F(MistakeReviewWndTest, WrongFirstTryRestartsTheCountAndTheSecondTryRecords
             EXPECT_EQ(window->State(), ReviewState::ShowAnswer);
         }
         EXPECT_EQ(window->CurrentProblem().enteredAnswer, 12) << "given, or shown after Almost";
-        EXPECT_EQ(guitest::StoredMistakes(), afterMiss);
+        EXPECT_EQ(StoredMistakes(), afterMiss);
         EXPECT_EQ(std::pair(Played("wronganswer2.wav"), Played("type.wav")),
                   rightSecondTry ? std::pair(1, 1) : std::pair(2, 0));
     }
@@ -156,14 +157,12 @@ TEST_F(MistakeReviewWndTest, LongListScrollsWithBothColumnsBesideTheScrollBar) {
 TEST_F(MistakeReviewWndTest, NoAnswerShowsTheAnswerInBlueAndRecordsAMistakeSilently) {
     Open({Mistake(6, 'x', 7)});
     Click(kBegin);
-    guitest::Click(&guitest::PadKey(*window->NumberPad(), 5)); // "4" typed, no Enter
+    guitest::Click(&PadKey(*window->NumberPad(), 5)); // "4" typed, no Enter
     Wait(15'001);
     ASSERT_EQ(window->State(), ReviewState::ShowAnswer);
     EXPECT_EQ(window->CurrentProblem().enteredAnswer, 42);
-    EXPECT_EQ(guitest::StoredMistakes().at(0).missCount, 2);
-    EXPECT_GT(guitest::CountColour(guitest::Snapshot(*window), window->Layout().cardArea.ToQRect(),
-                                   Qt::blue),
-              20);
+    EXPECT_EQ(StoredMistakes().at(0).missCount, 2);
+    EXPECT_GT(CountColour(Snapshot(*window), window->Layout().cardArea.ToQRect(), Qt::blue), 20);
     QTest::keyClick(window, Qt::Key_Return);
     QCoreApplication::processEvents();
     EXPECT_EQ(window->CurrentProblem().enteredAnswer, 42) << "the answer shown stays";
@@ -181,7 +180,7 @@ TEST_F(MistakeReviewWndTest, MasteringTheLastFactRecordsTheReviewAndGoesHomeWith
         fakes.sound.played.clear();
         fakes.clock.sleptMilliseconds = 0;
         Open({Mistake(7, '+', 5, 2)});
-        const QImage buddy = guitest::Snapshot(*window).copy(window->Layout().buddyArea.ToQRect());
+        const QImage buddy = Snapshot(*window).copy(window->Layout().buddyArea.ToQRect());
         EXPECT_EQ(buddy.pixel(buddy.width() / 2, buddy.height() / 2) == kWindowColour.rgb(), !frog);
         Click(kBegin);
         Wait(3'000);
@@ -190,9 +189,8 @@ TEST_F(MistakeReviewWndTest, MasteringTheLastFactRecordsTheReviewAndGoesHomeWith
 
         EXPECT_EQ(Played("ribbit.wav"), frog ? 10 : 0) << "one hop, then nine to the last frame";
         EXPECT_EQ(fakes.clock.sleptMilliseconds, frog ? 4'000u : 0u);
-        EXPECT_EQ(guitest::Boxes(fakes),
-                  (std::vector<guitest::Box>{
-                      {"You have no mistakes to review.", platform::MbIcon::Information}}));
+        EXPECT_EQ(Boxes(fakes), (std::vector<Box>{{"You have no mistakes to review.",
+                                                   platform::MbIcon::Information}}));
         EXPECT_EQ(home.shows, 1);
         EXPECT_EQ(Review(), std::tuple(1, 1, 0));
         EXPECT_EQ(GetCurrentStudent().GetSession(0).duration, frog ? 7 : 3) << "3.8 s, and frog";
@@ -217,8 +215,7 @@ TEST_F(MistakeReviewWndTest, HomeAfterBeginRecordsTheReviewAndItsFirstTries) {
     Click(kHome);
     EXPECT_EQ(Review(), std::tuple(2, 2, 2));
 
-    const auto written =
-        data::ReadFluencyFile(CUserManager::GetFluencyFilePath(guitest::kReviewStudent));
+    const auto written = data::ReadFluencyFile(CUserManager::GetFluencyFilePath(kReviewStudent));
     const data::FactTimes* right = written.fluency.Find(data::KeyOf(Mistake(7, '+', 5)));
     const data::FactTimes* wrong = written.fluency.Find(data::KeyOf(Mistake(3, '+', 4)));
     ASSERT_TRUE(right && wrong);
@@ -227,8 +224,7 @@ TEST_F(MistakeReviewWndTest, HomeAfterBeginRecordsTheReviewAndItsFirstTries) {
     EXPECT_TRUE(right->lastFirstTryRight);
     EXPECT_EQ(std::pair(wrong->shown, wrong->lastFirstTryRight), std::pair(1u, false))
         << "the right second try is no first try";
-    EXPECT_EQ(guitest::WrittenFluencyOf(guitest::kReviewStudent, Mistake(7, '+', 5)),
-              data::Fluency::Missed);
+    EXPECT_EQ(WrittenFluencyOf(kReviewStudent, Mistake(7, '+', 5)), data::Fluency::Missed);
 }
 
 TEST_F(MistakeReviewWndTest, HomeBeforeBeginRecordsNothingAndClosesEvenWithoutAHomeScreen) {
@@ -269,13 +265,13 @@ TEST_F(MistakeReviewWndTest, AnswersTypedWhileTheListHasTheFocusCount) {
     Open({Mistake(6, 'x', 7), Mistake(3, '+', 4)});
     Click(kBegin);
     window->MistakeList()->setFocus();
-    guitest::TypeAnswer(window->MistakeList(), 42);
+    TypeAnswer(window->MistakeList(), 42);
     EXPECT_EQ(window->State(), ReviewState::Correct);
     EXPECT_EQ(window->CurrentProblem().enteredAnswer, 42);
     EXPECT_EQ(ListRows().at(0), "6 x 7 : 2");
-    guitest::TypeKeys(window->MistakeList(), "5");
+    TypeKeys(window->MistakeList(), "5");
     Wait(801);
     ASSERT_EQ(CurrentCard(), "3 + 4");
-    guitest::TypeAnswer(window->MistakeList(), 7);
+    TypeAnswer(window->MistakeList(), 7);
     EXPECT_EQ(window->State(), ReviewState::Correct);
 }

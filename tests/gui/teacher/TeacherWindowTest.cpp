@@ -22,6 +22,8 @@
 #include <QStyle>
 #include <gmock/gmock.h>
 
+using namespace guitest;
+
 using platform::MbIcon;
 using platform::MbResult;
 using testing::ElementsAre;
@@ -30,10 +32,10 @@ namespace {
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
-class TeacherWindowTest : public guitest::WindowTest<CTeacherWnd> {
+class TeacherWindowTest : public WindowTest<CTeacherWnd> {
 protected:
     void Open(const std::vector<StudentToAdd>& students) {
-        guitest::WriteDataFolder(fakes, students);
+        WriteDataFolder(fakes, students);
         ASSERT_TRUE(GetCurrentTeacher().Load("Class Teacher"));
         window = new CTeacherWnd(home);
     }
@@ -55,7 +57,7 @@ protected:
     void Edit(int row, std::function<void(CStudentInfoDlg&)> act = nullptr) {
         List().selectRow(row);
         const std::string proposed = List().Name(row);
-        guitest::WhenDialogIsUp<CEditStudentInfoDlg>([act, proposed](CEditStudentInfoDlg& rename) {
+        WhenDialogIsUp<CEditStudentInfoDlg>([act, proposed](CEditStudentInfoDlg& rename) {
             std::string listed = rename.Name();
             CUserManager::ConvertName(listed, true);
             if (listed != proposed) { // OK would be refused and the dialog stay up
@@ -64,7 +66,7 @@ protected:
                 return;
             }
             if (act) {
-                guitest::WhenDialogIsUp<CStudentInfoDlg>(act);
+                WhenDialogIsUp<CStudentInfoDlg>(act);
             } else { // fails rather than hangs should the student dialog open
                 QTimer::singleShot(0, [] {
                     auto* opened =
@@ -104,14 +106,14 @@ TEST_F(TeacherWindowTest, AnEmptyClassProposesNoNameToEditAndHomeSignsOutAfterwa
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(List().rowCount(), 0);
     std::string proposed = "?";
-    guitest::WhenDialogIsUp<CEditStudentInfoDlg>([&](CEditStudentInfoDlg& dialog) {
+    WhenDialogIsUp<CEditStudentInfoDlg>([&](CEditStudentInfoDlg& dialog) {
         proposed = dialog.Name();
         dialog.CancelButton()->click();
     });
     Press(CTeacherWnd::kEditStudentInfo);
     EXPECT_EQ(proposed, "");
     EXPECT_EQ(Played("navigate.wav"), 1);
-    EXPECT_EQ(guitest::ReadErrorLog(fakes), "") << "every picture was found";
+    EXPECT_EQ(ReadErrorLog(fakes), "") << "every picture was found";
 
     Press(CTeacherWnd::kHome);
     EXPECT_EQ(std::pair(home.shows, home.signOuts), std::pair(1, 0));
@@ -152,8 +154,8 @@ TEST_F(TeacherWindowTest, StudentsAreListedByTheBytesOfTheirFamilyNamesAndShowWh
 TEST_F(TeacherWindowTest, AddStudentAddsARowAtTheBottomAndDeleteRemovesExactlyThatStudent) {
     Open({{"Samantha Lee", "pw"}, {"sam lee", "pw"}});
     std::string secondProposal = "?";
-    guitest::WhenDialogIsUp<CStudentInfoDlg>([&](CStudentInfoDlg& first) {
-        guitest::WhenDialogIsUp<CStudentInfoDlg>([&](CStudentInfoDlg& second) {
+    WhenDialogIsUp<CStudentInfoDlg>([&](CStudentInfoDlg& first) {
+        WhenDialogIsUp<CStudentInfoDlg>([&](CStudentInfoDlg& second) {
             secondProposal = second.NameBox()->text().toStdString();
             second.ExitButton()->click();
         });
@@ -173,9 +175,9 @@ TEST_F(TeacherWindowTest, AddStudentAddsARowAtTheBottomAndDeleteRemovesExactlyTh
     fakes.messageBoxes.answers = {MbResult::No};
     Press(CTeacherWnd::kDeleteStudent);
     ASSERT_EQ(fakes.messageBoxes.shown.size(), 2u);
-    EXPECT_EQ(guitest::Boxes(fakes)[1],
-              guitest::Box{"Are you sure that you want to delete Sam Lee's account? Sam Lee's "
-                           "records, mistakes and progress will be deleted for good."});
+    EXPECT_EQ(Boxes(fakes)[1],
+              Box{"Are you sure that you want to delete Sam Lee's account? Sam Lee's "
+                  "records, mistakes and progress will be deleted for good."});
     EXPECT_EQ(fakes.messageBoxes.shown[1].buttons, platform::MbButtons::YesNo);
     EXPECT_EQ(List().rowCount(), 3);
     EXPECT_TRUE(HasRecord("Sam Lee"));
@@ -198,14 +200,13 @@ TEST_F(TeacherWindowTest, ANinthStudentIsRefusedWhileAnEditStillWorksAndShowsInI
     Open(eight);
     QCoreApplication::processEvents();
     EXPECT_FALSE(List().verticalScrollBar()->isVisible()) << "eight students show at once";
-    guitest::WhenDialogIsUp<CStudentInfoDlg>([](CStudentInfoDlg& dialog) {
+    WhenDialogIsUp<CStudentInfoDlg>([](CStudentInfoDlg& dialog) {
         EnterStudent(dialog, "Ivy Ibis", "pw");
         dialog.ExitButton()->click();
     });
     Press(CTeacherWnd::kAddStudent);
-    EXPECT_EQ(guitest::Boxes(fakes),
-              (std::vector<guitest::Box>{
-                  {"You may not have more than 8 users at a time.", MbIcon::Exclamation}}));
+    EXPECT_EQ(Boxes(fakes), (std::vector<Box>{{"You may not have more than 8 users at a time.",
+                                               MbIcon::Exclamation}}));
     EXPECT_FALSE(HasRecord("Ivy Ibis"));
 
     Edit(0, [](CStudentInfoDlg& dialog) { // the first row is a student too
@@ -233,13 +234,13 @@ TEST_F(TeacherWindowTest, AStudentSignedInAtAnotherComputerIsNeitherEditedNorDel
     const auto before = FolderContent(fakes.Path("/Data"));
     Edit(1);
     Press(CTeacherWnd::kDeleteStudent);
-    EXPECT_EQ(guitest::Boxes(fakes),
-              (std::vector<guitest::Box>{{"Lee, Sam is signed in at another computer. Their "
-                                          "information can be changed after they sign out.",
-                                          MbIcon::Exclamation},
-                                         {"Lee, Sam is signed in at another computer and can be "
-                                          "deleted after they sign out.",
-                                          MbIcon::Exclamation}}));
+    EXPECT_EQ(Boxes(fakes),
+              (std::vector<Box>{{"Lee, Sam is signed in at another computer. Their "
+                                 "information can be changed after they sign out.",
+                                 MbIcon::Exclamation},
+                                {"Lee, Sam is signed in at another computer and can be "
+                                 "deleted after they sign out.",
+                                 MbIcon::Exclamation}}));
     EXPECT_EQ(FolderContent(fakes.Path("/Data")), before);
     EXPECT_EQ(ListRows(), (Rows{{"Lee, Ann", "Addition - 0"}, {"Lee, Sam", "Subtraction - 1"}}));
 
@@ -271,12 +272,12 @@ TEST_F(TeacherWindowTest, ADoubleClickedStudentsProgressOpensInPlaceOfTheWindowU
     };
     doubleClick(QPoint(5, rows->height() - 5));
     EXPECT_TRUE(window->isVisible()) << "no row under the mouse: nothing opens";
-    EXPECT_EQ(guitest::FindTopLevel<CStudentProgressWnd>(), nullptr);
+    EXPECT_EQ(FindTopLevel<CStudentProgressWnd>(), nullptr);
 
     doubleClick(List().visualItemRect(List().item(0, 0)).center());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(GetCurrentStudent().GetName(), "Ann Lee");
-    const QPointer<CStudentProgressWnd> progress(guitest::FindTopLevel<CStudentProgressWnd>());
+    const QPointer<CStudentProgressWnd> progress(FindTopLevel<CStudentProgressWnd>());
     ASSERT_FALSE(progress.isNull());
     EXPECT_TRUE(progress->isVisible());
     QTest::mouseClick(progress->Button(CStudentProgressWnd::kHome), Qt::LeftButton);

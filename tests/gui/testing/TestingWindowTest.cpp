@@ -11,20 +11,20 @@
 
 #include <filesystem>
 
-using guitest::Box;
-using guitest::OneDigitFacts;
+using namespace guitest;
+
 using platform::MbIcon;
 
 namespace {
 
 constexpr const char* kStudent = "Mary Ann Smith";
 
-class TestingWindowTest : public guitest::WindowTest<CTestingWnd> {
+class TestingWindowTest : public WindowTest<CTestingWnd> {
 protected:
-    TestingWindowTest() { guitest::WriteTestFile(fakes, "addition.txt", OneDigitFacts('+')); }
+    TestingWindowTest() { WriteTestFile(fakes, "addition.txt", OneDigitFacts('+')); }
 
     void Open(int level) {
-        guitest::SignInStudent(kStudent, level, 0);
+        SignInStudent(kStudent, level, 0);
         window = new CTestingWnd(home);
     }
 
@@ -38,12 +38,12 @@ protected:
         }
     }
 
-    std::vector<SessionRecord> Sessions() const { return guitest::StoredSessions(kStudent); }
+    std::vector<SessionRecord> Sessions() const { return StoredSessions(kStudent); }
 
     // Pixels of the card area in the colour entered answers are drawn in.
     int AnswerInkInCardArea() {
-        return guitest::CountColour(guitest::Snapshot(*window), window->Layout().cardArea.ToQRect(),
-                                    kTestAnswerColour);
+        return CountColour(Snapshot(*window), window->Layout().cardArea.ToQRect(),
+                           kTestAnswerColour);
     }
 
     // The test that began at `begin` runs out at the first tick once strictly more than `limit`
@@ -77,7 +77,7 @@ TEST_F(TestingWindowTest, PerfectTestSwitchesPadLayoutsApplaudsAndIsRecordedByte
     mixed.resize(50);
     const std::vector<std::string> additions = OneDigitFacts('+');
     mixed.insert(mixed.end(), additions.begin(), additions.begin() + 50);
-    guitest::WriteTestFile(fakes, "mixed.txt", mixed);
+    WriteTestFile(fakes, "mixed.txt", mixed);
     Open(kMixed);
     EXPECT_FALSE(window->NumberPad()->isVisible());
     HoldDigit(3); // without "-debug" a held digit changes nothing
@@ -115,7 +115,7 @@ TEST_F(TestingWindowTest, PerfectTestSwitchesPadLayoutsApplaudsAndIsRecordedByte
     EXPECT_FALSE(std::filesystem::exists(fakes.Path("/testAnswers.dat")));
     EXPECT_FALSE(window->NumberPad()->isVisible());
     EXPECT_TRUE(window->Button(CTestingWnd::kBegin)->isEnabled());
-    data::StudentRecord expected = guitest::NewStudentRecord(kMixed, 1);
+    data::StudentRecord expected = NewStudentRecord(kMixed, 1);
     expected.sessions.push_back(testrecords::TestRecord(
         100, 100, kMixed, 0, static_cast<std::uint32_t>(fakes.clock.seconds)));
     EXPECT_EQ(platform::ReadFileBytes(CUserManager::GetInfoFilePath(kStudent)),
@@ -155,7 +155,7 @@ TEST_F(TestingWindowTest, RowsPauseWithoutShorteningTheLimitAndATimeOutFailsWith
 }
 
 TEST_F(TestingWindowTest, DivisionLevelTakesNinetyDivisionFactsInSixMinutes) {
-    guitest::WriteTestFile(fakes, "division.txt", OneDigitFacts('/'));
+    WriteTestFile(fakes, "division.txt", OneDigitFacts('/'));
     Open(kDivision);
     Begin();
     EXPECT_EQ(window->Remaining(), 90);
@@ -169,16 +169,15 @@ TEST_F(TestingWindowTest, DebugShortcutRecordsAWholeTestAndTheAnswerFileNamesEve
     fakes.process.arguments = " -debug";
     std::vector<std::string> facts = OneDigitFacts('+');
     facts[0] = "7 x 8";
-    guitest::WriteTestFile(fakes, "mixed.txt", facts);
+    WriteTestFile(fakes, "mixed.txt", facts);
     Open(kMixed);
     HoldDigit(3);
-    guitest::TypeKeys(window, "2");
+    TypeKeys(window, "2");
     Begin();
 
     EXPECT_FALSE(window->IsRunning());
     EXPECT_EQ(std::pair(window->Correct(), window->Missed()), std::pair(97, 3));
-    EXPECT_EQ(guitest::Boxes(fakes),
-              (std::vector<Box>{{"Added a test.", MbIcon::Information, "Debug"}}));
+    EXPECT_EQ(Boxes(fakes), (std::vector<Box>{{"Added a test.", MbIcon::Information, "Debug"}}));
     ASSERT_EQ(Sessions().size(), 1u);
     EXPECT_EQ(Sessions()[0].answeredCount, 97);
     EXPECT_EQ(GetCurrentStudent().GetTestsPassed(), 0);
@@ -187,7 +186,7 @@ TEST_F(TestingWindowTest, DebugShortcutRecordsAWholeTestAndTheAnswerFileNamesEve
         expected += AnswerKeyPresses(window->Test().GetProblem(i)) + "\r\n";
     }
     EXPECT_NE(expected.find("5,6,E"), std::string::npos) << "7 x 8 among them";
-    EXPECT_EQ(guitest::ReadFile(fakes, "/testAnswers.dat"), expected);
+    EXPECT_EQ(ReadFile(fakes, "/testAnswers.dat"), expected);
 
     HoldDigit(0); // Begin again: a new test with nothing unanswered
     Begin();
@@ -218,8 +217,7 @@ TEST_F(TestingWindowTest, AnswersAreFirstTriesTimedFromTheirCardAndWrittenWhenTh
     Wait(330'000);
     ASSERT_FALSE(window->IsRunning());
     for (const auto& [fact, fluency] : expected) {
-        EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, fact), fluency)
-            << ProblemText(fact).toStdString();
+        EXPECT_EQ(WrittenFluencyOf(kStudent, fact), fluency) << ProblemText(fact).toStdString();
     }
     EXPECT_EQ(FirstTriesWritten(), 8u) << "only the cards answered";
 }
@@ -229,15 +227,15 @@ TEST_F(TestingWindowTest, AnswersAreFirstTriesTimedFromTheirCardAndWrittenWhenTh
 // the first tries.
 TEST_F(TestingWindowTest, TypingCountsOnlyAfterBeginAndHomeKeepsTheMistakesButNoSession) {
     Open(kAddition);
-    guitest::TypeKeys(window, "12\n");
+    TypeKeys(window, "12\n");
     Begin();
     EXPECT_EQ(window->Remaining(), 100);
     EXPECT_EQ(window->NumberPad()->GetDisplay()->text(), "");
-    guitest::TypeKeys(window, "\n");
+    TypeKeys(window, "\n");
     EXPECT_EQ(window->Remaining(), 100) << "nothing typed, nothing sent";
     EXPECT_EQ(Played("type.wav"), 0);
-    guitest::TypeAnswer(window, Current().correctAnswer);
-    guitest::TypeAnswer(window, Current().correctAnswer + 1);
+    TypeAnswer(window, Current().correctAnswer);
+    TypeAnswer(window, Current().correctAnswer + 1);
     Answer(Current().correctAnswer == 0 ? 1 : 0);
     EXPECT_EQ(std::tuple(window->Correct(), window->Missed(), window->Remaining()),
               std::tuple(1, 2, 97));
@@ -254,10 +252,10 @@ TEST_F(TestingWindowTest, TypingCountsOnlyAfterBeginAndHomeKeepsTheMistakesButNo
 TEST_F(TestingWindowTest, ADueReviewAtBeginClosesTheWindowAndHandsOver) {
     Open(kAddition);
     for (int a = 0; a < 10; ++a) {
-        GetCurrentStudent().AddMistake(guitest::Mistake(a, '+', 1));
+        GetCurrentStudent().AddMistake(Mistake(a, '+', 1));
     }
     Begin();
-    EXPECT_EQ(guitest::Boxes(fakes),
+    EXPECT_EQ(Boxes(fakes),
               (std::vector<Box>{{"Time to review your mistakes.", MbIcon::Information}}));
     ExpectReviewTookOver();
     EXPECT_TRUE(Sessions().empty());
@@ -269,7 +267,7 @@ TEST_F(TestingWindowTest, AMissingTestFileStartsNoTestAndSaysSo) {
     Begin();
     EXPECT_FALSE(window->IsRunning());
     EXPECT_EQ(window->Remaining(), -1);
-    EXPECT_EQ(guitest::Boxes(fakes),
+    EXPECT_EQ(Boxes(fakes),
               (std::vector<Box>{{"Please contact the system administrator.", MbIcon::Stop}}));
     EXPECT_EQ(Logged("Failed to load test #1"), 1);
     EXPECT_TRUE(Sessions().empty());

@@ -18,7 +18,8 @@
 #include <QLineEdit>
 #include <filesystem>
 
-using guitest::Box;
+using namespace guitest;
+
 using platform::MbIcon;
 using enum CTrainingWnd::CommandId;
 
@@ -29,22 +30,22 @@ constexpr const char* kCompleted =
     "This training session has been completed. Press OK to view your current progress.";
 constexpr const char* kReviewDue = "It is time to review your mistakes.";
 
-class TrainingWindowTest : public guitest::WindowTest<CTrainingWnd> {
+class TrainingWindowTest : public WindowTest<CTrainingWnd> {
 protected:
     TrainingWindowTest() {
-        guitest::CopyInstalledTestFiles(fakes);
-        guitest::WriteTestFile(fakes, "mixed.txt", guitest::OneDigitFacts('x'));
+        CopyInstalledTestFiles(fakes);
+        WriteTestFile(fakes, "mixed.txt", OneDigitFacts('x'));
     }
 
     // A session that ends with a review due hands over to a review window.
-    ~TrainingWindowTest() override { delete guitest::FindTopLevel<CMistakeReviewWnd>(); }
+    ~TrainingWindowTest() override { delete FindTopLevel<CMistakeReviewWnd>(); }
 
     // A new window over a student of `level` with `history` and no other file; with `missed`,
     // first tries at every fact of the level, right and quick but for those.
     void Open(int level = kAddition, const std::vector<SessionRecord>& history = {},
               const std::optional<std::vector<Problem>>& missed = std::nullopt) {
         delete window.data();
-        delete guitest::FindTopLevel<CMistakeReviewWnd>();
+        delete FindTopLevel<CMistakeReviewWnd>();
         std::filesystem::remove_all(fakes.Path("/Data"));
         std::filesystem::create_directory(fakes.Path("/Data"));
         if (missed) {
@@ -55,7 +56,7 @@ protected:
             ASSERT_TRUE(
                 data::WriteFluencyFile(CUserManager::GetFluencyFilePath(kStudent), fluency));
         }
-        guitest::SignInStudent(kStudent, level, 0, history);
+        SignInStudent(kStudent, level, 0, history);
         window = new CTrainingWnd(home);
     }
 
@@ -109,15 +110,14 @@ protected:
     }
 
     int CardInk(QColor colour) {
-        return guitest::CountColour(guitest::Snapshot(*window), window->Layout().cardArea.ToQRect(),
-                                    colour);
+        return CountColour(Snapshot(*window), window->Layout().cardArea.ToQRect(), colour);
     }
 
-    std::vector<SessionRecord> Sessions() const { return guitest::StoredSessions(kStudent); }
+    std::vector<SessionRecord> Sessions() const { return StoredSessions(kStudent); }
 
     // The list's entry for `fact`, if it is listed.
     static std::optional<Problem> Listed(const Problem& fact) {
-        for (const Problem& mistake : guitest::StoredMistakes()) {
+        for (const Problem& mistake : StoredMistakes()) {
             if (IsSameFact(mistake, fact)) {
                 return mistake;
             }
@@ -127,7 +127,7 @@ protected:
 
     // The student's record, byte for byte, with this one session of `level`, begun at `created`.
     void ExpectRecorded(int level, int correct, int answered, int seconds, std::uint32_t created) {
-        data::StudentRecord expected = guitest::NewStudentRecord(level, 0);
+        data::StudentRecord expected = NewStudentRecord(level, 0);
         expected.sessions = {testrecords::TrainingRecord(correct, seconds, 20, level)};
         expected.sessions[0].answeredCount = static_cast<std::int16_t>(answered);
         expected.sessions[0].time = created;
@@ -135,8 +135,7 @@ protected:
                   data::SerializeStudentRecord(expected));
     }
 
-    const std::vector<Problem> kMissed{guitest::Mistake(7, '+', 6), guitest::Mistake(8, '+', 5),
-                                       guitest::Mistake(9, '+', 4)};
+    const std::vector<Problem> kMissed{Mistake(7, '+', 6), Mistake(8, '+', 5), Mistake(9, '+', 4)};
 };
 
 } // namespace
@@ -176,7 +175,7 @@ TEST_F(TrainingWindowTest, AGoalFromOneToNinetyNineIsNeededAndTheFieldTakesDigit
         fakes.messageBoxes.shown.clear();
         SetGoal(refused);
         Click(kBegin);
-        EXPECT_EQ(guitest::Boxes(fakes),
+        EXPECT_EQ(Boxes(fakes),
                   std::vector<Box>{{"Please set a goal. This is the number of problems you want "
                                     "to get correct."}});
         EXPECT_EQ(window->State(), ReviewState::Idle);
@@ -202,9 +201,8 @@ TEST_F(TrainingWindowTest, AGoalFromOneToNinetyNineIsNeededAndTheFieldTakesDigit
 TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackAndTellsTheMistakeListOnce) {
     BeginSession();
     const Problem right = window->CurrentProblem();
-    ASSERT_TRUE(
-        data::WriteMistakeList(CUserManager::GetMistakeFilePath(kStudent),
-                               {guitest::Mistake(right.firstOperand, '+', right.secondOperand)}));
+    ASSERT_TRUE(data::WriteMistakeList(CUserManager::GetMistakeFilePath(kStudent),
+                                       {Mistake(right.firstOperand, '+', right.secondOperand)}));
     AnswerRight();
     EXPECT_EQ(Played("type.wav"), 1);
     EXPECT_FALSE(window->NumberPad()->isEnabled());
@@ -439,22 +437,21 @@ TEST_F(TrainingWindowTest, HomeMidSessionRecordsNoSessionButKeepsTheFirstTriesAn
     EXPECT_TRUE(Sessions().empty());
     EXPECT_EQ(GetCurrentStudent().GetMistakeCount(), 2);
 
-    EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, fast), Fluency::Fluent);
-    EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, secondTry), Fluency::Missed);
-    EXPECT_EQ(guitest::WrittenFirstTries(kStudent, secondTry), 1u);
-    EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, silent), Fluency::Missed);
-    EXPECT_EQ(guitest::WrittenFirstTries(kStudent, unanswered), 0u);
+    EXPECT_EQ(WrittenFluencyOf(kStudent, fast), Fluency::Fluent);
+    EXPECT_EQ(WrittenFluencyOf(kStudent, secondTry), Fluency::Missed);
+    EXPECT_EQ(WrittenFirstTries(kStudent, secondTry), 1u);
+    EXPECT_EQ(WrittenFluencyOf(kStudent, silent), Fluency::Missed);
+    EXPECT_EQ(WrittenFirstTries(kStudent, unanswered), 0u);
 }
 
 TEST_F(TrainingWindowTest, ADueReviewTakesOverAtBeginOrOnceTheSessionIsRecorded) {
     Open();
     for (int a = 0; a < 10; ++a) { // facts the session never shows
-        GetCurrentStudent().AddMistake(guitest::Mistake(a, '+', 20));
+        GetCurrentStudent().AddMistake(Mistake(a, '+', 20));
     }
     SetGoal("20");
     Click(kBegin);
-    EXPECT_EQ(guitest::Boxes(fakes),
-              (std::vector<Box>{{kReviewDue, MbIcon::Information, "Tallyhop"}}));
+    EXPECT_EQ(Boxes(fakes), (std::vector<Box>{{kReviewDue, MbIcon::Information, "Tallyhop"}}));
     ExpectReviewTookOver();
     EXPECT_TRUE(Sessions().empty());
 
@@ -479,12 +476,12 @@ TEST_F(TrainingWindowTest, MyFactsTakesTheLevelsKindAndTheSetUpSaysWhatItWillPra
         {kAddition, kMissed,
          "My Facts practises the 3 addition facts you do not know yet, a few at a time, among "
          "facts you know."},
-        {kAddition, std::vector{guitest::Mistake(7, '+', 6)},
+        {kAddition, std::vector{Mistake(7, '+', 6)},
          "My Facts practises the one addition fact you do not know yet, among facts you know."},
         {kSubtraction, std::vector<Problem>{},
          "You know all your subtraction facts! My Facts gives you all of them, as Subtraction "
          "does."},
-        {kMixed, std::vector{guitest::Mistake(7, 'x', 8), guitest::Mistake(56, '/', 8)},
+        {kMixed, std::vector{Mistake(7, 'x', 8), Mistake(56, '/', 8)},
          "My Facts practises the 2 facts you do not know yet, a few at a time, among facts you "
          "know."},
     };
@@ -530,8 +527,8 @@ TEST_F(TrainingWindowTest, AMyFactsSessionPractisesTheMissedFactsAndIsRecordedLi
 
     ExpectRecorded(kAddition, cards, cards, 60, created);
     for (const Problem& fact : kMissed) {
-        EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, fact), data::Fluency::Fluent);
-        EXPECT_EQ(guitest::WrittenFirstTries(kStudent, fact), 1 + data::MyFactsPlan::kRetireAfter)
+        EXPECT_EQ(WrittenFluencyOf(kStudent, fact), data::Fluency::Fluent);
+        EXPECT_EQ(WrittenFirstTries(kStudent, fact), 1 + data::MyFactsPlan::kRetireAfter)
             << "once before, then until it was known";
     }
     EXPECT_EQ(window->SessionGraph()->Series().Count(), 1);
@@ -548,7 +545,7 @@ TEST_F(TrainingWindowTest, DebugAnswerFileListsTheCardsInTheOrderTheyCome) {
     fakes.process.arguments = " -debug";
     BeginSession(1, kAddition, true);
     const QStringList lines =
-        QString::fromStdString(guitest::ReadFile(fakes, "/trainingAnswers.dat")).split("\r\n");
+        QString::fromStdString(ReadFile(fakes, "/trainingAnswers.dat")).split("\r\n");
     ASSERT_EQ(lines.size(), 601) << "600 lines, each ended";
     for (int card = 0; card < 40; ++card) {
         ASSERT_EQ(AnswerKeyPresses(window->CurrentProblem()), lines[card].toStdString()) << card;
@@ -565,16 +562,16 @@ TEST_F(TrainingWindowTest, DebugAnswerFileListsTheCardsInTheOrderTheyCome) {
     for (int i = 0; i < window->Session().GetCount(); ++i) {
         expected += AnswerKeyPresses(window->Session().GetProblem(i)) + "\r\n";
     }
-    EXPECT_EQ(guitest::ReadFile(fakes, "/trainingAnswers.dat"), expected);
+    EXPECT_EQ(ReadFile(fakes, "/trainingAnswers.dat"), expected);
 }
 
 // A short file would give blank cards that count as right answers.
 TEST_F(TrainingWindowTest, AShortProblemFileStartsNoSessionAndSaysSo) {
     Open(kDivision);
     SetGoal("10");
-    guitest::WriteTestFile(fakes, "division.txt", std::vector<std::string>(89, "8 / 2"));
+    WriteTestFile(fakes, "division.txt", std::vector<std::string>(89, "8 / 2"));
     Click(kBegin);
-    EXPECT_EQ(guitest::Boxes(fakes),
+    EXPECT_EQ(Boxes(fakes),
               (std::vector<Box>{{"Please contact the system administrator.", MbIcon::Stop}}));
     EXPECT_EQ(Logged("Failed to load test #5"), 1);
     EXPECT_EQ(window->State(), ReviewState::Idle);
@@ -600,15 +597,15 @@ TEST_F(TrainingWindowTest, EachViewButtonShowsOnlyItsViewAndTheEndOfASessionShow
     EXPECT_TRUE(report.isVisible());
     EXPECT_EQ(report.geometry(), window->Layout().cardArea.ToQRect());
     EXPECT_EQ(Played("navigate.wav"), 2);
-    EXPECT_EQ(guitest::ColumnTexts(report, 0), (QStringList{"3", "Review", "2", "1"}));
-    EXPECT_EQ(guitest::ColumnTexts(report, 4), (QStringList{"13", "", "12", "11"}));
-    EXPECT_EQ(guitest::ColumnTexts(report, 11)[0].toStdString(),
+    EXPECT_EQ(ColumnTexts(report, 0), (QStringList{"3", "Review", "2", "1"}));
+    EXPECT_EQ(ColumnTexts(report, 4), (QStringList{"13", "", "12", "11"}));
+    EXPECT_EQ(ColumnTexts(report, 11)[0].toStdString(),
               history::CumulativeText(60 + 240 + 95 + 60));
-    EXPECT_EQ(guitest::ColumnTexts(report, 1)[0], "03\\07\\2003");
+    EXPECT_EQ(ColumnTexts(report, 1)[0], "03\\07\\2003");
     EXPECT_EQ(report.columnCount(), 12);
     GetCurrentStudent().AddReviewSession(2, 5, 0, 30);
     Click(kViewReport);
-    EXPECT_EQ(guitest::ColumnTexts(report, 8)[0], "Complete") << "refilled";
+    EXPECT_EQ(ColumnTexts(report, 8)[0], "Complete") << "refilled";
 
     SetGoal("15");
     Click(kBegin);
@@ -622,7 +619,7 @@ TEST_F(TrainingWindowTest, EachViewButtonShowsOnlyItsViewAndTheEndOfASessionShow
     EXPECT_EQ(Played("navigate.wav"), 4) << "the graph after the session";
     // Its legend: the samples in the colours of the bars of one and of four minutes, the goal
     // mark, and the line of the current goal.
-    guitest::RecordingCanvas canvas;
+    RecordingCanvas canvas;
     window->SessionGraph()->Paint(canvas);
     const auto above = [&graph](const platform::GdiRect& r) {
         return r.bottom > 0 && r.bottom <= graph.Layout().plot.top;
@@ -646,9 +643,9 @@ TEST_F(TrainingWindowTest, EachViewButtonShowsOnlyItsViewAndTheEndOfASessionShow
 // and leave nothing on the next card.
 TEST_F(TrainingWindowTest, TypedAnswersCountAndTypingDuringFeedbackLeavesNothing) {
     BeginSession();
-    guitest::TypeAnswer(window, Correct());
+    TypeAnswer(window, Correct());
     EXPECT_EQ(window->State(), ReviewState::Correct);
-    guitest::TypeKeys(window, "7\n");
+    TypeKeys(window, "7\n");
     EXPECT_EQ(Played("type.wav"), 1) << "no second answer arrived";
     Wait(801);
     ASSERT_EQ(window->State(), ReviewState::FirstTry);
