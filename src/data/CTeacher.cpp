@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 namespace {
@@ -116,8 +117,16 @@ bool CTeacher::IsStudent(const std::string& name) const {
     return Contains(students_, name);
 }
 
+std::vector<std::string> CTeacher::StudentsNamedLike(const std::string& name) const {
+    std::vector<std::string> like;
+    std::ranges::copy_if(students_, std::back_inserter(like), [&name](const std::string& student) {
+        return data::IsSameNameIgnoringCase(student, name);
+    });
+    return like;
+}
+
 bool CTeacher::IsNameTaken(const std::string& name) const {
-    return IsStudent(name) || data::NamesAnotherDataFile(name, name_, classes_);
+    return !StudentsNamedLike(name).empty() || data::NamesAnotherDataFile(name, name_, classes_);
 }
 
 bool CTeacher::AddStudentToClassList(const std::string& name) {

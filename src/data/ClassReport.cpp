@@ -95,6 +95,7 @@ ClassReportRow MakeClassReportRow(const StudentFiles& files, const LevelFacts& f
     if (files.mistakes) {
         row.mistakes = static_cast<int>(files.mistakes->size());
     }
+    row.responseTimesUnreadable = !files.fluency;
     if (files.record && files.mistakes && files.fluency) {
         row.fluentFacts = CountFluentFacts(FactsOfLevel(facts, files.record->level), *files.fluency,
                                            *files.mistakes);
@@ -104,8 +105,14 @@ ClassReportRow MakeClassReportRow(const StudentFiles& files, const LevelFacts& f
 
 std::string AttentionText(const ClassReportRow& row) {
     std::vector<std::string> parts;
-    if (row.Unreadable()) {
+    if (!row.standing) {
         parts.emplace_back("record cannot be read");
+    }
+    if (!row.mistakes) {
+        parts.emplace_back("mistake list cannot be read");
+    }
+    if (row.responseTimesUnreadable) {
+        parts.emplace_back("response times cannot be read");
     }
     if (row.standing && row.standing->inactive) {
         parts.emplace_back("inactive");

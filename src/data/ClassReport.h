@@ -54,11 +54,10 @@ struct ClassReportRow {
         int fluent = 0;
         int facts = 0; // of the current level
     };
+    // Each none when a file it needs could not be read.
     std::optional<FluentFacts> fluentFacts;
     std::optional<int> mistakes;
-
-    // Some file of the student could not be read: the figures it holds are left out.
-    bool Unreadable() const { return !standing || !fluentFacts || !mistakes; }
+    bool responseTimesUnreadable = false; // the first tries and their times, per fact
 };
 
 // The row of one student at `now` (seconds since 1970). A test counts toward this week's minutes
@@ -67,7 +66,9 @@ struct ClassReportRow {
 ClassReportRow MakeClassReportRow(const StudentFiles& files, const LevelFacts& facts,
                                   std::int64_t now);
 
-// "record cannot be read", "inactive" and "stuck", those that apply, joined by ", ".
+// What the teacher should look at, those that apply joined by ", ": which of the student's files
+// cannot be read ("record cannot be read", "mistake list cannot be read", "response times cannot
+// be read"), "inactive" and "stuck".
 std::string AttentionText(const ClassReportRow& row);
 
 // The report's columns as the screen and the paper show them.

@@ -15,6 +15,11 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
+// What a spreadsheet may split a field at: commas, and in some countries' settings semicolons
+// or tabs; line breaks; and the quotes themselves.
+constexpr std::string_view kQuotedFor = ",;\t\r\n\"";
+// What a spreadsheet may start a formula (or a command) with.
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
 
 std::vector<std::string> CsvColumns() {
     std::vector<std::string> columns(kClassReportColumns.begin(), kClassReportColumns.end());
@@ -59,11 +64,16 @@ void AppendLine(std::string& text, const std::vector<std::string>& fields) {
 } // namespace
 
 std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        return std::string(text);
+    std::string field;
+    if (!text.empty() && kFormulaStarts.find(text.front()) != std::string_view::npos) {
+        field = '\'';
+    }
+    field += text;
+    if (field.find_first_of(kQuotedFor) == std::string::npos) {
+        return field;
     }
     std::string quoted = "\"";
-    for (const char c : text) {
+    for (const char c : field) {
         quoted += c == '"' ? "\"\"" : std::string(1, c);
     }
     return quoted + '"';

@@ -15,8 +15,10 @@
 // "Facts"), dates as YYYY-MM-DD and figures as plain numbers.
 namespace data {
 
-// `text` as one field: in double quotes, with its quotes doubled, when it holds a comma, a quote
-// or a line break; as it is otherwise.
+// `text` as one field that no spreadsheet splits or runs: with an apostrophe before it when it
+// begins with "=", "+", "-", "@", a tab or a carriage return (so it is never read as a formula);
+// then in double quotes, with its quotes doubled, when it holds a comma, a semicolon, a tab, a
+// line break or a quote; as it is otherwise.
 std::string CsvField(std::string_view text);
 
 std::vector<std::uint8_t> ClassReportCsv(std::span<const ClassReportRow> rows);

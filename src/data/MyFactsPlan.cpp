@@ -23,52 +23,64 @@ bool IsFluentAnswer(bool right, std::uint32_t ms) {
 
 } // namespace
 
-MyFactsPlan::MyFactsPlan(std::span<const Problem> facts, const FactFluency& fluency,
-                         std::span<const Problem> mistakes, std::uint32_t seed) {
+FactStandings StandingsOf(std::span<const Problem> facts, const FactFluency& fluency,
+                          std::span<const Problem> mistakes) {
     std::set<FactKey> listed;
     for (const Problem& mistake : mistakes) {
         listed.insert(KeyOf(mistake));
     }
-    std::vector<Problem> missed;
-    std::vector<Problem> slow;
-    std::vector<Problem> unseen;
+    std::vector<Problem> ordered(facts.begin(), facts.end());
+    std::ranges::sort(ordered, {}, [](const Problem& fact) { return KeyOf(fact); });
+    FactStandings standings;
     bool tried = false;
-    for (Problem fact : facts) {
+    for (Problem fact : ordered) {
         fact.enteredAnswer = kNoValue;
         const FactTimes* times = fluency.Find(KeyOf(fact));
         tried = tried || (times != nullptr && times->shown > 0);
         switch (FluencyOf(times, listed.contains(KeyOf(fact)))) {
         case Fluency::Fluent:
-            known_.push_back(fact);
+            standings.known.push_back(fact);
             break;
         case Fluency::Missed:
-            missed.push_back(fact);
+            standings.missed.push_back(fact);
             break;
         case Fluency::Slow:
-            slow.push_back(fact);
+            standings.slow.push_back(fact);
             break;
         case Fluency::NotSeen:
-            unseen.push_back(fact);
+            standings.unseen.push_back(fact);
             break;
         }
     }
+    if (facts.empty()) {
+        standings.basis = MyFactsBasis::NoFacts;
+    } else if (!tried && standings.missed.empty()) {
+        standings.basis = MyFactsBasis::NoRecord;
+    } else if (standings.missed.empty() && standings.slow.empty() && standings.unseen.empty()) {
+        standings.basis = MyFactsBasis::NothingToLearn;
+    } else {
+        standings.basis = MyFactsBasis::Folding;
+    }
+    return standings;
+}
+
+MyFactsPlan::MyFactsPlan(std::span<const Problem> facts, const FactFluency& fluency,
+                         std::span<const Problem> mistakes, std::uint32_t seed)
+    : MyFactsPlan(StandingsOf(facts, fluency, mistakes), seed) {
+}
+
+MyFactsPlan::MyFactsPlan(FactStandings standings, std::uint32_t seed)
+    : basis_(standings.basis), known_(std::move(standings.known)) {
     std::mt19937 random(seed);
-    for (std::vector<Problem>* group : {&missed, &slow, &unseen, &known_}) {
+    for (std::vector<Problem>* group :
+         {&standings.missed, &standings.slow, &standings.unseen, &known_}) {
         Shuffle(*group, random);
     }
-    for (const std::vector<Problem>* group : {&missed, &slow, &unseen}) {
+    for (const std::vector<Problem>* group :
+         {&standings.missed, &standings.slow, &standings.unseen}) {
         waiting_.insert(waiting_.end(), group->begin(), group->end());
     }
     toLearn_ = waiting_.size();
-    if (facts.empty()) {
-        basis_ = MyFactsBasis::NoFacts;
-    } else if (!tried) {
-        basis_ = MyFactsBasis::NoRecord;
-    } else if (waiting_.empty()) {
-        basis_ = MyFactsBasis::NothingToLearn;
-    } else {
-        basis_ = MyFactsBasis::Folding;
-    }
 }
 
 Problem MyFactsPlan::Next() {
@@ -195,8 +207,12 @@ std::vector<Problem> MyFactsPlan::Preview(std::size_t cards) const {
     return shown;
 }
 
+FactStandings MyFactsStandings(std::int32_t kind, CStudent& student) {
+    return StandingsOf(ReadPractisedFacts(kind), student.GetFluency(), student.GetMistakes());
+}
+
 MyFactsPlan PlanMyFacts(std::int32_t kind, CStudent& student, std::uint32_t seed) {
-    return MyFactsPlan(ReadPractisedFacts(kind), student.GetFluency(), student.GetMistakes(), seed);
+    return MyFactsPlan(MyFactsStandings(kind, student), seed);
 }
 
 } // namespace data

@@ -20,6 +20,21 @@ enum class MyFactsBasis {
     NoFacts,        // the operation has no facts (its test file is missing)
 };
 
+// The facts of a session by how the student stands in them, as the fact map colours them; each
+// group in the order of operation and operands.
+struct FactStandings {
+    std::vector<Problem> missed; // wrong at the last first try, or on the mistake list
+    std::vector<Problem> slow;   // right, but slower than fluent
+    std::vector<Problem> unseen; // never tried
+    std::vector<Problem> known;  // fluent
+    MyFactsBasis basis = MyFactsBasis::NoFacts;
+};
+
+// `facts`: those of the session's operation (each once); `mistakes`: the mistake list. A fact on
+// the list counts as tried, whether or not its first tries were kept.
+FactStandings StandingsOf(std::span<const Problem> facts, const FactFluency& fluency,
+                          std::span<const Problem> mistakes);
+
 // The cards of a My Facts session, one at a time: the facts the student does not know yet (missed
 // first, then slow, then never tried) are practised a few at a time, each folded in among facts
 // the student knows, coming back after ever longer runs of known facts (U K U K K U K K K U …).
@@ -36,6 +51,7 @@ public:
     // `seed` sets the order among facts of the same standing.
     MyFactsPlan(std::span<const Problem> facts, const FactFluency& fluency,
                 std::span<const Problem> mistakes, std::uint32_t seed);
+    MyFactsPlan(FactStandings standings, std::uint32_t seed);
 
     MyFactsBasis Basis() const { return basis_; }
     // The facts to learn when the plan was made.
@@ -84,8 +100,12 @@ private:
     Role lastRole_ = Role::None;
 };
 
-// The plan of a My Facts session of `kind` (for Mixed: the facts of all four operations) from the
-// current records of `student`, seeded with `seed`.
+// How `student` stands, by the current records, in the facts of a My Facts session of `kind`
+// (for Mixed: the facts of all four operations).
+FactStandings MyFactsStandings(std::int32_t kind, CStudent& student);
+
+// The plan of a My Facts session of `kind` from the current records of `student`, seeded with
+// `seed`.
 MyFactsPlan PlanMyFacts(std::int32_t kind, CStudent& student, std::uint32_t seed);
 
 } // namespace data

@@ -9,6 +9,7 @@ struct SaveFileRequest {
     std::string title;       // the dialog's title
     std::string defaultName; // the file name proposed, in the user's documents folder
     std::string filter;      // the kinds of file offered: "CSV files (*.csv)"
+    std::string extension;   // given to a name chosen without one: "csv"
 };
 
 // Asks where a file is to be saved. The program shows the desktop's file dialog; tests answer

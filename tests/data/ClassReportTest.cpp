@@ -179,14 +179,14 @@ TEST(ClassReportRuleTest, FluentFactsOfTheLevelAndUnreadableFilesLeaveTheirFigur
               (Cells{"Smith, Mary Ann", "", "", "", "", "", "", "1", "record cannot be read"}));
     EXPECT_EQ(row(kAddition, [](data::StudentFiles& f) { f.mistakes.reset(); }),
               (Cells{"Smith, Mary Ann", "Addition", "1", today, "1", "1", "", "",
-                     "record cannot be read"}));
+                     "mistake list cannot be read"}));
     EXPECT_EQ(row(kAddition,
                   [](data::StudentFiles& f) {
                       f.fluency.reset();
                       f.record->sessions.clear();
                   }),
               (Cells{"Smith, Mary Ann", "Addition", "1", "never", "0", "0", "", "1",
-                     "record cannot be read, inactive"}));
+                     "response times cannot be read, inactive"}));
 }
 
 namespace {
@@ -282,11 +282,14 @@ TEST_F(ClassReportFilesTest, AFileThatCannotBeReadIsLoggedWithTheSystemsReason) 
     std::filesystem::remove(DataPath("Ann Lee.mtk"));
     std::filesystem::create_directory(DataPath("Ann Lee.mtk"));
     std::filesystem::remove(DataPath("Cy Park.nfotmp"));
+    std::filesystem::create_directory(DataPath("Ann Lee.flu"));
     const auto rows = data::ReadClassReport(teacher, kNow);
     ASSERT_TRUE(rows.has_value());
-    EXPECT_EQ(data::AttentionText((*rows)[0]), "record cannot be read");
+    EXPECT_EQ(data::AttentionText((*rows)[0]),
+              "mistake list cannot be read, response times cannot be read");
     EXPECT_EQ(data::AttentionText((*rows)[2]), "record cannot be read");
     EXPECT_THAT(ErrorRecords(), ElementsAre(EndsWith("Ann Lee.mtk: Is a directory"),
+                                            EndsWith("Ann Lee.flu: Is a directory"),
                                             EndsWith("Bo Ng.nfo: it is damaged"),
                                             EndsWith("Cy Park.nfo: No such file or directory")));
     EXPECT_FALSE(data::ReadClassReport(CTeacher(), kNow).has_value()) << "no class file";
@@ -317,9 +320,27 @@ TEST_F(ClassReportFilesTest, TheCsvFileHasTheBomHeaderQuotingAndOneRecordPerStud
     EXPECT_EQ(records[3],
               (Strings{"Ng, Bo", "", "", "", "", "", "", "", "0", "record cannot be read"}));
     EXPECT_NE(text.find("\"Grün, Zoë\""), std::string::npos) << "quoted for its comma";
-    EXPECT_EQ(data::CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
-    EXPECT_EQ(data::CsvField("two\nlines"), "\"two\nlines\"");
-    EXPECT_EQ(data::CsvField("Zoë"), "Zoë");
+    // Split by no spreadsheet's settings, taken by none for a formula.
+    const std::vector<std::pair<std::string, std::string>> fields = {
+        {"Zoë", "Zoë"},
+        {"a=b-c", "a=b-c"},
+        {"", ""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\nlines", "\"two\nlines\""},
+        {"a\rb", "\"a\rb\""},
+        {"a\tb", "\"a\tb\""},
+        {"a;b", "\"a;b\""},
+        {"=1+2", "'=1+2"},
+        {"+1", "'+1"},
+        {"-1", "'-1"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tAnn", "\"'\tAnn\""},
+        {"\r=1", "\"'\r=1\""},
+        {"=A1,B1", "\"'=A1,B1\""},
+    };
+    for (const auto& [text, field] : fields) {
+        EXPECT_EQ(data::CsvField(text), field) << text;
+    }
     EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(path)));
 
     const std::string noFolder = fakes.Path("/no such folder/report.csv");

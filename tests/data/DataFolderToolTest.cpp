@@ -121,6 +121,10 @@ TEST(DataFolderOptionsTest, UnusableOptionsAreRefusedWithAReason) {
     EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Bo:pw:6"}), HasSubstr("level 1-5"));
     EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Ng, Bo:pw"}), HasSubstr("Ng, Bo"));
     EXPECT_THAT(ParseError({"--folder", "/x", "--force", "--if-missing"}), HasSubstr("exclude"));
+    EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Sean O'Brien:pw"}),
+                HasSubstr("\"Sean O'Brien\": a name cannot hold the apostrophe (')"));
+    EXPECT_THAT(ParseError({"--folder", "/x", "--student", "\tBo Ng:pw"}),
+                HasSubstr("cannot hold a tab or another control character"));
 }
 
 TEST_F(DataFolderToolTest, NamesOfOtherRecordsAndRepeatedStudentsAreRefusedBeforeAnyWrite) {
@@ -130,6 +134,10 @@ TEST_F(DataFolderToolTest, NamesOfOtherRecordsAndRepeatedStudentsAreRefusedBefor
         {{"--student", "Class TeacherUsers:pw"}, "\"Class TeacherUsers\" is the name of the class"},
         {{"--teacher", "Pat Jones", "--student", "Pat JonesUsers:pw"}, "the class file"},
         {{"--student", "Bo Ng:a", "--student", "Bo Ng:b"}, "\"Bo Ng\" is given twice"},
+        // A share that ignores case keeps one file for both.
+        {{"--student", "Bo Ng:a", "--student", "BO NG:b"}, "\"BO NG\" is given twice"},
+        {{"--student", "admin:pw"}, "\"admin\" is the name of the sign-in list's file"},
+        {{"--student", "class teacher:pw"}, "\"class teacher\" is the name of the teacher"},
     };
     for (const auto& [arguments, reason] : refusals) {
         Strings command = {"--folder", fakes.BaseFolder(), "--force"};
@@ -159,6 +167,17 @@ TEST_F(DataFolderToolTest, AFolderWhoseParentIsMissingIsRefusedAndFailuresNameTh
     run = RunTool({"--folder", fakes.BaseFolder(), "--force"});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_THAT(run.output, HasSubstr("(Not a directory)"));
+}
+
+// Asked for anywhere among the options, the usage goes to the terminal and nothing is written.
+TEST_F(DataFolderToolTest, HelpPrintsTheUsageAndWritesNothing) {
+    const std::string folder = fakes.BaseFolder() + "/fresh";
+    for (const Strings& arguments : {Strings{"--help"}, Strings{"--folder", folder, "-h"}}) {
+        const ToolRun run = RunTool(arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_THAT(run.output, testing::StartsWith("usage: tallyhop_datafolder --folder"));
+    }
+    EXPECT_FALSE(fs::exists(folder));
 }
 
 // A program in a "Release" folder reads the Data folder above it.

@@ -223,11 +223,30 @@ TEST_F(MyFactsPlanTest, PlansTheFactsToLearnAmongKnownOnesAndFollowsTheAnswers) 
              EXPECT_EQ(FirstPlace(cards, forgotten), 2u) << "the next free place";
              EXPECT_GE(Places(cards, forgotten).size(), 4u) << "practised";
          }},
-        {"no first try at any of the facts: the plain kind",
+        {"no first try at any of the facts: the plain kind, unless some are listed mistakes",
          [] {
-             Standing standing{.facts = AdditionFacts(), .mistakes = {k7p6}};
+             Standing standing{.facts = AdditionFacts()};
              standing.fluency.RecordFirstTry(Fact(3, 4, kTimes), false, 1'000);
              EXPECT_EQ(standing.Plan().Basis(), MyFactsBasis::NoRecord);
+             standing.mistakes = {k7p6};
+             MyFactsPlan listed = standing.Plan();
+             EXPECT_EQ(listed.Basis(), MyFactsBasis::Folding);
+             EXPECT_TRUE(IsSameFact(listed.Next(), k7p6));
+         }},
+        {"each standing in the order of operation and numbers, whatever the file's order",
+         [] {
+             std::vector<Problem> facts = AdditionFacts();
+             std::ranges::reverse(facts);
+             const Standing standing = StandingIn(facts, {k9p4, k7p6}, {k8p5, k6p8});
+             const auto standings =
+                 data::StandingsOf(standing.facts, standing.fluency, standing.mistakes);
+             const auto keys = [](const std::vector<Problem>& group) {
+                 std::vector<data::FactKey> keys;
+                 std::ranges::transform(group, std::back_inserter(keys), data::KeyOf);
+                 return keys;
+             };
+             EXPECT_EQ(keys(standings.missed), keys({k7p6, k9p4}));
+             EXPECT_EQ(keys(standings.slow), keys({k6p8, k8p5}));
          }},
         {"nothing to learn: the plain kind; a listed fact is one to learn",
          [] {

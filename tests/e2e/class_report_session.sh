@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A teacher looks at the class in the real program: signs in, opens Class Report, exports it with
 # Export CSV… through the file dialog (accepting the name it proposes in the documents folder)
-# and the file holds what the records say; Home leads back to the class list. The records are
+# and the file holds what the records say; a name typed without ".csv" gets it; Home leads back
+# to the class list. The records are
 # the same afterwards.
 # Usage: class_report_session.sh <program> <data-folder tool> <folder for screenshots>
 program=$(realpath "$1")
@@ -47,6 +48,18 @@ sleep 0.3
 import -window root "$shots/e2e-class-report-saved.png"
 press_enter
 cmp "$csv" "$expected" || fail "the file differs from the records: $(diff <(cat -A "$csv") <(cat -A "$expected"))"
+
+# A name typed without an extension gets ".csv".
+click_export
+wait_for 'window_visible "Export CSV"' "no file dialog the second time"
+sleep 0.5
+focus_window "Export CSV"
+xdotool key ctrl+a
+xdotool type "Class list"
+xdotool key Return
+wait_for '[ -s "$HOME/Documents/Class list.csv" ]' "no file Class list.csv"
+wait_for 'window_visible Tallyhop' "no word that the report was saved the second time"
+press_enter
 
 click_report_home
 wait_for 'window_visible Registration' "Home did not lead back to the class list"

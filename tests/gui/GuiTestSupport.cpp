@@ -1,6 +1,8 @@
 #include "GuiTestSupport.h"
 
 #include "DataFolderWriter.h"
+#include "gui/review/CMistakeReviewWnd.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -193,6 +195,10 @@ bool IsPlainWords(const QString& name) {
     static const QRegularExpression words(
         QStringLiteral("^[A-Za-z0-9][a-z0-9]*( [A-Za-z0-9][a-z0-9]*)*$"));
     return words.match(name).hasMatch();
+}
+
+void FakeHome::OpenMistakeReview() {
+    new CMistakeReviewWnd(*this);
 }
 
 } // namespace guitest

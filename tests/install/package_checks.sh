@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Debian package from the build folder and checks it without installing it: what it
-# holds (and that no class records are among it), its dependencies, the menu entry, the
-# metainfo, and lintian.
+# holds (and that no class records are among it), its dependencies, the help guide's word on
+# where the records are, the menu entry, the metainfo, and lintian.
 # Usage: package_checks.sh <build folder>
 set -euo pipefail
 build=$(realpath "$1")
@@ -40,6 +40,12 @@ for package in libqt6widgets6 libqt6multimedia6 libx11-6 libxrandr2 qt6-qpa-plug
 done
 
 dpkg-deb --extract "$deb" "$work/root"
+guide="$work/root/opt/tallyhop/Help Guide/HelpGuide.htm"
+grep -qF "<code>/var/opt/tallyhop/Data</code>" "$guide" ||
+  fail "the help guide does not say where the package keeps the records"
+if grep -qiF "only one copy" "$guide"; then
+  fail "the help guide allows one copy only, not one per desktop"
+fi
 desktop-file-validate "$work/root/usr/share/applications/org.tallyhop.Tallyhop.desktop" ||
   fail "desktop-file-validate found faults"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.tallyhop.Tallyhop.metainfo.xml" ||

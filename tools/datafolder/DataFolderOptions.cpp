@@ -65,10 +65,9 @@ std::string NameProblemText(const std::string& whose, const std::string& name) {
         return whose + " \"" + name + "\" has more than " + std::to_string(data::kNameLimit) +
                " characters";
     case data::NameProblem::InvalidCharacter:
-        return whose + " \"" + name + "\" holds one of " +
-               std::string(data::kForbiddenNameCharacters);
     case data::NameProblem::NotStorable:
-        return whose + " \"" + name + "\" holds a letter a record cannot store (Windows-1252)";
+        return whose + " \"" + name + "\": a name cannot hold " +
+               data::DescribeRefusedCharacter(data::RefusedNameCharacter(name));
     }
     return {};
 }
@@ -83,7 +82,8 @@ std::string PasswordProblemText(const std::string& whose, const std::string& pas
         return whose + "'s password has more than " + std::to_string(data::kPasswordLimit) +
                " characters, which the sign-in box cannot take";
     case data::PasswordProblem::NotStorable:
-        return whose + "'s password holds a letter a record cannot store (Windows-1252)";
+        return whose + "'s password holds a letter a record cannot store (Windows-1252) or a "
+                       "control character";
     }
     return {};
 }
@@ -102,23 +102,24 @@ std::string Check(const DataFolderOptions& options) {
     if (options.students.size() > kMostStudents) {
         return "at most 8 students";
     }
-    if (options.teacherName == kSignInListName) {
+    if (data::IsSameNameIgnoringCase(options.teacherName, kSignInListName)) {
         return TakenName(options.teacherName, "the sign-in list's file");
     }
     for (auto student = options.students.begin(); student != options.students.end(); ++student) {
         if (auto problem = NameProblemText("a student", student->name); !problem.empty()) {
             return problem;
         }
-        if (student->name == options.teacherName) {
+        if (data::IsSameNameIgnoringCase(student->name, options.teacherName)) {
             return TakenName(student->name, "the teacher");
         }
         if (data::NamesAnotherDataFile(student->name, options.teacherName, {kClassName})) {
-            return TakenName(student->name, student->name == kSignInListName
-                                                ? "the sign-in list's file"
-                                                : "the class file");
+            return TakenName(student->name,
+                             data::IsSameNameIgnoringCase(student->name, kSignInListName)
+                                 ? "the sign-in list's file"
+                                 : "the class file");
         }
         if (std::any_of(options.students.begin(), student, [&](const StudentToAdd& earlier) {
-                return earlier.name == student->name;
+                return data::IsSameNameIgnoringCase(earlier.name, student->name);
             })) {
             return "the student \"" + student->name + "\" is given twice";
         }
@@ -144,6 +145,9 @@ std::optional<DataFolderOptions> ParseDataFolderOptions(const std::vector<std::s
     DataFolderOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
+        if (option == "--help" || option == "-h") {
+            return DataFolderOptions{.usageOnly = true};
+        }
         if (option == "--force" || option == "--if-missing") {
             (option == "--force" ? options.replaceExisting : options.keepExisting) = true;
             continue;

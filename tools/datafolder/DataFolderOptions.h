@@ -21,6 +21,7 @@ struct DataFolderOptions {
     std::vector<StudentToAdd> students;
     bool replaceExisting = false; // --force
     bool keepExisting = false;    // --if-missing: an existing folder is left alone, not an error
+    bool usageOnly = false;       // --help (or -h): the usage is printed and nothing is written
 };
 
 // The record files of the sign-in list ("Admin.nfo") and of the teacher's one class
@@ -32,7 +33,9 @@ inline constexpr const char* kDataFolderUsage =
     "usage: tallyhop_datafolder --folder <program folder> [--teacher <first last>]\n"
     "       [--teacher-password <p>] [--admin-password <p>]\n"
     "       [--student <first last>:<password>[:<level 1-5>[:<tests passed 0-2>]]]...\n"
-    "       [--force | --if-missing]\n";
+    "       [--force | --if-missing]\n"
+    "       tallyhop_datafolder --help\n"
+    "Writes the data folder (Data/) that the Tallyhop program in <program folder> reads.\n";
 
 // The options of `arguments` (without the program name), or nothing with `error` saying why.
 std::optional<DataFolderOptions> ParseDataFolderOptions(const std::vector<std::string>& arguments,

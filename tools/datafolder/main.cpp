@@ -44,6 +44,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tallyhop_datafolder: %s\n%s", message.c_str(), kDataFolderUsage);
         return 2;
     }
+    if (options->usageOnly) {
+        std::fputs(kDataFolderUsage, stdout);
+        return 0;
+    }
     platform::SystemClock clock;
     ConsoleMessages messages;
     ProgramFolderProcess process(options->programFolder);

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QTimerEvent>
 #include <filesystem>
+#include <functional>
 
 namespace screenshots {
 namespace {
@@ -104,6 +105,15 @@ private:
     CTrainingWnd* window_ = nullptr;
 };
 
+Problem Multiplication(int a, int b) {
+    for (const Problem& fact : data::ReadOperationFacts(kMultiplication).facts) {
+        if (fact.firstOperand == a && fact.secondOperand == b) {
+            return fact;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 QImage RenderTrainingSetup() {
@@ -146,41 +156,83 @@ QImage RenderTrainingViews() {
     return SideBySide({report, stage.Picture()});
 }
 
-// My Facts chosen by a student who has never tried a fact, and by one who has missed four
-// multiplication facts and answers two slowly; then the first card of the second's session, a
-// digit typed.
+// My Facts chosen by a student who has missed four multiplication facts and answers two slowly,
+// and the first card of that session, a digit typed; below, the set-up's line for students who
+// stand otherwise in their facts.
 QImage RenderTrainingMyFacts() {
     CStudent& student = GetCurrentStudent();
     const std::string path = CUserManager::GetFluencyFilePath(student.GetName());
     const auto kept = platform::ReadFileBytes(path);
-    std::vector<QImage> pictures;
-    for (const bool practised : {false, true}) {
+    enum Try { None, Fluent, Slow, Wrong };
+    struct Standing {
+        const char* caption;
+        std::function<Try(const Problem&)> tried;
+        std::vector<Problem> listed;
+    };
+    const auto sum = [](const Problem& fact) {
+        return fact.firstOperand + fact.secondOperand;
+    };
+    const std::vector<Standing> standings = {
+        {"missed four, two slow",
+         [&](const Problem& f) {
+             return sum(f) == 13 && f.firstOperand >= 6  ? Wrong
+                    : sum(f) == 11 && f.firstOperand > 7 ? Slow
+                                                         : Fluent;
+         }},
+        {"never tried a fact",
+         [](const Problem&) {
+             return None;
+         }},
+        {"two slow",
+         [&](const Problem& f) {
+             return sum(f) == 17 ? Slow : Fluent;
+         }},
+        {"nine never tried",
+         [](const Problem& f) {
+             return f.firstOperand == 9 ? None : Fluent;
+         }},
+        {"every fact fluent",
+         [](const Problem&) {
+             return Fluent;
+         }},
+        {"7 x 8 and 6 x 9 listed, no first tries kept",
+         [](const Problem&) { return None; },
+         {Multiplication(7, 8), Multiplication(6, 9)}},
+    };
+    Sheet sheet(1640);
+    for (const Standing& standing : standings) {
         data::FactFluency fluency;
         for (const Problem& fact : data::ReadOperationFacts(kMultiplication).facts) {
-            const int sum = fact.firstOperand + fact.secondOperand;
-            if (practised) {
-                fluency.RecordFirstTry(fact, sum != 13 || fact.firstOperand < 6,
-                                       sum == 11 && fact.firstOperand > 7 ? 4'500 : 1'600);
+            if (const Try how = standing.tried(fact); how != None) {
+                fluency.RecordFirstTry(fact, how != Wrong, how == Slow ? 4'500 : 1'600);
             }
         }
         data::WriteFluencyFile(path, fluency);
         student.Load(student.GetName());
         TrainingStage stage;
+        data::WriteMistakeList(CUserManager::GetMistakeFilePath(student.GetName()),
+                               standing.listed);
         stage.Click(CTrainingWnd::kMyFactsButton);
-        pictures.push_back(stage.Picture());
-        if (practised) {
+        if (&standing == &standings.front()) {
+            const QImage setUp = stage.Picture();
             stage.Click(CTrainingWnd::kBegin);
             stage.TypeDigit(stage.Window().CurrentProblem().correctAnswer / 10);
-            pictures.push_back(stage.Picture());
+            sheet.Add(QString::fromLatin1(standing.caption), SideBySide({setUp, stage.Picture()}));
+            sheet.NewRow();
+            continue;
         }
+        const TrainingLayout& layout = stage.Window().Layout();
+        sheet.Add(QString::fromLatin1(standing.caption),
+                  stage.Picture().copy(0, layout.padArea.top, layout.columnRight, 90));
     }
+    data::WriteMistakeList(CUserManager::GetMistakeFilePath(student.GetName()), {});
     if (kept) {
         platform::WriteFileBytes(path, *kept);
     } else {
         std::filesystem::remove(path);
     }
     student.Load(student.GetName());
-    return SideBySide(pictures);
+    return sheet.Render();
 }
 
 // The training window's session graph and report of a student who has not trained yet.

@@ -138,6 +138,14 @@ QStringList ClassReportList::RowTexts(int row) const {
     return ReportRowTexts(*this, row);
 }
 
+std::vector<std::size_t> ClassReportList::ShownOrder() const {
+    std::vector<std::size_t> order;
+    for (int row = 0; row < RowCount(); ++row) {
+        order.push_back(static_cast<std::size_t>(topLevelItem(row)->data(0, kSortKey).toDouble()));
+    }
+    return order;
+}
+
 std::string ClassReportList::Name(int row) const {
     const QTreeWidgetItem* item = topLevelItem(row);
     std::string name = item != nullptr ? item->text(0).toStdString() : std::string();

@@ -25,6 +25,9 @@ public:
     // Shows `rows` in the teacher's order.
     void SetRows(const std::vector<data::ClassReportRow>& rows);
     int RowCount() const { return topLevelItemCount(); }
+    // The places in the rows given to SetRows of the rows shown, from the top down: the order
+    // the teacher chose.
+    std::vector<std::size_t> ShownOrder() const;
     QStringList RowTexts(int row) const;
     // The file-form name of the student shown in `row`.
     std::string Name(int row) const;

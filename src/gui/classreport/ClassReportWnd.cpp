@@ -7,10 +7,9 @@
 #include "data/CTeacher.h"
 #include "gui/common/PrinterSetup.h"
 #include "gui/common/ScreenColours.h"
+#include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/ScreenButton.h"
-#include "gui/teacher/StudentDialogMessages.h"
-#include "gui/teacher/StudentProgress.h"
 #include "platform/Services.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/MainWindow.h"
@@ -156,11 +155,16 @@ void ClassReportWnd::OnCommand(int id) {
         return;
     }
     TraceNavigation(__LINE__);
+    // The file and the paper in the order the teacher sorted the screen by.
+    std::vector<data::ClassReportRow> shown;
+    for (const std::size_t index : list_->ShownOrder()) {
+        shown.push_back(rows_.at(index));
+    }
     if (id == kExportCsv) {
-        ExportClassReport(rows_, *saveFileDialog_);
+        ExportClassReport(shown, *saveFileDialog_);
     } else {
         const CTeacher& teacher = GetCurrentTeacher();
-        PrintClassReport(rows_, teacher.GetName(), teacher.GetClassName(), *printerSetup_);
+        PrintClassReport(shown, teacher.GetName(), teacher.GetClassName(), *printerSetup_);
     }
 }
 
@@ -169,9 +173,8 @@ void ClassReportWnd::OnHome() {
     ReturnTo(opener_);
 }
 
-// The progress window shows this report again when it closes.
 void ClassReportWnd::OnStudentDoubleClicked(int row) {
     if (row >= 0) {
-        OpenStudentProgress(list_->Name(row), *this);
+        emit StudentProgressAsked(list_->Name(row));
     }
 }

@@ -26,7 +26,8 @@ void ExportClassReport(std::span<const data::ClassReportRow> rows,
     platform::WriteTraceLog(kSource, __LINE__);
     const auto path = dialog.Choose({.title = "Export CSV",
                                      .defaultName = DefaultReportFileName(),
-                                     .filter = "CSV files (*.csv)"});
+                                     .filter = "CSV files (*.csv)",
+                                     .extension = "csv"});
     if (!path) {
         return;
     }

@@ -305,6 +305,8 @@ void CBasicLineGraph::LayOut(GraphCanvas& canvas) {
     l.plot = {l.labelSize + l.yTitleBand, static_cast<int>(l.client.bottom * kTopStart),
               static_cast<int>(l.client.right * kRightEnd),
               l.client.bottom - l.labelSize - l.xTitleBand};
+    // Room above the plot for the half of the maximum's label that stands above its height.
+    l.frameTop = LabelsMaximum() ? l.plot.top - l.yLabelHeight / 2 - 2 : l.plot.top;
     const int visible = series_.VisibleCount();
     l.xStep = series_.Count() > 0 && visible > 0 ? double(l.plot.Width()) / visible : 0.0;
     l.yScale =
@@ -340,7 +342,7 @@ void CBasicLineGraph::DrawLegend(GraphCanvas& canvas) const {
     std::ranges::copy_if(legend_, std::back_inserter(shown), [goalLine](const auto& entry) {
         return goalLine || entry.sample != GraphLegendEntry::Sample::GoalLine;
     });
-    DrawGraphLegend(canvas, xLabelFont_, shown, l.plot.right, l.plot.top / 2);
+    DrawGraphLegend(canvas, xLabelFont_, shown, l.plot.right, l.frameTop / 2);
 }
 
 void CBasicLineGraph::DrawYLabel(GraphCanvas& canvas, int value, int centreY) const {
@@ -360,7 +362,7 @@ void CBasicLineGraph::DrawYAxis(GraphCanvas& canvas) const {
         // The last label before the maximum goes when it would touch the maximum's own label.
         const int gap = majorInterval_ >= 1 ? maximum % majorInterval_ : 0;
         const bool crowded = gap * l.yScale < l.yLabelHeight;
-        const int last = l.yScale > 0 ? (framed ? maximum - 1 : maximum) : 0;
+        const int last = l.yScale > 0 ? maximum : 0;
         for (int value = 1; value <= last; ++value) {
             const int y = l.ValueY(value);
             if (IsMultiple(value, majorInterval_)) {
@@ -377,8 +379,7 @@ void CBasicLineGraph::DrawYAxis(GraphCanvas& canvas) const {
             }
         }
         if (maximum > 0) {
-            DrawYLabel(canvas, maximum,
-                       framed ? l.plot.top + l.yLabelHeight / 2 : l.ValueY(maximum));
+            DrawYLabel(canvas, maximum, l.ValueY(maximum));
         }
     }
     if (framed) {
@@ -413,7 +414,7 @@ void CBasicLineGraph::DrawData(GraphCanvas& canvas) const {
     if ((flags_ & kFrame) != 0) {
         const GraphLayout& l = layout_;
         canvas.Rectangle(kAxisPen, std::nullopt,
-                         {l.plot.left - l.labelSize - 2, l.plot.top, l.plot.right + l.labelSize + 2,
+                         {l.plot.left - l.labelSize - 2, l.frameTop, l.plot.right + l.labelSize + 2,
                           l.plot.bottom + l.labelSize + 2});
     }
 }

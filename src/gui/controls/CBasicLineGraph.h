@@ -21,6 +21,7 @@ struct GraphLayout {
     int xTitleBand = 0;   // the band of the x title at the bottom
     int yTitleBand = 0;   // the band of the y title on the left
     int yTitleLength = 0; // the y title's length along the axis
+    int frameTop = 0;     // the top of the frame, above the maximum's label; the legend above it
     double xStep = 0;     // pixels from one x position to the next
     double yScale = 0;    // pixels per unit up the y axis; 0 without a scale
 
@@ -47,7 +48,7 @@ class CBasicLineGraph : public QWidget {
 public:
     enum Style { kLine = 1, kBars = 2 };
     enum Flag : std::uint32_t {
-        kFrame = 1,         // a frame around plot and labels, the maximum labelled at the top
+        kFrame = 1,         // a frame around plot and labels, a line down the right edge
         kScrollButtons = 2, // the "<" and ">" buttons show
         kReserved = 4,      // set from the start; changes nothing
         kDrawing = 8,       // paint draws; setters repaint
@@ -109,6 +110,8 @@ protected:
     virtual platform::GdiPen PointPen(const GraphPoint& point) const;
     // Labels, grid lines and ticks up the y axis.
     virtual void DrawYAxis(GraphCanvas& canvas) const;
+    // Whether DrawYAxis labels the maximum, whose label stands half above the plot.
+    virtual bool LabelsMaximum() const { return yScaleOn_; }
 
     const QFont& YLabelFont() const { return yLabelFont_; }
 

@@ -17,4 +17,6 @@ public:
 protected:
     platform::GdiPen PointPen(const GraphPoint& point) const override;
     void DrawYAxis(GraphCanvas& canvas) const override;
+    // The bands are named beside them: nothing stands above the top one.
+    bool LabelsMaximum() const override { return false; }
 };

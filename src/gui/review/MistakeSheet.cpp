@@ -33,7 +33,7 @@ CTestData BuildMistakeSheet(CStudent& student) {
 }
 
 bool PrintSheet(const CTestData& sheet, QPrinter& printer, const std::string& studentName) {
-    printer.setDocName(QString::fromStdString("Tallyhop - Mistake sheet for" + studentName));
+    printer.setDocName(QString::fromStdString("Tallyhop - Mistake sheet for " + studentName));
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;

@@ -1,16 +1,16 @@
 #include "CTrainingWnd.h"
-#include "TrainingSessionGraph.h"
+#include "SetupText.h"
 
 #include "data/CStudent.h"
+#include "gui/common/CentreIn.h"
 #include "gui/common/HomeScreen.h"
-#include "gui/common/ReviewHandOver.h"
 #include "gui/common/ScreenColours.h"
+#include "gui/common/TrainingSessionGraph.h"
 #include "gui/controls/CBasicLineGraph.h"
 #include "gui/controls/CNumberPadCtl.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/ScreenButton.h"
-#include "gui/testing/TestingLayout.h"
 #include "platform/Display.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
@@ -53,7 +53,7 @@ constexpr const char* kMyFactsDescription =
 
 // A static text of the set-up panel: on the panel's grey, never taking the focus.
 QLabel* MakeSetupText(QWidget* window, const QString& text, Qt::Alignment alignment) {
-    auto* label = new QLabel(text, window);
+    auto* label = new SetupText(text, window);
     label->setAlignment(alignment);
     label->setAutoFillBackground(true);
     QPalette colours = label->palette();
@@ -208,24 +208,18 @@ void CTrainingWnd::PositionSetupControls() {
     const QFontMetrics metrics(setupFont_);
     const QSize letter(metrics.horizontalAdvance(QLatin1Char('X')), metrics.height());
     setupLayout_ = ComputeSetupPanel(layout_.setupPanel, letter, kindButtons_[0]->PictureSize());
-    // The panel is measured in letter heights, but a label sets its lines further apart: each
-    // text gets the room its lines take, reaching under what follows it on the same grey.
-    const auto placeText = [&metrics](QLabel* label, const platform::GdiRect& rect, int lines) {
-        QRect place = rect.ToQRect();
-        place.setHeight(std::max(place.height(), lines * metrics.lineSpacing()));
-        label->setGeometry(place);
-    };
-    placeText(kindTitle_, setupLayout_.kindTitle, 2);
+    // The texts' lines are a letter height apart, as the panel measures them.
+    kindTitle_->setGeometry(setupLayout_.kindTitle.ToQRect());
     for (std::size_t i = 0; i < kindButtons_.size(); ++i) {
         kindButtons_[i]->move(setupLayout_.kindButtons[i]);
     }
-    placeText(lengthText_, setupLayout_.lengthText, 2);
+    lengthText_->setGeometry(setupLayout_.lengthText.ToQRect());
     // The list's height includes its dropped-down part; the closed box is as tall as its font.
     QRect list = setupLayout_.lengthList.ToQRect();
     list.setHeight(std::min(list.height(), setupLayout_.minutesLabel.Height()));
     lengthList_->setGeometry(list);
     minutesLabel_->setGeometry(setupLayout_.minutesLabel.ToQRect());
-    placeText(goalText_, setupLayout_.goalText, 3);
+    goalText_->setGeometry(setupLayout_.goalText.ToQRect());
     goalField_->setGeometry(setupLayout_.goalField.ToQRect());
     // In the place of the pad, which no session shows while the note does.
     const platform::GdiRect& padArea = layout_.padArea;
@@ -305,5 +299,5 @@ void CTrainingWnd::HandOverToReview() {
                                       .icon = platform::MbIcon::Information,
                                       .owner = this});
     CloseWindow();
-    HandOverToMistakeReview(homeScreen_);
+    homeScreen_.OpenMistakeReview();
 }

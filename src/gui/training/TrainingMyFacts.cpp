@@ -2,36 +2,62 @@
 #include "CTrainingWnd.h"
 #include "data/CStudent.h"
 #include "data/ProgramRandom.h"
+#include "gui/controls/FactText.h"
 
 #include <QLabel>
+#include <algorithm>
+#include <array>
 
 namespace {
 
-// The note on a My Facts session of `kind`; empty when there is nothing to say (no facts at all:
-// Begin says what is wrong then).
-QString NoteText(const data::MyFactsPlan& plan, int kind) {
-    const QString name = QString::fromStdString(GetOperationName(kind));
-    // Mixed facts are of every operation: they are just "facts".
-    const QString facts =
-        kind == kMixed ? QStringLiteral("facts") : name.toLower() + QStringLiteral(" facts");
-    switch (plan.Basis()) {
+// Whole sentences for facts the child is still learning (missed ones, with the slow ones after
+// them) and for slow ones alone: naming one, two or three facts, or two and how many more (%3).
+using Sentences = std::array<const char*, 4>;
+constexpr Sentences kStillLearning{
+    "Let's practise %1. You are still learning it.",
+    "Let's practise %1 and %2. You are still learning them.",
+    "Let's practise %1, %2 and %3. You are still learning them.",
+    "Let's practise %1, %2 and %3 more facts you are still learning.",
+};
+constexpr Sentences kSlow{
+    "Let's get faster at %1.",
+    "Let's get faster at %1 and %2.",
+    "Let's get faster at %1, %2 and %3.",
+    "Let's get faster at %1, %2 and %3 more facts.",
+};
+
+// One of `sentences` naming the first of `facts` (not empty).
+QString Naming(const Sentences& sentences, const std::vector<Problem>& facts) {
+    const std::size_t count = facts.size();
+    QString text = QString::fromUtf8(sentences[std::min<std::size_t>(count, 4) - 1]);
+    for (std::size_t i = 0; i < std::min<std::size_t>(count, 3); ++i) {
+        text.replace(QStringLiteral("%") + QString::number(i + 1),
+                     count > 3 && i == 2 ? QString::number(count - 2) : FactText(facts[i]));
+    }
+    return text;
+}
+
+// The note on a My Facts session: what it starts on, in words a young child reads; empty when
+// there is nothing to say (no facts at all: Begin says what is wrong then).
+QString NoteText(const data::FactStandings& standings) {
+    switch (standings.basis) {
     case data::MyFactsBasis::Folding:
-        return plan.ToLearn() == 1
-                   ? QStringLiteral("My Facts practises the one %1 you do not know yet, among "
-                                    "facts you know.")
-                         .arg(kind == kMixed ? QStringLiteral("fact")
-                                             : name.toLower() + QStringLiteral(" fact"))
-                   : QStringLiteral("My Facts practises the %1 %2 you do not know yet, a few at "
-                                    "a time, among facts you know.")
-                         .arg(plan.ToLearn())
-                         .arg(facts);
+        if (!standings.missed.empty()) {
+            std::vector<Problem> learning = standings.missed;
+            learning.insert(learning.end(), standings.slow.begin(), standings.slow.end());
+            return Naming(kStillLearning, learning);
+        }
+        if (!standings.slow.empty()) {
+            return Naming(kSlow, standings.slow);
+        }
+        // A long list of new facts says nothing to a child: they are not named.
+        return standings.unseen.size() == 1
+                   ? QStringLiteral("Let's try a new fact: %1.").arg(FactText(standings.unseen[0]))
+                   : QStringLiteral("Let's try some new facts, a few at a time.");
     case data::MyFactsBasis::NoRecord:
-        return QStringLiteral("You have not practised these facts yet, so My Facts gives you all "
-                              "the %1, as %2 does.")
-            .arg(facts, name);
+        return QStringLiteral("All your facts are new to you. Let's try them all!");
     case data::MyFactsBasis::NothingToLearn:
-        return QStringLiteral("You know all your %1! My Facts gives you all of them, as %2 does.")
-            .arg(facts, name);
+        return QStringLiteral("You know all your facts! Let's keep them quick.");
     case data::MyFactsBasis::NoFacts:
         break;
     }
@@ -48,9 +74,8 @@ void CTrainingWnd::CreateMyFactsNote() {
 }
 
 void CTrainingWnd::UpdateMyFactsNote() {
-    // Only the plan's standing is read: no random number is drawn for it.
     const QString text =
-        myFacts_ ? NoteText(data::PlanMyFacts(kind_, GetCurrentStudent(), 0), kind_) : QString();
+        myFacts_ ? NoteText(data::MyFactsStandings(kind_, GetCurrentStudent())) : QString();
     myFactsNote_->setText(text);
     myFactsNote_->setVisible(!text.isEmpty());
 }

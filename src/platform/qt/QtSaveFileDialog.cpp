@@ -17,13 +17,15 @@ QString DocumentsFolder() {
 std::optional<std::string> QtSaveFileDialog::Choose(const SaveFileRequest& request) {
     const QString proposed =
         QDir(DocumentsFolder()).filePath(QString::fromStdString(request.defaultName));
-    const QString chosen =
-        QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.title), proposed,
-                                     QString::fromStdString(request.filter));
-    if (chosen.isEmpty()) {
+    QFileDialog dialog(parent_, QString::fromStdString(request.title), proposed,
+                       QString::fromStdString(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Added before the dialog asks whether to replace a file, so it asks about the right one.
+    dialog.setDefaultSuffix(QString::fromStdString(request.extension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return chosen.toStdString();
+    return dialog.selectedFiles().constFirst().toStdString();
 }
 
 } // namespace platform

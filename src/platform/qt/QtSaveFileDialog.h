@@ -7,7 +7,8 @@ class QWidget;
 namespace platform {
 
 // Qt's file dialog over `parent`, opening in the user's documents folder (the home folder when
-// there is none); a file that exists is replaced only after the dialog's own question.
+// there is none); a name without an extension gets the request's; a file that exists is replaced
+// only after the dialog's own question.
 class QtSaveFileDialog final : public ISaveFileDialog {
 public:
     explicit QtSaveFileDialog(QWidget* parent) : parent_(parent) {}

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <gmock/gmock.h>
+#include <map>
 
 using namespace guitest;
 
@@ -170,6 +171,30 @@ TEST_F(ClassReportWndTest, EachColumnSortsByItsValueBothWays) {
         ClickHeading(column);
         EXPECT_EQ(Order(), std::string(ascending.rbegin(), ascending.rend()));
     }
+    // The file and the paper list the students as the screen does.
+    window->SetSaveFileDialog(
+        std::make_unique<platform::fakes::FakeSaveFileDialog>(fakes.Path("/report.csv")));
+    guitest::Click(window->Button(ClassReportWnd::kExportCsv));
+    Print(QPageSize::A4, QPageLayout::Landscape);
+    std::string inFile;
+    for (const QString& line :
+         QString::fromStdString(ReadFile(fakes, "/report.csv")).split("\r\n")) {
+        inFile += line.startsWith('"') ? line.mid(1, 1).toStdString() : "";
+    }
+    std::map<double, char> onPaper; // by the height on the page
+    for (const PdfWord& word : PdfWords(Pdf(), 1)) {
+        for (const QString& name : ColumnTexts(List(), 0)) {
+            if (word.text == name.section(' ', 0, 0)) {
+                onPaper[word.top] = name.front().toLatin1();
+            }
+        }
+    }
+    std::string onPaperOrder;
+    for (const auto& [top, initial] : onPaper) {
+        onPaperOrder += initial;
+    }
+    EXPECT_EQ(inFile, "DCBA");
+    EXPECT_EQ(onPaperOrder, "DCBA");
 }
 
 // In and out as the teacher goes: the report over the hidden teacher window, a student's progress

@@ -219,6 +219,19 @@ TEST_F(LineGraphTest, LabelsAndTicksFollowTheIntervals) {
     const std::vector<std::string> labels = YLabels(Paint());
     EXPECT_EQ(std::ranges::count(labels, "100"), 1) << "the maximum is labelled once, at the top";
     EXPECT_EQ(labels.back(), "100");
+    // Every label stands at its value's height inside the frame, the maximum too, with its tick.
+    const RecordingCanvas framed = Paint();
+    for (const auto& text : framed.texts) {
+        if (text.rect.right == Plot().left && text.rect.top != 0) {
+            EXPECT_EQ((text.rect.top + text.rect.bottom) / 2,
+                      graph->Layout().ValueY(text.text.toInt()))
+                << text.text.toStdString();
+            EXPECT_GT(text.rect.top, graph->Layout().frameTop) << text.text.toStdString();
+        }
+    }
+    const QPoint maximumTick(Plot().left - 3, graph->Layout().ValueY(100));
+    EXPECT_TRUE(std::ranges::any_of(framed.lines,
+                                    [&](const auto& line) { return line.to == maximumTick; }));
 
     Make<CBasicLineGraph>();
     graph->SetYScale(true);

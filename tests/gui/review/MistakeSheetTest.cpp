@@ -78,7 +78,7 @@ TEST_F(MistakeSheetTest, SortedFactsInFramedCellsWithoutAnyAnswer) {
 
     EXPECT_EQ(PageCount(), 1);
     EXPECT_TRUE(PdfInfo(PdfPath()).contains(
-        QRegularExpression(R"(Title:\s+Tallyhop - Mistake sheet forPat Jones\n)")));
+        QRegularExpression(R"(Title:\s+Tallyhop - Mistake sheet for Pat Jones\n)")));
     const QImage page = Page(1);
     EXPECT_EQ(CellsInRow(page, RowTop(0)), 2);
     EXPECT_EQ(CellsInRow(page, RowTop(1)), 0);

@@ -4,12 +4,13 @@
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
 #include "data/SignInLocks.h"
+#include "gui/classreport/ClassReportWnd.h"
+#include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/StudentListCtl.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
 #include "gui/teacher/CTeacherWnd.h"
-#include "gui/teacher/StudentDialogMessages.h"
 #include "platform/Files.h"
 
 #include <QComboBox>
@@ -150,44 +151,46 @@ TEST_F(TeacherWindowTest, StudentsAreListedByTheBytesOfTheirFamilyNamesAndShowWh
 }
 
 // A new row goes to the bottom, and another dialog is offered; Delete asks first and removes
-// exactly that student: a name that differs only in capitals is another student.
+// exactly that student: of an older folder, which took names that differ only in capitals.
 TEST_F(TeacherWindowTest, AddStudentAddsARowAtTheBottomAndDeleteRemovesExactlyThatStudent) {
-    Open({{"Samantha Lee", "pw"}, {"sam lee", "pw"}});
+    Open({{"Samantha Lee", "pw"}, {"sam lee", "pw"}, {"Sam Lee", "pw"}});
     std::string secondProposal = "?";
     WhenDialogIsUp<CStudentInfoDlg>([&](CStudentInfoDlg& first) {
         WhenDialogIsUp<CStudentInfoDlg>([&](CStudentInfoDlg& second) {
             secondProposal = second.NameBox()->text().toStdString();
             second.ExitButton()->click();
         });
-        EnterStudent(first, "  Sam Lee ", "hop", 3, 1);
+        EnterStudent(first, "  Abe Allen ", "hop", 3, 1);
     });
     Press(CTeacherWnd::kAddStudent);
     EXPECT_EQ(secondProposal, "");
-    EXPECT_EQ(ListRows(), (Rows{{"Lee, Samantha", "Addition - 0"},
+    EXPECT_EQ(ListRows(), (Rows{{"Lee, Sam", "Addition - 0"},
+                                {"Lee, Samantha", "Addition - 0"},
                                 {"lee, sam", "Addition - 0"},
-                                {"Lee, Sam", "Division - 1"}}));
-    EXPECT_TRUE(HasRecord("Sam Lee") && GetCurrentTeacher().IsStudent("Sam Lee"));
+                                {"Allen, Abe", "Division - 1"}}));
+    EXPECT_TRUE(HasRecord("Abe Allen") && GetCurrentTeacher().IsStudent("Abe Allen"));
     EXPECT_TRUE(Texts().empty());
 
     Press(CTeacherWnd::kDeleteStudent);
     EXPECT_THAT(Texts(), ElementsAre("Please select a user to be deleted."));
-    List().selectRow(2);
+    List().selectRow(0);
     fakes.messageBoxes.answers = {MbResult::No};
     Press(CTeacherWnd::kDeleteStudent);
     ASSERT_EQ(fakes.messageBoxes.shown.size(), 2u);
     EXPECT_EQ(Boxes(fakes)[1],
-              Box{"Are you sure that you want to delete Sam Lee's account? Sam Lee's "
-                  "records, mistakes and progress will be deleted for good."});
+              Box{"Are you sure that you want to delete Sam Lee's account? Sam Lee's records, "
+                  "mistakes and progress will be deleted for good."});
     EXPECT_EQ(fakes.messageBoxes.shown[1].buttons, platform::MbButtons::YesNo);
-    EXPECT_EQ(List().rowCount(), 3);
+    EXPECT_EQ(List().rowCount(), 4);
     EXPECT_TRUE(HasRecord("Sam Lee"));
 
-    for (const int row : {2, 1}) {
+    for (const int row : {0, 1}) {
         List().selectRow(row);
         fakes.messageBoxes.answers = {MbResult::Yes};
         Press(CTeacherWnd::kDeleteStudent);
     }
-    EXPECT_EQ(ListRows(), (Rows{{"Lee, Samantha", "Addition - 0"}}));
+    EXPECT_EQ(ListRows(),
+              (Rows{{"Lee, Samantha", "Addition - 0"}, {"Allen, Abe", "Division - 1"}}));
     EXPECT_FALSE(HasRecord("Sam Lee") || GetCurrentTeacher().IsStudent("Sam Lee"));
 }
 
@@ -286,6 +289,59 @@ TEST_F(TeacherWindowTest, ADoubleClickedStudentsProgressOpensInPlaceOfTheWindowU
     EXPECT_TRUE(window->isVisible());
 }
 
+// A student passes tests at another desk while the teacher looks elsewhere: the rows are read
+// again whenever the window comes back to the front, and before Edit.
+TEST_F(TeacherWindowTest, TheRowsAreReadAgainWhenTheWindowComesBackAndBeforeEdit) {
+    Open({{"Bo Ng", "pw"}});
+    List().selectRow(0);
+    const auto home = [](auto* window, auto homeId) {
+        ASSERT_NE(window, nullptr);
+        QTest::mouseClick(window->Button(homeId), Qt::LeftButton);
+        CloseDeleted();
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"the progress window",
+         [&] {
+             emit List().cellDoubleClicked(0, 0);
+             home(FindTopLevel<CStudentProgressWnd>(), CStudentProgressWnd::kHome);
+         }},
+        {"the class report",
+         [&] {
+             Press(CTeacherWnd::kClassReport);
+             home(FindTopLevel<ClassReportWnd>(), ClassReportWnd::kHome);
+         }},
+        {"another window",
+         [&] {
+             QWidget other;
+             QApplication::setActiveWindow(&other);
+             QApplication::setActiveWindow(window);
+         }},
+        {"a dialog",
+         [&] {
+             WhenDialogIsUp<CStudentInfoDlg>(
+                 [](CStudentInfoDlg& dialog) { dialog.ExitButton()->click(); });
+             Press(CTeacherWnd::kAddStudent);
+         }},
+        {"Edit", [&] {
+             WhenDialogIsUp<CEditStudentInfoDlg>([&](CEditStudentInfoDlg& rename) {
+                 EXPECT_EQ(ListRows().at(0).second, "Addition - 5") << "before Edit";
+                 rename.CancelButton()->click();
+             });
+             Press(CTeacherWnd::kEditStudentInfo);
+         }}};
+    int passed = 0;
+    for (const auto& [way, action] : ways) {
+        SCOPED_TRACE(way);
+        CStudent otherDesk;
+        ASSERT_TRUE(otherDesk.Load("Bo Ng"));
+        otherDesk.SetTestsPassed(++passed);
+        ASSERT_TRUE(otherDesk.UpdateInfo("pw"));
+        action();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(ListRows(), (Rows{{"Ng, Bo", "Addition - " + std::to_string(passed)}}));
+    }
+}
+
 // What the teacher cannot have is said in plain words, the details go to the error log.
 TEST_F(TeacherWindowTest, AMissingClassFileOrStudentRecordIsSaidInPlainWords) {
     Open({{"Ann Lee", "pw"}, {"Bo Ng", "pw"}});
@@ -302,5 +358,5 @@ TEST_F(TeacherWindowTest, AMissingClassFileOrStudentRecordIsSaidInPlainWords) {
                                      "program ends. Please contact the system administrator; the "
                                      "error log says why."));
     EXPECT_EQ(fakes.process.quitRequests, 1);
-    EXPECT_EQ(Logged("Class TeacherUsers.nfo: No such file"), 1);
+    EXPECT_GE(Logged("Class TeacherUsers.nfo: No such file"), 1);
 }

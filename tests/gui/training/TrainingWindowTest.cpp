@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <filesystem>
 
 using namespace guitest;
@@ -40,22 +41,35 @@ protected:
     // A session that ends with a review due hands over to a review window.
     ~TrainingWindowTest() override { delete FindTopLevel<CMistakeReviewWnd>(); }
 
-    // A new window over a student of `level` with `history` and no other file; with `missed`,
-    // first tries at every fact of the level, right and quick but for those.
+    // A new window over a student of `level` with `history`, and these first tries and listed
+    // mistakes: facts apart by blanks, "m7+6" missed, "s2+3" slow, "u1+1" never tried, "l9-4"
+    // only on the mistake list, every other fact of the level known; "none" first: no first
+    // tries at all.
     void Open(int level = kAddition, const std::vector<SessionRecord>& history = {},
-              const std::optional<std::vector<Problem>>& missed = std::nullopt) {
+              const char* standing = "none") {
         delete window.data();
         delete FindTopLevel<CMistakeReviewWnd>();
         std::filesystem::remove_all(fakes.Path("/Data"));
         std::filesystem::create_directory(fakes.Path("/Data"));
-        if (missed) {
+        static const QRegularExpression fact(QStringLiteral("([msul])(\\d+)(.)(\\d+)"));
+        std::map<char, std::vector<Problem>> facts;
+        for (const auto& match : fact.globalMatch(QString::fromUtf8(standing))) {
+            facts[match.captured(1)[0].toLatin1()].push_back(
+                Mistake(match.captured(2).toInt(), match.captured(3)[0].toLatin1(),
+                        match.captured(4).toInt()));
+        }
+        if (!QString::fromUtf8(standing).startsWith(QStringLiteral("none"))) {
             data::FactFluency fluency;
             for (const Problem& fact : data::ReadPractisedFacts(level)) {
-                fluency.RecordFirstTry(fact, !IsListed(*missed, fact), 1'200);
+                if (!IsListed(facts['u'], fact)) {
+                    fluency.RecordFirstTry(fact, !IsListed(facts['m'], fact),
+                                           IsListed(facts['s'], fact) ? 5'000 : 1'200);
+                }
             }
             ASSERT_TRUE(
                 data::WriteFluencyFile(CUserManager::GetFluencyFilePath(kStudent), fluency));
         }
+        ASSERT_TRUE(data::WriteMistakeList(CUserManager::GetMistakeFilePath(kStudent), facts['l']));
         SignInStudent(kStudent, level, 0, history);
         window = new CTrainingWnd(home);
     }
@@ -73,9 +87,9 @@ protected:
     }
 
     // Opens the window and begins a session of `minutes` with a goal of 20; with `myFacts`, a My
-    // Facts session of a student who has missed kMissed.
+    // Facts session of a student who has missed kMissed (and knows every other fact).
     void BeginSession(int minutes = 1, int level = kAddition, bool myFacts = false) {
-        Open(level, {}, myFacts ? std::optional(kMissed) : std::nullopt);
+        Open(level, {}, myFacts ? "m7+6 m8+5 m9+4" : "none");
         if (myFacts) {
             Click(kMyFactsButton);
         }
@@ -166,6 +180,36 @@ TEST_F(TrainingWindowTest, TheLevelChoosesTheKindAndMixedStaysChosenAcrossASessi
     EXPECT_TRUE(window->Button(kBegin)->isEnabled() && window->GoalField()->isEnabled());
     EXPECT_EQ(window->GoalField()->text(), "5");
     EXPECT_EQ(Logged("Failed to open "), 0) << "every picture of the window and both pads";
+}
+
+// Every set-up text of lines from the top shows whole: no control below it covers a letter
+// (nor its descenders).
+TEST_F(TrainingWindowTest, TheSetUpTextsShowWholeOverTheControlsBelowThem) {
+    Open(kMixed);
+    const QImage shown = Snapshot(*window);
+    for (QLabel* text : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (!text->isVisible() || (text->alignment() & Qt::AlignTop) == 0) {
+            continue;
+        }
+        SCOPED_TRACE(text->text().toStdString());
+        // The text on its own, with room for all of its lines.
+        const QRect place = text->geometry();
+        text->resize(place.width(), 2 * place.height());
+        const QImage alone = text->grab().toImage();
+        text->resize(place.size());
+        int ink = 0;
+        int covered = 0;
+        for (int y = 0; y < alone.height() && place.y() + y < shown.height(); ++y) {
+            for (int x = 0; x < alone.width(); ++x) {
+                if (qGray(alone.pixel(x, y)) < 128) {
+                    ++ink;
+                    covered += shown.pixel(place.topLeft() + QPoint(x, y)) != alone.pixel(x, y);
+                }
+            }
+        }
+        EXPECT_GT(ink, 50);
+        EXPECT_EQ(covered, 0);
+    }
 }
 
 TEST_F(TrainingWindowTest, AGoalFromOneToNinetyNineIsNeededAndTheFieldTakesDigitsOnly) {
@@ -445,32 +489,35 @@ TEST_F(TrainingWindowTest, ADueReviewTakesOverAtBeginOrOnceTheSessionIsRecorded)
 TEST_F(TrainingWindowTest, MyFactsTakesTheLevelsKindAndTheSetUpSaysWhatItWillPractise) {
     struct Case {
         int level;
-        std::optional<std::vector<Problem>> missed; // none: no first tries at all
+        const char* standing; // as Open takes it
         const char* note;
     };
     const std::vector<Case> cases = {
-        {kMultiplication, std::nullopt,
-         "You have not practised these facts yet, so My Facts gives you all the multiplication "
-         "facts, as Multiplication does."},
-        {kAddition, kMissed,
-         "My Facts practises the 3 addition facts you do not know yet, a few at a time, among "
-         "facts you know."},
-        {kAddition, std::vector{Mistake(7, '+', 6)},
-         "My Facts practises the one addition fact you do not know yet, among facts you know."},
-        {kSubtraction, std::vector<Problem>{},
-         "You know all your subtraction facts! My Facts gives you all of them, as Subtraction "
-         "does."},
-        {kMixed, std::vector{Mistake(7, 'x', 8), Mistake(56, '/', 8)},
-         "My Facts practises the 2 facts you do not know yet, a few at a time, among facts you "
-         "know."},
-        {kDivision, std::nullopt, ""}, // no facts to read: Begin says what is wrong
+        {kMultiplication, "none", "All your facts are new to you. Let's try them all!"},
+        {kAddition, "m7+6 m8+5 m9+4",
+         "Let's practise 7 + 6, 8 + 5 and 9 + 4. You are still learning them."},
+        {kAddition, "m7+6", "Let's practise 7 + 6. You are still learning it."},
+        // Missed ones first, then the slow ones.
+        {kAddition, "s2+3 s8+5 m7+6 s9+4",
+         "Let's practise 7 + 6, 2 + 3 and 2 more facts you are still learning."},
+        {kAddition, "s2+3 s8+5 s9+4 s4+4 u1+1",
+         "Let's get faster at 2 + 3, 4 + 4 and 2 more facts."},
+        {kAddition, "u1+1", "Let's try a new fact: 1 + 1."},
+        {kAddition, "u1+1 u3+1", "Let's try some new facts, a few at a time."},
+        {kSubtraction, "", "You know all your facts! Let's keep them quick."},
+        {kMixed, "m56/8 m7x8",
+         "Let's practise 7 \u00d7 8 and 56 \u00f7 8. You are still learning them."},
+        // Listed mistakes of a student whose first tries were never kept.
+        {kSubtraction, "none l9-4 l8-3",
+         "Let's practise 8 \u2212 3 and 9 \u2212 4. You are still learning them."},
+        {kDivision, "none", ""}, // no facts to read: Begin says what is wrong
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.level);
+        SCOPED_TRACE(c.note);
         if (c.level == kDivision) {
             std::filesystem::remove(fakes.Path("/Test Data/division.txt"));
         }
-        Open(c.level, {}, c.missed);
+        Open(c.level, {}, c.standing);
         EXPECT_FALSE(window->MyFactsNote()->isVisible());
         Click(kMyFactsButton);
         EXPECT_TRUE(window->MyFactsChosen());
@@ -517,8 +564,7 @@ TEST_F(TrainingWindowTest, AMyFactsSessionPractisesTheMissedFactsAndIsRecordedLi
     EXPECT_EQ(window->SessionGraph()->Series().Count(), 1);
     EXPECT_TRUE(window->MyFactsChosen()) << "the choice stays";
     EXPECT_EQ(window->MyFactsNote()->text().toStdString(),
-              "You know all your addition facts! My Facts gives you all of them, as Addition "
-              "does.");
+              "You know all your facts! Let's keep them quick.");
 }
 
 // Cards answered right at once come in the order of the answer file, which lists a card for
