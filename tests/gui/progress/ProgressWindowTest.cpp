@@ -88,6 +88,7 @@ TEST_F(ProgressWindowTest, OpensOnTheMasteryViewAndEachButtonShowsOnlyItsView) {
     Open(kRichHistory);
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(ShownViews(), std::vector{kMasteryGraph});
+    EXPECT_EQ(window->Button(kFactMap)->toolTip(), "See which facts you know by heart");
     int presses = 0;
     for (const auto& [button, view] : {std::pair{kCurrentProgress, kCurrentProgressGraph},
                                        {kReport, kTestReport},
