@@ -140,12 +140,24 @@ TEST_F(HomeScreenTest, HelpAsksTheDesktopToOpenTheGuideAndSaysNothingItself) {
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
 }
 
-TEST_F(HomeScreenTest, ButtonsAreNamedAndDescribedForScreenReaders) {
+// The column first, then Sign out and Help, each named and described for screen readers; the
+// arrows move down and up the column only.
+TEST_F(HomeScreenTest, TheKeyboardReachesEveryButtonAndArrowsMoveWithinTheColumn) {
     CMainWindow home;
-    const auto controls = guitest::SpokenControls(home);
-    EXPECT_EQ(guitest::ButtonNames(controls),
-              (QStringList{"Testing", "Training", "Review", "Progress", "Sign out", "Help"}));
-    for (const guitest::SpokenControl& control : controls) {
+    for (const guitest::SpokenControl& control : guitest::SpokenControls(home)) {
         EXPECT_FALSE(control.description.isEmpty()) << control.name.toStdString();
     }
+    home.activateWindow();
+    QTest::keyClick(&home, Qt::Key_Escape);
+    EXPECT_TRUE(home.isVisible()) << "Escape ends nothing";
+    const std::pair<CMainWindow::CommandId, CMainWindow::CommandId> moves[] = {
+        {CMainWindow::kTesting, CMainWindow::kTraining},
+        {CMainWindow::kProgress, CMainWindow::kProgress}};
+    for (const auto& [from, to] : moves) {
+        home.Button(from)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(home.Button(from), Qt::Key_Down);
+        EXPECT_EQ(home.focusWidget(), home.Button(to)) << from;
+    }
+    guitest::ExpectKeyboardChain(home,
+                                 {"Testing", "Training", "Review", "Progress", "Sign out", "Help"});
 }

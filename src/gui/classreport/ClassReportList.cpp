@@ -1,6 +1,8 @@
 #include "ClassReportList.h"
+#include "SortingHeader.h"
 
 #include "data/CUserManager.h"
+#include "gui/common/LanguageForms.h"
 #include "gui/controls/ReportList.h"
 
 #include <QFontMetrics>
@@ -80,6 +82,7 @@ public:
 ClassReportList::ClassReportList(QWidget* parent, const QFont& rowFont, const QFont& headerFont,
                                  int rowHeight)
     : QTreeWidget(parent) {
+    setHeader(new SortingHeader(this));
     setHeaderLabels(Headings());
     for (int index = 0; index < columnCount(); ++index) {
         headerItem()->setTextAlignment(index, Alignment(index));
@@ -93,8 +96,6 @@ ClassReportList::ClassReportList(QWidget* parent, const QFont& rowFont, const QF
     setSortingEnabled(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(header(), &QHeaderView::sortIndicatorChanged, this, [this] { FitColumns(); });
-    // As in the teacher's list: no student shows as chosen before one is clicked.
-    setFocusPolicy(Qt::ClickFocus);
     sortByColumn(0, Qt::AscendingOrder);
 }
 
@@ -116,7 +117,7 @@ void ClassReportList::SetRows(const std::vector<data::ClassReportRow>& rows) {
     for (std::size_t order = 0; order < rows.size(); ++order) {
         const data::ClassReportRow& row = rows[order];
         QStringList texts;
-        for (const std::string& cell : data::ClassReportCells(row)) {
+        for (const std::string& cell : data::ClassReportCells(row, LanguageForms())) {
             texts << QString::fromStdString(cell);
         }
         auto* item = new ReportRow(texts);

@@ -5,9 +5,11 @@
 #include "data/CStudent.h"
 #include "data/OperationFacts.h"
 #include "data/SessionHistory.h"
+#include "gui/common/LanguageForms.h"
 #include "gui/common/ScreenColours.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/FactText.h"
+#include "gui/controls/KeyboardNavigation.h"
 #include "gui/controls/ScreenButton.h"
 #include "platform/Logs.h"
 #include "platform/qt/Fonts.h"
@@ -101,7 +103,7 @@ QString FactToolTip(const data::FactCell& cell) {
     if (cell.tries > 0 && cell.lastTried != 0) {
         tip += QStringLiteral(", the last on ") +
                QString::fromStdString(
-                   history::DateText(cell.lastTried, history::kProgressDateSeparator));
+                   LanguageForms().date(cell.lastTried, history::kProgressDateSeparator));
     }
     return tip;
 }
@@ -157,6 +159,7 @@ FactMapView::FactMapView(QWidget* parent) : QWidget(parent) {
         connect(tiles_[index], &QAbstractButton::clicked, this,
                 [this, kind] { ShowOperation(kind); });
     }
+    new ArrowKeyGroup(std::vector<QWidget*>(kindButtons_.begin(), kindButtons_.end()));
     Relayout();
 }
 
