@@ -98,15 +98,14 @@ struct SpokenControl {
 // Every control inside `window`, depth first, as Qt's accessibility interfaces report it.
 std::vector<SpokenControl> SpokenControls(QWidget& window);
 
-// The names of the buttons among `controls`, in order.
-QStringList ButtonNames(const std::vector<SpokenControl>& controls);
+// What a screen reader meets without a name in `window` as it is shown now: every control that
+// takes the focus, every button, field, list and chart, and the graphs and the fact map (which
+// need a description too), as "<role> <class>".
+std::vector<std::string> UnnamedControls(QWidget& window);
 
-// Whether `name` reads as plain words: letters and digits in words parted by single blanks, none
-// run together ("SignInDlg", "CTestingWndBegin").
-bool IsPlainWords(const QString& name);
-
-// Walks the focus chain of `window` (shown) with Tab from the window itself round to the first
-// control again, then back with Shift+Tab: it must visit exactly the controls a mouse can use
+// Checks that nothing in `window` (shown) lacks a name for screen readers, then walks its focus
+// chain with Tab from the window itself round to the first control again, then back with
+// Shift+Tab: it must visit exactly the controls a mouse can use
 // there now, whose accessible names `names` gives in the order Tab reaches them. Then each button
 // among them is pressed once by Space and once by Return (a radio button by Space only: Return is
 // its dialog's). To press them safely their handlers are cut off first: afterwards the window's
