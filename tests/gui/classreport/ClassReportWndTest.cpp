@@ -241,7 +241,9 @@ TEST_F(ClassReportWndTest, OpensFromTheTeacherWindowLeadsToProgressAndBackWithou
     delete teacher.data();
 }
 
-TEST_F(ClassReportWndTest, ExportWritesTheChosenFileAndSaysWhereOrWhyNot) {
+// A cancelled export or print writes nothing; where the file went, or why it could not go, is
+// said, and so is a printer that cannot open.
+TEST_F(ClassReportWndTest, ExportAndPrintSayWhereOrWhyNot) {
     WriteClass({{"Ann Lee"}});
     Open();
     const std::string path = fakes.Path("/report.csv");
@@ -266,6 +268,21 @@ TEST_F(ClassReportWndTest, ExportWritesTheChosenFileAndSaysWhereOrWhyNot) {
                        "report.csv: No such file or directory.",
                    platform::MbIcon::Exclamation}}));
     EXPECT_EQ(Logged("report.csv: No such file"), 1);
+
+    fakes.messageBoxes.shown.clear();
+    window->SetPrinterSetup(
+        std::make_unique<PdfPrinterSetup>(Pdf(), false, QPageSize(QPageSize::A4)));
+    guitest::Click(window->Button(ClassReportWnd::kPrint));
+    EXPECT_FALSE(QFile::exists(Pdf()));
+    EXPECT_TRUE(fakes.messageBoxes.shown.empty());
+
+    window->SetPrinterSetup(std::make_unique<PdfPrinterSetup>(
+        QString::fromStdString(fakes.Path("/no such folder/report.pdf")), true,
+        QPageSize(QPageSize::A4)));
+    guitest::Click(window->Button(ClassReportWnd::kPrint));
+    EXPECT_THAT(Texts(), ElementsAre("An error occurred while printing.\nCheck your printer "
+                                     "settings and try again."));
+    EXPECT_EQ(Logged("Failed CreatePrinterDC()"), 1);
 }
 
 // Eight students with names of thirty characters fit one page of A4 upright and of Letter
@@ -303,22 +320,4 @@ TEST_F(ClassReportWndTest, PrintsTheTableOnOnePageOfA4OrLetterForEightStudentsIn
         QFile::remove(Pdf());
     }
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
-}
-
-TEST_F(ClassReportWndTest, APrintCancelledPrintsNothingAndAPrinterThatCannotOpenIsReported) {
-    WriteClass({{"Ann Lee"}});
-    Open();
-    window->SetPrinterSetup(
-        std::make_unique<PdfPrinterSetup>(Pdf(), false, QPageSize(QPageSize::A4)));
-    guitest::Click(window->Button(ClassReportWnd::kPrint));
-    EXPECT_FALSE(QFile::exists(Pdf()));
-    EXPECT_TRUE(fakes.messageBoxes.shown.empty());
-
-    window->SetPrinterSetup(std::make_unique<PdfPrinterSetup>(
-        QString::fromStdString(fakes.Path("/no such folder/report.pdf")), true,
-        QPageSize(QPageSize::A4)));
-    guitest::Click(window->Button(ClassReportWnd::kPrint));
-    EXPECT_THAT(Texts(), ElementsAre("An error occurred while printing.\nCheck your printer "
-                                     "settings and try again."));
-    EXPECT_EQ(Logged("Failed CreatePrinterDC()"), 1);
 }

@@ -4,7 +4,6 @@
 #include "StudentSupport.h"
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
-#include "data/ProblemLine.h"
 #include "gui/controls/CBasicLineGraph.h"
 #include "gui/controls/CMasteryGraph.h"
 #include "gui/controls/FactText.h"
@@ -22,12 +21,6 @@ using namespace testrecords;
 using enum CStudentProgressWnd::CommandId;
 
 constexpr const char* kName = "Pat Jones";
-
-Problem Read(const std::string& line) {
-    Problem fact;
-    EXPECT_TRUE(data::ReadProblemLine(line, fact)) << line;
-    return fact;
-}
 
 // Pixels of text (nearly black) in `area`; without one, in the middle fifth of the image across
 // half its width, where an empty view says so.
@@ -208,8 +201,8 @@ TEST_F(ProgressWindowTest, ValuesNeverRecordedAreShownWithinLimitsAndLoggedOnceP
 // fact map shows the first tries on the level's facts.
 TEST_F(ProgressWindowTest, HomeShowsTheOpenerAndClosesWithoutChangingAFile) {
     Open(kRichHistory);
-    GetCurrentStudent().RecordFirstTry(Read("9 - 4"), true, 1200);
-    GetCurrentStudent().RecordFirstTry(Read("8 - 8"), false, 1500);
+    GetCurrentStudent().RecordFirstTry(Mistake(9, '-', 4), true, 1200);
+    GetCurrentStudent().RecordFirstTry(Mistake(8, '-', 8), false, 1500);
     ASSERT_TRUE(GetCurrentStudent().SaveFluency());
     std::filesystem::remove(CUserManager::GetMistakeFilePath(kName));
     const auto before = FolderContent(fakes.Path("/Data"));
