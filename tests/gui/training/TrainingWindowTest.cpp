@@ -241,8 +241,9 @@ TEST_F(TrainingWindowTest, AGoalFromOneToNinetyNineIsNeededAndTheFieldTakesDigit
 // Right: green, and the listed fact's streak grows; the first tick after it (the feedback given
 // back) does not end the session. Wrong: red and listed at once, an empty card for the second
 // try; wrong again: the answer in blue, still one mistake. Silent: the answer shown, listed as
-// left unanswered, without a sound.
-TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackAndTellsTheMistakeListOnce) {
+// left unanswered, without a sound. A second try is no first try; a try that runs out is a wrong
+// one. Home keeps them all and the mistakes listed, and records no session.
+TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackTellsTheMistakeListOnceAndHomeKeepsThem) {
     BeginSession();
     const Problem right = window->CurrentProblem();
     ASSERT_TRUE(data::WriteMistakeList(CUserManager::GetMistakeFilePath(kStudent),
@@ -278,6 +279,25 @@ TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackAndTellsTheMistakeListOnce) {
     EXPECT_EQ(window->State(), ReviewState::ShowAnswer);
     EXPECT_EQ(Listed(silent)->enteredAnswer, kNoValue) << "listed as left unanswered";
     EXPECT_EQ(Played("wronganswer2.wav"), 2) << "a time-out is silent";
+    Wait(1'751);
+
+    const Problem fast = window->CurrentProblem();
+    Wait(2'000);
+    AnswerRight();
+    Wait(801);
+    const Problem unanswered = window->CurrentProblem();
+    EXPECT_FALSE(platform::FileExists(CUserManager::GetFluencyFilePath(kStudent)));
+    Click(kHome);
+    CloseDeleted();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(std::pair(home.shows, Played("navigate.wav")), std::pair(1, 1));
+    EXPECT_TRUE(Sessions().empty());
+    EXPECT_EQ(GetCurrentStudent().GetMistakeCount(), 3);
+    EXPECT_EQ(WrittenFluencyOf(kStudent, fast), data::Fluency::Fluent);
+    EXPECT_EQ(WrittenFluencyOf(kStudent, wrong), data::Fluency::Missed);
+    EXPECT_EQ(WrittenFirstTries(kStudent, wrong), 1u);
+    EXPECT_EQ(WrittenFluencyOf(kStudent, silent), data::Fluency::Missed);
+    EXPECT_EQ(WrittenFirstTries(kStudent, unanswered), 0u);
 }
 
 namespace {
@@ -432,39 +452,6 @@ TEST_F(TrainingWindowTest, AfterTheLastPlaceTheFirstComesAgainEmpty) {
         EXPECT_TRUE(
             IsSameFact(window->CurrentProblem(), myFacts ? session.GetProblem(place) : first));
     }
-}
-
-// A second try is no first try; a try that runs out is a wrong one. Home keeps them all and the
-// mistakes listed, and records no session.
-TEST_F(TrainingWindowTest, HomeMidSessionRecordsNoSessionButKeepsTheFirstTriesAndMistakes) {
-    using data::Fluency;
-    BeginSession();
-    const Problem fast = window->CurrentProblem();
-    Wait(2'000);
-    AnswerRight();
-    Wait(801);
-    const Problem secondTry = window->CurrentProblem();
-    AnswerWrong();
-    Wait(1'501);
-    AnswerRight();
-    Wait(801);
-    const Problem silent = window->CurrentProblem();
-    Wait(15'001);
-    Wait(1'751);
-    const Problem unanswered = window->CurrentProblem();
-    EXPECT_FALSE(platform::FileExists(CUserManager::GetFluencyFilePath(kStudent)));
-    Click(kHome);
-    CloseDeleted();
-    EXPECT_TRUE(window.isNull());
-    EXPECT_EQ(std::pair(home.shows, Played("navigate.wav")), std::pair(1, 1));
-    EXPECT_TRUE(Sessions().empty());
-    EXPECT_EQ(GetCurrentStudent().GetMistakeCount(), 2);
-
-    EXPECT_EQ(WrittenFluencyOf(kStudent, fast), Fluency::Fluent);
-    EXPECT_EQ(WrittenFluencyOf(kStudent, secondTry), Fluency::Missed);
-    EXPECT_EQ(WrittenFirstTries(kStudent, secondTry), 1u);
-    EXPECT_EQ(WrittenFluencyOf(kStudent, silent), Fluency::Missed);
-    EXPECT_EQ(WrittenFirstTries(kStudent, unanswered), 0u);
 }
 
 TEST_F(TrainingWindowTest, ADueReviewTakesOverAtBeginOrOnceTheSessionIsRecorded) {
