@@ -270,6 +270,7 @@ TEST_F(LineGraphTest, SmallLabelSizesUseSmallFontsInWholePoints) {
               platform::MakeFont("Book Antiqua", 11).families());
 }
 
+// Drawn by the widget too, the goal line dotted; the scroll buttons go with their flag.
 TEST_F(LineGraphTest, MarksAndTheDottedGoalLineNeedTheirFlag) {
     MakeBarChart();
     graph->SetGoal(30);
@@ -291,6 +292,17 @@ TEST_F(LineGraphTest, MarksAndTheDottedGoalLineNeedTheirFlag) {
     EXPECT_EQ(mark->from.x(), bar.left);
     EXPECT_LT(mark->to.x(), bar.right) << "the mark stays inside its bar";
     EXPECT_EQ(Bars(canvas, QColor(0, 78, 150)).size(), 1u);
+    graph->show();
+    const QImage shot = Snapshot(*graph);
+    EXPECT_GT(CountColour(shot, Plot().ToQRect(), QColor(45, 185, 114)), 500) << "the widget";
+    const QRect goalRow(Plot().left, graph->Layout().ValueY(30), Plot().Width(), 1);
+    const int black = CountColour(shot, goalRow, Qt::black);
+    EXPECT_GT(black, Plot().Width() / 4) << "the goal line shows outside the bars";
+    EXPECT_LT(black, Plot().Width() * 3 / 4) << "and it is dotted";
+    EXPECT_TRUE(graph->ScrollButton(CBasicLineGraph::kScrollBack)->isVisible());
+    graph->ModifyFlags(0, CBasicLineGraph::kScrollButtons);
+    Snapshot(*graph);
+    EXPECT_FALSE(graph->ScrollButton(CBasicLineGraph::kScrollBack)->isVisible());
 
     graph->SetGoal(0);
     EXPECT_EQ(Across(Paint(), 0, PenStyle::Dot), 0) << "no goal, no line on the axis";
@@ -320,28 +332,6 @@ TEST_F(LineGraphTest, ALineGraphJoinsItsPointsAndDotsEachOne) {
         EXPECT_EQ(dot.from.y(), Plot().bottom);
     }
     EXPECT_TRUE(YLabels(canvas).empty());
-}
-
-TEST_F(LineGraphTest, TheWidgetPaintsBarsAGoalAndItsScrollButtons) {
-    MakeBarChart();
-    graph->ModifyFlags(CBasicLineGraph::kFrame | CBasicLineGraph::kMarksAndGoal, 0);
-    graph->SetGoal(50);
-    graph->SetMaximum(100);
-    for (int value = 10; value <= 100; value += 10) {
-        graph->AddPoint(value, 0, 0);
-    }
-    graph->show();
-    const QImage shot = Snapshot(*graph);
-    EXPECT_GT(CountColour(shot, Plot().ToQRect(), kGreen), 1000);
-    const QRect goalRow(Plot().left, graph->Layout().ValueY(50), Plot().Width(), 1);
-    const int black = CountColour(shot, goalRow, Qt::black);
-    EXPECT_GT(black, Plot().Width() / 4) << "the goal line shows outside the bars";
-    EXPECT_LT(black, Plot().Width() * 3 / 4) << "and it is dotted";
-    EXPECT_TRUE(graph->ScrollButton(CBasicLineGraph::kScrollBack)->isVisible());
-
-    graph->ModifyFlags(0, CBasicLineGraph::kScrollButtons);
-    Snapshot(*graph);
-    EXPECT_FALSE(graph->ScrollButton(CBasicLineGraph::kScrollBack)->isVisible());
 }
 
 TEST_F(LineGraphTest, LevelPointsStandOnTheirMasteryStepGreenWhenPassed) {
