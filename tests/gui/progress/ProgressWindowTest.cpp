@@ -77,25 +77,6 @@ const std::vector<SessionRecord> kRichHistory{
 
 } // namespace
 
-TEST_F(ProgressWindowTest, OpensOnTheMasteryViewAndEachButtonShowsOnlyItsView) {
-    Open(kRichHistory);
-    ASSERT_TRUE(window->isVisible());
-    EXPECT_EQ(ShownViews(), std::vector{kMasteryGraph});
-    EXPECT_EQ(window->Button(kFactMap)->toolTip(), "See which facts you know by heart");
-    int presses = 0;
-    for (const auto& [button, view] : {std::pair{kCurrentProgress, kCurrentProgressGraph},
-                                       {kReport, kTestReport},
-                                       {kTrainingReport, kTrainingReportList},
-                                       {kTrainingProgress, kTrainingGraph},
-                                       {kFactMap, kFactMapView},
-                                       {kMastery, kMasteryGraph}}) {
-        Click(button);
-        EXPECT_EQ(ShownViews(), std::vector{view}) << button;
-        EXPECT_EQ(Played("navigate.wav"), ++presses);
-    }
-    EXPECT_EQ(Logged("Failed to open "), 0) << "every picture of the window";
-}
-
 // Passed tests in green: the mastery graph's dots, the score graph's bars (one not passed
 // lighter) and the test report's rows; training sessions as bars of their length with their goal.
 TEST_F(ProgressWindowTest, TheGraphsAndReportsShowTheRecordsNewestReportedFirst) {
@@ -197,25 +178,37 @@ TEST_F(ProgressWindowTest, ValuesNeverRecordedAreShownWithinLimitsAndLoggedOnceP
     EXPECT_EQ(Logged(logged), 2) << "once a window";
 }
 
-// Looking changes no file of the student, makes no mistake list and shuffles no test file. The
-// fact map shows the first tries on the level's facts.
-TEST_F(ProgressWindowTest, HomeShowsTheOpenerAndClosesWithoutChangingAFile) {
+// It opens on the mastery view; each button shows only its view. Looking changes no file of the
+// student, makes no mistake list and shuffles no test file. The fact map shows the first tries on
+// the level's facts.
+TEST_F(ProgressWindowTest, EachButtonShowsOnlyItsViewAndHomeLeavesWithoutChangingAFile) {
     Open(kRichHistory);
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(ShownViews(), std::vector{kMasteryGraph});
+    EXPECT_EQ(window->Button(kFactMap)->toolTip(), "See which facts you know by heart");
     GetCurrentStudent().RecordFirstTry(Mistake(9, '-', 4), true, 1200);
     GetCurrentStudent().RecordFirstTry(Mistake(8, '-', 8), false, 1500);
     ASSERT_TRUE(GetCurrentStudent().SaveFluency());
     std::filesystem::remove(CUserManager::GetMistakeFilePath(kName));
     const auto before = FolderContent(fakes.Path("/Data"));
     const std::string subtractions = ReadFile(fakes, "/Test Data/subtraction.txt");
-    for (const auto button :
-         {kCurrentProgress, kReport, kTrainingReport, kTrainingProgress, kFactMap}) {
+    int presses = 0;
+    for (const auto& [button, view] : {std::pair{kCurrentProgress, kCurrentProgressGraph},
+                                       {kReport, kTestReport},
+                                       {kTrainingReport, kTrainingReportList},
+                                       {kTrainingProgress, kTrainingGraph},
+                                       {kFactMap, kFactMapView}}) {
         Click(button);
+        EXPECT_EQ(ShownViews(), std::vector{view}) << button;
+        EXPECT_EQ(Played("navigate.wav"), ++presses);
     }
     const FactMapView& map = *window->FactMap();
     EXPECT_EQ(map.Operation(), kSubtraction) << "the student's level";
     EXPECT_EQ(map.Grid().Counts(), (data::FluencyCounts{.fluent = 1, .missed = 1, .notSeen = 98}));
     guitest::Click(map.KindButton(kDivision));
     Click(kMastery);
+    EXPECT_EQ(ShownViews(), std::vector{kMasteryGraph});
+    EXPECT_EQ(Logged("Failed to open "), 0) << "every picture of the window";
     Click(kHome);
     EXPECT_TRUE(home.window->isVisible());
     CloseDeleted();
