@@ -60,7 +60,8 @@ protected:
 
 } // namespace
 
-TEST_F(StudentDialogsTest, ANewStudentDialogStartsEmptyAtAdditionWithTheNameBoxToType) {
+// A new student's dialog starts empty at Addition with the name box to type into; Escape exits.
+TEST_F(StudentDialogsTest, EachRefusalSaysWhyAndPutsTheFocusWhereTheFaultIs) {
     CStudentInfoDlg dialog("", "", 0, 0);
     dialog.show();
     EXPECT_EQ(dialog.LevelList()->currentText(), "Addition");
@@ -69,14 +70,6 @@ TEST_F(StudentDialogsTest, ANewStudentDialogStartsEmptyAtAdditionWithTheNameBoxT
     EXPECT_FALSE(dialog.NameBox()->isReadOnly());
     QTest::keyClicks(dialog.PasswordBox(), QString(20, 'b'));
     EXPECT_EQ(dialog.PasswordBox()->text().size(), 15);
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), CStudentInfoDlg::kExit);
-}
-
-TEST_F(StudentDialogsTest, EachRefusalSaysWhyAndPutsTheFocusWhereTheFaultIs) {
-    CStudentInfoDlg dialog("", "", 0, 0);
-    dialog.show();
     Enter(dialog, "Bo Ng", "", "");
     EXPECT_EQ(dialog.focusWidget(), dialog.PasswordBox());
     Enter(dialog, "Bo Ng", "hop", "");
@@ -113,6 +106,9 @@ TEST_F(StudentDialogsTest, EachRefusalSaysWhyAndPutsTheFocusWhereTheFaultIs) {
     EXPECT_THAT(Texts(), ElementsAre("Please contact the system administrator."));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(GetCurrentTeacher().IsStudent("Bo Ng"));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), CStudentInfoDlg::kExit);
 }
 
 // Blanks and capitals aside, unless two students (of an older folder) differ only in capitals.
