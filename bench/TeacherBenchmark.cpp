@@ -27,14 +27,15 @@ void SignInTeacherOfFullClass(const platform::fakes::FakePlatform& fakes, int se
                                               fakes.Path("/Graphics"));
     std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Test Data",
                                               fakes.Path("/Test Data"));
-    DataFolderOptions options{.programFolder = fakes.BaseFolder()};
+    DataFolderOptions options{.programFolder = fakes.BaseFolder(), .teachers = {{}}};
+    std::vector<StudentToAdd>& students = options.teachers[0].students;
     for (const char* name :
          {"Ann Lee", "Bo Ng", "Cy Park", "Di Ruiz", "Ed Fox", "Flo Hart", "Gus Ito", "Hal Jung"}) {
-        options.students.push_back({name, "hop", 3, 1});
+        students.push_back({name, "hop", 3, 1});
     }
     std::string message;
     WriteDataFolder(options, message);
-    for (const StudentToAdd& student : options.students) {
+    for (const StudentToAdd& student : students) {
         data::StudentRecord record;
         record.idType = CUserManager::kStudentId;
         record.password = student.password;

@@ -56,6 +56,21 @@ PasswordProblem CheckPassword(std::string_view password) {
                                                      : PasswordProblem::None;
 }
 
+std::string NameKey(std::string_view name) {
+    std::string key = Utf8ToWindows1252(name);
+    for (char& c : key) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)) {
+            c = static_cast<char>(byte + 0x20);
+        } else if (byte == 0x8A || byte == 0x8C || byte == 0x8E) { // Š, Œ, Ž
+            c = static_cast<char>(byte + 0x10);
+        } else if (byte == 0x9F) { // Ÿ
+            c = static_cast<char>(0xFF);
+        }
+    }
+    return key;
+}
+
 bool NamesAnotherDataFile(const std::string& name, const std::string& teacherName,
                           const std::vector<std::string>& classNames) {
     return name == "Admin" || name == teacherName ||

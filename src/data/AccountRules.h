@@ -43,6 +43,10 @@ enum class PasswordProblem {
 
 PasswordProblem CheckPassword(std::string_view password);
 
+// `name` as a file system that ignores capitals sees it (the Windows and Samba shares many schools
+// keep their files on): two names of one key name the same files there.
+std::string NameKey(std::string_view name);
+
 // True when a student of this name would have a record file with the same name as another file
 // of the data folder: the sign-in list ("Admin"), the teacher's own record or one of the
 // teacher's class files (the teacher's name followed by the class's name). Other students are

@@ -304,6 +304,19 @@ bool FlushFolderOf(const std::string& path) {
     return flushed;
 }
 
+bool FlushFileSystemOf(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool flushed = ::syncfs(fd) == 0;
+    ::close(fd);
+    if (flushed) {
+        StepDone(FileStep::Flushed, path);
+    }
+    return flushed;
+}
+
 void SetFileStepHook(std::function<void(FileStep, const std::string&)> hook) {
     FileStepHook() = std::move(hook);
 }

@@ -3,7 +3,9 @@
 
 #include "DataTestSupport.h"
 #include "FolderContent.h"
+#include "data/SchoolSettings.h"
 #include "data/SignInLocks.h"
+#include "data/StudentRecordFile.h"
 
 #include <cstdio>
 #include <sys/stat.h>
@@ -58,7 +60,8 @@ bool LoadsWhole(const std::string& student) {
 
 std::string ParseError(const std::vector<std::string>& arguments) {
     std::string error;
-    EXPECT_FALSE(ParseDataFolderOptions(arguments, error).has_value());
+    const auto options = ParseDataFolderOptions(arguments, error);
+    EXPECT_FALSE(options && PlanSchool(*options, error));
     return error;
 }
 
@@ -99,21 +102,61 @@ TEST_F(DataFolderToolTest, RecordsWithoutAnAdminFileAreKeptOrRefusedButNeverWipe
     EXPECT_EQ(Write({"--if-missing"}), DataFolderResult::Written) << "an empty folder is filled";
 }
 
-TEST_F(DataFolderToolTest, StudentsAreAddedAsTheTeacherWindowAddsThem) {
+// A class written as it always was, byte for byte: nothing of several classes or of a class size
+// is in it unasked.
+TEST_F(DataFolderToolTest, StudentsAreAddedAsTheTeacherWindowAddsThemByteForByteAsBefore) {
     ASSERT_EQ(Write({"--teacher", "Pat Jones", "--teacher-password", "Owl", "--admin-password",
                      "root", "--student", "Mary Ann Smith:Tulip:3:2", "--student", "Bo Ng:Kiwi"}),
               DataFolderResult::Written);
+    const auto record = [](const char* password, std::uint32_t level, std::uint32_t passed) {
+        return Join({U32(3), Counted(password), Counted("Pat JonesUsers"), U32(level), U32(passed),
+                     U32(0), U32(0), U32(0)});
+    };
+    const std::map<std::string, Bytes> expected = {
+        {"Admin.nfo", AdminFile("root", {"Jones, Pat", "Smith, Mary Ann", "Ng, Bo"})},
+        {"Pat Jones.nfo", TeacherFile("Owl", {"Users"})},
+        {"Pat JonesUsers.nfo", ClassFile({"Mary Ann Smith", "Bo Ng"})},
+        {"Mary Ann Smith.nfo", record("Tulip", 3, 2)},
+        {"Mary Ann Smith.mtk", {}},
+        {"Bo Ng.nfo", record("Kiwi", 1, 0)},
+        {"Bo Ng.mtk", {}},
+        {"Sign-in.lock", {}},
+    };
+    EXPECT_EQ(FolderContent(DataPath("")), expected);
+}
+
+// Teachers each with their own classes, from the options and a roster; a roster with a bad row
+// writes nothing and says which row; --class-size alone changes only the class size.
+TEST_F(DataFolderToolTest, ASchoolIsWrittenFromTheOptionsAndARosterOrNotAtAll) {
+    const std::string roster = fakes.Path("/school.csv");
+    WriteFile(roster, BytesOf("Teacher;Teacher password;Class;Student;Password\r\n"
+                              "Lou Kim;cat;4B;Cy Park;c\r\nPat Jones;;5A;Di Ruiz;d\r\n"));
+    ToolRun run =
+        RunTool({"--folder", fakes.BaseFolder(), "--teacher", "Pat Jones", "--teacher-password",
+                 "owl", "--student", "Ann Lee:a", "--roster", roster, "--class-size", "25"});
+    ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")),
-              AdminFile("root", {"Jones, Pat", "Smith, Mary Ann", "Ng, Bo"}));
-    EXPECT_EQ(ReadFile(DataPath("Pat JonesUsers.nfo")), ClassFile({"Mary Ann Smith", "Bo Ng"}));
-    for (const auto& [name, password, level, passed] :
-         {std::tuple("Mary Ann Smith", "Tulip", 3, 2), std::tuple("Bo Ng", "Kiwi", 1, 0)}) {
-        const auto student = LoadedStudent(name);
-        ASSERT_TRUE(student.has_value()) << name;
-        EXPECT_EQ(
-            std::tuple(student->GetPassword(), student->GetLevel(), student->GetTestsPassed()),
-            std::tuple(password, level, passed));
-    }
+              AdminFile("admin", {"Jones, Pat", "Kim, Lou", "Lee, Ann", "Ruiz, Di", "Park, Cy"}));
+    EXPECT_EQ(ReadFile(DataPath("Pat Jones.nfo")), TeacherFile("owl", {"Users", "5A"}));
+    EXPECT_EQ(ReadFile(DataPath("Lou Kim.nfo")), TeacherFile("cat", {"Users", "4B"}));
+    EXPECT_EQ(ReadFile(DataPath("Pat Jones5A.nfo")), ClassFile({"Di Ruiz"}));
+    EXPECT_EQ(ReadFile(DataPath("Lou KimUsers.nfo")), ClassFile({}));
+    EXPECT_EQ(data::ParseStudentRecord(ReadFile(DataPath("Cy Park.nfo")))->classKey, "Lou Kim4B");
+    EXPECT_EQ(data::ReadSchoolSettings().classSize, 25);
+    const auto school = FolderContent(DataPath(""));
+
+    WriteFile(roster, BytesOf("Teacher,Teacher password,Class,Student,Password\n"
+                              "Pat Jones,owl,5A,Ed Fox,e\nPat Jones,owl,5A,Ed.Fox,e\n"));
+    run = RunTool({"--folder", fakes.BaseFolder(), "--force", "--roster", roster});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_THAT(run.output, HasSubstr("nothing was written, because of this problem in " + roster +
+                                      ":\n  Line 3: the name \"Ed.Fox\""));
+    EXPECT_EQ(FolderContent(DataPath("")), school);
+
+    run = RunTool({"--folder", fakes.BaseFolder(), "--class-size", "30"});
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(data::ReadSchoolSettings().classSize, 30);
+    EXPECT_EQ(FolderContent(DataPath("")).size(), school.size()) << "every record kept";
 }
 
 TEST(DataFolderOptionsTest, UnusableOptionsAreRefusedWithAReason) {
@@ -125,11 +168,13 @@ TEST(DataFolderOptionsTest, UnusableOptionsAreRefusedWithAReason) {
 
 TEST_F(DataFolderToolTest, NamesOfOtherRecordsAndRepeatedStudentsAreRefusedBeforeAnyWrite) {
     const std::pair<Strings, std::string> refusals[] = {
-        {{"--student", "Admin:pw"}, "\"Admin\" is the name of the sign-in list's file"},
-        {{"--teacher", "Admin"}, "\"Admin\" is the name of the sign-in list's file"},
-        {{"--student", "Class TeacherUsers:pw"}, "\"Class TeacherUsers\" is the name of the class"},
-        {{"--teacher", "Pat Jones", "--student", "Pat JonesUsers:pw"}, "the class file"},
-        {{"--student", "Bo Ng:a", "--student", "Bo Ng:b"}, "\"Bo Ng\" is given twice"},
+        {{"--student", "Admin:pw"}, "The name \"Admin\" is already that of a person"},
+        {{"--teacher", "Admin"}, "The name \"Admin\" is already that of a person"},
+        {{"--student", "Class TeacherUsers:pw"}, "\"Class TeacherUsers\" is already that"},
+        {{"--teacher", "Pat Jones", "--student", "Pat JonesUsers:pw"}, "or of a class file"},
+        {{"--student", "Bo Ng:a", "--student", "Bo Ng:b"}, "The student Bo Ng is given twice"},
+        {{"--teacher", "Pat Jones", "--teacher", "Lou Kim", "--student", "Pat Jones:p"},
+         "The name \"Pat Jones\" is already"},
     };
     for (const auto& [arguments, reason] : refusals) {
         Strings command = {"--folder", fakes.BaseFolder(), "--force"};

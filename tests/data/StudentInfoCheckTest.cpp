@@ -68,3 +68,53 @@ TEST_F(StudentInfoCheckTest, NamesAreNormalisedAndRefusedByTheFilesTheyWouldRepl
               StudentInfoRefusal::PasswordTooLong)
         << "the sign-in box could never take it";
 }
+
+// The class size of the folder's settings, 8 without them; a new class's name is checked like a
+// student's and refused when the teacher has the class or its file is another record.
+TEST_F(StudentInfoCheckTest, TheClassSizeAndNewClassNamesAreChecked) {
+    const struct {
+        const char* settings; // none: no settings file
+        int students;
+        bool refused;
+    } limits[] = {{nullptr, 7, false},
+                  {nullptr, 8, true},
+                  {"class size = 25\n", 24, false},
+                  {"class size = 25\n", 25, true},
+                  {"# notes\r\nteacher = x\r\n class size=8 \r\n", 8, true},
+                  {"class size = 41\n", 8, true},
+                  {"class size = many\n", 7, false}};
+    for (const auto& limit : limits) {
+        SCOPED_TRACE(std::to_string(limit.students) + " with " +
+                     (limit.settings ? limit.settings : "none"));
+        std::filesystem::remove(DataPath("School settings.txt"));
+        if (limit.settings != nullptr) {
+            WriteFile(DataPath("School settings.txt"), BytesOf(limit.settings));
+        }
+        Strings students;
+        for (int i = 0; i < limit.students; ++i) {
+            students.push_back("S" + std::to_string(i));
+        }
+        WriteClass(students);
+        EXPECT_EQ(New("Di Ruiz") == StudentInfoRefusal::TooManyStudents, limit.refused);
+    }
+    EXPECT_THAT(ErrorRecords(), ElementsAre(testing::HasSubstr("class size is not a number"),
+                                            testing::HasSubstr("class size is not a number")));
+
+    WriteFile(DataPath("Pat JonesArt.nfo"), ClassFile({}));
+    WriteFile(DataPath("Pat Jones.nfo"), TeacherFile("Owl", {"Users", "Art"}));
+    teacher.Load("Pat Jones");
+    const std::pair<std::string, StudentInfoRefusal> names[] = {
+        {" 5A  blue ", StudentInfoRefusal::None},
+        {"", StudentInfoRefusal::NoName},
+        {"5.A", StudentInfoRefusal::InvalidCharacter},
+        {"art", StudentInfoRefusal::NameTaken},
+        {"Users", StudentInfoRefusal::NameTaken},
+        {"Ann Lee", StudentInfoRefusal::None},
+        {std::string(31, 'c'), StudentInfoRefusal::NameTooLong}};
+    for (const auto& [name, refusal] : names) {
+        EXPECT_EQ(data::CheckNewClassName(name, teacher), refusal) << name;
+    }
+    WriteFile(DataPath("Pat JonesBand.nfo"), StudentFile("pw", 1, 0));
+    EXPECT_EQ(data::CheckNewClassName("Band", teacher), StudentInfoRefusal::NameTaken)
+        << "a student's record of that name";
+}

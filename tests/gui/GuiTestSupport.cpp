@@ -70,7 +70,8 @@ void CopyInstalledTestFiles(const platform::fakes::FakePlatform& fakes) {
 
 void WriteDataFolder(const platform::fakes::FakePlatform& fakes,
                      const std::vector<StudentToAdd>& students) {
-    const DataFolderOptions options{.programFolder = fakes.BaseFolder(), .students = students};
+    const DataFolderOptions options{.programFolder = fakes.BaseFolder(),
+                                    .teachers = {{.students = students}}};
     std::string message;
     ASSERT_EQ(::WriteDataFolder(options, message), DataFolderResult::Written) << message;
 }

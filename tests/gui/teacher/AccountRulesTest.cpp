@@ -3,6 +3,7 @@
 #include "GuiTestSupport.h"
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
+#include "data/RosterCheck.h"
 #include "gui/signin/CSignInDlg.h"
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
@@ -80,9 +81,20 @@ protected:
 
     static bool ToolTakes(const Account& account) {
         std::string error;
-        return ParseDataFolderOptions(
-                   {"--folder", "x", "--student", account.name + ":" + account.password}, error)
-            .has_value();
+        const auto options = ParseDataFolderOptions(
+            {"--folder", "x", "--student", account.name + ":" + account.password}, error);
+        return options && PlanSchool(*options, error).has_value();
+    }
+
+    // A class's roster imported by the teacher.
+    bool RosterTakes(const Account& account) {
+        SelectClass();
+        data::RosterLine line{.line = 2};
+        line.cells[static_cast<std::size_t>(data::RosterColumn::Student)] = account.name;
+        line.cells[static_cast<std::size_t>(data::RosterColumn::Password)] = account.password;
+        std::vector<data::NewStudent> students;
+        return data::CheckClassRoster({line}, GetCurrentTeacher(), 8, students).empty() &&
+               students.size() == 1 && students[0].name == data::NormaliseName(account.name);
     }
 
     static bool SignInBoxTakes(const std::string& password) {
@@ -97,12 +109,13 @@ protected:
 
 } // namespace
 
-// The tool, the teacher's dialog and the sign-in box apply the same rules: what one takes, the
-// others take whole, so nobody is given a name or password that locks them out.
+// The tool, the teacher's dialog, a roster and the sign-in box apply the same rules: what one
+// takes, the others take whole, so nobody is given a name or password that locks them out.
 TEST_F(AccountRulesTest, TheToolTheDialogsAndTheSignInBoxAgreeOnNamesAndPasswords) {
     for (const Account& account : Accounts()) {
         SCOPED_TRACE("\"" + account.name + "\" : \"" + account.password + "\"");
         EXPECT_EQ(ToolTakes(account), account.usable);
+        EXPECT_EQ(RosterTakes(account), account.usable);
         EXPECT_EQ(DialogMakes(account), account.usable);
         if (account.usable) {
             EXPECT_TRUE(SignInBoxTakes(account.password));
