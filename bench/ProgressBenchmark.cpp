@@ -1,11 +1,11 @@
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
 #include "data/StudentRecordFile.h"
+#include "gui/common/TrainingSessionGraph.h"
 #include "gui/controls/CBasicLineGraph.h"
 #include "gui/controls/CMasteryGraph.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/progress/FactMapView.h"
-#include "gui/training/TrainingSessionGraph.h"
 #include "platform/Files.h"
 #include "platform/fakes/FakeServices.h"
 

@@ -2,9 +2,9 @@
 
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
-#include "gui/common/ReviewHandOver.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/progress/CStudentProgressWnd.h"
+#include "gui/review/CMistakeReviewWnd.h"
 #include "gui/signin/CSignInDlg.h"
 #include "gui/teacher/CTeacherWnd.h"
 #include "gui/testing/CTestingWnd.h"
@@ -156,8 +156,7 @@ void CMainWindow::OnCommand(int id) {
 void CMainWindow::OnTesting() {
     if (GetCurrentStudent().IsReviewDue()) {
         Inform("Time for mistake review", platform::MbIcon::None);
-        HandOverToMistakeReview(*this);
-        hide();
+        OpenMistakeReview();
         return;
     }
     // A window that could not be built has already said so and is on its way out.
@@ -182,7 +181,12 @@ void CMainWindow::OnReview() {
         Inform(kNoMistakes, platform::MbIcon::Information);
         return;
     }
-    HandOverToMistakeReview(*this);
+    OpenMistakeReview();
+}
+
+// The window shows and deletes itself; nobody keeps a pointer to it.
+void CMainWindow::OpenMistakeReview() {
+    new CMistakeReviewWnd(*this);
     hide();
 }
 

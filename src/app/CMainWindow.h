@@ -32,6 +32,7 @@ public:
     QWidget* Window() override { return this; }
     void ShowHome() override;
     void SignOut() override { OnCommand(kSignOut); }
+    void OpenMistakeReview() override;
 
     CPictureButton* Button(CommandId id) const;
 

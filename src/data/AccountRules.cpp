@@ -3,16 +3,77 @@
 #include "Windows1252.h"
 
 #include <algorithm>
+#include <array>
 
 namespace data {
 namespace {
 
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
 // Characters, not bytes: the dialogs count what the user sees.
 std::size_t CharacterCount(std::string_view utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<std::size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return !IsContinuationByte(c); }));
 }
+
+// The characters of `utf8`, each as its bytes.
+std::vector<std::string_view> Characters(std::string_view utf8) {
+    std::vector<std::string_view> characters;
+    for (std::size_t start = 0; start < utf8.size();) {
+        std::size_t end = start + 1;
+        while (end < utf8.size() && IsContinuationByte(utf8[end])) {
+            ++end;
+        }
+        characters.push_back(utf8.substr(start, end - start));
+        start = end;
+    }
+    return characters;
+}
+
+// The C0 controls, DEL and the C1 controls (U+0080 to U+009F).
+bool IsControl(std::string_view character) {
+    const auto first = static_cast<unsigned char>(character[0]);
+    return first < 0x20 || first == 0x7F ||
+           (first == 0xC2 && character.size() > 1 &&
+            static_cast<unsigned char>(character[1]) < 0xA0);
+}
+
+bool IsForbidden(std::string_view character) {
+    return character.size() == 1 &&
+           kForbiddenNameCharacters.find(character[0]) != std::string_view::npos;
+}
+
+// Names in the order of kForbiddenNameCharacters.
+constexpr std::array<std::string_view, kForbiddenNameCharacters.size()> kForbiddenNames = {
+    "quotation mark",
+    "apostrophe",
+    "exclamation mark",
+    "at sign",
+    "number sign",
+    "dollar sign",
+    "percent sign",
+    "caret",
+    "ampersand",
+    "asterisk",
+    "opening parenthesis",
+    "closing parenthesis",
+    "opening bracket",
+    "opening curly brace",
+    "closing curly brace",
+    "closing bracket",
+    "comma",
+    "full stop",
+    "question mark",
+    "slash",
+    "backslash",
+    "semicolon",
+    "colon",
+    "equals sign",
+    "plus sign",
+    "less-than sign",
+    "greater-than sign"};
 
 } // namespace
 
@@ -39,17 +100,38 @@ NameProblem CheckName(std::string_view name) {
     if (CharacterCount(name) > kNameLimit) {
         return NameProblem::TooLong;
     }
-    if (name.find_first_of(kForbiddenNameCharacters) != std::string_view::npos) {
-        return NameProblem::InvalidCharacter;
+    return RefusedNameCharacter(name).empty() ? NameProblem::None : NameProblem::InvalidCharacter;
+}
+
+std::string RefusedNameCharacter(std::string_view name) {
+    for (const std::string_view character : Characters(name)) {
+        if (IsForbidden(character) || !IsAccountText(character)) {
+            return std::string(character);
+        }
     }
-    return NameProblem::None;
+    return {};
+}
+
+std::string DescribeRefusedCharacter(std::string_view character) {
+    if (IsForbidden(character)) {
+        return "the " + std::string(kForbiddenNames[kForbiddenNameCharacters.find(character[0])]) +
+               " (" + std::string(character) + ")";
+    }
+    if (IsControl(character)) {
+        return "a tab or another control character";
+    }
+    return "the letter " + std::string(character) + ", which records cannot store";
+}
+
+bool IsAccountText(std::string_view text) {
+    return FitsWindows1252(text) && std::ranges::none_of(Characters(text), IsControl);
 }
 
 PasswordProblem CheckPassword(std::string_view password) {
     if (password.empty()) {
         return PasswordProblem::Empty;
     }
-    if (!FitsWindows1252(password)) {
+    if (!IsAccountText(password)) {
         return PasswordProblem::NotStorable;
     }
     return CharacterCount(password) > kPasswordLimit ? PasswordProblem::TooLong
@@ -71,11 +153,15 @@ std::string NameKey(std::string_view name) {
     return key;
 }
 
+bool IsSameNameIgnoringCase(std::string_view a, std::string_view b) {
+    return NameKey(a) == NameKey(b);
+}
+
 bool NamesAnotherDataFile(const std::string& name, const std::string& teacherName,
                           const std::vector<std::string>& classNames) {
-    return name == "Admin" || name == teacherName ||
+    return IsSameNameIgnoringCase(name, "Admin") || IsSameNameIgnoringCase(name, teacherName) ||
            std::any_of(classNames.begin(), classNames.end(), [&](const std::string& className) {
-               return name == teacherName + className;
+               return IsSameNameIgnoringCase(name, teacherName + className);
            });
 }
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 namespace {
@@ -29,6 +30,17 @@ bool DeleteIfPresent(const std::string& path) {
     }
     platform::WriteErrorLog(kSource, __LINE__, data::FileFailureText("Could not delete", path));
     return false;
+}
+
+// Whether the sign-in list names `name` (file form), capitals aside. A list that cannot be read
+// names nobody here: the creation that follows reports it.
+bool IsListedForSignIn(const std::string& name) {
+    const auto bytes = platform::ReadFileBytes(CUserManager::GetInfoFilePath("Admin"));
+    const auto admin = bytes ? data::ParseUserWithNames(*bytes) : std::nullopt;
+    return admin && std::ranges::any_of(admin->names, [&](std::string listed) {
+               CUserManager::ConvertName(listed, false);
+               return data::IsSameNameIgnoringCase(listed, name);
+           });
 }
 
 // Takes back what a creation that could not be completed had written.
@@ -116,14 +128,22 @@ bool CTeacher::IsStudent(const std::string& name) const {
     return Contains(students_, name);
 }
 
+std::vector<std::string> CTeacher::StudentsNamedLike(const std::string& name) const {
+    std::vector<std::string> like;
+    std::ranges::copy_if(students_, std::back_inserter(like), [&name](const std::string& student) {
+        return data::IsSameNameIgnoringCase(student, name);
+    });
+    return like;
+}
+
 bool CTeacher::IsNameTaken(const std::string& name) const {
-    return IsStudent(name) || data::NamesAnotherDataFile(name, name_, classes_) ||
-           platform::FileExists(CUserManager::GetInfoFilePath(name));
+    return !StudentsNamedLike(name).empty() || data::NamesAnotherDataFile(name, name_, classes_) ||
+           IsListedForSignIn(name) || platform::FileExists(CUserManager::GetInfoFilePath(name));
 }
 
 bool CTeacher::HasClass(const std::string& className) const {
     return std::any_of(classes_.begin(), classes_.end(), [&](const std::string& listed) {
-        return data::NameKey(listed) == data::NameKey(className);
+        return data::IsSameNameIgnoringCase(listed, className);
     });
 }
 

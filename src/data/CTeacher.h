@@ -39,9 +39,12 @@ public:
 
     std::int32_t GetStudentCount() const { return static_cast<std::int32_t>(students_.size()); }
     bool IsStudent(const std::string& name) const;
-    // A new student of this name would replace a file of the data folder: one of these students'
-    // records, the sign-in list, the teacher's record, one of the teacher's class files or any
-    // other record there (another teacher's, or another teacher's student's).
+    // The students whose names are `name` when capitals are ignored, in the class file's order.
+    std::vector<std::string> StudentsNamedLike(const std::string& name) const;
+    // A new student of this name would replace a file of the data folder, also on a share that
+    // ignores case: one of these students' records, the sign-in list, the teacher's record, one
+    // of the teacher's class files, or the record of anybody else the sign-in list names (another
+    // teacher, another teacher's student) or of any other file there.
     bool IsNameTaken(const std::string& name) const;
     // Appends to the students in memory unless the name is there already.
     bool AddStudentToClassList(const std::string& name);

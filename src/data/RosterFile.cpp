@@ -62,17 +62,17 @@ std::string FaultText(const RosterProblem& p) {
     case RosterFault::NameTooLong:
         return WhoseName(p.whose) + Quoted(p.value) + " has more than " + limit + " characters.";
     case RosterFault::InvalidCharacter:
-        return WhoseName(p.whose) + Quoted(p.value) + " holds one of the characters " +
-               std::string(kForbiddenNameCharacters) + ", which a name may not have.";
     case RosterFault::NameNotStorable:
-        return WhoseName(p.whose) + Quoted(p.value) + " holds a letter the records cannot store.";
+        return WhoseName(p.whose) + Quoted(p.value) + " cannot hold " +
+               DescribeRefusedCharacter(RefusedNameCharacter(p.value)) + ".";
     case RosterFault::NoPassword:
         return p.value + " has no password.";
     case RosterFault::PasswordTooLong:
         return "the password of " + p.value + " has more than " + std::to_string(kPasswordLimit) +
                " characters.";
     case RosterFault::PasswordNotStorable:
-        return "the password of " + p.value + " holds a letter the records cannot store.";
+        return "the password of " + p.value +
+               " holds a letter the records cannot store or a control character.";
     case RosterFault::TeacherPasswordsDiffer:
         return "the teacher " + p.value + " has another password here than " +
                (p.other > 0 ? "on line " + std::to_string(p.other) : "in the options") + ".";

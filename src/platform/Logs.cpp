@@ -5,8 +5,10 @@
 #include "Services.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -21,6 +23,23 @@ std::string StampedHead(std::string_view sourcePath, int line) {
     return head;
 }
 
+// Every append to a log and every trim of it hold an exclusive lock of the whole file, an open file
+// description lock that NFS passes on to its server: a trim at one desk never drops a record that
+// another desk appends meanwhile, and under the lock NFS appends at the true end of the file. The
+// log keeps its identity (put in place by a rename, a new log would leave a desk that opened the
+// old one writing into a deleted file). Where files cannot be locked, records are appended
+// without the lock and the log is not trimmed. Appends hold it for one write, so waiting is short.
+bool LockWholeFile(int fd) {
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET; // from 0, length 0: however long the file grows
+    int result = 0;
+    do {
+        result = ::fcntl(fd, F_OFD_SETLKW, &whole);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
 // False when the log cannot be opened.
 bool AppendRecord(const std::string& path, const std::string& record) {
     if (IsReadOnly(path)) {
@@ -30,6 +49,7 @@ bool AppendRecord(const std::string& path, const std::string& record) {
     if (fd < 0) {
         return false;
     }
+    LockWholeFile(fd);
     // A short write loses the rest of the record; logging never reports failures.
     [[maybe_unused]] const ssize_t written = ::write(fd, record.data(), record.size());
     ::close(fd);
@@ -40,20 +60,29 @@ std::string LogPath(std::string_view name) {
     return ResolveInstalledPath(GetBaseFolder() + std::string(name));
 }
 
-// The last `count` bytes of the file, or nothing when they cannot all be read.
-std::optional<std::vector<std::uint8_t>> ReadTail(const std::string& path, std::int64_t count) {
-    std::FILE* file = std::fopen(path.c_str(), "rbe");
-    if (file == nullptr) {
-        return std::nullopt;
+// Moves the last `keep` bytes of the open file `fd` of `size` bytes to its start and cuts it there.
+// The tail is written over the head before the end is cut off: a crash in between leaves records
+// twice, never none.
+void KeepTail(int fd, std::int64_t size, std::int64_t keep) {
+    std::vector<std::uint8_t> tail(static_cast<std::size_t>(keep));
+    for (std::size_t done = 0; done < tail.size();) {
+        const ssize_t got =
+            ::pread(fd, tail.data() + done, tail.size() - done,
+                    static_cast<off_t>(size - keep + static_cast<std::int64_t>(done)));
+        if (got <= 0) {
+            return;
+        }
+        done += static_cast<std::size_t>(got);
     }
-    std::vector<std::uint8_t> tail(static_cast<std::size_t>(count));
-    const bool ok = std::fseek(file, -static_cast<long>(count), SEEK_END) == 0 &&
-                    std::fread(tail.data(), 1, tail.size(), file) == tail.size();
-    std::fclose(file);
-    if (!ok) {
-        return std::nullopt;
+    for (std::size_t done = 0; done < tail.size();) {
+        const ssize_t put =
+            ::pwrite(fd, tail.data() + done, tail.size() - done, static_cast<off_t>(done));
+        if (put <= 0) {
+            return;
+        }
+        done += static_cast<std::size_t>(put);
     }
-    return tail;
+    [[maybe_unused]] const int cut = ::ftruncate(fd, static_cast<off_t>(keep));
 }
 
 } // namespace
@@ -90,15 +119,18 @@ void WriteTraceLog(std::string_view sourcePath, int line) {
 
 void TrimLogFile(const std::string& path, std::int64_t limit, std::int64_t cut) {
     const std::string resolved = ResolveInstalledPath(path);
-    const std::int64_t keep = limit - std::min(cut, limit);
-    const auto size = FileSize(resolved);
-    if (!size || *size < limit) {
+    if (IsReadOnly(resolved)) {
         return;
     }
-    const auto tail = ReadTail(resolved, std::min(keep, *size));
-    if (tail) {
-        WriteFileBytes(resolved, *tail);
+    const int fd = OpenSharedFile(resolved, O_RDWR);
+    if (fd < 0) {
+        return;
     }
+    struct stat file {};
+    if (LockWholeFile(fd) && ::fstat(fd, &file) == 0 && file.st_size >= limit) {
+        KeepTail(fd, file.st_size, limit - std::min(cut, limit));
+    }
+    ::close(fd);
 }
 
 } // namespace platform

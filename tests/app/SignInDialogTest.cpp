@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using platform::MbIcon;
@@ -118,6 +119,25 @@ TEST_F(SignInDialogTest, SomeoneSignedInAtAnotherComputerIsRefusedAndTheDialogSt
         EXPECT_EQ(dialog.PasswordBox()->text(), "");
         EXPECT_EQ(GetCurrentStudent().GetName(), "");
     }
+}
+
+// Another desk changes the class while this one waits: the list dropped down shows a student
+// added there, and one deleted there is told so, not that the records are damaged.
+TEST_F(SignInDialogTest, TheListIsReadAgainWhenDroppedDownAndADeletedStudentIsToldSo) {
+    CSignInDlg dialog;
+    ShowActive(dialog);
+    CUserManager::AddUserToList("Zoe Zinnia");
+    dialog.NameList()->showPopup();
+    EXPECT_GE(dialog.NameList()->findText("Zinnia, Zoe"), 0);
+    dialog.NameList()->hidePopup();
+
+    CUserManager::RemoveUserFromList("Mary Ann Smith");
+    std::filesystem::remove(CUserManager::GetInfoFilePath("Mary Ann Smith"));
+    apptest::SignIn(dialog, "Smith, Mary Ann", "Hop2it");
+    EXPECT_EQ(fakes.messageBoxes.Texts(),
+              std::vector<std::string>{"Smith, Mary Ann is no longer in the class list."});
+    EXPECT_EQ(dialog.NameList()->findText("Smith, Mary Ann"), -1);
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST_F(SignInDialogTest, AnEntryWithoutACommaIsPassedUnchanged) {

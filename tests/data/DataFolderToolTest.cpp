@@ -164,6 +164,10 @@ TEST(DataFolderOptionsTest, UnusableOptionsAreRefusedWithAReason) {
     EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Bo:pw:6"}), HasSubstr("level 1-5"));
     EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Ng, Bo:pw"}), HasSubstr("Ng, Bo"));
     EXPECT_THAT(ParseError({"--folder", "/x", "--force", "--if-missing"}), HasSubstr("exclude"));
+    EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Sean O'Brien:pw"}),
+                HasSubstr("\"Sean O'Brien\" cannot hold the apostrophe (')"));
+    EXPECT_THAT(ParseError({"--folder", "/x", "--student", "\tBo Ng:pw"}),
+                HasSubstr("cannot hold a tab or another control character"));
 }
 
 TEST_F(DataFolderToolTest, NamesOfOtherRecordsAndRepeatedStudentsAreRefusedBeforeAnyWrite) {
@@ -175,6 +179,10 @@ TEST_F(DataFolderToolTest, NamesOfOtherRecordsAndRepeatedStudentsAreRefusedBefor
         {{"--student", "Bo Ng:a", "--student", "Bo Ng:b"}, "The student Bo Ng is given twice"},
         {{"--teacher", "Pat Jones", "--teacher", "Lou Kim", "--student", "Pat Jones:p"},
          "The name \"Pat Jones\" is already"},
+        // A share that ignores case keeps one file for both.
+        {{"--student", "Bo Ng:a", "--student", "BO NG:b"}, "The student BO NG is given twice"},
+        {{"--student", "admin:pw"}, "The name \"admin\" is already"},
+        {{"--student", "class teacher:pw"}, "The name \"class teacher\" is already"},
     };
     for (const auto& [arguments, reason] : refusals) {
         Strings command = {"--folder", fakes.BaseFolder(), "--force"};

@@ -59,8 +59,8 @@ TEST(RosterTest, ARosterMakesTheSchoolOrListsEveryBadRow) {
         {"semicolons, a byte-order mark, quoted fields with the separator, a quote and a line "
          "break",
          "\xEF\xBB\xBFTeacher;Teacher password;Class;Student;Password\n"
-         "Pat Jones;\"o;w\"\"l\";5A;Ann Lee;\"a,\n1\"\n;;;;\nPat Jones;;5A;Bo Ng;x\n",
-         "Pat Jones/o;w\"l: Users[] 5A[Ann Lee:a,\n1:1:0, Bo Ng:x:1:0]"},
+         "Pat Jones;\"o;w\"\"l\";5A;Ann Lee;\"a,1\"\n;;;;\nPat Jones;;5A;Bo Ng;x\n",
+         "Pat Jones/o;w\"l: Users[] 5A[Ann Lee:a,1:1:0, Bo Ng:x:1:0]"},
         {"Windows-1252 as a spreadsheet saves it", kHeader + "Pat Jones,owl,5A,Zo\xEB Roy,a1\n",
          "Pat Jones/owl: Users[] 5A[Zoë Roy:a1:1:0]"},
         {"a missing column", "Teacher,Class,Student,Password\nPat Jones,5A,Ann Lee,a1\n",
@@ -77,9 +77,7 @@ TEST(RosterTest, ARosterMakesTheSchoolOrListsEveryBadRow) {
          "Line 3: the name \"" +
              std::string(31, 'a') +
              "\" has more than 30 characters.\n"
-             "Line 4: the name \"Ann.Lee\" holds one of the characters "
-             "\"'!@#$%^&*()[{}],.?/\\;:=+<>, "
-             "which a name may not have.\n"
+             "Line 4: the name \"Ann.Lee\" cannot hold the full stop (.).\n"
              "Line 5: Bo Ng has no password.\n"
              "Line 6: the password of Cy Park has more than 15 characters.\n"
              "Line 8: the student ann lee is on line 7 already.\n"},
@@ -130,6 +128,8 @@ protected:
         WriteFile(DataPath("Lou Kim.nfo"), TeacherFile("cat", {"Users"}));
         WriteStudent("Ann Lee", StudentFile("a", 1, 0));
         WriteStudent("Bo Ng", StudentFile("b", 1, 0));
+        WriteFile(DataPath("Admin.nfo"),
+                  AdminFile("x", {"Jones, Pat", "Kim, Lou", "Lee, Ann", "Ng, Bo"}));
         teacher.Load("Pat Jones");
     }
 
@@ -169,10 +169,10 @@ TEST_F(ClassRosterTest, AClassRosterIsCheckedAgainstTheFolderAndTheClassSize) {
         {"Users", six + "C7,p\n", 8, "C1 C2 C3 C4 C5 C6 C7 "},
         {"Users", six + "C7,p\nC8,p\n", 8, "Line 9: the class would have more than 8 students.\n"},
         {"Users", six + "C7,p\nC8,p\n", 25, "C1 C2 C3 C4 C5 C6 C7 C8 "},
-        {"Art", "Ann Lee,p\nBo Ng,p\nLou Kim,p\nPat JonesArt,p\n", 8,
+        {"Art", "Ann Lee,p\nbo ng,p\nLou Kim,p\nPat JonesArt,p\n", 8,
          "Line 2: the name \"Ann Lee\" is already that of a person or of a class file in the data "
          "folder.\n"
-         "Line 3: the name \"Bo Ng\" is already that of a person or of a class file in the data "
+         "Line 3: the name \"bo ng\" is already that of a person or of a class file in the data "
          "folder.\n"
          "Line 4: the name \"Lou Kim\" is already that of a person or of a class file in the data "
          "folder.\n"

@@ -1,5 +1,6 @@
 #include "data/StudentInfoCheck.h"
 #include "DataTestSupport.h"
+#include "data/Windows1252.h"
 
 using data::StudentInfoRefusal;
 
@@ -55,11 +56,14 @@ TEST_F(StudentInfoCheckTest, ChecksComeInTheirOrder) {
 // which files a new name would replace, with its blanks made single first.
 TEST_F(StudentInfoCheckTest, NamesAreNormalisedAndRefusedByTheFilesTheyWouldReplace) {
     EXPECT_EQ(New("   "), StudentInfoRefusal::NoName) << "a name of blanks is no name";
+    WriteClass({"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")});
+    // Capitals aside too: a share that ignores case keeps one file for both.
     for (const std::string taken :
-         {"Pat Jones", "Admin", "Pat JonesUsers", "Ann Lee", "  Ann   Lee ", "Pat  Jones"}) {
+         {"Pat Jones", "Admin", "Pat JonesUsers", "Ann Lee", "  Ann   Lee ", "Pat  Jones",
+          "ann lee", "ADMIN", "pat jonesUSERS", "PAT JONES", "ZOË EK"}) {
         EXPECT_EQ(New(taken), StudentInfoRefusal::NameTaken) << taken;
     }
-    EXPECT_EQ(New("ann lee"), StudentInfoRefusal::None) << "capitals count";
+    EXPECT_EQ(New("Zoe Ek"), StudentInfoRefusal::None) << "another letter";
     EXPECT_EQ(data::CheckStudentInfo({.editing = true,
                                       .name = "Ann Lee",
                                       .password = std::string(16, 'x'),

@@ -43,21 +43,6 @@ start_at_desk() {
   echo "$started"
 }
 
-# The visible windows called "Tallyhop": the home screen and any message box without a title of
-# its own, which is called after the program too (a name search by pattern misses it).
-program_windows() {
-  for id in $(xdotool search --onlyvisible --name '.*'); do
-    if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = Tallyhop ]; then echo "$id"; fi
-  done
-}
-# A message box is up: more such windows than $1 (1 by default: the home screen alone);
-# close_box presses Enter in the newest.
-box_up() { [ "$(program_windows | wc -l)" -gt "${1:-1}" ]; }
-close_box() {
-  xdotool windowfocus --sync "$(program_windows | tail -n 1)" 2>/dev/null || true
-  xdotool key Return
-}
-
 # Signs in the entry $1 places down the sign-in list with password $2.
 sign_in_entry() {
   focus_window SignInDlg
@@ -110,15 +95,7 @@ teacher_desk() {
   sign_in_entry $((desks + 1)) teacher
   wait_for 'window_visible Registration' "no teacher window" 300
   sleep 0.3
-  click_add_student
-  wait_for 'window_visible StudentInfoDlg' "no student dialog" 300
-  sleep 0.3
-  focus_window StudentInfoDlg
-  xdotool type "$new_student"
-  xdotool key Tab
-  xdotool type hop
-  xdotool key Tab
-  xdotool type hop
+  type_new_student "$new_student" hop 300
   xdotool key Return
   wait_for '[ -f "$work/Data/$new_student.nfo" ]' "the new student was not written" 300
   sleep 0.5

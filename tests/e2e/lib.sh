@@ -49,6 +49,21 @@ focus_window() {
   xdotool windowfocus --sync "$id" 2>/dev/null || true
 }
 
+# The visible windows called "Tallyhop": the home screen and any message box without a title of
+# its own, which is called after the program too (a name search by pattern misses it).
+program_windows() {
+  for id in $(xdotool search --onlyvisible --name '.*'); do
+    if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = Tallyhop ]; then echo "$id"; fi
+  done
+}
+# A message box is up: more such windows than $1 (1 by default: the home screen alone);
+# close_box presses Enter in the newest.
+box_up() { [ "$(program_windows | wc -l)" -gt "${1:-1}" ]; }
+close_box() {
+  xdotool windowfocus --sync "$(program_windows | tail -n 1)" 2>/dev/null || true
+  xdotool key Return
+}
+
 # Presses Enter in the message box that is up.
 press_enter() {
   focus_window Tallyhop
@@ -151,6 +166,20 @@ click_teacher_home() { click_at 664 335; }
 click_add_student() { click_at 664 379; }
 click_delete_student() { click_at 664 467; }
 click_first_row() { click_at 600 80; }
+
+# From the teacher window: opens Add Student and types the name $1 and the password $2 twice;
+# $3 bounds the wait for the dialog (tenths of a second). Enter is the caller's.
+type_new_student() {
+  click_add_student
+  wait_for 'window_visible StudentInfoDlg' "no student dialog" "${3:-100}"
+  sleep 0.3
+  focus_window StudentInfoDlg
+  xdotool type "$1"
+  xdotool key Tab
+  xdotool type "$2"
+  xdotool key Tab
+  xdotool type "$2"
+}
 
 # Asks the program to end and checks that it ended well and put the display back.
 end_program() {

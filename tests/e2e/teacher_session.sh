@@ -34,15 +34,7 @@ sign_in_first teacher
 wait_for 'window_visible Registration' "no teacher window"
 sleep 0.3
 
-click_add_student
-wait_for 'window_visible StudentInfoDlg' "no student dialog"
-sleep 0.3
-focus_window StudentInfoDlg
-xdotool type "Kim Lee"
-xdotool key Tab
-xdotool type "hop"
-xdotool key Tab
-xdotool type "hop"
+type_new_student "Kim Lee" hop
 xdotool key Tab Down Down Tab Right
 import -window root "$shots/e2e-teacher-new-student.png"
 xdotool key Return

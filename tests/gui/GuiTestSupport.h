@@ -126,6 +126,8 @@ public:
     QWidget* Window() override { return window.get(); }
     void ShowHome() override { ++shows; }
     void SignOut() override { ++signOuts; }
+    // The review window itself, as the program's home screen opens it.
+    void OpenMistakeReview() override;
 
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     int shows = 0;

@@ -2,10 +2,14 @@
 #include "platform/Files.h"
 #include "platform/fakes/FakeServices.h"
 
+#include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -91,6 +95,36 @@ TEST_F(LogsTest, TrimKeepsTheLastBytesOnceTheLimitIsReached) {
             std::equal(kept->begin(), kept->end(), original.end() - static_cast<long>(c.expected)))
             << "the newest bytes are kept, for a log of " << c.size;
     }
+}
+
+// Another desk appends while this one trims its log at start-up: every record of it stays whole,
+// in order.
+TEST_F(LogsTest, TrimLosesNoRecordOfASecondWriter) {
+    constexpr int kRecords = 1000;
+    constexpr std::int64_t kLimit = 16 << 20;
+    ASSERT_TRUE(platform::WriteFileBytes(traceLog, std::vector<std::uint8_t>(kLimit, '.')));
+    std::atomic<int> written = 0;
+    std::thread otherDesk([&written] {
+        for (int line = 0; line < kRecords; ++line) {
+            platform::WriteTraceLog("Other", line);
+            ++written;
+        }
+    });
+    while (written < 10) {
+        std::this_thread::yield();
+    }
+    platform::TrimLogFile(traceLog, kLimit, kLimit / 2);
+    otherDesk.join();
+    const std::string log = ReadText(traceLog);
+    EXPECT_LT(log.size(), kLimit) << "trimmed";
+    std::vector<int> lines;
+    for (std::size_t at = log.find(" Other Line "); at != std::string::npos;
+         at = log.find(" Other Line ", at + 1)) {
+        lines.push_back(std::atoi(log.c_str() + at + 12));
+    }
+    std::vector<int> expected(kRecords);
+    std::iota(expected.begin(), expected.end(), 0);
+    EXPECT_EQ(lines, expected) << lines.size() << " records found";
 }
 
 TEST_F(LogsTest, TrimOfAMissingUnreadableOrReadOnlyLogChangesNothing) {

@@ -5,12 +5,12 @@
 #include "data/CUserManager.h"
 #include "data/OperationFacts.h"
 #include "data/StudentRecordFile.h"
+#include "gui/common/TrainingSessionGraph.h"
 #include "gui/controls/CBasicLineGraph.h"
 #include "gui/controls/CMasteryGraph.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/progress/FactMapView.h"
-#include "gui/training/TrainingSessionGraph.h"
 #include "platform/Files.h"
 #include "platform/fakes/FakeServices.h"
 

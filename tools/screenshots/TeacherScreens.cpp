@@ -5,15 +5,16 @@
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
 #include "data/NameListFiles.h"
+#include "gui/common/StudentDialogMessages.h"
 #include "gui/fakes/StillHome.h"
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
 #include "gui/teacher/CTeacherWnd.h"
-#include "gui/teacher/StudentDialogMessages.h"
 #include "platform/Files.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -108,14 +109,16 @@ QImage RenderDeleteQuestion() {
     });
 }
 
-// A letter the records cannot store, refused while the name is typed.
+// Letters the records cannot store, refused while the name is typed: the note stays.
 QImage RenderNameNote() {
     FillClass();
     return RenderTeacherScreen([](CTeacherWnd&) {
         CStudentInfoDlg dialog("", "", 0, 0);
         dialog.show();
-        dialog.NameBox()->setText("ukasz Nowak");
-        emit dialog.NameBox()->inputRejected();
+        for (const QChar letter : QStringLiteral("Łukasz Żak")) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+            QCoreApplication::sendEvent(dialog.NameBox(), &press);
+        }
         QCoreApplication::processEvents();
         return Grab(dialog);
     });
@@ -163,14 +166,15 @@ QImage RenderEditStudentDialog() {
     });
 }
 
-// Enter on a name with a plus sign.
+// Enter on a name with an apostrophe: the message names it.
 QImage RenderStudentRefusal() {
     FillClass();
     return RenderTeacherScreen([](CTeacherWnd&) {
         CStudentInfoDlg create("", "", 0, 0);
-        create.NameBox()->setText("Kim+Lee");
+        create.NameBox()->setText("Sean O'Brien");
         create.NameBox()->selectAll();
-        QMessageBox box(QMessageBox::Warning, "Tallyhop", "Invalid character(s) in name.",
+        QMessageBox box(QMessageBox::Warning, "Tallyhop",
+                        QString::fromStdString(RefusedNameMessage("Sean O'Brien")),
                         QMessageBox::Ok);
         return CentredOver(Grab(create), Grab(box));
     });

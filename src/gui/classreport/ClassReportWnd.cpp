@@ -7,10 +7,9 @@
 #include "data/CTeacher.h"
 #include "gui/common/PrinterSetup.h"
 #include "gui/common/ScreenColours.h"
+#include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/ScreenButton.h"
-#include "gui/teacher/StudentDialogMessages.h"
-#include "gui/teacher/StudentProgress.h"
 #include "platform/Services.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/MainWindow.h"
@@ -174,9 +173,8 @@ void ClassReportWnd::OnHome() {
     ReturnTo(opener_);
 }
 
-// The progress window shows this report again when it closes.
 void ClassReportWnd::OnStudentDoubleClicked(int row) {
     if (row >= 0) {
-        OpenStudentProgress(list_->Name(row), *this);
+        emit StudentProgressAsked(list_->Name(row));
     }
 }

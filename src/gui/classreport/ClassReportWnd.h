@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 class ClassReportList;
@@ -19,7 +20,7 @@ class ISaveFileDialog;
 // The teacher's class at a glance: a row per student with the level, this week's practice, the
 // facts known by heart and the mistakes waiting, and who needs attention, sortable by any column;
 // the same table exported for a spreadsheet program or printed. A double-clicked student's
-// progress opens over it. It reads the records and never changes them.
+// progress opens over it (its opener opens it). It reads the records and never changes them.
 //
 // Opened over the hidden teacher window, which Home shows again; it deletes itself.
 class ClassReportWnd final : public ActivityWindow {
@@ -39,6 +40,10 @@ public:
     // Tests choose the file and the printer in place of the dialogs.
     void SetSaveFileDialog(std::unique_ptr<platform::ISaveFileDialog> dialog);
     void SetPrinterSetup(std::unique_ptr<IPrinterSetup> setup);
+
+signals:
+    // A student's row was double-clicked: `name` (file form) asks for that student's progress.
+    void StudentProgressAsked(const std::string& name);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

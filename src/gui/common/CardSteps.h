@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ReviewState.h"
 #include "data/Problem.h"
+#include "gui/controls/ReviewState.h"
 
 #include <cstdint>
 

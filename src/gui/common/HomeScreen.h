@@ -13,4 +13,8 @@ public:
     virtual void ShowHome() = 0;
     // The Sign out button's handler: the sign-in dialog again.
     virtual void SignOut() = 0;
+    // Opens the mistake review, where the testing and training windows go instead of starting
+    // when a review is due; they have closed themselves already. The review shows the home
+    // screen again when it ends.
+    virtual void OpenMistakeReview() = 0;
 };

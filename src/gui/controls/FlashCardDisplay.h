@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ReviewState.h"
 #include "data/Problem.h"
-#include "gui/common/ReviewState.h"
 #include "platform/qt/GdiDc.h"
 
 #include <QColor>

@@ -1,6 +1,6 @@
 #include "ProblemCard.h"
 
-#include "gui/common/FactText.h"
+#include "FactText.h"
 
 #include <algorithm>
 

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QToolTip>
+#include <algorithm>
 
 namespace {
 
@@ -47,8 +48,17 @@ StudentListCtl::StudentListCtl(QWidget* parent, const QFont& headerFont, const Q
         1, static_cast<int>(1.1 * QFontMetrics(headerFont).horizontalAdvance(kLevelHeading)));
 }
 
-void StudentListCtl::SetRows(const std::vector<data::RosterRow>& rows) {
-    setRowCount(0);
+// A name listed twice (by hand) keeps one row each.
+void StudentListCtl::UpdateRows(std::vector<data::RosterRow> rows) {
+    for (int index = rowCount() - 1; index >= 0; --index) {
+        const auto read = std::ranges::find(rows, Name(index), &data::RosterRow::name);
+        if (read == rows.end()) {
+            removeRow(index);
+            continue;
+        }
+        SetRow(index, *read);
+        rows.erase(read);
+    }
     for (const data::RosterRow& row : rows) {
         AddRow(row);
     }
@@ -68,16 +78,6 @@ void StudentListCtl::SetRow(int row, const data::RosterRow& content) {
 std::string StudentListCtl::Name(int row) const {
     const QTableWidgetItem* cell = item(row, 0);
     return cell != nullptr ? cell->text().toStdString() : std::string();
-}
-
-std::vector<int> StudentListCtl::RowsNamed(const std::string& name) const {
-    std::vector<int> rows;
-    for (int row = 0; row < rowCount(); ++row) {
-        if (Name(row) == name) {
-            rows.push_back(row);
-        }
-    }
-    return rows;
 }
 
 int StudentListCtl::SelectedRow() const {

@@ -14,13 +14,12 @@ class StudentListCtl final : public QTableWidget {
 public:
     StudentListCtl(QWidget* parent, const QFont& headerFont, const QFont& rowFont, int rowHeight);
 
-    void SetRows(const std::vector<data::RosterRow>& rows);
-    void AddRow(const data::RosterRow& row);
-    void SetRow(int row, const data::RosterRow& content);
+    // Shows `rows` as read now: a row whose student is still listed keeps its place (and the
+    // selection) and takes the new standing, a row whose student is not goes, and a student not
+    // shown yet is added at the bottom. An empty list takes `rows` in their order.
+    void UpdateRows(std::vector<data::RosterRow> rows);
     // The list-form name in `row`.
     std::string Name(int row) const;
-    // The rows whose name is exactly `name` (list form), from the top.
-    std::vector<int> RowsNamed(const std::string& name) const;
     // The selected row; -1 without a selection.
     int SelectedRow() const;
     // The whole name of `row` when its column is too narrow to show it, else nothing: what the
@@ -29,4 +28,8 @@ public:
 
 protected:
     bool viewportEvent(QEvent* event) override;
+
+private:
+    void AddRow(const data::RosterRow& row);
+    void SetRow(int row, const data::RosterRow& content);
 };

@@ -13,6 +13,7 @@ public:
     QWidget* Window() override { return &window_; }
     void ShowHome() override {}
     void SignOut() override {}
+    void OpenMistakeReview() override {}
 
 private:
     QWidget window_;

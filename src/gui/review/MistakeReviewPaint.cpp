@@ -1,10 +1,10 @@
 // What CMistakeReviewWnd draws: its panels, the header bar, the frog and the flash card.
 #include "CMistakeReviewWnd.h"
 #include "data/CStudent.h"
+#include "gui/common/CentreIn.h"
 #include "gui/common/ScreenColours.h"
 #include "gui/controls/CNumberPadCtl.h"
 #include "gui/controls/ProblemCard.h"
-#include "gui/testing/TestingLayout.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 #include <QPaintEvent>

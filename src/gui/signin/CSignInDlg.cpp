@@ -2,7 +2,7 @@
 
 #include "data/AccountRules.h"
 #include "data/CUserManager.h"
-#include "gui/controls/Windows1252Validator.h"
+#include "gui/controls/AccountTextValidator.h"
 #include "platform/HelpGuide.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QStringList>
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -30,6 +32,21 @@ void ShowRefusal(const std::string& text) {
     platform::GetMessageBoxes().Show(
         {.text = text, .title = "", .icon = platform::MbIcon::Exclamation});
 }
+
+// A child may wait long at a desk while a student is added or deleted at another: the list is
+// read again each time it drops down.
+class FreshNameList final : public QComboBox {
+public:
+    explicit FreshNameList(std::function<void()> refill) : refill_(std::move(refill)) {}
+
+    void showPopup() override {
+        refill_();
+        QComboBox::showPopup();
+    }
+
+private:
+    std::function<void()> refill_;
+};
 
 } // namespace
 
@@ -49,7 +66,7 @@ void CSignInDlg::CreateControls() {
     auto* nameLabel = Place(new QLabel(QStringLiteral("Name :")), 27, 30, 36, 12);
     nameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    nameList_ = Place(new QComboBox, 79, 30, 95, 12);
+    nameList_ = Place(new FreshNameList([this] { FillNameList(); }), 79, 30, 95, 12);
     nameList_->setEditable(false);
     nameList_->setMaxVisibleItems(kVisibleNames);
     nameList_->setAccessibleName(QStringLiteral("Name"));
@@ -61,7 +78,7 @@ void CSignInDlg::CreateControls() {
     password_ = Place(new QLineEdit, 79, 52, 95, 12);
     password_->setEchoMode(QLineEdit::Password);
     password_->setMaxLength(static_cast<int>(data::kPasswordLimit));
-    password_->setValidator(new Windows1252Validator(password_));
+    password_->setValidator(new AccountTextValidator(password_));
     password_->setAccessibleName(QStringLiteral("Password"));
     password_->setAccessibleDescription(QStringLiteral("Type your password"));
 
@@ -81,16 +98,19 @@ void CSignInDlg::CreateControls() {
     connect(help_, &QPushButton::clicked, this, &CSignInDlg::OnHelp);
 }
 
-// Sorted as a person reads the list: ignoring capitals.
+// Sorted as a person reads the list: ignoring capitals. The entry chosen stays chosen while it is
+// listed.
 void CSignInDlg::FillNameList() {
+    const QString chosen = nameList_->currentIndex() < 0 ? QString() : nameList_->currentText();
     QStringList names;
     CUserManager::FillUserList(
         [&names](const std::string& name) { names << QString::fromStdString(name); });
     std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
+    nameList_->clear();
     nameList_->addItems(names);
-    nameList_->setCurrentIndex(-1);
+    nameList_->setCurrentIndex(chosen.isEmpty() ? -1 : nameList_->findText(chosen));
 }
 
 void CSignInDlg::showEvent(QShowEvent* event) {
@@ -104,7 +124,16 @@ void CSignInDlg::OnSignIn() {
         ShowRefusal("Please select a name.");
         return;
     }
-    std::string name = nameList_->currentText().toStdString();
+    const std::string listed = nameList_->currentText().toStdString();
+    FillNameList();
+    if (nameList_->currentIndex() < 0) {
+        // Deleted at another desk while this one waited: nothing is damaged.
+        ShowRefusal(listed + " is no longer in the class list.");
+        nameList_->setFocus();
+        password_->clear();
+        return;
+    }
+    std::string name = listed;
     CUserManager::ConvertName(name, false);
     CUserManager::SignInStatus status = CUserManager::SignInStatus::PasswordMatched;
     const std::uint32_t idType =
@@ -113,7 +142,7 @@ void CSignInDlg::OnSignIn() {
         // The user manager has said where; the dialog stays for another try.
     } else if (status == CUserManager::SignInStatus::NotOpened) {
         // Nothing typed was wrong: say whose records could not be read.
-        ShowRefusal("The records of " + nameList_->currentText().toStdString() +
+        ShowRefusal("The records of " + listed +
                     " cannot be read. Please tell your teacher or the system administrator.");
     } else if (status != CUserManager::SignInStatus::PasswordMatched) {
         ShowRefusal("The password you entered is incorrect.");

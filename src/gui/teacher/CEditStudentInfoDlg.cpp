@@ -1,15 +1,16 @@
 #include "CEditStudentInfoDlg.h"
 
 #include "RefusedInputNote.h"
-#include "StudentDialogMessages.h"
 #include "data/AccountRules.h"
 #include "data/CTeacher.h"
-#include "gui/controls/Windows1252Validator.h"
+#include "gui/common/StudentDialogMessages.h"
+#include "gui/controls/AccountTextValidator.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <vector>
 
 CEditStudentInfoDlg::CEditStudentInfoDlg(const std::string& name, QWidget* parent)
     : TemplateDialog(parent, QStringLiteral("MS Sans Serif"), 10, 258, 119) {
@@ -20,7 +21,7 @@ CEditStudentInfoDlg::CEditStudentInfoDlg(const std::string& name, QWidget* paren
     nameBox_ = Place(new QLineEdit, 117, 42, 78, 12);
     nameBox_->setAccessibleName(QStringLiteral("Name"));
     nameBox_->setMaxLength(static_cast<int>(data::kNameLimit));
-    nameBox_->setValidator(new Windows1252Validator(nameBox_));
+    nameBox_->setValidator(new AccountTextValidator(nameBox_));
     nameBox_->setText(QString::fromStdString(name));
     Place(new RefusedInputNote(*nameBox_), 61, 55, 180, 7);
     ok_ = Place(new QPushButton(QStringLiteral("OK")), 61, 77, 50, 16);
@@ -41,14 +42,25 @@ void CEditStudentInfoDlg::showEvent(QShowEvent* event) {
     TemplateDialog::showEvent(event);
 }
 
+// The student is found whatever the capitals typed, and the box then holds the name as the list
+// shows it; two students whose names differ only in capitals (an older folder) need it exact.
 void CEditStudentInfoDlg::OnOk() {
     const std::string name = Name();
-    if (!name.empty() && GetCurrentTeacher().IsStudent(name)) {
+    const CTeacher& teacher = GetCurrentTeacher();
+    const std::vector<std::string> found =
+        teacher.IsStudent(name) ? std::vector{name} : teacher.StudentsNamedLike(name);
+    if (name.empty()) {
+        ShowStudentDialogMessage(this, "Please enter a user name.");
+    } else if (found.empty()) {
+        ShowStudentDialogMessage(this, "The user was not found.");
+    } else if (found.size() > 1) {
+        ShowStudentDialogMessage(this, "More than one student has this name in other capitals. "
+                                       "Please type it exactly as the list shows it.");
+    } else {
+        nameBox_->setText(QString::fromStdString(found.front()));
         done(kFound);
         return;
     }
-    ShowStudentDialogMessage(this, name.empty() ? "Please enter a user name."
-                                                : "The user was not found.");
     nameBox_->setFocus();
     nameBox_->selectAll();
 }

@@ -1,12 +1,12 @@
 #include "CStudentInfoDlg.h"
 
 #include "RefusedInputNote.h"
-#include "StudentDialogMessages.h"
 #include "data/AccountRules.h"
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
 #include "data/StudentInfoCheck.h"
-#include "gui/controls/Windows1252Validator.h"
+#include "gui/common/StudentDialogMessages.h"
+#include "gui/controls/AccountTextValidator.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -30,7 +30,7 @@ QLineEdit* MakeBox(int limit, QLineEdit::EchoMode echo) {
     auto* box = new QLineEdit;
     box->setMaxLength(limit);
     box->setEchoMode(echo);
-    box->setValidator(new Windows1252Validator(box));
+    box->setValidator(new AccountTextValidator(box));
     return box;
 }
 
@@ -114,7 +114,7 @@ void CStudentInfoDlg::showEvent(QShowEvent* event) {
     TemplateDialog::showEvent(event);
 }
 
-void CStudentInfoDlg::Refuse(const char* text, QLineEdit* box, bool selectAll) {
+void CStudentInfoDlg::Refuse(const std::string& text, QLineEdit* box, bool selectAll) {
     ShowStudentDialogMessage(this, text);
     if (box != nullptr) {
         box->setFocus();
@@ -153,9 +153,13 @@ void CStudentInfoDlg::OnEnter() {
         Refuse("Please enter a name.", nameBox_, false);
         return;
     case StudentInfoRefusal::NameTooLong:
+        // The box takes no more, so this comes only from text put there by other means.
+        Refuse("The name has more than " + std::to_string(kNameLimit) + " characters.", nameBox_,
+               true);
+        return;
     case StudentInfoRefusal::InvalidCharacter:
     case StudentInfoRefusal::NameNotStorable:
-        Refuse("Invalid character(s) in name.", nameBox_, true);
+        Refuse(RefusedNameMessage(data::NormaliseName(entry.name)), nameBox_, true);
         return;
     case StudentInfoRefusal::NameTaken:
         Refuse("The name is already taken, please enter a different name.", nameBox_, true);

@@ -48,7 +48,7 @@ private:
     void CreateControls();
     void OnEnter();
     // Says why the entry was refused and puts the focus where it must be corrected.
-    void Refuse(const char* text, QLineEdit* box, bool selectAll);
+    void Refuse(const std::string& text, QLineEdit* box, bool selectAll);
     bool CreateStudent();
     bool UpdateStudent();
 

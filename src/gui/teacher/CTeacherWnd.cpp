@@ -2,7 +2,6 @@
 
 #include "CEditStudentInfoDlg.h"
 #include "CStudentInfoDlg.h"
-#include "StudentDialogMessages.h"
 #include "StudentProgress.h"
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
@@ -10,6 +9,7 @@
 #include "data/SignInLocks.h"
 #include "gui/classreport/ClassReportWnd.h"
 #include "gui/common/HomeScreen.h"
+#include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/HeaderBar.h"
 #include "gui/controls/ReportList.h"
@@ -148,8 +148,7 @@ bool CTeacherWnd::CreateUIElements() {
 // One row per student of the class file, read by the window itself. A class file that cannot be
 // read leaves the teacher nothing to manage: the program ends.
 void CTeacherWnd::FillList() {
-    const auto rows = data::ReadClassRoster(GetCurrentTeacher(), GetCurrentStudent());
-    if (!rows) {
+    if (!ReadList()) {
         platform::WriteErrorLog(kSource, __LINE__, "  Problem opening teacher's file.");
         // Said before the program ends, so that the teacher knows why it did.
         ShowStudentDialogMessage(
@@ -157,9 +156,33 @@ void CTeacherWnd::FillList() {
                          "'s class cannot be read, so the program ends. Please contact the system "
                          "administrator; the error log says why.");
         platform::GetProcess().PostQuit();
-        return;
     }
-    list_->SetRows(*rows);
+}
+
+// Students take tests at other desks meanwhile. The records are read apart from the current
+// student, who may be the one being changed. A class file that cannot be read (the error log says
+// why) leaves the rows as they were.
+bool CTeacherWnd::ReadList() {
+    CStudent reader;
+    const auto rows = data::ReadClassRoster(GetCurrentTeacher(), reader);
+    if (rows) {
+        list_->UpdateRows(*rows);
+    }
+    return rows.has_value();
+}
+
+// Back to the front: shown again after the progress window or the class report, or active again
+// after another program's window.
+void CTeacherWnd::showEvent(QShowEvent* event) {
+    ReadList();
+    QWidget::showEvent(event);
+}
+
+void CTeacherWnd::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && list_ != nullptr) {
+        ReadList();
+    }
+    QWidget::changeEvent(event);
 }
 
 void CTeacherWnd::PositionUIElements() {
@@ -264,16 +287,19 @@ void CTeacherWnd::OnHome() {
 void CTeacherWnd::OnAddStudent() {
     for (;;) {
         CStudentInfoDlg dialog("", "", 0, 0, this);
-        if (dialog.exec() != CStudentInfoDlg::kEntered) {
+        const bool entered = dialog.exec() == CStudentInfoDlg::kEntered;
+        ReadList();
+        if (!entered) {
             return;
         }
-        list_->AddRow(data::ReadRosterRow(dialog.Name(), GetCurrentStudent()));
         list_->repaint();
         update();
     }
 }
 
+// The rows are read first, so that the form and the list tell the same.
 void CTeacherWnd::OnEditStudentInfo() {
+    ReadList();
     const int row = list_->SelectedRow();
     CEditStudentInfoDlg rename(row >= 0 ? FileForm(list_->Name(row)) : std::string(), this);
     data::PersonClaim claim;
@@ -283,14 +309,10 @@ void CTeacherWnd::OnEditStudentInfo() {
         CStudent& student = GetCurrentStudent();
         CStudentInfoDlg dialog(student.GetName(), student.GetPassword(), student.GetLevel() - 1,
                                student.GetTestsPassed(), this);
-        // The row shows what was stored, so a change that did not take is seen.
-        if (dialog.exec() == CStudentInfoDlg::kEntered) {
-            const std::string name = student.GetName();
-            for (const int index : list_->RowsNamed(ListForm(name))) {
-                list_->SetRow(index, data::ReadRosterRow(name, student));
-            }
-        }
+        dialog.exec();
     }
+    // The row shows what was stored, so a change that did not take is seen.
+    ReadList();
     update();
 }
 
@@ -301,8 +323,7 @@ void CTeacherWnd::OnDeleteStudent() {
         ShowStudentDialogMessage(this, "Please select a user to be deleted.");
         return;
     }
-    const std::string listName = list_->Name(row);
-    const std::string name = FileForm(listName);
+    const std::string name = FileForm(list_->Name(row));
     data::PersonClaim claim;
     if (!ClaimStudent(this, name, kNoDeletionYet, claim)) {
         return;
@@ -317,18 +338,18 @@ void CTeacherWnd::OnDeleteStudent() {
     // A student the class still lists was not deleted: the row stays.
     if (teacher.IsStudent(name)) {
         ShowStudentDialogMessage(this, kContactAdministrator);
-        return;
     }
-    const std::vector<int> rows = list_->RowsNamed(listName);
-    for (auto index = rows.rbegin(); index != rows.rend(); ++index) {
-        list_->removeRow(*index);
-    }
+    ReadList();
     list_->repaint();
 }
 
-// The report shows this window again when it closes.
+// The report shows this window again when it closes, as the progress opened over it shows the
+// report.
 void CTeacherWnd::OnClassReport() {
-    if ((new ClassReportWnd(this))->isVisible()) {
+    auto* report = new ClassReportWnd(this);
+    connect(report, &ClassReportWnd::StudentProgressAsked, report,
+            [report](const std::string& name) { OpenStudentProgress(name, *report); });
+    if (report->isVisible()) {
         hide();
     }
 }

@@ -39,6 +39,8 @@ public:
     const TeacherLayout& Layout() const { return layout_; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -46,6 +48,7 @@ private:
     bool CreateUIElements();
     void PositionUIElements();
     void FillList();
+    bool ReadList();
     void ReportCreationFailure();
     void EraseBackground(platform::GdiDc& dc);
 

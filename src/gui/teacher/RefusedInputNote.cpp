@@ -1,7 +1,8 @@
 #include "RefusedInputNote.h"
 
+#include "gui/controls/AccountTextValidator.h"
+
 #include <QLineEdit>
-#include <QTimer>
 
 RefusedInputNote::RefusedInputNote(QLineEdit& box) : box_(box) {
     setWordWrap(false);
@@ -10,20 +11,44 @@ RefusedInputNote::RefusedInputNote(QLineEdit& box) : box_(box) {
     setPalette(colours);
     hide();
     connect(&box_, &QLineEdit::inputRejected, this, &RefusedInputNote::OnRefused);
-    connect(&box_, &QLineEdit::textChanged, this, &QWidget::hide);
+    connect(&box_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text.isEmpty()) {
+            letters_.clear();
+            hide();
+        }
+    });
 }
 
 QString RefusedInputNote::FullText(int limit) {
     return QStringLiteral("At most %1 characters.").arg(limit);
 }
 
-QString RefusedInputNote::LetterText() {
-    return QStringLiteral("A letter was left out: records cannot store it (use L for \u0141).");
+QString RefusedInputNote::LetterText(const QStringList& letters) {
+    return letters.size() == 1
+               ? QStringLiteral("The letter %1 was left out: records cannot store it.")
+                     .arg(letters.front())
+               : QStringLiteral("The letters %1 were left out: records cannot store them.")
+                     .arg(letters.join(QStringLiteral(", ")));
 }
 
+QString RefusedInputNote::ControlText() {
+    return QStringLiteral("A tab or another control character was left out.");
+}
+
+// A refusal without a character of its own is the box's limit.
 void RefusedInputNote::OnRefused() {
-    setText(box_.text().size() >= box_.maxLength() ? FullText(box_.maxLength()) : LetterText());
+    const auto* validator = qobject_cast<const AccountTextValidator*>(box_.validator());
+    const QString refused = validator != nullptr ? validator->LastRefused() : QString();
+    if (box_.text().size() >= box_.maxLength() || refused.isEmpty()) {
+        setText(FullText(box_.maxLength()));
+    } else if (refused.front().category() == QChar::Other_Control) {
+        setText(ControlText());
+    } else {
+        if (!letters_.contains(refused)) {
+            letters_.append(refused);
+        }
+        setText(LetterText(letters_));
+    }
     setAccessibleName(text());
-    // After the change that came with it (a paste cut at the limit), which would hide it again.
-    QTimer::singleShot(0, this, &QWidget::show);
+    show();
 }

@@ -1,7 +1,7 @@
 #include "StudentProgress.h"
 
-#include "StudentDialogMessages.h"
 #include "data/CStudent.h"
+#include "gui/common/StudentDialogMessages.h"
 #include "gui/progress/CStudentProgressWnd.h"
 
 bool LoadCurrentStudent(const std::string& name, QWidget* owner) {

@@ -1,9 +1,9 @@
 #include "CTestingWnd.h"
 
 #include "data/CStudent.h"
+#include "gui/common/CentreIn.h"
 #include "gui/common/DebugAnswerFile.h"
 #include "gui/common/HomeScreen.h"
-#include "gui/common/ReviewHandOver.h"
 #include "gui/controls/CNumberPadCtl.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/FlashCardDisplay.h"
@@ -114,7 +114,7 @@ void CTestingWnd::OnBegin() {
     if (GetCurrentStudent().IsReviewDue()) {
         ShowBox(this, "Time to review your mistakes.", std::nullopt, platform::MbIcon::Information);
         CloseWindow();
-        HandOverToMistakeReview(homeScreen_);
+        homeScreen_.OpenMistakeReview();
         return;
     }
     const std::optional<int> heldDigit = PollHeldDigit();

@@ -28,8 +28,3 @@ QPoint CardPlace(const platform::GdiRect& cardArea, int index, QSize cardSize) {
                      (share - cardSize.width()) * 0.5),
             Truncate((cardArea.Height() - cardSize.height()) * 0.5 + cardArea.top)};
 }
-
-QPoint CentreIn(const platform::GdiRect& area, QSize size) {
-    return {Truncate((area.Width() - size.width()) * 0.5 + area.left),
-            Truncate((area.Height() - size.height()) * 0.5 + area.top)};
-}

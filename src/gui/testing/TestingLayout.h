@@ -25,6 +25,3 @@ TestingLayout ComputeTestingLayout(int width, int height, int headerHeight);
 // The top-left corner of card `index` of a test: its row of seven spreads over the card area,
 // each card centred in its share of the width and vertically in the area.
 QPoint CardPlace(const platform::GdiRect& cardArea, int index, QSize cardSize);
-
-// The top-left corner that centres `size` in `area`.
-QPoint CentreIn(const platform::GdiRect& area, QSize size);

@@ -1,17 +1,16 @@
 #include "CTrainingWnd.h"
 #include "SetupText.h"
-#include "TrainingSessionGraph.h"
 
 #include "data/CStudent.h"
+#include "gui/common/CentreIn.h"
 #include "gui/common/HomeScreen.h"
-#include "gui/common/ReviewHandOver.h"
 #include "gui/common/ScreenColours.h"
+#include "gui/common/TrainingSessionGraph.h"
 #include "gui/controls/CBasicLineGraph.h"
 #include "gui/controls/CNumberPadCtl.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/ScreenButton.h"
-#include "gui/testing/TestingLayout.h"
 #include "platform/Display.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
@@ -300,5 +299,5 @@ void CTrainingWnd::HandOverToReview() {
                                       .icon = platform::MbIcon::Information,
                                       .owner = this});
     CloseWindow();
-    HandOverToMistakeReview(homeScreen_);
+    homeScreen_.OpenMistakeReview();
 }

@@ -2,7 +2,7 @@
 #include "CTrainingWnd.h"
 #include "data/CStudent.h"
 #include "data/ProgramRandom.h"
-#include "gui/common/FactText.h"
+#include "gui/controls/FactText.h"
 
 #include <QLabel>
 #include <algorithm>

@@ -1,9 +1,9 @@
 // The two views of past sessions in CTrainingWnd's card area: the training sessions as a graph
 // against their goals, and the report of every training session and review.
 #include "CTrainingWnd.h"
-#include "TrainingSessionGraph.h"
 #include "data/CStudent.h"
 #include "data/SessionHistory.h"
+#include "gui/common/TrainingSessionGraph.h"
 #include "gui/controls/CBasicLineGraph.h"
 #include "gui/controls/ReportList.h"
 #include "platform/Logs.h"

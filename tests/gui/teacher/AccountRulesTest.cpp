@@ -35,6 +35,8 @@ std::vector<Account> Accounts() {
         {"Ann Lee", "", false},
         {"Łukasz Nowak", "hop", false},
         {"Ann Lee", "пароль", false},
+        {"\tAnn Lee", "hop", false}, // a row a spreadsheet would shift
+        {"Ann Lee", "h\top", false},
     };
     for (const char forbidden : data::kForbiddenNameCharacters) {
         accounts.push_back({std::string("Ann") + forbidden + "Lee", "hop", false});
@@ -97,10 +99,11 @@ protected:
                students.size() == 1 && students[0].name == data::NormaliseName(account.name);
     }
 
+    // Pasted, so that a tab is offered too.
     static bool SignInBoxTakes(const std::string& password) {
         CSignInDlg dialog;
         QLineEdit* box = dialog.PasswordBox();
-        Type(box, QString::fromStdString(password));
+        box->insert(QString::fromStdString(password));
         return box->text().toStdString() == password;
     }
 
@@ -125,6 +128,7 @@ TEST_F(AccountRulesTest, TheToolTheDialogsAndTheSignInBoxAgreeOnNamesAndPassword
         guitest::WriteDataFolder(fakes, {});
     }
     EXPECT_FALSE(SignInBoxTakes(std::string(16, 'b')));
+    EXPECT_FALSE(SignInBoxTakes("h\top"));
 }
 
 TEST_F(AccountRulesTest, ALetterOrAKeyTheNameBoxRefusesIsSaidUnderTheBox) {
@@ -137,9 +141,14 @@ TEST_F(AccountRulesTest, ALetterOrAKeyTheNameBoxRefusesIsSaidUnderTheBox) {
     };
     Type(dialog.NameBox(), QStringLiteral("Łukasz"));
     EXPECT_EQ(dialog.NameBox()->text(), "ukasz");
-    EXPECT_EQ(note(), RefusedInputNote::LetterText());
-    Type(dialog.NameBox(), QStringLiteral(" N"));
-    EXPECT_EQ(note(), "") << "gone with the next letter taken";
+    EXPECT_EQ(note(), RefusedInputNote::LetterText({"Ł"}));
+    Type(dialog.NameBox(), QStringLiteral(" Żak"));
+    EXPECT_EQ(note(), RefusedInputNote::LetterText({"Ł", "Ż"})) << "stays while the name lacks it";
+    dialog.NameBox()->clear();
+    EXPECT_EQ(note(), "") << "gone with the name";
+    dialog.NameBox()->insert(QStringLiteral("\tAnn")); // pasted
+    EXPECT_EQ(dialog.NameBox()->text(), "");
+    EXPECT_EQ(note(), RefusedInputNote::ControlText());
 
     dialog.NameBox()->clear();
     Type(dialog.NameBox(), QString(31, 'a'));

@@ -4,12 +4,13 @@
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
 #include "data/SignInLocks.h"
+#include "gui/classreport/ClassReportWnd.h"
+#include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/StudentListCtl.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
 #include "gui/teacher/CTeacherWnd.h"
-#include "gui/teacher/StudentDialogMessages.h"
 #include "platform/Files.h"
 
 #include <QComboBox>
@@ -181,19 +182,15 @@ TEST_F(TeacherWindowTest, ANinthStudentIsRefusedWhileAnEditStillWorksAndShowsInI
     EXPECT_EQ(stored.GetPassword(), "pw") << "kept when not changed";
 }
 
+// Of an older folder, which took names that differ only in capitals.
 TEST_F(TeacherWindowTest, DeleteAsksAndRemovesExactlyThatStudentsFilesEntriesAndRow) {
-    Open({{"Samantha Lee", "pw"}, {"sam lee", "pw"}});
-    guitest::WhenDialogIsUp<CStudentInfoDlg>([](CStudentInfoDlg& dialog) {
-        guitest::WhenDialogIsUp<CStudentInfoDlg>([](CStudentInfoDlg& next) { next.reject(); });
-        EnterStudent(dialog, "Sam Lee", "pw", "pw");
-    });
-    Press(CTeacherWnd::kAddStudent);
-    ASSERT_EQ(List().Name(2), "Lee, Sam") << "added at the bottom, below a longer name";
+    Open({{"Samantha Lee", "pw"}, {"sam lee", "pw"}, {"Sam Lee", "pw"}});
+    ASSERT_EQ(List().Name(0), "Lee, Sam") << "above a longer name";
 
     Press(CTeacherWnd::kDeleteStudent);
     EXPECT_THAT(Texts(), ElementsAre("Please select a user to be deleted."));
 
-    Select(2);
+    Select(0);
     fakes.messageBoxes.answers = {MbResult::No};
     Press(CTeacherWnd::kDeleteStudent);
     ASSERT_EQ(fakes.messageBoxes.shown.size(), 2u);
@@ -305,6 +302,59 @@ TEST_F(TeacherWindowTest, ADoubleClickedStudentsProgressOpensInPlaceOfTheWindowU
     CloseDeleted();
     EXPECT_TRUE(progress.isNull());
     EXPECT_TRUE(window->isVisible());
+}
+
+// A student passes tests at another desk while the teacher looks elsewhere: the rows are read
+// again whenever the window comes back to the front, and before Edit.
+TEST_F(TeacherWindowTest, TheRowsAreReadAgainWhenTheWindowComesBackAndBeforeEdit) {
+    Open({{"Bo Ng", "pw"}});
+    Select(0);
+    const auto home = [](auto* window, auto homeId) {
+        ASSERT_NE(window, nullptr);
+        QTest::mouseClick(window->Button(homeId), Qt::LeftButton);
+        CloseDeleted();
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"the progress window",
+         [&] {
+             emit List().cellDoubleClicked(0, 0);
+             home(guitest::FindTopLevel<CStudentProgressWnd>(), CStudentProgressWnd::kHome);
+         }},
+        {"the class report",
+         [&] {
+             Press(CTeacherWnd::kClassReport);
+             home(guitest::FindTopLevel<ClassReportWnd>(), ClassReportWnd::kHome);
+         }},
+        {"another window",
+         [&] {
+             QWidget other;
+             QApplication::setActiveWindow(&other);
+             QApplication::setActiveWindow(window);
+         }},
+        {"a dialog",
+         [&] {
+             guitest::WhenDialogIsUp<CStudentInfoDlg>(
+                 [](CStudentInfoDlg& dialog) { dialog.ExitButton()->click(); });
+             Press(CTeacherWnd::kAddStudent);
+         }},
+        {"Edit", [&] {
+             guitest::WhenDialogIsUp<CEditStudentInfoDlg>([&](CEditStudentInfoDlg& rename) {
+                 EXPECT_EQ(ListRows().at(0).second, "Addition - 5") << "before Edit";
+                 rename.CancelButton()->click();
+             });
+             Press(CTeacherWnd::kEditStudentInfo);
+         }}};
+    int passed = 0;
+    for (const auto& [way, action] : ways) {
+        SCOPED_TRACE(way);
+        CStudent otherDesk;
+        ASSERT_TRUE(otherDesk.Load("Bo Ng"));
+        otherDesk.SetTestsPassed(++passed);
+        ASSERT_TRUE(otherDesk.UpdateInfo("pw"));
+        action();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(ListRows(), (Rows{{"Ng, Bo", "Addition - " + std::to_string(passed)}}));
+    }
 }
 
 // What the teacher cannot have is said in plain words, the details go to the error log.

@@ -1,5 +1,6 @@
 #include "StudentDialogMessages.h"
 
+#include "data/AccountRules.h"
 #include "platform/Services.h"
 
 void ShowStudentDialogMessage(QWidget* owner, const char* text) {
@@ -19,4 +20,9 @@ std::string DeleteQuestion(const std::string& name) {
 std::string UnreadableRecordMessage(const std::string& name) {
     return "The records of " + name +
            " cannot be read. Please contact the system administrator; the error log says why.";
+}
+
+std::string RefusedNameMessage(const std::string& name) {
+    return "Invalid character(s) in name. A name cannot hold " +
+           data::DescribeRefusedCharacter(data::RefusedNameCharacter(name)) + ".";
 }

@@ -17,3 +17,7 @@ std::string DeleteQuestion(const std::string& name);
 
 // What the teacher is told when a student's record cannot be read: which student, in plain words.
 std::string UnreadableRecordMessage(const std::string& name);
+
+// Why a new student's name (normalised) with a refused character is refused, naming the first
+// such character: "… A name cannot hold the apostrophe (')."
+std::string RefusedNameMessage(const std::string& name);
