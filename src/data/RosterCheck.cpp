@@ -2,6 +2,7 @@
 
 #include "AccountRules.h"
 #include "CTeacher.h"
+#include "SchoolSettings.h"
 
 #include <algorithm>
 #include <charconv>
@@ -315,6 +316,29 @@ std::vector<RosterProblem> CheckClassRoster(const std::vector<RosterLine>& lines
         students.clear();
     }
     return list;
+}
+
+ClassImport ImportClassRoster(std::string_view text, CTeacher& teacher) {
+    ClassImport result;
+    const RosterTable table = ReadRosterTable(text, kClassRosterColumns);
+    std::vector<NewStudent> students;
+    result.problems =
+        table.problems.empty()
+            ? CheckClassRoster(table.lines, teacher, ReadSchoolSettings().classSize, students)
+            : table.problems;
+    for (const NewStudent& student : students) {
+        if (!teacher.AddStudent(student.name, student.password, student.level, student.testsPassed,
+                                0, 0)) {
+            result.failed = true;
+            for (auto added = students.begin(); added != students.begin() + result.added; ++added) {
+                teacher.DeleteStudent(added->name);
+            }
+            result.added = 0;
+            break;
+        }
+        ++result.added;
+    }
+    return result;
 }
 
 } // namespace data

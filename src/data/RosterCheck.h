@@ -4,6 +4,7 @@
 #include "RosterFile.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Every row of a roster checked with the account rules before anything is written: the names and
@@ -46,5 +47,19 @@ std::vector<RosterProblem> CheckSchoolRoster(const std::vector<RosterLine>& line
 std::vector<RosterProblem> CheckClassRoster(const std::vector<RosterLine>& lines,
                                             const CTeacher& teacher, int classSize,
                                             std::vector<NewStudent>& students);
+
+// What importing a class's roster into the class `teacher` has chosen did.
+struct ClassImport {
+    std::vector<RosterProblem> problems; // any: nothing was written
+    int added = 0;
+    // A student could not be written (the error log says why): those added before were taken
+    // back.
+    bool failed = false;
+};
+
+// Reads a class's roster (columns Student, Password and, if wanted, Level and Tests passed),
+// checks every row against the class, the data folder and its class size, and adds the students
+// in the order of the rows only when no row has a problem.
+ClassImport ImportClassRoster(std::string_view text, CTeacher& teacher);
 
 } // namespace data

@@ -5,6 +5,7 @@
 #include "ExportClassReport.h"
 #include "PrintClassReport.h"
 #include "data/CTeacher.h"
+#include "gui/common/ClassNames.h"
 #include "gui/common/PrinterSetup.h"
 #include "gui/common/ScreenColours.h"
 #include "gui/common/StudentDialogMessages.h"
@@ -140,7 +141,8 @@ void ClassReportWnd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     platform::GdiDc dc(painter);
     dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowColour);
-    header_.Draw(dc, QString::fromStdString(GetCurrentTeacher().GetName()),
+    const CTeacher& teacher = GetCurrentTeacher();
+    header_.Draw(dc, TeacherAndClassText(teacher.GetName(), teacher.GetClassName()),
                  StudentsText(rows_.size()));
     dc.SelectPen({platform::PenStyle::Solid, 2, kFrameColour});
     dc.SelectBrush({.hollow = true});

@@ -1,6 +1,7 @@
 #include "StudentDialogMessages.h"
 
 #include "data/AccountRules.h"
+#include "data/SchoolSettings.h"
 #include "platform/Services.h"
 
 void ShowStudentDialogMessage(QWidget* owner, const char* text) {
@@ -25,4 +26,26 @@ std::string UnreadableRecordMessage(const std::string& name) {
 std::string RefusedNameMessage(const std::string& name) {
     return "Invalid character(s) in name. A name cannot hold " +
            data::DescribeRefusedCharacter(data::RefusedNameCharacter(name)) + ".";
+}
+
+std::string ClassFullMessage(int classSize) {
+    if (classSize == data::kDefaultClassSize) {
+        return "You may not have more than 8 users at a time.";
+    }
+    return "You may not have more than " + std::to_string(classSize) + " students in a class.";
+}
+
+std::string NameRefusalMessage(data::StudentInfoRefusal refusal, const std::string& name) {
+    switch (refusal) {
+    case data::StudentInfoRefusal::NoName:
+        return "Please enter a name.";
+    case data::StudentInfoRefusal::NameTooLong:
+        // The box takes no more, so this comes only from text put there by other means.
+        return "The name has more than " + std::to_string(data::kNameLimit) + " characters.";
+    case data::StudentInfoRefusal::InvalidCharacter:
+    case data::StudentInfoRefusal::NameNotStorable:
+        return RefusedNameMessage(name);
+    default:
+        return "The name is already taken, please enter a different name.";
+    }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/StudentInfoCheck.h"
+
 #include <string>
 
 class QWidget;
@@ -21,3 +23,10 @@ std::string UnreadableRecordMessage(const std::string& name);
 // Why a new student's name (normalised) with a refused character is refused, naming the first
 // such character: "… A name cannot hold the apostrophe (')."
 std::string RefusedNameMessage(const std::string& name);
+
+// Why a new student or class cannot be added to a class that has as many students as the class
+// size: the message the program has always shown at 8, otherwise one that says the size.
+std::string ClassFullMessage(int classSize);
+
+// Why a typed name (normalised) is refused, for the refusals of a name (NoName … NameTaken).
+std::string NameRefusalMessage(data::StudentInfoRefusal refusal, const std::string& name);

@@ -10,7 +10,7 @@
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/teacher/CTeacherWnd.h"
 #include "platform/Files.h"
-#include "platform/fakes/FakeSaveFileDialog.h"
+#include "platform/fakes/FakeFileDialogs.h"
 
 #include <QFile>
 #include <QHeaderView>
