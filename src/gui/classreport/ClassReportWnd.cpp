@@ -5,7 +5,6 @@
 #include "ExportClassReport.h"
 #include "PrintClassReport.h"
 #include "data/CTeacher.h"
-#include "gui/common/ClassNames.h"
 #include "gui/common/PrinterSetup.h"
 #include "gui/common/ScreenColours.h"
 #include "gui/common/StudentDialogMessages.h"
@@ -35,15 +34,22 @@ constexpr std::array<ButtonEntry, 3> kButtons{{
     {kPrint, "Print", "Teacher", "printReportButton", "Print the report"},
 }};
 
-QString StudentsText(std::size_t count) {
+// What follows the title: how many students, and which class unless it is the first.
+QString DetailText(const std::string& className, std::size_t count) {
+    QString students;
     switch (count) {
     case 0:
-        return QStringLiteral(" : no students");
+        students = QStringLiteral("no students");
+        break;
     case 1:
-        return QStringLiteral(" : 1 student");
+        students = QStringLiteral("1 student");
+        break;
     default:
-        return QStringLiteral(" : %1 students").arg(count);
+        students = QStringLiteral("%1 students").arg(count);
     }
+    return className == kFirstClassName
+               ? QStringLiteral(" : %1").arg(students)
+               : QStringLiteral(" : class %1, %2").arg(QString::fromStdString(className), students);
 }
 
 } // namespace
@@ -142,8 +148,8 @@ void ClassReportWnd::paintEvent(QPaintEvent*) {
     platform::GdiDc dc(painter);
     dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowColour);
     const CTeacher& teacher = GetCurrentTeacher();
-    header_.Draw(dc, TeacherAndClassText(teacher.GetName(), teacher.GetClassName()),
-                 StudentsText(rows_.size()));
+    header_.Draw(dc, QString::fromStdString(teacher.GetName()),
+                 DetailText(teacher.GetClassName(), rows_.size()));
     dc.SelectPen({platform::PenStyle::Solid, 2, kFrameColour});
     dc.SelectBrush({.hollow = true});
     dc.Rectangle(listArea_);
