@@ -2,10 +2,10 @@
 
 #include "AccountRules.h"
 #include "CTeacher.h"
+#include "NumberText.h"
 #include "SchoolSettings.h"
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 #include <optional>
 
@@ -13,6 +13,10 @@ namespace data {
 namespace {
 
 using enum RosterColumn;
+
+bool IsEmpty(const std::string& cell) {
+    return cell.find_first_not_of(' ') == std::string::npos;
+}
 
 class Problems {
 public:
@@ -73,18 +77,7 @@ bool PasswordFits(const RosterLine& line, const std::string& password, const std
 
 // An empty cell is `empty`; otherwise a number from `lowest` to `highest`.
 std::optional<int> NumberCell(const std::string& cell, int empty, int lowest, int highest) {
-    const auto first = cell.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return empty;
-    }
-    const std::string_view text(cell.data() + first, cell.find_last_not_of(' ') + 1 - first);
-    int value = 0;
-    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (failure != std::errc() || end != text.data() + text.size() || value < lowest ||
-        value > highest) {
-        return std::nullopt;
-    }
-    return value;
+    return IsEmpty(cell) ? std::optional(empty) : NumberIn(cell, lowest, highest);
 }
 
 // The student of a row, when the rules take every cell of it; each cell that they refuse is a
@@ -146,10 +139,6 @@ private:
     Problems& problems_;
     std::map<std::string, int> lines_; // by name key: where each student was named first
 };
-
-bool IsEmpty(const std::string& cell) {
-    return cell.find_first_not_of(' ') == std::string::npos;
-}
 
 template <typename Named> Named* FindNamed(std::vector<Named>& items, const std::string& name) {
     const auto found = std::find_if(items.begin(), items.end(), [&](const Named& item) {

@@ -23,18 +23,6 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-std::string WhoseName(RosterWho whose) {
-    switch (whose) {
-    case RosterWho::Teacher:
-        return "the teacher's name ";
-    case RosterWho::Class:
-        return "the class name ";
-    case RosterWho::Student:
-        break;
-    }
-    return "the name ";
-}
-
 std::string Whom(RosterWho whose) {
     switch (whose) {
     case RosterWho::Teacher:
@@ -45,6 +33,11 @@ std::string Whom(RosterWho whose) {
         break;
     }
     return "the student";
+}
+
+// "the name ", "the teacher's name ", "the class's name ", before the name in quotes.
+std::string WhoseName(RosterWho whose) {
+    return whose == RosterWho::Student ? "the name " : Whom(whose) + "'s name ";
 }
 
 // The sentence after "Line N: ", beginning with a small letter.

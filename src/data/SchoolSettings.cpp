@@ -1,5 +1,6 @@
 #include "SchoolSettings.h"
 
+#include "NumberText.h"
 #include "RecordFile.h"
 
 #include "platform/BaseFolder.h"
@@ -7,7 +8,6 @@
 #include "platform/Logs.h"
 
 #include <cerrno>
-#include <charconv>
 
 namespace data {
 namespace {
@@ -21,16 +21,6 @@ std::string_view Trimmed(std::string_view text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-std::optional<int> ClassSizeOf(std::string_view value) {
-    int size = 0;
-    const auto [end, failure] = std::from_chars(value.data(), value.data() + value.size(), size);
-    if (failure != std::errc() || end != value.data() + value.size() || size < 1 ||
-        size > kLargestClassSize) {
-        return std::nullopt;
-    }
-    return size;
 }
 
 } // namespace
@@ -50,7 +40,7 @@ std::optional<SchoolSettings> ParseSchoolSettings(std::string_view text) {
             Trimmed(line.substr(0, equals)) != kClassSizeName) {
             continue;
         }
-        const auto size = ClassSizeOf(Trimmed(line.substr(equals + 1)));
+        const auto size = NumberIn(line.substr(equals + 1), 1, kLargestClassSize);
         if (!size) {
             return std::nullopt;
         }

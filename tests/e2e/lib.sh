@@ -161,11 +161,32 @@ click_training_answers() {
   done <"$work/trainingAnswers.dat"
 }
 
-# Places on the 800 × 600 teacher screen: the column of buttons, the list's first row.
+# Places on the 800 × 600 teacher screen: the column of buttons, the list's first row, the class
+# chooser; on the class report: Export CSV and Home.
 click_teacher_home() { click_at 664 335; }
 click_add_student() { click_at 664 379; }
 click_delete_student() { click_at 664 467; }
+click_class_report() { click_at 664 511; }
 click_first_row() { click_at 600 80; }
+click_class_chooser() { click_at 245 77; }
+click_export() { click_at 399 567; }
+click_report_home() { click_at 133 567; }
+
+# From the class report: exports it through the file dialog under the name $1 typed there (in the
+# documents folder, ".csv" added) and closes the word that it was saved.
+export_report_as() {
+  local file="$HOME/Documents/$1.csv"
+  click_export
+  wait_for 'window_visible "Export CSV"' "no file dialog"
+  sleep 0.5
+  focus_window "Export CSV"
+  xdotool key ctrl+a
+  xdotool type "$1"
+  xdotool key Return
+  wait_for '[ -s "$file" ]' "no file $file"
+  wait_for 'window_visible Tallyhop' "no word that the report was saved"
+  press_enter
+}
 
 # From the teacher window: opens Add Student and types the name $1 and the password $2 twice;
 # $3 bounds the wait for the dialog (tenths of a second). Enter is the caller's.

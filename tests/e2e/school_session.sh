@@ -10,34 +10,17 @@ datafolder=$(realpath "$2")
 shots=$3
 source "$(dirname "$0")/lib.sh"
 
-# Places on the 800 × 600 screens: the class chooser, the teacher's Class Report, the report's
-# Export CSV and Home.
-click_class_chooser() { click_at 245 77; }
-click_class_report() { click_at 664 511; }
-click_export() { click_at 399 567; }
-click_report_home() { click_at 133 567; }
-
 # Exports the class report as $1 in the documents folder and prints its number of students.
 export_report_rows() {
-  local file="$HOME/Documents/$1.csv"
   click_class_report
   wait_for 'window_visible "Class Report"' "no class report"
   sleep 0.5
   import -window root "$shots/e2e-school-report.png"
-  click_export
-  wait_for 'window_visible "Export CSV"' "no file dialog"
-  sleep 0.5
-  focus_window "Export CSV"
-  xdotool key ctrl+a
-  xdotool type "$1"
-  xdotool key Return
-  wait_for '[ -s "$file" ]' "no file $file"
-  wait_for 'window_visible Tallyhop' "no word that the report was saved"
-  press_enter
+  export_report_as "$1"
   click_report_home
   wait_for 'window_visible Registration' "Home did not lead back to the class list"
   sleep 0.3
-  echo $(($(wc -l <"$file") - 1))
+  echo $(($(wc -l <"$HOME/Documents/$1.csv") - 1))
 }
 
 start_server 24

@@ -1,27 +1,17 @@
 #include "DataFolderOptions.h"
 
 #include "data/AccountRules.h"
+#include "data/NumberText.h"
 #include "data/SchoolSettings.h"
 #include "data/Windows1252.h"
 
 #include "platform/Files.h"
 
-#include <charconv>
 #include <cstring>
 
 namespace {
 
 using data::RosterColumn;
-
-std::optional<int> NumberIn(const std::string& text, int lowest, int highest) {
-    int value = 0;
-    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (failure != std::errc() || end != text.data() + text.size() || value < lowest ||
-        value > highest) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 std::vector<std::string> SplitAtColons(const std::string& text) {
     std::vector<std::string> parts(1);
@@ -40,8 +30,8 @@ std::optional<StudentToAdd> ParseStudent(const std::string& text) {
     if (parts.size() < 2 || parts.size() > 4) {
         return std::nullopt;
     }
-    const auto level = parts.size() > 2 ? NumberIn(parts[2], 1, 5) : 1;
-    const auto testsPassed = parts.size() > 3 ? NumberIn(parts[3], 0, 2) : 0;
+    const auto level = parts.size() > 2 ? data::NumberIn(parts[2], 1, 5) : 1;
+    const auto testsPassed = parts.size() > 3 ? data::NumberIn(parts[3], 0, 2) : 0;
     if (!level || !testsPassed) {
         return std::nullopt;
     }
@@ -130,7 +120,7 @@ std::optional<DataFolderOptions> ParseDataFolderOptions(const std::vector<std::s
         } else if (option == "--roster") {
             options.rosterPath = value;
         } else if (option == "--class-size") {
-            options.classSize = NumberIn(value, 1, data::kLargestClassSize);
+            options.classSize = data::NumberIn(value, 1, data::kLargestClassSize);
             if (!options.classSize) {
                 error = "--class-size wants a number from 1 to " +
                         std::to_string(data::kLargestClassSize) + ": " + value;
