@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -30,6 +31,7 @@ std::string SchoolRoster() {
 // teachers read, sorted and listed.
 void BM_SignInDialogWith300Names(benchmark::State& state) {
     platform::fakes::FakePlatform fakes;
+    std::filesystem::create_directories(fakes.Path("/Data"));
     data::UserWithNames admin{.idType = CUserManager::kAdministratorId, .password = "admin"};
     for (int index = 0; index < 300; ++index) {
         admin.names.push_back("Pupil" + std::to_string(1000 + 7 * index % 300) + ", Kid");

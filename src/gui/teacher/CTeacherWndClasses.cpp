@@ -29,10 +29,12 @@ std::string ProblemsMessage(const std::string& path,
                        std::filesystem::path(path).filename().string() +
                        (problems.size() == 1 ? " has this problem:" : " has these problems:");
     for (std::size_t index = 0; index < problems.size() && index < kProblemsShown; ++index) {
-        text += "\n" + data::RosterProblemText(problems[index]);
+        text += '\n';
+        text += data::RosterProblemText(problems[index]);
     }
     if (problems.size() > kProblemsShown) {
-        text += "\n… and " + std::to_string(problems.size() - kProblemsShown) + " more.";
+        text += "\n… and ";
+        text += std::to_string(problems.size() - kProblemsShown) + " more.";
     }
     return text;
 }
