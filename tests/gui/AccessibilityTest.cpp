@@ -10,6 +10,7 @@
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
 #include "gui/teacher/CTeacherWnd.h"
+#include "gui/teacher/NewClassDlg.h"
 #include "gui/testing/CTestingWnd.h"
 #include "gui/training/CTrainingWnd.h"
 
@@ -147,7 +148,9 @@ TEST(ScreenAccessibilityTest, TheTeachersScreensAndDialogsNameEachControl) {
     ClassReportWnd report(&teacher);
     CStudentInfoDlg add("", "", 0, 0);
     CEditStudentInfoDlg edit("Ann Lee");
-    for (QWidget* screen : std::initializer_list<QWidget*>{&teacher, &report, &add, &edit}) {
+    NewClassDlg newClass;
+    for (QWidget* screen :
+         std::initializer_list<QWidget*>{&teacher, &report, &add, &edit, &newClass}) {
         screen->show();
         QCoreApplication::processEvents();
         EXPECT_EQ(UnnamedControls(*screen), std::vector<std::string>{})
