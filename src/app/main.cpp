@@ -4,6 +4,7 @@
 #include "ShutdownSignals.h"
 #include "platform/qt/EventLoops.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/LanguageSetup.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     RealPlatform platform;
     platform::InstallFontSubstitutions();
+    const platform::LanguageSetup language;
     CTallyhopApp app([] { return new CMainWindow(); });
     ShutdownSignals shutdownSignals;
     // Leaves every event loop, a dialog's too, so shutdown runs and the display is put back.
