@@ -221,11 +221,7 @@ QImage RenderImportProblems() {
         const data::ClassImport import = data::ImportClassRoster(
             "Student;Password;Level\nAnn Lee;hop;2\nBo.Ng;hop;1\nCy Park;;3\nAnn Lee;x;7\n",
             GetCurrentTeacher());
-        QString text = QStringLiteral("No student was added, because class 5A.csv has these "
-                                      "problems:");
-        for (const data::RosterProblem& problem : import.problems) {
-            text += "\n" + QString::fromStdString(data::RosterProblemText(problem));
-        }
+        const QString text = RosterProblemsMessage("class 5A.csv", import.problems);
         QMessageBox box(QMessageBox::Warning, "Tallyhop", text, QMessageBox::Ok);
         return Grab(box);
     });

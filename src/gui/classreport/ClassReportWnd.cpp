@@ -15,6 +15,7 @@
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtSaveFileDialog.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -49,7 +50,9 @@ QString DetailText(const std::string& className, std::size_t count) {
     }
     return className == kFirstClassName
                ? QStringLiteral(" : %1").arg(students)
-               : QStringLiteral(" : class %1, %2").arg(QString::fromStdString(className), students);
+               //: After "Class Report": the class's name, then how many students it has.
+               : QCoreApplication::translate("ClassReportWnd", " : class %1, %2")
+                     .arg(QString::fromStdString(className), students);
 }
 
 } // namespace

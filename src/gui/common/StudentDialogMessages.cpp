@@ -4,6 +4,8 @@
 #include "data/SchoolSettings.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
+
 void ShowStudentDialogMessage(QWidget* owner, const char* text) {
     ShowStudentDialogMessage(owner, std::string(text));
 }
@@ -32,7 +34,10 @@ std::string ClassFullMessage(int classSize) {
     if (classSize == data::kDefaultClassSize) {
         return "You may not have more than 8 users at a time.";
     }
-    return "You may not have more than " + std::to_string(classSize) + " students in a class.";
+    return QCoreApplication::translate("StudentDialogMessages",
+                                       "You may not have more than %1 students in a class.")
+        .arg(classSize)
+        .toStdString();
 }
 
 std::string NameRefusalMessage(data::StudentInfoRefusal refusal, const std::string& name) {
@@ -48,4 +53,25 @@ std::string NameRefusalMessage(data::StudentInfoRefusal refusal, const std::stri
     default:
         return "The name is already taken, please enter a different name.";
     }
+}
+
+QString RosterProblemsMessage(const std::string& fileName,
+                              const std::vector<data::RosterProblem>& problems) {
+    constexpr std::size_t kShown = 12;
+    QString text =
+        problems.size() == 1
+            ? QCoreApplication::translate("StudentDialogMessages",
+                                          "No student was added, because %1 has this problem:")
+            : QCoreApplication::translate("StudentDialogMessages",
+                                          "No student was added, because %1 has these problems:");
+    text = text.arg(QString::fromStdString(fileName));
+    for (std::size_t index = 0; index < problems.size() && index < kShown; ++index) {
+        text += QChar('\n') + QString::fromStdString(data::RosterProblemText(problems[index]));
+    }
+    if (problems.size() > kShown) {
+        text += QChar('\n') +
+                QCoreApplication::translate("StudentDialogMessages", "\u2026 and %1 more.")
+                    .arg(problems.size() - kShown);
+    }
+    return text;
 }

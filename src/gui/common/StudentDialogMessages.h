@@ -1,8 +1,12 @@
 #pragma once
 
+#include "data/RosterFile.h"
 #include "data/StudentInfoCheck.h"
 
+#include <QString>
+
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -30,3 +34,8 @@ std::string ClassFullMessage(int classSize);
 
 // Why a typed name (normalised) is refused, for the refusals of a name (NoName … NameTaken).
 std::string NameRefusalMessage(data::StudentInfoRefusal refusal, const std::string& name);
+
+// Why nothing of the roster file `fileName` was imported: its problems, each on a line of its
+// own; a message box is no taller than the screen, so beyond the first twelve they are counted.
+QString RosterProblemsMessage(const std::string& fileName,
+                              const std::vector<data::RosterProblem>& problems);

@@ -16,32 +16,9 @@
 
 namespace {
 
-// A message box is no taller than the screen: the rest of a long list is counted.
-constexpr std::size_t kProblemsShown = 12;
-
-std::string ClassWords(const std::string& className) {
-    return className == kFirstClassName ? "your first class" : "the class " + className;
-}
-
-std::string ProblemsMessage(const std::string& path,
-                            const std::vector<data::RosterProblem>& problems) {
-    std::string text = "No student was added, because " +
-                       std::filesystem::path(path).filename().string() +
-                       (problems.size() == 1 ? " has this problem:" : " has these problems:");
-    for (std::size_t index = 0; index < problems.size() && index < kProblemsShown; ++index) {
-        text += '\n';
-        text += data::RosterProblemText(problems[index]);
-    }
-    if (problems.size() > kProblemsShown) {
-        text += "\n… and ";
-        text += std::to_string(problems.size() - kProblemsShown) + " more.";
-    }
-    return text;
-}
-
-std::string AddedMessage(int added) {
-    return added == 1 ? "1 student was added to the class."
-                      : std::to_string(added) + " students were added to the class.";
+QString AddedMessage(int added) {
+    return added == 1 ? CTeacherWnd::tr("1 student was added to the class.")
+                      : CTeacherWnd::tr("%1 students were added to the class.").arg(added);
 }
 
 } // namespace
@@ -54,9 +31,14 @@ void CTeacherWnd::OnClassChosen(const std::string& className) {
     classBox_->SetClasses(teacher.GetClasses(), className);
     list_->setRowCount(0);
     if (!ReadList()) {
-        ShowStudentDialogMessage(this, "The list of " + ClassWords(className) +
-                                           " cannot be read. Please contact the system "
-                                           "administrator; the error log says why.");
+        const QString text =
+            className == kFirstClassName
+                ? tr("The list of your first class cannot be read. Please contact the system "
+                     "administrator; the error log says why.")
+                : tr("The list of the class %1 cannot be read. Please contact the system "
+                     "administrator; the error log says why.")
+                      .arg(QString::fromStdString(className));
+        ShowStudentDialogMessage(this, text.toStdString());
     }
     update();
 }
@@ -73,18 +55,21 @@ void CTeacherWnd::OnDeleteClass() {
     CTeacher& teacher = GetCurrentTeacher();
     const std::string className = teacher.GetClassName();
     if (className == kFirstClassName) {
-        ShowStudentDialogMessage(this, "Your first class cannot be deleted.");
+        ShowStudentDialogMessage(this, tr("Your first class cannot be deleted.").toStdString());
         return;
     }
     teacher.SelectClass(className); // students added at another desk count too
     if (teacher.GetStudentCount() > 0) {
-        ShowStudentDialogMessage(this, "The class " + className +
-                                           " still has students. Only a class without students "
-                                           "can be deleted.");
+        ShowStudentDialogMessage(this, tr("The class %1 still has students. Only a class without "
+                                          "students can be deleted.")
+                                           .arg(QString::fromStdString(className))
+                                           .toStdString());
         return;
     }
     if (platform::GetMessageBoxes().Show(
-            {.text = "Are you sure that you want to delete the class " + className + "?",
+            {.text = tr("Are you sure that you want to delete the class %1?")
+                         .arg(QString::fromStdString(className))
+                         .toStdString(),
              .buttons = platform::MbButtons::YesNo,
              .owner = this}) != platform::MbResult::Yes) {
         return;
@@ -99,8 +84,9 @@ void CTeacherWnd::OnDeleteClass() {
 // Every row is checked before any student is added; the teacher learns what was added or why
 // nothing was.
 void CTeacherWnd::OnImportStudents() {
-    const auto path = openFileDialog_->Choose(
-        {.title = "Import Students", .filter = "Class lists (*.csv);;All files (*)"});
+    const auto path =
+        openFileDialog_->Choose({.title = tr("Import Students").toStdString(),
+                                 .filter = tr("Class lists (*.csv);;All files (*)").toStdString()});
     if (!path) {
         return;
     }
@@ -115,11 +101,12 @@ void CTeacherWnd::OnImportStudents() {
     ReadList();
     list_->repaint();
     if (!import.problems.empty()) {
-        ShowStudentDialogMessage(this, ProblemsMessage(*path, import.problems));
+        const std::string file = std::filesystem::path(*path).filename().string();
+        ShowStudentDialogMessage(this, RosterProblemsMessage(file, import.problems).toStdString());
     } else if (import.failed) {
         ShowStudentDialogMessage(this, kContactAdministrator);
     } else {
-        platform::GetMessageBoxes().Show({.text = AddedMessage(import.added),
+        platform::GetMessageBoxes().Show({.text = AddedMessage(import.added).toStdString(),
                                           .icon = platform::MbIcon::Information,
                                           .owner = this});
     }

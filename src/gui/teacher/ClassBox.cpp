@@ -24,19 +24,20 @@ QPushButton* MakeButton(const QString& caption, const QString& description) {
 
 ClassBox::ClassBox(QWidget* parent, const QFont& font) : QWidget(parent) {
     setFont(font);
-    auto* label = new QLabel(QStringLiteral("Class:"));
+    //: Before the list that chooses the class the teacher works on.
+    auto* label = new QLabel(tr("Class:"));
     chooser_ = new QComboBox;
-    chooser_->setAccessibleName(QStringLiteral("Class"));
+    chooser_->setAccessibleName(tr("Class"));
     chooser_->setAccessibleDescription(
-        QStringLiteral("The class whose students the list shows; choose another to work on it"));
+        tr("The class whose students the list shows; choose another to work on it"));
     label->setBuddy(chooser_);
-    newClass_ = MakeButton(QStringLiteral("New Class"), QStringLiteral("Start a new, empty class"));
-    deleteClass_ = MakeButton(QStringLiteral("Delete Class"),
-                              QStringLiteral("Delete the chosen class once it has no students"));
-    import_ = MakeButton(QStringLiteral("Import Students\u2026"),
-                         QStringLiteral("Add the students of a class list saved by a spreadsheet "
-                                        "program (CSV) to the chosen class"));
-    import_->setAccessibleName(QStringLiteral("Import Students"));
+    newClass_ = MakeButton(tr("New Class"), tr("Start a new, empty class"));
+    deleteClass_ =
+        MakeButton(tr("Delete Class"), tr("Delete the chosen class once it has no students"));
+    import_ = MakeButton(tr("Import Students\u2026"),
+                         tr("Add the students of a class list saved by a spreadsheet program "
+                            "(CSV) to the chosen class"));
+    import_->setAccessibleName(tr("Import Students"));
 
     // The class on a line of its own, the buttons side by side below it.
     auto* rows = new QVBoxLayout(this);

@@ -5,9 +5,9 @@
 #include "gui/common/StudentDialogMessages.h"
 
 NewClassDlg::NewClassDlg(QWidget* parent)
-    : NameDialog(QStringLiteral("New Class"), QStringLiteral("Class name"), {}, parent) {
+    : NameDialog(tr("New Class"), tr("Class name"), {}, parent) {
     setWindowTitle(QStringLiteral("New Class"));
-    setAccessibleName(QStringLiteral("New class"));
+    setAccessibleName(tr("New class"));
 }
 
 bool NewClassDlg::Accept(const std::string& name) {
