@@ -85,6 +85,8 @@ CBasicLineGraph::CBasicLineGraph(QWidget* parent)
       forwardButton_(new QPushButton(QStringLiteral(">"), this)) {
     setFocusPolicy(Qt::StrongFocus);
     for (QPushButton* button : {backButton_, forwardButton_}) {
+        // Return presses them as Space does, outside a dialog too.
+        button->setAutoDefault(true);
         button->setAutoRepeat(true);
     }
     backButton_->setAccessibleName(QStringLiteral("Scroll back"));

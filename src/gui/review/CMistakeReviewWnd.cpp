@@ -7,6 +7,7 @@
 #include "gui/controls/CMistakeListCtl.h"
 #include "gui/controls/CNumberPadCtl.h"
 #include "gui/controls/CPictureButton.h"
+#include "gui/controls/KeyboardNavigation.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/ScreenButton.h"
 #include "platform/Display.h"
@@ -96,6 +97,7 @@ bool CMistakeReviewWnd::CreateUIElements() {
     for (CPictureButton* button : {beginButton_, printButton_, homeButton_}) {
         connect(button, &CPictureButton::commandClicked, this, &CMistakeReviewWnd::OnCommand);
     }
+    SetTabChain({pad_, beginButton_, printButton_, list_, homeButton_});
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/HeaderBar.h"
+#include "gui/controls/KeyboardNavigation.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/ScreenButton.h"
 #include "gui/controls/StudentListCtl.h"
@@ -130,7 +131,6 @@ bool CTeacherWnd::CreateUIElements() {
         platform::MakeFont("Arial", platform::TenthPointsToPixels(basePoints * 9));
     const QFont headerFont = platform::MakeFont("Arial", platform::PointsToPixels(basePoints));
 
-    // First in the order of the keyboard's focus, as it is first on the screen.
     classBox_ = new ClassBox(this, headerFont);
     const CTeacher& teacher = GetCurrentTeacher();
     classBox_->SetClasses(teacher.GetClasses(), teacher.GetClassName());
@@ -160,6 +160,11 @@ bool CTeacherWnd::CreateUIElements() {
         QStringLiteral("Double-click on a student's name to view his or her progress"));
     connect(list_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { OnStudentDoubleClicked(row); });
+    DoubleClickOnReturn(*list_);
+    // The list, the class box, then the column of buttons as it stands.
+    SetTabChain({list_, classBox_, buttons_[0], buttons_[1], buttons_[2], buttons_[3], buttons_[4],
+                 buttons_[5]});
+    new ArrowKeyGroup(std::vector<QWidget*>(buttons_.begin(), buttons_.end()));
     FillList();
     return true;
 }

@@ -1,6 +1,7 @@
 #include "ClassBox.h"
 
 #include "gui/common/ClassNames.h"
+#include "gui/controls/KeyboardNavigation.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -51,6 +52,7 @@ ClassBox::ClassBox(QWidget* parent, const QFont& font) : QWidget(parent) {
         buttons->addWidget(button, 1);
     }
     rows->addLayout(buttons);
+    new ArrowKeyGroup({newClass_, deleteClass_, import_});
 
     connect(chooser_, &QComboBox::activated, this, [this](int index) {
         if (index >= 0 && static_cast<std::size_t>(index) < classes_.size()) {

@@ -25,7 +25,6 @@ NameDialog::NameDialog(const QString& title, const QString& boxName, const std::
     ok_ = Place(new QPushButton(QStringLiteral("OK")), 61, 77, 50, 16);
     ok_->setDefault(true);
     cancel_ = Place(new QPushButton(QStringLiteral("Cancel")), 145, 78, 50, 16);
-    cancel_->setAutoDefault(false);
     connect(ok_, &QPushButton::clicked, this, &NameDialog::OnOk);
     connect(cancel_, &QPushButton::clicked, this, [this] { done(0); });
 }

@@ -457,25 +457,3 @@ TEST_F(TeacherWindowTest, TheClassBoxAddsChoosesFillsAndDeletesClasses) {
               std::pair(QStringList{"(first class)", "5A Blue"}, QString("(first class)")));
     EXPECT_FALSE(HasFile("Class Teacher6B", ""));
 }
-
-// The class box is reached by Tab in the order it reads, and its buttons are pressed by Space and
-// by Return.
-TEST_F(TeacherWindowTest, TheClassBoxIsReachedByTabAndItsButtonsPressedByKeys) {
-    Open({});
-    window->show();
-    QApplication::setActiveWindow(window);
-    ClassBox& box = *window->Classes();
-    box.Chooser()->setFocus();
-    for (QPushButton* button :
-         {box.NewClassButton(), box.DeleteClassButton(), box.ImportButton()}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), button);
-        int pressed = 0;
-        const auto connection = QObject::connect(button, &QPushButton::clicked, [&] { ++pressed; });
-        QObject::disconnect(button, &QPushButton::clicked, window, nullptr);
-        QTest::keyClick(button, Qt::Key_Space);
-        QTest::keyClick(button, Qt::Key_Return);
-        EXPECT_EQ(pressed, 2) << button->text().toStdString();
-        QObject::disconnect(connection);
-    }
-}
