@@ -5,22 +5,28 @@
 # second teacher chooses her second class, whose class report lists its 20 students, adds a 21st
 # without refusal, and the report lists 21.
 # Usage: school_session.sh <program> <data-folder tool> <folder for screenshots>
-program=$(realpath "$1")
-datafolder=$(realpath "$2")
-shots=$3
 source "$(dirname "$0")/lib.sh"
 
-# Exports the class report as $1 in the documents folder and prints its number of students.
-export_report_rows() {
-  click_class_report
-  wait_for 'window_visible "Class Report"' "no class report"
-  sleep 0.5
-  import -window root "$shots/e2e-school-report.png"
+# From the teacher screen: exports the class report as $1 and prints its number of students.
+report_rows() {
+  open_window 664 511 "Class Report"
+  shot e2e-school-report
   export_report_as "$1"
-  click_report_home
-  wait_for 'window_visible Registration' "Home did not lead back to the class list"
-  sleep 0.3
+  open_window 133 567 Registration # Home on the report
   echo $(($(wc -l <"$HOME/Documents/$1.csv") - 1))
+}
+
+# Types $1 into the sign-in list, which chooses the first name that starts with it, and signs in
+# with password $2.
+sign_in_typed() {
+  focus_window SignInDlg
+  xdotool type --delay 50 "$1"
+  xdotool key Tab
+  xdotool type "$2"
+  [ -z "${3:-}" ] || shot "$3"
+  xdotool key Return
+  wait_for '! window_visible SignInDlg' "nobody was signed in as $1"
+  sleep 0.3
 }
 
 start_server 24
@@ -43,44 +49,30 @@ roster="$work/school.csv"
 } >"$roster"
 "$datafolder" --folder "$work" --force --roster "$roster" --class-size 25 >/dev/null ||
   fail "the roster was not written"
-[ "$(cat "$work/Data/School settings.txt")" = $'# Tallyhop: settings of this data folder\nclass size = 25' ] ||
-  fail "no class size: $(cat "$work/Data/School settings.txt")"
+grep -qx "class size = 25" "$work/Data/School settings.txt" || fail "no class size"
 
-records() { find "$work/Data" -type f -print0 | sort -z | xargs -0 md5sum; }
-before=$(records)
+folder_sums() { find "$work/Data" -type f -print0 | sort -z | xargs -0 md5sum; }
+before=$(folder_sums)
 sed '42s/;Kid Pupil41;/;Kid Pupil.41;/' "$roster" >"$work/bad.csv"
 output=$("$datafolder" --folder "$work" --force --roster "$work/bad.csv" 2>&1) &&
   fail "a roster with a bad row was written"
 echo "$output" | grep -q 'Line 42: the name "Kid Pupil.41" cannot hold the full stop' ||
   fail "the bad row was not named: $output"
-[ "$(records)" = "$before" ] || fail "a roster with a bad row changed the records"
+[ "$(folder_sums)" = "$before" ] || fail "a roster with a bad row changed the records"
 
 start_program
-focus_window SignInDlg
-xdotool type --delay 50 pupil80
-xdotool key Tab
-xdotool type pw80
-import -window root "$shots/e2e-school-sign-in.png"
-xdotool key Return
-wait_for 'window_visible Tallyhop' "the 80th student did not reach the home screen"
-sleep 0.3
-click_at 548 358 # Sign out
-wait_for 'window_visible SignInDlg' "no sign-in dialog after signing out"
-sleep 0.3
+sign_in_typed pupil80 pw80 e2e-school-sign-in
+window_visible Tallyhop || fail "the 80th student did not reach the home screen"
+open_window 548 358 SignInDlg # Sign out
 
-focus_window SignInDlg
-xdotool type --delay 50 kim
-xdotool key Tab
-xdotool type cat
-xdotool key Return
-wait_for 'window_visible Registration' "no teacher window for Lou Kim"
-sleep 0.3
+sign_in_typed kim cat
+window_visible Registration || fail "no teacher window for Lou Kim"
 click_class_chooser
 sleep 0.5
-xdotool key Down Down Return # below the first class and 5A
+xdotool key Down Down Return # below the first class and LA
 sleep 0.5
-import -window root "$shots/e2e-school-second-class.png"
-[ "$(export_report_rows "Second class")" -eq 20 ] || fail "the second class does not list 20"
+shot e2e-school-second-class
+[ "$(report_rows "Second class")" -eq 20 ] || fail "the second class does not list 20"
 
 type_new_student "Zed Newcomer" hop
 xdotool key Return
@@ -91,11 +83,10 @@ focus_window StudentInfoDlg
 xdotool key Escape
 wait_for '! window_visible StudentInfoDlg' "Escape left the dialog up"
 sleep 0.3
-import -window root "$shots/e2e-school-21st.png"
+shot e2e-school-21st
 grep -q "Lou KimLB" "$work/Data/Zed Newcomer.nfo" || fail "not in the second class"
-[ "$(export_report_rows "With the 21st")" -eq 21 ] || fail "the class report does not list 21"
+[ "$(report_rows "With the 21st")" -eq 21 ] || fail "the class report does not list 21"
 
-click_teacher_home
-wait_for 'window_visible SignInDlg' "Home did not lead to the sign-in dialog"
+teacher_home
 end_program
 echo "school session: passed"
