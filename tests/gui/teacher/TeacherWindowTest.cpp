@@ -449,6 +449,16 @@ TEST_F(TeacherWindowTest, TheClassBoxAddsChoosesFillsAndDeletesClasses) {
         dialog.OkButton()->click();
     });
     box.NewClassButton()->click();
+    // Another desk adds a student to the class meanwhile, then deletes it again.
+    const auto writeClass = [&](const std::string& bytes) {
+        platform::WriteFileBytes(fakes.Path("/Data/Class Teacher6B.nfo"),
+                                 {bytes.begin(), bytes.end()});
+    };
+    writeClass(std::string("\0\0\0\0\1\0\0\0\7Eve Ash", 16));
+    box.DeleteClassButton()->click();
+    EXPECT_EQ(Texts().back(),
+              "The class 6B still has students. Only a class without students can be deleted.");
+    writeClass(std::string(8, '\0'));
     fakes.messageBoxes.answers = {MbResult::Yes};
     box.DeleteClassButton()->click();
     EXPECT_EQ(fakes.messageBoxes.shown.back().text,
