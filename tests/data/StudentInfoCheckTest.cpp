@@ -4,23 +4,37 @@
 
 using enum data::StudentInfoRefusal;
 
-// The checks come in their order; what a name is made of is the shared rules' (one table for the
-// tool and the dialogs); here, which files a new name would replace, with its blanks made single
-// first. An edit checks the password only.
-TEST(StudentInfoCheckTest, EntriesAreRefusedForTheFirstReasonAndNamesByTheFilesTheyWouldReplace) {
-    platform::fakes::FakePlatform fakes;
-    std::filesystem::create_directories(DataPath(""));
-    WriteFile(DataPath("Pat Jones.nfo"), TeacherFile("Owl", {"Users"}));
-    CTeacher teacher;
-    const auto check = [&](const Strings& students, bool editing, const std::string& name,
-                           const std::string& password, const std::string& verification) {
+namespace {
+
+// Pat Jones teaches "Users" (and, once written, other classes).
+class StudentInfoCheckTest : public testing::Test {
+protected:
+    StudentInfoCheckTest() {
+        std::filesystem::create_directories(DataPath(""));
+        WriteFile(DataPath("Pat Jones.nfo"), TeacherFile("Owl", {"Users"}));
+    }
+
+    // The check of an entry in the dialog while "Users" lists `students`.
+    data::StudentInfoRefusal Check(const Strings& students, bool editing, const std::string& name,
+                                   const std::string& password, const std::string& verification) {
         WriteFile(DataPath("Pat JonesUsers.nfo"), ClassFile(students));
         teacher.Load("Pat Jones");
         teacher.SelectClass("Users");
         return data::CheckStudentInfo(
             {.editing = editing, .name = name, .password = password, .verification = verification},
             teacher);
-    };
+    }
+
+    platform::fakes::FakePlatform fakes;
+    CTeacher teacher;
+};
+
+} // namespace
+
+// The checks come in their order; what a name is made of is the shared rules' (one table for the
+// tool and the dialogs); here, which files a new name would replace, with its blanks made single
+// first. An edit checks the password only.
+TEST_F(StudentInfoCheckTest, EntriesAreRefusedForTheFirstReasonAndNamesByTheFilesTheyWouldReplace) {
     const Strings eight{"A B", "C D", "E F", "G H", "I J", "K L", "M N", "O P"};
     const std::string tooLong(16, 'x');
     struct Case {
@@ -43,7 +57,7 @@ TEST(StudentInfoCheckTest, EntriesAreRefusedForTheFirstReasonAndNamesByTheFilesT
         {false, false, "Zoe Ek", "pw", "pw", None}, // another letter
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(check(c.full ? eight : Strings{"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")},
+        EXPECT_EQ(Check(c.full ? eight : Strings{"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")},
                         c.editing, c.name, c.password, c.verification),
                   c.refusal)
             << c.name << "/" << c.password << "/" << c.verification;
@@ -52,7 +66,7 @@ TEST(StudentInfoCheckTest, EntriesAreRefusedForTheFirstReasonAndNamesByTheFilesT
     for (const std::string taken :
          {"Pat Jones", "Admin", "Pat JonesUsers", "Ann Lee", "  Ann   Lee ", "Pat  Jones",
           "ann lee", "ADMIN", "pat jonesUSERS", "PAT JONES", "ZOË EK"}) {
-        EXPECT_EQ(check({"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")}, false, taken, "pw", "pw"),
+        EXPECT_EQ(Check({"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")}, false, taken, "pw", "pw"),
                   NameTaken)
             << taken;
     }
@@ -60,11 +74,7 @@ TEST(StudentInfoCheckTest, EntriesAreRefusedForTheFirstReasonAndNamesByTheFilesT
 
 // The class size of the folder's settings, 8 without them; a new class's name is checked like a
 // student's and refused when the teacher has the class or its file is another record.
-TEST(StudentInfoCheckTest, TheClassSizeAndNewClassNamesAreChecked) {
-    platform::fakes::FakePlatform fakes;
-    std::filesystem::create_directories(DataPath(""));
-    WriteFile(DataPath("Pat Jones.nfo"), TeacherFile("Owl", {"Users"}));
-    CTeacher teacher;
+TEST_F(StudentInfoCheckTest, TheClassSizeAndNewClassNamesAreChecked) {
     const struct {
         const char* settings; // none: no settings file
         int students;
@@ -76,24 +86,14 @@ TEST(StudentInfoCheckTest, TheClassSizeAndNewClassNamesAreChecked) {
                   {"# notes\r\nteacher = x\r\n class size=8 \r\n", 8, true},
                   {"class size = 41\n", 8, true},
                   {"class size = many\n", 7, false}};
-    for (const auto& limit : limits) {
-        SCOPED_TRACE(std::to_string(limit.students) + " with " +
-                     (limit.settings ? limit.settings : "none"));
+    for (const auto& [settings, students, refused] : limits) {
+        SCOPED_TRACE(std::to_string(students) + " with " + (settings ? settings : "none"));
         std::filesystem::remove(DataPath("School settings.txt"));
-        if (limit.settings != nullptr) {
-            WriteFile(DataPath("School settings.txt"), BytesOf(limit.settings));
+        if (settings != nullptr) {
+            WriteFile(DataPath("School settings.txt"), BytesOf(settings));
         }
-        Strings students;
-        for (int i = 0; i < limit.students; ++i) {
-            students.push_back("S" + std::to_string(i));
-        }
-        WriteFile(DataPath("Pat JonesUsers.nfo"), ClassFile(students));
-        teacher.Load("Pat Jones");
-        teacher.SelectClass("Users");
-        EXPECT_EQ(
-            data::CheckStudentInfo({.name = "Di Ruiz", .password = "pw", .verification = "pw"},
-                                   teacher) == TooManyStudents,
-            limit.refused);
+        EXPECT_EQ(Check(Strings(students, "S"), false, "Di Ruiz", "pw", "pw") == TooManyStudents,
+                  refused);
     }
     EXPECT_THAT(ErrorRecords(), ElementsAre(testing::HasSubstr("class size is not a number"),
                                             testing::HasSubstr("class size is not a number")));
