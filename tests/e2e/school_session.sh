@@ -83,6 +83,10 @@ focus_window StudentInfoDlg
 xdotool key Escape
 wait_for '! window_visible StudentInfoDlg' "Escape left the dialog up"
 sleep 0.3
+click_first_row
+focus_window Registration
+xdotool key --repeat 20 --delay 20 Down # to the 21st, at the bottom of the list
+sleep 0.3
 shot e2e-school-21st
 grep -q "Lou KimLB" "$work/Data/Zed Newcomer.nfo" || fail "not in the second class"
 [ "$(report_rows "With the 21st")" -eq 21 ] || fail "the class report does not list 21"
