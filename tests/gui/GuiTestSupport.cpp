@@ -1,16 +1,18 @@
 #include "GuiTestSupport.h"
 
 #include "DataFolderWriter.h"
+#include "gui/controls/CBasicLineGraph.h"
+#include "gui/progress/FactMapView.h"
 #include "gui/review/CMistakeReviewWnd.h"
 
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSignalSpy>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -65,6 +67,23 @@ int CountRecords(const std::string& log, const std::string& message) {
     return count;
 }
 
+int Logged(const platform::fakes::FakePlatform& fakes, const std::string& message) {
+    return CountRecords(ReadErrorLog(fakes), message);
+}
+
+std::vector<Box> Boxes(const platform::fakes::FakePlatform& fakes) {
+    std::vector<Box> boxes;
+    for (const platform::MessageBoxRequest& shown : fakes.messageBoxes.shown) {
+        boxes.push_back({shown.text, shown.icon, shown.title});
+    }
+    return boxes;
+}
+
+void PrintTo(const Box& box, std::ostream* os) {
+    *os << '"' << box.text << "\" icon " << static_cast<int>(box.icon) << " title "
+        << box.title.value_or("(none)");
+}
+
 void LinkInstalledGraphics(const platform::fakes::FakePlatform& fakes) {
     std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Graphics",
                                               fakes.Path("/Graphics"));
@@ -96,6 +115,14 @@ void WriteDataFolder(const platform::fakes::FakePlatform& fakes,
 
 QImage Snapshot(QWidget& widget) {
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QStringList ColumnTexts(const QTreeWidget& list, int column) {
+    QStringList texts;
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        texts << list.topLevelItem(row)->text(column);
+    }
+    return texts;
 }
 
 int CountColour(const QImage& image, const QRect& area, QColor colour) {
@@ -173,20 +200,33 @@ std::vector<SpokenControl> SpokenControls(QWidget& window) {
     return controls;
 }
 
-QStringList ButtonNames(const std::vector<SpokenControl>& controls) {
-    QStringList names;
-    for (const SpokenControl& control : controls) {
-        if (control.role == QAccessible::Button) {
-            names << control.name;
+std::vector<std::string> UnnamedControls(QWidget& window) {
+    static constexpr std::array kNamedRoles{
+        QAccessible::Button, QAccessible::EditableText, QAccessible::ComboBox, QAccessible::List,
+        QAccessible::Table,  QAccessible::Tree,         QAccessible::Chart};
+    std::vector<std::string> unnamed;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* parent) {
+        for (int i = 0; i < parent->childCount(); ++i) {
+            QAccessibleInterface* child = parent->child(i);
+            if (child == nullptr || child->state().invisible) {
+                continue;
+            }
+            const QObject* object = child->object();
+            const bool showsData = qobject_cast<const CBasicLineGraph*>(object) != nullptr ||
+                                   qobject_cast<const FactMapView*>(object) != nullptr;
+            const bool needsName =
+                child->state().focusable || showsData ||
+                std::ranges::find(kNamedRoles, child->role()) != kNamedRoles.end();
+            if (needsName && (child->text(QAccessible::Name).trimmed().isEmpty() ||
+                              (showsData && child->text(QAccessible::Description).isEmpty()))) {
+                unnamed.push_back(std::to_string(child->role()) + ' ' +
+                                  (object != nullptr ? object->metaObject()->className() : "item"));
+            }
+            walk(child);
         }
-    }
-    return names;
-}
-
-bool IsPlainWords(const QString& name) {
-    static const QRegularExpression words(
-        QStringLiteral("^[A-Za-z0-9][a-z0-9]*( [A-Za-z0-9][a-z0-9]*)*$"));
-    return words.match(name).hasMatch();
+    };
+    walk(QAccessible::queryAccessibleInterface(&window));
+    return unnamed;
 }
 
 namespace {
@@ -234,6 +274,7 @@ QWidget* PressForFocus(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modif
 void ExpectKeyboardChain(QWidget& window, const QStringList& names) {
     window.activateWindow();
     QCoreApplication::processEvents();
+    EXPECT_EQ(UnnamedControls(window), std::vector<std::string>{});
     window.setFocus();
     std::vector<QWidget*> reached;
     for (qsizetype step = 0; step <= names.size(); ++step) {

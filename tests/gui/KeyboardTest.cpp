@@ -1,11 +1,13 @@
-// Every screen by keyboard alone: the focus chain of each, the groups the arrow keys move
-// through, and the keys that keep their meaning on the card.
+// Every screen by keyboard alone and with a screen reader: the focus chain of each with every
+// control named, the groups the arrow keys move through, and the keys that keep their meaning on
+// the card.
 #include "GuiTestSupport.h"
 #include "StudentSupport.h"
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
 #include "gui/classreport/ClassReportList.h"
 #include "gui/classreport/ClassReportWnd.h"
+#include "gui/controls/SpokenName.h"
 #include "gui/controls/StudentListCtl.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/progress/FactMapView.h"
@@ -62,6 +64,15 @@ const QStringList kProgressButtons{"Training Progress", "Training Report", "Fact
                                    "Current Progress",  "Report",          "Home"};
 
 } // namespace
+
+TEST(SpokenNameTest, WindowClassIsDroppedAndRunTogetherWordsAreSpokenApart) {
+    EXPECT_EQ(SpokenName("CTestingWndBegin"), "Begin");
+    EXPECT_EQ(SpokenName("CMistakeReviewWndPrintMistakes"), "Print mistakes");
+    EXPECT_EQ(SpokenName("CTrainingWndViewSessionGraph"), "View session graph");
+    for (const char* plain : {"Testing", "Current Progress", "7", "Enter", "Wnd", "CD Player"}) {
+        EXPECT_EQ(SpokenName(plain), plain);
+    }
+}
 
 TEST_F(KeyboardTest, TestTrainingAndReviewAreWalkedBeforeAndDuringTheirSessions) {
     SignIn();
