@@ -213,20 +213,8 @@
         <translation>Schülerdaten ändern</translation>
     </message>
     <message>
-        <source>Name :</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>Name</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Please enter a user name.</source>
@@ -505,28 +493,12 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>You may not have more than 8 users at a time.</source>
-        <translation>Es können höchstens 8 Benutzer gleichzeitig angelegt sein.</translation>
-    </message>
-    <message>
         <source>Please enter a password.</source>
         <translation>Bitte geben Sie ein Passwort ein.</translation>
     </message>
     <message>
         <source>Passwords do not match.</source>
         <translation>Die Passwörter stimmen nicht überein.</translation>
-    </message>
-    <message>
-        <source>Please enter a name.</source>
-        <translation>Bitte geben Sie einen Namen ein.</translation>
-    </message>
-    <message>
-        <source>The name has more than %1 characters.</source>
-        <translation>Der Name hat mehr als %1 Zeichen.</translation>
-    </message>
-    <message>
-        <source>The name is already taken, please enter a different name.</source>
-        <translation>Diesen Namen gibt es schon. Bitte geben Sie einen anderen Namen ein.</translation>
     </message>
     <message>
         <source>Student info</source>
@@ -737,6 +709,46 @@ Beim Beenden des Programms wird sie zurückgestellt.</translation>
         <source>Registration</source>
         <translation>Schülerverwaltung</translation>
     </message>
+    <message>
+        <source>1 student was added to the class.</source>
+        <translation>1 Schüler wurde der Klasse hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 students were added to the class.</source>
+        <translation>%1 Schüler wurden der Klasse hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The list of your first class cannot be read. Please contact the system administrator; the error log says why.</source>
+        <translation>Die Liste Ihrer ersten Klasse kann nicht gelesen werden. Bitte wenden Sie sich an den Systemadministrator; das Fehlerprotokoll nennt den Grund.</translation>
+    </message>
+    <message>
+        <source>The list of the class %1 cannot be read. Please contact the system administrator; the error log says why.</source>
+        <translation>Die Liste der Klasse %1 kann nicht gelesen werden. Bitte wenden Sie sich an den Systemadministrator; das Fehlerprotokoll nennt den Grund.</translation>
+    </message>
+    <message>
+        <source>Your first class cannot be deleted.</source>
+        <translation>Ihre erste Klasse kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The class %1 still has students. Only a class without students can be deleted.</source>
+        <translation>Die Klasse %1 hat noch Schüler. Nur eine Klasse ohne Schüler kann gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to delete the class %1?</source>
+        <translation>Möchten Sie die Klasse %1 wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Import Students</source>
+        <translation>Schüler importieren</translation>
+    </message>
+    <message>
+        <source>Class lists (*.csv);;All files (*)</source>
+        <translation>Klassenlisten (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CTestingWnd</name>
@@ -940,6 +952,63 @@ du üben möchtest:</translation>
     </message>
 </context>
 <context>
+    <name>ClassBox</name>
+    <message>
+        <source>Class:</source>
+        <extracomment>Before the list that chooses the class the teacher works on.</extracomment>
+        <translation>Klasse:</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>The class whose students the list shows; choose another to work on it</source>
+        <translation>Die Klasse, deren Schüler die Liste zeigt; wählen Sie eine andere, um mit ihr zu arbeiten</translation>
+    </message>
+    <message>
+        <source>New Class</source>
+        <translation>Neue Klasse</translation>
+    </message>
+    <message>
+        <source>Start a new, empty class</source>
+        <translation>Eine neue, leere Klasse anlegen</translation>
+    </message>
+    <message>
+        <source>Delete Class</source>
+        <translation>Klasse löschen</translation>
+    </message>
+    <message>
+        <source>Delete the chosen class once it has no students</source>
+        <translation>Die gewählte Klasse löschen, sobald sie keine Schüler mehr hat</translation>
+    </message>
+    <message>
+        <source>Import Students…</source>
+        <translation>Schüler importieren…</translation>
+    </message>
+    <message>
+        <source>Add the students of a class list saved by a spreadsheet program (CSV) to the chosen class</source>
+        <translation>Die Schüler einer von einer Tabellenkalkulation gespeicherten Klassenliste (CSV) der gewählten Klasse hinzufügen</translation>
+    </message>
+    <message>
+        <source>Import Students</source>
+        <translation>Schüler importieren</translation>
+    </message>
+</context>
+<context>
+    <name>ClassNames</name>
+    <message>
+        <source>(first class)</source>
+        <extracomment>How the class chooser lists the class every teacher has had from the start.</extracomment>
+        <translation>(erste Klasse)</translation>
+    </message>
+    <message>
+        <source>%1, class %2</source>
+        <extracomment>On the printed class report: the teacher, then the class&apos;s name.</extracomment>
+        <translation>%1, Klasse %2</translation>
+    </message>
+</context>
+<context>
     <name>ClassReport</name>
     <message>
         <source>record cannot be read</source>
@@ -1127,6 +1196,22 @@ beachten</translation>
     <message>
         <source>A row for each student; a column&apos;s heading sorts by it; a double-click or Return opens the student&apos;s progress</source>
         <translation>Eine Zeile pro Kind; eine Spaltenüberschrift sortiert danach; ein Doppelklick oder die Eingabetaste öffnet den Fortschritt des Kindes</translation>
+    </message>
+    <message>
+        <source> : class %1, no students</source>
+        <extracomment>After &quot;Class Report&quot;: the class&apos;s name, then how many students it has.</extracomment>
+        <translation>: Klasse %1, keine Kinder</translation>
+    </message>
+    <message>
+        <source> : class %1, 1 student</source>
+        <translation>: Klasse %1, 1 Kind</translation>
+    </message>
+    <message numerus="yes">
+        <source> : class %1, %n students</source>
+        <translation>
+            <numerusform>: Klasse %1, %n Kind</numerusform>
+            <numerusform>: Klasse %1, %n Kinder</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1451,36 @@ beachten</translation>
     </message>
 </context>
 <context>
+    <name>NameDialog</name>
+    <message>
+        <source>Name :</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>NewClassDlg</name>
+    <message>
+        <source>New Class</source>
+        <translation>Neue Klasse</translation>
+    </message>
+    <message>
+        <source>Class name</source>
+        <translation>Name der Klasse</translation>
+    </message>
+    <message>
+        <source>New class</source>
+        <translation>Neue Klasse</translation>
+    </message>
+</context>
+<context>
     <name>PictureCaption</name>
     <message>
         <source>Testing</source>
@@ -1502,10 +1617,6 @@ beachten</translation>
         <translation>Klassenbericht</translation>
     </message>
     <message>
-        <source>%1, class %2</source>
-        <translation>%1, Klasse %2</translation>
-    </message>
-    <message>
         <source>Tallyhop - Class report</source>
         <translation>Tallyhop - Klassenbericht</translation>
     </message>
@@ -1602,6 +1713,125 @@ Bitte die Druckereinstellungen prüfen und es noch einmal versuchen.</translatio
     </message>
 </context>
 <context>
+    <name>RosterFile</name>
+    <message>
+        <source>the file has no column %1.</source>
+        <translation>die Datei hat keine Spalte %1.</translation>
+    </message>
+    <message>
+        <source>the file lists no students.</source>
+        <translation>die Datei enthält keine Schüler.</translation>
+    </message>
+    <message>
+        <source>a quotation mark is not closed.</source>
+        <translation>ein Anführungszeichen wird nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>the teacher has no name.</source>
+        <translation>die Lehrkraft hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>the class has no name.</source>
+        <translation>die Klasse hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>the student has no name.</source>
+        <translation>der Schüler hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>the teacher&apos;s name %1 has more than %2 characters.</source>
+        <translation>der Name der Lehrkraft %1 hat mehr als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>the class&apos;s name %1 has more than %2 characters.</source>
+        <translation>der Name der Klasse %1 hat mehr als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>the name %1 has more than %2 characters.</source>
+        <translation>der Name %1 hat mehr als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>the teacher&apos;s name %1 cannot hold %2.</source>
+        <translation>der Name der Lehrkraft %1 darf %2 nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>the class&apos;s name %1 cannot hold %2.</source>
+        <translation>der Name der Klasse %1 darf %2 nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>the name %1 cannot hold %2.</source>
+        <translation>der Name %1 darf %2 nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 has no password.</source>
+        <translation>%1 hat kein Passwort.</translation>
+    </message>
+    <message>
+        <source>the student has no password.</source>
+        <translation>der Schüler hat kein Passwort.</translation>
+    </message>
+    <message>
+        <source>the password of %1 has more than %2 characters.</source>
+        <translation>das Passwort von %1 hat mehr als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>the password of the student has more than %1 characters.</source>
+        <translation>das Passwort des Schülers hat mehr als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>the password of %1 holds a letter the records cannot store or a control character.</source>
+        <translation>das Passwort von %1 enthält einen Buchstaben, den die Daten nicht speichern können, oder ein Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>the password of the student holds a letter the records cannot store or a control character.</source>
+        <translation>das Passwort des Schülers enthält einen Buchstaben, den die Daten nicht speichern können, oder ein Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>the teacher %1 has another password here than on line %2.</source>
+        <translation>die Lehrkraft %1 hat hier ein anderes Passwort als in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>the teacher %1 has another password here than in the options.</source>
+        <translation>die Lehrkraft %1 hat hier ein anderes Passwort als in den Optionen.</translation>
+    </message>
+    <message>
+        <source>the teacher %1 has a password on none of the rows.</source>
+        <translation>die Lehrkraft %1 hat in keiner Zeile ein Passwort.</translation>
+    </message>
+    <message>
+        <source>the level %1 is not a number from 1 to 5.</source>
+        <translation>die Stufe %1 ist keine Zahl von 1 bis 5.</translation>
+    </message>
+    <message>
+        <source>the tests passed %1 are not 0, 1 or 2.</source>
+        <translation>die bestandenen Tests %1 sind nicht 0, 1 oder 2.</translation>
+    </message>
+    <message>
+        <source>the student %1 is on line %2 already.</source>
+        <translation>der Schüler %1 steht schon in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>the student %1 is given twice.</source>
+        <translation>der Schüler %1 steht zweimal in der Datei.</translation>
+    </message>
+    <message>
+        <source>the name %1 is already that of a person or of a class file in the data folder.</source>
+        <translation>der Name %1 gehört schon einer Person oder einer Klassendatei im Datenordner.</translation>
+    </message>
+    <message>
+        <source>the class would have more than %1 students.</source>
+        <translation>die Klasse hätte mehr als %1 Schüler.</translation>
+    </message>
+    <message>
+        <source>the class %1 would have more than %2 students.</source>
+        <translation>die Klasse %1 hätte mehr als %2 Schüler.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SessionHistory</name>
     <message>
         <source>passed</source>
@@ -1674,6 +1904,38 @@ Bitte die Druckereinstellungen prüfen und es noch einmal versuchen.</translatio
     <message>
         <source>Invalid character(s) in name. A name cannot hold %1.</source>
         <translation>Der Name enthält ungültige Zeichen. Ein Name darf %1 nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>You may not have more than 8 users at a time.</source>
+        <translation>Es können höchstens 8 Benutzer gleichzeitig angelegt sein.</translation>
+    </message>
+    <message>
+        <source>You may not have more than %1 students in a class.</source>
+        <translation>Eine Klasse darf nicht mehr als %1 Schüler haben.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Bitte geben Sie einen Namen ein.</translation>
+    </message>
+    <message>
+        <source>The name has more than %1 characters.</source>
+        <translation>Der Name hat mehr als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The name is already taken, please enter a different name.</source>
+        <translation>Diesen Namen gibt es schon. Bitte geben Sie einen anderen Namen ein.</translation>
+    </message>
+    <message>
+        <source>No student was added, because %1 has this problem:</source>
+        <translation>Es wurde kein Schüler hinzugefügt, weil %1 dieses Problem hat:</translation>
+    </message>
+    <message>
+        <source>No student was added, because %1 has these problems:</source>
+        <translation>Es wurde kein Schüler hinzugefügt, weil %1 diese Probleme hat:</translation>
+    </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>… und %1 weitere.</translation>
     </message>
 </context>
 <context>

@@ -213,20 +213,8 @@
         <translation>Editar alumno</translation>
     </message>
     <message>
-        <source>Name :</source>
-        <translation>Nombre:</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Please enter a user name.</source>
@@ -505,28 +493,12 @@
         <translation>Salir</translation>
     </message>
     <message>
-        <source>You may not have more than 8 users at a time.</source>
-        <translation>No puede haber más de 8 usuarios a la vez.</translation>
-    </message>
-    <message>
         <source>Please enter a password.</source>
         <translation>Escribe una contraseña.</translation>
     </message>
     <message>
         <source>Passwords do not match.</source>
         <translation>Las contraseñas no coinciden.</translation>
-    </message>
-    <message>
-        <source>Please enter a name.</source>
-        <translation>Escribe un nombre.</translation>
-    </message>
-    <message>
-        <source>The name has more than %1 characters.</source>
-        <translation>El nombre tiene más de %1 caracteres.</translation>
-    </message>
-    <message>
-        <source>The name is already taken, please enter a different name.</source>
-        <translation>Ese nombre ya existe; escribe otro, por favor.</translation>
     </message>
     <message>
         <source>Student info</source>
@@ -737,6 +709,46 @@ Se volverá a poner como estaba cuando cierres el programa.</translation>
         <source>Registration</source>
         <translation>Registro de alumnos</translation>
     </message>
+    <message>
+        <source>1 student was added to the class.</source>
+        <translation>Se añadió 1 alumno a la clase.</translation>
+    </message>
+    <message>
+        <source>%1 students were added to the class.</source>
+        <translation>Se añadieron %1 alumnos a la clase.</translation>
+    </message>
+    <message>
+        <source>The list of your first class cannot be read. Please contact the system administrator; the error log says why.</source>
+        <translation>No se puede leer la lista de tu primera clase. Ponte en contacto con el administrador del sistema; el registro de errores dice por qué.</translation>
+    </message>
+    <message>
+        <source>The list of the class %1 cannot be read. Please contact the system administrator; the error log says why.</source>
+        <translation>No se puede leer la lista de la clase %1. Ponte en contacto con el administrador del sistema; el registro de errores dice por qué.</translation>
+    </message>
+    <message>
+        <source>Your first class cannot be deleted.</source>
+        <translation>Tu primera clase no se puede eliminar.</translation>
+    </message>
+    <message>
+        <source>The class %1 still has students. Only a class without students can be deleted.</source>
+        <translation>La clase %1 todavía tiene alumnos. Solo se puede eliminar una clase sin alumnos.</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to delete the class %1?</source>
+        <translation>¿Seguro que quieres eliminar la clase %1?</translation>
+    </message>
+    <message>
+        <source>Import Students</source>
+        <translation>Importar alumnos</translation>
+    </message>
+    <message>
+        <source>Class lists (*.csv);;All files (*)</source>
+        <translation>Listas de clase (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>No se puede leer el archivo %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CTestingWnd</name>
@@ -940,6 +952,63 @@ quieres practicar:</translation>
     </message>
 </context>
 <context>
+    <name>ClassBox</name>
+    <message>
+        <source>Class:</source>
+        <extracomment>Before the list that chooses the class the teacher works on.</extracomment>
+        <translation>Clase:</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>The class whose students the list shows; choose another to work on it</source>
+        <translation>La clase cuyos alumnos muestra la lista; elige otra para trabajar con ella</translation>
+    </message>
+    <message>
+        <source>New Class</source>
+        <translation>Nueva clase</translation>
+    </message>
+    <message>
+        <source>Start a new, empty class</source>
+        <translation>Empezar una clase nueva y vacía</translation>
+    </message>
+    <message>
+        <source>Delete Class</source>
+        <translation>Eliminar clase</translation>
+    </message>
+    <message>
+        <source>Delete the chosen class once it has no students</source>
+        <translation>Eliminar la clase elegida cuando ya no tenga alumnos</translation>
+    </message>
+    <message>
+        <source>Import Students…</source>
+        <translation>Importar alumnos…</translation>
+    </message>
+    <message>
+        <source>Add the students of a class list saved by a spreadsheet program (CSV) to the chosen class</source>
+        <translation>Añadir a la clase elegida los alumnos de una lista de clase guardada por una hoja de cálculo (CSV)</translation>
+    </message>
+    <message>
+        <source>Import Students</source>
+        <translation>Importar alumnos</translation>
+    </message>
+</context>
+<context>
+    <name>ClassNames</name>
+    <message>
+        <source>(first class)</source>
+        <extracomment>How the class chooser lists the class every teacher has had from the start.</extracomment>
+        <translation>(primera clase)</translation>
+    </message>
+    <message>
+        <source>%1, class %2</source>
+        <extracomment>On the printed class report: the teacher, then the class&apos;s name.</extracomment>
+        <translation>%1, clase %2</translation>
+    </message>
+</context>
+<context>
     <name>ClassReport</name>
     <message>
         <source>record cannot be read</source>
@@ -1127,6 +1196,22 @@ atención</translation>
     <message>
         <source>A row for each student; a column&apos;s heading sorts by it; a double-click or Return opens the student&apos;s progress</source>
         <translation>Una fila por alumno; el encabezado de una columna ordena por ella; un doble clic o Intro abre el progreso del alumno</translation>
+    </message>
+    <message>
+        <source> : class %1, no students</source>
+        <extracomment>After &quot;Class Report&quot;: the class&apos;s name, then how many students it has.</extracomment>
+        <translation>: clase %1, sin alumnos</translation>
+    </message>
+    <message>
+        <source> : class %1, 1 student</source>
+        <translation>: clase %1, 1 alumno</translation>
+    </message>
+    <message numerus="yes">
+        <source> : class %1, %n students</source>
+        <translation>
+            <numerusform>: clase %1, %n alumno</numerusform>
+            <numerusform>: clase %1, %n alumnos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1451,36 @@ atención</translation>
     </message>
 </context>
 <context>
+    <name>NameDialog</name>
+    <message>
+        <source>Name :</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>NewClassDlg</name>
+    <message>
+        <source>New Class</source>
+        <translation>Nueva clase</translation>
+    </message>
+    <message>
+        <source>Class name</source>
+        <translation>Nombre de la clase</translation>
+    </message>
+    <message>
+        <source>New class</source>
+        <translation>Nueva clase</translation>
+    </message>
+</context>
+<context>
     <name>PictureCaption</name>
     <message>
         <source>Testing</source>
@@ -1502,10 +1617,6 @@ atención</translation>
         <translation>Informe de clase</translation>
     </message>
     <message>
-        <source>%1, class %2</source>
-        <translation>%1, clase %2</translation>
-    </message>
-    <message>
         <source>Tallyhop - Class report</source>
         <translation>Tallyhop - Informe de clase</translation>
     </message>
@@ -1602,6 +1713,125 @@ Revisa la configuración de la impresora y vuelve a intentarlo.</translation>
     </message>
 </context>
 <context>
+    <name>RosterFile</name>
+    <message>
+        <source>the file has no column %1.</source>
+        <translation>el archivo no tiene la columna %1.</translation>
+    </message>
+    <message>
+        <source>the file lists no students.</source>
+        <translation>el archivo no tiene ningún alumno.</translation>
+    </message>
+    <message>
+        <source>a quotation mark is not closed.</source>
+        <translation>unas comillas no están cerradas.</translation>
+    </message>
+    <message>
+        <source>the teacher has no name.</source>
+        <translation>el docente no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>the class has no name.</source>
+        <translation>la clase no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>the student has no name.</source>
+        <translation>el alumno no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>the teacher&apos;s name %1 has more than %2 characters.</source>
+        <translation>el nombre del docente %1 tiene más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>the class&apos;s name %1 has more than %2 characters.</source>
+        <translation>el nombre de la clase %1 tiene más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>the name %1 has more than %2 characters.</source>
+        <translation>el nombre %1 tiene más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>the teacher&apos;s name %1 cannot hold %2.</source>
+        <translation>el nombre del docente %1 no puede llevar %2.</translation>
+    </message>
+    <message>
+        <source>the class&apos;s name %1 cannot hold %2.</source>
+        <translation>el nombre de la clase %1 no puede llevar %2.</translation>
+    </message>
+    <message>
+        <source>the name %1 cannot hold %2.</source>
+        <translation>el nombre %1 no puede llevar %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no password.</source>
+        <translation>%1 no tiene contraseña.</translation>
+    </message>
+    <message>
+        <source>the student has no password.</source>
+        <translation>el alumno no tiene contraseña.</translation>
+    </message>
+    <message>
+        <source>the password of %1 has more than %2 characters.</source>
+        <translation>la contraseña de %1 tiene más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>the password of the student has more than %1 characters.</source>
+        <translation>la contraseña del alumno tiene más de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>the password of %1 holds a letter the records cannot store or a control character.</source>
+        <translation>la contraseña de %1 lleva una letra que los datos no pueden guardar o un carácter de control.</translation>
+    </message>
+    <message>
+        <source>the password of the student holds a letter the records cannot store or a control character.</source>
+        <translation>la contraseña del alumno lleva una letra que los datos no pueden guardar o un carácter de control.</translation>
+    </message>
+    <message>
+        <source>the teacher %1 has another password here than on line %2.</source>
+        <translation>el docente %1 tiene aquí otra contraseña que en la línea %2.</translation>
+    </message>
+    <message>
+        <source>the teacher %1 has another password here than in the options.</source>
+        <translation>el docente %1 tiene aquí otra contraseña que en las opciones.</translation>
+    </message>
+    <message>
+        <source>the teacher %1 has a password on none of the rows.</source>
+        <translation>el docente %1 no tiene contraseña en ninguna fila.</translation>
+    </message>
+    <message>
+        <source>the level %1 is not a number from 1 to 5.</source>
+        <translation>el nivel %1 no es un número del 1 al 5.</translation>
+    </message>
+    <message>
+        <source>the tests passed %1 are not 0, 1 or 2.</source>
+        <translation>las pruebas aprobadas %1 no son 0, 1 ni 2.</translation>
+    </message>
+    <message>
+        <source>the student %1 is on line %2 already.</source>
+        <translation>el alumno %1 ya está en la línea %2.</translation>
+    </message>
+    <message>
+        <source>the student %1 is given twice.</source>
+        <translation>el alumno %1 aparece dos veces.</translation>
+    </message>
+    <message>
+        <source>the name %1 is already that of a person or of a class file in the data folder.</source>
+        <translation>el nombre %1 ya es el de una persona o el de un archivo de clase en la carpeta de datos.</translation>
+    </message>
+    <message>
+        <source>the class would have more than %1 students.</source>
+        <translation>la clase tendría más de %1 alumnos.</translation>
+    </message>
+    <message>
+        <source>the class %1 would have more than %2 students.</source>
+        <translation>la clase %1 tendría más de %2 alumnos.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SessionHistory</name>
     <message>
         <source>passed</source>
@@ -1674,6 +1904,38 @@ Revisa la configuración de la impresora y vuelve a intentarlo.</translation>
     <message>
         <source>Invalid character(s) in name. A name cannot hold %1.</source>
         <translation>El nombre tiene caracteres no válidos. Un nombre no puede llevar %1.</translation>
+    </message>
+    <message>
+        <source>You may not have more than 8 users at a time.</source>
+        <translation>No puede haber más de 8 usuarios a la vez.</translation>
+    </message>
+    <message>
+        <source>You may not have more than %1 students in a class.</source>
+        <translation>No puedes tener más de %1 alumnos en una clase.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Escribe un nombre.</translation>
+    </message>
+    <message>
+        <source>The name has more than %1 characters.</source>
+        <translation>El nombre tiene más de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The name is already taken, please enter a different name.</source>
+        <translation>Ese nombre ya existe; escribe otro, por favor.</translation>
+    </message>
+    <message>
+        <source>No student was added, because %1 has this problem:</source>
+        <translation>No se añadió ningún alumno porque %1 tiene este problema:</translation>
+    </message>
+    <message>
+        <source>No student was added, because %1 has these problems:</source>
+        <translation>No se añadió ningún alumno porque %1 tiene estos problemas:</translation>
+    </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>… y %1 más.</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,7 @@
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtSaveFileDialog.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
@@ -38,15 +39,20 @@ constexpr std::array<ButtonEntry, 3> kButtons{{
      QT_TRANSLATE_NOOP("ClassReportWnd", "Print the report")},
 }};
 
-QString StudentsText(std::size_t count) {
-    switch (count) {
-    case 0:
-        return ClassReportWnd::tr(" : no students");
-    case 1:
-        return ClassReportWnd::tr(" : 1 student");
-    default:
-        return ClassReportWnd::tr(" : %n students", nullptr, static_cast<int>(count));
+// What follows the title: how many students, and which class unless it is the first.
+QString DetailText(const std::string& className, std::size_t count) {
+    const auto students = static_cast<int>(count);
+    if (className == kFirstClassName) {
+        return students == 0   ? ClassReportWnd::tr(" : no students")
+               : students == 1 ? ClassReportWnd::tr(" : 1 student")
+                               : ClassReportWnd::tr(" : %n students", nullptr, students);
     }
+    //: After "Class Report": the class's name, then how many students it has.
+    const QString text = students == 0 ? ClassReportWnd::tr(" : class %1, no students")
+                         : students == 1
+                             ? ClassReportWnd::tr(" : class %1, 1 student")
+                             : ClassReportWnd::tr(" : class %1, %n students", nullptr, students);
+    return text.arg(QString::fromStdString(className));
 }
 
 } // namespace
@@ -148,8 +154,9 @@ void ClassReportWnd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     platform::GdiDc dc(painter);
     dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowColour);
-    header_.Draw(dc, QString::fromStdString(GetCurrentTeacher().GetName()),
-                 StudentsText(rows_.size()));
+    const CTeacher& teacher = GetCurrentTeacher();
+    header_.Draw(dc, QString::fromStdString(teacher.GetName()),
+                 DetailText(teacher.GetClassName(), rows_.size()));
     dc.SelectPen({platform::PenStyle::Solid, 2, kFrameColour});
     dc.SelectBrush({.hollow = true});
     dc.Rectangle(listArea_);

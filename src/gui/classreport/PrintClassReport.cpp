@@ -1,6 +1,7 @@
 #include "PrintClassReport.h"
 
 #include "ClassReportList.h"
+#include "gui/common/ClassNames.h"
 #include "gui/common/LanguageForms.h"
 #include "gui/common/PrintedPage.h"
 #include "gui/common/PrinterSetup.h"
@@ -139,14 +140,10 @@ void PrintClassReport(std::span<const data::ClassReportRow> rows, const std::str
     if (!setup.Choose(printer)) {
         return;
     }
-    if (!PrintReportTable(rows, printer, ClassReportOwner(teacherName, className))) {
+    const QString who = TeacherAndClassText(teacherName, className);
+    if (!PrintReportTable(rows, printer, who)) {
         ReportPrinterFailure(kSource, __LINE__);
     }
-}
-
-QString ClassReportOwner(const std::string& teacherName, const std::string& className) {
-    return QCoreApplication::translate("PrintClassReport", "%1, class %2")
-        .arg(QString::fromStdString(teacherName), QString::fromStdString(className));
 }
 
 bool PrintReportTable(std::span<const data::ClassReportRow> rows, QPrinter& printer,

@@ -17,9 +17,6 @@ class QPrinter;
 void PrintClassReport(std::span<const data::ClassReportRow> rows, const std::string& teacherName,
                       const std::string& className, IPrinterSetup& setup);
 
-// The page header's "<teacher>, class <class>" in the program's language.
-QString ClassReportOwner(const std::string& teacherName, const std::string& className);
-
 // Prints the table onto `printer` as one document, `who` in the page header; a new page, with the
 // header and the headings again, whenever a row would not fit. False when the printer cannot be
 // opened.

@@ -1,6 +1,7 @@
 #include "StudentDialogMessages.h"
 
 #include "data/AccountRules.h"
+#include "data/SchoolSettings.h"
 #include "platform/Services.h"
 
 #include <QCoreApplication>
@@ -49,4 +50,58 @@ std::string RefusedNameMessage(const std::string& name) {
         .arg(QString::fromStdString(
             data::DescribeRefusedCharacter(data::RefusedNameCharacter(name))))
         .toStdString();
+}
+
+std::string ClassFullMessage(int classSize) {
+    if (classSize == data::kDefaultClassSize) {
+        return Say(QT_TRANSLATE_NOOP("StudentDialogMessages",
+                                     "You may not have more than 8 users at a time."))
+            .toStdString();
+    }
+    return QCoreApplication::translate("StudentDialogMessages",
+                                       "You may not have more than %1 students in a class.")
+        .arg(classSize)
+        .toStdString();
+}
+
+std::string NameRefusalMessage(data::StudentInfoRefusal refusal, const std::string& name) {
+    switch (refusal) {
+    case data::StudentInfoRefusal::NoName:
+        return Say(QT_TRANSLATE_NOOP("StudentDialogMessages", "Please enter a name."))
+            .toStdString();
+    case data::StudentInfoRefusal::NameTooLong:
+        // The box takes no more, so this comes only from text put there by other means.
+        return Say(QT_TRANSLATE_NOOP("StudentDialogMessages",
+                                     "The name has more than %1 characters."))
+            .arg(data::kNameLimit)
+            .toStdString();
+    case data::StudentInfoRefusal::InvalidCharacter:
+    case data::StudentInfoRefusal::NameNotStorable:
+        return RefusedNameMessage(name);
+    default:
+        return Say(QT_TRANSLATE_NOOP("StudentDialogMessages",
+                                     "The name is already taken, please enter a different name."))
+            .toStdString();
+    }
+}
+
+QString RosterProblemsMessage(const std::string& fileName,
+                              const std::vector<data::RosterProblem>& problems) {
+    constexpr std::size_t kShown = 12;
+    QString text =
+        problems.size() == 1
+            ? QCoreApplication::translate("StudentDialogMessages",
+                                          "No student was added, because %1 has this problem:")
+            : QCoreApplication::translate("StudentDialogMessages",
+                                          "No student was added, because %1 has these problems:");
+    text = text.arg(QString::fromStdString(fileName));
+    for (std::size_t index = 0; index < problems.size() && index < kShown; ++index) {
+        text += QChar('\n') + QString::fromStdString(data::RosterProblemText(problems[index]));
+    }
+    if (problems.size() > kShown) {
+        text += QChar('\n') +
+                QCoreApplication::translate("StudentDialogMessages", "\u2026 and %1 more.")
+                    .arg(problems.size() - kShown);
+    }
+    return text;
 }

@@ -4,6 +4,7 @@
 #include "data/AccountRules.h"
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
+#include "data/SchoolSettings.h"
 #include "data/StudentInfoCheck.h"
 #include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/AccountTextValidator.h"
@@ -130,11 +131,12 @@ void CStudentInfoDlg::OnEnter() {
                                        .name = nameBox_->text().toStdString(),
                                        .password = passwordBox_->text().toStdString(),
                                        .verification = verifyBox_->text().toStdString()};
-    switch (data::CheckStudentInfo(entry, GetCurrentTeacher())) {
+    const StudentInfoRefusal refusal = data::CheckStudentInfo(entry, GetCurrentTeacher());
+    switch (refusal) {
     case StudentInfoRefusal::None:
         break;
     case StudentInfoRefusal::TooManyStudents:
-        Refuse(tr("You may not have more than 8 users at a time.").toStdString(), nullptr, false);
+        Refuse(ClassFullMessage(data::ReadSchoolSettings().classSize), nullptr, false);
         return;
     case StudentInfoRefusal::NoPassword:
         Refuse(tr("Please enter a password.").toStdString(), passwordBox_, false);
@@ -150,20 +152,12 @@ void CStudentInfoDlg::OnEnter() {
         Refuse(tr("Please enter a password.").toStdString(), passwordBox_, true);
         return;
     case StudentInfoRefusal::NoName:
-        Refuse(tr("Please enter a name.").toStdString(), nameBox_, false);
-        return;
     case StudentInfoRefusal::NameTooLong:
-        // The box takes no more, so this comes only from text put there by other means.
-        Refuse(tr("The name has more than %1 characters.").arg(kNameLimit).toStdString(), nameBox_,
-               true);
-        return;
     case StudentInfoRefusal::InvalidCharacter:
     case StudentInfoRefusal::NameNotStorable:
-        Refuse(RefusedNameMessage(data::NormaliseName(entry.name)), nameBox_, true);
-        return;
     case StudentInfoRefusal::NameTaken:
-        Refuse(tr("The name is already taken, please enter a different name.").toStdString(),
-               nameBox_, true);
+        Refuse(NameRefusalMessage(refusal, data::NormaliseName(entry.name)), nameBox_,
+               refusal != StudentInfoRefusal::NoName);
         return;
     }
     if (editing_ ? UpdateStudent() : CreateStudent()) {
