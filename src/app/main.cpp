@@ -2,6 +2,7 @@
 #include "CTallyhopApp.h"
 #include "RealPlatform.h"
 #include "ShutdownSignals.h"
+#include "gui/controls/AccessibleObjects.h"
 #include "platform/qt/EventLoops.h"
 #include "platform/qt/Fonts.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     RealPlatform platform;
     platform::InstallFontSubstitutions();
+    InstallAccessibleObjects();
     CTallyhopApp app([] { return new CMainWindow(); });
     ShutdownSignals shutdownSignals;
     // Leaves every event loop, a dialog's too, so shutdown runs and the display is put back.

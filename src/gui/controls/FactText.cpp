@@ -19,3 +19,20 @@ QString FactText(const Problem& fact) {
     return QString::number(fact.firstOperand) + ' ' + OperatorSign(fact.operation) + ' ' +
            QString::number(fact.secondOperand);
 }
+
+QString SpokenFact(const Problem& fact) {
+    const QString first = QString::number(fact.firstOperand);
+    const QString second = QString::number(fact.secondOperand);
+    switch (fact.operation) {
+    case kPlus:
+        return QStringLiteral("%1 plus %2").arg(first, second);
+    case kMinus:
+        return QStringLiteral("%1 minus %2").arg(first, second);
+    case kTimes:
+        return QStringLiteral("%1 times %2").arg(first, second);
+    case kDividedBy:
+        return QStringLiteral("%1 divided by %2").arg(first, second);
+    default:
+        return {};
+    }
+}

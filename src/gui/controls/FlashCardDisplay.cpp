@@ -1,6 +1,8 @@
 #include "FlashCardDisplay.h"
 
 #include "CNumberPadCtl.h"
+#include "FactText.h"
+#include "SpokenText.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 namespace {
@@ -34,6 +36,41 @@ QColor AnswerColour(ReviewState state) {
         return {0, 255, 0};
     default:
         return Qt::black;
+    }
+}
+
+QString SpokenCardStep(ReviewState state, const Problem& card) {
+    const QString fact = SpokenFact(card);
+    const QString answer = QString::number(card.enteredAnswer);
+    switch (state) {
+    case ReviewState::FirstTry:
+    case ReviewState::SecondTry:
+        return fact;
+    case ReviewState::TryAgain:
+        return QStringLiteral("%1 is not %2. Try again.").arg(fact, answer);
+    case ReviewState::Almost:
+        return QStringLiteral("Almost! %1 is not %2.").arg(fact, answer);
+    case ReviewState::ShowAnswer:
+        return QStringLiteral("The answer: %1 equals %2.").arg(fact, answer);
+    case ReviewState::Correct:
+        return QStringLiteral("Great! %1 equals %2.").arg(fact, answer);
+    default:
+        return {};
+    }
+}
+
+void ShowSpokenCard(SpokenText& card, const QString& words, const QString& description) {
+    if (words.isEmpty()) {
+        card.hide();
+        return;
+    }
+    card.Say(words, description);
+    // Typed digits reach the pad wherever the focus is in the window; on the card a screen
+    // reader says each new problem. The student may move the focus on: only a card that appears
+    // takes it.
+    if (card.isHidden()) {
+        card.show();
+        card.setFocus();
     }
 }
 

@@ -6,8 +6,10 @@
 
 #include <QColor>
 #include <QImage>
+#include <QString>
 
 class CNumberPadCtl;
+class SpokenText;
 
 // What the mistake review and the training run draw the same way around a flash card.
 
@@ -17,6 +19,15 @@ void SetPadLayoutFor(CNumberPadCtl& pad, const Problem& problem);
 // The colour a card's answer is written in at each step: red for a wrong answer, blue for the
 // answer shown after two misses or a time-out, green for a right one, black otherwise.
 QColor AnswerColour(ReviewState state);
+
+// The card as a screen reader says it at each step: the problem while it waits for a try, then
+// what the feedback picture and the answer on the card say ("7 plus 8 is not 14. Try again.");
+// nothing while there is no card.
+QString SpokenCardStep(ReviewState state, const Problem& card);
+
+// The card being answered as a screen reader meets it: `words` and `description` said, shown,
+// and given the focus when it appears; hidden while `words` is empty (no card).
+void ShowSpokenCard(SpokenText& card, const QString& words, const QString& description = {});
 
 // The card's background and the four feedback pictures of the screen folder "Review".
 class FeedbackPictures {

@@ -9,6 +9,8 @@
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/ScreenButton.h"
+#include "gui/controls/SpokenText.h"
+#include "platform/CommandLine.h"
 #include "platform/Display.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
@@ -96,6 +98,11 @@ bool CMistakeReviewWnd::CreateUIElements() {
     for (CPictureButton* button : {beginButton_, printButton_, homeButton_}) {
         connect(button, &CPictureButton::commandClicked, this, &CMistakeReviewWnd::OnCommand);
     }
+    card_ = new SpokenText(this, QAccessible::StaticText);
+    card_->hide();
+    frog_ = new SpokenText(this, QAccessible::StaticText);
+    frog_->setVisible(!platform::HasOption(platform::kOptionNoFrog));
+    SayWhereTheFrogIs(false);
     return true;
 }
 
@@ -106,6 +113,8 @@ void CMistakeReviewWnd::PositionUIElements() {
     list_->setGeometry(listFrame.left + 2, listFrame.top + 2, listFrame.Width() - 4,
                        listFrame.Height() - 4);
     list_->FitColumns();
+    card_->setGeometry(layout_.cardArea.ToQRect());
+    frog_->setGeometry(layout_.buddyArea.ToQRect());
     pad_->move(CentreIn(layout_.padArea, pad_->size()));
     int buttonTop = pad_->y();
     for (CPictureButton* button : {homeButton_, beginButton_, printButton_}) {

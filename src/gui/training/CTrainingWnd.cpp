@@ -11,6 +11,7 @@
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/ScreenButton.h"
+#include "gui/controls/SpokenText.h"
 #include "platform/Display.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
@@ -121,6 +122,8 @@ bool CTrainingWnd::CreateUIElements() {
     pad_->EnableKeys(false);
     connect(pad_, &CNumberPadCtl::answerPosted, this, &CTrainingWnd::OnAnswer);
     CreateViews();
+    card_ = new SpokenText(this, QAccessible::StaticText);
+    card_->hide();
 
     if (!CreateSetupControls()) {
         return false;
@@ -201,6 +204,7 @@ void CTrainingWnd::PositionUIElements() {
     }
     graph_->setGeometry(layout_.cardArea.ToQRect());
     report_->setGeometry(layout_.cardArea.ToQRect());
+    card_->setGeometry(layout_.cardArea.ToQRect());
     PositionSetupControls();
 }
 

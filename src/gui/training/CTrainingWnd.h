@@ -19,6 +19,7 @@ class CNumberPadCtl;
 class CPictureButton;
 class IHomeScreen;
 class ReportList;
+class SpokenText;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -82,6 +83,8 @@ public:
     const Problem& CurrentProblem() const { return steps_.Card(); }
     int CurrentIndex() const { return index_; }
     const CTestData& Session() const { return session_; }
+    // The card being answered as a screen reader meets it; shown only while there is one.
+    const SpokenText* Card() const { return card_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -162,6 +165,7 @@ private:
     QLabel* myFactsNote_ = nullptr;
     CBasicLineGraph* graph_ = nullptr;
     ReportList* report_ = nullptr;
+    SpokenText* card_ = nullptr;
     QBasicTimer timer_;
 
     int kind_ = 1;
