@@ -2,7 +2,6 @@
 
 #include "CNumberPadCtl.h"
 #include "FactText.h"
-#include "SpokenText.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 namespace {
@@ -56,21 +55,6 @@ QString SpokenCardStep(ReviewState state, const Problem& card) {
         return QStringLiteral("Great! %1 equals %2.").arg(fact, answer);
     default:
         return {};
-    }
-}
-
-void ShowSpokenCard(SpokenText& card, const QString& words, const QString& description) {
-    if (words.isEmpty()) {
-        card.hide();
-        return;
-    }
-    card.Say(words, description);
-    // Typed digits reach the pad wherever the focus is in the window; on the card a screen
-    // reader says each new problem. The student may move the focus on: only a card that appears
-    // takes it.
-    if (card.isHidden()) {
-        card.show();
-        card.setFocus();
     }
 }
 

@@ -9,7 +9,6 @@
 #include <QString>
 
 class CNumberPadCtl;
-class SpokenText;
 
 // What the mistake review and the training run draw the same way around a flash card.
 
@@ -24,10 +23,6 @@ QColor AnswerColour(ReviewState state);
 // what the feedback picture and the answer on the card say ("7 plus 8 is not 14. Try again.");
 // nothing while there is no card.
 QString SpokenCardStep(ReviewState state, const Problem& card);
-
-// The card being answered as a screen reader meets it: `words` and `description` said, shown,
-// and given the focus when it appears; hidden while `words` is empty (no card).
-void ShowSpokenCard(SpokenText& card, const QString& words, const QString& description = {});
 
 // The card's background and the four feedback pictures of the screen folder "Review".
 class FeedbackPictures {

@@ -98,9 +98,7 @@ bool CMistakeReviewWnd::CreateUIElements() {
     for (CPictureButton* button : {beginButton_, printButton_, homeButton_}) {
         connect(button, &CPictureButton::commandClicked, this, &CMistakeReviewWnd::OnCommand);
     }
-    card_ = new SpokenText(this, QAccessible::StaticText);
-    card_->hide();
-    frog_ = new SpokenText(this, QAccessible::StaticText);
+    frog_ = new SpokenText(this, QAccessible::Animation);
     frog_->setVisible(!platform::HasOption(platform::kOptionNoFrog));
     SayWhereTheFrogIs(false);
     return true;
@@ -113,7 +111,7 @@ void CMistakeReviewWnd::PositionUIElements() {
     list_->setGeometry(listFrame.left + 2, listFrame.top + 2, listFrame.Width() - 4,
                        listFrame.Height() - 4);
     list_->FitColumns();
-    card_->setGeometry(layout_.cardArea.ToQRect());
+    card_.SetGeometry(layout_.cardArea.ToQRect());
     frog_->setGeometry(layout_.buddyArea.ToQRect());
     pad_->move(CentreIn(layout_.padArea, pad_->size()));
     int buttonTop = pad_->y();

@@ -5,6 +5,7 @@
 #include "gui/common/CardSteps.h"
 #include "gui/controls/BuddyAnimation.h"
 #include "gui/controls/FlashCardDisplay.h"
+#include "gui/controls/SpokenCard.h"
 
 #include <QBasicTimer>
 #include <QFont>
@@ -51,7 +52,7 @@ public:
     CPictureButton* Button(CommandId id) const;
     const ReviewLayout& Layout() const { return layout_; }
     // What a screen reader reads: the card being answered (shown only then) and the frog.
-    const SpokenText* Card() const { return card_; }
+    const SpokenText& Card() const { return card_.Current(); }
     const SpokenText* Frog() const { return frog_; }
     // Where Print Mistakes lets the user choose the printer; the platform's print dialog unless
     // replaced.
@@ -88,7 +89,7 @@ private:
     void RedrawCard();
     // The card's step in words; once a right answer takes the fact off the list, also that the
     // frog hops and how many mistakes are left.
-    QString SpokenCard() const;
+    QString CardInWords() const;
     // The frog in words: at the edge of the pond, on a lily pad, or across (`crossed`).
     void SayWhereTheFrogIs(bool crossed);
 
@@ -102,7 +103,6 @@ private:
     CPictureButton* beginButton_ = nullptr;
     CPictureButton* printButton_ = nullptr;
     CPictureButton* homeButton_ = nullptr;
-    SpokenText* card_ = nullptr;
     SpokenText* frog_ = nullptr;
     std::unique_ptr<IPrinterSetup> printerSetup_;
     BuddyAnimation buddy_;
@@ -111,6 +111,7 @@ private:
     platform::GdiRect answerBox_;
 
     CardSteps steps_;
+    SpokenCard card_{this};
     int listIndex_ = 0;
     std::uint32_t sessionStart_ = 0;
     std::int16_t itemsAtStart_ = 0;

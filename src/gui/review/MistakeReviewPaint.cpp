@@ -56,10 +56,10 @@ void CMistakeReviewWnd::DrawBuddy(platform::GdiDc& dc) {
 
 void CMistakeReviewWnd::RedrawCard() {
     repaint(layout_.cardArea.ToQRect());
-    ShowSpokenCard(*card_, SpokenCard());
+    card_.Say(CardInWords());
 }
 
-QString CMistakeReviewWnd::SpokenCard() const {
+QString CMistakeReviewWnd::CardInWords() const {
     QStringList sentences{SpokenCardStep(steps_.State(), steps_.Card())};
     CStudent& student = GetCurrentStudent();
     if (steps_.State() == ReviewState::Correct && !student.IsMistake(steps_.Card())) {

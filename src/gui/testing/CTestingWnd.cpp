@@ -89,8 +89,6 @@ bool CTestingWnd::CreateUIElements() {
     for (CPictureButton* button : {beginButton_, homeButton_}) {
         connect(button, &CPictureButton::commandClicked, this, &CTestingWnd::OnCommand);
     }
-    card_ = new SpokenText(this, QAccessible::StaticText);
-    card_->hide();
     status_ = new SpokenText(this, QAccessible::StaticText);
     return homeCreated;
 }
@@ -227,8 +225,8 @@ void CTestingWnd::PreparePadFor(int index) {
     pad_->ClearValue();
     pad_->ShowValue(true);
     SayStatus();
-    card_->setGeometry(CardRect(index).ToQRect());
-    ShowSpokenCard(*card_, SpokenFact(test_.GetProblem(index)), StatusText());
+    card_.SetGeometry(CardRect(index).ToQRect());
+    card_.Say(SpokenFact(test_.GetProblem(index)), StatusText());
     cardReadyTime_ = platform::GetClock().TickCount();
 }
 
@@ -259,7 +257,7 @@ void CTestingWnd::FinishTest() {
     // The result takes the card's place as what the student hears.
     SayStatus();
     status_->setFocus();
-    card_->hide();
+    card_.Say({});
 }
 
 QString CTestingWnd::StatusText() const {

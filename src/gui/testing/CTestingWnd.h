@@ -3,6 +3,7 @@
 #include "TestingLayout.h"
 #include "data/CTestData.h"
 #include "gui/common/ActivityWindow.h"
+#include "gui/controls/SpokenCard.h"
 
 #include <QBasicTimer>
 #include <QFont>
@@ -44,7 +45,7 @@ public:
     int Correct() const { return correct_; }
     int Missed() const { return missed_; }
     // What a screen reader reads: the card being answered (shown only then) and the status box.
-    const SpokenText* Card() const { return card_; }
+    const SpokenText& Card() const { return card_.Current(); }
     const SpokenText* Status() const { return status_; }
 
 protected:
@@ -92,7 +93,7 @@ private:
     CNumberPadCtl* pad_ = nullptr;
     CPictureButton* beginButton_ = nullptr;
     CPictureButton* homeButton_ = nullptr;
-    SpokenText* card_ = nullptr;
+    SpokenCard card_{this};
     SpokenText* status_ = nullptr;
     QBasicTimer timer_;
 

@@ -122,8 +122,6 @@ bool CTrainingWnd::CreateUIElements() {
     pad_->EnableKeys(false);
     connect(pad_, &CNumberPadCtl::answerPosted, this, &CTrainingWnd::OnAnswer);
     CreateViews();
-    card_ = new SpokenText(this, QAccessible::StaticText);
-    card_->hide();
 
     if (!CreateSetupControls()) {
         return false;
@@ -204,7 +202,7 @@ void CTrainingWnd::PositionUIElements() {
     }
     graph_->setGeometry(layout_.cardArea.ToQRect());
     report_->setGeometry(layout_.cardArea.ToQRect());
-    card_->setGeometry(layout_.cardArea.ToQRect());
+    card_.SetGeometry(layout_.cardArea.ToQRect());
     PositionSetupControls();
 }
 

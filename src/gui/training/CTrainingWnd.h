@@ -6,6 +6,7 @@
 #include "gui/common/ActivityWindow.h"
 #include "gui/common/CardSteps.h"
 #include "gui/controls/FlashCardDisplay.h"
+#include "gui/controls/SpokenCard.h"
 
 #include <QBasicTimer>
 #include <QFont>
@@ -84,7 +85,7 @@ public:
     int CurrentIndex() const { return index_; }
     const CTestData& Session() const { return session_; }
     // The card being answered as a screen reader meets it; shown only while there is one.
-    const SpokenText* Card() const { return card_; }
+    const SpokenText& Card() const { return card_.Current(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -165,7 +166,6 @@ private:
     QLabel* myFactsNote_ = nullptr;
     CBasicLineGraph* graph_ = nullptr;
     ReportList* report_ = nullptr;
-    SpokenText* card_ = nullptr;
     QBasicTimer timer_;
 
     int kind_ = 1;
@@ -174,6 +174,7 @@ private:
     std::optional<data::MyFactsPlan> plan_;
     int goal_ = 0;
     CardSteps steps_;
+    SpokenCard card_{this};
     CTestData session_;
     int index_ = 0;
     std::uint32_t sessionStart_ = 0;

@@ -40,7 +40,7 @@ void CTrainingWnd::EraseBackground(platform::GdiDc& dc) {
 
 void CTrainingWnd::RedrawCard() {
     repaint(layout_.cardArea.ToQRect());
-    ShowSpokenCard(*card_, SpokenCardStep(steps_.State(), steps_.Card()));
+    card_.Say(SpokenCardStep(steps_.State(), steps_.Card()));
 }
 
 void CTrainingWnd::DrawFlashCard(platform::GdiDc& dc) {
