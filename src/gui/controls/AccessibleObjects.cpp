@@ -1,10 +1,13 @@
 #include "AccessibleObjects.h"
 
 #include "CPictureButton.h"
+#include "PasswordBox.h"
 #include "SpokenName.h"
 #include "SpokenText.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QDialog>
 #include <QScreen>
 
@@ -58,6 +61,86 @@ private:
     CPictureButton* Button() const { return static_cast<CPictureButton*>(widget()); }
 };
 
+// A password box with no text to read: its value is the dots it shows, and no event carries
+// what was typed.
+class PasswordAccessible final : public VisiblePartAccessible {
+public:
+    explicit PasswordAccessible(PasswordBox* box)
+        : VisiblePartAccessible(box, QAccessible::EditableText) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = VisiblePartAccessible::state();
+        state.editable = true;
+        state.passwordEdit = true;
+        return state;
+    }
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value) {
+            return static_cast<QLineEdit*>(widget())->displayText();
+        }
+        return VisiblePartAccessible::text(kind);
+    }
+};
+
+// A list to choose from: its name says what is chosen ("Name"), its value the choice ("Lee,
+// Sam"). (Qt names a combo box on Linux by its current text, so the question was lost.) Each
+// choice made with the arrow keys while the list is closed is said: the entry takes the
+// screen reader's focus, as the entries of an open list do.
+class ChoiceListAccessible final : public VisiblePartAccessible {
+public:
+    explicit ChoiceListAccessible(QComboBox* list)
+        : VisiblePartAccessible(list, QAccessible::ComboBox) {
+        QObject::connect(list, &QComboBox::currentIndexChanged, list,
+                         [list](int index) { SayChoice(*list, index); });
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value) {
+            return List()->currentText();
+        }
+        return VisiblePartAccessible::text(kind);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(List()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr && child->object() == List()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = VisiblePartAccessible::state();
+        state.expandable = true;
+        state.expanded = List()->view()->isVisible();
+        state.collapsed = !state.expanded;
+        return state;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction()} + VisiblePartAccessible::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction()) {
+            List()->showPopup();
+        } else {
+            VisiblePartAccessible::doAction(action);
+        }
+    }
+
+private:
+    QComboBox* List() const { return static_cast<QComboBox*>(widget()); }
+
+    static void SayChoice(QComboBox& list, int index) {
+        if (index < 0 || !list.hasFocus() || list.view()->isVisible()) {
+            return;
+        }
+        QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(list.view());
+        QAccessibleInterface* entry = entries != nullptr ? entries->child(index) : nullptr;
+        if (entry != nullptr) {
+            QAccessibleEvent focus(entry, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
+};
+
 bool IsProgramWindow(const QWidget& widget) {
     return widget.isWindow() &&
            (widget.windowType() == Qt::Window || widget.windowType() == Qt::Dialog);
@@ -76,6 +159,12 @@ QAccessibleInterface* MakeAccessible(const QString& className, QObject* object) 
     }
     if (auto* spoken = qobject_cast<SpokenText*>(widget); spoken != nullptr) {
         return new VisiblePartAccessible(spoken, spoken->Role());
+    }
+    if (auto* password = qobject_cast<PasswordBox*>(widget); password != nullptr) {
+        return new PasswordAccessible(password);
+    }
+    if (auto* list = qobject_cast<QComboBox*>(widget); list != nullptr && !list->isEditable()) {
+        return new ChoiceListAccessible(list);
     }
     const bool plainWindow = className == QLatin1String("QWidget");
     if ((plainWindow || className == QLatin1String("QDialog")) && IsProgramWindow(*widget)) {
