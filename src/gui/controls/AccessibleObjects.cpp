@@ -3,7 +3,6 @@
 #include "CPictureButton.h"
 #include "PasswordBox.h"
 #include "SpokenName.h"
-#include "SpokenText.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -12,6 +11,8 @@
 #include <QScreen>
 
 namespace {
+
+constexpr const char* kRoleProperty = "accessibleRole";
 
 // A widget of ours as Qt describes widgets, with its rectangle cut to the part that shows.
 class VisiblePartAccessible : public QAccessibleWidget {
@@ -157,8 +158,8 @@ QAccessibleInterface* MakeAccessible(const QString& className, QObject* object) 
     if (auto* button = qobject_cast<CPictureButton*>(widget); button != nullptr) {
         return new PictureButtonAccessible(button);
     }
-    if (auto* spoken = qobject_cast<SpokenText*>(widget); spoken != nullptr) {
-        return new VisiblePartAccessible(spoken, spoken->Role());
+    if (const QVariant role = widget->property(kRoleProperty); role.isValid()) {
+        return new VisiblePartAccessible(widget, role.value<QAccessible::Role>());
     }
     if (auto* password = qobject_cast<PasswordBox*>(widget); password != nullptr) {
         return new PasswordAccessible(password);
@@ -182,6 +183,10 @@ void InstallAccessibleObjects() {
         QAccessible::installFactory(MakeAccessible);
         installed = true;
     }
+}
+
+void SetAccessibleRole(QWidget& widget, QAccessible::Role role) {
+    widget.setProperty(kRoleProperty, QVariant::fromValue(role));
 }
 
 QRect VisiblePart(const QWidget& widget) {

@@ -15,8 +15,4 @@ public:
 
     // The description changes before the name, so that the name is said last.
     void Say(const QString& name, const QString& description = {});
-    QAccessible::Role Role() const { return role_; }
-
-private:
-    QAccessible::Role role_;
 };

@@ -34,8 +34,6 @@ void CTrainingWnd::CreateViews() {
     graph_ = new CBasicLineGraph(this);
     graph_->setObjectName(QStringLiteral("CTrainingWndSessionGraph"));
     graph_->setAccessibleName(QStringLiteral("Session graph"));
-    graph_->setAccessibleDescription(
-        QStringLiteral("Right answers in each training session, against its goal"));
     ConfigureTrainingGraph(*graph_, GraphLabelTenths());
     graph_->Hide();
     // Twelve columns in their fixed widths: the lists' own small face, scrolled sideways.
