@@ -3,6 +3,7 @@
 #include "data/CTeacher.h"
 #include "gui/classreport/ClassReportWnd.h"
 #include "gui/controls/CBasicLineGraph.h"
+#include "gui/controls/FlashCardDisplay.h"
 #include "gui/controls/SpokenName.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/progress/FactMapView.h"
@@ -20,48 +21,42 @@
 
 using guitest::SpokenControl;
 
-namespace {
-
-// What a screen reader meets without a name on the screen as it is shown now: every control that
-// takes the focus, every button, field, list and chart, and the graphs and the fact map, as
-// "<role> <class>".
-std::vector<std::string> UnnamedControls(QWidget& window) {
-    static constexpr std::array kNamedRoles{
-        QAccessible::Button, QAccessible::EditableText, QAccessible::ComboBox, QAccessible::List,
-        QAccessible::Table,  QAccessible::Tree,         QAccessible::Chart};
-    std::vector<std::string> unnamed;
-    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* parent) {
-        for (int i = 0; i < parent->childCount(); ++i) {
-            QAccessibleInterface* child = parent->child(i);
-            if (child == nullptr || child->state().invisible) {
-                continue;
-            }
-            const QObject* object = child->object();
-            const bool showsData = qobject_cast<const CBasicLineGraph*>(object) != nullptr ||
-                                   qobject_cast<const FactMapView*>(object) != nullptr;
-            const bool needsName =
-                child->state().focusable || showsData ||
-                std::ranges::find(kNamedRoles, child->role()) != kNamedRoles.end();
-            if (needsName && (child->text(QAccessible::Name).trimmed().isEmpty() ||
-                              (showsData && child->text(QAccessible::Description).isEmpty()))) {
-                unnamed.push_back(std::to_string(child->role()) + ' ' +
-                                  (object != nullptr ? object->metaObject()->className() : "item"));
-            }
-            walk(child);
-        }
-    };
-    walk(QAccessible::queryAccessibleInterface(&window));
-    return unnamed;
-}
-
-} // namespace
-
 TEST(SpokenNameTest, WindowClassIsDroppedAndRunTogetherWordsAreSpokenApart) {
     EXPECT_EQ(SpokenName("CTestingWndBegin"), "Begin");
     EXPECT_EQ(SpokenName("CMistakeReviewWndPrintMistakes"), "Print mistakes");
     EXPECT_EQ(SpokenName("CTrainingWndViewSessionGraph"), "View session graph");
+    EXPECT_EQ(SpokenName("SignInDlg"), "Sign in");
+    EXPECT_EQ(SpokenName("EditStudentInfoDlg"), "Edit student info");
     for (const char* plain : {"Testing", "Current Progress", "7", "Enter", "Wnd", "CD Player"}) {
         EXPECT_EQ(SpokenName(plain), plain);
+    }
+}
+
+// Each step of a card in words, for every operation: the problem while it waits for a try, then
+// what the feedback and the answer on the card say.
+TEST(SpokenCardTest, EveryStepOfEveryOperationIsSaidInWords) {
+    const auto card = [](int a, char op, int b, int answer) {
+        Problem fact = guitest::Mistake(a, op, b);
+        fact.enteredAnswer = static_cast<std::int16_t>(answer);
+        return fact;
+    };
+    const struct {
+        ReviewState state;
+        Problem card;
+        const char* said;
+    } rows[] = {
+        {ReviewState::FirstTry, card(7, '+', 8, kNoValue), "7 plus 8"},
+        {ReviewState::SecondTry, card(12, '-', 5, kNoValue), "12 minus 5"},
+        {ReviewState::FirstTry, card(6, 'x', 7, kNoValue), "6 times 7"},
+        {ReviewState::FirstTry, card(42, '/', 6, kNoValue), "42 divided by 6"},
+        {ReviewState::TryAgain, card(6, 'x', 7, 41), "6 times 7 is not 41. Try again."},
+        {ReviewState::Almost, card(12, '-', 5, 8), "Almost! 12 minus 5 is not 8."},
+        {ReviewState::ShowAnswer, card(42, '/', 6, 7), "The answer: 42 divided by 6 equals 7."},
+        {ReviewState::Correct, card(7, '+', 8, 15), "Great! 7 plus 8 equals 15."},
+        {ReviewState::Idle, Problem{}, ""},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(SpokenCardStep(row.state, row.card), row.said);
     }
 }
 
@@ -96,7 +91,7 @@ TEST(ScreenAccessibilityTest, EveryActivityScreenNamesEachControlBeforeAndDuring
     guitest::SignInWithMistakes({guitest::Mistake(7, '+', 5)});
     const auto expectAllNamed = [](QWidget& window, const char* when) {
         QCoreApplication::processEvents();
-        EXPECT_EQ(UnnamedControls(window), std::vector<std::string>{})
+        EXPECT_EQ(guitest::ScreenReaderFaults(window), std::vector<std::string>{})
             << window.windowTitle().toStdString() << ", " << when;
     };
 
@@ -150,7 +145,7 @@ TEST(ScreenAccessibilityTest, TheTeachersScreensAndDialogsNameEachControl) {
     for (QWidget* screen : std::initializer_list<QWidget*>{&teacher, &report, &add, &edit}) {
         screen->show();
         QCoreApplication::processEvents();
-        EXPECT_EQ(UnnamedControls(*screen), std::vector<std::string>{})
+        EXPECT_EQ(guitest::ScreenReaderFaults(*screen), std::vector<std::string>{})
             << screen->windowTitle().toStdString();
     }
 }

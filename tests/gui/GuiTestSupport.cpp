@@ -4,8 +4,10 @@
 #include "gui/review/CMistakeReviewWnd.h"
 
 #include <QRegularExpression>
+#include <QScreen>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -164,6 +166,45 @@ QStringList ButtonNames(const std::vector<SpokenControl>& controls) {
         }
     }
     return names;
+}
+
+std::vector<std::string> ScreenReaderFaults(QWidget& window) {
+    static constexpr std::array kNamedRoles{
+        QAccessible::Button, QAccessible::EditableText, QAccessible::ComboBox, QAccessible::List,
+        QAccessible::Table,  QAccessible::Tree,         QAccessible::Chart};
+    const QRect screen = window.screen()->geometry();
+    std::vector<std::string> faults;
+    const auto fault = [&faults](const char* what, QAccessibleInterface* object) {
+        faults.push_back(std::string(what) + ' ' +
+                         (object->object() != nullptr
+                              ? object->object()->metaObject()->className()
+                              : object->text(QAccessible::Name).toStdString()));
+    };
+    QAccessibleInterface* top = QAccessible::queryAccessibleInterface(&window);
+    if ((top->role() != QAccessible::Window && top->role() != QAccessible::Dialog) ||
+        !IsPlainWords(top->text(QAccessible::Name))) {
+        fault("no named frame", top);
+    }
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* object) {
+        if (!screen.contains(object->rect()) && !object->rect().isEmpty()) {
+            fault("outside the screen", object);
+        }
+        const bool chart = object->role() == QAccessible::Chart;
+        if ((object->state().focusable ||
+             std::ranges::find(kNamedRoles, object->role()) != kNamedRoles.end()) &&
+            (object->text(QAccessible::Name).trimmed().isEmpty() ||
+             (chart && object->text(QAccessible::Description).isEmpty()))) {
+            fault("unnamed", object);
+        }
+        for (int i = 0; i < object->childCount(); ++i) {
+            QAccessibleInterface* child = object->child(i);
+            if (child != nullptr && !child->state().invisible) {
+                walk(child);
+            }
+        }
+    };
+    walk(top);
+    return faults;
 }
 
 bool IsPlainWords(const QString& name) {

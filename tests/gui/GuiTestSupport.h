@@ -81,6 +81,11 @@ std::vector<SpokenControl> SpokenControls(QWidget& window);
 // The names of the buttons among `controls`, in order.
 QStringList ButtonNames(const std::vector<SpokenControl>& controls);
 
+// What a screen reader would stumble over in `window` as it shows now, one "<what> <class>"
+// each: a window that is no frame or dialog or has no name, a control without a name (or a chart
+// without its words), an object whose rectangle leaves the screen.
+std::vector<std::string> ScreenReaderFaults(QWidget& window);
+
 // Whether `name` reads as plain words: letters and digits in words parted by single blanks, none
 // run together ("SignInDlg", "CTestingWndBegin").
 bool IsPlainWords(const QString& name);

@@ -184,9 +184,12 @@ TEST_F(LineGraphTest, TheBackButtonReachesTheOldestPointAndIsOffThere) {
 TEST_F(LineGraphTest, KeysReachEveryPartOfALongSeriesAndTheButtonsRepeatWhileHeld) {
     MakeBarChart();
     graph->SetRedraw(false);
+    QStringList spoken;
     for (int value = 1; value <= 1000; ++value) {
         graph->AddPoint(value % 100, 0, 0);
+        spoken << QStringLiteral("P%1.").arg(value);
     }
+    graph->SetSpokenText(QStringLiteral("About."), spoken);
     graph->SetRedraw(true);
     graph->show();
     QPushButton* back = graph->ScrollButton(CBasicLineGraph::kScrollBack);
@@ -211,6 +214,11 @@ TEST_F(LineGraphTest, KeysReachEveryPartOfALongSeriesAndTheButtonsRepeatWhileHel
     for (const Press& press : presses) {
         QTest::keyClick(press.to, press.key);
         EXPECT_EQ(XLabels(Paint()).front(), std::to_string(press.firstShown)) << press.key;
+        // A screen reader reads the points in view.
+        const QStringList said = graph->accessibleDescription().split(' ');
+        EXPECT_EQ(said.size(), 21);
+        EXPECT_EQ(said.mid(0, 2),
+                  (QStringList{"About.", QStringLiteral("P%1.").arg(press.firstShown)}));
     }
     EXPECT_TRUE(BackEnabled());
     EXPECT_FALSE(ForwardEnabled());
@@ -220,6 +228,9 @@ TEST_F(LineGraphTest, KeysReachEveryPartOfALongSeriesAndTheButtonsRepeatWhileHel
     EXPECT_TRUE(ForwardEnabled());
 
     graph->Clear();
+    graph->SetEmptyText(QStringLiteral("No tests yet"));
+    graph->SetSpokenText(QStringLiteral("About."), {});
+    EXPECT_EQ(graph->accessibleDescription(), "About. No tests yet.");
     graph->AddPoint(5, 0, 0);
     QTest::keyClick(graph.get(), Qt::Key_End);
     EXPECT_EQ(Bars(Paint(), kGreen).size(), 1u) << "a short series stays in view";

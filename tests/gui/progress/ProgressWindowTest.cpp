@@ -139,6 +139,23 @@ TEST_F(ProgressWindowTest, TheGraphsTakeTheirRecords) {
     EXPECT_EQ(training.Point(0).mark, 25);
     EXPECT_EQ(training.Point(1).category, 2) << "a one-minute session";
     EXPECT_TRUE(window->TrainingGraph()->Flags() & CBasicLineGraph::kMarksAndGoal);
+
+    // The same in words, as a screen reader reads each graph.
+    const std::pair<QWidget*, const char*> spoken[] = {
+        {window->MasteryGraph(),
+         "The level reached by each test. Test 1 of 3: Addition, not passed. Test 2 of 3: "
+         "Addition, passed. Test 3 of 3: Division, passed."},
+        {window->ScoreGraph(),
+         "The number right in each test at the current level. Test 1 of 3: 97 correct, not "
+         "passed. Test 2 of 3: 100 correct, passed. Test 3 of 3: 90 correct, passed."},
+        {window->TrainingGraph(),
+         "Right answers in each training session, against its goal. Session 1 of 2: 20 correct, "
+         "goal 25, 4 minutes. Session 2 of 2: 30 correct, goal 0, 1 minute."},
+    };
+    for (const auto& [graph, words] : spoken) {
+        EXPECT_EQ(graph->accessibleDescription(), words);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(graph)->role(), QAccessible::Chart);
+    }
 }
 
 TEST_F(ProgressWindowTest, TheTestReportReadsNewestFirstWithPassedTestsInGreen) {
@@ -274,6 +291,10 @@ TEST_F(ProgressWindowTest, TheFactMapShowsTheStudentsFirstTriesOnTheLevelsFacts)
     const FactMapView& map = *window->FactMap();
     EXPECT_EQ(map.Operation(), kSubtraction) << "the student's level";
     EXPECT_EQ(map.Grid().Counts(), (data::FluencyCounts{.fluent = 1, .missed = 2, .notSeen = 97}));
+    const QString said = map.accessibleDescription();
+    EXPECT_TRUE(said.startsWith("Subtraction: 1 of 100 fluent. Fluent: 9 minus 4. Missed: "));
+    EXPECT_TRUE(said.contains("8 minus 8") && said.contains("7 minus 0") &&
+                said.contains("Not tried yet: "));
 }
 
 // Every fact of every operation in a cell inside the view, beside the legend, in a font that
