@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config python3
-  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
+  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev qt6-l10n-tools qt6-translations-l10n
   libx11-dev libxrandr-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xdg-utils fonts-dejavu-core fonts-liberation2 fonts-urw-base35

@@ -20,33 +20,43 @@
 #include "platform/qt/ScreenStage.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
 
 constexpr const char* kSource = "Cmainwindow";
 constexpr const char* kFolder = "Login";
-constexpr const char* kNoMistakes = "You have no mistakes to review.";
 
 struct ButtonEntry {
     CMainWindow::CommandId id;
     const char* caption;
     const char* picture;
+    const char* name;        // the words its picture shows, for screen readers
     const char* description; // for screen readers
 };
 
 // In the order of the column and of the buttons' ids.
 constexpr std::array<ButtonEntry, 6> kButtons{{
-    {CMainWindow::kTesting, "Testing", "Testing", "Take a timed test of the facts of your level"},
-    {CMainWindow::kTraining, "Training", "Training", "Practise one kind of fact against a goal"},
-    {CMainWindow::kReview, "Review", "Review", "Work through the facts on your mistake list"},
-    {CMainWindow::kProgress, "Progress", "Progress", "See how your tests and practice went"},
-    {CMainWindow::kSignOut, "Signout", "LogoutHome", "Let someone else sign in"},
-    {CMainWindow::kHelp, "Help", "helpButton", "Open the help guide"},
+    {CMainWindow::kTesting, "Testing", "Testing", QT_TRANSLATE_NOOP("PictureCaption", "Testing"),
+     QT_TRANSLATE_NOOP("CMainWindow", "Take a timed test of the facts of your level")},
+    {CMainWindow::kTraining, "Training", "Training",
+     QT_TRANSLATE_NOOP("PictureCaption", "Training"),
+     QT_TRANSLATE_NOOP("CMainWindow", "Practise one kind of fact against a goal")},
+    {CMainWindow::kReview, "Review", "Review", QT_TRANSLATE_NOOP("PictureCaption", "Review"),
+     QT_TRANSLATE_NOOP("CMainWindow", "Work through the facts on your mistake list")},
+    {CMainWindow::kProgress, "Progress", "Progress",
+     QT_TRANSLATE_NOOP("PictureCaption", "Progress"),
+     QT_TRANSLATE_NOOP("CMainWindow", "See how your tests and practice went")},
+    {CMainWindow::kSignOut, "Signout", "LogoutHome",
+     QT_TRANSLATE_NOOP("PictureCaption", "Sign out"),
+     QT_TRANSLATE_NOOP("CMainWindow", "Let someone else sign in")},
+    {CMainWindow::kHelp, "Help", "helpButton", QT_TRANSLATE_NOOP("PictureCaption", "Help"),
+     QT_TRANSLATE_NOOP("CMainWindow", "Open the help guide")},
 }};
 
-void Inform(const char* text, platform::MbIcon icon) {
-    platform::GetMessageBoxes().Show({.text = text, .icon = icon});
+void Inform(const QString& text, platform::MbIcon icon) {
+    platform::GetMessageBoxes().Show({.text = text.toStdString(), .icon = icon});
 }
 
 } // namespace
@@ -76,12 +86,11 @@ void CMainWindow::CreateUIElements() {
         button->Create(QString::fromLatin1(kButtons[i].caption), CPictureButton::Visibility::Hidden,
                        QRect(0, 0, 1, 1), this, kButtons[i].id);
         button->LoadBitmaps(kFolder, kButtons[i].picture);
-        button->setAccessibleDescription(QString::fromLatin1(kButtons[i].description));
+        button->setAccessibleName(QCoreApplication::translate("PictureCaption", kButtons[i].name));
+        button->setAccessibleDescription(tr(kButtons[i].description));
         connect(button, &CPictureButton::commandClicked, this, &CMainWindow::OnCommand);
         buttons_[i] = button;
     }
-    // Its caption runs the two words together.
-    Button(kSignOut)->setAccessibleName(QStringLiteral("Sign out"));
 }
 
 void CMainWindow::PositionUIElements() {
@@ -155,7 +164,7 @@ void CMainWindow::OnCommand(int id) {
 // A due review always comes first.
 void CMainWindow::OnTesting() {
     if (GetCurrentStudent().IsReviewDue()) {
-        Inform("Time for mistake review", platform::MbIcon::None);
+        Inform(tr("Time for mistake review"), platform::MbIcon::None);
         OpenMistakeReview();
         return;
     }
@@ -167,7 +176,7 @@ void CMainWindow::OnTesting() {
 
 void CMainWindow::OnTraining() {
     if (GetCurrentStudent().IsReviewDue()) {
-        Inform("It is time to review your mistakes.", platform::MbIcon::Information);
+        Inform(tr("It is time to review your mistakes."), platform::MbIcon::Information);
         OnReview();
         return;
     }
@@ -178,7 +187,7 @@ void CMainWindow::OnTraining() {
 
 void CMainWindow::OnReview() {
     if (GetCurrentStudent().GetMistakeCount() == 0) {
-        Inform(kNoMistakes, platform::MbIcon::Information);
+        Inform(tr("You have no mistakes to review."), platform::MbIcon::Information);
         return;
     }
     OpenMistakeReview();

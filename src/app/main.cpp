@@ -5,6 +5,7 @@
 #include "gui/controls/AccessibleObjects.h"
 #include "platform/qt/EventLoops.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/LanguageSetup.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     RealPlatform platform;
     platform::InstallFontSubstitutions();
     InstallAccessibleObjects();
+    const platform::LanguageSetup language;
     CTallyhopApp app([] { return new CMainWindow(); });
     ShutdownSignals shutdownSignals;
     // Leaves every event loop, a dialog's too, so shutdown runs and the display is put back.

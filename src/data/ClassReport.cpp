@@ -130,7 +130,8 @@ std::string AttentionText(const ClassReportRow& row) {
     return text;
 }
 
-std::vector<std::string> ClassReportCells(const ClassReportRow& row) {
+std::vector<std::string> ClassReportCells(const ClassReportRow& row,
+                                          const history::ShownForms& forms) {
     std::vector<std::string> cells(kClassReportColumns.size());
     cells[0] = row.student;
     if (row.standing) {
@@ -138,7 +139,7 @@ std::vector<std::string> ClassReportCells(const ClassReportRow& row) {
         cells[1] = GetOperationName(standing.level);
         cells[2] = std::to_string(standing.testsPassed);
         cells[3] = standing.lastActive
-                       ? history::DateText(*standing.lastActive, history::kProgressDateSeparator)
+                       ? forms.date(*standing.lastActive, history::kProgressDateSeparator)
                        : "never";
         cells[4] = std::to_string(standing.sessionsThisWeek);
         cells[5] = std::to_string(standing.minutesThisWeek);

@@ -2,6 +2,7 @@
 
 #include "FactFluency.h"
 #include "Problem.h"
+#include "SessionHistory.h"
 #include "StudentRecordFile.h"
 
 #include <array>
@@ -82,9 +83,10 @@ inline constexpr std::array<const char*, 9> kClassReportColumns{"Student",
                                                                 "Mistakes to review",
                                                                 "Needs attention"};
 
-// The row's texts, column by column: dates as "MM/DD/YYYY" in local time, fluent facts as
-// "n of N"; figures that could not be read are empty.
-std::vector<std::string> ClassReportCells(const ClassReportRow& row);
+// The row's texts, column by column: dates in `forms` (by default "MM/DD/YYYY") in local time,
+// fluent facts as "n of N"; figures that could not be read are empty.
+std::vector<std::string> ClassReportCells(const ClassReportRow& row,
+                                          const history::ShownForms& forms = {});
 
 // The date of `time` in local time as "YYYY-MM-DD".
 std::string IsoDate(std::uint32_t time);

@@ -32,9 +32,9 @@ std::string NumberOrEmpty(int value) {
     return value == 0 ? std::string() : Number(value);
 }
 
-std::string TrainingPerMinute(const SessionRecord& training) {
-    return Format("%.1f", ProblemsPerMinute(ShownCount(training.correctCount),
-                                            ShownCount(training.duration)));
+std::string TrainingPerMinute(const SessionRecord& training, const ShownForms& forms) {
+    return forms.oneDecimal(
+        ProblemsPerMinute(ShownCount(training.correctCount), ShownCount(training.duration)));
 }
 
 // The log names this many clamped values; a damaged history may hold thousands.
@@ -199,13 +199,18 @@ std::string DateText(std::uint32_t time, char separator) {
                   parts.tm_year + 1900);
 }
 
-std::vector<TestReportRow> TestReportRows(std::span<const SessionRecord> history) {
+std::string OneDecimalText(double value) {
+    return Format("%.1f", value);
+}
+
+std::vector<TestReportRow> TestReportRows(std::span<const SessionRecord> history,
+                                          const ShownForms& forms) {
     std::vector<TestReportRow> rows;
     int number = 0;
     for (const SessionRecord& test : RecordsFor(View::TestReport, history)) {
         const bool passed = IsPassed(test);
         rows.push_back({.test = Number(++number),
-                        .date = DateText(test.time, kProgressDateSeparator),
+                        .date = forms.date(test.time, kProgressDateSeparator),
                         .level = GetOperationName(test.level),
                         .score = Format("%d / %d", ShownCount(test.correctCount),
                                         ShownCount(test.answeredCount)),
@@ -217,14 +222,14 @@ std::vector<TestReportRow> TestReportRows(std::span<const SessionRecord> history
 }
 
 std::vector<TrainingReportRow> TrainingReportRows(std::span<const SessionRecord> history,
-                                                  char dateSeparator) {
+                                                  char dateSeparator, const ShownForms& forms) {
     std::vector<TrainingReportRow> rows;
     int trainingNumber = 0;
     std::int64_t totalSeconds = 0;
     for (const SessionRecord& session : RecordsFor(View::TrainingReport, history)) {
         const int seconds = ShownCount(session.duration);
         totalSeconds += seconds;
-        TrainingReportRow row{.date = DateText(session.time, dateSeparator),
+        TrainingReportRow row{.date = forms.date(session.time, dateSeparator),
                               .duration = DurationText(seconds),
                               .cumulative = CumulativeText(totalSeconds)};
         if (session.type == kTrainingSession) {
@@ -232,7 +237,7 @@ std::vector<TrainingReportRow> TrainingReportRows(std::span<const SessionRecord>
             row.level = GetOperationName(session.level);
             row.goal = NumberOrEmpty(ShownCount(session.goal));
             row.correct = Number(ShownCount(session.correctCount));
-            row.perMinute = TrainingPerMinute(session);
+            row.perMinute = TrainingPerMinute(session, forms);
         } else {
             const int left = ShownCount(session.mistakesLeft);
             row.session = "Review";

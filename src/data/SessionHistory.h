@@ -3,6 +3,7 @@
 #include "SessionRecord.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -70,6 +71,15 @@ std::string CumulativeText(std::int64_t seconds);
 double ProblemsPerMinute(int correct, int seconds);
 // "MM/DD/YYYY" (with `separator` between the parts) of the record's time in local time.
 std::string DateText(std::uint32_t time, char separator);
+// "3.5": one decimal.
+std::string OneDecimalText(double value);
+
+// How the reports show a date and a figure with one decimal. By default the program's own
+// English forms above; the windows pass those of the program's language.
+struct ShownForms {
+    std::function<std::string(std::uint32_t time, char separator)> date = DateText;
+    std::function<std::string(double value)> oneDecimal = OneDecimalText;
+};
 
 inline constexpr char kProgressDateSeparator = '/';
 inline constexpr char kTrainingDateSeparator = '\\';
@@ -102,8 +112,9 @@ struct TrainingReportRow {
 };
 
 // Newest first.
-std::vector<TestReportRow> TestReportRows(std::span<const SessionRecord> history);
+std::vector<TestReportRow> TestReportRows(std::span<const SessionRecord> history,
+                                          const ShownForms& forms = {});
 std::vector<TrainingReportRow> TrainingReportRows(std::span<const SessionRecord> history,
-                                                  char dateSeparator);
+                                                  char dateSeparator, const ShownForms& forms = {});
 
 } // namespace history

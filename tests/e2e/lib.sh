@@ -2,6 +2,10 @@
 # the test's own, and the keyboard and mouse of a user. Source it after setting `program`,
 # `datafolder` and `shots`.
 set -euo pipefail
+# The runs drive the English program whatever the desktop's language; a run in another language
+# names its own.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 work=$(mktemp -d)
 servers=()
 cleanup() {
@@ -101,7 +105,7 @@ copy_program() {
   cp "$program" "$work/Tallyhop"
   local installed
   installed=$(dirname "$program")
-  for content in Graphics Audio "Help Guide"; do
+  for content in Graphics Audio "Help Guide" translations; do
     [ -e "$installed/$content" ] && ln -sfn "$installed/$content" "$work/$content"
   done
   cp -r "$installed/Test Data" "$work/Test Data"

@@ -16,7 +16,8 @@ install_into_work() {
 records() { (cd "$work/Data" && find . -type f -print0 | sort -z | xargs -0 sha256sum); }
 
 install_into_work
-for part in Tallyhop Graphics/800x600/Login Audio "Test Data/mixed.txt" "Help Guide/HelpGuide.htm" \
+for part in Tallyhop Graphics/800x600/Login Graphics/es/800x600/Login translations/tallyhop_es.qm \
+  Audio "Test Data/mixed.txt" "Help Guide/HelpGuide.htm" \
   Data/Admin.nfo; do
   [ -e "$work/$part" ] || fail "the installed folder has no $part"
 done

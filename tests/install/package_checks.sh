@@ -21,6 +21,7 @@ dpkg-deb --fsys-tarfile "$deb" | tar -tv >"$work/listing"
 sed -E 's/^(\S+\s+){5}//; s/ -> .*//' "$work/listing" >"$work/files"
 sed -nE 's/^-(\S+\s+){5}//p' "$work/listing" >"$work/regular-files"
 for file in ./opt/tallyhop/Tallyhop ./opt/tallyhop/Graphics/800x600/Login/ ./opt/tallyhop/Audio/ \
+  ./opt/tallyhop/translations/tallyhop_de.qm ./opt/tallyhop/Graphics/es/800x600/Login/Testing.bmp \
   "./opt/tallyhop/Help Guide/HelpGuide.htm" "./usr/share/tallyhop/Test Data/addition.txt" \
   ./opt/tallyhop/tools/tallyhop_datafolder ./usr/share/applications/org.tallyhop.Tallyhop.desktop \
   ./usr/share/icons/hicolor/48x48/apps/org.tallyhop.Tallyhop.png \
@@ -35,7 +36,8 @@ for link in Data "Test Data" "Log.txt" "Error Log.txt"; do
     fail "/opt/tallyhop/$link does not lead to /var/opt/tallyhop"
 done
 depends=$(dpkg-deb --field "$deb" Depends)
-for package in libqt6widgets6 libqt6multimedia6 libx11-6 libxrandr2 qt6-qpa-plugins fonts-urw-base35; do
+for package in libqt6widgets6 libqt6multimedia6 libx11-6 libxrandr2 qt6-qpa-plugins \
+  qt6-translations-l10n fonts-urw-base35; do
   [[ "$depends" == *"$package"* ]] || fail "Depends lacks $package: $depends"
 done
 

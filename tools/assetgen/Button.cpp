@@ -45,7 +45,8 @@ void drawButton(QPainter& painter, const QRectF& whole, const ButtonDesign& desi
     }
     if (!design.label.isEmpty()) {
         const QRectF textBox = content.adjusted(radius * 0.3, 0, -radius * 0.3, 0);
-        drawFittedText(painter, textBox, design.label, style::sans(design.fontPixels), ink);
+        drawFittedText(painter, textBox, design.label, style::sans(design.fontPixels), ink,
+                       Qt::AlignCenter, design.smallestPixels);
     }
 }
 

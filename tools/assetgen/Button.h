@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Icons.h"
+#include "Shapes.h"
 
 #include <QColor>
 #include <QImage>
@@ -19,8 +20,9 @@ struct ButtonDesign {
     QColor colour;
     QColor surface; // what the screen paints around the button
     int fontPixels;
-    bool round = false;      // a disc rather than a rounded rectangle
-    bool iconOnDisc = false; // the icon in the button's colour on a white disc
+    bool round = false;                       // a disc rather than a rounded rectangle
+    bool iconOnDisc = false;                  // the icon in the button's colour on a white disc
+    int smallestPixels = kSmallestWordPixels; // the label never shrinks below this
 };
 
 // The normal picture, or the lit roll-over picture.

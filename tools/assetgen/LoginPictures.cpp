@@ -1,6 +1,7 @@
 // The home screen is painted as one 800 x 600 scene and cut into the pictures that the screen
 // places side by side, so the backdrop runs on seamlessly across picture edges.
 #include "Button.h"
+#include "Captions.h"
 #include "FrogPainter.h"
 #include "Logos.h"
 #include "PictureSizes.h"
@@ -31,10 +32,10 @@ ButtonDesign design(const QString& label, Icon icon, const QColor& colour, int f
     return {0, 0, label, icon, colour, QColor(), fontPixels, false, true};
 }
 
-HomePiece tile(std::string_view name, QRect place, Icon icon, const QColor& colour) {
+HomePiece tile(std::string_view name, const QString& label, QRect place, Icon icon,
+               const QColor& colour) {
     const QRectF visible = place.intersected(QRect(0, 0, 800, 600));
-    return {name, place, design(QString::fromLatin1(name.data(), name.size()), icon, colour, 34),
-            visible.adjusted(12, 7, -8, -7)};
+    return {name, place, design(label, icon, colour, 34), visible.adjusted(12, 7, -8, -7)};
 }
 
 std::vector<HomePiece> homePieces() {
@@ -51,18 +52,24 @@ std::vector<HomePiece> homePieces() {
                      kHomeHelp.height());
     const QRect signOut(right, signOutTop, rightWidth, kHomeSignOutHeight);
     return {
-        tile("Testing", QRect(left, top, column, testingHeight), Icon::Clipboard, style::kSky),
-        tile("Training", QRect(left, top + testingHeight, column, tileHeight), Icon::Stopwatch,
-             style::kOrange),
-        tile("Review", QRect(left, top + testingHeight + tileHeight, column, tileHeight),
-             Icon::Frog, style::kLeaf),
-        tile("Progress", QRect(left, top + testingHeight + 2 * tileHeight, column, tileHeight),
-             Icon::BarChart, style::kGrape),
+        //: The home screen's big buttons: a timed test, practice against a goal, the review of
+        //: the child's mistakes and the child's progress.
+        tile("Testing", PictureCaption::tr("Testing"), QRect(left, top, column, testingHeight),
+             Icon::Clipboard, style::kSky),
+        tile("Training", PictureCaption::tr("Training"),
+             QRect(left, top + testingHeight, column, tileHeight), Icon::Stopwatch, style::kOrange),
+        tile("Review", PictureCaption::tr("Review"),
+             QRect(left, top + testingHeight + tileHeight, column, tileHeight), Icon::Frog,
+             style::kLeaf),
+        tile("Progress", PictureCaption::tr("Progress"),
+             QRect(left, top + testingHeight + 2 * tileHeight, column, tileHeight), Icon::BarChart,
+             style::kGrape),
         {"TallyhopLogoHome", QRect(right, top, rightWidth, kHomeLogoHeight), std::nullopt, {}},
-        {"LogoutHome", signOut, design("Sign out", Icon::Door, style::kCoral, 26),
+        {"LogoutHome", signOut,
+         design(PictureCaption::tr("Sign out"), Icon::Door, style::kCoral, 26),
          QRectF(signOut.center().x() - 115, signOut.top() + 10, 230, 60)},
         {"KorvanelogoHome", QRect(right, makerTop, rightWidth, 600 - makerTop), std::nullopt, {}},
-        {"helpButton", help, design("Help", Icon::Question, style::kSun, 26),
+        {"helpButton", help, design(PictureCaption::tr("Help"), Icon::Question, style::kSun, 26),
          QRectF(help).adjusted(6, 4, -8, -6)},
     };
 }
@@ -105,10 +112,10 @@ void drawPondScene(QPainter& p) {
     drawLilyPad(p, QPointF(700, 270), 96);
     drawFrog(p, QPointF(700, 272), 74, FrogPose::Sitting);
     drawTallyhopLogo(p, QPointF(550, 110), 72);
-    p.setPen(style::kInk);
-    p.setFont(style::serif(22, false));
-    p.drawText(QRectF(300, 158, 500, 32), Qt::AlignCenter,
-               QStringLiteral("Hop to it \u2013 practise your number facts!"));
+    //: The home screen's motto under the program's name.
+    drawFittedText(p, QRectF(300, 158, 500, 32),
+                   PictureCaption::tr("Hop to it – practise your number facts!"),
+                   style::serif(22, false), style::kInk);
 }
 
 // The whole screen with one piece lit (or none), on a canvas that also holds the hidden margin.

@@ -1,4 +1,5 @@
 #include "Button.h"
+#include "Captions.h"
 #include "PictureSizes.h"
 #include "ScreenPictures.h"
 #include "Style.h"
@@ -29,8 +30,9 @@ void addNumberPictures(PictureSet& set) {
     addKeys(set, "Numbers/Small", 9, sizes::kSmallKey, 22, true);
     const QSize enter = sizes::kEnterKey;
     set.addButton("Numbers/Small", "Enter", [&](bool lit) {
-        return paintButton({enter.width(), enter.height(), "Enter", std::nullopt, style::kLeaf,
-                            style::kPanel, 22, true},
+        //: The key that sends a typed answer, in the middle of a ring of digits.
+        return paintButton({enter.width(), enter.height(), PictureCaption::tr("Enter"),
+                            std::nullopt, style::kLeaf, style::kPanel, 22, true},
                            lit);
     });
 }

@@ -1,4 +1,5 @@
 #include "Button.h"
+#include "Captions.h"
 #include "Header.h"
 #include "PictureSizes.h"
 #include "ScreenPictures.h"
@@ -14,14 +15,15 @@ void addProgressPictures(PictureSet& set) {
     // above the buttons say which.
     struct View {
         std::string_view name;
-        const char* label;
+        QString label;
         Icon icon;
     };
+    //: The progress screen's views: the levels mastered, a graph, a table, the map of every fact.
     const View views[] = {
-        {"masteryGraphButton", "Mastery", Icon::Star},
-        {"currentProgressButton", "Graph", Icon::BarChart},
-        {"viewTestReport", "Report", Icon::List},
-        {"factMapButton", "Fact Map", Icon::FactGrid},
+        {"masteryGraphButton", PictureCaption::tr("Mastery"), Icon::Star},
+        {"currentProgressButton", PictureCaption::tr("Graph"), Icon::BarChart},
+        {"viewTestReport", PictureCaption::tr("Report"), Icon::List},
+        {"factMapButton", PictureCaption::tr("Fact Map"), Icon::FactGrid},
     };
     const QSize size = sizes::kViewButton;
     for (const View& view : views) {

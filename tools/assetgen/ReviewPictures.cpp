@@ -1,4 +1,5 @@
 #include "Button.h"
+#include "Captions.h"
 #include "FlashCard.h"
 #include "PictureSizes.h"
 #include "ScreenPictures.h"
@@ -29,16 +30,22 @@ QImage paintFeedback(Icon icon, const QColor& colour, const QString& word) {
 void addReviewPictures(PictureSet& set) {
     constexpr std::string_view folder = "Review";
     set.add(folder, "flashCardBackground", paintFlashCard(sizes::kReviewCard));
-    set.add(folder, "correctText", paintFeedback(Icon::Check, style::kLeaf, "Great!"));
-    set.add(folder, "tryagainText", paintFeedback(Icon::Retry, style::kOrange, "Try again"));
-    set.add(folder, "almostText", paintFeedback(Icon::Star, style::kGrape, "Almost!"));
-    set.add(folder, "correctanswerText", paintFeedback(Icon::Bulb, style::kSky, "Answer:"));
+    //: Beside a flash card: a right answer, a first wrong try, a second wrong try (the right
+    //: answer is shown next), and the label before the right answer.
+    set.add(folder, "correctText",
+            paintFeedback(Icon::Check, style::kLeaf, PictureCaption::tr("Great!")));
+    set.add(folder, "tryagainText",
+            paintFeedback(Icon::Retry, style::kOrange, PictureCaption::tr("Try again")));
+    set.add(folder, "almostText",
+            paintFeedback(Icon::Star, style::kGrape, PictureCaption::tr("Almost!")));
+    set.add(folder, "correctanswerText",
+            paintFeedback(Icon::Bulb, style::kSky, PictureCaption::tr("Answer:")));
 
     const QSize size = sizes::kScreenButton;
     set.addButton(folder, "printMistakesButton", [&](bool lit) {
-        return paintButton(
-            {size.width(), size.height(), "Print", Icon::Printer, style::kSky, style::kPanel, 24},
-            lit);
+        return paintButton({size.width(), size.height(), PictureCaption::tr("Print"), Icon::Printer,
+                            style::kSky, style::kPanel, 24},
+                           lit);
     });
 }
 

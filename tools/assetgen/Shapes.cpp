@@ -5,6 +5,8 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <optional>
+#include <utility>
 
 namespace assetgen {
 
@@ -59,20 +61,63 @@ QRectF drawButtonFace(QPainter& painter, const QRectF& rect, const QColor& colou
     return face;
 }
 
-void drawFittedText(QPainter& painter, const QRectF& rect, const QString& text, QFont font,
-                    const QColor& colour, int flags) {
-    const int asked = font.pixelSize();
-    for (int size = asked; size > asked * 6 / 10; --size) {
+namespace {
+
+QStringList& fitProblems() {
+    static QStringList problems;
+    return problems;
+}
+
+bool fits(const QFont& font, const QRectF& rect, const QString& text, int flags) {
+    const QFontMetricsF metrics(font);
+    if (!(flags & Qt::TextWordWrap))
+        return metrics.horizontalAdvance(text) <= rect.width() && metrics.height() <= rect.height();
+    const QRectF needed = metrics.boundingRect(rect, flags, text);
+    return needed.width() <= rect.width() && needed.height() <= rect.height();
+}
+
+// The largest size from `largest` down to `smallest` at which the text fits; nothing if none.
+std::optional<int> fittingSize(QFont font, const QRectF& rect, const QString& text, int flags,
+                               int largest, int smallest) {
+    for (int size = largest; size >= smallest; --size) {
         font.setPixelSize(size);
-        QFontMetricsF metrics(font);
-        if (metrics.horizontalAdvance(text) <= rect.width() && metrics.height() <= rect.height())
-            break;
+        if (fits(font, rect, text, flags))
+            return size;
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+void drawFittedText(QPainter& painter, const QRectF& rect, const QString& text, QFont font,
+                    const QColor& colour, int flags, int smallest) {
+    const int asked = font.pixelSize();
+    // A short caption stays on one line while it can keep most of its size; longer text, or
+    // text asked to wrap, is broken between words before its letters get smaller.
+    std::optional<int> size;
+    if (!(flags & Qt::TextWordWrap))
+        size = fittingSize(font, rect, text, flags, asked, std::max(asked * 6 / 10 + 1, smallest));
+    if (!size) {
+        flags |= Qt::TextWordWrap;
+        size = fittingSize(font, rect, text, flags, asked, smallest);
+    }
+    if (!size) {
+        fitProblems() << QString("\"%1\" does not fit %2 x %3 px even in letters of %4 px")
+                             .arg(text)
+                             .arg(rect.width())
+                             .arg(rect.height())
+                             .arg(smallest);
+    }
+    font.setPixelSize(size.value_or(smallest));
     painter.save();
     painter.setFont(font);
     painter.setPen(colour);
     painter.drawText(rect, flags, text);
     painter.restore();
+}
+
+QStringList takeFitProblems() {
+    return std::exchange(fitProblems(), {});
 }
 
 void drawOutlinedText(QPainter& painter, const QRectF& rect, const QString& text, const QFont& font,

@@ -1,4 +1,5 @@
 #include "Button.h"
+#include "Captions.h"
 #include "FrogPainter.h"
 #include "Header.h"
 #include "Logos.h"
@@ -26,10 +27,8 @@ void drawChalkboard(QPainter& p, const QRectF& board) {
 void drawHint(QPainter& p, qreal top, Icon icon, const QColor& colour, const QString& text) {
     const QRectF disc(40, top, 44, 44);
     drawIconDisc(p, icon, disc, colour);
-    p.setPen(style::kInk);
-    p.setFont(style::serif(18, false));
-    p.drawText(QRectF(100, top - 8, sizes::kWelcome.width() - 110, 60),
-               Qt::AlignVCenter | Qt::TextWordWrap, text);
+    drawFittedText(p, QRectF(100, top - 8, sizes::kWelcome.width() - 110, 60), text,
+                   style::serif(18, false), style::kInk, Qt::AlignVCenter | Qt::TextWordWrap);
 }
 
 QImage paintWelcome() {
@@ -38,17 +37,16 @@ QImage paintWelcome() {
     QPainter p;
     beginPainting(p, image);
     drawTallyhopLogo(p, QPointF(size.width() / 2.0, 56), 58);
-    p.setPen(style::kInk);
-    p.setFont(style::serif(30, true));
-    p.drawText(QRectF(0, 100, size.width(), 44), Qt::AlignCenter,
-               QStringLiteral("Welcome, teacher!"));
+    //: The title of the teacher's screen, above the hints to its buttons.
+    drawFittedText(p, QRectF(0, 100, size.width(), 44), PictureCaption::tr("Welcome, teacher!"),
+                   style::serif(30, true), style::kInk);
     drawChalkboard(p, QRectF((size.width() - 320) / 2.0, 156, 320, 140));
     drawHint(p, 330, Icon::AddUser, style::kLeaf,
-             QStringLiteral("Add Student gives a child a name and a password."));
+             PictureCaption::tr("Add Student gives a child a name and a password."));
     drawHint(p, 392, Icon::Pencil, style::kSky,
-             QStringLiteral("Edit Student changes a password or a level."));
+             PictureCaption::tr("Edit Student changes a password or a level."));
     drawHint(p, 454, Icon::BarChart, style::kGrape,
-             QStringLiteral("Double-click a name to see that child's progress."));
+             PictureCaption::tr("Double-click a name to see that child's progress."));
     p.end();
     return image;
 }
@@ -62,18 +60,19 @@ void addTeacherPictures(PictureSet& set) {
 
     struct TeacherButton {
         std::string_view name;
-        const char* label;
+        QString label;
         Icon icon;
         QColor colour;
     };
     const TeacherButton buttons[] = {
-        {"homeButton", "Home", Icon::House, style::kCoral},
-        {"addUserButton", "Add Student", Icon::AddUser, style::kLeaf},
-        {"editUserInfoButton", "Edit Student", Icon::Pencil, style::kSky},
-        {"deleteUserButton", "Delete Student", Icon::Trash, style::shade(style::kCoral, -0.2)},
-        {"classReportButton", "Class Report", Icon::Table, style::kGrape},
-        {"helpButton", "Help", Icon::Question, style::kSun},
-        {"signOutButton", "Sign out", Icon::Door, style::kCoral},
+        {"homeButton", PictureCaption::tr("Home"), Icon::House, style::kCoral},
+        {"addUserButton", PictureCaption::tr("Add Student"), Icon::AddUser, style::kLeaf},
+        {"editUserInfoButton", PictureCaption::tr("Edit Student"), Icon::Pencil, style::kSky},
+        {"deleteUserButton", PictureCaption::tr("Delete Student"), Icon::Trash,
+         style::shade(style::kCoral, -0.2)},
+        {"classReportButton", PictureCaption::tr("Class Report"), Icon::Table, style::kGrape},
+        {"helpButton", PictureCaption::tr("Help"), Icon::Question, style::kSun},
+        {"signOutButton", PictureCaption::tr("Sign out"), Icon::Door, style::kCoral},
     };
     const QSize size = sizes::kTeacherButton;
     for (const TeacherButton& button : buttons) {
@@ -86,15 +85,14 @@ void addTeacherPictures(PictureSet& set) {
 
     // Under the class report, beside the activity screens' Home.
     const TeacherButton reportButtons[] = {
-        {"exportButton", "Export CSV\u2026", Icon::Export, style::kLeaf},
-        {"printReportButton", "Print\u2026", Icon::Printer, style::kSky},
+        {"exportButton", PictureCaption::tr("Export CSV…"), Icon::Export, style::kLeaf},
+        {"printReportButton", PictureCaption::tr("Print…"), Icon::Printer, style::kSky},
     };
     const QSize screenSize = sizes::kScreenButton;
     for (const TeacherButton& button : reportButtons) {
         set.addButton(folder, button.name, [&](bool lit) {
-            return paintButton({screenSize.width(), screenSize.height(),
-                                QString::fromUtf8(button.label), button.icon, button.colour,
-                                style::kPanel, 24},
+            return paintButton({screenSize.width(), screenSize.height(), button.label, button.icon,
+                                button.colour, style::kPanel, 24},
                                lit);
         });
     }

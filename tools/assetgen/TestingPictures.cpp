@@ -1,4 +1,5 @@
 #include "Button.h"
+#include "Captions.h"
 #include "FlashCard.h"
 #include "Header.h"
 #include "PictureSizes.h"
@@ -35,14 +36,14 @@ void addTestingPictures(PictureSet& set) {
 
     const QSize size = sizes::kScreenButton;
     set.addButton(folder, "homeButton", [&](bool lit) {
-        return paintButton(
-            {size.width(), size.height(), "Home", Icon::House, style::kCoral, style::kPanel, 24},
-            lit);
+        return paintButton({size.width(), size.height(), PictureCaption::tr("Home"), Icon::House,
+                            style::kCoral, style::kPanel, 24},
+                           lit);
     });
     set.addButton(folder, "beginButton", [&](bool lit) {
-        return paintButton(
-            {size.width(), size.height(), "Begin", Icon::Play, style::kLeaf, style::kPanel, 24},
-            lit);
+        return paintButton({size.width(), size.height(), PictureCaption::tr("Begin"), Icon::Play,
+                            style::kLeaf, style::kPanel, 24},
+                           lit);
     });
 }
 

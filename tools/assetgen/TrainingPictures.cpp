@@ -1,4 +1,5 @@
 #include "Button.h"
+#include "Captions.h"
 #include "Header.h"
 #include "PictureSizes.h"
 #include "ScreenPictures.h"
@@ -30,10 +31,13 @@ void addTrainingPictures(PictureSet& set) {
         {"mixButton", QStringLiteral("+\u2212\u00d7\u00f7"), style::kTeal, 17},
     };
     const QSize kind = sizes::kKindButton;
+    // Signs, not words: each is read by its shape, so Mixed's row of four may be smaller.
+    constexpr int kSmallestSign = 13;
     for (const KindButton& button : kinds) {
         set.addButton(folder, button.name, [&](bool lit) {
             return paintButton({kind.width(), kind.height(), button.glyphs, std::nullopt,
-                                button.colour, style::kSetupBlock, button.fontPixels},
+                                button.colour, style::kSetupBlock, button.fontPixels, false, false,
+                                kSmallestSign},
                                lit);
         });
     }
@@ -41,16 +45,17 @@ void addTrainingPictures(PictureSet& set) {
     // The child's own facts have no sign of their own: the button says it in words.
     const QSize myFacts = sizes::kMyFactsButton;
     set.addButton(folder, "myFactsButton", [&](bool lit) {
-        return paintButton({myFacts.width(), myFacts.height(), "My Facts", std::nullopt,
-                            style::kBerry, style::kSetupBlock, 17},
+        //: Training on the facts this child does not know yet; a small button, keep it short.
+        return paintButton({myFacts.width(), myFacts.height(), PictureCaption::tr("My Facts"),
+                            std::nullopt, style::kBerry, style::kSetupBlock, 17},
                            lit);
     });
 
     const QSize view = sizes::kViewButton;
     set.addButton(folder, "viewReport", [&](bool lit) {
-        return paintButton(
-            {view.width(), view.height(), "Report", Icon::List, style::kGrape, style::kPanel, 22},
-            lit);
+        return paintButton({view.width(), view.height(), PictureCaption::tr("Report"), Icon::List,
+                            style::kGrape, style::kPanel, 22},
+                           lit);
     });
 }
 

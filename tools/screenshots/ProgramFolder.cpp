@@ -18,10 +18,10 @@ bool Failed(const char* what, const std::string& why) {
 
 bool PrepareProgramFolder(const platform::fakes::FakePlatform& fakes,
                           const std::string& programFolder) {
-    // The pictures and sounds are shared; the test files are copied because every test that
-    // begins reshuffles its file on disk.
+    // The pictures, sounds and translations are shared; the test files are copied because every
+    // test that begins reshuffles its file on disk.
     std::error_code error;
-    for (const char* content : {"Graphics", "Audio"}) {
+    for (const char* content : {"Graphics", "Audio", "translations"}) {
         std::filesystem::create_directory_symlink(programFolder + "/" + content,
                                                   fakes.Path(std::string("/") + content), error);
         if (error) {

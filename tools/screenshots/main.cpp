@@ -1,11 +1,13 @@
-// tallyhop_screenshots <program folder> <out folder>
-//     renders the screens, with the pictures and sounds installed in the program folder and a
-//     data folder of its own (student "Mary Ann Smith" signed in), into <out folder>/<name>.png
+// tallyhop_screenshots <program folder> <out folder> [<language>]
+//     renders the screens, with the pictures, sounds and translations installed in the program
+//     folder and a data folder of its own (student "Mary Ann Smith" signed in), into
+//     <out folder>/<name>.png; in English, or in the language named as "-lang" names it
 #include "ProgramFolder.h"
 #include "Screenshots.h"
 
 #include "platform/fakes/FakeServices.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/LanguageSetup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,8 +20,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: tallyhop_screenshots <program folder> <out folder>\n");
+    if (args.size() != 3 && args.size() != 4) {
+        std::fprintf(stderr,
+                     "usage: tallyhop_screenshots <program folder> <out folder> [<language>]\n");
         return EXIT_FAILURE;
     }
     platform::InstallFontSubstitutions();
@@ -30,6 +33,10 @@ int main(int argc, char** argv) {
     if (!screenshots::PrepareProgramFolder(fakes, args[1].toStdString())) {
         return EXIT_FAILURE;
     }
+    if (args.size() == 4) {
+        fakes.process.arguments = " -lang " + args[3].toStdString();
+    }
+    const platform::LanguageSetup language;
 
     const QDir out(args[2]);
     if (!out.mkpath(".")) {

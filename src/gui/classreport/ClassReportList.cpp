@@ -1,6 +1,7 @@
 #include "ClassReportList.h"
 
 #include "data/CUserManager.h"
+#include "gui/common/LanguageForms.h"
 #include "gui/controls/ReportList.h"
 
 #include <QFontMetrics>
@@ -116,7 +117,7 @@ void ClassReportList::SetRows(const std::vector<data::ClassReportRow>& rows) {
     for (std::size_t order = 0; order < rows.size(); ++order) {
         const data::ClassReportRow& row = rows[order];
         QStringList texts;
-        for (const std::string& cell : data::ClassReportCells(row)) {
+        for (const std::string& cell : data::ClassReportCells(row, LanguageForms())) {
             texts << QString::fromStdString(cell);
         }
         auto* item = new ReportRow(texts);

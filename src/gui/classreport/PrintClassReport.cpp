@@ -1,6 +1,7 @@
 #include "PrintClassReport.h"
 
 #include "ClassReportList.h"
+#include "gui/common/LanguageForms.h"
 #include "gui/common/PrintedPage.h"
 #include "gui/common/PrinterSetup.h"
 #include "gui/common/ScreenColours.h"
@@ -154,7 +155,7 @@ bool PrintReportTable(std::span<const data::ClassReportRow> rows, QPrinter& prin
     std::vector<QStringList> cells;
     for (const data::ClassReportRow& row : rows) {
         QStringList texts;
-        for (const std::string& cell : data::ClassReportCells(row)) {
+        for (const std::string& cell : data::ClassReportCells(row, LanguageForms())) {
             texts << QString::fromStdString(cell);
         }
         cells.push_back(texts);

@@ -1,5 +1,6 @@
 #include "PrintedPage.h"
 
+#include "LanguageForms.h"
 #include "platform/Services.h"
 #include "platform/qt/Fonts.h"
 
@@ -16,7 +17,7 @@ int TextHeight(platform::GdiDc& dc) {
 
 QString TodayText() {
     const platform::LocalTime today = platform::GetClock().Now();
-    return QString::asprintf("%02d/%02d/%04d", today.month, today.day, today.year);
+    return LanguageDate(today.year, today.month, today.day, '/');
 }
 
 } // namespace

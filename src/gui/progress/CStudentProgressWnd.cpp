@@ -3,6 +3,7 @@
 #include "FactMapView.h"
 #include "data/CStudent.h"
 #include "data/SessionHistory.h"
+#include "gui/common/LanguageForms.h"
 #include "gui/common/TrainingSessionGraph.h"
 #include "gui/controls/CBasicLineGraph.h"
 #include "gui/controls/CMasteryGraph.h"
@@ -395,7 +396,7 @@ void CStudentProgressWnd::FillTestReport() {
     testReport_->setUpdatesEnabled(false);
     testReport_->clear();
     for (const history::TestReportRow& row :
-         history::TestReportRows(history::History(GetCurrentStudent()))) {
+         history::TestReportRows(history::History(GetCurrentStudent()), LanguageForms())) {
         testReport_->AddRow({QString::fromStdString(row.test), QString::fromStdString(row.date),
                              QString::fromStdString(row.level), QString::fromStdString(row.score),
                              QString::fromStdString(row.result)},
@@ -417,8 +418,9 @@ void CStudentProgressWnd::FillTrainingReport() {
     const auto text = [](const std::string& cell) {
         return QString::fromStdString(cell);
     };
-    for (const history::TrainingReportRow& row : history::TrainingReportRows(
-             history::History(GetCurrentStudent()), history::kProgressDateSeparator)) {
+    for (const history::TrainingReportRow& row :
+         history::TrainingReportRows(history::History(GetCurrentStudent()),
+                                     history::kProgressDateSeparator, LanguageForms())) {
         trainingReport_->AddRow({text(row.session), text(row.date), text(row.level), text(row.goal),
                                  text(row.correct), text(row.problems), text(row.duration),
                                  text(row.complete), text(row.perMinute), text(row.remaining),

@@ -5,6 +5,7 @@
 #include "data/CStudent.h"
 #include "data/OperationFacts.h"
 #include "data/SessionHistory.h"
+#include "gui/common/LanguageForms.h"
 #include "gui/common/ScreenColours.h"
 #include "gui/controls/AccessibleObjects.h"
 #include "gui/controls/CPictureButton.h"
@@ -102,7 +103,7 @@ QString FactToolTip(const data::FactCell& cell) {
     if (cell.tries > 0 && cell.lastTried != 0) {
         tip += QStringLiteral(", the last on ") +
                QString::fromStdString(
-                   history::DateText(cell.lastTried, history::kProgressDateSeparator));
+                   LanguageForms().date(cell.lastTried, history::kProgressDateSeparator));
     }
     return tip;
 }

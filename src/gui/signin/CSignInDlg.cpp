@@ -29,9 +29,9 @@ constexpr int kVisibleNames = 10;
 constexpr int kWidthUnits = 210;
 constexpr int kHeightUnits = 113;
 
-void ShowRefusal(const std::string& text) {
+void ShowRefusal(const QString& text) {
     platform::GetMessageBoxes().Show(
-        {.text = text, .title = "", .icon = platform::MbIcon::Exclamation});
+        {.text = text.toStdString(), .title = "", .icon = platform::MbIcon::Exclamation});
 }
 
 // A child may wait long at a desk while a student is added or deleted at another: the list is
@@ -56,42 +56,42 @@ CSignInDlg::CSignInDlg(QWidget* parent)
                      kHeightUnits) {
     setWindowTitle(QStringLiteral("SignInDlg"));
     // The title above is never shown; this is what a screen reader says.
-    setAccessibleName(QStringLiteral("Sign in"));
+    setAccessibleName(tr("Sign in"));
     CreateControls();
     FillNameList();
 }
 
 void CSignInDlg::CreateControls() {
-    Place(new QGroupBox(QStringLiteral("Sign In")), 6, 6, 198, 101);
+    Place(new QGroupBox(tr("Sign In")), 6, 6, 198, 101);
 
-    auto* nameLabel = Place(new QLabel(QStringLiteral("Name :")), 27, 30, 36, 12);
+    auto* nameLabel = Place(new QLabel(tr("Name :")), 27, 30, 36, 12);
     nameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     nameList_ = Place(new FreshNameList([this] { FillNameList(); }), 79, 30, 95, 12);
     nameList_->setEditable(false);
     nameList_->setMaxVisibleItems(kVisibleNames);
-    nameList_->setAccessibleName(QStringLiteral("Name"));
-    nameList_->setAccessibleDescription(QStringLiteral("Choose your name from the list"));
+    nameList_->setAccessibleName(tr("Name"));
+    nameList_->setAccessibleDescription(tr("Choose your name from the list"));
 
-    auto* passwordLabel = Place(new QLabel(QStringLiteral("Password :")), 24, 52, 39, 12);
+    auto* passwordLabel = Place(new QLabel(tr("Password :")), 24, 52, 39, 12);
     passwordLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     password_ = Place(new ::PasswordBox, 79, 52, 95, 12);
     password_->setMaxLength(static_cast<int>(data::kPasswordLimit));
     password_->setValidator(new AccountTextValidator(password_));
-    password_->setAccessibleName(QStringLiteral("Password"));
-    password_->setAccessibleDescription(QStringLiteral("Type your password"));
+    password_->setAccessibleName(tr("Password"));
+    password_->setAccessibleDescription(tr("Type your password"));
 
-    signIn_ = Place(new QPushButton(QStringLiteral("Sign In")), 24, 78, 50, 16);
+    signIn_ = Place(new QPushButton(tr("Sign In")), 24, 78, 50, 16);
     signIn_->setDefault(true);
-    exit_ = Place(new QPushButton(QStringLiteral("Exit")), 78, 78, 50, 16);
+    exit_ = Place(new QPushButton(tr("Exit")), 78, 78, 50, 16);
     exit_->setAutoDefault(false);
-    help_ = Place(new QPushButton(QStringLiteral("Help")), 132, 78, 50, 16);
+    help_ = Place(new QPushButton(tr("Help")), 132, 78, 50, 16);
     help_->setAutoDefault(false);
 
-    signIn_->setAccessibleDescription(QStringLiteral("Sign in with the chosen name and password"));
-    exit_->setAccessibleDescription(QStringLiteral("End the program"));
-    help_->setAccessibleDescription(QStringLiteral("Open the help guide"));
+    signIn_->setAccessibleDescription(tr("Sign in with the chosen name and password"));
+    exit_->setAccessibleDescription(tr("End the program"));
+    help_->setAccessibleDescription(tr("Open the help guide"));
 
     connect(signIn_, &QPushButton::clicked, this, &CSignInDlg::OnSignIn);
     connect(exit_, &QPushButton::clicked, this, [this] { done(kExit); });
@@ -121,19 +121,19 @@ void CSignInDlg::showEvent(QShowEvent* event) {
 // The entry the user chose is the one signed in, even when another differs only in capitals.
 void CSignInDlg::OnSignIn() {
     if (nameList_->currentIndex() < 0) {
-        ShowRefusal("Please select a name.");
+        ShowRefusal(tr("Please select a name."));
         return;
     }
-    const std::string listed = nameList_->currentText().toStdString();
+    const QString listed = nameList_->currentText();
     FillNameList();
     if (nameList_->currentIndex() < 0) {
         // Deleted at another desk while this one waited: nothing is damaged.
-        ShowRefusal(listed + " is no longer in the class list.");
+        ShowRefusal(tr("%1 is no longer in the class list.").arg(listed));
         nameList_->setFocus();
         password_->clear();
         return;
     }
-    std::string name = listed;
+    std::string name = listed.toStdString();
     CUserManager::ConvertName(name, false);
     CUserManager::SignInStatus status = CUserManager::SignInStatus::PasswordMatched;
     const std::uint32_t idType =
@@ -142,10 +142,11 @@ void CSignInDlg::OnSignIn() {
         // The user manager has said where; the dialog stays for another try.
     } else if (status == CUserManager::SignInStatus::NotOpened) {
         // Nothing typed was wrong: say whose records could not be read.
-        ShowRefusal("The records of " + listed +
-                    " cannot be read. Please tell your teacher or the system administrator.");
+        ShowRefusal(tr("The records of %1 cannot be read. Please tell your teacher or the system "
+                       "administrator.")
+                        .arg(listed));
     } else if (status != CUserManager::SignInStatus::PasswordMatched) {
-        ShowRefusal("The password you entered is incorrect.");
+        ShowRefusal(tr("The password you entered is incorrect."));
     } else if (idType == CUserManager::kTeacherId) {
         done(kTeacher);
         return;

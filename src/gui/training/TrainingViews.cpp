@@ -3,6 +3,7 @@
 #include "CTrainingWnd.h"
 #include "data/CStudent.h"
 #include "data/SessionHistory.h"
+#include "gui/common/LanguageForms.h"
 #include "gui/common/TrainingSessionGraph.h"
 #include "gui/controls/CBasicLineGraph.h"
 #include "gui/controls/ReportList.h"
@@ -77,8 +78,9 @@ void CTrainingWnd::ShowSessionGraph(bool show) {
 void CTrainingWnd::FillReport() {
     report_->setUpdatesEnabled(false);
     report_->clear();
-    for (const history::TrainingReportRow& row : history::TrainingReportRows(
-             history::History(GetCurrentStudent()), history::kTrainingDateSeparator)) {
+    for (const history::TrainingReportRow& row :
+         history::TrainingReportRows(history::History(GetCurrentStudent()),
+                                     history::kTrainingDateSeparator, LanguageForms())) {
         QStringList cells;
         for (const std::string* cell :
              {&row.session, &row.date, &row.level, &row.goal, &row.correct, &row.problems,

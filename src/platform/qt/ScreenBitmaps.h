@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -15,6 +16,13 @@ namespace platform {
 // Reads the file afresh at each call. When neither file exists, one record naming the plain file
 // goes to the error log and the picture returned is null: callers draw without it.
 QImage LoadScreenBitmap(std::string_view screenFolder, std::string_view pictureName);
+
+// The pictures of a language other than English (their captions in its words) lie beside the
+// English ones, in base folder + "/Graphics/<code>/800x600/<screen folder>/". From this call on
+// LoadScreenBitmap prefers the language's picture where there is one, and the English one
+// serves otherwise. False when the language has no pictures at all; an empty code goes back to
+// English.
+bool UseLanguagePictures(const std::string& code);
 
 // A null picture measures 0 x 0.
 QSize GetBitmapSize(const QImage& picture);

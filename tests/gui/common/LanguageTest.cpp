@@ -1,0 +1,113 @@
+#include "platform/Language.h"
+#include "GuiTestSupport.h"
+#include "gui/common/LanguageForms.h"
+#include "platform/qt/LanguageSetup.h"
+#include "platform/qt/ScreenBitmaps.h"
+
+#include <QLocale>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// The build's Spanish and German translations, optionally a damaged German one, an English
+// picture and optionally its Spanish one, in the fake program folder.
+void InstallLanguages(const platform::fakes::FakePlatform& fakes, bool damagedGerman,
+                      bool spanishPictures) {
+    std::filesystem::create_directory(fakes.Path("/translations"));
+    for (const char* name : {"/translations/tallyhop_es.qm", "/translations/tallyhop_de.qm"}) {
+        std::filesystem::copy_file(std::string(TALLYHOP_PROGRAM_DIR) + name, fakes.Path(name));
+    }
+    if (damagedGerman) {
+        std::ofstream(fakes.Path("/translations/tallyhop_de.qm")) << "not a translation";
+    }
+    guitest::WritePicture(fakes, "Login", "Testing", {4, 3}, Qt::blue);
+    if (spanishPictures) {
+        guitest::WritePicture(fakes, "../es/800x600/Login", "Testing", {4, 3}, Qt::red);
+    }
+}
+
+} // namespace
+
+TEST(LanguageTest, WhatCannotBeUsedLeavesEnglishInItsPlaceAndOneLineInTheErrorLog) {
+    const QRgb english = QColor(Qt::blue).rgb();
+    const QRgb spanish = QColor(Qt::red).rgb();
+    const struct Row {
+        const char* arguments;
+        const char* desktop; // LANG
+        bool spanishPictures;
+        const char* code;
+        const char* caption;
+        const char* qtButton;
+        QRgb picture;
+        const char* logged; // "" for nothing
+    } rows[] = {
+        {" -lang es", "C", true, "es", "Prueba", "Cancelar", spanish, ""},
+        {"", "es_MX.UTF-8", true, "es", "Prueba", "Cancelar", spanish, ""},
+        {"", "en_GB.UTF-8", true, "", "Testing", "Cancel", english, ""},
+        {" -lang en", "es_ES.UTF-8", true, "", "Testing", "Cancel", english, ""},
+        {" -lang es", "C", false, "es", "Prueba", "Cancelar", english, "No pictures in "},
+        {" -lang fr", "es_ES.UTF-8", true, "", "Testing", "Cancel", english, "/tallyhop_fr.qm;"},
+        {" -lang", "es_ES.UTF-8", true, "", "Testing", "Cancel", english, "-lang \"\""},
+        {" -lang de", "C", true, "", "Testing", "Cancel", english, "Cannot read "},
+        {"", "de_DE.UTF-8", true, "", "Testing", "Cancel", english, "Cannot read "},
+    };
+    // The desktop's list of languages would come first.
+    qunsetenv("LANGUAGE");
+    const QLocale initialLocale;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.arguments) + " LANG=" + row.desktop);
+        platform::fakes::FakePlatform fakes;
+        InstallLanguages(fakes, true, row.spanishPictures);
+        fakes.process.arguments = row.arguments;
+        qputenv("LANG", row.desktop);
+        {
+            const platform::LanguageSetup language;
+            EXPECT_EQ(platform::ProgramLanguage().code, row.code);
+            EXPECT_EQ(QCoreApplication::translate("PictureCaption", "Testing"), row.caption);
+            EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), row.qtButton);
+            EXPECT_EQ(platform::LoadScreenBitmap("Login", "Testing").pixel(0, 0), row.picture);
+            EXPECT_EQ(QLocale().language() == QLocale::Spanish, row.code == std::string("es"));
+            const std::string log = guitest::ReadErrorLog(fakes);
+            EXPECT_EQ(guitest::CountRecords(log, "\r\n"), *row.logged == '\0' ? 0 : 1) << log;
+            EXPECT_NE(log.find(row.logged), std::string::npos) << log;
+        }
+        EXPECT_EQ(platform::ProgramLanguage().code, "");
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+        EXPECT_EQ(QLocale(), initialLocale);
+    }
+}
+
+TEST(LanguageTest, DatesAndDecimalsFollowTheLanguageAndEnglishKeepsItsOwnForms) {
+    std::tm noon{.tm_sec = 0,
+                 .tm_min = 0,
+                 .tm_hour = 12,
+                 .tm_mday = 7,
+                 .tm_mon = 11,
+                 .tm_year = 126,
+                 .tm_isdst = -1};
+    const auto time = static_cast<std::uint32_t>(std::mktime(&noon));
+    const struct Row {
+        const char* arguments;
+        const char* progressDate;
+        const char* trainingDate;
+        const char* perMinute;
+    } rows[] = {
+        {" -lang en", "12/07/2026", "12\\07\\2026", "3.1"},
+        {" -lang de", "07.12.2026", "07.12.2026", "3,1"},
+        {" -lang es", "7/12/2026", "7/12/2026", "3,1"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.arguments);
+        platform::fakes::FakePlatform fakes;
+        InstallLanguages(fakes, false, false);
+        fakes.process.arguments = row.arguments;
+        const platform::LanguageSetup language;
+        const history::ShownForms forms = LanguageForms();
+        EXPECT_EQ(forms.date(time, '/'), row.progressDate);
+        EXPECT_EQ(forms.date(time, '\\'), row.trainingDate);
+        EXPECT_EQ(LanguageDate(2026, 12, 7, '/'), row.progressDate);
+        EXPECT_EQ(forms.oneDecimal(3.14), row.perMinute);
+    }
+}

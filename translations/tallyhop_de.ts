@@ -1,0 +1,244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CMainWindow</name>
+    <message>
+        <source>Take a timed test of the facts of your level</source>
+        <translation>Mach einen Test auf Zeit mit den Aufgaben deiner Stufe</translation>
+    </message>
+    <message>
+        <source>Practise one kind of fact against a goal</source>
+        <translation>Übe eine Art von Aufgaben und erreiche dein Ziel</translation>
+    </message>
+    <message>
+        <source>Work through the facts on your mistake list</source>
+        <translation>Wiederhole die Aufgaben auf deiner Fehlerliste</translation>
+    </message>
+    <message>
+        <source>See how your tests and practice went</source>
+        <translation>Sieh dir an, wie deine Tests und dein Training gelaufen sind</translation>
+    </message>
+    <message>
+        <source>Let someone else sign in</source>
+        <translation>Damit sich jemand anderes anmelden kann</translation>
+    </message>
+    <message>
+        <source>Open the help guide</source>
+        <translation>Öffne die Hilfe</translation>
+    </message>
+    <message>
+        <source>Time for mistake review</source>
+        <translation>Zeit zum Wiederholen deiner Fehler!</translation>
+    </message>
+    <message>
+        <source>It is time to review your mistakes.</source>
+        <translation>Es ist Zeit, deine Fehler zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>You have no mistakes to review.</source>
+        <translation>Du hast keine Fehler zum Wiederholen.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDlg</name>
+    <message>
+        <source>Sign in</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Choose your name from the list</source>
+        <translation>Wähle deinen Namen aus der Liste</translation>
+    </message>
+    <message>
+        <source>Password :</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Type your password</source>
+        <translation>Tippe dein Passwort ein</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Sign in with the chosen name and password</source>
+        <translation>Mit dem gewählten Namen und Passwort anmelden</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Das Programm beenden</translation>
+    </message>
+    <message>
+        <source>Open the help guide</source>
+        <translation>Öffne die Hilfe</translation>
+    </message>
+    <message>
+        <source>Please select a name.</source>
+        <translation>Bitte wähle deinen Namen.</translation>
+    </message>
+    <message>
+        <source>The records of %1 cannot be read. Please tell your teacher or the system administrator.</source>
+        <translation>Die Daten von %1 können nicht gelesen werden. Bitte sag es deiner Lehrerin, deinem Lehrer oder der Systemverwaltung.</translation>
+    </message>
+    <message>
+        <source>The password you entered is incorrect.</source>
+        <translation>Das Passwort stimmt nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the class list.</source>
+        <translation>%1 steht nicht mehr in der Klassenliste.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureCaption</name>
+    <message>
+        <source>Testing</source>
+        <extracomment>The home screen&apos;s big buttons: a timed test, practice against a goal, the review of the child&apos;s mistakes and the child&apos;s progress.</extracomment>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Hop to it – practise your number facts!</source>
+        <extracomment>The home screen&apos;s motto under the program&apos;s name.</extracomment>
+        <translation>Hüpf los – übe deine Rechenaufgaben!</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The key that sends a typed answer, in the middle of a ring of digits.</extracomment>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Mastery</source>
+        <extracomment>The progress screen&apos;s views: the levels mastered, a graph, a table, the map of every fact.</extracomment>
+        <translation>Können</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Fact Map</source>
+        <translation>Aufgabenkarte</translation>
+    </message>
+    <message>
+        <source>Great!</source>
+        <extracomment>Beside a flash card: a right answer, a first wrong try, a second wrong try (the right answer is shown next), and the label before the right answer.</extracomment>
+        <translation>Super!</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Nochmal</translation>
+    </message>
+    <message>
+        <source>Almost!</source>
+        <translation>Fast!</translation>
+    </message>
+    <message>
+        <source>Answer:</source>
+        <translation>Antwort:</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Welcome, teacher!</source>
+        <extracomment>The title of the teacher&apos;s screen, above the hints to its buttons.</extracomment>
+        <translation>Willkommen!</translation>
+    </message>
+    <message>
+        <source>Add Student gives a child a name and a password.</source>
+        <translation>Mit Schüler anlegen bekommt ein Kind einen Namen und ein Passwort.</translation>
+    </message>
+    <message>
+        <source>Edit Student changes a password or a level.</source>
+        <translation>Mit Schüler ändern änderst du ein Passwort oder eine Stufe.</translation>
+    </message>
+    <message>
+        <source>Double-click a name to see that child&apos;s progress.</source>
+        <translation>Ein Doppelklick auf einen Namen zeigt den Fortschritt des Kindes.</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Add Student</source>
+        <translation>Schüler anlegen</translation>
+    </message>
+    <message>
+        <source>Edit Student</source>
+        <translation>Schüler ändern</translation>
+    </message>
+    <message>
+        <source>Delete Student</source>
+        <translation>Schüler löschen</translation>
+    </message>
+    <message>
+        <source>Class Report</source>
+        <translation>Klassenbericht</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Los!</translation>
+    </message>
+    <message>
+        <source>My Facts</source>
+        <extracomment>Training on the facts this child does not know yet; a small button, keep it short.</extracomment>
+        <translation>Für mich</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CMainWindow</name>
+    <message>
+        <source>Take a timed test of the facts of your level</source>
+        <translation>Haz una prueba con tiempo de las cuentas de tu nivel</translation>
+    </message>
+    <message>
+        <source>Practise one kind of fact against a goal</source>
+        <translation>Practica un tipo de cuenta para llegar a tu meta</translation>
+    </message>
+    <message>
+        <source>Work through the facts on your mistake list</source>
+        <translation>Repasa las cuentas de tu lista de errores</translation>
+    </message>
+    <message>
+        <source>See how your tests and practice went</source>
+        <translation>Mira cómo te fue en las pruebas y en la práctica</translation>
+    </message>
+    <message>
+        <source>Let someone else sign in</source>
+        <translation>Deja entrar a otra persona</translation>
+    </message>
+    <message>
+        <source>Open the help guide</source>
+        <translation>Abre la guía de ayuda</translation>
+    </message>
+    <message>
+        <source>Time for mistake review</source>
+        <translation>¡Hora de repasar tus errores!</translation>
+    </message>
+    <message>
+        <source>It is time to review your mistakes.</source>
+        <translation>Es hora de repasar tus errores.</translation>
+    </message>
+    <message>
+        <source>You have no mistakes to review.</source>
+        <translation>No tienes errores para repasar.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDlg</name>
+    <message>
+        <source>Sign in</source>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Choose your name from the list</source>
+        <translation>Elige tu nombre de la lista</translation>
+    </message>
+    <message>
+        <source>Password :</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Type your password</source>
+        <translation>Escribe tu contraseña</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Sign in with the chosen name and password</source>
+        <translation>Entra con el nombre y la contraseña que elegiste</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Cierra el programa</translation>
+    </message>
+    <message>
+        <source>Open the help guide</source>
+        <translation>Abre la guía de ayuda</translation>
+    </message>
+    <message>
+        <source>Please select a name.</source>
+        <translation>Elige un nombre, por favor.</translation>
+    </message>
+    <message>
+        <source>The records of %1 cannot be read. Please tell your teacher or the system administrator.</source>
+        <translation>No se pueden leer los datos de %1. Avisa a tu maestra o maestro, o al administrador del sistema.</translation>
+    </message>
+    <message>
+        <source>The password you entered is incorrect.</source>
+        <translation>La contraseña no es correcta.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the class list.</source>
+        <translation>%1 ya no está en la lista de la clase.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureCaption</name>
+    <message>
+        <source>Testing</source>
+        <extracomment>The home screen&apos;s big buttons: a timed test, practice against a goal, the review of the child&apos;s mistakes and the child&apos;s progress.</extracomment>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Repaso</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Hop to it – practise your number facts!</source>
+        <extracomment>The home screen&apos;s motto under the program&apos;s name.</extracomment>
+        <translation>¡Salta y practica tus cuentas!</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The key that sends a typed answer, in the middle of a ring of digits.</extracomment>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Mastery</source>
+        <extracomment>The progress screen&apos;s views: the levels mastered, a graph, a table, the map of every fact.</extracomment>
+        <translation>Dominio</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfica</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Fact Map</source>
+        <translation>Mapa de cuentas</translation>
+    </message>
+    <message>
+        <source>Great!</source>
+        <extracomment>Beside a flash card: a right answer, a first wrong try, a second wrong try (the right answer is shown next), and the label before the right answer.</extracomment>
+        <translation>¡Muy bien!</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Otra vez</translation>
+    </message>
+    <message>
+        <source>Almost!</source>
+        <translation>¡Casi!</translation>
+    </message>
+    <message>
+        <source>Answer:</source>
+        <translation>Respuesta:</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Welcome, teacher!</source>
+        <extracomment>The title of the teacher&apos;s screen, above the hints to its buttons.</extracomment>
+        <translation>¡Te damos la bienvenida!</translation>
+    </message>
+    <message>
+        <source>Add Student gives a child a name and a password.</source>
+        <translation>Con Añadir alumno, un niño recibe un nombre y una contraseña.</translation>
+    </message>
+    <message>
+        <source>Edit Student changes a password or a level.</source>
+        <translation>Con Editar alumno cambias una contraseña o un nivel.</translation>
+    </message>
+    <message>
+        <source>Double-click a name to see that child&apos;s progress.</source>
+        <translation>Haz doble clic en un nombre para ver su progreso.</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Add Student</source>
+        <translation>Añadir alumno</translation>
+    </message>
+    <message>
+        <source>Edit Student</source>
+        <translation>Editar alumno</translation>
+    </message>
+    <message>
+        <source>Delete Student</source>
+        <translation>Borrar alumno</translation>
+    </message>
+    <message>
+        <source>Class Report</source>
+        <translation>Informe de clase</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exportar CSV…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>My Facts</source>
+        <extracomment>Training on the facts this child does not know yet; a small button, keep it short.</extracomment>
+        <translation>Para mí</translation>
+    </message>
+</context>
+</TS>
