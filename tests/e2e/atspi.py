@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """Reads the program through the accessibility bus (AT-SPI) as a screen reader would.
 
-Usage: atspi.py windows | focus | outside | press NAME | answer COUNT | alert
+Usage: atspi.py windows | focus | outside | press NAME | answer COUNT [SECONDS] | alert
   windows  the role and name of each showing top-level window
   focus    the role, name and description of the object with the keyboard focus
   outside  every showing object whose rectangle leaves the 800 x 600 screen
   press    presses the showing button called NAME through its action
-  answer   reads each new card with the focus ("7 plus 8") and types its answer, COUNT times
-           (0: until no card has the focus for 3 s); prints each card read
+  answer   reads each new card with the focus ("7 plus 8") and types its answer SECONDS later
+           (none by default), COUNT times (0: until a message box comes up); prints each card,
+           and after the last answer what the focus says next (the feedback, the result)
   alert    the text of the message box that is up
 """
 import re
@@ -59,14 +60,18 @@ def describe(acc):
     return f"{acc.getRoleName()}: {acc.name}" + (f" ({acc.description})" if acc.description else "")
 
 
-def answer(count):
+def answer(count, think):
     last, answered, since = None, 0, time.time()
-    while count == 0 or answered < count:
+    while True:
         card = focused()
         said = (card.name, card.description) if card is not None else None
         match = PROBLEM.fullmatch(card.name) if card is not None else None
         if match and said != last:
             print(card.name, flush=True)
+            time.sleep(think)
+            now = focused() if think else card
+            if now is None or now.name != card.name:
+                continue  # the card went meanwhile (the session's time is up)
             a, b = int(match[1]), int(match[3])
             subprocess.run(["xdotool", "type", "--delay", "20", str(ANSWERS[match[2]](a, b))])
             subprocess.run(["xdotool", "key", "Return"])
@@ -74,12 +79,27 @@ def answer(count):
         elif not match:
             # Feedback in between: the same problem may come again.
             last = None
-        if time.time() - since > (3 if count == 0 else 10):
-            if count == 0 and answered > 0:
-                return
+        if count == 0 and alert() is not None:
+            return
+        if answered == count:
+            while card is not None and card.name == last[0] and time.time() - since < 5:
+                time.sleep(0.05)
+                card = focused()
+            print(describe(card) if card is not None else "nothing", flush=True)
+            return
+        if time.time() - since > 16:
             sys.exit(f"no new card after {answered} cards; the focus is on "
                      f"{describe(card) if card else 'nothing'}")
         time.sleep(0.05)
+
+
+def alert():
+    """The message box that is up: a window of its own, or a child of the window it belongs to."""
+    for window in descendants_of_windows():
+        for acc in [window, *descendants(window)]:
+            if acc.getRole() == pyatspi.ROLE_ALERT:
+                return acc
+    return None
 
 
 def main():
@@ -104,12 +124,12 @@ def main():
                     return
         sys.exit(f"no button {sys.argv[2]}")
     elif command == "answer":
-        answer(int(sys.argv[2]))
+        answer(int(sys.argv[2]), float(sys.argv[3]) if len(sys.argv) > 3 else 0)
     elif command == "alert":
-        for window in descendants_of_windows():
-            if window.getRole() == pyatspi.ROLE_ALERT:
-                print(" ".join(acc.name for acc in descendants(window)
-                               if acc.getRole() == pyatspi.ROLE_LABEL and acc.name))
+        box = alert()
+        if box is not None:
+            print(" ".join(acc.name for acc in descendants(box)
+                           if acc.getRole() == pyatspi.ROLE_LABEL and acc.name))
 
 
 main()

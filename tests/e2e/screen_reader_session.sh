@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# A child who cannot see the screen, with the keyboard and a screen reader's view of the program
+# (AT-SPI on a private bus, as Orca reads it): signs in, works off a review of three mistakes, takes
+# a whole test and practises for a minute, reading every card's problem from the object that has
+# the keyboard focus before typing its answer, and reads each ending: the review's last card and
+# message, the test's result, the training's message and graph. Windows are named frames and
+# nothing lies off the screen. Picture buttons are pressed through their accessible action until
+# they take the keyboard focus.
+# Usage: screen_reader_session.sh <program> <data-folder tool> <folder for screenshots>
+program=$(realpath "$1")
+datafolder=$(realpath "$2")
+shots=$3
+source "$(dirname "$0")/lib.sh"
+reader=$(dirname "$0")/atspi.py
+# Seconds a busy machine may add to the session's length as seen from outside.
+tolerance=3
+
+expect() { # what, got, wanted
+  [ "$2" = "$3" ] || fail "$1: \"$2\", not \"$3\""
+}
+
+start_server 24
+copy_program reader "Kim Lee:hop:1"
+# Three missed facts, 16 bytes each: operands, operation, no answer, correct answer, one miss.
+python3 - "$work/Data/Kim Lee.mtk" <<'PY'
+import struct, sys
+with open(sys.argv[1], "wb") as out:
+    for first, second, operation, correct in [(6, 7, 3, 42), (8, 3, 2, 5), (9, 5, 1, 14)]:
+        out.write(struct.pack("<hhihhhh", first, second, operation, -1, correct, 1, 0))
+PY
+eval "$(dbus-launch --sh-syntax)"
+servers+=("$DBUS_SESSION_BUS_PID")
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
+servers+=($!)
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_program
+expect "the sign-in dialog" "$($reader focus)" "combo box: Name (Choose your name from the list)"
+sign_in_first hop
+expect "the home screen" "$($reader windows)" "frame: Tallyhop"
+expect "objects off the screen" "$($reader outside)" ""
+
+$reader press Review
+wait_for 'window_visible "Mistake Review"' "no review window"
+focus_window "Mistake Review"
+$reader press Begin
+said=$($reader answer 9) || fail "the review's cards"
+# Three right first tries take each fact off the list.
+expect "the review's cards" "$(echo "$said" | head -n 9 | sort | uniq -c | xargs)" \
+  "3 6 times 7 3 8 minus 3 3 9 plus 5"
+[[ "$(echo "$said" | tail -n 1)" == "animation: Great! "*" That fact is off your list, and the frog hops. No mistakes are left." ]] ||
+  fail "the last card said \"$(echo "$said" | tail -n 1)\""
+# The frog runs to the far bank (4 s) before the message.
+wait_for '[ -n "$($reader alert)" ]' "no message after the review" 60
+expect "the review's end" "$($reader alert)" "You have no mistakes to review."
+press_enter
+wait_for '! window_visible "Mistake Review"' "the review window stayed"
+
+$reader press Testing
+wait_for 'window_visible "Testing Window"' "no testing window"
+focus_window "Testing Window"
+expect "the testing window" "$($reader windows)" "frame: Testing Window"
+$reader press Begin
+said=$($reader answer 100) || fail "the test's cards"
+[ "$(echo "$said" | grep -c ' plus ')" -eq 100 ] || fail "not every card of the test was read"
+expect "the test's result" "$(echo "$said" | tail -n 1)" \
+  "label: Correct: 100. Missed: 0. You passed this test."
+expect "objects off the screen" "$($reader outside)" ""
+$reader press Home
+wait_for '! window_visible "Testing Window"' "the testing window stayed"
+
+$reader press Training
+wait_for 'window_visible Training' "no training window"
+focus_window Training
+for _ in $(seq 6); do
+  [[ "$($reader focus)" == "text: Goal "* ]] && break
+  xdotool key Tab
+done
+xdotool type 5
+$reader press Begin
+began=$(date +%s%N)
+# A child who takes 2.5 s a card: some twenty cards in the minute.
+read=$($reader answer 0 2.5 | grep -c ' plus ') || fail "the training's cards"
+ended=$(date +%s%N)
+expect "the training's end" "$($reader alert)" \
+  "This training session has been completed. Press OK to view your current progress."
+correct=$("$(dirname "$0")/student_record.py" "$work/Data/Kim Lee.nfo" | sed -n 's/^type 2 correct \([0-9]*\) .*/\1/p')
+took=$(((ended - began) / 1000000))
+due=$((60000 + 800 * correct))
+echo "screen reader session: $read cards read in training, $correct right, ended after $took ms, due after $due ms"
+[ $((took - due)) -le $((tolerance * 1000)) ] && [ $((due - took)) -le $((tolerance * 1000)) ] ||
+  fail "the session took $took ms; due after $due ms"
+press_enter
+focus_window Training
+wait_for '[[ "$($reader focus)" == "chart: Session graph ("*"Session 1 of 1: "*" correct, goal 5, 1 minute.)" ]]' \
+  "the graph does not say the session ($($reader focus))" 20
+import -window root "$shots/e2e-screen-reader-graph.png"
+end_program
+echo "screen reader session: passed"
