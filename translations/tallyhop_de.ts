@@ -241,4 +241,15 @@
         <translation>Für mich</translation>
     </message>
 </context>
+<context>
+    <name>SortingHeader</name>
+    <message>
+        <source>Column headings</source>
+        <translation>Spaltenüberschriften</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a column. Space or Return sorts by it.</source>
+        <translation>Links und Rechts wählen eine Spalte. Leertaste oder Eingabetaste sortiert danach.</translation>
+    </message>
+</context>
 </TS>

@@ -241,4 +241,15 @@
         <translation>Para mí</translation>
     </message>
 </context>
+<context>
+    <name>SortingHeader</name>
+    <message>
+        <source>Column headings</source>
+        <translation>Encabezados de columna</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a column. Space or Return sorts by it.</source>
+        <translation>Izquierda y Derecha eligen una columna. Espacio o Intro ordena por ella.</translation>
+    </message>
+</context>
 </TS>

@@ -3,6 +3,7 @@
 #include "data/CStudent.h"
 #include "data/CUserManager.h"
 #include "gui/controls/CPictureButton.h"
+#include "gui/controls/KeyboardNavigation.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/review/CMistakeReviewWnd.h"
 #include "gui/signin/CSignInDlg.h"
@@ -91,6 +92,8 @@ void CMainWindow::CreateUIElements() {
         connect(button, &CPictureButton::commandClicked, this, &CMainWindow::OnCommand);
         buttons_[i] = button;
     }
+    // Tab follows the order they were made in: the column, Sign out, Help.
+    new ArrowKeyGroup({Button(kTesting), Button(kTraining), Button(kReview), Button(kProgress)});
 }
 
 void CMainWindow::PositionUIElements() {
@@ -210,9 +213,11 @@ void CMainWindow::OnHelp() {
     platform::OpenHelpGuide();
 }
 
+// With the keyboard: no window manager may be there to give it back.
 void CMainWindow::ShowHome() {
     platform::SetMainWindow(this);
     show();
+    activateWindow();
 }
 
 void CMainWindow::RunSignIn() {
@@ -228,6 +233,7 @@ void CMainWindow::RunSignIn() {
             return;
         }
         if (result != CSignInDlg::kTeacher) {
+            activateWindow();
             return;
         }
         // A teacher window that could not be built has said so; the teacher signs in again.

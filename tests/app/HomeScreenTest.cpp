@@ -151,3 +151,21 @@ TEST_F(HomeScreenTest, ButtonsAreNamedAndDescribedForScreenReaders) {
     // Testing's picture starts above and left of the screen: only its visible part is told.
     EXPECT_EQ(guitest::ScreenReaderFaults(home), std::vector<std::string>{});
 }
+
+// The column first, then Sign out and Help; the arrows move down and up the column only.
+TEST_F(HomeScreenTest, TheKeyboardReachesEveryButtonAndArrowsMoveWithinTheColumn) {
+    CMainWindow home;
+    home.activateWindow();
+    QTest::keyClick(&home, Qt::Key_Escape);
+    EXPECT_TRUE(home.isVisible()) << "Escape ends nothing";
+    const std::pair<CMainWindow::CommandId, CMainWindow::CommandId> moves[] = {
+        {CMainWindow::kTesting, CMainWindow::kTraining},
+        {CMainWindow::kProgress, CMainWindow::kProgress}};
+    for (const auto& [from, to] : moves) {
+        home.Button(from)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(home.Button(from), Qt::Key_Down);
+        EXPECT_EQ(home.focusWidget(), home.Button(to)) << from;
+    }
+    guitest::ExpectKeyboardChain(home,
+                                 {"Testing", "Training", "Review", "Progress", "Sign out", "Help"});
+}

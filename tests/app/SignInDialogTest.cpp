@@ -161,6 +161,12 @@ TEST_F(SignInDialogTest, EscapeIsIgnoredAndAWindowCloseMeansExit) {
     EXPECT_EQ(dialog.exec(), CSignInDlg::kExit);
 }
 
+TEST_F(SignInDialogTest, TheKeyboardReachesEachControlAndReturnPressesTheButtonReached) {
+    CSignInDlg dialog;
+    ShowActive(dialog);
+    guitest::ExpectKeyboardChain(dialog, {"Name", "Password", "Sign In", "Exit", "Help"});
+}
+
 TEST_F(SignInDialogTest, HelpOpensTheGuideAndKeepsTheDialog) {
     CSignInDlg dialog;
     ShowActive(dialog);

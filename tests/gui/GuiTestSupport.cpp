@@ -3,8 +3,13 @@
 #include "DataFolderWriter.h"
 #include "gui/review/CMistakeReviewWnd.h"
 
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSignalSpy>
 
 #include <algorithm>
 #include <array>
@@ -211,6 +216,108 @@ bool IsPlainWords(const QString& name) {
     static const QRegularExpression words(
         QStringLiteral("^[A-Za-z0-9][a-z0-9]*( [A-Za-z0-9][a-z0-9]*)*$"));
     return words.match(name).hasMatch();
+}
+
+namespace {
+
+// A control of the window that a mouse can use as it is now. Of a group of radio buttons Tab
+// reaches the chosen one; the arrow keys choose another.
+bool MouseCanUse(const QWidget& window, QWidget& control) {
+    if (!control.isVisibleTo(&window) || !control.isEnabled()) {
+        return false;
+    }
+    if (const auto* radio = qobject_cast<QRadioButton*>(&control)) {
+        return radio->isChecked();
+    }
+    if (const auto* header = qobject_cast<QHeaderView*>(&control)) {
+        return header->sectionsClickable();
+    }
+    return qobject_cast<QAbstractButton*>(&control) != nullptr ||
+           qobject_cast<QComboBox*>(&control) != nullptr ||
+           qobject_cast<QLineEdit*>(&control) != nullptr ||
+           qobject_cast<QAbstractItemView*>(&control) != nullptr ||
+           (control.focusPolicy() & Qt::ClickFocus) != 0;
+}
+
+// The name given, else the one Qt makes of the control's text; "(none)" for no control.
+std::string AccessibleName(QWidget* control) {
+    if (control == nullptr) {
+        return "(none)";
+    }
+    const QString given = control->accessibleName();
+    return (given.isEmpty()
+                ? QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name)
+                : given)
+        .toStdString();
+}
+
+// Presses `key` on the control with the window's focus; the control that has it then.
+QWidget* PressForFocus(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* focused = window.focusWidget();
+    QTest::keyClick(focused != nullptr ? focused : &window, key, modifiers);
+    return window.focusWidget();
+}
+
+} // namespace
+
+void ExpectKeyboardChain(QWidget& window, const QStringList& names) {
+    window.activateWindow();
+    QCoreApplication::processEvents();
+    window.setFocus();
+    std::vector<QWidget*> reached;
+    for (qsizetype step = 0; step <= names.size(); ++step) {
+        reached.push_back(PressForFocus(window, Qt::Key_Tab));
+    }
+    std::vector<std::string> reachedNames;
+    std::ranges::transform(reached, std::back_inserter(reachedNames), AccessibleName);
+    std::vector<std::string> expected;
+    std::ranges::transform(names, std::back_inserter(expected), &QString::toStdString);
+    reachedNames.pop_back();
+    ASSERT_EQ(reachedNames, expected);
+    EXPECT_EQ(reached.back(), reached.front()) << "Tab goes round";
+    reached.pop_back();
+    std::vector<QWidget*> mouseControls;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (MouseCanUse(window, *control)) {
+            mouseControls.push_back(control);
+        }
+    }
+    std::ranges::sort(mouseControls);
+    std::vector<QWidget*> sortedReached = reached;
+    std::ranges::sort(sortedReached);
+    EXPECT_EQ(sortedReached, mouseControls) << "Tab reaches every control a mouse can use";
+    for (qsizetype back = names.size() - 1; back >= 0; --back) {
+        EXPECT_EQ(AccessibleName(PressForFocus(window, Qt::Key_Tab, Qt::ShiftModifier)),
+                  expected[static_cast<std::size_t>(back)])
+            << "Shift+Tab walks back";
+    }
+    for (QWidget* control : reached) {
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        if (button == nullptr) {
+            continue;
+        }
+        QObject::disconnect(button, &QAbstractButton::clicked, nullptr, nullptr);
+        QSignalSpy pressed(button, &QAbstractButton::clicked);
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Space);
+        const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+        if (!radio) {
+            QTest::keyClick(button, Qt::Key_Return);
+        }
+        EXPECT_EQ(pressed.count(), radio ? 1 : 2) << AccessibleName(button);
+    }
+}
+
+QStringList PadKeyNames(const CNumberPadCtl& pad) {
+    const bool ring = pad.GetLayout() == CNumberPadCtl::kMultiplicationLayout;
+    QStringList names;
+    for (int key = 0; key <= (ring ? 9 : 18); ++key) {
+        names << QString::number(key);
+    }
+    if (ring) {
+        names << QStringLiteral("Enter");
+    }
+    return names;
 }
 
 void FakeHome::OpenMistakeReview() {

@@ -90,6 +90,18 @@ std::vector<std::string> ScreenReaderFaults(QWidget& window);
 // run together ("SignInDlg", "CTestingWndBegin").
 bool IsPlainWords(const QString& name);
 
+// Walks the focus chain of `window` (shown) with Tab from the window itself round to the first
+// control again, then back with Shift+Tab: it must visit exactly the controls a mouse can use
+// there now, whose accessible names `names` gives in the order Tab reaches them. Then each button
+// among them is pressed once by Space and once by Return (a radio button by Space only: Return is
+// its dialog's). To press them safely their handlers are cut off first: afterwards the window's
+// buttons do nothing.
+void ExpectKeyboardChain(QWidget& window, const QStringList& names);
+
+// The names of the pad's keys in the order Tab visits them: "0" ... "18", or "0" ... "9" and
+// "Enter".
+QStringList PadKeyNames(const CNumberPadCtl& pad);
+
 inline constexpr int kPadEnter = 2000;
 
 // The pad's key with this command id (1 … 19 for "0" … "18", kPadEnter).

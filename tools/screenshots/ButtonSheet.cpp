@@ -9,10 +9,12 @@
 
 namespace screenshots {
 
-// Every button of every screen, at rest and lit, as the picture button draws it.
+// Every button of every screen, at rest, lit and with the keyboard focus, as the picture button
+// draws it.
 QImage RenderButtonSheet() {
-    Sheet sheet(1600);
+    Sheet sheet(2000);
     QWidget host;
+    host.resize(400, 200);
     std::string_view folder;
     for (const assetgen::PictureEntry& entry : assetgen::kPictures) {
         if (!entry.hasRollOver) {
@@ -29,8 +31,11 @@ QImage RenderButtonSheet() {
         const QImage normal = button.grab().toImage();
         button.SetHighlight(true);
         const QImage lit = button.grab().toImage();
+        button.SetHighlight(false);
+        FocusByKeyboard(button);
+        const QImage focused = button.grab().toImage();
         sheet.Add(QString::fromStdString(std::string(entry.folder) + "/" + std::string(entry.name)),
-                  SideBySide({normal, lit}));
+                  SideBySide({normal, lit, focused}));
     }
     return sheet.Render();
 }

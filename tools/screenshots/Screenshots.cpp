@@ -8,6 +8,7 @@ namespace {
 constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"signin", RenderSignInDialog},
     {"home", RenderHomeScreen},
+    {"home-focus", RenderHomeFocus},
     {"buttons", RenderButtonSheet},
     {"frog", RenderFrogStrip},
     {"cards", RenderProblemCards},
@@ -21,6 +22,7 @@ constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"review-frog", RenderReviewFrog},
     {"mistake-sheet", RenderMistakeSheet},
     {"teacher", RenderTeacherWindow},
+    {"teacher-focus", RenderTeacherFocus},
     {"teacher-empty", RenderTeacherWindowEmpty},
     {"teacher-long-names", RenderTeacherLongNames},
     {"teacher-delete-question", RenderDeleteQuestion},
@@ -47,6 +49,7 @@ constexpr std::array kScreenshots = std::to_array<Screenshot>({
     {"progress-fact-map-complete", RenderFactMapComplete},
     {"progress-fact-map-mixed", RenderFactMapMixed},
     {"training-setup", RenderTrainingSetup},
+    {"training-setup-focus", RenderTrainingSetupFocus},
     {"training-feedback", RenderTrainingFeedback},
     {"training-views", RenderTrainingViews},
     {"training-views-empty", RenderTrainingViewsEmpty},

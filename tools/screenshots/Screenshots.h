@@ -6,6 +6,7 @@
 #include "data/SessionRecord.h"
 
 #include <QImage>
+#include <QWidget>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -27,10 +28,17 @@ void GiveHistory(const std::vector<SessionRecord>& history, std::int32_t level);
 // weeks, on Multiplication.
 void GiveRichHistory();
 
+// Gives `control` the keyboard focus in its window, shown and active, with the keyboard in use as
+// after a press of Tab: its focus mark shows.
+void FocusByKeyboard(QWidget& control);
+// The window of `controls` with the focus on each of them in turn, side by side.
+QImage GrabWithFocusOn(const std::vector<QWidget*>& controls);
+
 // Signs in the teacher `name` (file form) with an empty class "Users", written afresh.
 void SignInTeacherWithEmptyClass(const std::string& name);
 
 QImage RenderHomeScreen();
+QImage RenderHomeFocus();
 QImage RenderSignInDialog();
 QImage RenderButtonSheet();
 QImage RenderFrogStrip();
@@ -45,6 +53,7 @@ QImage RenderReviewFeedback();
 QImage RenderReviewFrog();
 QImage RenderMistakeSheet();
 QImage RenderTeacherWindow();
+QImage RenderTeacherFocus();
 QImage RenderTeacherWindowEmpty();
 QImage RenderTeacherLongNames();
 QImage RenderDeleteQuestion();
@@ -71,6 +80,7 @@ QImage RenderFactMapPartlyLarge();
 QImage RenderFactMapComplete();
 QImage RenderFactMapMixed();
 QImage RenderTrainingSetup();
+QImage RenderTrainingSetupFocus();
 QImage RenderTrainingFeedback();
 QImage RenderTrainingViews();
 QImage RenderTrainingViewsEmpty();

@@ -6,6 +6,7 @@
 #include "data/CUserManager.h"
 #include "data/NameListFiles.h"
 #include "gui/common/StudentDialogMessages.h"
+#include "gui/controls/CPictureButton.h"
 #include "gui/fakes/StillHome.h"
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
@@ -44,19 +45,24 @@ void FillClass() {
     }
 }
 
-// The teacher window as the teacher sees it, with `over` (dialogs, message boxes) shown on top.
-// The signed-in student of the other screenshots is signed in again afterwards.
-QImage RenderTeacherScreen(const std::function<QImage(CTeacherWnd&)>& over = {}) {
+// What `shoot` makes of the teacher window as the teacher sees it. The signed-in student of the
+// other screenshots is signed in again afterwards.
+QImage ShootTeacherScreen(const std::function<QImage(CTeacherWnd&)>& shoot) {
     gui::fakes::StillHome home;
     auto* window = new CTeacherWnd(home);
     QCoreApplication::processEvents();
-    QImage screen = window->grab().toImage();
-    if (over) {
-        screen = CentredOver(screen, over(*window));
-    }
+    const QImage shot = shoot(*window);
     delete window;
     GetCurrentStudent().Load("Mary Ann Smith");
-    return screen;
+    return shot;
+}
+
+// The teacher window with `over` (dialogs, message boxes) shown on top.
+QImage RenderTeacherScreen(const std::function<QImage(CTeacherWnd&)>& over = {}) {
+    return ShootTeacherScreen([&over](CTeacherWnd& window) {
+        const QImage screen = window.grab().toImage();
+        return over ? CentredOver(screen, over(window)) : screen;
+    });
 }
 
 QImage Grab(QWidget& widget) {
@@ -75,6 +81,15 @@ void SignInTeacherWithEmptyClass(const std::string& name) {
                                data::SerializeClassFile({}));
     GetCurrentTeacher().Load(name);
     GetCurrentTeacher().SelectClass("Users");
+}
+
+// The focus mark on two of the column's buttons.
+QImage RenderTeacherFocus() {
+    FillClass();
+    return ShootTeacherScreen([](CTeacherWnd& window) {
+        return GrabWithFocusOn(
+            {window.Button(CTeacherWnd::kEditStudentInfo), window.Button(CTeacherWnd::kHelp)});
+    });
 }
 
 QImage RenderTeacherWindow() {

@@ -121,6 +121,14 @@ QImage RenderTrainingSetup() {
     return stage.Picture();
 }
 
+// The focus mark on a kind beside the one chosen, lit, and on Begin.
+QImage RenderTrainingSetupFocus() {
+    TrainingStage stage;
+    CTrainingWnd& window = stage.Window();
+    return GrabWithFocusOn(
+        {window.Button(CTrainingWnd::kSubtractionButton), window.Button(CTrainingWnd::kBegin)});
+}
+
 // The card and pad at the first try and in each feedback step, half size.
 QImage RenderTrainingFeedback() {
     Sheet sheet(2 * 420);

@@ -1,4 +1,5 @@
 #include "ClassReportList.h"
+#include "SortingHeader.h"
 
 #include "data/CUserManager.h"
 #include "gui/common/LanguageForms.h"
@@ -81,6 +82,7 @@ public:
 ClassReportList::ClassReportList(QWidget* parent, const QFont& rowFont, const QFont& headerFont,
                                  int rowHeight)
     : QTreeWidget(parent) {
+    setHeader(new SortingHeader(this));
     setHeaderLabels(Headings());
     for (int index = 0; index < columnCount(); ++index) {
         headerItem()->setTextAlignment(index, Alignment(index));
@@ -94,8 +96,6 @@ ClassReportList::ClassReportList(QWidget* parent, const QFont& rowFont, const QF
     setSortingEnabled(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(header(), &QHeaderView::sortIndicatorChanged, this, [this] { FitColumns(); });
-    // As in the teacher's list: no student shows as chosen before one is clicked.
-    setFocusPolicy(Qt::ClickFocus);
     sortByColumn(0, Qt::AscendingOrder);
 }
 

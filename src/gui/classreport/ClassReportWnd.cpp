@@ -9,6 +9,7 @@
 #include "gui/common/ScreenColours.h"
 #include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/CPictureButton.h"
+#include "gui/controls/KeyboardNavigation.h"
 #include "gui/controls/ScreenButton.h"
 #include "platform/Services.h"
 #include "platform/qt/Fonts.h"
@@ -16,6 +17,7 @@
 #include "platform/qt/QtSaveFileDialog.h"
 
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QPainter>
 
 namespace {
@@ -97,12 +99,13 @@ bool ClassReportWnd::CreateUIElements() {
     list_->setAccessibleName(QStringLiteral("Class report"));
     list_->setAccessibleDescription(
         QStringLiteral("A row for each student; a column's heading sorts by it; a double-click "
-                       "opens the student's progress"));
+                       "or Return opens the student's progress"));
     list_->setToolTip(QStringLiteral(
         "Click a heading to sort by it; double-click a student to view the progress"));
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
         OnStudentDoubleClicked(list_->indexOfTopLevelItem(item));
     });
+    DoubleClickOnReturn(*list_);
 
     for (std::size_t index = 0; index < kButtons.size(); ++index) {
         const ButtonEntry& entry = kButtons[index];
@@ -115,6 +118,8 @@ bool ClassReportWnd::CreateUIElements() {
         connect(button, &CPictureButton::commandClicked, this, &ClassReportWnd::OnCommand);
         buttons_[index] = button;
     }
+    // The headings, the rows, then the buttons; Home last.
+    SetTabChain({list_->header(), list_, Button(kExportCsv), Button(kPrint), Button(kHome)});
     return true;
 }
 

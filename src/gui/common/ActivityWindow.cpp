@@ -41,6 +41,11 @@ void ActivityWindow::closeEvent(QCloseEvent* event) {
     OnHome();
 }
 
+void ActivityWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    activateWindow();
+}
+
 void ActivityWindow::Dismiss() {
     hide();
     deleteLater();
@@ -51,7 +56,12 @@ void ActivityWindow::ReturnTo(QWidget* opener) {
     if (opener != nullptr) {
         platform::SetMainWindow(opener);
         opener->show();
+        opener->activateWindow();
     }
+}
+
+void ActivityWindow::TakeFocusForAnswers() {
+    setFocus(Qt::OtherFocusReason);
 }
 
 void ActivityWindow::TraceNavigation(int line) const {

@@ -41,11 +41,17 @@ protected:
     virtual void OnHome() = 0;
 
     void closeEvent(QCloseEvent* event) final;
+    // The window takes the keyboard as it comes up, also where no window manager gives it.
+    void showEvent(QShowEvent* event) override;
     // Hides the window and deletes it once control is back in the event loop.
     void Dismiss();
     // Dismisses the window and shows `opener` (when there is one and it still exists) again as
-    // the application's main window.
+    // the application's main window, with the keyboard.
     void ReturnTo(QWidget* opener);
+    // As answers begin: the window takes the keyboard focus from Begin, which locks, so that
+    // typed digits and Return go to the card rather than Return to whichever button Qt would
+    // pass the focus on to.
+    void TakeFocusForAnswers();
     // The trace record of a button press and its navigation sound.
     void TraceNavigation(int line) const;
     const char* Source() const { return source_; }

@@ -35,6 +35,8 @@ void TemplateDialog::showEvent(QShowEvent* event) {
     platform::PlaceOnScreen(*this, QRect((screen.width - width()) / 2,
                                          (screen.height - height()) / 2, width(), height()));
     QDialog::showEvent(event);
+    // The keyboard goes to the dialog also where no window manager gives it.
+    activateWindow();
 }
 
 // Without a caption bar the dialog needs a frame of its own to stand out from the screen behind.

@@ -87,6 +87,8 @@ CBasicLineGraph::CBasicLineGraph(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     SetAccessibleRole(*this, QAccessible::Chart);
     for (QPushButton* button : {backButton_, forwardButton_}) {
+        // Return presses them as Space does, outside a dialog too.
+        button->setAutoDefault(true);
         button->setAutoRepeat(true);
     }
     backButton_->setAccessibleName(QStringLiteral("Scroll back"));

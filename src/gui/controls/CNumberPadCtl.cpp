@@ -122,6 +122,9 @@ void CNumberPadCtl::LoadKeyPictures(std::string_view screenFolder, int count) {
 }
 
 void CNumberPadCtl::EnableKeys(bool enable) {
+    if (!enable) {
+        HandFocusToOwner();
+    }
     const int count = layout_ == kStandardLayout ? kKeyCount : kRingKeyCount;
     for (int key = 0; key < count; ++key) {
         keys_[key].setEnabled(enable);
@@ -141,8 +144,15 @@ void CNumberPadCtl::ShowPad() {
 }
 
 void CNumberPadCtl::HidePad() {
+    HandFocusToOwner();
     hide();
     display_->hide();
+}
+
+void CNumberPadCtl::HandFocusToOwner() {
+    if (created_ && isAncestorOf(window()->focusWidget())) {
+        parentWidget()->setFocus();
+    }
 }
 
 void CNumberPadCtl::SetDisplayRect(const platform::GdiRect& rect) {

@@ -70,6 +70,9 @@ private:
     void OnKey(int digit);
     void PostAnswer(int answer);
     bool DisplayWanted() const;
+    // A key that locks or hides while it has the focus would pass it on along the tab chain,
+    // perhaps to Home, where the next Return would leave the screen: the owner takes it instead.
+    void HandFocusToOwner();
     // Pictures "0" … "<count - 1>" of `screenFolder` into the first keys; the key size follows
     // the picture "0". Keys that already hold that folder's pictures keep them: the standard
     // layout is set again for every answer of a test, and reading 38 pictures would dominate it.

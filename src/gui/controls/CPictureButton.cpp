@@ -1,11 +1,14 @@
 #include "CPictureButton.h"
 
+#include "FocusMark.h"
+#include "KeyboardNavigation.h"
 #include "SpokenName.h"
 #include "platform/Logs.h"
 #include "platform/qt/GdiDc.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <string>
 
@@ -14,9 +17,8 @@ constexpr std::string_view kSource = "Cbuttones";
 } // namespace
 
 CPictureButton::CPictureButton() {
-    // Screens take their keys themselves (the review window's Return is the pad's Enter): a
-    // picture button never holds the keyboard focus.
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
+    WatchForKeyboardUse();
     connect(this, &QAbstractButton::clicked, this, [this] { emit commandClicked(commandId_); });
 }
 
@@ -75,6 +77,12 @@ void CPictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     platform::GdiDc dc(painter);
     platform::DrawBitmap(dc, ShowsRollOver() ? rollOver_ : normal_, 0, 0);
+    if (hasFocus() && FocusMarksShown()) {
+        // A button may reach past its window's edge (the home screen's column): the mark goes
+        // round the part that is seen.
+        const QRect window(mapFrom(this->window(), QPoint(0, 0)), this->window()->size());
+        DrawFocusMark(painter, rect().intersected(window));
+    }
 }
 
 void CPictureButton::enterEvent(QEnterEvent* event) {
@@ -94,6 +102,12 @@ void CPictureButton::changeEvent(QEvent* event) {
         SetHovering(underMouse());
     }
     QAbstractButton::changeEvent(event);
+}
+
+void CPictureButton::keyPressEvent(QKeyEvent* event) {
+    if (!ClickOnReturn(*this, *event)) {
+        QAbstractButton::keyPressEvent(event);
+    }
 }
 
 void CPictureButton::SetHovering(bool hovering) {

@@ -8,7 +8,11 @@
 
 // A push button drawn as a picture from the graphics folder. It lights up (shows the picture
 // "<name>Roll") while the mouse is over it, while it is held down and while its owner forces it;
-// it has no other look and sizes itself to its picture.
+// it sizes itself to its picture.
+//
+// Tab reaches it (a mouse click never moves the keyboard focus to it, so typed answers keep going
+// where they went) and Space or Return presses it. While it has the focus and the keyboard is in
+// use, the focus mark is drawn over the part of the picture its window shows.
 //
 // A click reaches the owner as commandClicked(id) with the id given to Create. Every screen
 // connects its buttons' commandClicked to one command handler of its own and dispatches on the id.
@@ -49,6 +53,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SetHovering(bool hovering);

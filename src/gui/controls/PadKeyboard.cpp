@@ -2,6 +2,7 @@
 
 #include "CNumberPadCtl.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -41,6 +42,9 @@ bool PadKeyboard::eventFilter(QObject* watched, QEvent* event) {
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (qobject_cast<QAbstractButton*>(watched) != nullptr) {
+            return false;
+        }
         if (!key->isAutoRepeat()) {
             pad_.OnEnter();
         }

@@ -38,8 +38,10 @@ StudentListCtl::StudentListCtl(QWidget* parent, const QFont& headerFont, const Q
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Taking the focus only when clicked, the list shows no student as chosen before one is.
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab makes a row current without choosing it: no student shows as chosen before one is
+    // clicked, or taken with Space or the arrow keys. Tab goes on to the buttons, not along the
+    // cells.
+    setTabKeyNavigation(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     UseReportRowColours(*this);
     // The level column is as wide as its heading and a tenth more; the name column takes the

@@ -8,6 +8,7 @@
 #include "gui/controls/CBasicLineGraph.h"
 #include "gui/controls/CMasteryGraph.h"
 #include "gui/controls/CPictureButton.h"
+#include "gui/controls/KeyboardNavigation.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/ScreenButton.h"
 #include "platform/Display.h"
@@ -220,6 +221,12 @@ bool CStudentProgressWnd::CreateUIElements() {
         connect(button, &CPictureButton::commandClicked, this, &CStudentProgressWnd::OnCommand);
         buttons_[index] = button;
     }
+    // The view shown, the Training panel's buttons, the Testing panel's; Home last.
+    SetTabChain({scoreGraph_, masteryGraph_, testReport_, trainingReport_, trainingGraph_, factMap_,
+                 Button(kTrainingProgress), Button(kTrainingReport), Button(kFactMap),
+                 Button(kMastery), Button(kCurrentProgress), Button(kReport), Button(kHome)});
+    new ArrowKeyGroup({Button(kTrainingProgress), Button(kTrainingReport), Button(kFactMap),
+                       Button(kMastery), Button(kCurrentProgress), Button(kReport)});
     return true;
 }
 

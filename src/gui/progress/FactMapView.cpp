@@ -10,6 +10,7 @@
 #include "gui/controls/AccessibleObjects.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/FactText.h"
+#include "gui/controls/KeyboardNavigation.h"
 #include "gui/controls/ScreenButton.h"
 #include "platform/Logs.h"
 #include "platform/qt/Fonts.h"
@@ -160,6 +161,7 @@ FactMapView::FactMapView(QWidget* parent) : QWidget(parent) {
         connect(tiles_[index], &QAbstractButton::clicked, this,
                 [this, kind] { ShowOperation(kind); });
     }
+    new ArrowKeyGroup(std::vector<QWidget*>(kindButtons_.begin(), kindButtons_.end()));
     Relayout();
 }
 

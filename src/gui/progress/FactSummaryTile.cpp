@@ -2,6 +2,7 @@
 
 #include "FactMapColours.h"
 #include "gui/common/ScreenColours.h"
+#include "gui/controls/KeyboardNavigation.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -116,5 +117,11 @@ void FactSummaryTile::paintEvent(QPaintEvent*) {
                          QStringLiteral("%1 %2")
                              .arg(counts_.*kRows[index].count)
                              .arg(QString::fromLatin1(kRows[index].label)));
+    }
+}
+
+void FactSummaryTile::keyPressEvent(QKeyEvent* event) {
+    if (!ClickOnReturn(*this, *event)) {
+        QAbstractButton::keyPressEvent(event);
     }
 }

@@ -7,6 +7,7 @@
 #include "gui/controls/CMistakeListCtl.h"
 #include "gui/controls/CNumberPadCtl.h"
 #include "gui/controls/CPictureButton.h"
+#include "gui/controls/KeyboardNavigation.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/ScreenButton.h"
 #include "gui/controls/SpokenText.h"
@@ -98,6 +99,7 @@ bool CMistakeReviewWnd::CreateUIElements() {
     for (CPictureButton* button : {beginButton_, printButton_, homeButton_}) {
         connect(button, &CPictureButton::commandClicked, this, &CMistakeReviewWnd::OnCommand);
     }
+    SetTabChain({pad_, beginButton_, printButton_, list_, homeButton_});
     frog_ = new SpokenText(this, QAccessible::Animation);
     frog_->setVisible(!platform::HasOption(platform::kOptionNoFrog));
     SayWhereTheFrogIs(false);

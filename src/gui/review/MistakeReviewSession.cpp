@@ -32,6 +32,7 @@ void CMistakeReviewWnd::OnBegin() {
     timer_.start(kTimerPeriodMs, this);
     beginButton_->setEnabled(false);
     printButton_->setEnabled(false);
+    TakeFocusForAnswers();
     PresentMistake(listIndex_);
 }
 

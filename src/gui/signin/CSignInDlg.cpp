@@ -85,9 +85,7 @@ void CSignInDlg::CreateControls() {
     signIn_ = Place(new QPushButton(tr("Sign In")), 24, 78, 50, 16);
     signIn_->setDefault(true);
     exit_ = Place(new QPushButton(tr("Exit")), 78, 78, 50, 16);
-    exit_->setAutoDefault(false);
     help_ = Place(new QPushButton(tr("Help")), 132, 78, 50, 16);
-    help_->setAutoDefault(false);
 
     signIn_->setAccessibleDescription(tr("Sign in with the chosen name and password"));
     exit_->setAccessibleDescription(tr("End the program"));

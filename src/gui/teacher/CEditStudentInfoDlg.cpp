@@ -27,7 +27,6 @@ CEditStudentInfoDlg::CEditStudentInfoDlg(const std::string& name, QWidget* paren
     ok_ = Place(new QPushButton(QStringLiteral("OK")), 61, 77, 50, 16);
     ok_->setDefault(true);
     cancel_ = Place(new QPushButton(QStringLiteral("Cancel")), 145, 78, 50, 16);
-    cancel_->setAutoDefault(false);
     connect(ok_, &QPushButton::clicked, this, &CEditStudentInfoDlg::OnOk);
     connect(cancel_, &QPushButton::clicked, this, [this] { done(kCancelled); });
 }

@@ -102,7 +102,6 @@ void CStudentInfoDlg::CreateControls() {
     enter_ = Place(new QPushButton(QStringLiteral("Enter")), 54, 143, 50, 16);
     enter_->setDefault(true);
     exit_ = Place(new QPushButton(QStringLiteral("Exit")), 142, 143, 50, 16);
-    exit_->setAutoDefault(false);
     connect(enter_, &QPushButton::clicked, this, &CStudentInfoDlg::OnEnter);
     connect(exit_, &QPushButton::clicked, this, [this] { done(kExit); });
 }

@@ -12,6 +12,7 @@
 #include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/HeaderBar.h"
+#include "gui/controls/KeyboardNavigation.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/ScreenButton.h"
 #include "gui/controls/StudentListCtl.h"
@@ -141,6 +142,11 @@ bool CTeacherWnd::CreateUIElements() {
         QStringLiteral("Double-click on a student's name to view his or her progress"));
     connect(list_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { OnStudentDoubleClicked(row); });
+    DoubleClickOnReturn(*list_);
+    // The list, then the column of buttons as it stands.
+    SetTabChain(
+        {list_, buttons_[0], buttons_[1], buttons_[2], buttons_[3], buttons_[4], buttons_[5]});
+    new ArrowKeyGroup(std::vector<QWidget*>(buttons_.begin(), buttons_.end()));
     FillList();
     return true;
 }

@@ -174,6 +174,7 @@ void CTestingWnd::RecordDebugTest(int unanswered) {
 void CTestingWnd::StartAnswering() {
     beginButton_->setEnabled(false);
     pad_->EnableKeys(true);
+    TakeFocusForAnswers();
     PreparePadFor(0);
     timer_.start(kTimerPeriodMs, this);
     update(layout_.cardArea.ToQRect());

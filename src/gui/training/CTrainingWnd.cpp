@@ -9,6 +9,7 @@
 #include "gui/controls/CBasicLineGraph.h"
 #include "gui/controls/CNumberPadCtl.h"
 #include "gui/controls/CPictureButton.h"
+#include "gui/controls/KeyboardNavigation.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/ScreenButton.h"
 #include "gui/controls/SpokenText.h"
@@ -92,7 +93,6 @@ CTrainingWnd::CTrainingWnd(IHomeScreen& home)
     if (Build()) {
         LogValuesShownWithinLimits(kSource, GetCurrentStudent());
         show();
-        activateWindow();
     }
 }
 
@@ -140,6 +140,12 @@ bool CTrainingWnd::CreateUIElements() {
     for (CPictureButton* button : buttons) {
         connect(button, &CPictureButton::commandClicked, this, &CTrainingWnd::OnCommand);
     }
+    // The set-up as it reads, row by row (+, -, Mixed, then x, /, My Facts), then Begin and the
+    // views; Home last.
+    SetTabChain({pad_, kindButtons_[0], kindButtons_[1], kindButtons_[4], kindButtons_[2],
+                 kindButtons_[3], kindButtons_[5], lengthList_, goalField_, beginButton_,
+                 viewGraphButton_, viewReportButton_, graph_, report_, homeButton_});
+    new ArrowKeyGroup(std::vector<QWidget*>(kindButtons_.begin(), kindButtons_.end()));
     return true;
 }
 

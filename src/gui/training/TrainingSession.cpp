@@ -99,6 +99,7 @@ bool CTrainingWnd::StartSession() {
     session_.SetFlag(0);
     graph_->SetGoal(goal_);
     timer_.start(kTimerPeriodMs, this);
+    TakeFocusForAnswers();
     PresentCard();
     return true;
 }

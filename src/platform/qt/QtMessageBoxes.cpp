@@ -64,6 +64,9 @@ MbResult QtMessageBoxes::Show(const MessageBoxRequest& request) {
     QWidget* owner = request.owner != nullptr ? request.owner : MainWindow();
     QMessageBox box(ToQt(request.icon), QString::fromStdString(title),
                     QString::fromStdString(request.text), ToQt(request.buttons), owner);
+    // With the keyboard, also where no window manager gives it.
+    box.show();
+    box.activateWindow();
     return FromQt(box.exec());
 }
 

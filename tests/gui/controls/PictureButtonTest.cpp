@@ -126,3 +126,27 @@ TEST_F(PictureButtonTest,
     button.SetHighlight(false);
     EXPECT_EQ(Shown(button), kNormal);
 }
+
+// Once a key is pressed the focused button is ringed dark and white just inside the part of it
+// that its window shows; a mouse press takes the mark away, the picture never changes.
+TEST_F(PictureButtonTest, TheFocusMarkRingsThePartSeenWhileTheKeyboardIsInUse) {
+    CPictureButton& inside = AddButton("Testing", 100, 100, 1000);
+    CPictureButton& past = AddButton("Review", -20, -10, 1002);
+    ShowScreen();
+    screen.activateWindow();
+    QEvent pointerLeaves(QEvent::Leave); // it starts in the corner, over the one reaching past it
+    QCoreApplication::sendEvent(&past, &pointerLeaves);
+    for (const auto& [button, seen] :
+         {std::pair{&inside, QRect(0, 0, 60, 30)}, std::pair{&past, QRect(20, 10, 40, 20)}}) {
+        SCOPED_TRACE(button->CommandId());
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Shift);
+        const QImage marked = guitest::Snapshot(*button);
+        const int middle = seen.center().y();
+        EXPECT_LT(marked.pixelColor(seen.left() + 1, middle).lightness(), 40);
+        EXPECT_GT(marked.pixelColor(seen.left() + 4, middle).lightness(), 230);
+        EXPECT_EQ(marked.pixelColor(seen.center()), kNormal);
+        QTest::mouseClick(&screen, Qt::LeftButton, {}, QPoint(250, 180));
+        EXPECT_EQ(guitest::Snapshot(*button).pixelColor(seen.left() + 1, middle), kNormal);
+    }
+}

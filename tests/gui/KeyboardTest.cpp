@@ -1,0 +1,245 @@
+// Every screen by keyboard alone: the focus chain of each, the groups the arrow keys move
+// through, and the keys that keep their meaning on the card.
+#include "GuiTestSupport.h"
+#include "StudentSupport.h"
+#include "data/CStudent.h"
+#include "data/CTeacher.h"
+#include "gui/classreport/ClassReportList.h"
+#include "gui/classreport/ClassReportWnd.h"
+#include "gui/controls/StudentListCtl.h"
+#include "gui/progress/CStudentProgressWnd.h"
+#include "gui/progress/FactMapView.h"
+#include "gui/review/CMistakeReviewWnd.h"
+#include "gui/teacher/CEditStudentInfoDlg.h"
+#include "gui/teacher/CStudentInfoDlg.h"
+#include "gui/teacher/CTeacherWnd.h"
+#include "gui/testing/CTestingWnd.h"
+#include "gui/training/CTrainingWnd.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+
+using guitest::ExpectKeyboardChain;
+using guitest::PadKeyNames;
+
+namespace {
+
+class KeyboardTest : public testing::Test {
+protected:
+    KeyboardTest() {
+        fakes.display.current = {800, 600};
+        guitest::LinkInstalledGraphics(fakes);
+        guitest::CopyInstalledTestFiles(fakes);
+    }
+    ~KeyboardTest() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    static void Press(QWidget* control, Qt::Key key) {
+        control->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(control, key);
+        QCoreApplication::sendPostedEvents();
+    }
+
+    static void SignIn() { guitest::SignInWithMistakes({guitest::Mistake(7, '+', 5)}); }
+
+    void OpenClass() {
+        guitest::WriteDataFolder(fakes, {{.name = "Ann Lee", .password = "hop"},
+                                         {.name = "Bo Ng", .password = "hop", .level = 3}});
+        ASSERT_TRUE(GetCurrentTeacher().Load("Class Teacher"));
+    }
+
+    platform::fakes::FakePlatform fakes;
+    guitest::FakeHome home;
+};
+
+const QStringList kTrainingSetup{"Addition", "Subtraction",        "Mixed",      "Multiplication",
+                                 "Division", "My facts",           "Minutes",    "Goal",
+                                 "Begin",    "View session graph", "View report"};
+const QStringList kProgressButtons{"Training Progress", "Training Report", "Fact Map", "Mastery",
+                                   "Current Progress",  "Report",          "Home"};
+
+} // namespace
+
+TEST_F(KeyboardTest, TestTrainingAndReviewAreWalkedBeforeAndDuringTheirSessions) {
+    SignIn();
+    {
+        CTestingWnd testing(home);
+        ExpectKeyboardChain(testing, {"Begin", "Home"});
+    }
+    {
+        CTestingWnd testing(home);
+        Press(testing.Button(CTestingWnd::kBegin), Qt::Key_Space);
+        ExpectKeyboardChain(testing, PadKeyNames(*testing.NumberPad()) + QStringList{"Home"});
+    }
+    for (const auto view :
+         {CTrainingWnd::kBegin, CTrainingWnd::kViewSessionGraph, CTrainingWnd::kViewReport}) {
+        CTrainingWnd training(home);
+        training.GoalField()->setText(QStringLiteral("5"));
+        guitest::Click(training.Button(view));
+        const QStringList shown = view == CTrainingWnd::kBegin ? QStringList{}
+                                  : view == CTrainingWnd::kViewReport
+                                      ? QStringList{"Training report"}
+                                      : QStringList{"Session graph"};
+        SCOPED_TRACE(view);
+        ExpectKeyboardChain(training, view == CTrainingWnd::kBegin
+                                          ? PadKeyNames(*training.NumberPad()) + QStringList{"Home"}
+                                          : kTrainingSetup + shown + QStringList{"Home"});
+    }
+    for (const bool begun : {false, true}) {
+        CMistakeReviewWnd review(home);
+        if (begun) {
+            Press(review.Button(CMistakeReviewWnd::kBegin), Qt::Key_Return);
+        }
+        ExpectKeyboardChain(
+            review, begun ? PadKeyNames(*review.NumberPad()) + QStringList{"Mistake list", "Home"}
+                          : QStringList{"Begin", "Print mistakes", "Mistake list", "Home"});
+    }
+}
+
+TEST_F(KeyboardTest, EachProgressViewIsWalkedWithTheViewFirst) {
+    SignIn();
+    const std::pair<CStudentProgressWnd::CommandId, QStringList> views[] = {
+        {CStudentProgressWnd::kMastery, {"Mastery graph"}},
+        {CStudentProgressWnd::kCurrentProgress, {"Current progress graph"}},
+        {CStudentProgressWnd::kReport, {"Test report"}},
+        {CStudentProgressWnd::kTrainingReport, {"Training report"}},
+        {CStudentProgressWnd::kTrainingProgress, {"Training progress graph"}},
+        {CStudentProgressWnd::kFactMap,
+         {"Addition", "Subtraction", "Multiplication", "Division", "Mixed"}},
+    };
+    for (const auto& [button, view] : views) {
+        SCOPED_TRACE(view.front().toStdString());
+        CStudentProgressWnd progress(nullptr);
+        guitest::Click(progress.Button(button));
+        ExpectKeyboardChain(progress, view + kProgressButtons);
+    }
+    CStudentProgressWnd mixed(nullptr);
+    guitest::Click(mixed.Button(CStudentProgressWnd::kFactMap));
+    Press(mixed.FactMap()->KindButton(kMixed), Qt::Key_Return);
+    ExpectKeyboardChain(
+        mixed, QStringList{"Addition", "Subtraction", "Multiplication", "Division", "Mixed",
+                           "Addition: 0 of 100 fluent", "Subtraction: 0 of 100 fluent",
+                           "Multiplication: 0 of 91 fluent", "Division: 0 of 90 fluent"} +
+                   kProgressButtons);
+}
+
+TEST_F(KeyboardTest, TheTeachersWindowReportAndDialogsAreWalked) {
+    OpenClass();
+    CTeacherWnd teacher(home);
+    ExpectKeyboardChain(teacher, {"Students", "Home", "Add Student", "Edit Student Info",
+                                  "Delete Student", "Class Report", "Help"});
+    ClassReportWnd report(nullptr);
+    ExpectKeyboardChain(report, {"Column headings", "Class report", "Export CSV", "Print", "Home"});
+    CStudentInfoDlg add("", "", 0, 0);
+    add.show();
+    ExpectKeyboardChain(
+        add, {"Full name", "Password", "Verify password", "Current level", "0", "Enter", "Exit"});
+    CEditStudentInfoDlg rename("Ann Lee");
+    rename.show();
+    ExpectKeyboardChain(rename, {"Name", "OK", "Cancel"});
+}
+
+// Begin by Return, the answer typed on the card, then Return on a pad key and on Home: each goes
+// where the focus is.
+TEST_F(KeyboardTest, ReturnSendsTheTypedAnswerUnlessTheKeyboardHasReachedAButton) {
+    guitest::SignInStudent("Mary Ann Smith", 1, 0);
+    CTestingWnd testing(home);
+    testing.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(testing.focusWidget(), testing.Button(CTestingWnd::kBegin)) << "it opens on Begin";
+    QTest::keyClick(testing.focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(testing.IsRunning());
+    EXPECT_EQ(testing.focusWidget(), &testing) << "the card has the focus";
+
+    guitest::TypeAnswer(testing.focusWidget(), testing.Test().GetProblem(0).correctAnswer);
+    EXPECT_EQ(testing.Correct(), 1);
+    QTest::keyClick(testing.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(testing.focusWidget(), &guitest::PadKey(*testing.NumberPad(), 1));
+    guitest::TypeKeys(testing.focusWidget(), "\n");
+    EXPECT_EQ(testing.Test().GetProblem(1).enteredAnswer, 0) << "the key reached was pressed";
+    Press(testing.Button(CTestingWnd::kHome), Qt::Key_Return);
+    EXPECT_EQ(home.shows, 1);
+}
+
+// The pad locks for the feedback after an answer sent from its own Enter key: the focus goes back
+// to the card, not on along the chain to a button the next Return would press.
+TEST_F(KeyboardTest, AKeyThatLocksGivesTheFocusBackToTheCard) {
+    guitest::SignInWithMistakes({guitest::Mistake(7, 'x', 8)});
+    CMistakeReviewWnd review(home);
+    review.activateWindow();
+    Press(review.Button(CMistakeReviewWnd::kBegin), Qt::Key_Space);
+    CPictureButton& enter = guitest::PadKey(*review.NumberPad(), guitest::kPadEnter);
+    enter.setFocus(Qt::TabFocusReason);
+    guitest::TypeKeys(&enter, "56\n");
+    ASSERT_EQ(review.State(), ReviewState::Correct);
+    EXPECT_EQ(review.focusWidget(), &review);
+}
+
+TEST_F(KeyboardTest, ArrowKeysMoveWithinAGroupTowardsTheKeyAndStopAtItsEdge) {
+    OpenClass();
+    GetCurrentStudent().Load("Ann Lee");
+    CTrainingWnd training(home);
+    CStudentProgressWnd progress(nullptr);
+    CTeacherWnd teacher(home);
+    const auto kind = [&](CTrainingWnd::CommandId id) {
+        return training.Button(id);
+    };
+    const auto view = [&](CStudentProgressWnd::CommandId id) {
+        return progress.Button(id);
+    };
+    const struct {
+        QWidget* from;
+        Qt::Key key;
+        QWidget* to;
+    } moves[] = {
+        {kind(CTrainingWnd::kAdditionButton), Qt::Key_Down,
+         kind(CTrainingWnd::kMultiplicationButton)},
+        {kind(CTrainingWnd::kSubtractionButton), Qt::Key_Right, kind(CTrainingWnd::kMixedButton)},
+        {kind(CTrainingWnd::kMixedButton), Qt::Key_Down, kind(CTrainingWnd::kMyFactsButton)},
+        {kind(CTrainingWnd::kDivisionButton), Qt::Key_Up, kind(CTrainingWnd::kSubtractionButton)},
+        {kind(CTrainingWnd::kMixedButton), Qt::Key_Right, kind(CTrainingWnd::kMixedButton)},
+        {view(CStudentProgressWnd::kFactMap), Qt::Key_Right, view(CStudentProgressWnd::kReport)},
+        {view(CStudentProgressWnd::kMastery), Qt::Key_Left,
+         view(CStudentProgressWnd::kTrainingProgress)},
+        {view(CStudentProgressWnd::kReport), Qt::Key_Down, view(CStudentProgressWnd::kReport)},
+        {teacher.Button(CTeacherWnd::kHome), Qt::Key_Down,
+         teacher.Button(CTeacherWnd::kAddStudent)},
+        {teacher.Button(CTeacherWnd::kHelp), Qt::Key_Up, teacher.Button(CTeacherWnd::kClassReport)},
+    };
+    for (const auto& move : moves) {
+        SCOPED_TRACE(move.from->accessibleName().toStdString() + " " + std::to_string(move.key));
+        move.from->window()->activateWindow();
+        QCoreApplication::processEvents();
+        Press(move.from, move.key);
+        EXPECT_EQ(move.to->window()->focusWidget(), move.to);
+    }
+}
+
+// A row opens as a double-click opens it; the headings sort as clicks do.
+TEST_F(KeyboardTest, ReturnOpensARowAndTheClassReportsHeadingsSortByKeys) {
+    OpenClass();
+    CTeacherWnd teacher(home);
+    teacher.StudentList()->setCurrentCell(1, 0);
+    Press(teacher.StudentList(), Qt::Key_Return);
+    auto* progress = guitest::FindTopLevel<CStudentProgressWnd>();
+    ASSERT_NE(progress, nullptr) << "Return opened the student's progress";
+    progress->close();
+
+    ClassReportWnd report(nullptr);
+    QSignalSpy asked(&report, &ClassReportWnd::StudentProgressAsked);
+    report.List()->setCurrentItem(report.List()->topLevelItem(1));
+    Press(report.List(), Qt::Key_Return);
+    ASSERT_EQ(asked.count(), 1);
+    EXPECT_EQ(asked.at(0).at(0).value<std::string>(), "Bo Ng");
+
+    QHeaderView* headings = report.List()->header();
+    Press(headings, Qt::Key_Right);
+    QTest::keyClick(headings, Qt::Key_Space);
+    EXPECT_EQ(headings->sortIndicatorSection(), 1);
+    EXPECT_EQ(headings->sortIndicatorOrder(), Qt::AscendingOrder);
+    QTest::keyClick(headings, Qt::Key_Return);
+    EXPECT_EQ(headings->sortIndicatorOrder(), Qt::DescendingOrder) << "the order turns round";
+    EXPECT_EQ(report.List()->RowTexts(0)[0], "Ng, Bo");
+}
