@@ -6,6 +6,7 @@
 #include "data/CTeacher.h"
 #include "gui/classreport/ClassReportList.h"
 #include "gui/classreport/ClassReportWnd.h"
+#include "gui/controls/SpokenText.h"
 #include "gui/controls/StudentListCtl.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/progress/FactMapView.h"
@@ -151,7 +152,7 @@ TEST_F(KeyboardTest, ReturnSendsTheTypedAnswerUnlessTheKeyboardHasReachedAButton
     ASSERT_EQ(testing.focusWidget(), testing.Button(CTestingWnd::kBegin)) << "it opens on Begin";
     QTest::keyClick(testing.focusWidget(), Qt::Key_Return);
     ASSERT_TRUE(testing.IsRunning());
-    EXPECT_EQ(testing.focusWidget(), &testing) << "the card has the focus";
+    EXPECT_EQ(testing.focusWidget(), &testing.Card()) << "the card has the focus";
 
     guitest::TypeAnswer(testing.focusWidget(), testing.Test().GetProblem(0).correctAnswer);
     EXPECT_EQ(testing.Correct(), 1);
@@ -174,7 +175,7 @@ TEST_F(KeyboardTest, AKeyThatLocksGivesTheFocusBackToTheCard) {
     enter.setFocus(Qt::TabFocusReason);
     guitest::TypeKeys(&enter, "56\n");
     ASSERT_EQ(review.State(), ReviewState::Correct);
-    EXPECT_EQ(review.focusWidget(), &review);
+    EXPECT_EQ(review.focusWidget(), &review.Card());
 }
 
 TEST_F(KeyboardTest, ArrowKeysMoveWithinAGroupTowardsTheKeyAndStopAtItsEdge) {

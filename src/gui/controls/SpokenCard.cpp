@@ -28,8 +28,8 @@ void SpokenCard::Say(const QString& words, const QString& description) {
         return;
     }
     const QWidget* focus = shown->window()->focusWidget();
-    const bool takeFocus =
-        shown->isHidden() || focus == nullptr || focus == texts_[0] || focus == texts_[1];
+    const bool takeFocus = shown->isHidden() || focus == nullptr || focus == shown->window() ||
+                           focus == texts_[0] || focus == texts_[1];
     current_ = 1 - current_;
     SpokenText* next = texts_[current_];
     next->Say(words, description);

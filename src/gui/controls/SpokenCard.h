@@ -22,8 +22,8 @@ public:
 
     void SetGeometry(const QRect& place);
     // Shows `words` (hidden while they are empty: no card). A card that appears takes the focus;
-    // later texts move it along only when the card has it (or nothing has): a student who moved
-    // it to a button keeps it there.
+    // later texts move it along only when the card has it (or the window, or nothing): a student
+    // who moved it to a button keeps it there.
     void Say(const QString& words, const QString& description = {});
     // The object that says the card now.
     const SpokenText& Current() const;
