@@ -140,21 +140,15 @@ TEST_F(HomeScreenTest, HelpAsksTheDesktopToOpenTheGuideAndSaysNothingItself) {
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
 }
 
-TEST_F(HomeScreenTest, ButtonsAreNamedAndDescribedForScreenReaders) {
+// The column first, then Sign out and Help, each named and described for screen readers; the
+// arrows move down and up the column only.
+TEST_F(HomeScreenTest, TheKeyboardReachesEveryButtonAndArrowsMoveWithinTheColumn) {
     CMainWindow home;
-    const auto controls = guitest::SpokenControls(home);
-    EXPECT_EQ(guitest::ButtonNames(controls),
-              (QStringList{"Testing", "Training", "Review", "Progress", "Sign out", "Help"}));
-    for (const guitest::SpokenControl& control : controls) {
+    for (const guitest::SpokenControl& control : guitest::SpokenControls(home)) {
         EXPECT_FALSE(control.description.isEmpty()) << control.name.toStdString();
     }
     // Testing's picture starts above and left of the screen: only its visible part is told.
     EXPECT_EQ(guitest::ScreenReaderFaults(home), std::vector<std::string>{});
-}
-
-// The column first, then Sign out and Help; the arrows move down and up the column only.
-TEST_F(HomeScreenTest, TheKeyboardReachesEveryButtonAndArrowsMoveWithinTheColumn) {
-    CMainWindow home;
     home.activateWindow();
     QTest::keyClick(&home, Qt::Key_Escape);
     EXPECT_TRUE(home.isVisible()) << "Escape ends nothing";

@@ -1,18 +1,15 @@
 #include "data/ClassReport.h"
 #include "DataTestSupport.h"
+#include "FolderContent.h"
 #include "SessionRecords.h"
 #include "data/ClassReportCsv.h"
-#include "data/SessionHistory.h"
-
-#include <filesystem>
-#include <map>
 
 namespace {
 
 using namespace testrecords;
-using data::ClassReportRow;
 
-constexpr std::int64_t kNow = 1'700'000'000;
+// Noon on 7 March 2003; a week before it is noon on 28 February.
+constexpr std::int64_t kNow = kNoon;
 constexpr std::int64_t kWeek = data::kReportWeekSeconds;
 
 std::uint32_t Ago(std::int64_t seconds) {
@@ -23,7 +20,6 @@ template <typename Record> Record At(Record record, std::uint32_t time) {
     record.time = time;
     return record;
 }
-
 SessionRecord Training(int seconds, std::uint32_t time) {
     return At(TrainingRecord(10, seconds), time);
 }
@@ -45,113 +41,77 @@ data::StudentFiles Files(std::int32_t level, std::vector<SessionRecord> sessions
             .fluency = data::FactFluency{}};
 }
 
-struct WeekCase {
-    const char* what;
-    std::vector<SessionRecord> sessions;
-    std::int32_t level;
-    std::optional<std::uint32_t> lastActive; // none: "never"
-    int sessionsThisWeek;
-    int minutesThisWeek;
-    std::string attention;
-};
-
 } // namespace
 
 // Last active, this week's sessions and minutes, inactive and stuck, from the history alone.
 TEST(ClassReportRuleTest, HistoryGivesLastActiveThisWeeksPracticeAndWhoNeedsAttention) {
     const std::uint32_t edge = Ago(kWeek);
-    const std::uint32_t hourAgo = Ago(3600);
-    const std::vector<WeekCase> cases = {
-        {"no history", {}, 1, std::nullopt, 0, 0, "inactive"},
-        {"exactly a week ago", {Training(60, edge)}, 1, edge, 0, 0, "inactive"},
-        {"a second inside the week", {Training(60, edge + 1)}, 1, edge + 1, 1, 1, ""},
-        {"dated after now", {Training(120, Ago(-3600))}, 1, Ago(-3600), 1, 2, ""},
+    struct Case {
+        const char* what;
+        std::vector<SessionRecord> sessions;
+        std::int32_t level;
+        Strings cells; // last active, sessions and minutes this week, needs attention
+    };
+    const Case cases[] = {
+        {"no history", {}, 1, {"never", "0", "0", "inactive"}},
+        {"exactly a week ago", {Training(60, edge)}, 1, {"02/28/2003", "0", "0", "inactive"}},
+        {"a second inside the week", {Training(60, edge + 1)}, 1, {"02/28/2003", "1", "1", ""}},
+        {"dated after now", {Training(120, Ago(-3600))}, 1, {"03/07/2003", "1", "2", ""}},
         {"training, review and a test (5½ minutes) add up, older ones do not",
          {Training(240, Ago(2 * kWeek)), Training(60, Ago(60)), Review(150, Ago(30)),
           TestAt(1, false)},
          1,
-         Ago(30),
-         3,
-         9,
-         ""},
+         {"03/07/2003", "3", "9", ""}},
         {"a division test counts six minutes",
          {TestAt(kDivision, false)},
          kDivision,
-         hourAgo,
-         1,
-         6,
-         ""},
-        {"29 seconds round down", {Review(29, Ago(60))}, 1, Ago(60), 1, 0, ""},
-        {"30 seconds round up", {Review(30, Ago(60))}, 1, Ago(60), 1, 1, ""},
+         {"03/07/2003", "1", "6", ""}},
+        {"29 seconds round down", {Review(29, Ago(60))}, 1, {"03/07/2003", "1", "0", ""}},
+        {"30 seconds round up", {Review(30, Ago(60))}, 1, {"03/07/2003", "1", "1", ""}},
         {"the newest session wherever it stands",
          {Training(60, Ago(60)), Training(60, edge)},
          1,
-         Ago(60),
-         1,
-         1,
-         ""},
+         {"03/07/2003", "1", "1", ""}},
         {"three failed tests since the last pass",
          {TestAt(2, true), TestAt(2, false), TestAt(2, false), TestAt(2, false)},
          2,
-         hourAgo,
-         4,
-         22,
-         "stuck"},
+         {"03/07/2003", "4", "22", "stuck"}},
         {"two failed tests",
          {TestAt(2, true), TestAt(2, false), TestAt(2, false)},
          2,
-         hourAgo,
-         3,
-         17,
-         ""},
+         {"03/07/2003", "3", "17", ""}},
         {"a failed test of another level does not count",
          {TestAt(1, false), TestAt(2, false), TestAt(2, false)},
          2,
-         hourAgo,
-         3,
-         17,
-         ""},
+         {"03/07/2003", "3", "17", ""}},
         {"a pass ends the count",
          {TestAt(2, false), TestAt(2, false), TestAt(2, false), TestAt(2, true)},
          2,
-         hourAgo,
-         4,
-         22,
-         ""},
+         {"03/07/2003", "4", "22", ""}},
         {"stuck and long gone",
          {TestAt(3, false, edge), TestAt(3, false, edge), TestAt(3, false, edge)},
          3,
-         edge,
-         0,
-         0,
-         "inactive, stuck"},
+         {"02/28/2003", "0", "0", "inactive, stuck"}},
     };
-    for (const WeekCase& c : cases) {
-        const ClassReportRow row = data::MakeClassReportRow(Files(c.level, c.sessions), {}, kNow);
-        const std::vector<std::string> cells = data::ClassReportCells(row);
-        const std::string lastActive =
-            c.lastActive ? history::DateText(*c.lastActive, '/') : "never";
-        EXPECT_EQ(std::vector<std::string>(cells.begin() + 3, cells.begin() + 6),
-                  (Strings{lastActive, std::to_string(c.sessionsThisWeek),
-                           std::to_string(c.minutesThisWeek)}))
-            << c.what;
-        EXPECT_EQ(cells[8], c.attention) << c.what;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Strings cells =
+            data::ClassReportCells(data::MakeClassReportRow(Files(c.level, c.sessions), {}, kNow));
+        EXPECT_EQ((Strings{cells[3], cells[4], cells[5], cells[8]}), c.cells);
     }
 }
 
 // Fluent facts of the current level (for Mixed, all four operations'), each fact judged by its
 // first tries and the mistake list; and the rows of students whose files could not be read.
 TEST(ClassReportRuleTest, FluentFactsOfTheLevelAndUnreadableFilesLeaveTheirFiguresOut) {
-    const Problem sum = Fact(2, 3);
-    const Problem listedSum = Fact(4, 4);
-    const Problem slowSum = Fact(5, 1);
+    const Problem sum = Fact(2, 3), listedSum = Fact(4, 4), slowSum = Fact(5, 1);
     const Problem product = Fact(3, 4, kTimes);
     data::FactFluency fluency;
     for (int tries = 0; tries < 5; ++tries) {
-        fluency.RecordFirstTry(sum, true, 1000);
-        fluency.RecordFirstTry(listedSum, true, 1000);
+        for (const Problem& fact : {sum, listedSum, product}) {
+            fluency.RecordFirstTry(fact, true, 1000);
+        }
         fluency.RecordFirstTry(slowSum, true, 9000);
-        fluency.RecordFirstTry(product, true, 1000);
     }
     data::LevelFacts facts;
     facts[kAddition - 1] = {sum, listedSum, slowSum};
@@ -166,27 +126,24 @@ TEST(ClassReportRuleTest, FluentFactsOfTheLevelAndUnreadableFilesLeaveTheirFigur
     };
     const auto same = [](data::StudentFiles&) {
     };
-    using Cells = std::vector<std::string>;
-    const std::string today = history::DateText(Ago(60), '/');
-
-    EXPECT_EQ(row(kAddition, same),
-              (Cells{"Smith, Mary Ann", "Addition", "1", today, "1", "1", "1 of 3", "1", ""}));
+    EXPECT_EQ(row(kAddition, same), (Strings{"Smith, Mary Ann", "Addition", "1", "03/07/2003", "1",
+                                             "1", "1 of 3", "1", ""}));
     EXPECT_EQ(row(kMultiplication, same)[6], "1 of 2");
     EXPECT_EQ(row(kMixed, same)[6], "2 of 5");
     EXPECT_EQ(row(7, same)[6], "0 of 0") << "a level without facts";
 
     EXPECT_EQ(row(kAddition, [](data::StudentFiles& f) { f.record.reset(); }),
-              (Cells{"Smith, Mary Ann", "", "", "", "", "", "", "1", "record cannot be read"}));
+              (Strings{"Smith, Mary Ann", "", "", "", "", "", "", "1", "record cannot be read"}));
     EXPECT_EQ(row(kAddition, [](data::StudentFiles& f) { f.mistakes.reset(); }),
-              (Cells{"Smith, Mary Ann", "Addition", "1", today, "1", "1", "", "",
-                     "mistake list cannot be read"}));
+              (Strings{"Smith, Mary Ann", "Addition", "1", "03/07/2003", "1", "1", "", "",
+                       "mistake list cannot be read"}));
     EXPECT_EQ(row(kAddition,
                   [](data::StudentFiles& f) {
                       f.fluency.reset();
                       f.record->sessions.clear();
                   }),
-              (Cells{"Smith, Mary Ann", "Addition", "1", "never", "0", "0", "", "1",
-                     "response times cannot be read, inactive"}));
+              (Strings{"Smith, Mary Ann", "Addition", "1", "never", "0", "0", "", "1",
+                       "response times cannot be read, inactive"}));
 }
 
 namespace {
@@ -210,68 +167,25 @@ protected:
         teacher.SelectClass("Users");
     }
 
-    // Every file of the data folder with its bytes.
-    static std::map<std::string, Bytes> DataFolder() {
-        std::map<std::string, Bytes> files;
-        for (const auto& entry : std::filesystem::directory_iterator(DataPath(""))) {
-            files[entry.path().filename().string()] = ReadFile(entry.path().string());
-        }
-        return files;
-    }
-
     CTeacher teacher;
 };
-
-// A tiny RFC 4180 reader: fields parted by commas, records by CR LF, quoted fields with doubled
-// quotes.
-std::vector<Strings> ParseCsv(const std::string& text) {
-    std::vector<Strings> records(1, Strings(1));
-    bool quoted = false;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const char c = text[at];
-        std::string& field = records.back().back();
-        if (quoted) {
-            if (c == '"' && at + 1 < text.size() && text[at + 1] == '"') {
-                field += '"';
-                ++at;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            records.back().emplace_back();
-        } else if (c == '\r' && at + 1 < text.size() && text[at + 1] == '\n') {
-            records.emplace_back(1);
-            ++at;
-        } else {
-            field += c;
-        }
-    }
-    EXPECT_EQ(records.back(), Strings{""}) << "the last record ends in CR LF";
-    records.pop_back();
-    return records;
-}
 
 } // namespace
 
 TEST_F(ClassReportFilesTest, EveryStudentInTheTeachersOrderWithoutChangingAnyFile) {
-    const auto before = DataFolder();
+    const auto before = FolderContent(DataPath(""));
     const auto rows = data::ReadClassReport(teacher, kNow);
     ASSERT_TRUE(rows.has_value());
     std::vector<Strings> cells;
-    for (const ClassReportRow& row : *rows) {
+    for (const data::ClassReportRow& row : *rows) {
         cells.push_back(data::ClassReportCells(row));
     }
-    const std::string today = history::DateText(Ago(60), '/');
     EXPECT_EQ(cells,
               (std::vector<Strings>{
-                  {"Lee, Ann", "Multiplication", "1", today, "1", "1", "0 of 2", "1", ""},
+                  {"Lee, Ann", "Multiplication", "1", "03/07/2003", "1", "1", "0 of 2", "1", ""},
                   {"Ng, Bo", "", "", "", "", "", "", "0", "record cannot be read"},
                   {"Park, Cy", "Mixed", "2", "never", "0", "0", "0 of 2", "0", "inactive"}}));
-    EXPECT_EQ(DataFolder(), before) << "no file was created, renamed or changed";
+    EXPECT_EQ(FolderContent(DataPath("")), before) << "no file was created, renamed or changed";
     EXPECT_THAT(ErrorRecords(), ElementsAre(testing::MatchesRegex(
                                     "Classreport Line [0-9]+ :   Could not read .*/Data/Bo "
                                     "Ng\\.nfo: it is damaged")));
@@ -295,54 +209,48 @@ TEST_F(ClassReportFilesTest, AFileThatCannotBeReadIsLoggedWithTheSystemsReason) 
     EXPECT_FALSE(data::ReadClassReport(CTeacher(), kNow).has_value()) << "no class file";
 }
 
-// The file read back as a spreadsheet program reads it.
+// The file as a spreadsheet program reads it: UTF-8 after its byte-order mark, the names of the
+// class file (kept in Windows-1252) quoted for their comma, dates as YYYY-MM-DD.
 TEST_F(ClassReportFilesTest, TheCsvFileHasTheBomHeaderQuotingAndOneRecordPerStudent) {
-    // The class file keeps names in Windows-1252.
     WriteFile(DataPath("Pat JonesUsers.nfo"),
               ClassFile({"Ann Lee", "Bo Ng", "Cy Park", "Zo\xEB Gr\xFCn"}));
     WriteStudent("Zoë Grün", StudentFile("pw", 1, 0));
     const auto rows = data::ReadClassReport(teacher, kNow);
     ASSERT_TRUE(rows.has_value());
+    // Written whole or not at all, and no temporary file is left either way.
     const std::string path = fakes.Path("/report.csv");
-    ASSERT_EQ(data::WriteClassReportCsv(path, *rows), std::nullopt);
-
-    const std::string text = TextOf(ReadFile(path));
-    ASSERT_EQ(text.substr(0, 3), "\xEF\xBB\xBF");
-    const std::vector<Strings> records = ParseCsv(text.substr(3));
-    ASSERT_EQ(records.size(), 5u) << "a header and a record per student";
-    EXPECT_EQ(records[0], (Strings{"Student", "Level", "Tests passed", "Last active",
-                                   "Sessions this week", "Minutes this week", "Fluent facts",
-                                   "Facts", "Mistakes to review", "Needs attention"}));
-    EXPECT_EQ(records[1], (Strings{"Grün, Zoë", "Addition", "0", "never", "0", "0", "0", "0", "0",
-                                   "inactive"}));
-    EXPECT_EQ(records[2], (Strings{"Lee, Ann", "Multiplication", "1", data::IsoDate(Ago(60)), "1",
-                                   "1", "0", "2", "1", ""}));
-    EXPECT_EQ(records[3],
-              (Strings{"Ng, Bo", "", "", "", "", "", "", "", "0", "record cannot be read"}));
-    EXPECT_NE(text.find("\"Grün, Zoë\""), std::string::npos) << "quoted for its comma";
+    std::filesystem::create_directories(fakes.Path("/taken.csv/in it"));
+    for (const auto& [target, reason] :
+         {std::pair<std::string, std::optional<std::string>>(path, std::nullopt),
+          {fakes.Path("/no such folder/report.csv"), "No such file or directory"},
+          {fakes.Path("/taken.csv"), "Is a directory"}}) {
+        EXPECT_EQ(data::WriteClassReportCsv(target, *rows), reason);
+        EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(target))) << target;
+    }
+    EXPECT_EQ(TextOf(ReadFile(path)),
+              "\xEF\xBB\xBFStudent,Level,Tests passed,Last active,Sessions this week,Minutes this "
+              "week,Fluent facts,Facts,Mistakes to review,Needs attention\r\n"
+              "\"Grün, Zoë\",Addition,0,never,0,0,0,0,0,inactive\r\n"
+              "\"Lee, Ann\",Multiplication,1,2003-03-07,1,1,0,2,1,\r\n"
+              "\"Ng, Bo\",,,,,,,,0,record cannot be read\r\n"
+              "\"Park, Cy\",Mixed,2,never,0,0,0,2,0,inactive\r\n");
     // Split by no spreadsheet's settings, taken by none for a formula.
-    const std::vector<std::pair<std::string, std::string>> fields = {
-        {"Zoë", "Zoë"},
-        {"a=b-c", "a=b-c"},
-        {"", ""},
-        {"say \"hi\"", "\"say \"\"hi\"\"\""},
-        {"two\nlines", "\"two\nlines\""},
-        {"a\rb", "\"a\rb\""},
-        {"a\tb", "\"a\tb\""},
-        {"a;b", "\"a;b\""},
-        {"=1+2", "'=1+2"},
-        {"+1", "'+1"},
-        {"-1", "'-1"},
-        {"@SUM(A1)", "'@SUM(A1)"},
-        {"\tAnn", "\"'\tAnn\""},
-        {"\r=1", "\"'\r=1\""},
-        {"=A1,B1", "\"'=A1,B1\""},
-    };
-    for (const auto& [text, field] : fields) {
+    for (const auto& [text, field] :
+         std::vector<std::pair<std::string, std::string>>{{"Zoë", "Zoë"},
+                                                          {"a=b-c", "a=b-c"},
+                                                          {"", ""},
+                                                          {"say \"hi\"", "\"say \"\"hi\"\"\""},
+                                                          {"two\nlines", "\"two\nlines\""},
+                                                          {"a\rb", "\"a\rb\""},
+                                                          {"a\tb", "\"a\tb\""},
+                                                          {"a;b", "\"a;b\""},
+                                                          {"=1+2", "'=1+2"},
+                                                          {"+1", "'+1"},
+                                                          {"-1", "'-1"},
+                                                          {"@SUM(A1)", "'@SUM(A1)"},
+                                                          {"\tAnn", "\"'\tAnn\""},
+                                                          {"\r=1", "\"'\r=1\""},
+                                                          {"=A1,B1", "\"'=A1,B1\""}}) {
         EXPECT_EQ(data::CsvField(text), field) << text;
     }
-    EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(path)));
-
-    const std::string noFolder = fakes.Path("/no such folder/report.csv");
-    EXPECT_EQ(data::WriteClassReportCsv(noFolder, *rows), "No such file or directory");
 }

@@ -16,6 +16,8 @@ namespace {
 
 class DataFolderToolTest : public DataTest {
 protected:
+    ~DataFolderToolTest() override { GetCurrentTeacher().Reset(); }
+
     DataFolderResult Write(std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), {"--folder", fakes.BaseFolder()});
         std::string error, message;
@@ -30,76 +32,41 @@ struct ToolRun {
     std::string output; // stdout and stderr
 };
 
-// The tool as a user or the build runs it; each argument is quoted for the shell.
+// The tool as a user or the build runs it; each argument is quoted for the shell, its own
+// apostrophes too.
 ToolRun RunTool(const Strings& arguments) {
     std::string command = TALLYHOP_DATAFOLDER_TOOL;
     for (const std::string& argument : arguments) {
-        command += " '" + argument + "'";
+        command += " '";
+        for (const char c : argument) {
+            command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        }
+        command += "'";
     }
     ToolRun run;
     std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
     char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+    while (pipe != nullptr && std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
         run.output += buffer;
     }
-    const int status = ::pclose(pipe);
+    const int status = pipe != nullptr ? ::pclose(pipe) : -1;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
 }
 
+// The folder holds the default class with `student` as its one student, whole.
 bool LoadsWhole(const std::string& student) {
     const auto classFile = data::ParseClassFile(ReadFile(DataPath("Class TeacherUsers.nfo")));
     return classFile && classFile->students == Strings{student} &&
            LoadedStudent(student).has_value();
 }
 
-std::string ParseError(const std::vector<std::string>& arguments) {
-    std::string error;
-    EXPECT_FALSE(ParseDataFolderOptions(arguments, error).has_value());
-    return error;
-}
-
 } // namespace
 
-TEST_F(DataFolderToolTest, ExistingFolderIsRefusedOrKeptUnlessReplacedByTheDefaults) {
-    ASSERT_EQ(Write({"--student", "Bo Ng:Kiwi"}), DataFolderResult::Written);
-    const Bytes admin = ReadFile(DataPath("Admin.nfo"));
-    EXPECT_EQ(Write({"--admin-password", "other"}), DataFolderResult::RefusedExisting);
-    EXPECT_EQ(Write({"--if-missing"}), DataFolderResult::KeptExisting);
-    EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), admin);
-    EXPECT_TRUE(platform::FileExists(DataPath("Bo Ng.nfo")));
-
-    // A shared folder's permissions belong to the installation, not to the records.
-    const auto shared = std::filesystem::perms::owner_all | std::filesystem::perms::group_all;
-    std::filesystem::permissions(DataPath(""), shared);
-    EXPECT_EQ(Write({"--force"}), DataFolderResult::Written);
-    EXPECT_EQ(std::filesystem::status(DataPath("")).permissions(), shared);
-    EXPECT_FALSE(platform::FileExists(DataPath("Bo Ng.nfo")));
-    EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), AdminFile("admin", {"Teacher, Class"}));
-    EXPECT_EQ(ReadFile(DataPath("Class Teacher.nfo")), TeacherFile("teacher", {"Users"}));
-    EXPECT_EQ(ReadFile(DataPath("Class TeacherUsers.nfo")), ClassFile({}));
-    GetCurrentTeacher().Reset();
-}
-
-// An install runs the tool with --if-missing: records that lost their Admin.nfo are a class's
-// records all the same.
-TEST_F(DataFolderToolTest, RecordsWithoutAnAdminFileAreKeptOrRefusedButNeverWiped) {
-    ASSERT_EQ(Write({"--student", "Bo Ng:Kiwi"}), DataFolderResult::Written);
-    const Bytes record = ReadFile(DataPath("Bo Ng.nfo"));
-    std::filesystem::remove(DataPath("Admin.nfo"));
-    EXPECT_EQ(Write({"--if-missing"}), DataFolderResult::KeptExisting);
-    EXPECT_EQ(Write({}), DataFolderResult::RefusedExisting);
-    EXPECT_EQ(ReadFile(DataPath("Bo Ng.nfo")), record);
-
-    std::filesystem::remove_all(DataPath(""));
-    std::filesystem::create_directory(DataPath(""));
-    EXPECT_EQ(Write({"--if-missing"}), DataFolderResult::Written) << "an empty folder is filled";
-}
-
-TEST_F(DataFolderToolTest, StudentsAreAddedAsTheTeacherWindowAddsThem) {
+// Students are added as the teacher window adds them. An existing folder (one that lost its
+// Admin.nfo too: an install runs the tool with --if-missing) is refused or kept, and replaced
+// only with --force, keeping its permissions, which belong to the installation.
+TEST_F(DataFolderToolTest, AFolderIsWrittenAsTheTeacherWindowWritesAndReplacedOnlyWithForce) {
     ASSERT_EQ(Write({"--teacher", "Pat Jones", "--teacher-password", "Owl", "--admin-password",
                      "root", "--student", "Mary Ann Smith:Tulip:3:2", "--student", "Bo Ng:Kiwi"}),
               DataFolderResult::Written);
@@ -114,21 +81,38 @@ TEST_F(DataFolderToolTest, StudentsAreAddedAsTheTeacherWindowAddsThem) {
             std::tuple(student->GetPassword(), student->GetLevel(), student->GetTestsPassed()),
             std::tuple(password, level, passed));
     }
+
+    auto before = FolderContent(DataPath(""));
+    EXPECT_EQ(Write({"--admin-password", "other"}), DataFolderResult::RefusedExisting);
+    EXPECT_EQ(Write({"--if-missing"}), DataFolderResult::KeptExisting);
+    fs::remove(DataPath("Admin.nfo"));
+    EXPECT_EQ(Write({"--if-missing"}), DataFolderResult::KeptExisting);
+    EXPECT_EQ(Write({}), DataFolderResult::RefusedExisting);
+    before.erase("Admin.nfo");
+    EXPECT_EQ(FolderContent(DataPath("")), before);
+
+    const auto shared = fs::perms::owner_all | fs::perms::group_all;
+    fs::permissions(DataPath(""), shared);
+    EXPECT_EQ(Write({"--force"}), DataFolderResult::Written);
+    EXPECT_EQ(fs::status(DataPath("")).permissions(), shared);
+    EXPECT_FALSE(platform::FileExists(DataPath("Bo Ng.nfo")));
+    EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), AdminFile("admin", {"Teacher, Class"}));
+    EXPECT_EQ(ReadFile(DataPath("Class Teacher.nfo")), TeacherFile("teacher", {"Users"}));
+    EXPECT_EQ(ReadFile(DataPath("Class TeacherUsers.nfo")), ClassFile({}));
+    fs::remove_all(DataPath(""));
+    fs::create_directory(DataPath(""));
+    EXPECT_EQ(Write({"--if-missing"}), DataFolderResult::Written) << "an empty folder is filled";
 }
 
-TEST(DataFolderOptionsTest, UnusableOptionsAreRefusedWithAReason) {
-    EXPECT_EQ(ParseError({}), "--folder is required");
-    EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Bo:pw:6"}), HasSubstr("level 1-5"));
-    EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Ng, Bo:pw"}), HasSubstr("Ng, Bo"));
-    EXPECT_THAT(ParseError({"--folder", "/x", "--force", "--if-missing"}), HasSubstr("exclude"));
-    EXPECT_THAT(ParseError({"--folder", "/x", "--student", "Sean O'Brien:pw"}),
-                HasSubstr("\"Sean O'Brien\": a name cannot hold the apostrophe (')"));
-    EXPECT_THAT(ParseError({"--folder", "/x", "--student", "\tBo Ng:pw"}),
-                HasSubstr("cannot hold a tab or another control character"));
-}
-
-TEST_F(DataFolderToolTest, NamesOfOtherRecordsAndRepeatedStudentsAreRefusedBeforeAnyWrite) {
+// Options the tool cannot use, names of other record files, names and passwords the program's
+// dialogs would refuse and repeated names are refused before anything is written.
+TEST_F(DataFolderToolTest, UnusableOptionsAndNamesAreRefusedWithAReasonBeforeAnyWrite) {
     const std::pair<Strings, std::string> refusals[] = {
+        {{"--student", "Bo:pw:6"}, "level 1-5"},
+        {{"--student", "Bo:pw:0"}, "level 1-5"},
+        {{"--student", "Bo:pw:1:3"}, "tests passed 0-2"},
+        {{"--student", "Ng, Bo:pw"}, "Ng, Bo"},
+        {{"--if-missing"}, "exclude"},
         {{"--student", "Admin:pw"}, "\"Admin\" is the name of the sign-in list's file"},
         {{"--teacher", "Admin"}, "\"Admin\" is the name of the sign-in list's file"},
         {{"--student", "Class TeacherUsers:pw"}, "\"Class TeacherUsers\" is the name of the class"},
@@ -138,6 +122,9 @@ TEST_F(DataFolderToolTest, NamesOfOtherRecordsAndRepeatedStudentsAreRefusedBefor
         {{"--student", "Bo Ng:a", "--student", "BO NG:b"}, "\"BO NG\" is given twice"},
         {{"--student", "admin:pw"}, "\"admin\" is the name of the sign-in list's file"},
         {{"--student", "class teacher:pw"}, "\"class teacher\" is the name of the teacher"},
+        {{"--student", "Sean O'Brien:pw"},
+         "\"Sean O'Brien\": a name cannot hold the apostrophe (')"},
+        {{"--student", "\tBo Ng:pw"}, "cannot hold a tab or another control character"},
     };
     for (const auto& [arguments, reason] : refusals) {
         Strings command = {"--folder", fakes.BaseFolder(), "--force"};
@@ -147,10 +134,22 @@ TEST_F(DataFolderToolTest, NamesOfOtherRecordsAndRepeatedStudentsAreRefusedBefor
         EXPECT_THAT(run.output, HasSubstr(reason));
         EXPECT_TRUE(fs::is_empty(DataPath(""))) << reason;
     }
+    std::string error;
+    EXPECT_FALSE(ParseDataFolderOptions({}, error));
+    EXPECT_EQ(error, "--folder is required");
+    // Asked for anywhere among the options, the usage goes to the terminal; nothing is written.
+    const std::string fresh = fakes.BaseFolder() + "/fresh";
+    for (const Strings& arguments : {Strings{"--help"}, Strings{"--folder", fresh, "-h"}}) {
+        const ToolRun run = RunTool(arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_THAT(run.output, testing::StartsWith("usage: tallyhop_datafolder --folder"));
+    }
+    EXPECT_FALSE(fs::exists(fresh));
 }
 
-// A mistyped folder makes no tree of new folders; a failure says what the system said.
-TEST_F(DataFolderToolTest, AFolderWhoseParentIsMissingIsRefusedAndFailuresNameTheirCause) {
+// A mistyped folder makes no tree of new folders; a failure says what the system said. A program
+// in a "Release" folder reads the Data folder above it, and nothing else is touched.
+TEST_F(DataFolderToolTest, TheToolWritesTheDataFolderTheProgramReadsOrSaysWhyNot) {
     const std::string typo = fakes.BaseFolder() + "/Tallyhpo/program";
     ToolRun run = RunTool({"--folder", typo});
     EXPECT_NE(run.exitCode, 0);
@@ -162,39 +161,22 @@ TEST_F(DataFolderToolTest, AFolderWhoseParentIsMissingIsRefusedAndFailuresNameTh
     EXPECT_EQ(run.exitCode, 0) << run.output << "a new program folder in an existing one";
     EXPECT_TRUE(fs::exists(fakes.BaseFolder() + "/fresh/program/Data/Admin.nfo"));
 
+    ASSERT_EQ(Write({"--student", "Bo Ng:Kiwi"}), DataFolderResult::Written);
+    fs::create_directories(fakes.Path("/Release/Data"));
+    WriteFile(fakes.Path("/Release/Data/notes.txt"), BytesOf("kept"));
+    run = RunTool({"--folder", fakes.Path("/Release"), "--force", "--student", "Di Ruiz:Fig"});
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("wrote the data folder " + fakes.Path("/Data") + "\n"));
+    EXPECT_EQ(ReadFile(fakes.Path("/Release/Data/notes.txt")), BytesOf("kept"));
+    EXPECT_TRUE(LoadsWhole("Di Ruiz")) << "replaced with --force";
+    EXPECT_FALSE(fs::exists(fakes.Path("/Data/.Data.new")) || fs::exists(fakes.Path("/.Data.new")))
+        << "no staging folder is left";
+
     fs::remove_all(DataPath(""));
     WriteFile(fakes.BaseFolder() + "/Data", Bytes{'x'}); // a file where the folder belongs
     run = RunTool({"--folder", fakes.BaseFolder(), "--force"});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_THAT(run.output, HasSubstr("(Not a directory)"));
-}
-
-// Asked for anywhere among the options, the usage goes to the terminal and nothing is written.
-TEST_F(DataFolderToolTest, HelpPrintsTheUsageAndWritesNothing) {
-    const std::string folder = fakes.BaseFolder() + "/fresh";
-    for (const Strings& arguments : {Strings{"--help"}, Strings{"--folder", folder, "-h"}}) {
-        const ToolRun run = RunTool(arguments);
-        EXPECT_EQ(run.exitCode, 0) << run.output;
-        EXPECT_THAT(run.output, testing::StartsWith("usage: tallyhop_datafolder --folder"));
-    }
-    EXPECT_FALSE(fs::exists(folder));
-}
-
-// A program in a "Release" folder reads the Data folder above it.
-TEST_F(DataFolderToolTest, ProgramInAReleaseFolderGetsTheDataFolderItReadsAndNothingElseIsTouched) {
-    ASSERT_EQ(Write({"--student", "Bo Ng:Kiwi"}), DataFolderResult::Written);
-    fs::create_directories(fakes.Path("/Release/Data"));
-    WriteFile(fakes.Path("/Release/Data/notes.txt"), BytesOf("kept"));
-
-    const ToolRun run =
-        RunTool({"--folder", fakes.Path("/Release"), "--force", "--student", "Di Ruiz:Fig"});
-    EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_THAT(run.output, HasSubstr("wrote the data folder " + fakes.Path("/Data") + "\n"));
-    EXPECT_EQ(ReadFile(fakes.Path("/Release/Data/notes.txt")), BytesOf("kept"));
-    EXPECT_FALSE(platform::FileExists(DataPath("Bo Ng.nfo"))) << "replaced with --force";
-    EXPECT_TRUE(LoadsWhole("Di Ruiz"));
-    EXPECT_FALSE(fs::exists(fakes.Path("/Data/.Data.new")) || fs::exists(fakes.Path("/.Data.new")))
-        << "no staging folder is left";
 }
 
 // The build runs the tool with --if-missing: a run that was killed part way must leave either no
@@ -204,19 +186,18 @@ TEST_F(DataFolderToolTest, RunStoppedAtAnyStepLeavesNoHalfWrittenFolderBehind) {
     const auto options =
         ParseDataFolderOptions({"--folder", fakes.BaseFolder(), "--student", "Bo Ng:Kiwi"}, error);
     ASSERT_TRUE(options.has_value()) << error;
-    const auto keepIfMissing = ParseDataFolderOptions(
-        {"--folder", fakes.BaseFolder(), "--if-missing", "--student", "Bo Ng:Kiwi"}, error);
+    DataFolderOptions keepIfMissing = *options;
+    keepIfMissing.keepExisting = true;
     for (int stopAfter = 1;; ++stopAfter) {
         fs::remove_all(DataPath(""));
         const bool stopped =
             RunStoppedAfterStep(stopAfter, [&] { WriteDataFolder(*options, message); });
-        ASSERT_NE(WriteDataFolder(*keepIfMissing, message), DataFolderResult::Failed) << message;
+        ASSERT_NE(WriteDataFolder(keepIfMissing, message), DataFolderResult::Failed) << message;
         EXPECT_TRUE(LoadsWhole("Bo Ng")) << "stopped after step " << stopAfter;
         if (!stopped) {
             break;
         }
     }
-    GetCurrentTeacher().Reset();
 }
 
 // A class in use is never replaced under its programs, and nobody signs in while it is being
@@ -251,5 +232,4 @@ TEST_F(DataFolderToolTest, AClassInUseIsNotReplacedAndItsLockFileStaysInPlace) {
     const data::PersonClaim teacher = desk.ClaimSignIn("Class Teacher");
     EXPECT_EQ(data::SignInLocks(folder).ClaimSignIn("Class Teacher").Outcome(),
               data::ClaimOutcome::SignedInElsewhere);
-    GetCurrentTeacher().Reset();
 }

@@ -2,11 +2,7 @@
 #include "SessionRecords.h"
 
 #include <cstdlib>
-#include <ctime>
 #include <gmock/gmock.h>
-#include <optional>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -40,7 +36,7 @@ TEST(SessionHistoryTest, EachViewTakesItsKindsOfRecordInHistoryOrder) {
     const std::vector<SessionRecord> history{TestRecord(1, 100), TrainingRecord(2, 60),
                                              ReviewRecord(3, 3, 0, 9), TestRecord(4, 100),
                                              SessionRecord{}};
-    auto values = [&](history::View view) {
+    const auto values = [&](history::View view) {
         std::vector<int> correct;
         for (const SessionRecord& record : history::RecordsFor(view, history)) {
             correct.push_back(record.correctCount);
@@ -54,65 +50,61 @@ TEST(SessionHistoryTest, EachViewTakesItsKindsOfRecordInHistoryOrder) {
     EXPECT_THAT(values(history::View::TrainingProgress), ElementsAre(2));
 }
 
-TEST(SessionHistoryTest, AWholeTestAllRightIsPassedAndNinetyOnlyCountsOnDivision) {
-    EXPECT_TRUE(history::IsPassed(TestRecord(100, 100, 1)));
-    EXPECT_FALSE(history::IsPassed(TestRecord(99, 100, 1)));
-    EXPECT_TRUE(history::IsPassed(TestRecord(90, 90, 4)));
-    EXPECT_FALSE(history::IsPassed(TestRecord(90, 90, 3)));
-    EXPECT_FALSE(history::IsPassed(TestRecord(90, 90, 5)));
-    EXPECT_FALSE(history::IsPassed(TestRecord(50, 50, 1))) << "a test cut short is not passed";
-}
-
-TEST(SessionHistoryTest, MasteryStepsRunThroughTheLevelsThreeEach) {
-    EXPECT_EQ(history::MasteryStep(1, 0), 1);
-    EXPECT_EQ(history::MasteryStep(4, 2), 12);
-    EXPECT_EQ(history::MasteryStep(5, 2), 15);
-    EXPECT_EQ(history::MasteryStep(0, 0), std::nullopt);
-    EXPECT_EQ(history::MasteryStep(7, 0), std::nullopt);
-    EXPECT_EQ(history::MasteryStep(1, -1), std::nullopt);
-    EXPECT_EQ(history::MasteryStep(1, 4), std::nullopt);
-}
-
-TEST(SessionHistoryTest, TheTrainingBarTellsTheKindOfSession) {
+// Passing, the mastery step, the training bar, and the texts of durations, of problems a minute
+// and of dates.
+TEST(SessionHistoryTest, EachRecordIsJudgedAndWrittenAsTheViewsShowIt) {
+    // A whole test all right is passed; ninety only counts on division; a test cut short is not.
+    for (const auto& [record, passed] : {std::pair(TestRecord(100, 100, 1), true),
+                                         {TestRecord(99, 100, 1), false},
+                                         {TestRecord(90, 90, 4), true},
+                                         {TestRecord(90, 90, 3), false},
+                                         {TestRecord(90, 90, 5), false},
+                                         {TestRecord(50, 50, 1), false}}) {
+        EXPECT_EQ(history::IsPassed(record), passed) << record.correctCount << record.level;
+    }
+    // The levels three steps each.
+    for (const auto& [level, passed, step] : {std::tuple(1, 0, std::optional(1)),
+                                              {4, 2, 12},
+                                              {5, 2, 15},
+                                              {0, 0, std::nullopt},
+                                              {7, 0, std::nullopt},
+                                              {1, -1, std::nullopt},
+                                              {1, 4, std::nullopt}}) {
+        EXPECT_EQ(history::MasteryStep(level, passed), step) << level << "," << passed;
+    }
     EXPECT_EQ(history::TrainingBarCategory(TrainingRecord(5, 240, 0, 3, 1)), 1);
     EXPECT_EQ(history::TrainingBarCategory(TrainingRecord(5, 60)), 2);
     EXPECT_EQ(history::TrainingBarCategory(TrainingRecord(5, 240)), 3);
     EXPECT_EQ(history::TrainingBarCategory(TrainingRecord(5, 61)), 3);
-}
-
-TEST(SessionHistoryTest, DurationsReadInSecondsMinutesOrHours) {
-    EXPECT_EQ(history::DurationText(1), "1 seconds");
-    EXPECT_EQ(history::DurationText(59), "59 seconds");
-    EXPECT_EQ(history::DurationText(60), "1 minute");
-    EXPECT_EQ(history::DurationText(119), "1 minute");
-    EXPECT_EQ(history::DurationText(120), "2 minutes");
-    EXPECT_EQ(history::DurationText(3599), "59 minutes");
-    EXPECT_EQ(history::DurationText(3600), "1:00 hours");
-    EXPECT_EQ(history::DurationText(3725), "1:02 hours");
-    EXPECT_EQ(history::CumulativeText(1800), "30 minutes");
-    EXPECT_EQ(history::CumulativeText(3600), "01:00 hours");
-    EXPECT_EQ(history::CumulativeText(40 * 3600 + 125), "40:02 hours");
-}
-
-TEST(SessionHistoryTest, ProblemsPerMinuteCountsNoTimeAsOneMinute) {
+    for (const auto& [seconds, text] : {std::pair(1, "1 seconds"),
+                                        {59, "59 seconds"},
+                                        {60, "1 minute"},
+                                        {119, "1 minute"},
+                                        {120, "2 minutes"},
+                                        {3599, "59 minutes"},
+                                        {3600, "1:00 hours"},
+                                        {3725, "1:02 hours"}}) {
+        EXPECT_EQ(history::DurationText(seconds), text);
+    }
+    for (const auto& [seconds, text] :
+         {std::pair(1800, "30 minutes"), {3600, "01:00 hours"}, {40 * 3600 + 125, "40:02 hours"}}) {
+        EXPECT_EQ(history::CumulativeText(seconds), text);
+    }
     EXPECT_DOUBLE_EQ(history::ProblemsPerMinute(30, 120), 15.0);
-    EXPECT_DOUBLE_EQ(history::ProblemsPerMinute(7, 0), 7.0);
+    EXPECT_DOUBLE_EQ(history::ProblemsPerMinute(7, 0), 7.0) << "no time counts as a minute";
     EXPECT_DOUBLE_EQ(history::ProblemsPerMinute(7, -5), 7.0);
-}
-
-TEST(SessionHistoryTest, DatesAreTheLocalDayOfTheRecord) {
-    EXPECT_EQ(history::DateText(kNoon, '/'), "03/07/2003");
+    // The local day of the record.
     EXPECT_EQ(history::DateText(kNoon, '\\'), "03\\07\\2003");
     const std::uint32_t lateEvening = kNoon + 10 * 3600; // 22:00 UTC
     EXPECT_EQ(DateIn("UTC-3", lateEvening), "03/08/2003") << "three hours ahead of UTC";
     EXPECT_EQ(DateIn("UTC0", lateEvening), "03/07/2003");
 }
 
-TEST(SessionHistoryTest, TheTestReportReadsNewestFirstWithNumbersScoresAndResults) {
-    const std::vector<SessionRecord> history{
-        TestRecord(100, 100, 1, 0, kNoon), TrainingRecord(9, 60),
-        TestRecord(99, 100, 1, 1, kNoon + kDay), TestRecord(90, 90, 4, 0, kNoon + 2 * kDay)};
-    const auto rows = history::TestReportRows(history);
+TEST(SessionHistoryTest, TheReportsReadNewestFirstAndTheTrainingReportInterleavesReviews) {
+    const std::vector<SessionRecord> tests{TestRecord(100, 100, 1, 0, kNoon), TrainingRecord(9, 60),
+                                           TestRecord(99, 100, 1, 1, kNoon + kDay),
+                                           TestRecord(90, 90, 4, 0, kNoon + 2 * kDay)};
+    const auto rows = history::TestReportRows(tests);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_THAT(Columns(rows[0]), ElementsAre("3", "03/09/2003", "Division", "90 / 90", "passed"));
     EXPECT_THAT(Columns(rows[1]),
@@ -122,31 +114,26 @@ TEST(SessionHistoryTest, TheTestReportReadsNewestFirstWithNumbersScoresAndResult
     EXPECT_EQ(std::tuple(rows[0].passed, rows[1].passed, rows[2].passed),
               std::tuple(true, false, true));
     EXPECT_TRUE(history::TestReportRows({}).empty());
-}
 
-TEST(SessionHistoryTest, TheTrainingReportInterleavesReviewsWithoutCountingThem) {
-    const std::vector<SessionRecord> history{
+    const std::vector<SessionRecord> training{
         TrainingRecord(20, 240, 25, 3), TestRecord(100, 100), TrainingRecord(30, 60, 0, 1),
         ReviewRecord(12, 40, 0, 150), TrainingRecord(10, 240, 15, 4)};
-    const auto rows = history::TrainingReportRows(history, '\\');
-    ASSERT_EQ(rows.size(), 4u);
+    const auto report = history::TrainingReportRows(training, '\\');
+    ASSERT_EQ(report.size(), 4u);
     // Cumulative: 240 + 150 + 60 + 240 seconds up to the newest.
-    EXPECT_THAT(Columns(rows[0]), ElementsAre("3", "03\\07\\2003", "Division", "15", "10", "", "",
-                                              "4 minutes", "", "2.5", "", "11 minutes"));
-    EXPECT_THAT(Columns(rows[1]), ElementsAre("Review", "03\\07\\2003", "", "", "", "12", "40",
-                                              "2 minutes", "Complete", "", "", "7 minutes"));
-    EXPECT_THAT(Columns(rows[2]), ElementsAre("2", "03\\07\\2003", "Addition", "", "30", "", "",
-                                              "1 minute", "", "30.0", "", "5 minutes"))
+    EXPECT_THAT(Columns(report[0]), ElementsAre("3", "03\\07\\2003", "Division", "15", "10", "", "",
+                                                "4 minutes", "", "2.5", "", "11 minutes"));
+    EXPECT_THAT(Columns(report[1]), ElementsAre("Review", "03\\07\\2003", "", "", "", "12", "40",
+                                                "2 minutes", "Complete", "", "", "7 minutes"));
+    EXPECT_THAT(Columns(report[2]), ElementsAre("2", "03\\07\\2003", "Addition", "", "30", "", "",
+                                                "1 minute", "", "30.0", "", "5 minutes"))
         << "no goal";
-    EXPECT_EQ(rows[3].cumulative, "4 minutes");
+    EXPECT_EQ(report[3].cumulative, "4 minutes");
 
     const auto unfinished = history::TrainingReportRows({{ReviewRecord(12, 5, 7, 30)}}, '/');
     ASSERT_EQ(unfinished.size(), 1u);
     EXPECT_EQ(std::pair(unfinished[0].complete, unfinished[0].remaining),
               std::pair(std::string("Incomplete"), std::string("7")));
-}
-
-TEST(SessionHistoryTest, CumulativeTimeTurnsIntoHoursAtTheFullHour) {
     const std::vector<SessionRecord> halfHours{TrainingRecord(1, 1800), TrainingRecord(1, 1800)};
     EXPECT_EQ(history::TrainingReportRows(halfHours, '/').at(0).cumulative, "01:00 hours");
 }
@@ -154,13 +141,9 @@ TEST(SessionHistoryTest, CumulativeTimeTurnsIntoHoursAtTheFullHour) {
 // A damaged record holds values the program never writes; the views show the nearest value they
 // can, and say what they changed.
 TEST(SessionHistoryTest, ValuesNeverRecordedAreShownWithinTheViewsLimits) {
-    struct Drawn {
-        int value;
-        int drawn;
-    };
-    for (const Drawn& d :
-         {Drawn{-1, 0}, {0, 0}, {100, 100}, {101, 100}, {32767, 100}, {-32768, 0}}) {
-        EXPECT_EQ(history::DrawnCount(d.value), d.drawn) << d.value;
+    for (const auto& [value, drawn] :
+         {std::pair(-1, 0), {0, 0}, {100, 100}, {101, 100}, {32767, 100}, {-32768, 0}}) {
+        EXPECT_EQ(history::DrawnCount(value), drawn) << value;
     }
     EXPECT_EQ(history::DrawnMasteryStep(5, 2), 15);
     EXPECT_EQ(history::DrawnMasteryStep(5, 3), 15) << "three passed on Mixed: step 16";

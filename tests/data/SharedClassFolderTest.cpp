@@ -5,9 +5,8 @@
 #include "ChildProcess.h"
 #include "data/TestFileShuffle.h"
 #include "platform/BaseFolder.h"
-#include "platform/Logs.h"
 
-#include <cstdlib>
+#include <climits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,42 +75,45 @@ TEST_F(SharedClassFolderTest, EveryFileWrittenKeepsGroupReadAndWriteUnderAUmaskO
     EXPECT_THAT(FilesClosedToTheGroup(base), IsEmpty());
 }
 
-// Each program shuffles through a temporary file of its own, so neither ever puts the other's
-// half-written file in place.
-TEST_F(SharedClassFolderTest, ProgramsReshufflingOneTestFileAtOnceEachReadAWholeFile) {
+// Each program writes a replacement under a temporary name of its own, holding its process
+// number and its computer's name, so neither ever puts the other's half-written file in place:
+// one program is held after the first piece of its replacement while the other replaces the
+// file whole.
+TEST_F(SharedClassFolderTest, AProgramReplacingAFileNeverPutsAnotherProgramsHalfWrittenOneInPlace) {
     Strings lines;
+    std::string text;
     for (int a = 0; a < 30; ++a) {
         for (int b = 0; b < 20; ++b) {
             lines.push_back(std::to_string(a) + " + " + std::to_string(b));
+            text += lines.back() + "\r\n";
         }
-    }
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\r\n";
     }
     const std::string path = TestDataPath("addition.txt");
     WriteFile(path, BytesOf(text));
-    const auto reshuffle = [&] {
-        std::srand(static_cast<unsigned>(::getpid()));
-        // Writing takes a while, as on a network folder: the programs' writes overlap.
-        platform::SetFileStepHook([](platform::FileStep step, const std::string&) {
-            if (step == platform::FileStep::PieceWritten) {
-                ::usleep(2000);
+    ASSERT_GT(text.size(), 4096u) << "written in more than one piece";
+    ChildProcess held([&] {
+        std::string temporary;
+        platform::SetFileStepHook([&](platform::FileStep step, const std::string& file) {
+            if (step == platform::FileStep::Created) {
+                temporary = file;
+            } else if (step == platform::FileStep::PieceWritten && file == temporary) {
+                platform::SetFileStepHook(nullptr);
+                ChildProcess::HoldHere();
             }
         });
-        for (int round = 0; round < 30; ++round) {
-            const auto read = data::ShuffleTestFile(path);
-            if (!read ||
-                !std::is_permutation(read->begin(), read->end(), lines.begin(), lines.end())) {
-                return "a torn file in round " + std::to_string(round);
-            }
-        }
-        return std::string("whole");
-    };
-    ChildProcess first(reshuffle);
-    ChildProcess second(reshuffle);
-    EXPECT_EQ(first.Answer(), "whole");
-    EXPECT_EQ(second.Answer(), "whole");
+        const bool read = data::ShuffleTestFile(path).has_value();
+        char host[HOST_NAME_MAX + 1] = {};
+        ::gethostname(host, sizeof host - 1);
+        const std::string name = fs::path(temporary).filename();
+        return std::string(read ? "read" : "not read") +
+               (name.find(std::to_string(::getpid())) != std::string::npos ? ", its number" : "") +
+               (name.find(host) != std::string::npos ? ", its computer" : "") + ", " +
+               testing::PrintToString(fakes.messageBoxes.Texts());
+    });
+    ASSERT_TRUE(held.WaitUntilHeld());
+    ASSERT_TRUE(data::ShuffleTestFile(path).has_value());
+    held.Release();
+    EXPECT_EQ(held.Answer(), "read, its number, its computer, {}") << "its temporary file's name";
     const Strings after = CrLfLines(path);
     EXPECT_TRUE(std::is_permutation(after.begin(), after.end(), lines.begin(), lines.end()));
     EXPECT_EQ(std::distance(fs::directory_iterator(TestDataPath("")), fs::directory_iterator()), 1)

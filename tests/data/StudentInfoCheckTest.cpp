@@ -2,73 +2,58 @@
 #include "DataTestSupport.h"
 #include "data/Windows1252.h"
 
-using data::StudentInfoRefusal;
+using enum data::StudentInfoRefusal;
 
-namespace {
-
-// Pat Jones teaches Ann Lee in "Users".
-class StudentInfoCheckTest : public DataTest {
-protected:
-    StudentInfoCheckTest() {
-        WriteFile(DataPath("Pat Jones.nfo"), TeacherFile("Owl", {"Users"}));
-        WriteClass({"Ann Lee"});
-    }
-
-    void WriteClass(const Strings& students) {
+// The checks come in their order; what a name is made of is the shared rules' (one table for the
+// tool and the dialogs); here, which files a new name would replace, with its blanks made single
+// first. An edit checks the password only.
+TEST(StudentInfoCheckTest, EntriesAreRefusedForTheFirstReasonAndNamesByTheFilesTheyWouldReplace) {
+    platform::fakes::FakePlatform fakes;
+    std::filesystem::create_directories(DataPath(""));
+    WriteFile(DataPath("Pat Jones.nfo"), TeacherFile("Owl", {"Users"}));
+    CTeacher teacher;
+    const auto check = [&](const Strings& students, bool editing, const std::string& name,
+                           const std::string& password, const std::string& verification) {
         WriteFile(DataPath("Pat JonesUsers.nfo"), ClassFile(students));
         teacher.Load("Pat Jones");
         teacher.SelectClass("Users");
-    }
-
-    StudentInfoRefusal New(const std::string& name, const std::string& password = "pw",
-                           const std::string& verification = "pw") const {
         return data::CheckStudentInfo(
-            {.name = name, .password = password, .verification = verification}, teacher);
+            {.editing = editing, .name = name, .password = password, .verification = verification},
+            teacher);
+    };
+    const Strings eight{"A B", "C D", "E F", "G H", "I J", "K L", "M N", "O P"};
+    const std::string tooLong(16, 'x');
+    struct Case {
+        bool full;
+        bool editing;
+        std::string name, password, verification;
+        data::StudentInfoRefusal refusal;
+    };
+    const Case cases[] = {
+        {true, false, "", "", "", TooManyStudents}, // whatever was typed
+        {true, true, "A B", "x", "x", None},        // an edit of an existing student still works
+        {false, false, "", "", "", NoPassword},
+        {false, false, "", "pw", "", PasswordsDiffer},
+        {false, false, "", "", "pw", PasswordsDiffer},
+        {false, false, "", "pw", "Pw", PasswordsDiffer},
+        {false, true, "Ann Lee", tooLong, tooLong, PasswordTooLong}, // the box could never take it
+        {false, false, "   ", "pw", "pw", NoName},
+        {false, false, "Ann.Lee", "pw", "pw", InvalidCharacter},
+        {false, true, "", "x", "x", None},          // names are not checked in an edit
+        {false, false, "Zoe Ek", "pw", "pw", None}, // another letter
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(check(c.full ? eight : Strings{"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")},
+                        c.editing, c.name, c.password, c.verification),
+                  c.refusal)
+            << c.name << "/" << c.password << "/" << c.verification;
     }
-
-    CTeacher teacher;
-};
-
-} // namespace
-
-TEST_F(StudentInfoCheckTest, ChecksComeInTheirOrder) {
-    WriteClass({"A B", "C D", "E F", "G H", "I J", "K L", "M N", "O P"});
-    EXPECT_EQ(New("", "", ""), StudentInfoRefusal::TooManyStudents) << "whatever was typed";
-    EXPECT_EQ(data::CheckStudentInfo(
-                  {.editing = true, .name = "A B", .password = "x", .verification = "x"}, teacher),
-              StudentInfoRefusal::None)
-        << "an edit of an existing student still works";
-
-    WriteClass({"Ann Lee"});
-    EXPECT_EQ(New("", "", ""), StudentInfoRefusal::NoPassword);
-    EXPECT_EQ(New("", "pw", ""), StudentInfoRefusal::PasswordsDiffer);
-    EXPECT_EQ(New("", "", "pw"), StudentInfoRefusal::PasswordsDiffer);
-    EXPECT_EQ(New("", "pw", "Pw"), StudentInfoRefusal::PasswordsDiffer);
-    EXPECT_EQ(New("Ann.Lee"), StudentInfoRefusal::InvalidCharacter);
-    EXPECT_EQ(New("Ann Lee"), StudentInfoRefusal::NameTaken);
-    EXPECT_EQ(data::CheckStudentInfo(
-                  {.editing = true, .name = "", .password = "x", .verification = "x"}, teacher),
-              StudentInfoRefusal::None)
-        << "names are not checked in an edit";
-}
-
-// What a name is made of is the shared rules' (one table for the tool and the dialogs); here,
-// which files a new name would replace, with its blanks made single first.
-TEST_F(StudentInfoCheckTest, NamesAreNormalisedAndRefusedByTheFilesTheyWouldReplace) {
-    EXPECT_EQ(New("   "), StudentInfoRefusal::NoName) << "a name of blanks is no name";
-    WriteClass({"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")});
     // Capitals aside too: a share that ignores case keeps one file for both.
     for (const std::string taken :
          {"Pat Jones", "Admin", "Pat JonesUsers", "Ann Lee", "  Ann   Lee ", "Pat  Jones",
           "ann lee", "ADMIN", "pat jonesUSERS", "PAT JONES", "ZOË EK"}) {
-        EXPECT_EQ(New(taken), StudentInfoRefusal::NameTaken) << taken;
+        EXPECT_EQ(check({"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")}, false, taken, "pw", "pw"),
+                  NameTaken)
+            << taken;
     }
-    EXPECT_EQ(New("Zoe Ek"), StudentInfoRefusal::None) << "another letter";
-    EXPECT_EQ(data::CheckStudentInfo({.editing = true,
-                                      .name = "Ann Lee",
-                                      .password = std::string(16, 'x'),
-                                      .verification = std::string(16, 'x')},
-                                     teacher),
-              StudentInfoRefusal::PasswordTooLong)
-        << "the sign-in box could never take it";
 }

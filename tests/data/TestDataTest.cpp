@@ -1,7 +1,6 @@
 #include "DataTestSupport.h"
 
 #include "data/ProblemLine.h"
-#include "platform/BaseFolder.h"
 
 #include <regex>
 
@@ -16,16 +15,13 @@ void WriteLines(const std::string& fileName, const Strings& lines,
     WriteFile(TestDataPath(fileName), BytesOf(text));
 }
 
-bool SameLinesInAnotherOrder(const Strings& after, const Strings& before) {
-    return after != before &&
-           std::is_permutation(after.begin(), after.end(), before.begin(), before.end());
-}
-
-// What one test-file line makes of an empty problem.
-Problem ReadLine(const std::string& line) {
-    Problem problem;
-    data::ReadProblemLine(line, problem);
-    return problem;
+// The error records with their line numbers left out.
+Strings ErrorRecordsWithoutLines() {
+    Strings records = ErrorRecords();
+    for (std::string& record : records) {
+        record = std::regex_replace(record, std::regex("Line [0-9]+"), "Line #");
+    }
+    return records;
 }
 
 // The error record of a file that cannot fill a test.
@@ -34,19 +30,11 @@ std::string TooFewRecord(const std::string& fileName, int usable, int needed) {
            " usable problems; a test needs " + std::to_string(needed) + ".";
 }
 
-// The last error record with its line number left out.
-std::string LastErrorRecord() {
-    const Strings records = ErrorRecords();
-    return records.empty()
-               ? std::string()
-               : std::regex_replace(records.back(), std::regex("Line [0-9]+"), "Line #");
-}
-
 } // namespace
 
 using TestDataTest = DataTest;
 
-TEST_F(TestDataTest, LongFilesKeepEveryLineInANewOrderWithCrLfAndNoBlanks) {
+TEST_F(TestDataTest, FilesKeepEveryLineInANewOrderWithCrLfAndATestTakesTheFirstFacts) {
     // 400 lines with CR LF, 700 (more than any table holds) with LF only, each with blanks between.
     for (const auto& [lineCount, lineEnd] : {std::pair(400, "\r\n"), std::pair(700, "\n")}) {
         Strings lines, withBlanks;
@@ -59,16 +47,13 @@ TEST_F(TestDataTest, LongFilesKeepEveryLineInANewOrderWithCrLfAndNoBlanks) {
         ASSERT_TRUE(test.Load(6));
         ASSERT_EQ(test.GetCount(), 100);
         const Strings after = CrLfLines(TestDataPath("mixed.txt"));
-        EXPECT_TRUE(SameLinesInAnotherOrder(after, lines)) << lineCount << " lines";
+        EXPECT_NE(after, lines) << lineCount << " lines";
+        EXPECT_TRUE(std::is_permutation(after.begin(), after.end(), lines.begin(), lines.end()));
         for (int i = 0; i < 100; ++i) {
-            EXPECT_EQ(std::to_string(test.GetProblem(i).firstOperand) + " + 1", after[i])
-                << "the test takes the first lines of the shuffled file";
+            EXPECT_EQ(std::to_string(test.GetProblem(i).firstOperand) + " + 1", after[i]);
         }
     }
-}
-
-TEST_F(TestDataTest, BlankLinesBetweenProblemsLeaveNoGaps) {
-    Strings lines;
+    Strings lines; // lines of blanks between the problems leave no gaps
     for (int i = 0; i < 100; ++i) {
         lines.insert(lines.end(), {std::to_string(i) + "-0", i % 2 == 0 ? "" : " \t "});
     }
@@ -78,10 +63,12 @@ TEST_F(TestDataTest, BlankLinesBetweenProblemsLeaveNoGaps) {
     for (int i = 0; i < 100; ++i) {
         EXPECT_EQ(test.GetProblem(i).operation, kMinus) << i;
     }
+    EXPECT_THAT(ErrorRecords(), IsEmpty()) << "a blank line is no line without a fact";
 }
 
 TEST_F(TestDataTest, LinesAreReadAsTheirOperatorSaysAndUnreadableOnesGiveNoProblem) {
-    // A line whose operator is not known, or that would divide by zero, keeps its operands only.
+    // A line whose operator is not known, or that would divide by zero, keeps its operands only;
+    // operands beyond 16 bits and lines without a second operand cannot be read.
     const auto operandsOnly = [](std::int16_t a, std::int16_t b) {
         return Problem{.firstOperand = a, .secondOperand = b};
     };
@@ -91,16 +78,17 @@ TEST_F(TestDataTest, LinesAreReadAsTheirOperatorSaysAndUnreadableOnesGiveNoProbl
         {"12-4", Fact(12, 4, kMinus)},
         {"81 / 9", Fact(81, 9, kDividedBy)},
         {"-7 / 2", Fact(-7, 2, kDividedBy)},
-        {"200 x 200", Fact(200, 200, kTimes)}, // the answer wraps in 16 bits
+        {"200 x 200", Fact(200, 200, kTimes)}, // it wraps
         {"5 * 3", operandsOnly(5, 3)},
         {"5 / 0", operandsOnly(5, 0)},
+        {"40000 + 1", Problem{}},
+        {"7 +", Problem{}},
+        {"x", Problem{}},
     };
     for (const auto& [line, problem] : cases) {
-        EXPECT_EQ(ReadLine(line), problem) << line;
-    }
-    // Operands beyond 16 bits and lines without a second operand cannot be read.
-    for (const std::string line : {"40000 + 1", "7 +", "x"}) {
-        EXPECT_EQ(ReadLine(line), Problem{}) << line;
+        Problem read;
+        data::ReadProblemLine(line, read);
+        EXPECT_EQ(read, problem) << line;
     }
 }
 
@@ -117,21 +105,18 @@ TEST_F(TestDataTest, AFileThatCannotFillATestWithFactsLoadsNothingAndSaysWhy) {
     for (const int lineCount : {0, 20, 99}) {
         WriteLines("addition.txt", Strings(static_cast<std::size_t>(lineCount), "1 + 1"));
         EXPECT_FALSE(test.Load(1)) << lineCount << " lines";
-        EXPECT_EQ(LastErrorRecord(), TooFewRecord("addition.txt", lineCount, 100));
+        EXPECT_EQ(ErrorRecordsWithoutLines().back(), TooFewRecord("addition.txt", lineCount, 100));
     }
     WriteLines("division.txt", Strings(89, "8 / 2"));
     EXPECT_FALSE(test.Load(5));
-    EXPECT_EQ(LastErrorRecord(), TooFewRecord("division.txt", 89, 90));
-
-    // A line that holds no fact is passed over, and counts for nothing.
-    for (const std::string noFact : {"5 * 3", "1 + 40000"}) {
+    EXPECT_EQ(ErrorRecordsWithoutLines().back(), TooFewRecord("division.txt", 89, 90));
+    for (const std::string noFact : {"5 * 3", "1 + 40000"}) { // passed over, counting for nothing
         Strings lines(99, "1 + 1");
         lines.push_back(noFact);
         WriteLines("addition.txt", lines);
         EXPECT_FALSE(test.Load(1)) << noFact;
-        EXPECT_EQ(LastErrorRecord(), TooFewRecord("addition.txt", 99, 100));
+        EXPECT_EQ(ErrorRecordsWithoutLines().back(), TooFewRecord("addition.txt", 99, 100));
     }
-
     EXPECT_FALSE(test.Load(0));
     EXPECT_FALSE(test.Load(7));
     std::filesystem::remove(TestDataPath("addition.txt"));
@@ -152,10 +137,11 @@ TEST_F(TestDataTest, LinesWithoutAFactArePassedOverWhileEnoughFactsFillTheTest) 
     Strings lines(100, fact);
     lines.insert(lines.begin() + 50, {"5 ? 3", "7 / 0", "x", "1 + 40000", "4 % 2"});
     for (int load = 0; load < 20; ++load) {
-        std::filesystem::remove(platform::GetBaseFolder() + "/Error Log.txt");
+        SCOPED_TRACE(load);
+        std::filesystem::remove(fakes.Path("/Error Log.txt"));
         WriteLines("mixed.txt", lines);
         CTestData test;
-        ASSERT_TRUE(test.Load(6)) << "load " << load;
+        ASSERT_TRUE(test.Load(6));
         for (int i = 0; i < test.GetCount(); ++i) {
             ASSERT_EQ(test.GetProblem(i), Fact(3, 4, kTimes)) << i;
         }
@@ -169,11 +155,7 @@ TEST_F(TestDataTest, LinesWithoutAFactArePassedOverWhileEnoughFactsFillTheTest) 
                                      "\" holds no fact and is passed over.");
             }
         }
-        Strings records;
-        for (const std::string& record : ErrorRecords()) {
-            records.push_back(std::regex_replace(record, std::regex("Line [0-9]+"), "Line #"));
-        }
-        EXPECT_EQ(records, passedOver) << "load " << load;
+        EXPECT_EQ(ErrorRecordsWithoutLines(), passedOver);
     }
 }
 

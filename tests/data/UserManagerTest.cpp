@@ -6,8 +6,6 @@
 #include "platform/BaseFolder.h"
 
 #include <functional>
-#include <grp.h>
-#include <unistd.h>
 
 using namespace CUserManager;
 using enum CUserManager::SignInStatus;
@@ -22,92 +20,76 @@ using Signed = std::pair<std::uint32_t, SignInStatus>; // the ID type and the st
 
 class UserManagerTest : public DataTest {
 protected:
-    UserManagerTest() { WriteFile(DataPath("Admin.nfo"), AdminFile("Sesame", {})); }
+    UserManagerTest() {
+        WriteFile(DataPath("Admin.nfo"), AdminFile("Sesame", {}));
+        WriteUser("Sam Lee.nfo", kStudentId);
+        WriteUser("Pat Jones.nfo", kTeacherId);
+    }
 
-    std::vector<std::string> Users() {
-        std::vector<std::string> names;
+    Strings Users() {
+        Strings names;
         FillUserList([&](const std::string& name) { names.push_back(name); });
         return names;
     }
 
-    Signed SignIn(const std::string& name, const std::string& password) {
+    Signed SignIn(const std::string& name, const std::string& password = "Tulip7") {
         SignInStatus status{};
+        const auto load = [this](const std::string& kind) {
+            return [this, kind](const std::string& name) {
+                loaded.push_back(kind + name);
+                return loadsSucceed;
+            };
+        };
         const std::uint32_t idType =
-            CUserManager::SignIn(name, password, status, {Load("student "), Load("teacher ")});
+            CUserManager::SignIn(name, password, status, {load("student "), load("teacher ")});
         return {idType, status};
     }
-    // A record load that notes "student Bo" or "teacher Pat".
-    std::function<bool(const std::string&)> Load(const std::string& kind) {
-        return [this, kind](const std::string& name) {
-            loaded.push_back(kind + name);
-            return loadsSucceed;
-        };
-    }
 
-    void WriteUser(const std::string& fileName, std::uint32_t idType) {
+    static void WriteUser(const std::string& fileName, std::uint32_t idType) {
         WriteFile(DataPath(fileName), Join({U32(idType), Counted("Tulip7"), U32(0)}));
     }
 
-    std::vector<std::string> loaded;
+    Strings loaded; // "student Sam Lee", "teacher Pat Jones"
     bool loadsSucceed = true;
 };
 
-std::string ListFormOf(std::string name) {
-    ConvertName(name, true);
-    return name;
-}
-
 } // namespace
 
-TEST_F(UserManagerTest, NamesTurnBetweenFileAndListForm) {
-    const auto converted = [](std::string name, bool toListForm) {
-        ConvertName(name, toListForm);
-        return name;
-    };
-    EXPECT_EQ(converted("Mary Ann Smith", true), "Smith, Mary Ann");
-    EXPECT_EQ(converted("Smith, Mary Ann", false), "Mary Ann Smith");
-    EXPECT_EQ(converted("Admin", true), "Admin");
-    EXPECT_EQ(converted("Admin", false), "Admin");
-}
-
-TEST_F(UserManagerTest, EmptyListGrowsByTheListFormOnceAndRemovalDropsEveryEqualEntry) {
+TEST_F(UserManagerTest, TheListGrowsByTheListFormOnceAndRemovalDropsEveryEqualEntry) {
     EXPECT_THAT(Users(), IsEmpty());
     AddUserToList("Mary Ann Smith");
-    EXPECT_EQ(ReadFile(DataPath("Admin.nfo")),
-              Join({U32(0), Counted("Sesame"), U32(1), Counted("Smith, Mary Ann")}));
-    EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(DataPath("Admin.nfo"))));
-    EXPECT_THAT(Users(), ElementsAre("Smith, Mary Ann"));
-
     AddUserToList("Bo Lee");
     AddUserToList("Bo Lee"); // a retry lists nobody twice
     AddUserToList("bo Lee"); // case counts: a different name
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")),
-              AdminFile("Sesame", {"Smith, Mary Ann", "Lee, Bo", "Lee, bo"}));
+              Join({U32(0), Counted("Sesame"), U32(3), Counted("Smith, Mary Ann"),
+                    Counted("Lee, Bo"), Counted("Lee, bo")}));
+    EXPECT_THAT(Users(), ElementsAre("Smith, Mary Ann", "Lee, Bo", "Lee, bo"));
     WriteFile(DataPath("Admin.nfo"),
               AdminFile("Sesame", {"Lee, Bo", "Smith, Mary Ann", "Lee, Bo", "Lee, bo"}));
     RemoveUserFromList("Bo Lee");
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), AdminFile("Sesame", {"Smith, Mary Ann", "Lee, bo"}));
+    EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(DataPath("Admin.nfo"))));
     EXPECT_EQ(fakes.process.quitRequests, 0);
 }
 
 TEST_F(UserManagerTest, MissingCorruptOrUnreplaceableAdminFileIsLoggedAndEndsTheProgram) {
     const Bytes whole = AdminFile("Sesame", {"Doe, Jane", "Kim, Ann"});
-    const Bytes corrupt[] = {Bytes(whole.begin(), whole.end() - 1), Join({U32(0), Counted("x")}),
-                             Join({U32(0), Counted("x"), U32(0xFFFFFFFF), Counted("a")})};
-    for (const Bytes& bytes : corrupt) {
-        WriteFile(DataPath("Admin.nfo"), bytes);
+    for (const Bytes& corrupt :
+         {Bytes(whole.begin(), whole.end() - 1), Join({U32(0), Counted("x")}),
+          Join({U32(0), Counted("x"), U32(0xFFFFFFFF), Counted("a")})}) {
+        WriteFile(DataPath("Admin.nfo"), corrupt);
         EXPECT_THAT(Users(), IsEmpty());
         AddUserToList("New Name");
         RemoveUserFromList("Ann Kim");
-        EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), bytes) << "never rewritten";
+        EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), corrupt) << "never rewritten";
     }
     std::filesystem::remove(DataPath("Admin.nfo"));
     Users();
     EXPECT_EQ(fakes.process.quitRequests, 10);
 
     WriteFile(DataPath("Admin.nfo"), whole);
-    std::filesystem::create_directory(
-        platform::TemporaryPathFor(DataPath("Admin.nfo"))); // no temporary
+    std::filesystem::create_directory(platform::TemporaryPathFor(DataPath("Admin.nfo")));
     AddUserToList("New Name");
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), whole);
     EXPECT_EQ(fakes.process.quitRequests, 11);
@@ -123,21 +105,17 @@ TEST_F(UserManagerTest, MissingCorruptOrUnreplaceableAdminFileIsLoggedAndEndsThe
 // Someone outside the group that shares the class is told whom to ask, the program ends, and
 // what cannot reach the closed error log goes to standard error.
 TEST_F(UserManagerTest, SomeoneTheClassFolderIsClosedToIsToldWhomToAskAndTheProgramEnds) {
-    const std::string folder = platform::GetBaseFolder() + "/Data";
+    const std::string folder = DataPath("");
     const std::string group = platform::GroupOwning(folder).value_or("?");
-    std::filesystem::permissions(platform::GetBaseFolder(), std::filesystem::perms(0755));
+    const std::string base = platform::GetBaseFolder();
     std::filesystem::permissions(folder, std::filesystem::perms::none);
-    const std::string answer = RunInChild([this] {
+    const std::string answer = RunAsPlainUser([this, &base] {
+        std::filesystem::permissions(base, std::filesystem::perms(0555)); // no error log
         int errors[2];
         if (::pipe(errors) != 0 || ::dup2(errors[1], STDERR_FILENO) < 0) {
             return std::string("no pipe");
         }
         ::close(errors[1]);
-        // Root may read anything: it stands in as the user "nobody".
-        if (::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-            return std::string("still root");
-        }
         const bool listed = FillUserList([](const std::string&) {});
         std::string said = listed && fakes.process.quitRequests == 1 ? "ended" : "went on";
         for (const auto& shown : fakes.messageBoxes.shown) {
@@ -146,12 +124,10 @@ TEST_F(UserManagerTest, SomeoneTheClassFolderIsClosedToIsToldWhomToAskAndTheProg
         ::close(STDERR_FILENO);
         char buffer[4096];
         const ssize_t got = ::read(errors[0], buffer, sizeof buffer);
-        const std::string logged =
-            got > 0 ? std::string(buffer, static_cast<std::size_t>(got)) : "";
-        return said + "|" + logged +
-               TextOf(platform::ReadFileBytes(platform::GetBaseFolder() + "/Error Log.txt")
-                          .value_or(Bytes{}));
+        return said + "|" +
+               std::string(buffer, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
     });
+    std::filesystem::permissions(base, std::filesystem::perms(0755));
     std::filesystem::permissions(folder, std::filesystem::perms(0755));
     EXPECT_THAT(answer, testing::StartsWith("ended|The class records cannot be opened. Ask the "
                                             "administrator to add you to the group '" +
@@ -160,47 +136,41 @@ TEST_F(UserManagerTest, SomeoneTheClassFolderIsClosedToIsToldWhomToAskAndTheProg
     EXPECT_THAT(answer, testing::HasSubstr("Problem opening admin's file."));
 }
 
-TEST_F(UserManagerTest, MatchingCaseSensitivePasswordLoadsTheStudentOrTeacher) {
-    WriteUser("Mary Ann Smith.nfo", kStudentId);
-    WriteUser("Pat Jones.nfo", kTeacherId);
-    EXPECT_EQ(SignIn("Mary Ann Smith", "tulip7"), Signed(kStudentId, WrongPassword));
-    EXPECT_EQ(SignIn("Mary Ann Smith", "Tulip7"), Signed(kStudentId, PasswordMatched));
-    EXPECT_EQ(SignIn("Pat Jones", "Tulip7"), Signed(kTeacherId, PasswordMatched));
-    EXPECT_THAT(loaded, ElementsAre("student Mary Ann Smith", "teacher Pat Jones"));
+TEST_F(UserManagerTest, AMatchingCaseSensitivePasswordLoadsTheRecordATmpCopyIsTakenBack) {
+    EXPECT_EQ(SignIn("Sam Lee", "tulip7"), Signed(kStudentId, WrongPassword));
+    EXPECT_EQ(SignIn("Sam Lee"), Signed(kStudentId, PasswordMatched));
+    EXPECT_EQ(SignIn("Pat Jones"), Signed(kTeacherId, PasswordMatched));
     EXPECT_THAT(ErrorRecords(), IsEmpty());
-    loadsSucceed = false; // a record that fails to load
-    EXPECT_EQ(SignIn("Mary Ann Smith", "Tulip7"), Signed(kStudentId, NotOpened));
-    EXPECT_EQ(SignIn("Pat Jones", "Tulip7"), Signed(kTeacherId, NotOpened));
-}
-
-TEST_F(UserManagerTest, SignInTakesBackATmpCopyElseSignsNoOneIn) {
     WriteUser("Bo.nfotmp", kStudentId);
-    EXPECT_EQ(SignIn("Bo", "Tulip7"), Signed(kStudentId, PasswordMatched));
+    EXPECT_EQ(SignIn("Bo"), Signed(kStudentId, PasswordMatched));
     EXPECT_TRUE(platform::FileExists(DataPath("Bo.nfo")));
     EXPECT_THAT(ErrorRecords(), ElementsAre(MatchesRegex(
                                     "Usermanager Line [0-9]+ : Failed to open .*/Data/Bo\\.nfo")));
+    EXPECT_THAT(loaded, ElementsAre("student Sam Lee", "teacher Pat Jones", "student Bo"));
 
     EXPECT_EQ(SignIn("Nobody", "x"), Signed(0, NotOpened));
-    EXPECT_THAT(fakes.messageBoxes.Texts(), IsEmpty()) << "no file the user never heard of";
     WriteFile(DataPath("Short.nfo"), U32(kStudentId));
     EXPECT_EQ(SignIn("Short", ""), Signed(0, NotOpened));
-    EXPECT_THAT(loaded, ElementsAre("student Bo"));
+    loadsSucceed = false; // a record that fails to load
+    EXPECT_EQ(SignIn("Sam Lee"), Signed(kStudentId, NotOpened));
+    EXPECT_EQ(SignIn("Pat Jones"), Signed(kTeacherId, NotOpened));
+    EXPECT_THAT(fakes.messageBoxes.Texts(), IsEmpty()) << "no file the user never heard of";
 }
 
 TEST_F(UserManagerTest, AdministratorAndUnknownIdTypesAreRefusedAndCancelEndsTheProgram) {
     WriteUser("Admin.nfo", kAdministratorId);
     WriteUser("Odd.nfo", 2);
     fakes.messageBoxes.answers = {MbResult::Ok, MbResult::Retry, MbResult::Cancel};
-    EXPECT_EQ(SignIn("Admin", "Tulip7"), Signed(kAdministratorId, PasswordMatched));
-    EXPECT_EQ(SignIn("Odd", "Tulip7"), Signed(2, PasswordMatched));
+    EXPECT_EQ(SignIn("Admin"), Signed(kAdministratorId, PasswordMatched));
+    EXPECT_EQ(SignIn("Odd"), Signed(2, PasswordMatched));
     EXPECT_EQ(fakes.process.quitRequests, 0) << "the dialog stays open; Retry keeps the program";
-    SignIn("Odd", "Tulip7");
+    SignIn("Odd");
     EXPECT_EQ(fakes.process.quitRequests, 1);
     const auto& shown = fakes.messageBoxes.shown;
     ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(std::tuple(shown[0].text, shown[0].icon, shown[0].buttons),
-              std::tuple("You cannot sign in as \"Admin\" at this time.", MbIcon::Exclamation,
-                         MbButtons::Ok));
+    EXPECT_EQ(std::tuple(shown[0].text, shown[0].title, shown[0].icon, shown[0].buttons),
+              std::tuple("You cannot sign in as \"Admin\" at this time.",
+                         std::optional<std::string>(""), MbIcon::Exclamation, MbButtons::Ok));
     EXPECT_EQ(std::tuple(shown[2].text, shown[2].icon, shown[2].buttons),
               std::tuple("Please contact the system administrator.", MbIcon::Exclamation,
                          MbButtons::RetryCancel));
@@ -209,68 +179,69 @@ TEST_F(UserManagerTest, AdministratorAndUnknownIdTypesAreRefusedAndCancelEndsThe
     EXPECT_THAT(loaded, IsEmpty());
 }
 
-// A person signed in at one desk is refused at another, with nothing loaded or written, until
-// the first desk signs out, signs someone else in or fails to load the record.
-TEST_F(UserManagerTest, ASecondSignInOfTheSameStudentOrTeacherIsRefusedUntilTheFirstEnds) {
-    WriteUser("Sam Lee.nfo", kStudentId);
-    WriteUser("Pat Jones.nfo", kTeacherId);
-    data::SignInLocks otherDesk(platform::GetBaseFolder() + "/Data");
-    const std::pair<std::string, std::uint32_t> people[] = {{"Sam Lee", kStudentId},
-                                                            {"Pat Jones", kTeacherId}};
-    for (const auto& [name, idType] : people) {
-        SCOPED_TRACE(name);
-        data::PersonClaim elsewhere = otherDesk.ClaimSignIn(name);
+// A person signed in, or whose record is being changed, at another desk is refused here with
+// nothing loaded or written, until the other desk lets go.
+TEST_F(UserManagerTest, APersonHeldAtAnotherDeskIsRefusedUntilItLetsGo) {
+    data::SignInLocks otherDesk(DataPath(""));
+    struct Case {
+        std::string name;
+        std::uint32_t idType;
+        bool changing;
+        std::string said;
+    };
+    const Case cases[] = {
+        {"Sam Lee", kStudentId, false, "Lee, Sam is already signed in at another computer."},
+        {"Pat Jones", kTeacherId, false, "Jones, Pat is already signed in at another computer."},
+        {"Sam Lee", kStudentId, true,
+         "The record of Lee, Sam is being changed at another computer. Please try again in a "
+         "moment."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.said);
+        data::PersonClaim elsewhere =
+            c.changing ? otherDesk.ClaimChange(c.name) : otherDesk.ClaimSignIn(c.name);
         const auto before = FolderContent(DataPath(""));
         fakes.messageBoxes.shown.clear();
-        EXPECT_EQ(SignIn(name, "Tulip7"), Signed(idType, SignedInElsewhere));
+        loaded.clear();
+        EXPECT_EQ(SignIn(c.name), Signed(c.idType, SignedInElsewhere));
         ASSERT_EQ(fakes.messageBoxes.shown.size(), 1u);
         const auto& shown = fakes.messageBoxes.shown[0];
         EXPECT_EQ(std::tuple(shown.text, shown.title, shown.icon),
-                  std::tuple(ListFormOf(name) + " is already signed in at another computer.",
-                             std::optional<std::string>(""), MbIcon::Exclamation));
+                  std::tuple(c.said, std::optional<std::string>(""), MbIcon::Exclamation));
         EXPECT_THAT(loaded, IsEmpty());
         EXPECT_EQ(FolderContent(DataPath("")), before) << "nothing written";
         elsewhere.Release();
-        EXPECT_EQ(SignIn(name, "Tulip7"), Signed(idType, PasswordMatched));
-        loaded.clear();
+        EXPECT_EQ(SignIn(c.name), Signed(c.idType, PasswordMatched));
+        SignOut();
     }
+}
 
+// What one desk holds it holds until it signs out, signs someone else in or fails to load the
+// record, and however its program ends, killed too.
+TEST_F(UserManagerTest, ASignInIsHeldUntilSignOutAnotherSignInAFailedLoadOrTheProgramsEnd) {
+    data::SignInLocks otherDesk(DataPath(""));
+    SignIn("Pat Jones");
     EXPECT_FALSE(otherDesk.ClaimSignIn("Pat Jones").Allows()) << "signed in here";
-    SignIn("Pat Jones", "Tulip7");
+    SignIn("Pat Jones");
     EXPECT_FALSE(otherDesk.ClaimSignIn("Pat Jones").Allows()) << "signed in here again";
-    SignIn("Sam Lee", "Tulip7");
+    SignIn("Sam Lee");
     EXPECT_TRUE(otherDesk.ClaimSignIn("Pat Jones").Allows()) << "another signed in here";
     EXPECT_FALSE(otherDesk.ClaimSignIn("Sam Lee").Allows());
     SignOut();
     EXPECT_TRUE(otherDesk.ClaimSignIn("Sam Lee").Allows()) << "signed out";
     loadsSucceed = false;
-    SignIn("Sam Lee", "Tulip7");
+    SignIn("Sam Lee");
     EXPECT_TRUE(otherDesk.ClaimSignIn("Sam Lee").Allows()) << "a record that did not load";
-}
+    loadsSucceed = true;
 
-TEST_F(UserManagerTest, AStudentWhoseRecordIsBeingChangedIsAskedToTryAgain) {
-    WriteUser("Sam Lee.nfo", kStudentId);
-    const data::PersonClaim teacher =
-        data::SignInLocks(platform::GetBaseFolder() + "/Data").ClaimChange("Sam Lee");
-    EXPECT_EQ(SignIn("Sam Lee", "Tulip7"), Signed(kStudentId, SignedInElsewhere));
-    EXPECT_THAT(fakes.messageBoxes.Texts(),
-                ElementsAre("The record of Lee, Sam is being changed at another computer. Please "
-                            "try again in a moment."));
-    EXPECT_THAT(loaded, IsEmpty());
-}
-
-// The system ends a sign-in with the program that holds it, however it ends.
-TEST_F(UserManagerTest, ASignInEndsWithItsProgramEvenWhenItIsKilled) {
-    WriteUser("Sam Lee.nfo", kStudentId);
     for (const bool killed : {false, true}) {
         SCOPED_TRACE(killed ? "killed" : "ended");
-        ChildProcess firstDesk([this] {
-            return SignIn("Sam Lee", "Tulip7").second == PasswordMatched ? "in" : "refused";
-        });
+        ChildProcess firstDesk(
+            [this] { return SignIn("Sam Lee").second == PasswordMatched ? "in" : "refused"; });
         ASSERT_EQ(firstDesk.Answer(), "in");
-        EXPECT_EQ(SignIn("Sam Lee", "Tulip7"), Signed(kStudentId, SignedInElsewhere));
+        EXPECT_EQ(SignIn("Sam Lee"), Signed(kStudentId, SignedInElsewhere));
         killed ? firstDesk.Kill() : firstDesk.Exit();
-        EXPECT_EQ(SignIn("Sam Lee", "Tulip7"), Signed(kStudentId, PasswordMatched));
+        EXPECT_EQ(SignIn("Sam Lee"), Signed(kStudentId, PasswordMatched));
         SignOut();
     }
 }

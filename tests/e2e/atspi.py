@@ -1,11 +1,10 @@
 #!/usr/bin/python3
 """Reads the program through the accessibility bus (AT-SPI) as a screen reader would.
 
-Usage: atspi.py windows | focus | outside | press NAME | answer COUNT [SECONDS] | alert
+Usage: atspi.py windows | focus | outside | answer COUNT [SECONDS] | alert
   windows  the role and name of each showing top-level window
   focus    the role, name and description of the object with the keyboard focus
   outside  every showing object whose rectangle leaves the 800 x 600 screen
-  press    presses the showing button called NAME through its action
   answer   reads each new card with the focus ("7 plus 8") and types its answer SECONDS later
            (none by default), COUNT times (0: until a message box comes up); prints each card,
            and after the last answer what the focus says next (the feedback, the result)
@@ -116,13 +115,6 @@ def main():
                 x, y, w, h = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
                 if x < 0 or y < 0 or x + w > 800 or y + h > 600:
                     print(f"{describe(acc)} at {x},{y} {w}x{h}")
-    elif command == "press":
-        for window in descendants_of_windows():
-            for acc in descendants(window):
-                if acc.getRole() == pyatspi.ROLE_PUSH_BUTTON and acc.name == sys.argv[2]:
-                    acc.queryAction().doAction(0)
-                    return
-        sys.exit(f"no button {sys.argv[2]}")
     elif command == "answer":
         answer(int(sys.argv[2]), float(sys.argv[3]) if len(sys.argv) > 3 else 0)
     elif command == "alert":

@@ -4,9 +4,6 @@
 # then says the chosen student is no longer in the class list (no record "cannot be read"), and the
 # list dropped down holds the new student, who signs in there.
 # Usage: desks_session.sh <program> <data-folder tool> <folder for screenshots>
-program=$(realpath "$1")
-datafolder=$(realpath "$2")
-shots=$3
 source "$(dirname "$0")/lib.sh"
 
 copy_program desks "Ann Ash:hop"
@@ -22,10 +19,7 @@ start_server 24
 teacher_display=$DISPLAY
 start_program
 teacher_pid=$pid
-focus_window SignInDlg
-xdotool key Down Down Tab
-xdotool type teacher
-xdotool key Return
+type_sign_in 2 teacher
 wait_for 'window_visible Registration' "no teacher window"
 sleep 0.3
 type_new_student "Zoe Zinnia" hop
@@ -48,7 +42,7 @@ focus_window SignInDlg
 xdotool key Return
 wait_for box_up "no message for the deleted student"
 sleep 0.3
-import -window root "$shots/e2e-desks-no-longer-listed.png"
+shot e2e-desks-no-longer-listed
 [ ! -s "$work/Error Log.txt" ] || fail "the deleted student was taken for damage: $(cat "$work/Error Log.txt")"
 close_box
 wait_for '! box_up' "the message stayed"
@@ -58,7 +52,7 @@ xdotool type hop
 xdotool key Return
 wait_for '! window_visible SignInDlg' "the student added at the other desk was not listed"
 sleep 0.3
-import -window root "$shots/e2e-desks-added-student-home.png"
+shot e2e-desks-added-student-home
 pid=$child_pid
 end_program
 pid=$teacher_pid

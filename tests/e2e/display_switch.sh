@@ -3,9 +3,6 @@
 # runs, the original mode after it is asked to end; signs a student in through the dialog on the
 # way; and sees a refusal on an 8-bit screen.
 # Usage: display_switch.sh <program> <data-folder tool> <folder for screenshots>
-program=$(realpath "$1")
-datafolder=$(realpath "$2")
-shots=$3
 source "$(dirname "$0")/lib.sh"
 
 # 1. A 24-bit screen: switched while running, restored after SIGTERM.
@@ -13,9 +10,9 @@ start_server 24
 copy_program 24 "Kim Lee:hop"
 [ "$(current_mode)" = 1024x768 ] || fail "server did not start at 1024x768"
 start_program
-import -window root "$shots/signin.png"
-sign_in_first hop
-import -window root "$shots/home.png"
+shot signin
+sign_in 1 hop
+shot home
 end_program
 grep -q 'Ctallyhopapp' "$work/Log.txt" || fail "no trace log"
 [ ! -s "$work/Error Log.txt" ] || fail "errors: $(cat "$work/Error Log.txt")"

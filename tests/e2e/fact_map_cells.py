@@ -9,39 +9,24 @@ every other cell is grey. Prints what it found; exits 1 when anything differs.
 import subprocess
 import sys
 
-COLOURS = {
-    (222, 222, 222): "grey",
-    (92, 190, 92): "green",
-    (250, 212, 70): "yellow",
-    (232, 86, 74): "red",
-}
+COLOURS = {(222, 222, 222): "grey", (92, 190, 92): "green", (250, 212, 70): "yellow",
+           (232, 86, 74): "red"}
 GRID_RIGHT = 570  # the legend's swatches stand to the right of this
 SMALLEST_CELL = 300  # pixels of a cell's own colour around its text
 
 
-def read_pixels(path):
-    ppm = subprocess.run(["convert", path, "ppm:-"], check=True, capture_output=True).stdout
-    fields, at = [], 0
-    while len(fields) < 4:  # P6, width, height, maximum
-        while ppm[at:at + 1].isspace():
-            at += 1
-        start = at
-        while not ppm[at:at + 1].isspace():
-            at += 1
-        fields.append(ppm[start:at])
-    width, height = int(fields[1]), int(fields[2])
-    return width, height, ppm[at + 1:]
-
-
 def cells(path):
-    width, height, data = read_pixels(path)
+    """The top, left and colour of each patch of a cell's colour large enough to be a cell."""
+    width = int(subprocess.run(["identify", "-format", "%w", path], check=True,
+                               capture_output=True).stdout)
+    data = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True,
+                          capture_output=True).stdout
     colour_at = {}
-    for y in range(height):
-        for x in range(min(width, GRID_RIGHT)):
-            at = 3 * (y * width + x)
-            name = COLOURS.get(tuple(data[at:at + 3]))
-            if name:
-                colour_at[(x, y)] = name
+    for at in range(0, len(data), 3):
+        y, x = divmod(at // 3, width)
+        name = COLOURS.get(tuple(data[at:at + 3]))
+        if name and x < GRID_RIGHT:
+            colour_at[(x, y)] = name
     found, seen = [], set()
     for start, name in colour_at.items():
         if start in seen:
@@ -56,9 +41,7 @@ def cells(path):
                     seen.add(near)
                     stack.append(near)
         if len(points) >= SMALLEST_CELL:
-            xs = [p[0] for p in points]
-            ys = [p[1] for p in points]
-            found.append((min(ys), min(xs), name))
+            found.append((min(p[1] for p in points), min(p[0] for p in points), name))
     return found
 
 
@@ -71,13 +54,11 @@ def lines(values):
     return result
 
 
-def place(value, positions):
-    return min(range(len(positions)), key=lambda i: abs(positions[i] - value))
-
-
 def main():
     found = cells(sys.argv[1])
     tops, lefts = lines([c[0] for c in found]), lines([c[1] for c in found])
+    place = lambda value, positions: min(range(len(positions)),
+                                         key=lambda i: abs(positions[i] - value))
     grid = {(place(t, tops), place(l, lefts)): name for t, l, name in found}
     print(f"{len(found)} cells in {len(tops)} rows and {len(lefts)} columns")
     expected = {}
@@ -85,16 +66,11 @@ def main():
         outcome, fact = answered.split(":")
         a, b = (int(n) for n in fact.split("+"))
         expected[(a, b)] = "green" if outcome == "right" else "red"
-    wrong = []
-    if (len(tops), len(lefts), len(found)) != (10, 10, 100):
-        wrong.append("not the 10 × 10 addition grid")
-    for place_, name in sorted(grid.items()):
-        want = expected.get(place_, "grey")
-        if name != want:
-            wrong.append(f"{place_[0]} + {place_[1]} is {name}, not {want}")
-    for fact in expected:
-        if fact not in grid:
-            wrong.append(f"no cell for {fact[0]} + {fact[1]}")
+    wrong = [] if (len(tops), len(lefts), len(found)) == (10, 10, 100) else [
+        "not the 10 × 10 addition grid"]
+    wrong += [f"{r} + {c} is {name}, not {expected.get((r, c), 'grey')}"
+              for (r, c), name in sorted(grid.items()) if name != expected.get((r, c), "grey")]
+    wrong += [f"no cell for {a} + {b}" for a, b in expected if (a, b) not in grid]
     print("\n".join(wrong) if wrong else "every cell as expected")
     return 1 if wrong else 0
 

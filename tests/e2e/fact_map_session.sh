@@ -3,15 +3,12 @@
 # Progress and then the Fact Map: exactly the facts answered right are green, those answered
 # wrong red, every other addition fact grey. The test was left, so no test is recorded.
 # Usage: fact_map_session.sh <program> <data-folder tool> <folder for screenshots>
-program=$(realpath "$1")
-datafolder=$(realpath "$2")
-shots=$3
 source "$(dirname "$0")/lib.sh"
 
 start_server 24
 copy_program factmap "Kim Lee:hop:1"
 start_program -debug
-sign_in_first hop
+sign_in 1 hop
 begin_debug_test
 
 # The cards come in the order Begin shuffled the test file into.
@@ -32,15 +29,14 @@ wait_for '! window_visible "Testing Window"' "the testing window stayed"
 wait_for 'window_visible Tallyhop' "no home screen"
 [ -s "$work/Data/Kim Lee.flu" ] || fail "no fluency record after Home"
 
-click_at 135 520 # Progress
-wait_for 'window_visible Progress' "no progress window"
-sleep 0.4
+open_window 135 520 Progress
+sleep 0.1
 click_at 95 574 # Fact Map
 sleep 0.5
-import -window root "$shots/e2e-fact-map.png"
-"$(dirname "$0")/fact_map_cells.py" "$shots/e2e-fact-map.png" "${expected[@]}" ||
+shot e2e-fact-map
+"$here/fact_map_cells.py" "$shots/e2e-fact-map.png" "${expected[@]}" ||
   fail "the fact map does not show the answers (${expected[*]})"
-record=$("$(dirname "$0")/student_record.py" "$work/Data/Kim Lee.nfo")
+record=$(records show "$work/Data/Kim Lee.nfo")
 echo "$record" | grep -qx "level 1 passed 0 sessions 0" || fail "a test was recorded: $record"
 end_program
 echo "fact map session: passed"

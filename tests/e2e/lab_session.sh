@@ -6,12 +6,10 @@
 # student signed in elsewhere is refused with the dialog staying, and a second copy on one desk's
 # display is refused while the copies on the other displays run on.
 # Usage: lab_session.sh <program> <data-folder tool> <folder for screenshots> [student desks] [tests]
-program=$(realpath "$1")
-datafolder=$(realpath "$2")
-shots=$3
+source "$(dirname "$0")/lib.sh"
 desks=${4:-7}
 tests=${5:-3}
-source "$(dirname "$0")/lib.sh"
+patience=300 # eight programs start on two cores
 
 # Up to seven students, listed in this order before "Teacher, Class"; the teacher adds the eighth,
 # who is listed after.
@@ -29,46 +27,20 @@ for ((i = 0; i <= desks; i++)); do
 done
 teacher_display=${displays[$desks]}
 
-# Starts the program with "-debug" on the display in $DISPLAY (its own log $1) and waits for the
-# sign-in dialog; prints its process number.
-start_at_desk() {
-  "$work/Tallyhop" -debug >"$work/run-$1.log" 2>&1 &
-  local started=$!
-  wait_for 'window_visible Tallyhop' "no notice window at $DISPLAY" 300
-  sleep 0.3
-  press_enter
-  wait_for '[ "$(current_mode)" = 800x600 ]' "display $DISPLAY not switched" 300
-  wait_for 'window_visible SignInDlg' "no sign-in dialog at $DISPLAY" 300
-  sleep 0.3
-  echo "$started"
-}
-
-# Signs in the entry $1 places down the sign-in list with password $2.
-sign_in_entry() {
-  focus_window SignInDlg
-  local downs=()
-  for ((down = 0; down < $1; down++)); do downs+=(Down); done
-  xdotool key "${downs[@]}" Tab
-  xdotool type "$2"
-  xdotool key Return
-}
-
 # From the home screen: opens Testing and takes $1 tests of the student's level, each finished at
 # once with the "-debug" shortcut (the digit 0 held while Begin is pressed: every answer right).
 take_tests() {
-  click_at 135 45 # Testing
-  wait_for 'window_visible "Testing Window"' "no testing window at $DISPLAY" 300
-  sleep 0.3
+  open_window 135 45 "Testing Window"
   for ((round = 0; round < $1; round++)); do
     focus_window "Testing Window"
     xdotool keydown 0
     click_at 694 404 # Begin
-    wait_for 'window_visible Debug' "no test recorded at $DISPLAY" 300
+    wait_for 'window_visible Debug' "no test recorded at $DISPLAY"
     xdotool keyup 0
     sleep 0.2
     focus_window Debug
     xdotool key Return
-    wait_for '! window_visible Debug' "the notice stayed at $DISPLAY" 300
+    wait_for '! window_visible Debug' "the notice stayed at $DISPLAY"
     sleep 0.3
   done
 }
@@ -76,45 +48,42 @@ take_tests() {
 # One student desk: start, sign in, take the tests; then wait at the home screen. Writes the
 # program's process number to pid-$1, "done" to done-$1 at the end.
 student_desk() {
-  local desk=$1
-  export DISPLAY=${displays[$desk]}
-  start_at_desk "$desk" >"$work/pid-$desk"
-  sign_in_entry $((desk + 1)) hop
-  wait_for '! window_visible SignInDlg' "${names[$desk]} was not signed in" 300
-  touch "$work/signed-in-$desk"
-  sleep 0.5
+  export DISPLAY=${displays[$1]}
+  start_program -debug
+  echo "$pid" >"$work/pid-$1"
+  sign_in $(($1 + 1)) hop
+  touch "$work/signed-in-$1"
+  sleep 0.2
   take_tests "$tests"
-  echo done >"$work/done-$desk"
+  echo done >"$work/done-$1"
 }
 
-# The teacher desk: signs in, adds a student, signs out; then tries the first student, who is
-# signed in at the first desk, and signs the new student in instead, who takes a test.
+# The teacher desk: signs in, adds a student, leaves the next student dialog; cannot delete the
+# first student, who is signed in at the first desk; goes back to the sign-in dialog.
 teacher_desk() {
   export DISPLAY=$teacher_display
-  start_at_desk teacher >"$work/pid-teacher"
-  sign_in_entry $((desks + 1)) teacher
-  wait_for 'window_visible Registration' "no teacher window" 300
+  start_program -debug
+  echo "$pid" >"$work/pid-teacher"
+  type_sign_in $((desks + 1)) teacher
+  wait_for 'window_visible Registration' "no teacher window"
   sleep 0.3
-  type_new_student "$new_student" hop 300
+  type_new_student "$new_student" hop
   xdotool key Return
-  wait_for '[ -f "$work/Data/$new_student.nfo" ]' "the new student was not written" 300
+  wait_for '[ -f "$work/Data/$new_student.nfo" ]' "the new student was not written"
   sleep 0.5
   focus_window StudentInfoDlg
   xdotool key Escape
-  wait_for '! window_visible StudentInfoDlg' "the next student dialog stayed" 300
-  # The first student, signed in at the first desk, cannot be deleted meanwhile.
-  wait_for '[ -f "$work/signed-in-0" ]' "the first student did not sign in" 300
+  wait_for '! window_visible StudentInfoDlg' "the next student dialog stayed"
+  wait_for '[ -f "$work/signed-in-0" ]' "the first student did not sign in"
   click_first_row
   click_delete_student
-  wait_for 'box_up 0' "no refusal to delete a student signed in elsewhere" 300
+  wait_for 'box_up 0' "no refusal to delete a student signed in elsewhere"
   sleep 0.3
-  import -window root "$shots/e2e-lab-delete-refused.png"
+  shot e2e-lab-delete-refused
   close_box
-  wait_for '! box_up 0' "the refusal to delete stayed" 300
+  wait_for '! box_up 0' "the refusal to delete stayed"
   [ -f "$work/Data/${names[0]}.nfo" ] || fail "a student signed in elsewhere was deleted"
-  click_teacher_home
-  wait_for 'window_visible SignInDlg' "Home did not lead to the sign-in dialog" 300
-  sleep 0.3
+  teacher_home
   echo done >"$work/done-teacher"
 }
 
@@ -134,23 +103,21 @@ wait_for_desk teacher
 # At the teacher's desk, the first student is signed in elsewhere: refused, the dialog stays.
 export DISPLAY=$teacher_display
 wait_for_desk 0
-sign_in_entry 1 hop
+type_sign_in 1 hop
 wait_for box_up "no refusal of a second sign-in" 100
 sleep 0.3
-import -window root "$shots/e2e-lab-second-sign-in-refused.png"
+shot e2e-lab-second-sign-in-refused
 close_box
 wait_for '! box_up' "the refusal stayed" 100
 window_visible SignInDlg || fail "the sign-in dialog did not stay after the refusal"
 # The new student, listed last, signs in here and takes a test.
-sign_in_entry $((desks + 2)) hop
-wait_for '! window_visible SignInDlg' "the new student was not signed in" 100
-sleep 0.5
+patience=100 sign_in $((desks + 2)) hop
 take_tests 1
 
 for ((desk = 0; desk < desks; desk++)); do wait_for_desk "$desk"; done
 echo "lab of $desks student desks and a teacher: every desk done in $(($(date +%s) - started)) s"
 export DISPLAY=${displays[0]}
-import -window root "$shots/e2e-lab-student-desk.png"
+shot e2e-lab-student-desk
 
 # A second copy on the first desk's display is refused; the first copy there goes on.
 before=$(program_windows | wc -l)
@@ -158,39 +125,26 @@ before=$(program_windows | wc -l)
 second=$!
 wait_for "box_up $before" "no refusal of a second copy" 100
 sleep 0.3
-import -window root "$shots/e2e-lab-second-copy-refused.png"
+shot e2e-lab-second-copy-refused
 close_box
 wait "$second" || fail "the refused copy ended with $?"
 [ "$(current_mode)" = 800x600 ] || fail "the refused copy changed the display of the first"
 kill -0 "$(cat "$work/pid-0")" || fail "the first copy ended with the second"
 
 # Nothing lost: every test of every student, the new student listed and in the class.
-record() { "$(dirname "$0")/student_record.py" "$work/Data/$1.nfo"; }
 # Tests with every answer right (90 problems on the division level, 100 on the others).
-perfect_tests() { record "$1" | awk '$2 == 1 && $4 == $6 && ($4 == 100 || $4 == 90)' | wc -l; }
+perfect_tests() {
+  records show "$work/Data/$1.nfo" | awk '$2 == 1 && $4 == $6 && ($4 == 100 || $4 == 90)' | wc -l
+}
 for ((desk = 0; desk < desks; desk++)); do
   count=$(perfect_tests "${names[$desk]}")
-  [ "$count" -eq "$tests" ] || fail "${names[$desk]} has $count of $tests tests: $(record "${names[$desk]}")"
+  [ "$count" -eq "$tests" ] || fail "${names[$desk]} has $count of $tests tests: $(records show "$work/Data/${names[$desk]}.nfo")"
 done
 [ "$(perfect_tests "$new_student")" -eq 1 ] ||
-  fail "the new student's test is missing: $(record "$new_student")"
-python3 - "$work/Data" "$new_student" <<'PY' || fail "the new student is not listed"
-import struct, sys
-folder, name = sys.argv[1:3]
-first, last = name.rsplit(" ", 1)
-def names(path, skip_password):
-    data = open(path, "rb").read()
-    at = 4
-    if skip_password:
-        at += 1 + data[at]
-    (count,) = struct.unpack_from("<I", data, at)
-    at += 4
-    for _ in range(count):
-        yield data[at + 1:at + 1 + data[at]].decode("cp1252")
-        at += 1 + data[at]
-assert f"{last}, {first}" in names(f"{folder}/Admin.nfo", True)
-assert name in names(f"{folder}/Class TeacherUsers.nfo", False)
-PY
+  fail "the new student's test is missing: $(records show "$work/Data/$new_student.nfo")"
+grep -qx "Zinnia, Zoe" <(records names "$work/Data/Admin.nfo") || fail "the new student is not listed"
+grep -qx "$new_student" <(records names "$work/Data/Class TeacherUsers.nfo") ||
+  fail "the new student is not in the class"
 leftovers=$(find "$work/Data" "$work/Test Data" -name '*tmp*')
 [ -z "$leftovers" ] || fail "temporary files left: $leftovers"
 for file in "$work/Test Data"/*.txt; do

@@ -1,16 +1,20 @@
 # Shared by the end-to-end scripts: a virtual X server with an 800 × 600 mode, a program folder of
-# the test's own, and the keyboard and mouse of a user. Source it after setting `program`,
-# `datafolder` and `shots`.
+# the test's own, and the keyboard and mouse of a user. Source it with the script's arguments:
+# <program> <data-folder tool> <folder for screenshots>.
 set -euo pipefail
 # The runs drive the English program whatever the desktop's language; a run in another language
 # names its own.
 unset LANGUAGE LC_ALL LC_MESSAGES
 export LANG=C.UTF-8
+program=$(realpath "$1")
+datafolder=$(realpath "$2")
+shots=$3
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
 servers=()
 cleanup() {
   pkill -TERM -f "$work/Tallyhop" 2>/dev/null || true
-  for pid in "${servers[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for server in "${servers[@]}"; do kill "$server" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -22,6 +26,9 @@ fail() {
   [ -n "${DISPLAY:-}" ] && import -window root "$shots/failure-$(basename "$0" .sh).png" 2>/dev/null
   exit 1
 }
+
+records() { "$here/records.py" "$@"; }
+shot() { import -window root "$shots/$1.png"; }
 
 # A free display number, a server on it at 1024 × 768 with an 800 × 600 mode, and a wait until it
 # answers. $1: the depth.
@@ -38,8 +45,10 @@ start_server() {
 
 current_mode() { xrandr | sed -n 's/.*current \([0-9]*\) x \([0-9]*\),.*/\1x\2/p'; }
 
-wait_for() { # condition, what [tenths of a second]
-  for _ in $(seq "${3:-100}"); do eval "$1" && return 0; sleep 0.1; done
+# Waits for condition $1 to hold, $3 tenths of a second at most ($patience, else 100, when not
+# given); fails with $2 when it does not.
+wait_for() {
+  for _ in $(seq "${3:-${patience:-100}}"); do eval "$1" && return 0; sleep 0.1; done
   fail "$2"
 }
 
@@ -74,9 +83,13 @@ press_enter() {
   xdotool key Return
 }
 
-# A left click at screen point ($1, $2).
-click_at() {
-  xdotool mousemove "$1" "$2" click 1
+click_at() { xdotool mousemove "$1" "$2" click 1; }
+
+# Clicks at ($1, $2) and waits for the window called $3 to show.
+open_window() {
+  click_at "$1" "$2"
+  wait_for "window_visible '$3'" "no window $3 at $DISPLAY"
+  sleep 0.3
 }
 
 # A key of the standard number pad whose top-left corner is at ($1, $2) on the screen: 1 … 18 in
@@ -118,35 +131,39 @@ copy_program() {
   chmod 700 "$XDG_RUNTIME_DIR"
 }
 
-# Starts the program with arguments "$@", answers the resolution notice and waits for the sign-in
-# dialog on the switched display. Sets `pid`.
+# Starts the program with arguments "$@" on $DISPLAY (its output in run$DISPLAY.log), answers the
+# resolution notice and waits for the sign-in dialog on the switched display. Sets `pid`.
 start_program() {
-  "$work/Tallyhop" "$@" >"$work/run.log" 2>&1 &
+  "$work/Tallyhop" "$@" >"$work/run$DISPLAY.log" 2>&1 &
   pid=$!
-  wait_for 'window_visible Tallyhop' "no notice window"
+  wait_for 'window_visible Tallyhop' "no notice window at $DISPLAY"
   sleep 0.3
   press_enter
-  wait_for '[ "$(current_mode)" = 800x600 ]' "display not switched to 800x600 ($(current_mode))"
-  wait_for 'window_visible SignInDlg' "no sign-in dialog"
+  wait_for '[ "$(current_mode)" = 800x600 ]' "display $DISPLAY not switched ($(current_mode))"
+  wait_for 'window_visible SignInDlg' "no sign-in dialog at $DISPLAY"
   sleep 0.3
 }
 
-# Signs in the first name of the list with password $1.
-sign_in_first() {
+# Chooses the entry $1 places down the sign-in list and signs in with password $2; sign_in then
+# waits until somebody is signed in.
+type_sign_in() {
   focus_window SignInDlg
-  xdotool key Down Tab
-  xdotool type "$1"
+  local downs=()
+  for ((down = 0; down < $1; down++)); do downs+=(Down); done
+  xdotool key "${downs[@]}" Tab
+  xdotool type "$2"
   xdotool key Return
-  wait_for '! window_visible SignInDlg' "nobody was signed in"
+}
+sign_in() {
+  type_sign_in "$@"
+  wait_for '! window_visible SignInDlg' "nobody was signed in at $DISPLAY"
   sleep 0.3
 }
 
 # From the home screen of a program started with "-debug": opens Testing and presses Begin, then
 # waits for the answer file of the test.
 begin_debug_test() {
-  click_at 135 45 # Testing
-  wait_for 'window_visible "Testing Window"' "no testing window"
-  sleep 0.3
+  open_window 135 45 "Testing Window"
   click_at 694 404 # Begin
   wait_for '[ -s "$work/testAnswers.dat" ]' "no answer file"
   sleep 0.3
@@ -166,17 +183,14 @@ click_training_answers() {
 }
 
 # Places on the 800 × 600 teacher screen: the column of buttons, the list's first row.
-click_teacher_home() { click_at 664 335; }
-click_add_student() { click_at 664 379; }
+teacher_home() { open_window 664 335 SignInDlg; }
 click_delete_student() { click_at 664 467; }
 click_first_row() { click_at 600 80; }
 
-# From the teacher window: opens Add Student and types the name $1 and the password $2 twice;
-# $3 bounds the wait for the dialog (tenths of a second). Enter is the caller's.
+# From the teacher screen: opens the student dialog and types name $1 and password $2 twice; the
+# caller presses what is left to press.
 type_new_student() {
-  click_add_student
-  wait_for 'window_visible StudentInfoDlg' "no student dialog" "${3:-100}"
-  sleep 0.3
+  open_window 664 379 StudentInfoDlg # Add Student
   focus_window StudentInfoDlg
   xdotool type "$1"
   xdotool key Tab
@@ -188,6 +202,6 @@ type_new_student() {
 # Asks the program to end and checks that it ended well and put the display back.
 end_program() {
   kill -TERM "$pid"
-  wait "$pid" || fail "program ended with $? ($(cat "$work/run.log"))"
+  wait "$pid" || fail "program ended with $? ($(cat "$work/run$DISPLAY.log"))"
   [ "$(current_mode)" = 1024x768 ] || fail "display not restored ($(current_mode))"
 }

@@ -5,28 +5,22 @@
 # make up a large share of the dozen: the first tries kept on Home show at least five of the
 # twelve cards were theirs, where the shuffled addition facts would show them about once in 33.
 # Usage: my_facts_session.sh <program> <data-folder tool> <folder for screenshots>
-program=$(realpath "$1")
-datafolder=$(realpath "$2")
-shots=$3
 source "$(dirname "$0")/lib.sh"
-record_tool="$(dirname "$0")/fluency_record.py"
 
 cards=12
 missed=(7+6 8+5 9+4)
 
 start_server 24
 copy_program myfacts "Kim Lee:hop:1"
-"$record_tool" write "$work/Data/Kim Lee.flu" "$work/Test Data/addition.txt" "${missed[@]}"
+records fluency "$work/Data/Kim Lee.flu" "$work/Test Data/addition.txt" "${missed[@]}"
 start_program -debug
-sign_in_first hop
-click_at 135 225 # Training
-wait_for 'window_visible Training' "no training window"
-sleep 0.3
+sign_in 1 hop
+open_window 135 225 Training
 click_at 742 155 # My Facts
 click_at 760 329 # the goal field
 xdotool type 12
 sleep 0.3
-import -window root "$shots/e2e-my-facts-setup.png"
+shot e2e-my-facts-setup
 click_at 662 442 # Begin
 wait_for '[ -s "$work/trainingAnswers.dat" ]' "no answer file"
 sleep 0.3
@@ -35,18 +29,17 @@ click_training_answers $cards 1.2 1 "$shots/e2e-my-facts-card.png"
 click_at 662 390 # Home: the session is dropped, its first tries kept
 wait_for '! window_visible Training' "the training window stayed"
 
-before=$(printf '%s\n' "${missed[@]}")
-tries=$("$record_tool" tries "$work/Data/Kim Lee.flu")
+tries=$(records tries "$work/Data/Kim Lee.flu")
 # Each fact had one first try before the session.
 total=$(echo "$tries" | awk '{ n += $2 - 1 } END { print n }')
-theirs=$(echo "$tries" | grep -Fwf <(echo "$before") | awk '{ n += $2 - 1 } END { print n }')
+theirs=$(echo "$tries" | grep -Fwf <(printf '%s\n' "${missed[@]}") | awk '{ n += $2 - 1 } END { print n }')
 echo "my facts session: $theirs of $total first tries were at ${missed[*]}"
 [ "$total" -eq $cards ] || fail "$total first tries kept, $cards cards answered"
 [ "$theirs" -ge 5 ] || fail "only $theirs of the first $cards cards were the missed facts"
 for fact in "${missed[@]}"; do
   echo "$tries" | grep -qx "$fact [2-9]" || fail "$fact was not practised: $(echo "$tries" | grep "^$fact ")"
 done
-record=$("$(dirname "$0")/student_record.py" "$work/Data/Kim Lee.nfo")
+record=$(records show "$work/Data/Kim Lee.nfo")
 echo "$record" | grep -qx "level 1 passed 0 sessions 0" || fail "a dropped session was recorded: $record"
 end_program
 echo "my facts session: passed"

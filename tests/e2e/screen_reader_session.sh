@@ -7,11 +7,8 @@
 # screen reader says which has the focus), Return to press it. Windows are named frames and
 # nothing lies off the screen.
 # Usage: screen_reader_session.sh <program> <data-folder tool> <folder for screenshots>
-program=$(realpath "$1")
-datafolder=$(realpath "$2")
-shots=$3
 source "$(dirname "$0")/lib.sh"
-reader=$(dirname "$0")/atspi.py
+reader=$here/atspi.py
 # Seconds a busy machine may add to the session's length as seen from outside.
 tolerance=3
 
@@ -36,13 +33,7 @@ press() {
 
 start_server 24
 copy_program reader "Kim Lee:hop:1"
-# Three missed facts, 16 bytes each: operands, operation, no answer, correct answer, one miss.
-python3 - "$work/Data/Kim Lee.mtk" <<'PY'
-import struct, sys
-with open(sys.argv[1], "wb") as out:
-    for first, second, operation, correct in [(6, 7, 3, 42), (8, 3, 2, 5), (9, 5, 1, 14)]:
-        out.write(struct.pack("<hhihhhh", first, second, operation, -1, correct, 1, 0))
-PY
+records mistakes "$work/Data/Kim Lee.mtk" 6,7,3,42 8,3,2,5 9,5,1,14
 eval "$(dbus-launch --sh-syntax)"
 servers+=("$DBUS_SESSION_BUS_PID")
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
@@ -50,7 +41,7 @@ servers+=($!)
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_program
 expect "the sign-in dialog" "$($reader focus)" "combo box: Name (Choose your name from the list)"
-sign_in_first hop
+sign_in 1 hop
 expect "the home screen" "$($reader windows)" "frame: Tallyhop"
 expect "objects off the screen" "$($reader outside)" ""
 
@@ -92,7 +83,7 @@ read=$($reader answer 0 2.5 | grep -c ' plus ') || fail "the training's cards"
 ended=$(date +%s%N)
 expect "the training's end" "$($reader alert)" \
   "This training session has been completed. Press OK to view your current progress."
-correct=$("$(dirname "$0")/student_record.py" "$work/Data/Kim Lee.nfo" | sed -n 's/^type 2 correct \([0-9]*\) .*/\1/p')
+correct=$(records show "$work/Data/Kim Lee.nfo" | sed -n 's/^type 2 correct \([0-9]*\) .*/\1/p')
 took=$(((ended - began) / 1000000))
 due=$((60000 + 800 * correct))
 echo "screen reader session: $read cards read in training, $correct right, ended after $took ms, due after $due ms"
@@ -101,6 +92,6 @@ echo "screen reader session: $read cards read in training, $correct right, ended
 xdotool key Return
 wait_for '[[ "$($reader focus)" == "chart: Session graph ("*"Session 1 of 1: "*" correct, goal 5, 1 minute.)" ]]' \
   "the graph does not say the session ($($reader focus))" 20
-import -window root "$shots/e2e-screen-reader-graph.png"
+shot e2e-screen-reader-graph
 end_program
 echo "screen reader session: passed"

@@ -4,11 +4,8 @@
 # passed test is in the student's record. The answers are clicked on the number pad, or with
 # "typed" typed on the keyboard.
 # Usage: testing_session.sh <program> <data-folder tool> <folder for screenshots> [typed]
-program=$(realpath "$1")
-datafolder=$(realpath "$2")
-shots=$3
-typed=${4:-}
 source "$(dirname "$0")/lib.sh"
+typed=${4:-}
 
 # One line of the answer file: a standard key ("12") or ring digits and Enter ("5,6,E").
 # Typing runs the mixed test (level 5), so both pad layouts take typed answers.
@@ -25,40 +22,40 @@ fi
 
 # Pixels in the colour of entered answers in the column of the seventh card of a row.
 seventh_card_ink() {
-  convert "$1" -crop 83x240+501+43 +repage -fill black +opaque 'rgb(12,71,147)' \
+  convert "$shots/$1.png" -crop 83x240+501+43 +repage -fill black +opaque 'rgb(12,71,147)' \
     -fill white -opaque 'rgb(12,71,147)' -format '%[fx:int(mean*w*h+0.5)]' info:
 }
 
 start_server 24
 copy_program "testing$typed" "Kim Lee:hop:$level"
 start_program -debug
-sign_in_first hop
+sign_in 1 hop
 begin_debug_test
 [ "$typed" = typed ] && focus_window "Testing Window"
 answered=0
 while IFS=$'\r' read -r answer _; do
   give_answer "$answer"
   answered=$((answered + 1))
-  [ $answered -eq 3 ] && import -window root "$shots/e2e-testing-running.png"
+  [ $answered -eq 3 ] && shot e2e-testing-running
   if [ $answered -eq 6 ]; then
     sleep 0.2
-    import -window root "$shots/e2e-testing-six-answers.png"
+    shot e2e-testing-six-answers
   fi
   # Each full row of seven pauses half a second before the next row shows, with the seventh
   # answer on screen.
   if [ $answered -eq 7 ]; then
     sleep 0.15
-    import -window root "$shots/e2e-testing-row-pause.png"
+    shot e2e-testing-row-pause
     sleep 0.55
   elif [ $((answered % 7)) -eq 0 ]; then sleep 0.7; else sleep 0.05; fi
 done <"$work/testAnswers.dat"
 [ $answered -eq 100 ] || fail "the answer file had $answered lines, not 100"
-six=$(seventh_card_ink "$shots/e2e-testing-six-answers.png")
-paused=$(seventh_card_ink "$shots/e2e-testing-row-pause.png")
+six=$(seventh_card_ink e2e-testing-six-answers)
+paused=$(seventh_card_ink e2e-testing-row-pause)
 [ "$paused" -gt "$six" ] || fail "the seventh answer is not on screen during the pause ($six, $paused)"
 sleep 1
-import -window root "$shots/e2e-testing-ended.png"
-record=$("$(dirname "$0")/student_record.py" "$work/Data/Kim Lee.nfo")
+shot e2e-testing-ended
+record=$(records show "$work/Data/Kim Lee.nfo")
 echo "$record" | grep -qx "level $level passed 1 sessions 1" || fail "test not passed in the record: $record"
 echo "$record" | grep -q "^type 1 correct 100 answered 100 " || fail "test not recorded: $record"
 end_program

@@ -6,9 +6,6 @@
 # student's record. The session lasts its minute plus 0.8 s for each right answer, within a few
 # seconds for a busy machine.
 # Usage: training_session.sh <program> <data-folder tool> <folder for screenshots>
-program=$(realpath "$1")
-datafolder=$(realpath "$2")
-shots=$3
 source "$(dirname "$0")/lib.sh"
 
 answered_cards=4
@@ -18,13 +15,11 @@ tolerance=3
 start_server 24
 copy_program training "Kim Lee:hop"
 start_program -debug
-sign_in_first hop
-click_at 135 225 # Training
-wait_for 'window_visible Training' "no training window"
-sleep 0.3
+sign_in 1 hop
+open_window 135 225 Training
 click_at 760 329 # the goal field
 xdotool type 12
-import -window root "$shots/e2e-training-setup.png"
+shot e2e-training-setup
 click_at 662 442 # Begin
 began=$(date +%s%N)
 wait_for '[ -s "$work/trainingAnswers.dat" ]' "no answer file"
@@ -36,12 +31,12 @@ click_training_answers $answered_cards 1.6 3 "$shots/e2e-training-correct.png"
 # The wait allows the longest session due and the tolerance, no more.
 wait_for 'window_visible Tallyhop' "the session did not end" $(((60 + answered_cards + tolerance) * 10))
 ended=$(date +%s%N)
-import -window root "$shots/e2e-training-completed.png"
+shot e2e-training-completed
 press_enter
 sleep 1
-import -window root "$shots/e2e-training-graph.png"
+shot e2e-training-graph
 window_visible Training || fail "the training window closed"
-record=$("$(dirname "$0")/student_record.py" "$work/Data/Kim Lee.nfo")
+record=$(records show "$work/Data/Kim Lee.nfo")
 # Each card clicked is right, unless a slow machine showed it late and the click went to the next.
 echo "$record" | grep -Eq "^type 2 correct [1-$answered_cards] answered [1-$answered_cards] level 1 duration 60 goal 12 flag 0 " ||
   fail "training not recorded: $record"

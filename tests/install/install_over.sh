@@ -3,17 +3,15 @@
 # program on a virtual X server and signs a student in, then installs again over it: the class's
 # records stay exactly as they were.
 # Usage: install_over.sh <build folder> <data-folder tool> <folder for screenshots>
-build=$(realpath "$1")
-datafolder=$(realpath "$2")
-shots=$3
 source "$(dirname "$0")/../e2e/lib.sh"
+build=$program # the first argument: the build folder
 
 install_into_work() {
   cmake --install "$build" --prefix "$work" >"$work/install.log" 2>&1 ||
     fail "the install failed: $(cat "$work/install.log")"
 }
 
-records() { (cd "$work/Data" && find . -type f -print0 | sort -z | xargs -0 sha256sum); }
+record_sums() { (cd "$work/Data" && find . -type f -print0 | sort -z | xargs -0 sha256sum); }
 
 install_into_work
 for part in Tallyhop Graphics/800x600/Login Graphics/es/800x600/Login translations/tallyhop_es.qm \
@@ -29,12 +27,12 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 start_server 24
 start_program
-import -window root "$shots/install-sign-in.png"
-sign_in_first hop
+shot install-sign-in
+sign_in 1 hop
 end_program
 
-before=$(records)
+before=$(record_sums)
 [ -n "$before" ] || fail "no records to compare"
 install_into_work
-[ "$(records)" = "$before" ] || fail "installing again changed the records"
+[ "$(record_sums)" = "$before" ] || fail "installing again changed the records"
 echo "install over: passed"

@@ -52,6 +52,10 @@ TEST_F(InstanceLockTest, EachDesktopHasALockOfItsOwn) {
          "/run/user/7/TALLYHOP_MUTEX-:0"},
         {{{"XDG_RUNTIME_DIR", "/run/user/7"}, {"DISPLAY", "localhost:10.1"}},
          "/run/user/7/TALLYHOP_MUTEX-localhost:10"},
+        {{{"XDG_RUNTIME_DIR", "/r"}, {"DISPLAY", "pc1.lab.school:1"}},
+         "/r/TALLYHOP_MUTEX-pc1.lab.school:1"},
+        {{{"XDG_RUNTIME_DIR", "/r"}, {"DISPLAY", "pc1.lab.school:1.2"}},
+         "/r/TALLYHOP_MUTEX-pc1.lab.school:1"},
         {{{"XDG_RUNTIME_DIR", "/r"},
           {"DISPLAY", ":3"},
           {"WAYLAND_DISPLAY", "wayland-0"},
@@ -66,6 +70,6 @@ TEST_F(InstanceLockTest, EachDesktopHasALockOfItsOwn) {
     };
     for (const auto& [environment, path] : cases) {
         fakes.process.environment = environment;
-        EXPECT_EQ(platform::InstanceLock::DesktopPath(), path);
+        EXPECT_EQ(platform::InstanceLock::DesktopPath(), path) << path;
     }
 }

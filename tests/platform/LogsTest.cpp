@@ -50,33 +50,29 @@ TEST_F(LogsTest, RecordsAreByteExactWithPaddedStampsAndAppend) {
                                   "01.31.2027 23:00  Ctallyhopapp Line 12\r\n");
 }
 
-TEST_F(LogsTest, ReadOnlyErrorLogIsWrittenButAReadOnlyTraceLogLosesItsRecords) {
-    platform::WriteErrorLog("X", 1, "first");
-    platform::WriteTraceLog("X", 1);
-    ::chmod(errorLog.c_str(), 0444);
-    ::chmod(traceLog.c_str(), 0444);
-    platform::WriteErrorLog("X", 2, "second");
-    platform::WriteTraceLog("X", 2);
-    EXPECT_NE(ReadText(errorLog).find("second"), std::string::npos);
-    EXPECT_FALSE(platform::IsReadOnly(errorLog));
-    EXPECT_EQ(ReadText(traceLog), "03.07.2003 14:05  X Line 1\r\n");
-    EXPECT_TRUE(platform::IsReadOnly(traceLog));
-}
-
-TEST_F(LogsTest, DeletedLogsAreCreatedAnewAndAnExistingOneIsFoundWhateverItsCase) {
+// A deleted log is created anew, an existing one found whatever its case; a read-only error log is
+// written all the same, a read-only trace log loses its records.
+TEST_F(LogsTest, LogsAreFoundOrCreatedAnewAndOnlyTheErrorLogIsWrittenWhenReadOnly) {
     platform::WriteTraceLog("X", 1);
     platform::WriteErrorLog("X", 1, "m");
     std::filesystem::remove(traceLog);
     std::filesystem::remove(errorLog);
     platform::WriteTraceLog("X", 2);
     platform::WriteErrorLog("X", 2, "n");
-    EXPECT_EQ(ReadText(traceLog), "03.07.2003 14:05  X Line 2\r\n");
     EXPECT_EQ(ReadText(errorLog), "03.07.2003 14:05  X Line 2 : n\r\n");
-
-    std::filesystem::rename(traceLog, fakes.Path("/LOG.TXT"));
+    const std::string upper = fakes.Path("/LOG.TXT");
+    std::filesystem::rename(traceLog, upper);
     platform::WriteTraceLog("X", 3);
-    EXPECT_EQ(ReadText(fakes.Path("/LOG.TXT")),
-              "03.07.2003 14:05  X Line 2\r\n03.07.2003 14:05  X Line 3\r\n");
+    EXPECT_EQ(ReadText(upper), "03.07.2003 14:05  X Line 2\r\n03.07.2003 14:05  X Line 3\r\n");
+
+    ::chmod(errorLog.c_str(), 0444);
+    ::chmod(upper.c_str(), 0444);
+    platform::WriteErrorLog("X", 4, "o");
+    platform::WriteTraceLog("X", 4);
+    EXPECT_NE(ReadText(errorLog).find("X Line 4 : o"), std::string::npos);
+    EXPECT_FALSE(platform::IsReadOnly(errorLog));
+    EXPECT_EQ(ReadText(upper), "03.07.2003 14:05  X Line 2\r\n03.07.2003 14:05  X Line 3\r\n");
+    EXPECT_TRUE(platform::IsReadOnly(upper));
 }
 
 TEST_F(LogsTest, TrimKeepsTheLastBytesOnceTheLimitIsReached) {

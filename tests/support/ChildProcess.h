@@ -16,6 +16,13 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
+    // Called inside the child's `work`: stops there until the test calls Release, so the test
+    // can act between two steps of the child.
+    static void HoldHere();
+    // Waits until the child stops at HoldHere (false when it ended first), and lets it go on.
+    bool WaitUntilHeld();
+    void Release();
+
     // What `work` returned, waiting for it (empty when the child died first).
     const std::string& Answer();
     // Lets the child end as a program ends, without undoing anything itself.
@@ -34,3 +41,8 @@ private:
 
 // Runs `work` in a forked child to its end and returns its answer.
 std::string RunInChild(const std::function<std::string()>& work);
+
+// Runs `work` in a forked child as a user the file permissions hold for: root (who reads and
+// writes whatever they say) hands the base folder's files to the user "nobody" and becomes
+// nobody; anyone else stays who they are.
+std::string RunAsPlainUser(const std::function<std::string()>& work);
