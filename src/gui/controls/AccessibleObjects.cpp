@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QScreen>
+#include <utility>
 
 namespace {
 
@@ -36,27 +37,44 @@ public:
     }
 };
 
-// A picture button: pressed like any button.
-class PictureButtonAccessible final : public VisiblePartAccessible {
+// A widget of ours with one action of its own before Qt's (a button's press).
+class ActionAccessible : public VisiblePartAccessible {
 public:
-    explicit PictureButtonAccessible(CPictureButton* button)
-        : VisiblePartAccessible(button, QAccessible::Button) {}
+    ActionAccessible(QWidget* widget, QAccessible::Role role, QString action)
+        : VisiblePartAccessible(widget, role), action_(std::move(action)) {}
 
-    QAccessible::State state() const override {
-        QAccessible::State state = VisiblePartAccessible::state();
-        state.pressed = Button()->isDown();
-        return state;
-    }
     QStringList actionNames() const override {
-        return QStringList{pressAction()} + VisiblePartAccessible::actionNames();
+        return QStringList{action_} + VisiblePartAccessible::actionNames();
     }
     void doAction(const QString& action) override {
-        if (action == pressAction()) {
-            Button()->click();
+        if (action == action_) {
+            Act();
         } else {
             VisiblePartAccessible::doAction(action);
         }
     }
+
+protected:
+    virtual void Act() = 0;
+
+private:
+    QString action_;
+};
+
+// A picture button: pressed like any button.
+class PictureButtonAccessible final : public ActionAccessible {
+public:
+    explicit PictureButtonAccessible(CPictureButton* button)
+        : ActionAccessible(button, QAccessible::Button, pressAction()) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = ActionAccessible::state();
+        state.pressed = Button()->isDown();
+        return state;
+    }
+
+protected:
+    void Act() override { Button()->click(); }
 
 private:
     CPictureButton* Button() const { return static_cast<CPictureButton*>(widget()); }
@@ -87,10 +105,10 @@ public:
 // Sam"). (Qt names a combo box on Linux by its current text, so the question was lost.) Each
 // choice made with the arrow keys while the list is closed is said: the entry takes the
 // screen reader's focus, as the entries of an open list do.
-class ChoiceListAccessible final : public VisiblePartAccessible {
+class ChoiceListAccessible final : public ActionAccessible {
 public:
     explicit ChoiceListAccessible(QComboBox* list)
-        : VisiblePartAccessible(list, QAccessible::ComboBox) {
+        : ActionAccessible(list, QAccessible::ComboBox, showMenuAction()) {
         QObject::connect(list, &QComboBox::currentIndexChanged, list,
                          [list](int index) { SayChoice(*list, index); });
     }
@@ -115,16 +133,9 @@ public:
         state.collapsed = !state.expanded;
         return state;
     }
-    QStringList actionNames() const override {
-        return QStringList{showMenuAction()} + VisiblePartAccessible::actionNames();
-    }
-    void doAction(const QString& action) override {
-        if (action == showMenuAction()) {
-            List()->showPopup();
-        } else {
-            VisiblePartAccessible::doAction(action);
-        }
-    }
+
+protected:
+    void Act() override { List()->showPopup(); }
 
 private:
     QComboBox* List() const { return static_cast<QComboBox*>(widget()); }
