@@ -12,6 +12,7 @@
 #include "gui/progress/FactMapView.h"
 #include "platform/Files.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <filesystem>
 #include <map>
@@ -169,6 +170,13 @@ TEST_F(ProgressWindowTest, TheTestReportReadsNewestFirstWithPassedTestsInGreen) 
     EXPECT_EQ(report.topLevelItem(0)->foreground(4).color(), QColor(0, 200, 0));
     EXPECT_EQ(report.topLevelItem(2)->foreground(0).color(), QColor(Qt::black));
     EXPECT_FALSE(report.header()->sectionsClickable());
+    // A screen reader reads it as a table with its columns' headings.
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(window->TestReport())->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 3);
+    EXPECT_EQ(table->columnDescription(3), "Score");
+    EXPECT_EQ(table->cellAt(0, 3)->text(QAccessible::Name), "90 / 90");
     EXPECT_EQ(report.columnWidth(0) * 2, report.columnWidth(1)) << "the test number is narrow";
     int total = 0;
     for (int column = 0; column < report.columnCount(); ++column) {
