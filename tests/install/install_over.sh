@@ -15,8 +15,8 @@ record_sums() { (cd "$work/Data" && find . -type f -print0 | sort -z | xargs -0 
 
 install_into_work
 for part in Tallyhop Graphics/800x600/Login Graphics/es/800x600/Login translations/tallyhop_es.qm \
-  Audio "Test Data/mixed.txt" "Help Guide/HelpGuide.htm" \
-  Data/Admin.nfo; do
+  Audio "Test Data/mixed.txt" "Help Guide/HelpGuide.htm" "Help Guide/HelpGuide.css" \
+  "Help Guide/de/HelpGuide.htm" Data/Admin.nfo; do
   [ -e "$work/$part" ] || fail "the installed folder has no $part"
 done
 [ ! -e "$work/usr" ] && [ ! -e "$work/opt" ] || fail "the package's own files went into the folder"

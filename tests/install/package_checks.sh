@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the Debian package from the build folder and checks it without installing it: what it
-# holds (and that no class records are among it), its dependencies, the help guide's word on
+# holds (and that no class records are among it), its dependencies, each help guide's word on
 # where the records are, the menu entry, the metainfo, and lintian.
 # Usage: package_checks.sh <build folder>
 set -euo pipefail
@@ -22,7 +22,8 @@ sed -E 's/^(\S+\s+){5}//; s/ -> .*//' "$work/listing" >"$work/files"
 sed -nE 's/^-(\S+\s+){5}//p' "$work/listing" >"$work/regular-files"
 for file in ./opt/tallyhop/Tallyhop ./opt/tallyhop/Graphics/800x600/Login/ ./opt/tallyhop/Audio/ \
   ./opt/tallyhop/translations/tallyhop_de.qm ./opt/tallyhop/Graphics/es/800x600/Login/Testing.bmp \
-  "./opt/tallyhop/Help Guide/HelpGuide.htm" "./usr/share/tallyhop/Test Data/addition.txt" \
+  "./opt/tallyhop/Help Guide/HelpGuide.htm" "./opt/tallyhop/Help Guide/HelpGuide.css" \
+  "./opt/tallyhop/Help Guide/es/HelpGuide.htm" "./usr/share/tallyhop/Test Data/addition.txt" \
   ./opt/tallyhop/tools/tallyhop_datafolder ./usr/share/applications/org.tallyhop.Tallyhop.desktop \
   ./usr/share/icons/hicolor/48x48/apps/org.tallyhop.Tallyhop.png \
   ./usr/share/metainfo/org.tallyhop.Tallyhop.metainfo.xml ./usr/share/doc/tallyhop/copyright; do
@@ -42,9 +43,11 @@ for package in libqt6widgets6 libqt6multimedia6 libx11-6 libxrandr2 qt6-qpa-plug
 done
 
 dpkg-deb --extract "$deb" "$work/root"
+for guide in "$work/root/opt/tallyhop/Help Guide/"{,*/}HelpGuide.htm; do
+  grep -qF "<code>/var/opt/tallyhop/Data</code>" "$guide" ||
+    fail "${guide#"$work/root"} does not say where the package keeps the records"
+done
 guide="$work/root/opt/tallyhop/Help Guide/HelpGuide.htm"
-grep -qF "<code>/var/opt/tallyhop/Data</code>" "$guide" ||
-  fail "the help guide does not say where the package keeps the records"
 if grep -qiF "only one copy" "$guide"; then
   fail "the help guide allows one copy only, not one per desktop"
 fi
