@@ -46,15 +46,15 @@ void FillTrainingGraph(CBasicLineGraph& graph, const CStudent& student) {
     for (const SessionRecord& training : sessions) {
         graph.AddPoint(history::DrawnCount(training.correctCount),
                        history::DrawnCount(training.goal), history::TrainingBarCategory(training));
-        spoken << QStringLiteral("Session %1 of %2: %3 correct, goal %4, %5.")
+        spoken << CBasicLineGraph::tr("Session %1 of %2: %3 correct, goal %4, %5.")
                       .arg(spoken.size() + 1)
                       .arg(sessions.size())
                       .arg(history::ShownCount(training.correctCount))
                       .arg(history::ShownCount(training.goal))
                       .arg(QString::fromStdString(history::DurationText(training.duration)));
     }
-    graph.SetSpokenText(QStringLiteral("Right answers in each training session, against its goal."),
-                        spoken);
+    graph.SetSpokenText(
+        CBasicLineGraph::tr("Right answers in each training session, against its goal."), spoken);
     graph.SetRedraw(true);
 }
 

@@ -1,5 +1,7 @@
 #include "FactText.h"
 
+#include <QCoreApplication>
+
 QString OperatorSign(std::int32_t operation) {
     switch (operation) {
     case kPlus:
@@ -25,13 +27,13 @@ QString SpokenFact(const Problem& fact) {
     const QString second = QString::number(fact.secondOperand);
     switch (fact.operation) {
     case kPlus:
-        return QStringLiteral("%1 plus %2").arg(first, second);
+        return QCoreApplication::translate("SpokenCard", "%1 plus %2").arg(first, second);
     case kMinus:
-        return QStringLiteral("%1 minus %2").arg(first, second);
+        return QCoreApplication::translate("SpokenCard", "%1 minus %2").arg(first, second);
     case kTimes:
-        return QStringLiteral("%1 times %2").arg(first, second);
+        return QCoreApplication::translate("SpokenCard", "%1 times %2").arg(first, second);
     case kDividedBy:
-        return QStringLiteral("%1 divided by %2").arg(first, second);
+        return QCoreApplication::translate("SpokenCard", "%1 divided by %2").arg(first, second);
     default:
         return {};
     }

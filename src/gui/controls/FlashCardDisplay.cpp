@@ -4,6 +4,8 @@
 #include "FactText.h"
 #include "platform/qt/ScreenBitmaps.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr const char* kFolder = "Review";
@@ -46,13 +48,15 @@ QString SpokenCardStep(ReviewState state, const Problem& card) {
     case ReviewState::SecondTry:
         return fact;
     case ReviewState::TryAgain:
-        return QStringLiteral("%1 is not %2. Try again.").arg(fact, answer);
+        return QCoreApplication::translate("SpokenCard", "%1 is not %2. Try again.")
+            .arg(fact, answer);
     case ReviewState::Almost:
-        return QStringLiteral("Almost! %1 is not %2.").arg(fact, answer);
+        return QCoreApplication::translate("SpokenCard", "Almost! %1 is not %2.").arg(fact, answer);
     case ReviewState::ShowAnswer:
-        return QStringLiteral("The answer: %1 equals %2.").arg(fact, answer);
+        return QCoreApplication::translate("SpokenCard", "The answer: %1 equals %2.")
+            .arg(fact, answer);
     case ReviewState::Correct:
-        return QStringLiteral("Great! %1 equals %2.").arg(fact, answer);
+        return QCoreApplication::translate("SpokenCard", "Great! %1 equals %2.").arg(fact, answer);
     default:
         return {};
     }

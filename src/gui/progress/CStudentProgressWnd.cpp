@@ -92,8 +92,9 @@ void DrawCaption(platform::GdiDc& dc, const QString& text, const QColor& colour,
 
 // A test as the score and mastery graphs say it: "Test 3 of 12: 95 correct, not passed."
 QString ScoreSentence(int number, int count, const SessionRecord& test) {
-    return (history::IsPassed(test) ? QStringLiteral("Test %1 of %2: %3 correct, passed.")
-                                    : QStringLiteral("Test %1 of %2: %3 correct, not passed."))
+    return (history::IsPassed(test)
+                ? CStudentProgressWnd::tr("Test %1 of %2: %3 correct, passed.")
+                : CStudentProgressWnd::tr("Test %1 of %2: %3 correct, not passed."))
         .arg(number)
         .arg(count)
         .arg(history::ShownCount(test.correctCount));
@@ -101,8 +102,8 @@ QString ScoreSentence(int number, int count, const SessionRecord& test) {
 
 // "Test 3 of 12: Subtraction, passed."
 QString MasterySentence(int number, int count, const SessionRecord& test) {
-    return (history::IsPassed(test) ? QStringLiteral("Test %1 of %2: %3, passed.")
-                                    : QStringLiteral("Test %1 of %2: %3, not passed."))
+    return (history::IsPassed(test) ? CStudentProgressWnd::tr("Test %1 of %2: %3, passed.")
+                                    : CStudentProgressWnd::tr("Test %1 of %2: %3, not passed."))
         .arg(number)
         .arg(count)
         .arg(QString::fromStdString(GetOperationName(test.level)));
@@ -378,8 +379,7 @@ void CStudentProgressWnd::FillScoreGraph() {
         spoken << ScoreSentence(static_cast<int>(spoken.size()) + 1, static_cast<int>(tests.size()),
                                 test);
     }
-    scoreGraph_->SetSpokenText(
-        QStringLiteral("The number right in each test at the current level."), spoken);
+    scoreGraph_->SetSpokenText(tr("The number right in each test at the current level."), spoken);
     scoreGraph_->SetRedraw(true);
 }
 
@@ -395,7 +395,7 @@ void CStudentProgressWnd::FillMasteryGraph() {
         spoken << MasterySentence(static_cast<int>(spoken.size()) + 1,
                                   static_cast<int>(tests.size()), test);
     }
-    masteryGraph_->SetSpokenText(QStringLiteral("The level reached by each test."), spoken);
+    masteryGraph_->SetSpokenText(tr("The level reached by each test."), spoken);
     masteryGraph_->SetRedraw(true);
 }
 

@@ -243,11 +243,11 @@ QString FactMapView::Headline() const {
 
 QString FactMapView::SpokenMap() const {
     QStringList sentences{Headline() + QLatin1Char('.')};
-    const std::array<std::pair<data::Fluency, QString>, 4> groups{{
-        {data::Fluency::Fluent, QStringLiteral("Fluent: %1.")},
-        {data::Fluency::Slow, QStringLiteral("Right but slow: %1.")},
-        {data::Fluency::Missed, QStringLiteral("Missed: %1.")},
-        {data::Fluency::NotSeen, QStringLiteral("Not tried yet: %1.")},
+    const std::array<std::pair<data::Fluency, const char*>, 4> groups{{
+        {data::Fluency::Fluent, QT_TR_NOOP("Fluent: %1.")},
+        {data::Fluency::Slow, QT_TR_NOOP("Right but slow: %1.")},
+        {data::Fluency::Missed, QT_TR_NOOP("Missed: %1.")},
+        {data::Fluency::NotSeen, QT_TR_NOOP("Not tried yet: %1.")},
     }};
     for (const auto& [fluency, sentence] : groups) {
         QStringList facts;
@@ -257,7 +257,7 @@ QString FactMapView::SpokenMap() const {
             }
         }
         if (!facts.isEmpty()) {
-            sentences << sentence.arg(facts.join(QStringLiteral(", ")));
+            sentences << tr(sentence).arg(facts.join(QStringLiteral(", ")));
         }
     }
     return sentences.join(QLatin1Char(' '));

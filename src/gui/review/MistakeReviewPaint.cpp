@@ -63,13 +63,12 @@ QString CMistakeReviewWnd::CardInWords() const {
     QStringList sentences{SpokenCardStep(steps_.State(), steps_.Card())};
     CStudent& student = GetCurrentStudent();
     if (steps_.State() == ReviewState::Correct && !student.IsMistake(steps_.Card())) {
-        sentences << (frog_->isHidden()
-                          ? QStringLiteral("That fact is off your list.")
-                          : QStringLiteral("That fact is off your list, and the frog hops."));
+        sentences << (frog_->isHidden() ? tr("That fact is off your list.")
+                                        : tr("That fact is off your list, and the frog hops."));
         const int left = student.GetMistakeCount();
-        sentences << (left == 0   ? QStringLiteral("No mistakes are left.")
-                      : left == 1 ? QStringLiteral("1 mistake is left.")
-                                  : QStringLiteral("%1 mistakes are left.").arg(left));
+        sentences << (left == 0   ? tr("No mistakes are left.")
+                      : left == 1 ? tr("1 mistake is left.")
+                                  : tr("%1 mistakes are left.").arg(left));
     }
     return sentences.join(QLatin1Char(' '));
 }
@@ -78,11 +77,11 @@ void CMistakeReviewWnd::SayWhereTheFrogIs(bool crossed) {
     const int pad = (BuddyFrameCounter() - 1) / BuddyAnimation::kFramesPerHop;
     const int pads = BuddyAnimation::kLastFrame / BuddyAnimation::kFramesPerHop;
     if (crossed || pad >= pads) {
-        frog_->Say(QStringLiteral("The frog has crossed the pond."));
+        frog_->Say(tr("The frog has crossed the pond."));
     } else if (pad == 0) {
-        frog_->Say(QStringLiteral("The frog waits at the edge of the pond."));
+        frog_->Say(tr("The frog waits at the edge of the pond."));
     } else {
-        frog_->Say(QStringLiteral("The frog is on lily pad %1 of %2.").arg(pad).arg(pads));
+        frog_->Say(tr("The frog is on lily pad %1 of %2.").arg(pad).arg(pads));
     }
 }
 

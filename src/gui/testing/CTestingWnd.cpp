@@ -263,16 +263,16 @@ void CTestingWnd::FinishTest() {
 
 QString CTestingWnd::StatusText() const {
     if (remaining_ == -1) {
-        return QStringLiteral("Click Begin to start the test.");
+        return tr("Click Begin to start the test.");
     }
     if (running_) {
-        return QStringLiteral("Remaining: %1").arg(remaining_);
+        return tr("Remaining: %1").arg(remaining_);
     }
     if (!passed_) {
-        return QStringLiteral("Correct: %1. Missed: %2.").arg(correct_).arg(missed_);
+        return tr("Correct: %1. Missed: %2.").arg(correct_).arg(missed_);
     }
-    return (*passed_ ? QStringLiteral("Correct: %1. Missed: %2. You passed this test.")
-                     : QStringLiteral("Correct: %1. Missed: %2. You did not pass this test."))
+    return (*passed_ ? tr("Correct: %1. Missed: %2. You passed this test.")
+                     : tr("Correct: %1. Missed: %2. You did not pass this test."))
         .arg(correct_)
         .arg(missed_);
 }
