@@ -67,6 +67,23 @@ int CountRecords(const std::string& log, const std::string& message) {
     return count;
 }
 
+int Logged(const platform::fakes::FakePlatform& fakes, const std::string& message) {
+    return CountRecords(ReadErrorLog(fakes), message);
+}
+
+std::vector<Box> Boxes(const platform::fakes::FakePlatform& fakes) {
+    std::vector<Box> boxes;
+    for (const platform::MessageBoxRequest& shown : fakes.messageBoxes.shown) {
+        boxes.push_back({shown.text, shown.icon, shown.title});
+    }
+    return boxes;
+}
+
+void PrintTo(const Box& box, std::ostream* os) {
+    *os << '"' << box.text << "\" icon " << static_cast<int>(box.icon) << " title "
+        << box.title.value_or("(none)");
+}
+
 void LinkInstalledGraphics(const platform::fakes::FakePlatform& fakes) {
     std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Graphics",
                                               fakes.Path("/Graphics"));
@@ -86,6 +103,14 @@ void WriteDataFolder(const platform::fakes::FakePlatform& fakes,
 
 QImage Snapshot(QWidget& widget) {
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QStringList ColumnTexts(const QTreeWidget& list, int column) {
+    QStringList texts;
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        texts << list.topLevelItem(row)->text(column);
+    }
+    return texts;
 }
 
 int CountColour(const QImage& image, const QRect& area, QColor colour) {
@@ -163,20 +188,14 @@ std::vector<SpokenControl> SpokenControls(QWidget& window) {
     return controls;
 }
 
-QStringList ButtonNames(const std::vector<SpokenControl>& controls) {
-    QStringList names;
-    for (const SpokenControl& control : controls) {
-        if (control.role == QAccessible::Button) {
-            names << control.name;
-        }
-    }
-    return names;
-}
-
 std::vector<std::string> ScreenReaderFaults(QWidget& window) {
     static constexpr std::array kNamedRoles{
         QAccessible::Button, QAccessible::EditableText, QAccessible::ComboBox, QAccessible::List,
         QAccessible::Table,  QAccessible::Tree,         QAccessible::Chart};
+    // A window's name in words: letters and digits parted by single blanks, none run together
+    // ("SignInDlg").
+    static const QRegularExpression words(
+        QStringLiteral("^[A-Za-z0-9][a-z0-9]*( [A-Za-z0-9][a-z0-9]*)*$"));
     const QRect screen = window.screen()->geometry();
     std::vector<std::string> faults;
     const auto fault = [&faults](const char* what, QAccessibleInterface* object) {
@@ -187,7 +206,7 @@ std::vector<std::string> ScreenReaderFaults(QWidget& window) {
     };
     QAccessibleInterface* top = QAccessible::queryAccessibleInterface(&window);
     if ((top->role() != QAccessible::Window && top->role() != QAccessible::Dialog) ||
-        !IsPlainWords(top->text(QAccessible::Name))) {
+        !words.match(top->text(QAccessible::Name)).hasMatch()) {
         fault("no named frame", top);
     }
     std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* object) {
@@ -210,12 +229,6 @@ std::vector<std::string> ScreenReaderFaults(QWidget& window) {
     };
     walk(top);
     return faults;
-}
-
-bool IsPlainWords(const QString& name) {
-    static const QRegularExpression words(
-        QStringLiteral("^[A-Za-z0-9][a-z0-9]*( [A-Za-z0-9][a-z0-9]*)*$"));
-    return words.match(name).hasMatch();
 }
 
 namespace {
@@ -263,6 +276,7 @@ QWidget* PressForFocus(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modif
 void ExpectKeyboardChain(QWidget& window, const QStringList& names) {
     window.activateWindow();
     QCoreApplication::processEvents();
+    EXPECT_EQ(ScreenReaderFaults(window), std::vector<std::string>{});
     window.setFocus();
     std::vector<QWidget*> reached;
     for (qsizetype step = 0; step <= names.size(); ++step) {

@@ -5,6 +5,7 @@
 #include "gui/common/HomeScreen.h"
 #include "gui/controls/CNumberPadCtl.h"
 #include "gui/controls/CPictureButton.h"
+#include "gui/review/CMistakeReviewWnd.h"
 #include "platform/fakes/FakeServices.h"
 
 #include <QAccessible>
@@ -15,10 +16,13 @@
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
+#include <QTreeWidget>
 #include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +49,19 @@ std::string ReadErrorLog(const platform::fakes::FakePlatform& fakes);
 // How many records in `log` carry `message`.
 int CountRecords(const std::string& log, const std::string& message);
 
+// How many records of the fake base folder's error log carry `message`.
+int Logged(const platform::fakes::FakePlatform& fakes, const std::string& message);
+
+// A message box as it was shown: its text, icon and title (none: the program's name).
+struct Box {
+    std::string text;
+    platform::MbIcon icon = platform::MbIcon::None;
+    std::optional<std::string> title;
+    bool operator==(const Box&) const = default;
+};
+std::vector<Box> Boxes(const platform::fakes::FakePlatform& fakes);
+void PrintTo(const Box& box, std::ostream* os);
+
 // The pictures the build generated, visible from the fake base folder.
 void LinkInstalledGraphics(const platform::fakes::FakePlatform& fakes);
 
@@ -58,6 +75,9 @@ void WriteDataFolder(const platform::fakes::FakePlatform& fakes,
 
 // What the widget shows now, as its own paint draws it.
 QImage Snapshot(QWidget& widget);
+
+// The texts of `column` of a report list, from the top row down.
+QStringList ColumnTexts(const QTreeWidget& list, int column);
 
 // How many pixels of `area` in `image` are exactly `colour`.
 int CountColour(const QImage& image, const QRect& area, QColor colour);
@@ -78,20 +98,15 @@ struct SpokenControl {
 // Every control inside `window`, depth first, as Qt's accessibility interfaces report it.
 std::vector<SpokenControl> SpokenControls(QWidget& window);
 
-// The names of the buttons among `controls`, in order.
-QStringList ButtonNames(const std::vector<SpokenControl>& controls);
-
 // What a screen reader would stumble over in `window` as it shows now, one "<what> <class>"
-// each: a window that is no frame or dialog or has no name, a control without a name (or a chart
-// without its words), an object whose rectangle leaves the screen.
+// each: a window that is no frame or dialog or has no name in words, a control without a name
+// (or a chart, the graphs and the fact map, without its words), an object whose rectangle leaves
+// the screen.
 std::vector<std::string> ScreenReaderFaults(QWidget& window);
 
-// Whether `name` reads as plain words: letters and digits in words parted by single blanks, none
-// run together ("SignInDlg", "CTestingWndBegin").
-bool IsPlainWords(const QString& name);
-
-// Walks the focus chain of `window` (shown) with Tab from the window itself round to the first
-// control again, then back with Shift+Tab: it must visit exactly the controls a mouse can use
+// Checks that a screen reader meets no fault in `window` (shown), then walks its focus
+// chain with Tab from the window itself round to the first control again, then back with
+// Shift+Tab: it must visit exactly the controls a mouse can use
 // there now, whose accessible names `names` gives in the order Tab reaches them. Then each button
 // among them is pressed once by Space and once by Return (a radio button by Space only: Return is
 // its dialog's). To press them safely their handlers are cut off first: afterwards the window's
@@ -183,6 +198,19 @@ protected:
     }
 
     int Played(const std::string& name) const { return guitest::Played(fakes, name); }
+    int Logged(const std::string& message) const { return guitest::Logged(fakes, message); }
+    std::vector<std::string> Texts() const { return fakes.messageBoxes.Texts(); }
+
+    // The window has closed and handed over to the review window, which shows the home screen
+    // when it closes.
+    void ExpectReviewTookOver() {
+        CloseDeleted();
+        EXPECT_TRUE(window.isNull());
+        EXPECT_EQ(home.shows, 0);
+        const std::unique_ptr<CMistakeReviewWnd> review(FindTopLevel<CMistakeReviewWnd>());
+        ASSERT_NE(review, nullptr);
+        EXPECT_TRUE(review->isVisible());
+    }
 
     platform::fakes::FakePlatform fakes;
     FakeHome home;

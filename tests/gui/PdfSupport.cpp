@@ -66,4 +66,14 @@ QImage PdfPage(const QString& path, int page) {
     return QImage(prefix + ".png");
 }
 
+int InkOutside(const QImage& page, const QRect& inside) {
+    int ink = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            ink += !inside.contains(x, y) && page.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+        }
+    }
+    return ink;
+}
+
 } // namespace guitest

@@ -44,5 +44,7 @@ std::vector<PdfWord> PdfWords(const QString& path, int page);
 bool PdfHasWord(const std::vector<PdfWord>& words, const QString& text);
 // Page `page` as a picture at 72 dots per inch, through a PNG file beside `path`.
 QImage PdfPage(const QString& path, int page);
+// How many pixels of `page` outside `inside` are not white.
+int InkOutside(const QImage& page, const QRect& inside);
 
 } // namespace guitest

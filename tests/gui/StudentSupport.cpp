@@ -29,6 +29,11 @@ void SignInStudent(const std::string& name, std::int32_t level, std::int32_t tes
     ASSERT_TRUE(GetCurrentStudent().Load(name));
 }
 
+std::vector<SessionRecord> StoredSessions(const std::string& name) {
+    const auto bytes = platform::ReadFileBytes(CUserManager::GetInfoFilePath(name));
+    return data::ParseStudentRecord(bytes.value())->sessions;
+}
+
 Problem Mistake(int a, char op, int b, int streak) {
     const int correct = op == '+' ? a + b : op == '-' ? a - b : op == 'x' ? a * b : a / b;
     Problem fact;

@@ -18,6 +18,9 @@ data::StudentRecord NewStudentRecord(std::int32_t level, std::int32_t testsPasse
 void SignInStudent(const std::string& name, std::int32_t level, std::int32_t testsPassed,
                    const std::vector<SessionRecord>& sessions = {});
 
+// The sessions of the record of `name` as it is on disk now.
+std::vector<SessionRecord> StoredSessions(const std::string& name);
+
 inline constexpr const char* kReviewStudent = "Pat Jones";
 
 // A listed mistake: `a op b` with its correct answer, a wrong entered answer and the streak of

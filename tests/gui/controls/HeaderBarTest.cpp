@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+using namespace guitest;
+
 namespace {
 
 const QColor kBar(10, 60, 120);
@@ -16,10 +18,10 @@ class HeaderBarTest : public testing::Test {
 protected:
     HeaderBarTest() {
         // A narrow background shows whether the bar stretches it to the window's width.
-        guitest::WritePicture(fakes, "Testing", "topBackground", {10, 40}, kBar);
-        guitest::WritePicture(fakes, "Testing", "testingIcon", {50, 40}, kIcon);
-        guitest::WritePicture(fakes, "Testing", "userIcon", {30, 30}, kUserIcon);
-        guitest::SignInStudent("Mary Ann Smith", kMultiplication, 2);
+        WritePicture(fakes, "Testing", "topBackground", {10, 40}, kBar);
+        WritePicture(fakes, "Testing", "testingIcon", {50, 40}, kIcon);
+        WritePicture(fakes, "Testing", "userIcon", {30, 30}, kUserIcon);
+        SignInStudent("Mary Ann Smith", kMultiplication, 2);
     }
 
     // The bar drawn by `draw` onto a grey 800 x 60 picture.
@@ -33,7 +35,7 @@ protected:
     }
 
     static bool HasWhite(const QImage& image, const platform::GdiRect& rect) {
-        return guitest::CountColour(image, rect.ToQRect(), Qt::white) > 0;
+        return CountColour(image, rect.ToQRect(), Qt::white) > 0;
     }
 
     platform::fakes::FakePlatform fakes;

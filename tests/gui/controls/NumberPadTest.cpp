@@ -4,10 +4,8 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <cmath>
-#include <numeric>
 
-using guitest::kPadEnter;
-using guitest::PadKey;
+using namespace guitest;
 
 namespace {
 
@@ -22,15 +20,16 @@ protected:
         }
         WriteKey("Numbers/Small", "Enter", {106, 110});
         owner.resize(800, 600);
+        owner.show();
     }
 
     void WriteKey(const std::string& folder, const std::string& name, QSize size) {
-        guitest::WritePicture(fakes, folder, name, size, Qt::blue);
-        guitest::WritePicture(fakes, folder, name + "Roll", size, Qt::cyan);
+        WritePicture(fakes, folder, name, size, Qt::blue);
+        WritePicture(fakes, folder, name + "Roll", size, Qt::cyan);
     }
 
     // Clicks the keys (digits, or kPadEnter) and returns the answers the owner then receives.
-    static std::vector<int> Type(CNumberPadCtl& pad, const std::vector<int>& keys) {
+    static std::vector<int> Click(CNumberPadCtl& pad, const std::vector<int>& keys) {
         return AnswersOf(pad, [&] {
             for (int key : keys) {
                 QTest::mouseClick(&PadKey(pad, key == kPadEnter ? kPadEnter : key + 1),
@@ -40,9 +39,10 @@ protected:
         });
     }
 
-    // Types `keys` on the keyboard in the owner's window and returns the answers it then receives.
-    std::vector<int> TypeOnKeyboard(CNumberPadCtl& pad, std::string_view keys) {
-        return AnswersOf(pad, [&] { guitest::TypeKeys(&owner, keys); });
+    // Types `keys` on the keyboard in `to` (the owner's window) and returns the answers then
+    // received.
+    std::vector<int> Type(CNumberPadCtl& pad, std::string_view keys, QWidget* to = nullptr) {
+        return AnswersOf(pad, [&] { TypeKeys(to ? to : &owner, keys); });
     }
 
     static std::vector<int> AnswersOf(CNumberPadCtl& pad, const std::function<void()>& act) {
@@ -80,7 +80,6 @@ TEST_F(NumberPadTest, DigitsCollectUpToTwoUntilEnterClickedOrTypedEachWithItsSou
         {{}, "5\b\b\n", {}, 1},
     };
     enum Way { kClickedOnRing, kTypedOnRing, kTypedOnStandardKeys };
-    owner.show();
     for (const auto& c : cases) {
         for (const Way way : {kClickedOnRing, kTypedOnRing, kTypedOnStandardKeys}) {
             if (way == kClickedOnRing && c.clicks.empty()) {
@@ -93,8 +92,7 @@ TEST_F(NumberPadTest, DigitsCollectUpToTwoUntilEnterClickedOrTypedEachWithItsSou
             if (ring) {
                 pad.SetMultiplicationLayout();
             }
-            EXPECT_EQ(way == kClickedOnRing ? Type(pad, c.clicks) : TypeOnKeyboard(pad, c.typed),
-                      c.answers);
+            EXPECT_EQ(way == kClickedOnRing ? Click(pad, c.clicks) : Type(pad, c.typed), c.answers);
             EXPECT_EQ(fakes.sound.played,
                       std::vector<std::string>(ring ? c.digits : 0, fakes.Path("/Audio/type.wav")));
             EXPECT_EQ(pad.GetDisplay()->text(), "");
@@ -102,39 +100,33 @@ TEST_F(NumberPadTest, DigitsCollectUpToTwoUntilEnterClickedOrTypedEachWithItsSou
     }
 }
 
+// A standard key is the whole answer, silently, once the click is over: as a posted message.
 TEST_F(NumberPadTest, StandardKeyIsTheWholeAnswerAndSwitchingLayoutsKeepsTheTypedValue) {
     CNumberPadCtl pad(&owner);
-    owner.show();
     EXPECT_EQ(pad.GetLayout(), CNumberPadCtl::kStandardLayout);
-    EXPECT_TRUE(pad.isVisible());
-    EXPECT_TRUE(pad.GetDisplay()->isHidden());
-    EXPECT_TRUE(PadKey(pad, kPadEnter).isHidden());
+    EXPECT_TRUE(pad.isVisible() && pad.GetDisplay()->isHidden() &&
+                PadKey(pad, kPadEnter).isHidden());
     QSignalSpy answers(&pad, &CNumberPadCtl::answerPosted);
     QTest::mouseClick(&PadKey(pad, 8), Qt::LeftButton);
-    EXPECT_TRUE(answers.isEmpty()) << "handled after the click, like a posted message";
+    EXPECT_TRUE(answers.isEmpty());
     QCoreApplication::sendPostedEvents();
     ASSERT_EQ(answers.count(), 1);
     EXPECT_EQ(answers.at(0).at(0).toInt(), 7);
     EXPECT_TRUE(fakes.sound.played.empty());
 
     pad.SetMultiplicationLayout();
-    Type(pad, {5, 6, 7});
-    EXPECT_TRUE(pad.GetDisplay()->isVisible());
+    Click(pad, {5, 6, 7});
+    EXPECT_TRUE(pad.GetDisplay()->isVisible() && PadKey(pad, kPadEnter).isVisible());
     EXPECT_EQ(pad.GetDisplay()->text(), "56");
     EXPECT_EQ(pad.GetDisplay()->parentWidget(), &owner);
-    EXPECT_TRUE(PadKey(pad, kPadEnter).isVisible());
     EXPECT_TRUE(PadKey(pad, 11).isHidden()) << "key 10 belongs to the standard layout";
-
     pad.SetStandardLayout();
-    EXPECT_TRUE(pad.GetDisplay()->isHidden());
-    EXPECT_TRUE(PadKey(pad, kPadEnter).isHidden());
+    EXPECT_TRUE(pad.GetDisplay()->isHidden() && PadKey(pad, kPadEnter).isHidden());
     EXPECT_TRUE(PadKey(pad, 19).isVisible());
-
     pad.SetMultiplicationLayout();
     EXPECT_TRUE(pad.GetDisplay()->isVisible());
-    EXPECT_EQ(Type(pad, {kPadEnter}), std::vector<int>{56}) << "the value survived the switch";
+    EXPECT_EQ(Click(pad, {kPadEnter}), std::vector<int>{56}) << "the value survived the switch";
     EXPECT_TRUE(pad.GetDisplay()->isHidden()) << "sent, the display empties and hides";
-
     pad.HidePad();
     EXPECT_TRUE(pad.GetDisplay()->isHidden()) << "a hidden pad hides its display";
     pad.ShowPad();
@@ -142,28 +134,36 @@ TEST_F(NumberPadTest, StandardKeyIsTheWholeAnswerAndSwitchingLayoutsKeepsTheType
 }
 
 // Keys of either layout stay inside the pad without overlapping: 0 stands below 1 … 18 in the
-// middle, and the small digits ring the round Enter key (their corners may reach into its square).
-TEST_F(NumberPadTest, KeysOfEitherLayoutLieApartInsideThePad) {
+// middle, and the small digits ring the round Enter key (their corners may reach into its
+// square). A screen reader says a key's name: the number that key gives.
+TEST_F(NumberPadTest, KeysOfEitherLayoutLieApartInsideThePadNamedForTheNumberTheyGive) {
     CNumberPadCtl pad(&owner);
-    const auto expectApart = [&pad](const std::vector<int>& ids) {
-        for (std::size_t i = 0; i < ids.size(); ++i) {
-            const QRect key = PadKey(pad, ids[i]).geometry();
-            EXPECT_TRUE(pad.rect().contains(key)) << ids[i];
-            for (std::size_t j = i + 1; j < ids.size(); ++j) {
-                EXPECT_FALSE(key.intersects(PadKey(pad, ids[j]).geometry())) << ids[i] << ids[j];
-            }
-        }
+    const auto name = [&pad](int id) {
+        return QAccessible::queryAccessibleInterface(&PadKey(pad, id))
+            ->text(QAccessible::Name)
+            .toStdString();
     };
-    std::vector<int> ids(19);
-    std::iota(ids.begin(), ids.end(), 1);
-    expectApart(ids);
-    const QRect zero = PadKey(pad, 1).geometry();
-    EXPECT_GT(zero.top(), PadKey(pad, 19).geometry().bottom());
-    EXPECT_NEAR(zero.center().x(), pad.rect().center().x(), 1);
-
-    pad.SetMultiplicationLayout();
-    ids.resize(10);
-    expectApart(ids);
+    for (const int keys : {19, 10}) {
+        SCOPED_TRACE(keys);
+        for (int id = 1; id <= keys; ++id) {
+            const QRect key = PadKey(pad, id).geometry();
+            EXPECT_TRUE(pad.rect().contains(key)) << id;
+            for (int other = id + 1; other <= keys; ++other) {
+                EXPECT_FALSE(key.intersects(PadKey(pad, other).geometry())) << id << " " << other;
+            }
+            const std::vector<int> given =
+                Click(pad, keys == 10 ? std::vector{id - 1, kPadEnter} : std::vector{id - 1});
+            ASSERT_EQ(given.size(), 1u);
+            EXPECT_EQ(name(id), std::to_string(given[0]));
+        }
+        const QRect zero = PadKey(pad, 1).geometry();
+        if (keys == 19) {
+            EXPECT_GT(zero.top(), PadKey(pad, 19).geometry().bottom());
+            EXPECT_NEAR(zero.center().x(), pad.rect().center().x(), 1);
+            pad.SetMultiplicationLayout();
+        }
+    }
+    EXPECT_EQ(name(kPadEnter), "Enter");
     const QPointF enter = QRectF(PadKey(pad, kPadEnter).geometry()).center();
     const auto distance = [&](int id) {
         const QPointF offset = QRectF(PadKey(pad, id).geometry()).center() - enter;
@@ -175,43 +175,21 @@ TEST_F(NumberPadTest, KeysOfEitherLayoutLieApartInsideThePad) {
 }
 
 TEST_F(NumberPadTest, WithoutAnOwnerThePadLogsAndNeverShows) {
+    owner.hide();
     CNumberPadCtl pad(nullptr);
     pad.SetMultiplicationLayout();
-
-    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to create this window"),
-              1);
+    EXPECT_EQ(guitest::Logged(fakes, "Failed to create this window"), 1);
     for (QWidget* window : QApplication::topLevelWidgets()) {
         EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
     }
 }
 
-// A screen reader says a key's name: it must be the number that key gives, in either layout.
-TEST_F(NumberPadTest, EachKeyIsNamedForTheNumberItGives) {
-    CNumberPadCtl pad(&owner);
-    const auto expectNamedAsGiven = [&pad](const std::vector<int>& keys, int commandId) {
-        const std::vector<int> given = Type(pad, keys);
-        ASSERT_EQ(given.size(), 1u);
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(&PadKey(pad, commandId))
-                      ->text(QAccessible::Name)
-                      .toStdString(),
-                  std::to_string(given[0]));
-    };
-    for (int key = 0; key <= 18; ++key) {
-        expectNamedAsGiven({key}, key + 1);
-    }
-    pad.SetMultiplicationLayout();
-    for (int digit = 0; digit <= 9; ++digit) {
-        expectNamedAsGiven({digit, kPadEnter}, digit + 1);
-    }
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&PadKey(pad, kPadEnter))
-                  ->text(QAccessible::Name)
-                  .toStdString(),
-              "Enter");
-}
-
-TEST_F(NumberPadTest, KeypadAndFocusedChildrenTypeTooButHeldKeysDoNotRepeat) {
+// The keypad types too, and so do the owner's focused children but a text field; Ctrl with a
+// digit and a held key's repeats do not. While the keys are locked or the pad is hidden, typing
+// changes nothing and leaves nothing for the next answer; a click of a standard key drops what
+// was typed.
+TEST_F(NumberPadTest, TheKeyboardTypesOnlyIntoAPadThatTakesAnswers) {
     QWidget focused(&owner);
-    owner.show();
     CNumberPadCtl pad(&owner);
     QSignalSpy answers(&pad, &CNumberPadCtl::answerPosted);
     QTest::keyClick(&focused, Qt::Key_4, Qt::KeypadModifier);
@@ -227,30 +205,21 @@ TEST_F(NumberPadTest, KeypadAndFocusedChildrenTypeTooButHeldKeysDoNotRepeat) {
     ASSERT_EQ(answers.count(), 1);
     EXPECT_EQ(answers.at(0).at(0).toInt(), 42);
     EXPECT_TRUE(pad.GetDisplay()->isHidden());
-    EXPECT_EQ(pad.GetDisplay()->text(), "");
-
     QLineEdit field(&owner);
     QTest::keyClicks(&field, QStringLiteral("7"));
     EXPECT_EQ(field.text(), "7") << "a text field keeps its digits";
     EXPECT_EQ(pad.GetDisplay()->text(), "");
-}
 
-// While the keys are locked or the pad is hidden, typing changes nothing and leaves nothing for
-// the next answer. A click of a standard key drops what was typed.
-TEST_F(NumberPadTest, LockedOrHiddenPadIgnoresTypingAndAClickDropsTypedDigits) {
-    owner.show();
-    CNumberPadCtl pad(&owner);
     pad.EnableKeys(false);
-    EXPECT_EQ(TypeOnKeyboard(pad, "12\n"), std::vector<int>{});
+    EXPECT_EQ(Type(pad, "12\n"), std::vector<int>{});
     pad.EnableKeys(true);
     pad.HidePad();
-    EXPECT_EQ(TypeOnKeyboard(pad, "3\n"), std::vector<int>{});
+    EXPECT_EQ(Type(pad, "3\n"), std::vector<int>{});
     pad.ShowPad();
-    EXPECT_EQ(TypeOnKeyboard(pad, "\n"), std::vector<int>{});
+    EXPECT_EQ(Type(pad, "\n"), std::vector<int>{});
     EXPECT_TRUE(fakes.sound.played.empty());
-
-    EXPECT_EQ(TypeOnKeyboard(pad, "9"), std::vector<int>{});
-    EXPECT_EQ(Type(pad, {7}), std::vector<int>{7});
+    EXPECT_EQ(Type(pad, "9"), std::vector<int>{});
+    EXPECT_EQ(Click(pad, {7}), std::vector<int>{7});
     EXPECT_TRUE(pad.GetDisplay()->isHidden());
-    EXPECT_EQ(TypeOnKeyboard(pad, "\n"), std::vector<int>{});
+    EXPECT_EQ(Type(pad, "\n"), std::vector<int>{});
 }

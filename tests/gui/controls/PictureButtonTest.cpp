@@ -2,6 +2,8 @@
 
 #include <QSignalSpy>
 
+using namespace guitest;
+
 namespace {
 
 const QColor kNormal(200, 40, 40);
@@ -11,8 +13,8 @@ class PictureButtonTest : public testing::Test {
 protected:
     PictureButtonTest() {
         for (const char* name : {"Testing", "Review"}) {
-            guitest::WritePicture(fakes, "Login", name, {60, 30}, kNormal);
-            guitest::WritePicture(fakes, "Login", std::string(name) + "Roll", {60, 30}, kLit);
+            WritePicture(fakes, "Login", name, {60, 30}, kNormal);
+            WritePicture(fakes, "Login", std::string(name) + "Roll", {60, 30}, kLit);
         }
         screen.resize(300, 200);
     }
@@ -26,9 +28,7 @@ protected:
         return *button;
     }
 
-    static QColor Shown(CPictureButton& button) {
-        return guitest::Snapshot(button).pixelColor(5, 5);
-    }
+    static QColor Shown(CPictureButton& button) { return Snapshot(button).pixelColor(5, 5); }
 
     void ShowScreen() {
         screen.show();
@@ -45,8 +45,8 @@ TEST_F(PictureButtonTest, ReloadingResizesToThePictureInPlaceAndAMissingPictureK
     CPictureButton& button = AddButton("Testing", 17, 23, 1000);
     EXPECT_EQ(button.geometry(), QRect(17, 23, 60, 30));
 
-    guitest::WritePicture(fakes, "Numbers", "7", {90, 56}, Qt::blue);
-    guitest::WritePicture(fakes, "Numbers", "7Roll", {90, 56}, Qt::cyan);
+    WritePicture(fakes, "Numbers", "7", {90, 56}, Qt::blue);
+    WritePicture(fakes, "Numbers", "7Roll", {90, 56}, Qt::cyan);
     ASSERT_TRUE(button.LoadBitmaps("Numbers", "7"));
     EXPECT_EQ(button.geometry(), QRect(17, 23, 90, 56));
     EXPECT_EQ(Shown(button), QColor(Qt::blue));
@@ -61,37 +61,25 @@ TEST_F(PictureButtonTest, ReloadingResizesToThePictureInPlaceAndAMissingPictureK
                                nullptr, 1000));
 }
 
-TEST_F(PictureButtonTest, WithoutRollOverPictureTheLookNeverChangesButClicksArrive) {
-    guitest::WritePicture(fakes, "Login", "helpButton", {40, 20}, kNormal);
-    CPictureButton& button = AddButton("helpButton", 10, 10, 1005);
-    ShowScreen();
-    QSignalSpy commands(&button, &CPictureButton::commandClicked);
-
-    QTest::mouseMove(&screen, QPoint(20, 20));
-    EXPECT_EQ(Shown(button), kNormal);
-    button.SetHighlight(true);
-    EXPECT_EQ(Shown(button), kNormal);
-    QTest::mouseClick(&button, Qt::LeftButton);
-
-    ASSERT_EQ(commands.count(), 1);
-    EXPECT_EQ(commands.at(0).at(0).toInt(), 1005);
-}
-
+// Without a roll-over picture the look never changes, but clicks arrive.
 TEST_F(PictureButtonTest, MovingOntoTheNeighbourLightsOnlyTheNeighbour) {
+    WritePicture(fakes, "Login", "helpButton", {40, 20}, kNormal);
     CPictureButton& testing = AddButton("Testing", 0, 0, 1000);
     CPictureButton& review = AddButton("Review", 0, 30, 1002);
+    CPictureButton& help = AddButton("helpButton", 100, 100, 1005);
     ShowScreen();
-
+    QSignalSpy commands(&help, &CPictureButton::commandClicked);
     QTest::mouseMove(&screen, QPoint(30, 15));
-    EXPECT_EQ(Shown(testing), kLit);
-    EXPECT_EQ(Shown(review), kNormal);
-
+    EXPECT_EQ(std::pair(Shown(testing), Shown(review)), std::pair(kLit, kNormal));
     QTest::mouseMove(&screen, QPoint(30, 45));
-    EXPECT_EQ(Shown(testing), kNormal);
-    EXPECT_EQ(Shown(review), kLit);
-
-    QTest::mouseMove(&screen, QPoint(200, 150));
-    EXPECT_EQ(Shown(review), kNormal);
+    EXPECT_EQ(std::pair(Shown(testing), Shown(review)), std::pair(kNormal, kLit));
+    QTest::mouseMove(&screen, QPoint(110, 110));
+    help.SetHighlight(true);
+    EXPECT_EQ(std::tuple(Shown(testing), Shown(review), Shown(help)),
+              std::tuple(kNormal, kNormal, kNormal));
+    QTest::mouseClick(&help, Qt::LeftButton);
+    ASSERT_EQ(commands.count(), 1);
+    EXPECT_EQ(commands.at(0).at(0).toInt(), 1005);
 }
 
 // Lit while pressed and while the mouse is over it enabled, also when it was enabled again under

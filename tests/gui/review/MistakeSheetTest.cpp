@@ -9,11 +9,9 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-namespace {
+using namespace guitest;
 
-using guitest::Mistake;
-using guitest::PdfPrinterSetup;
-using guitest::PdfWord;
+namespace {
 
 // A 6.75 × 8.75 inch page at 72 dots per inch, so one device pixel is one PDF point and the
 // last cell of a row and the last row of a page land exactly on their limits: 7 cells a row,
@@ -29,7 +27,7 @@ protected:
 
     // Prints the student's list through Print Mistakes onto the test page.
     void PrintList(const std::vector<Problem>& mistakes) {
-        guitest::SignInWithMistakes(mistakes);
+        SignInWithMistakes(mistakes);
         PdfPrinterSetup setup = Setup(true);
         PrintMistakes(GetCurrentStudent(), setup);
     }
@@ -38,9 +36,9 @@ protected:
         return PdfPrinterSetup(PdfPath(), accept, QPageSize(QSizeF(6.75, 8.75), QPageSize::Inch));
     }
 
-    int PageCount() const { return guitest::PdfPageCount(PdfPath()); }
-    std::vector<PdfWord> Words(int page) const { return guitest::PdfWords(PdfPath(), page); }
-    QImage Page(int page) const { return guitest::PdfPage(PdfPath(), page); }
+    int PageCount() const { return PdfPageCount(PdfPath()); }
+    std::vector<PdfWord> Words(int page) const { return PdfWords(PdfPath(), page); }
+    QImage Page(int page) const { return PdfPage(PdfPath(), page); }
 
     // Framed cells in the row whose top is `rowTop`: the dark frame edges met just under the
     // top edge, where no fact is written, less one (neighbours share an edge).
@@ -79,7 +77,7 @@ TEST_F(MistakeSheetTest, SortedFactsInFramedCellsWithoutAnyAnswer) {
     PrintList({division, addition});
 
     EXPECT_EQ(PageCount(), 1);
-    EXPECT_TRUE(guitest::PdfInfo(PdfPath()).contains(
+    EXPECT_TRUE(PdfInfo(PdfPath()).contains(
         QRegularExpression(R"(Title:\s+Tallyhop - Mistake sheet for Pat Jones\n)")));
     const QImage page = Page(1);
     EXPECT_EQ(CellsInRow(page, RowTop(0)), 2);
@@ -111,7 +109,7 @@ TEST_F(MistakeSheetTest, FullRowsAndPagesThenANewPageWithTheWholeHeader) {
     EXPECT_EQ(CellsInRow(second, RowTop(1)), 0);
     const std::vector<PdfWord> words = Words(2);
     for (const char* text : {"Tallyhop\u2122", "Review", "Sheet", "Pat", "Jones", "03/07/2003"}) {
-        EXPECT_TRUE(guitest::PdfHasWord(words, text)) << text;
+        EXPECT_TRUE(PdfHasWord(words, text)) << text;
     }
 }
 
@@ -120,11 +118,11 @@ TEST_F(MistakeSheetTest, EmptyListPrintsOnePageWithTheHeaderOnly) {
 
     ASSERT_EQ(PageCount(), 1);
     EXPECT_EQ(CellsInRow(Page(1), RowTop(0)), 0);
-    EXPECT_TRUE(guitest::PdfHasWord(Words(1), "Review"));
+    EXPECT_TRUE(PdfHasWord(Words(1), "Review"));
 }
 
 TEST_F(MistakeSheetTest, CancelPrintsNothingAndAPrinterThatCannotOpenIsLoggedAndReported) {
-    guitest::SignInWithMistakes({Mistake(4, '+', 3)});
+    SignInWithMistakes({Mistake(4, '+', 3)});
     PdfPrinterSetup cancelled = Setup(false);
     PrintMistakes(GetCurrentStudent(), cancelled);
     EXPECT_EQ(cancelled.choices, 1);
@@ -137,5 +135,5 @@ TEST_F(MistakeSheetTest, CancelPrintsNothingAndAPrinterThatCannotOpenIsLoggedAnd
     ASSERT_EQ(fakes.messageBoxes.Texts(),
               std::vector<std::string>{
                   "An error occurred while printing.\nCheck your printer settings and try again."});
-    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed CreatePrinterDC()"), 1);
+    EXPECT_EQ(CountRecords(ReadErrorLog(fakes), "Failed CreatePrinterDC()"), 1);
 }

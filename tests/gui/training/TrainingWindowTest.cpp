@@ -1,3 +1,4 @@
+#include "GraphSupport.h"
 #include "GuiTestSupport.h"
 #include "SessionRecords.h"
 #include "StudentSupport.h"
@@ -11,7 +12,6 @@
 #include "gui/controls/FactText.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/SpokenText.h"
-#include "gui/review/CMistakeReviewWnd.h"
 #include "gui/training/CTrainingWnd.h"
 #include "platform/Files.h"
 
@@ -21,56 +21,67 @@
 #include <QRegularExpression>
 #include <filesystem>
 
+using namespace guitest;
+
 using platform::MbIcon;
 using enum CTrainingWnd::CommandId;
 
 namespace {
 
 constexpr const char* kStudent = "Mary Ann Smith";
-constexpr const char* kGoalMessage =
-    "Please set a goal. This is the number of problems you want to get correct.";
 constexpr const char* kCompleted =
     "This training session has been completed. Press OK to view your current progress.";
 constexpr const char* kReviewDue = "It is time to review your mistakes.";
 
-class TrainingWindowTest : public guitest::WindowTest<CTrainingWnd> {
+class TrainingWindowTest : public WindowTest<CTrainingWnd> {
 protected:
     TrainingWindowTest() {
-        guitest::CopyInstalledTestFiles(fakes);
-        guitest::WriteTestFile(fakes, "mixed.txt", guitest::OneDigitFacts('x'));
+        CopyInstalledTestFiles(fakes);
+        WriteTestFile(fakes, "mixed.txt", OneDigitFacts('x'));
     }
 
     // A session that ends with a review due hands over to a review window.
-    ~TrainingWindowTest() override { delete guitest::FindTopLevel<CMistakeReviewWnd>(); }
+    ~TrainingWindowTest() override { delete FindTopLevel<CMistakeReviewWnd>(); }
 
-    void Open(int level = kAddition) {
+    // A new window over a student of `level` with `history`, and these first tries and listed
+    // mistakes: facts apart by blanks, "m7+6" missed, "s2+3" slow, "u1+1" never tried, "l9-4"
+    // only on the mistake list, every other fact of the level known; "none" first: no first
+    // tries at all.
+    void Open(int level = kAddition, const std::vector<SessionRecord>& history = {},
+              const char* standing = "none") {
         delete window.data();
-        guitest::SignInStudent(kStudent, level, 0);
+        delete FindTopLevel<CMistakeReviewWnd>();
+        std::filesystem::remove_all(fakes.Path("/Data"));
+        std::filesystem::create_directory(fakes.Path("/Data"));
+        static const QRegularExpression fact(QStringLiteral("([msul])(\\d+)(.)(\\d+)"));
+        std::map<char, std::vector<Problem>> facts;
+        for (const auto& match : fact.globalMatch(QString::fromUtf8(standing))) {
+            facts[match.captured(1)[0].toLatin1()].push_back(
+                Mistake(match.captured(2).toInt(), match.captured(3)[0].toLatin1(),
+                        match.captured(4).toInt()));
+        }
+        if (!QString::fromUtf8(standing).startsWith(QStringLiteral("none"))) {
+            data::FactFluency fluency;
+            for (const Problem& fact : data::ReadPractisedFacts(level)) {
+                if (!IsListed(facts['u'], fact)) {
+                    fluency.RecordFirstTry(fact, !IsListed(facts['m'], fact),
+                                           IsListed(facts['s'], fact) ? 5'000 : 1'200);
+                }
+            }
+            ASSERT_TRUE(
+                data::WriteFluencyFile(CUserManager::GetFluencyFilePath(kStudent), fluency));
+        }
+        ASSERT_TRUE(data::WriteMistakeList(CUserManager::GetMistakeFilePath(kStudent), facts['l']));
+        SignInStudent(kStudent, level, 0, history);
         window = new CTrainingWnd(home);
     }
 
-    void Click(CTrainingWnd::CommandId id) { guitest::Click(window->Button(id)); }
-
-    // Gives the student, before the window opens, first tries at every fact of `kind`: right
-    // and quick but for `missed` (answered wrong) and `slow`, and none at `unseen`.
-    void GiveFirstTries(const std::vector<Problem>& missed, std::int32_t kind = kAddition,
-                        const std::vector<Problem>& slow = {},
-                        const std::vector<Problem>& unseen = {}) {
-        const auto among = [](const std::vector<Problem>& facts, const Problem& fact) {
-            return std::ranges::any_of(facts,
-                                       [&](const Problem& f) { return IsSameFact(f, fact); });
-        };
-        data::FactFluency fluency;
-        for (const Problem& fact : data::ReadPractisedFacts(kind)) {
-            if (!among(unseen, fact)) {
-                fluency.RecordFirstTry(fact, !among(missed, fact),
-                                       among(slow, fact) ? 5'000 : 1'200);
-            }
-        }
-        const std::string path = CUserManager::GetFluencyFilePath(kStudent);
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        ASSERT_TRUE(data::WriteFluencyFile(path, fluency));
+    static bool IsListed(const std::vector<Problem>& facts, const Problem& fact) {
+        return std::ranges::any_of(facts,
+                                   [&fact](const Problem& f) { return IsSameFact(f, fact); });
     }
+
+    void Click(CTrainingWnd::CommandId id) { guitest::Click(window->Button(id)); }
 
     void SetGoal(const QString& text) {
         window->GoalField()->clear();
@@ -78,12 +89,9 @@ protected:
     }
 
     // Opens the window and begins a session of `minutes` with a goal of 20; with `myFacts`, a My
-    // Facts session of a student who has missed three addition facts.
+    // Facts session of a student who has missed kMissed (and knows every other fact).
     void BeginSession(int minutes = 1, int level = kAddition, bool myFacts = false) {
-        if (myFacts) {
-            GiveFirstTries(kMissed);
-        }
-        Open(level);
+        Open(level, {}, myFacts ? "m7+6 m8+5 m9+4" : "none");
         if (myFacts) {
             Click(kMyFactsButton);
         }
@@ -106,14 +114,12 @@ protected:
     // Waits in the timer's 100 ms steps until the session has ended; returns how long that took.
     std::uint32_t RunOut() {
         std::uint32_t waited = 0;
-        while (window->State() != ReviewState::Idle && waited < 1'000'000) {
+        for (; window->State() != ReviewState::Idle && waited < 1'000'000; waited += 100) {
             Wait(100);
-            waited += 100;
         }
         return waited;
     }
 
-    // The kind buttons shown lit.
     std::vector<CTrainingWnd::CommandId> LitKinds() const {
         std::vector<CTrainingWnd::CommandId> lit;
         for (const auto id : {kAdditionButton, kSubtractionButton, kMultiplicationButton,
@@ -126,18 +132,14 @@ protected:
     }
 
     int CardInk(QColor colour) {
-        return guitest::CountColour(guitest::Snapshot(*window), window->Layout().cardArea.ToQRect(),
-                                    colour);
+        return CountColour(Snapshot(*window), window->Layout().cardArea.ToQRect(), colour);
     }
 
-    std::vector<SessionRecord> Sessions() const {
-        const auto bytes = platform::ReadFileBytes(CUserManager::GetInfoFilePath(kStudent));
-        return data::ParseStudentRecord(bytes.value())->sessions;
-    }
+    std::vector<SessionRecord> Sessions() const { return StoredSessions(kStudent); }
 
-    // The list's entry for the fact on the card, if it is listed.
-    std::optional<Problem> Listed(const Problem& fact) const {
-        for (const Problem& mistake : guitest::StoredMistakes()) {
+    // The list's entry for `fact`, if it is listed.
+    static std::optional<Problem> Listed(const Problem& fact) {
+        for (const Problem& mistake : StoredMistakes()) {
             if (IsSameFact(mistake, fact)) {
                 return mistake;
             }
@@ -145,27 +147,22 @@ protected:
         return std::nullopt;
     }
 
-    // The training window has closed and handed over to the review window.
-    bool IsMissed(const Problem& card) const {
-        return std::ranges::any_of(kMissed,
-                                   [&card](const Problem& m) { return IsSameFact(m, card); });
+    // The student's record, byte for byte, with this one session of `level`, begun at `created`.
+    void ExpectRecorded(int level, int correct, int answered, int seconds, std::uint32_t created) {
+        data::StudentRecord expected = NewStudentRecord(level, 0);
+        expected.sessions = {testrecords::TrainingRecord(correct, seconds, 20, level)};
+        expected.sessions[0].answeredCount = static_cast<std::int16_t>(answered);
+        expected.sessions[0].time = created;
+        EXPECT_EQ(platform::ReadFileBytes(CUserManager::GetInfoFilePath(kStudent)),
+                  data::SerializeStudentRecord(expected));
     }
 
-    const std::vector<Problem> kMissed{guitest::Mistake(7, '+', 6), guitest::Mistake(8, '+', 5),
-                                       guitest::Mistake(9, '+', 4)};
-
-    void ExpectReviewTookOver() {
-        CloseDeleted();
-        EXPECT_TRUE(window.isNull());
-        EXPECT_EQ(home.shows, 0) << "the review window shows it when it closes";
-        std::unique_ptr<CMistakeReviewWnd> review(guitest::FindTopLevel<CMistakeReviewWnd>());
-        EXPECT_NE(review, nullptr);
-    }
+    const std::vector<Problem> kMissed{Mistake(7, '+', 6), Mistake(8, '+', 5), Mistake(9, '+', 4)};
 };
 
 } // namespace
 
-TEST_F(TrainingWindowTest, TheStudentsLevelChoosesTheKindAndMixedStaysChosenAcrossASession) {
+TEST_F(TrainingWindowTest, TheLevelChoosesTheKindAndMixedStaysChosenAcrossASession) {
     Open(kDivision);
     EXPECT_EQ(window->Kind(), kDivision);
     EXPECT_EQ(LitKinds(), std::vector{kDivisionButton});
@@ -188,18 +185,16 @@ TEST_F(TrainingWindowTest, TheStudentsLevelChoosesTheKindAndMixedStaysChosenAcro
     RunOut();
     EXPECT_EQ(window->Kind(), kMixed);
     EXPECT_EQ(LitKinds(), std::vector{kMixedButton});
-    EXPECT_TRUE(window->Button(kBegin)->isEnabled());
-    EXPECT_TRUE(window->GoalField()->isEnabled());
+    EXPECT_TRUE(window->Button(kBegin)->isEnabled() && window->GoalField()->isEnabled());
     EXPECT_EQ(window->GoalField()->text(), "5");
-    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to open "), 0)
-        << "every picture of the window and both pads";
+    EXPECT_EQ(Logged("Failed to open "), 0) << "every picture of the window and both pads";
 }
 
 // Every set-up text of lines from the top shows whole: no control below it covers a letter
 // (nor its descenders).
 TEST_F(TrainingWindowTest, TheSetUpTextsShowWholeOverTheControlsBelowThem) {
     Open(kMixed);
-    const QImage shown = guitest::Snapshot(*window);
+    const QImage shown = Snapshot(*window);
     for (QLabel* text : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         if (!text->isVisible() || (text->alignment() & Qt::AlignTop) == 0) {
             continue;
@@ -232,9 +227,9 @@ TEST_F(TrainingWindowTest, AGoalFromOneToNinetyNineIsNeededAndTheFieldTakesDigit
         fakes.messageBoxes.shown.clear();
         SetGoal(refused);
         Click(kBegin);
-        ASSERT_EQ(fakes.messageBoxes.Texts(), std::vector<std::string>{kGoalMessage});
-        EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::None);
-        EXPECT_FALSE(fakes.messageBoxes.shown[0].title.has_value());
+        EXPECT_EQ(Boxes(fakes),
+                  std::vector<Box>{{"Please set a goal. This is the number of problems you want "
+                                    "to get correct."}});
         EXPECT_EQ(window->State(), ReviewState::Idle);
         EXPECT_EQ(window->focusWidget(), window->GoalField());
         EXPECT_EQ(window->GoalField()->selectedText(), refused);
@@ -251,15 +246,16 @@ TEST_F(TrainingWindowTest, AGoalFromOneToNinetyNineIsNeededAndTheFieldTakesDigit
     EXPECT_TRUE(window->NumberPad()->isVisible());
 }
 
-// Right: green, and the listed fact's streak grows. Wrong: red and listed at once, an empty card
-// for the second try; wrong again: the answer in blue, still one mistake. Silent: the answer
-// shown, listed as left unanswered, without a sound.
-TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackAndTellsTheMistakeListOnce) {
+// Right: green, and the listed fact's streak grows; the first tick after it (the feedback given
+// back) does not end the session. Wrong: red and listed at once, an empty card for the second
+// try; wrong again: the answer in blue, still one mistake. Silent: the answer shown, listed as
+// left unanswered, without a sound. A second try is no first try; a try that runs out is a wrong
+// one. Home keeps them all and the mistakes listed, and records no session.
+TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackTellsTheMistakeListOnceAndHomeKeepsThem) {
     BeginSession();
     const Problem right = window->CurrentProblem();
-    ASSERT_TRUE(
-        data::WriteMistakeList(CUserManager::GetMistakeFilePath(kStudent),
-                               {guitest::Mistake(right.firstOperand, '+', right.secondOperand)}));
+    ASSERT_TRUE(data::WriteMistakeList(CUserManager::GetMistakeFilePath(kStudent),
+                                       {Mistake(right.firstOperand, '+', right.secondOperand)}));
     ExpectSaid("%1", right);
     AnswerRight();
     ExpectSaid("Great! %1 equals %2.", right, right.correctAnswer);
@@ -267,7 +263,9 @@ TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackAndTellsTheMistakeListOnce) {
     EXPECT_FALSE(window->NumberPad()->isEnabled());
     EXPECT_GT(CardInk(QColor(0, 255, 0)), 20);
     EXPECT_EQ(Listed(right)->correctStreak, 1);
-    Wait(801);
+    Wait(100);
+    EXPECT_EQ(window->State(), ReviewState::Correct);
+    Wait(701);
 
     const Problem wrong = window->CurrentProblem();
     EXPECT_EQ(window->CurrentIndex(), 1);
@@ -296,6 +294,25 @@ TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackAndTellsTheMistakeListOnce) {
     EXPECT_EQ(window->State(), ReviewState::ShowAnswer);
     EXPECT_EQ(Listed(silent)->enteredAnswer, kNoValue) << "listed as left unanswered";
     EXPECT_EQ(Played("wronganswer2.wav"), 2) << "a time-out is silent";
+    Wait(1'751);
+
+    const Problem fast = window->CurrentProblem();
+    Wait(2'000);
+    AnswerRight();
+    Wait(801);
+    const Problem unanswered = window->CurrentProblem();
+    EXPECT_FALSE(platform::FileExists(CUserManager::GetFluencyFilePath(kStudent)));
+    Click(kHome);
+    CloseDeleted();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(std::pair(home.shows, Played("navigate.wav")), std::pair(1, 1));
+    EXPECT_TRUE(Sessions().empty());
+    EXPECT_EQ(GetCurrentStudent().GetMistakeCount(), 3);
+    EXPECT_EQ(WrittenFluencyOf(kStudent, fast), data::Fluency::Fluent);
+    EXPECT_EQ(WrittenFluencyOf(kStudent, wrong), data::Fluency::Missed);
+    EXPECT_EQ(WrittenFirstTries(kStudent, wrong), 1u);
+    EXPECT_EQ(WrittenFluencyOf(kStudent, silent), data::Fluency::Missed);
+    EXPECT_EQ(WrittenFirstTries(kStudent, unanswered), 0u);
 }
 
 namespace {
@@ -303,20 +320,11 @@ namespace {
 // How a card is answered: right; wrong, then right; wrong twice; or not at all.
 enum class CardPlay { Right, WrongThenRight, WrongTwice, RunsOut };
 
-// What the feedback of a card gives back to the session: the pictures after an answer, and the
-// answer shown after a second miss; not the answer shown after a time-out.
-std::uint32_t GivenBack(CardPlay play) {
-    switch (play) {
-    case CardPlay::Right:
-        return 800;
-    case CardPlay::WrongThenRight:
-        return 1'500 + 800;
-    case CardPlay::WrongTwice:
-        return 1'500 + 1'200 + 1'750;
-    case CardPlay::RunsOut:
-        break;
-    }
-    return 0;
+// What the feedback of a card gives back to the session (in the order of CardPlay): the pictures
+// after an answer, and the answer shown after a second miss; not the answer shown after a time-out.
+constexpr std::uint32_t GivenBack(CardPlay play) {
+    constexpr std::array<std::uint32_t, 4> kGivenBack{800, 1'500 + 800, 1'500 + 1'200 + 1'750, 0};
+    return kGivenBack[static_cast<std::size_t>(play)];
 }
 
 class TrainingTimeTest : public TrainingWindowTest {
@@ -329,37 +337,33 @@ protected:
         }
     }
 
-    // An answer that arrives while the card shows its feedback: a quick second click, posted
-    // before the keys were locked.
-    void AnswerDuringFeedback() {
+    // With `answersDuringFeedback`, a quick second click posted before the keys were locked
+    // arrives during `feedback`; then the feedback runs its course.
+    void Feedback(ReviewState feedback) {
         if (answersDuringFeedback) {
             emit window->NumberPad()->answerPosted(Correct());
             QCoreApplication::sendPostedEvents();
         }
+        WaitWhile(feedback);
     }
 
     void Play(CardPlay play) {
         switch (play) {
         case CardPlay::Right:
             AnswerRight();
-            AnswerDuringFeedback();
-            WaitWhile(ReviewState::Correct);
+            Feedback(ReviewState::Correct);
             break;
         case CardPlay::WrongThenRight:
             AnswerWrong();
-            AnswerDuringFeedback();
-            WaitWhile(ReviewState::TryAgain);
+            Feedback(ReviewState::TryAgain);
             Play(CardPlay::Right);
             break;
         case CardPlay::WrongTwice:
             AnswerWrong();
-            AnswerDuringFeedback();
-            WaitWhile(ReviewState::TryAgain);
+            Feedback(ReviewState::TryAgain);
             AnswerWrong();
-            AnswerDuringFeedback();
-            WaitWhile(ReviewState::Almost);
-            AnswerDuringFeedback();
-            WaitWhile(ReviewState::ShowAnswer);
+            Feedback(ReviewState::Almost);
+            Feedback(ReviewState::ShowAnswer);
             break;
         case CardPlay::RunsOut:
             WaitWhile(ReviewState::FirstTry);
@@ -372,13 +376,6 @@ protected:
     static std::uint32_t AtTick(std::uint32_t ms) {
         constexpr std::uint32_t period = CTrainingWnd::kTimerPeriodMs;
         return (ms + period - 1) / period * period;
-    }
-
-    // Each session starts from a student without mistakes, so no review takes over at Begin.
-    void ForgetEarlierSessions() {
-        delete guitest::FindTopLevel<CMistakeReviewWnd>();
-        std::filesystem::remove_all(
-            std::filesystem::path(CUserManager::GetInfoFilePath(kStudent)).parent_path());
     }
 
     bool answersDuringFeedback = false;
@@ -407,52 +404,25 @@ TEST_F(TrainingTimeTest, ASessionLastsItsLengthPlusEachCardsFeedbackOnce) {
                                  << " cards, answers during feedback " << duringFeedback
                                  << (myFacts ? ", My Facts" : ""));
                     answersDuringFeedback = duringFeedback;
-                    ForgetEarlierSessions();
                     BeginSession(minutes, kAddition, myFacts);
                     const std::uint32_t begin = fakes.clock.tick;
                     std::uint32_t givenBack = 0;
+                    int right = 0;
                     for (const CardPlay play : cards) {
                         Play(play);
                         givenBack += GivenBack(play);
+                        right += play == Right || play == WrongThenRight ? 1 : 0;
                     }
                     ASSERT_NE(window->State(), ReviewState::Idle) << "ended with the cards played";
                     const std::uint32_t ran = RunOut();
                     ASSERT_EQ(window->State(), ReviewState::Idle);
                     EXPECT_EQ(fakes.clock.tick - begin, AtTick(minutes * 60'000 + givenBack))
                         << "after " << ran << " ms of waiting";
+                    EXPECT_EQ(Sessions().at(0).correctCount, right) << "no late answer counted";
                 }
             }
         }
     }
-}
-
-// A child who answers right every 1.5 s gets 0.8 s of each back: the minute ends all the same,
-// and every right answer is recorded.
-TEST_F(TrainingTimeTest, AQuickChildIsLetGoOnTimeAndEveryRightAnswerIsRecorded) {
-    BeginSession(1);
-    const std::uint32_t begin = fakes.clock.tick;
-    int rightAnswers = 0;
-    while (window->State() == ReviewState::FirstTry && fakes.clock.tick - begin < 600'000) {
-        WaitWhile(ReviewState::FirstTry, 600);
-        if (window->State() != ReviewState::FirstTry) {
-            break;
-        }
-        AnswerRight();
-        ++rightAnswers;
-        WaitWhile(ReviewState::Correct);
-    }
-    ASSERT_EQ(window->State(), ReviewState::Idle) << "still running after 10 minutes";
-    EXPECT_EQ(fakes.clock.tick - begin, AtTick(60'000 + 800 * rightAnswers));
-    ASSERT_EQ(Sessions().size(), 1u);
-    EXPECT_EQ(Sessions()[0].correctCount, rightAnswers);
-    EXPECT_EQ(Sessions()[0].answeredCount, rightAnswers);
-}
-
-TEST_F(TrainingWindowTest, ARightAnswerAtTheFirstTickDoesNotEndTheSession) {
-    BeginSession();
-    AnswerRight();
-    Wait(100);
-    EXPECT_EQ(window->State(), ReviewState::Correct);
 }
 
 TEST_F(TrainingWindowTest, TheSessionIsRecordedWithItsKindGoalAndLengthByteForByte) {
@@ -466,109 +436,62 @@ TEST_F(TrainingWindowTest, TheSessionIsRecordedWithItsKindGoalAndLengthByteForBy
     Wait(801);
     AnswerWrong();
     Wait(1'501);
-    AnswerWrong();
-    RunOut(); // the cards left run out unanswered
-
-    EXPECT_EQ(fakes.messageBoxes.Texts().at(0), kCompleted);
-    data::StudentRecord expected = guitest::NewStudentRecord(kSubtraction, 0);
-    expected.sessions.push_back(testrecords::TrainingRecord(2, 240, 20, kSubtraction));
-    expected.sessions[0].answeredCount = 3;
-    expected.sessions[0].time = created;
-    const auto stored = platform::ReadFileBytes(CUserManager::GetInfoFilePath(kStudent));
-    EXPECT_EQ(stored, data::SerializeStudentRecord(expected));
-}
-
-TEST_F(TrainingWindowTest, AfterTheLastProblemTheFirstComesAgainEmpty) {
-    BeginSession(4);
-    const Problem first = window->CurrentProblem();
-    for (int card = 0; card < 100; ++card) {
-        AnswerRight();
-        Wait(801);
-    }
-    EXPECT_EQ(window->CurrentIndex(), 0);
-    EXPECT_TRUE(IsSameFact(window->CurrentProblem(), first));
-    EXPECT_EQ(window->CurrentProblem().enteredAnswer, kNoValue);
-    EXPECT_EQ(window->Session().GetProblem(0).enteredAnswer, kNoValue);
-    EXPECT_EQ(window->Session().GetCorrectCount(), 99);
-}
-
-// A second try is no first try; a try that runs out is a wrong one. Home keeps them all.
-TEST_F(TrainingWindowTest, FirstTriesAreTimedFromTheCardAndKeptWhenHomeEndsTheSession) {
-    using data::Fluency;
-    BeginSession();
-    const Problem fast = window->CurrentProblem();
-    Wait(2'000);
-    AnswerRight();
-    Wait(801);
-    const Problem secondTry = window->CurrentProblem();
-    AnswerWrong();
-    Wait(1'501);
-    AnswerRight();
-    Wait(801);
-    const Problem silent = window->CurrentProblem();
-    Wait(15'001);
+    AnswerWrong(); // answered, wrong
+    Wait(1'201);
     Wait(1'751);
-    const Problem unanswered = window->CurrentProblem();
-    EXPECT_FALSE(platform::FileExists(CUserManager::GetFluencyFilePath(kStudent)));
-    Click(kHome);
-
-    EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, fast), Fluency::Fluent);
-    EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, secondTry), Fluency::Missed);
-    EXPECT_EQ(guitest::WrittenFirstTries(kStudent, secondTry), 1u);
-    EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, silent), Fluency::Missed);
-    EXPECT_EQ(guitest::WrittenFirstTries(kStudent, unanswered), 0u);
-}
-
-TEST_F(TrainingWindowTest, HomeMidSessionRecordsNothingButKeepsTheListedMistakes) {
-    BeginSession();
     AnswerWrong();
-    Click(kHome);
-    CloseDeleted();
-    EXPECT_TRUE(window.isNull());
-    EXPECT_EQ(home.shows, 1);
-    EXPECT_EQ(Played("navigate.wav"), 1);
-    EXPECT_TRUE(Sessions().empty());
-    EXPECT_EQ(GetCurrentStudent().GetMistakeCount(), 1);
+    RunOut(); // the second try and the cards left run out unanswered
+
+    EXPECT_EQ(Texts().at(0), kCompleted);
+    ExpectRecorded(kSubtraction, 2, 3, 240, created);
 }
 
-TEST_F(TrainingWindowTest, ADueReviewTakesOverAtBegin) {
+// Past the last of the session's 100 places the first comes again, empty; a My Facts session's
+// new card takes the place of the oldest, so the counts are of the last 100 cards.
+TEST_F(TrainingWindowTest, AfterTheLastPlaceTheFirstComesAgainEmpty) {
+    for (const auto& [myFacts, cards] : {std::pair{false, 100}, std::pair{true, 105}}) {
+        SCOPED_TRACE(myFacts);
+        BeginSession(4, kAddition, myFacts);
+        const Problem first = window->CurrentProblem();
+        for (int card = 0; card < cards; ++card) {
+            AnswerRight();
+            Wait(801);
+        }
+        const CTestData& session = window->Session();
+        const int place = cards % 100;
+        EXPECT_EQ(std::tuple(session.GetCount(), window->CurrentIndex(), session.GetCorrectCount(),
+                             session.GetAnsweredCount()),
+                  std::tuple(100, place, 99, 99));
+        EXPECT_EQ(session.GetProblem(place).enteredAnswer, kNoValue);
+        EXPECT_EQ(window->CurrentProblem().enteredAnswer, kNoValue);
+        EXPECT_TRUE(
+            IsSameFact(window->CurrentProblem(), myFacts ? session.GetProblem(place) : first));
+    }
+}
+
+TEST_F(TrainingWindowTest, ADueReviewTakesOverAtBeginOrOnceTheSessionIsRecorded) {
     Open();
     for (int a = 0; a < 10; ++a) { // facts the session never shows
-        GetCurrentStudent().AddMistake(guitest::Mistake(a, '+', 20));
+        GetCurrentStudent().AddMistake(Mistake(a, '+', 20));
     }
     SetGoal("20");
     Click(kBegin);
-    ASSERT_EQ(fakes.messageBoxes.Texts(), std::vector<std::string>{kReviewDue});
-    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Information);
-    EXPECT_EQ(fakes.messageBoxes.shown[0].title, "Tallyhop");
+    EXPECT_EQ(Boxes(fakes), (std::vector<Box>{{kReviewDue, MbIcon::Information, "Tallyhop"}}));
     ExpectReviewTookOver();
     EXPECT_TRUE(Sessions().empty());
-}
 
-TEST_F(TrainingWindowTest, ADueReviewTakesOverAfterTheSessionIsRecorded) {
+    fakes.messageBoxes.shown.clear();
     BeginSession(4);
     RunOut(); // more than ten cards run out: ten mistakes make a review due
-    EXPECT_EQ(fakes.messageBoxes.Texts(), (std::vector<std::string>{kCompleted, kReviewDue}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{kCompleted, kReviewDue}));
     EXPECT_EQ(Sessions().size(), 1u);
     ExpectReviewTookOver();
-}
-
-TEST_F(TrainingWindowTest, DebugAnswerFileListsEveryProblemInTheOrderShown) {
-    fakes.process.arguments = " -debug";
-    BeginSession(1, kMixed);
-    std::string expected;
-    for (int i = 0; i < window->Session().GetCount(); ++i) {
-        expected += AnswerKeyPresses(window->Session().GetProblem(i)) + "\r\n";
-    }
-    EXPECT_EQ(guitest::ReadFile(fakes, "/trainingAnswers.dat"), expected);
 }
 
 TEST_F(TrainingWindowTest, MyFactsTakesTheLevelsKindAndTheSetUpSaysWhatItWillPractise) {
     struct Case {
         int level;
-        // Facts apart by blanks: "m7+6" missed, "s2+3" slow, "u1+1" never tried, "l9-4" only on
-        // the mistake list, every other fact known; "none": no first tries at all.
-        const char* standing;
+        const char* standing; // as Open takes it
         const char* note;
     };
     const std::vector<Case> cases = {
@@ -589,29 +512,20 @@ TEST_F(TrainingWindowTest, MyFactsTakesTheLevelsKindAndTheSetUpSaysWhatItWillPra
         // Listed mistakes of a student whose first tries were never kept.
         {kSubtraction, "none l9-4 l8-3",
          "Let's practise 8 \u2212 3 and 9 \u2212 4. You are still learning them."},
+        {kDivision, "none", ""}, // no facts to read: Begin says what is wrong
     };
-    std::filesystem::create_directories(fakes.Path("/Data"));
-    static const QRegularExpression fact(QStringLiteral("([msul])(\\d+)(.)(\\d+)"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
-        std::map<char, std::vector<Problem>> facts;
-        for (const auto& match : fact.globalMatch(QString::fromUtf8(c.standing))) {
-            facts[match.captured(1)[0].toLatin1()].push_back(
-                guitest::Mistake(match.captured(2).toInt(), match.captured(3)[0].toLatin1(),
-                                 match.captured(4).toInt()));
+        if (c.level == kDivision) {
+            std::filesystem::remove(fakes.Path("/Test Data/division.txt"));
         }
-        std::filesystem::remove(CUserManager::GetFluencyFilePath(kStudent));
-        if (!QString::fromUtf8(c.standing).startsWith(QStringLiteral("none"))) {
-            GiveFirstTries(facts['m'], c.level, facts['s'], facts['u']);
-        }
-        ASSERT_TRUE(data::WriteMistakeList(CUserManager::GetMistakeFilePath(kStudent), facts['l']));
-        Open(c.level);
+        Open(c.level, {}, c.standing);
         EXPECT_FALSE(window->MyFactsNote()->isVisible());
         Click(kMyFactsButton);
         EXPECT_TRUE(window->MyFactsChosen());
         EXPECT_EQ(window->Kind(), c.level);
         EXPECT_EQ(LitKinds(), std::vector{kMyFactsButton});
-        EXPECT_TRUE(window->MyFactsNote()->isVisible());
+        EXPECT_EQ(window->MyFactsNote()->isVisible(), *c.note != '\0');
         EXPECT_EQ(window->MyFactsNote()->text().toStdString(), c.note);
         Click(kDivisionButton);
         EXPECT_FALSE(window->MyFactsChosen());
@@ -628,13 +542,11 @@ TEST_F(TrainingWindowTest, AMyFactsSessionPractisesTheMissedFactsAndIsRecordedLi
     BeginSession(1, kAddition, true);
     const auto created = static_cast<std::uint32_t>(fakes.clock.seconds);
     EXPECT_FALSE(window->MyFactsNote()->isVisible());
-    EXPECT_TRUE(IsMissed(window->CurrentProblem()));
+    EXPECT_TRUE(IsListed(kMissed, window->CurrentProblem()));
     int cards = 0;
     int missedCards = 0;
     while (window->State() == ReviewState::FirstTry) {
-        if (cards < 12 && IsMissed(window->CurrentProblem())) {
-            ++missedCards;
-        }
+        missedCards += cards < 12 && IsListed(kMissed, window->CurrentProblem()) ? 1 : 0;
         Wait(1'000); // quick enough to be fluent
         if (window->State() == ReviewState::FirstTry) {
             AnswerRight();
@@ -645,15 +557,10 @@ TEST_F(TrainingWindowTest, AMyFactsSessionPractisesTheMissedFactsAndIsRecordedLi
     EXPECT_GE(missedCards, 6) << "of the first 12 cards";
     ASSERT_EQ(window->State(), ReviewState::Idle);
 
-    data::StudentRecord expected = guitest::NewStudentRecord(kAddition, 0);
-    expected.sessions.push_back(testrecords::TrainingRecord(cards, 60, 20, kAddition));
-    expected.sessions[0].answeredCount = static_cast<std::int16_t>(cards);
-    expected.sessions[0].time = created;
-    EXPECT_EQ(platform::ReadFileBytes(CUserManager::GetInfoFilePath(kStudent)),
-              data::SerializeStudentRecord(expected));
+    ExpectRecorded(kAddition, cards, cards, 60, created);
     for (const Problem& fact : kMissed) {
-        EXPECT_EQ(guitest::WrittenFluencyOf(kStudent, fact), data::Fluency::Fluent);
-        EXPECT_EQ(guitest::WrittenFirstTries(kStudent, fact), 1 + data::MyFactsPlan::kRetireAfter)
+        EXPECT_EQ(WrittenFluencyOf(kStudent, fact), data::Fluency::Fluent);
+        EXPECT_EQ(WrittenFirstTries(kStudent, fact), 1 + data::MyFactsPlan::kRetireAfter)
             << "once before, then until it was known";
     }
     EXPECT_EQ(window->SessionGraph()->Series().Count(), 1);
@@ -662,149 +569,108 @@ TEST_F(TrainingWindowTest, AMyFactsSessionPractisesTheMissedFactsAndIsRecordedLi
               "You know all your facts! Let's keep them quick.");
 }
 
-// A child quicker than one card a second runs past the 100 places of the session: each new card
-// takes the place of the oldest, so the counts are of the last 100 cards, as in any session.
-TEST_F(TrainingWindowTest, AMyFactsSessionHoldsItsLatestCardsAsAPlainOneHoldsItsProblems) {
-    BeginSession(4, kAddition, true);
-    for (int card = 0; card < 105; ++card) {
-        AnswerRight();
-        Wait(801);
-    }
-    EXPECT_EQ(window->Session().GetCount(), 100);
-    EXPECT_EQ(window->CurrentIndex(), 5);
-    EXPECT_EQ(window->Session().GetProblem(5).enteredAnswer, kNoValue);
-    EXPECT_EQ(window->Session().GetCorrectCount(), 99);
-    EXPECT_EQ(window->Session().GetAnsweredCount(), 99);
-    EXPECT_TRUE(IsSameFact(window->Session().GetProblem(5), window->CurrentProblem()));
-}
-
 // Cards answered right at once come in the order of the answer file, which lists a card for
-// every timer period of the session; nothing to plan on gives a plain session and its file.
-TEST_F(TrainingWindowTest, DebugAnswerFileListsTheCardsOfAMyFactsSessionInTheirOrder) {
+// every timer period of the session; with nothing to plan on, a My Facts session is a plain
+// one of its kind's file, listed problem by problem.
+TEST_F(TrainingWindowTest, DebugAnswerFileListsTheCardsInTheOrderTheyCome) {
     fakes.process.arguments = " -debug";
     BeginSession(1, kAddition, true);
-    const std::string file = guitest::ReadFile(fakes, "/trainingAnswers.dat");
-    std::vector<std::string> lines;
-    for (std::size_t start = 0, end; (end = file.find("\r\n", start)) != std::string::npos;
-         start = end + 2) {
-        lines.push_back(file.substr(start, end - start));
-    }
-    ASSERT_EQ(lines.size(), 600u);
-    for (std::size_t card = 0; card < 40; ++card) {
-        ASSERT_EQ(AnswerKeyPresses(window->CurrentProblem()), lines[card]) << card;
+    const QStringList lines =
+        QString::fromStdString(ReadFile(fakes, "/trainingAnswers.dat")).split("\r\n");
+    ASSERT_EQ(lines.size(), 601) << "600 lines, each ended";
+    for (int card = 0; card < 40; ++card) {
+        ASSERT_EQ(AnswerKeyPresses(window->CurrentProblem()), lines[card].toStdString()) << card;
         AnswerRight();
         Wait(801);
     }
 
-    std::filesystem::remove(CUserManager::GetFluencyFilePath(kStudent));
-    Open();
+    Open(kMixed);
     Click(kMyFactsButton);
     SetGoal("20");
     Click(kBegin);
-    EXPECT_EQ(window->Session().GetCount(), 100) << "the addition file's problems";
+    EXPECT_EQ(window->Session().GetCount(), 100) << "the mixed file's problems";
     std::string expected;
     for (int i = 0; i < window->Session().GetCount(); ++i) {
         expected += AnswerKeyPresses(window->Session().GetProblem(i)) + "\r\n";
     }
-    EXPECT_EQ(guitest::ReadFile(fakes, "/trainingAnswers.dat"), expected);
+    EXPECT_EQ(ReadFile(fakes, "/trainingAnswers.dat"), expected);
 }
 
 // A short file would give blank cards that count as right answers.
 TEST_F(TrainingWindowTest, AShortProblemFileStartsNoSessionAndSaysSo) {
     Open(kDivision);
     SetGoal("10");
-    guitest::WriteTestFile(fakes, "division.txt", std::vector<std::string>(89, "8 / 2"));
+    WriteTestFile(fakes, "division.txt", std::vector<std::string>(89, "8 / 2"));
     Click(kBegin);
-    ASSERT_EQ(fakes.messageBoxes.Texts(),
-              std::vector<std::string>{"Please contact the system administrator."});
-    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Stop);
-    EXPECT_EQ(guitest::CountRecords(guitest::ReadErrorLog(fakes), "Failed to load test #5"), 1);
+    EXPECT_EQ(Boxes(fakes),
+              (std::vector<Box>{{"Please contact the system administrator.", MbIcon::Stop}}));
+    EXPECT_EQ(Logged("Failed to load test #5"), 1);
     EXPECT_EQ(window->State(), ReviewState::Idle);
     EXPECT_TRUE(window->Button(kBegin)->isEnabled());
     EXPECT_FALSE(window->NumberPad()->isVisible());
     EXPECT_TRUE(Sessions().empty());
 }
 
-namespace {
-
-class TrainingViewsTest : public TrainingWindowTest {
-protected:
-    void OpenWithHistory(const std::vector<SessionRecord>& sessions) {
-        guitest::SignInStudent(kStudent, kAddition, 0, sessions);
-        window = new CTrainingWnd(home);
-    }
-
-    std::vector<std::string> Column(int column) const {
-        std::vector<std::string> cells;
-        for (int row = 0; row < window->SessionReport()->RowCount(); ++row) {
-            cells.push_back(window->SessionReport()->RowTexts(row).at(column).toStdString());
-        }
-        return cells;
-    }
-
-    const GraphSeries& Points() const { return window->SessionGraph()->Series(); }
-};
-
-} // namespace
-
-TEST_F(TrainingViewsTest, EachButtonShowsOnlyItsViewAndTheReportIsRefilledNewestFirst) {
+// The report is refilled newest first at each press; Begin hides both views and the end of the
+// session shows the graph, refilled.
+TEST_F(TrainingWindowTest, EachViewButtonShowsOnlyItsViewAndTheEndOfASessionShowsTheGraph) {
     using namespace testrecords;
-    OpenWithHistory({TrainingRecord(11, 60, 20), TrainingRecord(12, 240, 20),
+    Open(kAddition, {TrainingRecord(11, 60, 20), TrainingRecord(12, 240, 20),
                      ReviewRecord(4, 9, 0, 95), TrainingRecord(13, 60, 20)});
-    EXPECT_FALSE(window->SessionGraph()->isVisible());
-    EXPECT_FALSE(window->SessionReport()->isVisible());
+    const CBasicLineGraph& graph = *window->SessionGraph();
+    const ReportList& report = *window->SessionReport();
+    EXPECT_FALSE(graph.isVisible() || report.isVisible());
     Click(kViewSessionGraph);
-    EXPECT_TRUE(window->SessionGraph()->isVisible());
-    EXPECT_EQ(Points().Count(), 3);
+    EXPECT_TRUE(graph.isVisible());
+    EXPECT_EQ(graph.Series().Count(), 3);
     Click(kViewReport);
-    EXPECT_FALSE(window->SessionGraph()->isVisible());
-    EXPECT_TRUE(window->SessionReport()->isVisible());
-    EXPECT_EQ(window->SessionReport()->geometry(), window->Layout().cardArea.ToQRect());
+    EXPECT_FALSE(graph.isVisible());
+    EXPECT_TRUE(report.isVisible());
+    EXPECT_EQ(report.geometry(), window->Layout().cardArea.ToQRect());
     EXPECT_EQ(Played("navigate.wav"), 2);
-
-    ASSERT_EQ(Column(0), (std::vector<std::string>{"3", "Review", "2", "1"}));
-    EXPECT_EQ(Column(4), (std::vector<std::string>{"13", "", "12", "11"}));
-    EXPECT_EQ(Column(11).front(), history::CumulativeText(60 + 240 + 95 + 60));
-    EXPECT_EQ(Column(1).front(), "03\\07\\2003");
-    EXPECT_EQ(window->SessionReport()->columnCount(), 12);
+    EXPECT_EQ(ColumnTexts(report, 0), (QStringList{"3", "Review", "2", "1"}));
+    EXPECT_EQ(ColumnTexts(report, 4), (QStringList{"13", "", "12", "11"}));
+    EXPECT_EQ(ColumnTexts(report, 11)[0].toStdString(),
+              history::CumulativeText(60 + 240 + 95 + 60));
+    EXPECT_EQ(ColumnTexts(report, 1)[0], "03\\07\\2003");
+    EXPECT_EQ(report.columnCount(), 12);
     GetCurrentStudent().AddReviewSession(2, 5, 0, 30);
     Click(kViewReport);
-    EXPECT_EQ(Column(8).front(), "Complete") << "refilled";
-}
+    EXPECT_EQ(ColumnTexts(report, 8)[0], "Complete") << "refilled";
 
-TEST_F(TrainingViewsTest, BeginHidesTheViewsAndTheEndOfASessionShowsTheGraphWithIt) {
-    OpenWithHistory({testrecords::TrainingRecord(11, 60, 20)});
-    Click(kViewReport);
     SetGoal("15");
     Click(kBegin);
-    EXPECT_FALSE(window->SessionReport()->isVisible());
-    EXPECT_FALSE(window->SessionGraph()->isVisible());
+    EXPECT_FALSE(graph.isVisible() || report.isVisible());
     AnswerRight();
     RunOut();
-    EXPECT_TRUE(window->SessionGraph()->isVisible());
+    EXPECT_TRUE(graph.isVisible());
     // In the card's place, the graph says how the session went.
-    EXPECT_EQ(window->focusWidget(), window->SessionGraph());
-    EXPECT_TRUE(window->SessionGraph()->accessibleDescription().endsWith(
-        "Session 2 of 2: 1 correct, goal 15, 1 minute."));
+    EXPECT_EQ(window->focusWidget(), &graph);
+    EXPECT_TRUE(
+        graph.accessibleDescription().endsWith("Session 4 of 4: 1 correct, goal 15, 1 minute."));
     EXPECT_FALSE(window->Card().isVisible());
-    ASSERT_EQ(Points().Count(), 2) << "refilled";
-    EXPECT_EQ(Points().Point(1).value, 1);
-    EXPECT_EQ(Points().Point(1).mark, 15);
-    EXPECT_EQ(Played("navigate.wav"), 2) << "View report, then the graph after the session";
-}
-
-// Typed answers count as clicked ones; keys typed during the feedback after an answer do nothing
-// and leave nothing on the next card.
-TEST_F(TrainingWindowTest, TypedAnswersCountAndTypingDuringFeedbackLeavesNothing) {
-    BeginSession();
-    guitest::TypeAnswer(window, Correct());
-    EXPECT_EQ(window->State(), ReviewState::Correct);
-    guitest::TypeKeys(window, "7\n");
-    EXPECT_EQ(Played("type.wav"), 1) << "no second answer arrived";
-    Wait(801);
-    ASSERT_EQ(window->State(), ReviewState::FirstTry);
-    EXPECT_EQ(window->NumberPad()->GetDisplay()->text(), "");
-    AnswerWrong();
-    RunOut();
-    EXPECT_EQ(Sessions().at(0).correctCount, 1);
+    ASSERT_EQ(graph.Series().Count(), 4) << "refilled";
+    EXPECT_EQ(std::pair(graph.Series().Point(3).value, graph.Series().Point(3).mark),
+              std::pair(1, 15));
+    EXPECT_EQ(Played("navigate.wav"), 4) << "the graph after the session";
+    // Its legend: the samples in the colours of the bars of one and of four minutes, the goal
+    // mark, and the line of the current goal.
+    RecordingCanvas canvas;
+    window->SessionGraph()->Paint(canvas);
+    const auto above = [&graph](const platform::GdiRect& r) {
+        return r.bottom > 0 && r.bottom <= graph.Layout().plot.top;
+    };
+    EXPECT_EQ(canvas.TextsWhere(above),
+              (std::vector<std::string>{"current goal", "goal", "4 minutes", "1 minute"}));
+    const QColor oneMinute = GraphBarColour(graph.Series().Point(3).category);
+    EXPECT_EQ(
+        canvas.FillsWhere(above),
+        (std::vector{oneMinute, GraphBarColour(graph.Series().Point(1).category), oneMinute}));
+    EXPECT_EQ(std::ranges::count_if(canvas.lines,
+                                    [&](const auto& line) {
+                                        return line.from.y() < graph.Layout().plot.top &&
+                                               line.pen.style == platform::PenStyle::Solid;
+                                    }),
+              1)
+        << "the goal sample's mark";
 }
