@@ -26,9 +26,9 @@ bool InstallProgramFolder(const platform::fakes::FakePlatform& fakes) {
                                                       fakes.Path(content), error);
         }
     }
-    DataFolderOptions options{.programFolder = fakes.BaseFolder()};
+    DataFolderOptions options{.programFolder = fakes.BaseFolder(), .teachers = {{}}};
     for (int i = 1; i <= 8; ++i) {
-        options.students.push_back({"Student Number" + std::to_string(i), "pw"});
+        options.teachers[0].students.push_back({"Student Number" + std::to_string(i), "pw"});
     }
     std::string message;
     return !error && WriteDataFolder(options, message) == DataFolderResult::Written;

@@ -20,21 +20,30 @@
 
 namespace {
 
-// A full class: eight students, each with `sessions` sessions (300: a year of history), the teacher
-// signed in.
-void SignInTeacherOfFullClass(const platform::fakes::FakePlatform& fakes, int sessions) {
+// The students of a class of `size`: "Kid Pupil01", "Kid Pupil02", …
+std::vector<std::string> ClassNames(int size) {
+    std::vector<std::string> names;
+    for (int index = 1; index <= size; ++index) {
+        names.push_back((index < 10 ? "Kid Pupil0" : "Kid Pupil") + std::to_string(index));
+    }
+    return names;
+}
+
+// A full class of `size` students (the folder's class size), each with `sessions` sessions (300:
+// a year of history), the teacher signed in.
+void SignInTeacherOfFullClass(const platform::fakes::FakePlatform& fakes, int size, int sessions) {
     std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Graphics",
                                               fakes.Path("/Graphics"));
     std::filesystem::create_directory_symlink(TALLYHOP_PROGRAM_DIR "/Test Data",
                                               fakes.Path("/Test Data"));
-    DataFolderOptions options{.programFolder = fakes.BaseFolder()};
-    for (const char* name :
-         {"Ann Lee", "Bo Ng", "Cy Park", "Di Ruiz", "Ed Fox", "Flo Hart", "Gus Ito", "Hal Jung"}) {
-        options.students.push_back({name, "hop", 3, 1});
+    DataFolderOptions options{
+        .programFolder = fakes.BaseFolder(), .teachers = {{}}, .classSize = size};
+    for (const std::string& name : ClassNames(size)) {
+        options.teachers[0].students.push_back({name, "hop", 3, 1});
     }
     std::string message;
     WriteDataFolder(options, message);
-    for (const StudentToAdd& student : options.students) {
+    for (const StudentToAdd& student : options.teachers[0].students) {
         data::StudentRecord record;
         record.idType = CUserManager::kStudentId;
         record.password = student.password;
@@ -72,7 +81,7 @@ void GiveFluencyAndMistakes(const std::string& name) {
 }
 
 // Times opening a window with `open` and painting it; `rows` says how many students it shows,
-// which must be the whole class.
+// which must be the whole class of state.range(0).
 template <typename Window>
 void TimeOpening(benchmark::State& state, const std::function<Window*()>& open,
                  const std::function<int(const Window&)>& rows) {
@@ -85,7 +94,7 @@ void TimeOpening(benchmark::State& state, const std::function<Window*()>& open,
         state.PauseTiming();
         const int shown = rows(*window);
         delete window;
-        if (shown != 8) {
+        if (shown != state.range(0)) {
             state.SkipWithError("the class was not shown");
             break;
         }
@@ -94,27 +103,28 @@ void TimeOpening(benchmark::State& state, const std::function<Window*()>& open,
 }
 
 // From a teacher's sign-in to the painted window: the class file read, every student's record
-// loaded for the list, the window built and painted.
-void BM_TeacherWindowWithEightStudents(benchmark::State& state) {
+// (300 sessions each) loaded for the list, the window built and painted; a class of 8 and one of
+// 40.
+void BM_TeacherWindow(benchmark::State& state) {
     platform::fakes::FakePlatform fakes;
     fakes.display.current = {800, 600};
-    SignInTeacherOfFullClass(fakes, 300);
+    SignInTeacherOfFullClass(fakes, static_cast<int>(state.range(0)), 300);
     gui::fakes::StillHome home;
     TimeOpening<CTeacherWnd>(
         state, [&] { return new CTeacherWnd(home); },
         [](const CTeacherWnd& window) { return window.StudentList()->rowCount(); });
 }
-BENCHMARK(BM_TeacherWindowWithEightStudents)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TeacherWindow)->Arg(8)->Arg(40)->ArgName("students")->Unit(benchmark::kMillisecond);
 
-// From Class Report pressed to the painted report: every student's record (1,000 sessions each),
-// mistake list and fluency record read, the test files' facts counted, the window built and
-// painted.
-void BM_ClassReportWithEightStudents(benchmark::State& state) {
+// From Class Report pressed to the painted report: every student's record (sessions: the second
+// argument), mistake list and fluency record read, the test files' facts counted, the window
+// built and painted; a class of 8 with long histories and one of 40 with a year's.
+void BM_ClassReport(benchmark::State& state) {
     platform::fakes::FakePlatform fakes;
     fakes.display.current = {800, 600};
-    SignInTeacherOfFullClass(fakes, 1000);
-    for (const char* name :
-         {"Ann Lee", "Bo Ng", "Cy Park", "Di Ruiz", "Ed Fox", "Flo Hart", "Gus Ito", "Hal Jung"}) {
+    const int size = static_cast<int>(state.range(0));
+    SignInTeacherOfFullClass(fakes, size, static_cast<int>(state.range(1)));
+    for (const std::string& name : ClassNames(size)) {
         GiveFluencyAndMistakes(name);
     }
     QWidget teacher;
@@ -122,6 +132,10 @@ void BM_ClassReportWithEightStudents(benchmark::State& state) {
         state, [&] { return new ClassReportWnd(&teacher); },
         [](const ClassReportWnd& window) { return window.List()->RowCount(); });
 }
-BENCHMARK(BM_ClassReportWithEightStudents)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClassReport)
+    ->Args({8, 1000})
+    ->Args({40, 300})
+    ->ArgNames({"students", "sessions"})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

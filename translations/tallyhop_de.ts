@@ -185,6 +185,45 @@
     </message>
 </context>
 <context>
+    <name>CTeacherWnd</name>
+    <message>
+        <source>1 student was added to the class.</source>
+        <translation>1 Schüler wurde der Klasse hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 students were added to the class.</source>
+        <translation>%1 Schüler wurden der Klasse hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The list of your first class cannot be read. Please contact the system administrator; the error log says why.</source>
+        <translation>Die Liste Ihrer ersten Klasse kann nicht gelesen werden. Bitte wenden Sie sich an den Systemadministrator; das Fehlerprotokoll nennt den Grund.</translation>
+    </message>
+    <message>
+        <source>The list of the class %1 cannot be read. Please contact the system administrator; the error log says why.</source>
+        <translation>Die Liste der Klasse %1 kann nicht gelesen werden. Bitte wenden Sie sich an den Systemadministrator; das Fehlerprotokoll nennt den Grund.</translation>
+    </message>
+    <message>
+        <source>Your first class cannot be deleted.</source>
+        <translation>Ihre erste Klasse kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The class %1 still has students. Only a class without students can be deleted.</source>
+        <translation>Die Klasse %1 hat noch Schüler. Nur eine Klasse ohne Schüler kann gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to delete the class %1?</source>
+        <translation>Möchten Sie die Klasse %1 wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Import Students</source>
+        <translation>Schüler importieren</translation>
+    </message>
+    <message>
+        <source>Class lists (*.csv);;All files (*)</source>
+        <translation>Klassenlisten (*.csv);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>CTestingWnd</name>
     <message>
         <source>Click Begin to start the test.</source>
@@ -208,6 +247,71 @@
     </message>
 </context>
 <context>
+    <name>ClassBox</name>
+    <message>
+        <source>Class:</source>
+        <extracomment>Before the list that chooses the class the teacher works on.</extracomment>
+        <translation>Klasse:</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>The class whose students the list shows; choose another to work on it</source>
+        <translation>Die Klasse, deren Schüler die Liste zeigt; wählen Sie eine andere, um mit ihr zu arbeiten</translation>
+    </message>
+    <message>
+        <source>New Class</source>
+        <translation>Neue Klasse</translation>
+    </message>
+    <message>
+        <source>Start a new, empty class</source>
+        <translation>Eine neue, leere Klasse anlegen</translation>
+    </message>
+    <message>
+        <source>Delete Class</source>
+        <translation>Klasse löschen</translation>
+    </message>
+    <message>
+        <source>Delete the chosen class once it has no students</source>
+        <translation>Die gewählte Klasse löschen, sobald sie keine Schüler mehr hat</translation>
+    </message>
+    <message>
+        <source>Import Students…</source>
+        <translation>Schüler importieren…</translation>
+    </message>
+    <message>
+        <source>Add the students of a class list saved by a spreadsheet program (CSV) to the chosen class</source>
+        <translation>Die Schüler einer von einer Tabellenkalkulation gespeicherten Klassenliste (CSV) der gewählten Klasse hinzufügen</translation>
+    </message>
+    <message>
+        <source>Import Students</source>
+        <translation>Schüler importieren</translation>
+    </message>
+</context>
+<context>
+    <name>ClassNames</name>
+    <message>
+        <source>(first class)</source>
+        <extracomment>How the class chooser lists the class every teacher has had from the start.</extracomment>
+        <translation>(erste Klasse)</translation>
+    </message>
+    <message>
+        <source>%1, class %2</source>
+        <extracomment>On the printed class report: the teacher, then the class&apos;s name.</extracomment>
+        <translation>%1, Klasse %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReportWnd</name>
+    <message>
+        <source> : class %1, %2</source>
+        <extracomment>After &quot;Class Report&quot;: the class&apos;s name, then how many students it has.</extracomment>
+        <translation> : Klasse %1, %2</translation>
+    </message>
+</context>
+<context>
     <name>FactMapView</name>
     <message>
         <source>Fluent: %1.</source>
@@ -224,6 +328,21 @@
     <message>
         <source>Not tried yet: %1.</source>
         <translation>Noch nicht probiert: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>NewClassDlg</name>
+    <message>
+        <source>New Class</source>
+        <translation>Neue Klasse</translation>
+    </message>
+    <message>
+        <source>Class name</source>
+        <translation>Name der Klasse</translation>
+    </message>
+    <message>
+        <source>New class</source>
+        <translation>Neue Klasse</translation>
     </message>
 </context>
 <context>
@@ -400,6 +519,25 @@
     <message>
         <source>Great! %1 equals %2.</source>
         <translation>Super! %1 ist %2.</translation>
+    </message>
+</context>
+<context>
+    <name>StudentDialogMessages</name>
+    <message>
+        <source>You may not have more than %1 students in a class.</source>
+        <translation>Eine Klasse darf nicht mehr als %1 Schüler haben.</translation>
+    </message>
+    <message>
+        <source>No student was added, because %1 has this problem:</source>
+        <translation>Es wurde kein Schüler hinzugefügt, weil %1 dieses Problem hat:</translation>
+    </message>
+    <message>
+        <source>No student was added, because %1 has these problems:</source>
+        <translation>Es wurde kein Schüler hinzugefügt, weil %1 diese Probleme hat:</translation>
+    </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>… und %1 weitere.</translation>
     </message>
 </context>
 </TS>

@@ -185,6 +185,45 @@
     </message>
 </context>
 <context>
+    <name>CTeacherWnd</name>
+    <message>
+        <source>1 student was added to the class.</source>
+        <translation>Se añadió 1 alumno a la clase.</translation>
+    </message>
+    <message>
+        <source>%1 students were added to the class.</source>
+        <translation>Se añadieron %1 alumnos a la clase.</translation>
+    </message>
+    <message>
+        <source>The list of your first class cannot be read. Please contact the system administrator; the error log says why.</source>
+        <translation>No se puede leer la lista de tu primera clase. Ponte en contacto con el administrador del sistema; el registro de errores dice por qué.</translation>
+    </message>
+    <message>
+        <source>The list of the class %1 cannot be read. Please contact the system administrator; the error log says why.</source>
+        <translation>No se puede leer la lista de la clase %1. Ponte en contacto con el administrador del sistema; el registro de errores dice por qué.</translation>
+    </message>
+    <message>
+        <source>Your first class cannot be deleted.</source>
+        <translation>Tu primera clase no se puede eliminar.</translation>
+    </message>
+    <message>
+        <source>The class %1 still has students. Only a class without students can be deleted.</source>
+        <translation>La clase %1 todavía tiene alumnos. Solo se puede eliminar una clase sin alumnos.</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to delete the class %1?</source>
+        <translation>¿Seguro que quieres eliminar la clase %1?</translation>
+    </message>
+    <message>
+        <source>Import Students</source>
+        <translation>Importar alumnos</translation>
+    </message>
+    <message>
+        <source>Class lists (*.csv);;All files (*)</source>
+        <translation>Listas de clase (*.csv);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>CTestingWnd</name>
     <message>
         <source>Click Begin to start the test.</source>
@@ -208,6 +247,71 @@
     </message>
 </context>
 <context>
+    <name>ClassBox</name>
+    <message>
+        <source>Class:</source>
+        <extracomment>Before the list that chooses the class the teacher works on.</extracomment>
+        <translation>Clase:</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>The class whose students the list shows; choose another to work on it</source>
+        <translation>La clase cuyos alumnos muestra la lista; elige otra para trabajar con ella</translation>
+    </message>
+    <message>
+        <source>New Class</source>
+        <translation>Nueva clase</translation>
+    </message>
+    <message>
+        <source>Start a new, empty class</source>
+        <translation>Empezar una clase nueva y vacía</translation>
+    </message>
+    <message>
+        <source>Delete Class</source>
+        <translation>Eliminar clase</translation>
+    </message>
+    <message>
+        <source>Delete the chosen class once it has no students</source>
+        <translation>Eliminar la clase elegida cuando ya no tenga alumnos</translation>
+    </message>
+    <message>
+        <source>Import Students…</source>
+        <translation>Importar alumnos…</translation>
+    </message>
+    <message>
+        <source>Add the students of a class list saved by a spreadsheet program (CSV) to the chosen class</source>
+        <translation>Añadir a la clase elegida los alumnos de una lista de clase guardada por una hoja de cálculo (CSV)</translation>
+    </message>
+    <message>
+        <source>Import Students</source>
+        <translation>Importar alumnos</translation>
+    </message>
+</context>
+<context>
+    <name>ClassNames</name>
+    <message>
+        <source>(first class)</source>
+        <extracomment>How the class chooser lists the class every teacher has had from the start.</extracomment>
+        <translation>(primera clase)</translation>
+    </message>
+    <message>
+        <source>%1, class %2</source>
+        <extracomment>On the printed class report: the teacher, then the class&apos;s name.</extracomment>
+        <translation>%1, clase %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReportWnd</name>
+    <message>
+        <source> : class %1, %2</source>
+        <extracomment>After &quot;Class Report&quot;: the class&apos;s name, then how many students it has.</extracomment>
+        <translation> : clase %1, %2</translation>
+    </message>
+</context>
+<context>
     <name>FactMapView</name>
     <message>
         <source>Fluent: %1.</source>
@@ -224,6 +328,21 @@
     <message>
         <source>Not tried yet: %1.</source>
         <translation>Sin probar todavía: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>NewClassDlg</name>
+    <message>
+        <source>New Class</source>
+        <translation>Nueva clase</translation>
+    </message>
+    <message>
+        <source>Class name</source>
+        <translation>Nombre de la clase</translation>
+    </message>
+    <message>
+        <source>New class</source>
+        <translation>Nueva clase</translation>
     </message>
 </context>
 <context>
@@ -400,6 +519,25 @@
     <message>
         <source>Great! %1 equals %2.</source>
         <translation>¡Muy bien! %1 son %2.</translation>
+    </message>
+</context>
+<context>
+    <name>StudentDialogMessages</name>
+    <message>
+        <source>You may not have more than %1 students in a class.</source>
+        <translation>No puedes tener más de %1 alumnos en una clase.</translation>
+    </message>
+    <message>
+        <source>No student was added, because %1 has this problem:</source>
+        <translation>No se añadió ningún alumno porque %1 tiene este problema:</translation>
+    </message>
+    <message>
+        <source>No student was added, because %1 has these problems:</source>
+        <translation>No se añadió ningún alumno porque %1 tiene estos problemas:</translation>
+    </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>… y %1 más.</translation>
     </message>
 </context>
 </TS>

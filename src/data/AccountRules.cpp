@@ -75,22 +75,6 @@ constexpr std::array<std::string_view, kForbiddenNameCharacters.size()> kForbidd
     "less-than sign",
     "greater-than sign"};
 
-// Windows-1252 bytes with the capitals of its letters made small.
-std::string SmallLetters(std::string_view name) {
-    std::string bytes = Utf8ToWindows1252(name);
-    for (char& c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
-            c = static_cast<char>(b + 0x20);
-        } else if (b == 0x8A || b == 0x8C || b == 0x8E) { // Š Œ Ž
-            c = static_cast<char>(b + 0x10);
-        } else if (b == 0x9F) { // Ÿ
-            c = static_cast<char>(0xFF);
-        }
-    }
-    return bytes;
-}
-
 } // namespace
 
 std::string NormaliseName(std::string_view name) {
@@ -154,8 +138,23 @@ PasswordProblem CheckPassword(std::string_view password) {
                                                      : PasswordProblem::None;
 }
 
+std::string NameKey(std::string_view name) {
+    std::string key = Utf8ToWindows1252(name);
+    for (char& c : key) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)) {
+            c = static_cast<char>(byte + 0x20);
+        } else if (byte == 0x8A || byte == 0x8C || byte == 0x8E) { // Š, Œ, Ž
+            c = static_cast<char>(byte + 0x10);
+        } else if (byte == 0x9F) { // Ÿ
+            c = static_cast<char>(0xFF);
+        }
+    }
+    return key;
+}
+
 bool IsSameNameIgnoringCase(std::string_view a, std::string_view b) {
-    return SmallLetters(a) == SmallLetters(b);
+    return NameKey(a) == NameKey(b);
 }
 
 bool NamesAnotherDataFile(const std::string& name, const std::string& teacherName,

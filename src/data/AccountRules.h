@@ -63,6 +63,9 @@ PasswordProblem CheckPassword(std::string_view password);
 // when the capitals of every letter a record stores are ignored ("Zoë Ek" and "ZOË EK").
 bool IsSameNameIgnoringCase(std::string_view a, std::string_view b);
 
+// The key IsSameNameIgnoringCase compares: equal keys name the same files on such a share.
+std::string NameKey(std::string_view name);
+
 // True when a student of this name would have a record file with the same name as another file
 // of the data folder: the sign-in list ("Admin"), the teacher's own record or one of the
 // teacher's class files (the teacher's name followed by the class's name). Other students are

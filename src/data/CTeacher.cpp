@@ -32,6 +32,17 @@ bool DeleteIfPresent(const std::string& path) {
     return false;
 }
 
+// Whether the sign-in list names `name` (file form), capitals aside. A list that cannot be read
+// names nobody here: the creation that follows reports it.
+bool IsListedForSignIn(const std::string& name) {
+    const auto bytes = platform::ReadFileBytes(CUserManager::GetInfoFilePath("Admin"));
+    const auto admin = bytes ? data::ParseUserWithNames(*bytes) : std::nullopt;
+    return admin && std::ranges::any_of(admin->names, [&](std::string listed) {
+               CUserManager::ConvertName(listed, false);
+               return data::IsSameNameIgnoringCase(listed, name);
+           });
+}
+
 // Takes back what a creation that could not be completed had written.
 void RemoveWritten(std::initializer_list<std::string> paths) {
     for (const std::string& path : paths) {
@@ -126,7 +137,65 @@ std::vector<std::string> CTeacher::StudentsNamedLike(const std::string& name) co
 }
 
 bool CTeacher::IsNameTaken(const std::string& name) const {
-    return !StudentsNamedLike(name).empty() || data::NamesAnotherDataFile(name, name_, classes_);
+    return !StudentsNamedLike(name).empty() || data::NamesAnotherDataFile(name, name_, classes_) ||
+           IsListedForSignIn(name) || platform::FileExists(CUserManager::GetInfoFilePath(name));
+}
+
+bool CTeacher::HasClass(const std::string& className) const {
+    return std::any_of(classes_.begin(), classes_.end(), [&](const std::string& listed) {
+        return data::IsSameNameIgnoringCase(listed, className);
+    });
+}
+
+bool CTeacher::WriteTeacherRecord(const std::vector<std::string>& classes) {
+    const std::string path = CUserManager::GetInfoFilePath(name_);
+    const data::UserWithNames record{
+        .idType = CUserManager::kTeacherId, .password = password_, .names = classes};
+    if (data::ReplaceRecordFile(path, data::SerializeUserWithNames(record)) !=
+        data::ReplaceOutcome::Replaced) {
+        platform::WriteErrorLog(kSource, __LINE__,
+                                data::FileFailureText("Could not replace", path));
+        return false;
+    }
+    classes_ = classes;
+    return true;
+}
+
+// The class file comes first: a teacher record never lists a class without one.
+bool CTeacher::AddClass(const std::string& className) {
+    const std::string path = CUserManager::GetInfoFilePath(name_ + className);
+    if (data::ReplaceRecordFile(path, data::SerializeClassFile({})) !=
+        data::ReplaceOutcome::Replaced) {
+        platform::WriteErrorLog(kSource, __LINE__, data::FileFailureText("Could not create", path));
+        return false;
+    }
+    std::vector<std::string> classes = classes_;
+    classes.push_back(className);
+    if (!WriteTeacherRecord(classes)) {
+        RemoveWritten({path});
+        return false;
+    }
+    return true;
+}
+
+// Out of the teacher record first: a class file left behind is only an empty file. A class file
+// that lists students, or cannot be read, keeps its class, and so does the first class.
+bool CTeacher::DeleteClass(const std::string& className) {
+    const std::string path = CUserManager::GetInfoFilePath(name_ + className);
+    if (platform::FileExists(path)) {
+        const auto bytes = platform::ReadFileBytes(path);
+        const auto classFile = bytes ? data::ParseClassFile(*bytes) : std::nullopt;
+        if (!classFile || !classFile->students.empty()) {
+            return false;
+        }
+    }
+    std::vector<std::string> classes = classes_;
+    if (className == kFirstClassName || std::erase(classes, className) == 0 ||
+        !WriteTeacherRecord(classes)) {
+        return false;
+    }
+    DeleteIfPresent(path);
+    return true;
 }
 
 bool CTeacher::AddStudentToClassList(const std::string& name) {

@@ -7,7 +7,12 @@
 
 // The teacher who manages the students: the teacher record T.nfo (password, class names) and,
 // for the selected class, its class file (T + class + ".nfo") with the students' names. Creates
-// and deletes students with all their files. The teacher record itself is never written.
+// and deletes students with all their files, and classes with their class files. The teacher
+// record is written only when a class is added or deleted.
+// The class every teacher has had from the start, the one an existing data folder's students are
+// in; it is never deleted.
+inline constexpr const char* kFirstClassName = "Users";
+
 class CTeacher {
 public:
     void Reset();
@@ -19,14 +24,27 @@ public:
     // True when the class is listed in the teacher record.
     bool SelectClass(const std::string& className);
     const std::string& GetClassName() const { return class_; }
+    // The classes of the teacher record, in its order.
+    const std::vector<std::string>& GetClasses() const { return classes_; }
+    // True when `className` is one of the classes, whatever its capitals.
+    bool HasClass(const std::string& className) const;
+
+    // Lists a new, empty class: writes its class file, then the teacher record with the class
+    // last. False (with an error record) when either cannot be written; nothing is left behind.
+    bool AddClass(const std::string& className);
+    // Takes an empty class other than the first (kFirstClassName) out of the teacher record and
+    // deletes its class file; false when the record cannot be written. The selected class stays
+    // selected.
+    bool DeleteClass(const std::string& className);
 
     std::int32_t GetStudentCount() const { return static_cast<std::int32_t>(students_.size()); }
     bool IsStudent(const std::string& name) const;
     // The students whose names are `name` when capitals are ignored, in the class file's order.
     std::vector<std::string> StudentsNamedLike(const std::string& name) const;
     // A new student of this name would replace a file of the data folder, also on a share that
-    // ignores case: one of these students' records, the sign-in list, the teacher's record or one
-    // of the teacher's class files.
+    // ignores case: one of these students' records, the sign-in list, the teacher's record, one
+    // of the teacher's class files, or the record of anybody else the sign-in list names (another
+    // teacher, another teacher's student) or of any other file there.
     bool IsNameTaken(const std::string& name) const;
     // Appends to the students in memory unless the name is there already.
     bool AddStudentToClassList(const std::string& name);
@@ -43,6 +61,7 @@ public:
 
 private:
     std::string ClassFilePath() const;
+    bool WriteTeacherRecord(const std::vector<std::string>& classes);
     // Reads the selected class file, lets `change` edit its names and replaces it through its
     // temporary file; false when no class is selected or the file cannot be read or replaced.
     bool

@@ -1,13 +1,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class CTeacher;
 
 namespace data {
-
-// The most students a teacher keeps.
-inline constexpr int kMostStudents = 8;
 
 // What the teacher typed into the student dialog.
 struct StudentInfoEntry {
@@ -20,7 +18,7 @@ struct StudentInfoEntry {
 // Why the dialog refuses an entry, in the order the checks are made.
 enum class StudentInfoRefusal {
     None,
-    TooManyStudents, // creating only
+    TooManyStudents, // creating only: the class has as many as the class size
     NoPassword,      // neither box filled
     PasswordsDiffer, // also when one box is empty
     // The boxes take neither; what other programs wrote is checked all the same.
@@ -34,5 +32,10 @@ enum class StudentInfoRefusal {
 };
 
 StudentInfoRefusal CheckStudentInfo(const StudentInfoEntry& entry, const CTeacher& teacher);
+
+// Why the name typed for a new class is refused: checked as a student's name is, and taken when
+// the teacher has a class of that name whatever its capitals, or its class file would be another
+// record. None of the password's refusals comes back.
+StudentInfoRefusal CheckNewClassName(std::string_view typed, const CTeacher& teacher);
 
 } // namespace data

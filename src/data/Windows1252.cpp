@@ -113,4 +113,13 @@ bool FitsWindows1252(std::string_view text) {
     return true;
 }
 
+bool IsUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        if (NextCodePoint(text, at) == kMalformed) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace data

@@ -17,4 +17,7 @@ std::string Utf8ToWindows1252(std::string_view text);
 // True when every character of `text` can be stored in a record file unchanged.
 bool FitsWindows1252(std::string_view text);
 
+// True when `text` is well-formed UTF-8.
+bool IsUtf8(std::string_view text);
+
 } // namespace data

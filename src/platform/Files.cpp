@@ -290,18 +290,31 @@ bool FlushFile(int fd, const std::string& path) {
     return true;
 }
 
-bool FlushFolderOf(const std::string& path) {
-    const std::string folder = FolderOf(path);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+namespace {
+
+// Opens `path` (a folder with O_DIRECTORY among `flags`), runs `flush` on it and, when that
+// worked, reports `step`.
+bool FlushOpened(const std::string& path, int flags, int (*flush)(int), FileStep step) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags);
     if (fd < 0) {
         return false;
     }
-    const bool flushed = ::fsync(fd) == 0;
+    const bool flushed = flush(fd) == 0;
     ::close(fd);
     if (flushed) {
-        StepDone(FileStep::FolderFlushed, folder);
+        StepDone(step, path);
     }
     return flushed;
+}
+
+} // namespace
+
+bool FlushFolderOf(const std::string& path) {
+    return FlushOpened(FolderOf(path), O_DIRECTORY, ::fsync, FileStep::FolderFlushed);
+}
+
+bool FlushFileSystemOf(const std::string& path) {
+    return FlushOpened(path, 0, ::syncfs, FileStep::Flushed);
 }
 
 void SetFileStepHook(std::function<void(FileStep, const std::string&)> hook) {

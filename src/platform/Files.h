@@ -65,6 +65,10 @@ bool FlushFile(int fd, const std::string& path);
 // power cut.
 bool FlushFolderOf(const std::string& path);
 
+// Flushes everything written to the file system that holds `path` to the disk at once: many new
+// files written with WriteFileBytes cost one flush instead of one each.
+bool FlushFileSystemOf(const std::string& path);
+
 // The steps of a durable write, in the order they happen.
 enum class FileStep { Created, PieceWritten, Flushed, Closed, Renamed, FolderFlushed };
 

@@ -4,6 +4,7 @@
 #include "data/SignInLocks.h"
 #include "gui/signin/CSignInDlg.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -192,4 +193,39 @@ TEST_F(SignInDialogTest, TheListKeepsItsNameWithTheChoiceAsValueAndThePasswordIs
     EXPECT_TRUE(password->state().passwordEdit);
     EXPECT_EQ(password->text(QAccessible::Value), dialog.PasswordBox()->displayText());
     EXPECT_FALSE(password->text(QAccessible::Value).contains("one"));
+}
+
+// Letters typed soon after one another choose the first name that starts with them, capitals
+// aside, whether the list is closed or open; after a pause the letters start afresh.
+TEST_F(SignInDialogTest, LettersTypedChooseTheFirstNameThatStartsWithThem) {
+    const struct {
+        std::vector<const char*> bursts; // the letters of each, typed after a pause
+        bool open;
+        const char* chosen; // "": none
+    } cases[] = {
+        {{"s"}, false, "Smith, Mary Ann"},  {{"LE"}, false, "Lee, Ann"},
+        {{"lee, a"}, false, "Lee, Ann"},    {{"t", "l"}, false, "Lee, Ann"},
+        {{"sx"}, false, "Smith, Mary Ann"}, {{"x"}, false, ""},
+        {{"te"}, true, "Teacher, Class"},   {{"smith", "lee"}, true, "Lee, Ann"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.bursts) + (c.open ? " in the open list" : ""));
+        CSignInDlg dialog;
+        ShowActive(dialog);
+        QComboBox* list = dialog.NameList();
+        if (c.open) {
+            list->showPopup();
+        }
+        QWidget* target = c.open ? static_cast<QWidget*>(list->view()) : list;
+        for (const char* burst : c.bursts) {
+            fakes.clock.Advance(1000);
+            for (const char* key = burst; *key != '\0'; ++key) {
+                fakes.clock.Advance(100);
+                QTest::keyClicks(target, QString(QChar(*key)));
+            }
+        }
+        const int row = c.open ? list->view()->currentIndex().row() : list->currentIndex();
+        EXPECT_EQ(row < 0 ? "" : list->itemText(row).toStdString(), c.chosen);
+        list->hidePopup();
+    }
 }

@@ -3,7 +3,9 @@
 
 #include "DataTestSupport.h"
 #include "FolderContent.h"
+#include "data/SchoolSettings.h"
 #include "data/SignInLocks.h"
+#include "data/StudentRecordFile.h"
 
 #include <cstdio>
 #include <sys/stat.h>
@@ -63,24 +65,28 @@ bool LoadsWhole(const std::string& student) {
 
 } // namespace
 
-// Students are added as the teacher window adds them. An existing folder (one that lost its
-// Admin.nfo too: an install runs the tool with --if-missing) is refused or kept, and replaced
-// only with --force, keeping its permissions, which belong to the installation.
+// Students are added as the teacher window adds them, a class written byte for byte as it always
+// was (nothing of several classes or of a class size in it unasked). An existing folder (one that
+// lost its Admin.nfo too: an install runs the tool with --if-missing) is refused or kept, and
+// replaced only with --force, keeping its permissions, which belong to the installation.
 TEST_F(DataFolderToolTest, AFolderIsWrittenAsTheTeacherWindowWritesAndReplacedOnlyWithForce) {
     ASSERT_EQ(Write({"--teacher", "Pat Jones", "--teacher-password", "Owl", "--admin-password",
                      "root", "--student", "Mary Ann Smith:Tulip:3:2", "--student", "Bo Ng:Kiwi"}),
               DataFolderResult::Written);
-    EXPECT_EQ(ReadFile(DataPath("Admin.nfo")),
-              AdminFile("root", {"Jones, Pat", "Smith, Mary Ann", "Ng, Bo"}));
-    EXPECT_EQ(ReadFile(DataPath("Pat JonesUsers.nfo")), ClassFile({"Mary Ann Smith", "Bo Ng"}));
-    for (const auto& [name, password, level, passed] :
-         {std::tuple("Mary Ann Smith", "Tulip", 3, 2), std::tuple("Bo Ng", "Kiwi", 1, 0)}) {
-        const auto student = LoadedStudent(name);
-        ASSERT_TRUE(student.has_value()) << name;
-        EXPECT_EQ(
-            std::tuple(student->GetPassword(), student->GetLevel(), student->GetTestsPassed()),
-            std::tuple(password, level, passed));
-    }
+    const auto record = [](const char* password, std::uint32_t level, std::uint32_t passed) {
+        return Join({U32(3), Counted(password), Counted("Pat JonesUsers"), U32(level), U32(passed),
+                     U32(0), U32(0), U32(0)});
+    };
+    EXPECT_EQ(FolderContent(DataPath("")),
+              (std::map<std::string, Bytes>{
+                  {"Admin.nfo", AdminFile("root", {"Jones, Pat", "Smith, Mary Ann", "Ng, Bo"})},
+                  {"Pat Jones.nfo", TeacherFile("Owl", {"Users"})},
+                  {"Pat JonesUsers.nfo", ClassFile({"Mary Ann Smith", "Bo Ng"})},
+                  {"Mary Ann Smith.nfo", record("Tulip", 3, 2)},
+                  {"Mary Ann Smith.mtk", {}},
+                  {"Bo Ng.nfo", record("Kiwi", 1, 0)},
+                  {"Bo Ng.mtk", {}},
+                  {"Sign-in.lock", {}}}));
 
     auto before = FolderContent(DataPath(""));
     EXPECT_EQ(Write({"--admin-password", "other"}), DataFolderResult::RefusedExisting);
@@ -113,17 +119,18 @@ TEST_F(DataFolderToolTest, UnusableOptionsAndNamesAreRefusedWithAReasonBeforeAny
         {{"--student", "Bo:pw:1:3"}, "tests passed 0-2"},
         {{"--student", "Ng, Bo:pw"}, "Ng, Bo"},
         {{"--if-missing"}, "exclude"},
-        {{"--student", "Admin:pw"}, "\"Admin\" is the name of the sign-in list's file"},
-        {{"--teacher", "Admin"}, "\"Admin\" is the name of the sign-in list's file"},
-        {{"--student", "Class TeacherUsers:pw"}, "\"Class TeacherUsers\" is the name of the class"},
-        {{"--teacher", "Pat Jones", "--student", "Pat JonesUsers:pw"}, "the class file"},
-        {{"--student", "Bo Ng:a", "--student", "Bo Ng:b"}, "\"Bo Ng\" is given twice"},
+        {{"--student", "Admin:pw"}, "The name \"Admin\" is already that of a person"},
+        {{"--teacher", "Admin"}, "The name \"Admin\" is already that of a person"},
+        {{"--student", "Class TeacherUsers:pw"}, "\"Class TeacherUsers\" is already that"},
+        {{"--teacher", "Pat Jones", "--student", "Pat JonesUsers:pw"}, "or of a class file"},
+        {{"--student", "Bo Ng:a", "--student", "Bo Ng:b"}, "The student Bo Ng is given twice"},
+        {{"--teacher", "Pat Jones", "--teacher", "Lou Kim", "--student", "Pat Jones:p"},
+         "The name \"Pat Jones\" is already"},
         // A share that ignores case keeps one file for both.
-        {{"--student", "Bo Ng:a", "--student", "BO NG:b"}, "\"BO NG\" is given twice"},
-        {{"--student", "admin:pw"}, "\"admin\" is the name of the sign-in list's file"},
-        {{"--student", "class teacher:pw"}, "\"class teacher\" is the name of the teacher"},
-        {{"--student", "Sean O'Brien:pw"},
-         "\"Sean O'Brien\": a name cannot hold the apostrophe (')"},
+        {{"--student", "Bo Ng:a", "--student", "BO NG:b"}, "The student BO NG is given twice"},
+        {{"--student", "admin:pw"}, "The name \"admin\" is already"},
+        {{"--student", "class teacher:pw"}, "The name \"class teacher\" is already"},
+        {{"--student", "Sean O'Brien:pw"}, "\"Sean O'Brien\" cannot hold the apostrophe (')"},
         {{"--student", "\tBo Ng:pw"}, "cannot hold a tab or another control character"},
     };
     for (const auto& [arguments, reason] : refusals) {
@@ -145,6 +152,40 @@ TEST_F(DataFolderToolTest, UnusableOptionsAndNamesAreRefusedWithAReasonBeforeAny
         EXPECT_THAT(run.output, testing::StartsWith("usage: tallyhop_datafolder --folder"));
     }
     EXPECT_FALSE(fs::exists(fresh));
+}
+
+// Teachers each with their own classes, from the options and a roster; a roster with a bad row
+// writes nothing and says which row; --class-size alone changes only the class size.
+TEST_F(DataFolderToolTest, ASchoolIsWrittenFromTheOptionsAndARosterOrNotAtAll) {
+    const std::string roster = fakes.Path("/school.csv");
+    WriteFile(roster, BytesOf("Teacher;Teacher password;Class;Student;Password\r\n"
+                              "Lou Kim;cat;4B;Cy Park;c\r\nPat Jones;;5A;Di Ruiz;d\r\n"));
+    ToolRun run =
+        RunTool({"--folder", fakes.BaseFolder(), "--teacher", "Pat Jones", "--teacher-password",
+                 "owl", "--student", "Ann Lee:a", "--roster", roster, "--class-size", "25"});
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(ReadFile(DataPath("Admin.nfo")),
+              AdminFile("admin", {"Jones, Pat", "Kim, Lou", "Lee, Ann", "Ruiz, Di", "Park, Cy"}));
+    EXPECT_EQ(ReadFile(DataPath("Pat Jones.nfo")), TeacherFile("owl", {"Users", "5A"}));
+    EXPECT_EQ(ReadFile(DataPath("Lou Kim.nfo")), TeacherFile("cat", {"Users", "4B"}));
+    EXPECT_EQ(ReadFile(DataPath("Pat Jones5A.nfo")), ClassFile({"Di Ruiz"}));
+    EXPECT_EQ(ReadFile(DataPath("Lou KimUsers.nfo")), ClassFile({}));
+    EXPECT_EQ(data::ParseStudentRecord(ReadFile(DataPath("Cy Park.nfo")))->classKey, "Lou Kim4B");
+    EXPECT_EQ(data::ReadSchoolSettings().classSize, 25);
+    const auto school = FolderContent(DataPath(""));
+
+    WriteFile(roster, BytesOf("Teacher,Teacher password,Class,Student,Password\n"
+                              "Pat Jones,owl,5A,Ed Fox,e\nPat Jones,owl,5A,Ed.Fox,e\n"));
+    run = RunTool({"--folder", fakes.BaseFolder(), "--force", "--roster", roster});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_THAT(run.output, HasSubstr("nothing was written, because of this problem in " + roster +
+                                      ":\n  Line 3: the name \"Ed.Fox\""));
+    EXPECT_EQ(FolderContent(DataPath("")), school);
+
+    run = RunTool({"--folder", fakes.BaseFolder(), "--class-size", "30"});
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(data::ReadSchoolSettings().classSize, 30);
+    EXPECT_EQ(FolderContent(DataPath("")).size(), school.size()) << "every record kept";
 }
 
 // A mistyped folder makes no tree of new folders; a failure says what the system said. A program

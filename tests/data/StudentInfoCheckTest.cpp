@@ -4,23 +4,37 @@
 
 using enum data::StudentInfoRefusal;
 
-// The checks come in their order; what a name is made of is the shared rules' (one table for the
-// tool and the dialogs); here, which files a new name would replace, with its blanks made single
-// first. An edit checks the password only.
-TEST(StudentInfoCheckTest, EntriesAreRefusedForTheFirstReasonAndNamesByTheFilesTheyWouldReplace) {
-    platform::fakes::FakePlatform fakes;
-    std::filesystem::create_directories(DataPath(""));
-    WriteFile(DataPath("Pat Jones.nfo"), TeacherFile("Owl", {"Users"}));
-    CTeacher teacher;
-    const auto check = [&](const Strings& students, bool editing, const std::string& name,
-                           const std::string& password, const std::string& verification) {
+namespace {
+
+// Pat Jones teaches "Users" (and, once written, other classes).
+class StudentInfoCheckTest : public testing::Test {
+protected:
+    StudentInfoCheckTest() {
+        std::filesystem::create_directories(DataPath(""));
+        WriteFile(DataPath("Pat Jones.nfo"), TeacherFile("Owl", {"Users"}));
+    }
+
+    // The check of an entry in the dialog while "Users" lists `students`.
+    data::StudentInfoRefusal Check(const Strings& students, bool editing, const std::string& name,
+                                   const std::string& password, const std::string& verification) {
         WriteFile(DataPath("Pat JonesUsers.nfo"), ClassFile(students));
         teacher.Load("Pat Jones");
         teacher.SelectClass("Users");
         return data::CheckStudentInfo(
             {.editing = editing, .name = name, .password = password, .verification = verification},
             teacher);
-    };
+    }
+
+    platform::fakes::FakePlatform fakes;
+    CTeacher teacher;
+};
+
+} // namespace
+
+// The checks come in their order; what a name is made of is the shared rules' (one table for the
+// tool and the dialogs); here, which files a new name would replace, with its blanks made single
+// first. An edit checks the password only.
+TEST_F(StudentInfoCheckTest, EntriesAreRefusedForTheFirstReasonAndNamesByTheFilesTheyWouldReplace) {
     const Strings eight{"A B", "C D", "E F", "G H", "I J", "K L", "M N", "O P"};
     const std::string tooLong(16, 'x');
     struct Case {
@@ -43,7 +57,7 @@ TEST(StudentInfoCheckTest, EntriesAreRefusedForTheFirstReasonAndNamesByTheFilesT
         {false, false, "Zoe Ek", "pw", "pw", None}, // another letter
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(check(c.full ? eight : Strings{"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")},
+        EXPECT_EQ(Check(c.full ? eight : Strings{"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")},
                         c.editing, c.name, c.password, c.verification),
                   c.refusal)
             << c.name << "/" << c.password << "/" << c.verification;
@@ -52,8 +66,53 @@ TEST(StudentInfoCheckTest, EntriesAreRefusedForTheFirstReasonAndNamesByTheFilesT
     for (const std::string taken :
          {"Pat Jones", "Admin", "Pat JonesUsers", "Ann Lee", "  Ann   Lee ", "Pat  Jones",
           "ann lee", "ADMIN", "pat jonesUSERS", "PAT JONES", "ZOË EK"}) {
-        EXPECT_EQ(check({"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")}, false, taken, "pw", "pw"),
+        EXPECT_EQ(Check({"Ann Lee", data::Utf8ToWindows1252("Zoë Ek")}, false, taken, "pw", "pw"),
                   NameTaken)
             << taken;
     }
+}
+
+// The class size of the folder's settings, 8 without them; a new class's name is checked like a
+// student's and refused when the teacher has the class or its file is another record.
+TEST_F(StudentInfoCheckTest, TheClassSizeAndNewClassNamesAreChecked) {
+    const struct {
+        const char* settings; // none: no settings file
+        int students;
+        bool refused;
+    } limits[] = {{nullptr, 7, false},
+                  {nullptr, 8, true},
+                  {"class size = 25\n", 24, false},
+                  {"class size = 25\n", 25, true},
+                  {"# notes\r\nteacher = x\r\n class size=8 \r\n", 8, true},
+                  {"class size = 41\n", 8, true},
+                  {"class size = many\n", 7, false}};
+    for (const auto& [settings, students, refused] : limits) {
+        SCOPED_TRACE(std::to_string(students) + " with " + (settings ? settings : "none"));
+        std::filesystem::remove(DataPath("School settings.txt"));
+        if (settings != nullptr) {
+            WriteFile(DataPath("School settings.txt"), BytesOf(settings));
+        }
+        EXPECT_EQ(Check(Strings(students, "S"), false, "Di Ruiz", "pw", "pw") == TooManyStudents,
+                  refused);
+    }
+    EXPECT_THAT(ErrorRecords(), ElementsAre(testing::HasSubstr("class size is not a number"),
+                                            testing::HasSubstr("class size is not a number")));
+
+    WriteFile(DataPath("Pat JonesArt.nfo"), ClassFile({}));
+    WriteFile(DataPath("Pat Jones.nfo"), TeacherFile("Owl", {"Users", "Art"}));
+    teacher.Load("Pat Jones");
+    const std::pair<std::string, data::StudentInfoRefusal> names[] = {
+        {" 5A  blue ", None},
+        {"", NoName},
+        {"5.A", InvalidCharacter},
+        {"art", NameTaken},
+        {"Users", NameTaken},
+        {"Ann Lee", None},
+        {std::string(31, 'c'), NameTooLong}};
+    for (const auto& [name, refusal] : names) {
+        EXPECT_EQ(data::CheckNewClassName(name, teacher), refusal) << name;
+    }
+    WriteFile(DataPath("Pat JonesBand.nfo"), StudentFile("pw", 1, 0));
+    EXPECT_EQ(data::CheckNewClassName("Band", teacher), NameTaken)
+        << "a student's record of that name";
 }

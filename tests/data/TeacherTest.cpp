@@ -30,9 +30,11 @@ protected:
     static void WriteClass(const Strings& students) {
         WriteFile(DataPath("Pat JonesUsers.nfo"), Class(students));
     }
+    // The teacher record stays as it was written: only a class added or deleted rewrites it.
     static void ExpectLists(const Strings& students, const Strings& listNames) {
         EXPECT_EQ(ReadFile(DataPath("Pat JonesUsers.nfo")), Class(students));
         EXPECT_EQ(ReadFile(DataPath("Admin.nfo")), AdminFile("root", listNames));
+        EXPECT_EQ(ReadFile(DataPath("Pat Jones.nfo")), TeacherFile("Owl", {"Art", "Users"}));
     }
 
     CTeacher teacher;
@@ -201,4 +203,37 @@ TEST_F(TeacherTest, RosterListsTheClassFileByTheBytesOfTheListFormNames) {
     EXPECT_EQ(student.GetName(), "ed lee") << "the last listed student stays loaded";
     std::filesystem::remove(DataPath("Pat JonesUsers.nfo"));
     EXPECT_FALSE(data::ReadClassRoster(teacher, student).has_value());
+}
+
+// A class is listed in the teacher record only with its class file; the first class and a class
+// with students stay. Students and the class files the program has always written are untouched.
+TEST_F(TeacherTest, ClassesAreAddedAndDeletedWithTheirFiles) {
+    const Bytes usersFile = ReadFile(DataPath("Pat JonesUsers.nfo"));
+    ASSERT_TRUE(teacher.AddClass("5A"));
+    EXPECT_EQ(ReadFile(DataPath("Pat Jones.nfo")), TeacherFile("Owl", {"Art", "Users", "5A"}));
+    EXPECT_EQ(ReadFile(DataPath("Pat Jones5A.nfo")), ClassFile({}));
+    ASSERT_TRUE(teacher.SelectClass("5A"));
+    ASSERT_TRUE(teacher.AddStudent("Di Ruiz", "Fig", 2, 0, 0, 0));
+    EXPECT_EQ(ReadFile(DataPath("Di Ruiz.nfo")),
+              Join({U32(3), Counted("Fig"), Counted("Pat Jones5A"), U32(2), U32(0), U32(0), U32(0),
+                    U32(0)}))
+        << "the second class's key";
+    EXPECT_EQ(ReadFile(DataPath("Pat JonesUsers.nfo")), usersFile);
+
+    const std::pair<const char*, bool> deletions[] = {
+        {"Users", false}, {"5A", false}, {"Music", false}, {"Art", true}};
+    for (const auto& [className, deleted] : deletions) {
+        EXPECT_EQ(teacher.DeleteClass(className), deleted) << className;
+    }
+    ASSERT_TRUE(teacher.DeleteStudent("Di Ruiz"));
+    EXPECT_TRUE(teacher.DeleteClass("5A"));
+    EXPECT_EQ(ReadFile(DataPath("Pat Jones.nfo")), TeacherFile("Owl", {"Users"}));
+    EXPECT_FALSE(platform::FileExists(DataPath("Pat Jones5A.nfo")));
+    EXPECT_EQ(teacher.GetClassName(), "5A") << "still selected: the window chooses another";
+
+    // A record that cannot be replaced leaves no class file behind.
+    std::filesystem::create_directory(platform::TemporaryPathFor(DataPath("Pat Jones.nfo")));
+    EXPECT_FALSE(teacher.AddClass("6B"));
+    EXPECT_FALSE(platform::FileExists(DataPath("Pat Jones6B.nfo")));
+    EXPECT_THAT(teacher.GetClasses(), ElementsAre("Users"));
 }

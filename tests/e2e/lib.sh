@@ -182,10 +182,27 @@ click_training_answers() {
   done <"$work/trainingAnswers.dat"
 }
 
-# Places on the 800 × 600 teacher screen: the column of buttons, the list's first row.
+# Places on the 800 × 600 teacher screen: the column of buttons, the list's first row, the class
+# chooser.
 teacher_home() { open_window 664 335 SignInDlg; }
 click_delete_student() { click_at 664 467; }
 click_first_row() { click_at 600 80; }
+click_class_chooser() { click_at 245 77; }
+
+# From the class report: exports it through the file dialog under the name $1 typed there (in the
+# documents folder, ".csv" added) and closes the word that it was saved.
+export_report_as() {
+  local file="$HOME/Documents/$1.csv"
+  open_window 399 567 "Export CSV"
+  sleep 0.2
+  focus_window "Export CSV"
+  xdotool key ctrl+a
+  xdotool type "$1"
+  xdotool key Return
+  wait_for '[ -s "$file" ]' "no file $file"
+  wait_for 'window_visible Tallyhop' "no word that the report was saved"
+  press_enter
+}
 
 # From the teacher screen: opens the student dialog and types name $1 and password $2 twice; the
 # caller presses what is left to press.

@@ -45,6 +45,10 @@ cp "$build/test-files/division.txt" "$build/corpus/fuzz_test_file/division"
   cat "$build/corpus/fuzz_test_file/facts"
 } >"$build/corpus/fuzz_test_file/mixed"
 
+# Two teachers' rows, in commas and in semicolons with a byte-order mark and quoted fields.
+seed fuzz_roster commas 'Teacher,Teacher password,Class,Student,Password,Level,Tests passed\r\nPat Jones,owl,5A,Ann Lee,a1,2,1\r\nLou Kim,cat,,Bo Ng,b,,\r\n'
+seed fuzz_roster semicolons '\357\273\277Student;Class;Teacher;Password;Teacher password\nAnn Lee;5A;Pat Jones;"a;""1";owl\n'
+
 session='\1\0\0\0\132\0\144\0\1\0\0\0\360\0\0\0\0\0\0\0\0\0\36\0\1\0\0\0'
 training='\1\0\0\0\12\0\14\0\2\0\0\0\360\0\0\0\0\0\0\0\0\0\24\0\2\0\0\0'
 review='\1\0\0\0\377\377\377\377\2\0\0\0\74\0\0\0\5\0\5\0\0\0\0\0\3\0\0\0'
@@ -109,7 +113,7 @@ seed fuzz_teacher_files class '\26\1\0\0\0\3Owl\2\0\0\0\3Art\5Users\0\0\0\0\2\0\
 seed fuzz_teacher_files listed '\26\1\0\0\0\3Owl\2\0\0\0\3Art\5Users\0\0\0\0\1\0\0\0\7Di Ruiz'
 
 for target in fuzz_archive fuzz_test_file fuzz_student_record fuzz_mistake_file fuzz_teacher_files \
-  fuzz_fluency_file; do
+  fuzz_fluency_file fuzz_roster; do
   echo "== $target ($seconds s)"
   "$build/$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 -print_final_stats=1 \
     "$build/corpus/$target" 2>&1 | tail -n 12

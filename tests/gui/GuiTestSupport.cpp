@@ -96,9 +96,21 @@ void CopyInstalledTestFiles(const platform::fakes::FakePlatform& fakes) {
 
 void WriteDataFolder(const platform::fakes::FakePlatform& fakes,
                      const std::vector<StudentToAdd>& students) {
-    const DataFolderOptions options{.programFolder = fakes.BaseFolder(), .students = students};
+    // Written unchecked, as older folders may hold what the rules now refuse (names alike but for
+    // their capitals).
+    data::School school{.teachers = {{.name = "Class Teacher",
+                                      .password = "teacher",
+                                      .classes = {{.name = kFirstClassName}}}}};
+    for (const StudentToAdd& student : students) {
+        school.teachers[0].classes[0].students.push_back({.name = student.name,
+                                                          .password = student.password,
+                                                          .level = student.level,
+                                                          .testsPassed = student.testsPassed});
+    }
     std::string message;
-    ASSERT_EQ(::WriteDataFolder(options, message), DataFolderResult::Written) << message;
+    ASSERT_EQ(::WriteDataFolder({.programFolder = fakes.BaseFolder()}, school, message),
+              DataFolderResult::Written)
+        << message;
 }
 
 QImage Snapshot(QWidget& widget) {

@@ -17,6 +17,7 @@
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
 #include "gui/teacher/CTeacherWnd.h"
+#include "gui/teacher/NewClassDlg.h"
 #include "gui/testing/CTestingWnd.h"
 #include "gui/training/CTrainingWnd.h"
 
@@ -171,7 +172,8 @@ TEST_F(KeyboardTest, EachProgressViewIsWalkedWithTheViewFirst) {
 TEST_F(KeyboardTest, TheTeachersWindowReportAndDialogsAreWalked) {
     OpenClass();
     CTeacherWnd teacher(home);
-    ExpectKeyboardChain(teacher, {"Students", "Home", "Add Student", "Edit Student Info",
+    ExpectKeyboardChain(teacher, {"Students", "Class", "New Class", "Delete Class",
+                                  "Import Students", "Home", "Add Student", "Edit Student Info",
                                   "Delete Student", "Class Report", "Help"});
     ClassReportWnd report(nullptr);
     ExpectKeyboardChain(report, {"Column headings", "Class report", "Export CSV", "Print", "Home"});
@@ -182,6 +184,9 @@ TEST_F(KeyboardTest, TheTeachersWindowReportAndDialogsAreWalked) {
     CEditStudentInfoDlg rename("Ann Lee");
     rename.show();
     ExpectKeyboardChain(rename, {"Name", "OK", "Cancel"});
+    NewClassDlg newClass;
+    newClass.show();
+    ExpectKeyboardChain(newClass, {"Class name", "OK", "Cancel"});
 }
 
 // Begin by Return, the answer typed on the card, then Return on a pad key and on Home: each goes

@@ -171,9 +171,12 @@ void checkTeacher(Checker& c, int header) {
              {"Teacher", "classReportButton"},
              {"Teacher", "helpButton"}});
     const QSize welcome = c.size("Teacher", "welcomeBackground");
+    // Below the class box at the top of the panel.
+    const int classBoxBottom =
+        header + 4 + teacher_geometry::kClassBoxMargin + teacher_geometry::kClassBoxHeight;
     c.require(welcome.width() + 4 <= panelRight - 1 &&
-                  welcome.height() + 4 <= kHeight - 3 - header - 4,
-              "teacher: the welcome picture does not fit its panel");
+                  welcome.height() + 4 <= kHeight - 3 - classBoxBottom,
+              "teacher: the welcome picture does not fit its panel below the class box");
 }
 
 // Home, Export CSV and Print in a row along the bottom, each in its share of the width.

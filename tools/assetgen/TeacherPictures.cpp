@@ -36,16 +36,17 @@ QImage paintWelcome() {
     QImage image = canvas(size.width(), size.height(), style::kWhite);
     QPainter p;
     beginPainting(p, image);
-    drawTallyhopLogo(p, QPointF(size.width() / 2.0, 56), 58);
+    // Below the class box, so a little shorter than the panel.
+    drawTallyhopLogo(p, QPointF(size.width() / 2.0, 48), 54);
     //: The title of the teacher's screen, above the hints to its buttons.
-    drawFittedText(p, QRectF(0, 100, size.width(), 44), PictureCaption::tr("Welcome, teacher!"),
+    drawFittedText(p, QRectF(0, 86, size.width(), 44), PictureCaption::tr("Welcome, teacher!"),
                    style::serif(30, true), style::kInk);
-    drawChalkboard(p, QRectF((size.width() - 320) / 2.0, 156, 320, 140));
-    drawHint(p, 330, Icon::AddUser, style::kLeaf,
+    drawChalkboard(p, QRectF((size.width() - 300) / 2.0, 138, 300, 112));
+    drawHint(p, 272, Icon::AddUser, style::kLeaf,
              PictureCaption::tr("Add Student gives a child a name and a password."));
-    drawHint(p, 392, Icon::Pencil, style::kSky,
+    drawHint(p, 328, Icon::Pencil, style::kSky,
              PictureCaption::tr("Edit Student changes a password or a level."));
-    drawHint(p, 454, Icon::BarChart, style::kGrape,
+    drawHint(p, 384, Icon::BarChart, style::kGrape,
              PictureCaption::tr("Double-click a name to see that child's progress."));
     p.end();
     return image;

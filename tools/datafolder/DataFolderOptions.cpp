@@ -1,25 +1,17 @@
 #include "DataFolderOptions.h"
 
 #include "data/AccountRules.h"
+#include "data/NumberText.h"
+#include "data/SchoolSettings.h"
 #include "data/Windows1252.h"
 
-#include <algorithm>
-#include <charconv>
+#include "platform/Files.h"
+
+#include <cstring>
 
 namespace {
 
-constexpr std::size_t kMostStudents = 8;
-
-std::optional<std::int32_t> NumberIn(const std::string& text, std::int32_t lowest,
-                                     std::int32_t highest) {
-    std::int32_t value = 0;
-    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (failure != std::errc() || end != text.data() + text.size() || value < lowest ||
-        value > highest) {
-        return std::nullopt;
-    }
-    return value;
-}
+using data::RosterColumn;
 
 std::vector<std::string> SplitAtColons(const std::string& text) {
     std::vector<std::string> parts(1);
@@ -38,104 +30,53 @@ std::optional<StudentToAdd> ParseStudent(const std::string& text) {
     if (parts.size() < 2 || parts.size() > 4) {
         return std::nullopt;
     }
-    StudentToAdd student{.name = data::NormaliseName(parts[0]), .password = parts[1]};
-    const auto level = parts.size() > 2 ? NumberIn(parts[2], 1, 5) : 1;
-    const auto testsPassed = parts.size() > 3 ? NumberIn(parts[3], 0, 2) : 0;
+    const auto level = parts.size() > 2 ? data::NumberIn(parts[2], 1, 5) : 1;
+    const auto testsPassed = parts.size() > 3 ? data::NumberIn(parts[3], 0, 2) : 0;
     if (!level || !testsPassed) {
         return std::nullopt;
     }
-    student.level = *level;
-    student.testsPassed = *testsPassed;
-    return student;
+    return StudentToAdd{
+        .name = parts[0], .password = parts[1], .level = *level, .testsPassed = *testsPassed};
 }
 
-// Records are files named after people; these names belong to other records.
-std::string TakenName(const std::string& name, const std::string& owner) {
-    return "\"" + name + "\" is the name of " + owner + "; choose another name";
+data::RosterLine& Set(data::RosterLine& line, RosterColumn column, std::string text) {
+    line.cells[static_cast<std::size_t>(column)] = std::move(text);
+    return line;
 }
 
-// The program's own dialogs apply the same rules, so nothing written here locks anyone out.
-std::string NameProblemText(const std::string& whose, const std::string& name) {
-    switch (data::CheckName(name)) {
-    case data::NameProblem::None:
-        return {};
-    case data::NameProblem::Empty:
-        return whose + " has no name";
-    case data::NameProblem::TooLong:
-        return whose + " \"" + name + "\" has more than " + std::to_string(data::kNameLimit) +
-               " characters";
-    case data::NameProblem::InvalidCharacter:
-    case data::NameProblem::NotStorable:
-        return whose + " \"" + name + "\": a name cannot hold " +
-               data::DescribeRefusedCharacter(data::RefusedNameCharacter(name));
+// The rows the options stand for: each teacher alone, then with each of its students. Without a
+// roster to give it one, a teacher's password is "teacher".
+std::vector<data::RosterLine> OptionLines(const DataFolderOptions& options) {
+    std::vector<data::RosterLine> lines;
+    for (const TeacherOption& teacher : options.teachers) {
+        data::RosterLine line{.teacherOnly = true};
+        Set(line, RosterColumn::Teacher, teacher.name);
+        lines.push_back(
+            Set(line, RosterColumn::TeacherPassword,
+                teacher.password.value_or(options.rosterPath.empty() ? "teacher" : "")));
+        for (const StudentToAdd& student : teacher.students) {
+            data::RosterLine row;
+            Set(row, RosterColumn::Teacher, teacher.name);
+            Set(row, RosterColumn::Student, student.name);
+            Set(row, RosterColumn::Password, student.password);
+            Set(row, RosterColumn::Level, std::to_string(student.level));
+            lines.push_back(
+                Set(row, RosterColumn::TestsPassed, std::to_string(student.testsPassed)));
+        }
     }
-    return {};
+    return lines;
 }
 
-std::string PasswordProblemText(const std::string& whose, const std::string& password) {
-    switch (data::CheckPassword(password)) {
-    case data::PasswordProblem::None:
-        return {};
-    case data::PasswordProblem::Empty:
-        return whose + " needs a password";
-    case data::PasswordProblem::TooLong:
-        return whose + "'s password has more than " + std::to_string(data::kPasswordLimit) +
-               " characters, which the sign-in box cannot take";
-    case data::PasswordProblem::NotStorable:
-        return whose + "'s password holds a letter a record cannot store (Windows-1252) or a "
-                       "control character";
+// Every problem on a line of its own, below a line that says nothing was written.
+std::string ProblemsText(const std::string& rosterPath,
+                         const std::vector<data::RosterProblem>& problems) {
+    std::string text = std::string("nothing was written, because of ") +
+                       (problems.size() == 1 ? "this problem" : "these problems") + " in " +
+                       (rosterPath.empty() ? std::string("the options") : rosterPath) + ":";
+    for (const data::RosterProblem& problem : problems) {
+        text += "\n  " + data::RosterProblemText(problem);
     }
-    return {};
-}
-
-std::string Check(const DataFolderOptions& options) {
-    if (options.programFolder.empty()) {
-        return "--folder is required";
-    }
-    if (auto problem = NameProblemText("the teacher", options.teacherName); !problem.empty()) {
-        return problem;
-    }
-    if (auto problem = PasswordProblemText("the teacher", options.teacherPassword);
-        !problem.empty()) {
-        return problem;
-    }
-    if (options.students.size() > kMostStudents) {
-        return "at most 8 students";
-    }
-    if (data::IsSameNameIgnoringCase(options.teacherName, kSignInListName)) {
-        return TakenName(options.teacherName, "the sign-in list's file");
-    }
-    for (auto student = options.students.begin(); student != options.students.end(); ++student) {
-        if (auto problem = NameProblemText("a student", student->name); !problem.empty()) {
-            return problem;
-        }
-        if (data::IsSameNameIgnoringCase(student->name, options.teacherName)) {
-            return TakenName(student->name, "the teacher");
-        }
-        if (data::NamesAnotherDataFile(student->name, options.teacherName, {kClassName})) {
-            return TakenName(student->name,
-                             data::IsSameNameIgnoringCase(student->name, kSignInListName)
-                                 ? "the sign-in list's file"
-                                 : "the class file");
-        }
-        if (std::any_of(options.students.begin(), student, [&](const StudentToAdd& earlier) {
-                return data::IsSameNameIgnoringCase(earlier.name, student->name);
-            })) {
-            return "the student \"" + student->name + "\" is given twice";
-        }
-        if (auto problem = PasswordProblemText(student->name, student->password);
-            !problem.empty()) {
-            return problem;
-        }
-    }
-    if (options.replaceExisting && options.keepExisting) {
-        return "--force and --if-missing exclude each other";
-    }
-    // Nobody signs in with it: it only has to fit the record.
-    if (!data::FitsWindows1252(options.adminPassword)) {
-        return "the administrator's password holds a letter a record cannot store (Windows-1252)";
-    }
-    return {};
+    return text;
 }
 
 } // namespace
@@ -143,6 +84,12 @@ std::string Check(const DataFolderOptions& options) {
 std::optional<DataFolderOptions> ParseDataFolderOptions(const std::vector<std::string>& arguments,
                                                         std::string& error) {
     DataFolderOptions options;
+    // Students and a password given before any --teacher are the default teacher's.
+    TeacherOption unnamed;
+    const auto current = [&]() -> TeacherOption& {
+        return options.teachers.empty() ? unnamed : options.teachers.back();
+    };
+    bool recordsAsked = false; // an option other than the folder and the class size
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
         if (option == "--help" || option == "-h") {
@@ -150,6 +97,7 @@ std::optional<DataFolderOptions> ParseDataFolderOptions(const std::vector<std::s
         }
         if (option == "--force" || option == "--if-missing") {
             (option == "--force" ? options.replaceExisting : options.keepExisting) = true;
+            recordsAsked = true;
             continue;
         }
         if (i + 1 == arguments.size()) {
@@ -157,29 +105,80 @@ std::optional<DataFolderOptions> ParseDataFolderOptions(const std::vector<std::s
             return std::nullopt;
         }
         const std::string& value = arguments[++i];
+        recordsAsked = recordsAsked || (option != "--folder" && option != "--class-size");
         if (option == "--folder") {
             options.programFolder = value;
         } else if (option == "--teacher") {
-            options.teacherName = data::NormaliseName(value);
+            // The first one named takes what was given for the default teacher.
+            TeacherOption teacher = options.teachers.empty() ? std::move(unnamed) : TeacherOption();
+            teacher.name = data::NormaliseName(value);
+            options.teachers.push_back(std::move(teacher));
         } else if (option == "--teacher-password") {
-            options.teacherPassword = value;
+            current().password = value;
         } else if (option == "--admin-password") {
             options.adminPassword = value;
+        } else if (option == "--roster") {
+            options.rosterPath = value;
+        } else if (option == "--class-size") {
+            options.classSize = data::NumberIn(value, 1, data::kLargestClassSize);
+            if (!options.classSize) {
+                error = "--class-size wants a number from 1 to " +
+                        std::to_string(data::kLargestClassSize) + ": " + value;
+                return std::nullopt;
+            }
         } else if (option == "--student") {
-            const auto student = ParseStudent(value);
+            auto student = ParseStudent(value);
             if (!student) {
                 error = "--student wants name:password[:level 1-5[:tests passed 0-2]]: " + value;
                 return std::nullopt;
             }
-            options.students.push_back(*student);
+            current().students.push_back(std::move(*student));
         } else {
             error = "unknown option: " + option;
             return std::nullopt;
         }
     }
-    error = Check(options);
-    if (!error.empty()) {
+    options.classSizeOnly = options.classSize && !recordsAsked;
+    // Nobody else: the class starts with the default teacher.
+    if (options.teachers.empty() &&
+        (options.rosterPath.empty() || !unnamed.students.empty() || unnamed.password)) {
+        options.teachers.push_back(std::move(unnamed));
+    }
+    if (options.programFolder.empty()) {
+        error = "--folder is required";
+    } else if (options.replaceExisting && options.keepExisting) {
+        error = "--force and --if-missing exclude each other";
+    } else if (!data::FitsWindows1252(options.adminPassword)) {
+        // Nobody signs in with it: it only has to fit the record.
+        error = "the administrator's password holds a letter a record cannot store (Windows-1252)";
+    }
+    return error.empty() ? std::optional(std::move(options)) : std::nullopt;
+}
+
+std::optional<data::School> PlanSchool(const DataFolderOptions& options, std::string& error) {
+    std::vector<data::RosterLine> lines = OptionLines(options);
+    if (!options.rosterPath.empty()) {
+        const auto bytes = platform::ReadFileBytes(options.rosterPath);
+        if (!bytes) {
+            error =
+                "cannot read the roster " + options.rosterPath + " (" + std::strerror(errno) + ")";
+            return std::nullopt;
+        }
+        data::RosterTable table =
+            data::ReadRosterTable({reinterpret_cast<const char*>(bytes->data()), bytes->size()},
+                                  data::kSchoolRosterColumns);
+        if (!table.problems.empty()) {
+            error = ProblemsText(options.rosterPath, table.problems);
+            return std::nullopt;
+        }
+        lines.insert(lines.end(), table.lines.begin(), table.lines.end());
+    }
+    data::School school;
+    const auto problems =
+        data::CheckSchoolRoster(lines, options.classSize.value_or(data::kDefaultClassSize), school);
+    if (!problems.empty()) {
+        error = ProblemsText(options.rosterPath, problems);
         return std::nullopt;
     }
-    return options;
+    return school;
 }

@@ -1,9 +1,10 @@
 #include "DataFolderWriter.h"
 
-#include "data/CTeacher.h"
 #include "data/CUserManager.h"
 #include "data/NameListFiles.h"
+#include "data/SchoolSettings.h"
 #include "data/SignInLocks.h"
+#include "data/StudentRecordFile.h"
 
 #include "platform/BaseFolder.h"
 #include "platform/Files.h"
@@ -38,34 +39,69 @@ std::string ListForm(std::string name) {
     return name;
 }
 
-bool WriteRecords(const DataFolderOptions& options) {
-    const data::UserWithNames admin{.idType = CUserManager::kAdministratorId,
-                                    .password = options.adminPassword,
-                                    .names = {ListForm(options.teacherName)}};
-    const data::UserWithNames teacher{.idType = CUserManager::kTeacherId,
-                                      .password = options.teacherPassword,
-                                      .names = {kClassName}};
-    return platform::WriteFileDurably(
-               CUserManager::GetInfoFilePath(options.teacherName + kClassName),
-               data::SerializeClassFile({})) &&
-           platform::WriteFileDurably(CUserManager::GetInfoFilePath(options.teacherName),
-                                      data::SerializeUserWithNames(teacher)) &&
-           platform::WriteFileDurably(CUserManager::GetInfoFilePath(kSignInListName),
-                                      data::SerializeUserWithNames(admin));
+// Flushed to the disk all at once when the whole folder is written (a school's hundreds of files
+// one by one would take seconds).
+bool WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    return platform::WriteFileBytes(path, bytes);
 }
 
-bool AddStudents(const DataFolderOptions& options, std::string& message) {
-    CTeacher& teacher = GetCurrentTeacher();
-    if (!teacher.Load(options.teacherName) || !teacher.SelectClass(kClassName)) {
-        message = "the teacher record just written cannot be read";
-        return false;
+bool WriteRecord(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    return WriteBytes(CUserManager::GetInfoFilePath(name), bytes);
+}
+
+// False, with `message` saying what could not be written and why.
+bool CannotWrite(const std::string& what, std::string& message) {
+    message = "cannot write " + what + " (" + std::strerror(errno) + ")";
+    return false;
+}
+
+// Every record of the school, as the program would write them adding the students one by one:
+// each student's record and empty mistake list, the teachers' records and class files, and the
+// sign-in list (the teachers, then the students). The class size, when asked for, in the
+// settings file.
+bool WriteRecords(const DataFolderOptions& options, const data::School& school,
+                  std::string& message) {
+    data::UserWithNames admin{.idType = CUserManager::kAdministratorId,
+                              .password = options.adminPassword};
+    for (const data::NewTeacher& teacher : school.teachers) {
+        admin.names.push_back(ListForm(teacher.name));
     }
-    for (const StudentToAdd& student : options.students) {
-        if (!teacher.AddStudent(student.name, student.password, student.level, student.testsPassed,
-                                0, 0)) {
-            message = "cannot add the student " + student.name + " (" + std::strerror(errno) + ")";
-            return false;
+    for (const data::NewTeacher& teacher : school.teachers) {
+        data::UserWithNames record{.idType = CUserManager::kTeacherId,
+                                   .password = teacher.password};
+        for (const data::NewClass& schoolClass : teacher.classes) {
+            record.names.push_back(schoolClass.name);
+            data::ClassFile classFile;
+            for (const data::NewStudent& student : schoolClass.students) {
+                const data::StudentRecord studentRecord{.idType = CUserManager::kStudentId,
+                                                        .password = student.password,
+                                                        .classKey = teacher.name + schoolClass.name,
+                                                        .level = student.level,
+                                                        .testsPassed = student.testsPassed};
+                if (!WriteRecord(student.name, data::SerializeStudentRecord(studentRecord)) ||
+                    !WriteBytes(CUserManager::GetMistakeFilePath(student.name), {})) {
+                    return CannotWrite("the records of " + student.name, message);
+                }
+                classFile.students.push_back(student.name);
+                admin.names.push_back(ListForm(student.name));
+            }
+            if (!WriteRecord(teacher.name + schoolClass.name,
+                             data::SerializeClassFile(classFile))) {
+                return CannotWrite("the class file of " + teacher.name, message);
+            }
         }
+        if (!WriteRecord(teacher.name, data::SerializeUserWithNames(record))) {
+            return CannotWrite("the record of " + teacher.name, message);
+        }
+    }
+    if (!WriteRecord(kSignInListName, data::SerializeUserWithNames(admin))) {
+        return CannotWrite("the sign-in list", message);
+    }
+    const std::string settings =
+        data::SerializeSchoolSettings({.classSize = options.classSize.value_or(0)});
+    if (options.classSize &&
+        !WriteBytes(data::SchoolSettingsPath(), {settings.begin(), settings.end()})) {
+        return CannotWrite("the settings", message);
     }
     return true;
 }
@@ -77,16 +113,19 @@ const char* const kStagingName = ".Data.new";
 
 // Writes the whole data folder into `staging`/Data, with the data layer seeing `staging` as
 // the program folder.
-bool WriteStaged(const DataFolderOptions& options, const fs::path& staging, std::string& message) {
+bool WriteStaged(const DataFolderOptions& options, const data::School& school,
+                 const fs::path& staging, std::string& message) {
     StagingProcess process(staging);
     const platform::ServicesScope services({.clock = &platform::GetClock(),
                                             .messageBoxes = &platform::GetMessageBoxes(),
                                             .process = &process});
-    if (!WriteRecords(options)) {
-        message = std::string("cannot write the records (") + std::strerror(errno) + ")";
+    if (!WriteRecords(options, school, message)) {
         return false;
     }
-    return AddStudents(options, message);
+    if (!platform::FlushFileSystemOf((staging / "Data").string())) {
+        return CannotWrite("the records to the disk", message);
+    }
+    return true;
 }
 
 // Every entry of `folder` but a leftover staging folder and the sign-in lock file. The lock file
@@ -151,7 +190,8 @@ bool HoldsRecords(const fs::path& dataFolder) {
 
 } // namespace
 
-DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& message) {
+DataFolderResult WriteDataFolder(const DataFolderOptions& options, const data::School& school,
+                                 std::string& message) {
     message.clear();
     // The folder the program reads, followed through a link (an installed program's Data is
     // one), so the new records land where the program finds them.
@@ -174,6 +214,16 @@ DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& 
         return DataFolderResult::Failed;
     }
     if (HoldsRecords(dataFolder)) {
+        if (options.classSizeOnly) {
+            if (!data::WriteSchoolSettings({.classSize = *options.classSize})) {
+                message = "cannot write " + data::SchoolSettingsPath() + " (" +
+                          std::strerror(errno) + ")";
+                return DataFolderResult::Failed;
+            }
+            message = "set the class size of " + dataFolder.string() + " to " +
+                      std::to_string(*options.classSize);
+            return DataFolderResult::Written;
+        }
         if (options.keepExisting) {
             message = "kept the existing data folder " + dataFolder.string();
             return DataFolderResult::KeptExisting;
@@ -201,7 +251,7 @@ DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& 
     if (error) {
         message = "cannot create " + (staging / "Data").string() + " (" + error.message() + ")";
     }
-    if (error || !WriteStaged(options, staging, message) ||
+    if (error || !WriteStaged(options, school, staging, message) ||
         !MoveIntoPlace(staging, dataFolder, message)) {
         fs::remove_all(staging, error);
         message = "cannot write the data folder " + dataFolder.string() + ": " + message;
@@ -209,4 +259,9 @@ DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& 
     }
     message = "wrote the data folder " + dataFolder.string();
     return DataFolderResult::Written;
+}
+
+DataFolderResult WriteDataFolder(const DataFolderOptions& options, std::string& message) {
+    const auto school = PlanSchool(options, message);
+    return school ? WriteDataFolder(options, *school, message) : DataFolderResult::RefusedRecords;
 }

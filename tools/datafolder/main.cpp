@@ -59,5 +59,13 @@ int main(int argc, char** argv) {
                      ? stdout
                      : stderr,
                  "tallyhop_datafolder: %s\n", message.c_str());
-    return result == DataFolderResult::Written || result == DataFolderResult::KeptExisting ? 0 : 1;
+    switch (result) {
+    case DataFolderResult::Written:
+    case DataFolderResult::KeptExisting:
+        return 0;
+    case DataFolderResult::RefusedRecords:
+        return 2;
+    default:
+        return 1;
+    }
 }

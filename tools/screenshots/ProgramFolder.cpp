@@ -32,8 +32,9 @@ bool PrepareProgramFolder(const platform::fakes::FakePlatform& fakes,
     if (error) {
         return Failed("Test Data", error.message());
     }
-    DataFolderOptions options{.programFolder = fakes.BaseFolder()};
-    options.students.push_back({"Mary Ann Smith", "Hop2it", 3, 1});
+    const DataFolderOptions options{
+        .programFolder = fakes.BaseFolder(),
+        .teachers = {{.students = {{"Mary Ann Smith", "Hop2it", 3, 1}}}}};
     std::string message;
     if (WriteDataFolder(options, message) != DataFolderResult::Written ||
         !GetCurrentStudent().Load("Mary Ann Smith")) {

@@ -5,12 +5,15 @@
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
 #include "data/NameListFiles.h"
+#include "data/RosterCheck.h"
 #include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/fakes/StillHome.h"
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
 #include "gui/teacher/CTeacherWnd.h"
+#include "gui/teacher/ClassBox.h"
+#include "gui/teacher/NewClassDlg.h"
 #include "platform/Files.h"
 
 #include <QComboBox>
@@ -192,6 +195,50 @@ QImage RenderStudentRefusal() {
                         QString::fromStdString(RefusedNameMessage("Sean O'Brien")),
                         QMessageBox::Ok);
         return CentredOver(Grab(create), Grab(box));
+    });
+}
+
+// A teacher of a school with a second class of 25 students, chosen in the class box.
+QImage RenderTeacherSchool() {
+    SignInTeacherWithEmptyClass(kNewTeacher);
+    CTeacher& teacher = GetCurrentTeacher();
+    teacher.AddClass("5A Blue");
+    teacher.SelectClass("5A Blue");
+    const char* const given[] = {"Ana", "Ben", "Cleo", "Dev", "Ella"};
+    const char* const family[] = {"Ortiz", "Brandt", "Kowalski", "Nakamura", "Okafor"};
+    for (int index = 0; index < 25; ++index) {
+        teacher.AddStudent(std::string(given[index % 5]) + " " + family[index / 5], "hop",
+                           1 + index % 5, index % 3, 0, 0);
+    }
+    return RenderTeacherScreen([](CTeacherWnd& window) {
+        QComboBox* chooser = window.Classes()->Chooser();
+        chooser->setCurrentIndex(1);
+        emit chooser->activated(1);
+        QCoreApplication::processEvents();
+        return window.grab().toImage();
+    });
+}
+
+// A new class's name typed in.
+QImage RenderNewClassDialog() {
+    FillClass();
+    return RenderTeacherScreen([](CTeacherWnd&) {
+        NewClassDlg dialog;
+        dialog.NameBox()->setText("5A Blue");
+        return Grab(dialog);
+    });
+}
+
+// A class list with bad rows: nothing is added, and each row is named with its reason.
+QImage RenderImportProblems() {
+    FillClass();
+    return RenderTeacherScreen([](CTeacherWnd&) {
+        const data::ClassImport import = data::ImportClassRoster(
+            "Student;Password;Level\nAnn Lee;hop;2\nBo.Ng;hop;1\nCy Park;;3\nAnn Lee;x;7\n",
+            GetCurrentTeacher());
+        const QString text = RosterProblemsMessage("class 5A.csv", import.problems);
+        QMessageBox box(QMessageBox::Warning, "Tallyhop", text, QMessageBox::Ok);
+        return Grab(box);
     });
 }
 

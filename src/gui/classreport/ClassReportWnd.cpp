@@ -16,6 +16,7 @@
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtSaveFileDialog.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
@@ -36,15 +37,24 @@ constexpr std::array<ButtonEntry, 3> kButtons{{
     {kPrint, "Print", "Teacher", "printReportButton", "Print the report"},
 }};
 
-QString StudentsText(std::size_t count) {
+// What follows the title: how many students, and which class unless it is the first.
+QString DetailText(const std::string& className, std::size_t count) {
+    QString students;
     switch (count) {
     case 0:
-        return QStringLiteral(" : no students");
+        students = QStringLiteral("no students");
+        break;
     case 1:
-        return QStringLiteral(" : 1 student");
+        students = QStringLiteral("1 student");
+        break;
     default:
-        return QStringLiteral(" : %1 students").arg(count);
+        students = QStringLiteral("%1 students").arg(count);
     }
+    return className == kFirstClassName
+               ? QStringLiteral(" : %1").arg(students)
+               //: After "Class Report": the class's name, then how many students it has.
+               : QCoreApplication::translate("ClassReportWnd", " : class %1, %2")
+                     .arg(QString::fromStdString(className), students);
 }
 
 } // namespace
@@ -145,8 +155,9 @@ void ClassReportWnd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     platform::GdiDc dc(painter);
     dc.FillSolidRect(platform::GdiRect::FromQRect(rect()), kWindowColour);
-    header_.Draw(dc, QString::fromStdString(GetCurrentTeacher().GetName()),
-                 StudentsText(rows_.size()));
+    const CTeacher& teacher = GetCurrentTeacher();
+    header_.Draw(dc, QString::fromStdString(teacher.GetName()),
+                 DetailText(teacher.GetClassName(), rows_.size()));
     dc.SelectPen({platform::PenStyle::Solid, 2, kFrameColour});
     dc.SelectBrush({.hollow = true});
     dc.Rectangle(listArea_);

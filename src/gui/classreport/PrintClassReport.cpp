@@ -1,6 +1,7 @@
 #include "PrintClassReport.h"
 
 #include "ClassReportList.h"
+#include "gui/common/ClassNames.h"
 #include "gui/common/LanguageForms.h"
 #include "gui/common/PrintedPage.h"
 #include "gui/common/PrinterSetup.h"
@@ -137,7 +138,7 @@ void PrintClassReport(std::span<const data::ClassReportRow> rows, const std::str
     if (!setup.Choose(printer)) {
         return;
     }
-    const QString who = QString::fromStdString(teacherName + ", class " + className);
+    const QString who = TeacherAndClassText(teacherName, className);
     if (!PrintReportTable(rows, printer, who)) {
         ReportPrinterFailure(kSource, __LINE__);
     }

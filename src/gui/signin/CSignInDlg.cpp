@@ -1,5 +1,6 @@
 #include "CSignInDlg.h"
 
+#include "SignInNameList.h"
 #include "data/AccountRules.h"
 #include "data/CUserManager.h"
 #include "gui/controls/AccountTextValidator.h"
@@ -18,8 +19,6 @@
 #include <QPushButton>
 #include <QStringList>
 #include <algorithm>
-#include <functional>
-#include <utility>
 
 namespace {
 
@@ -33,21 +32,6 @@ void ShowRefusal(const QString& text) {
     platform::GetMessageBoxes().Show(
         {.text = text.toStdString(), .title = "", .icon = platform::MbIcon::Exclamation});
 }
-
-// A child may wait long at a desk while a student is added or deleted at another: the list is
-// read again each time it drops down.
-class FreshNameList final : public QComboBox {
-public:
-    explicit FreshNameList(std::function<void()> refill) : refill_(std::move(refill)) {}
-
-    void showPopup() override {
-        refill_();
-        QComboBox::showPopup();
-    }
-
-private:
-    std::function<void()> refill_;
-};
 
 } // namespace
 
@@ -67,7 +51,7 @@ void CSignInDlg::CreateControls() {
     auto* nameLabel = Place(new QLabel(tr("Name :")), 27, 30, 36, 12);
     nameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    nameList_ = Place(new FreshNameList([this] { FillNameList(); }), 79, 30, 95, 12);
+    nameList_ = Place(new SignInNameList([this] { FillNameList(); }), 79, 30, 95, 12);
     nameList_->setEditable(false);
     nameList_->setMaxVisibleItems(kVisibleNames);
     nameList_->setAccessibleName(tr("Name"));

@@ -4,6 +4,7 @@
 #include "data/AccountRules.h"
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
+#include "data/SchoolSettings.h"
 #include "data/StudentInfoCheck.h"
 #include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/AccountTextValidator.h"
@@ -131,11 +132,12 @@ void CStudentInfoDlg::OnEnter() {
                                        .name = nameBox_->text().toStdString(),
                                        .password = passwordBox_->text().toStdString(),
                                        .verification = verifyBox_->text().toStdString()};
-    switch (data::CheckStudentInfo(entry, GetCurrentTeacher())) {
+    const StudentInfoRefusal refusal = data::CheckStudentInfo(entry, GetCurrentTeacher());
+    switch (refusal) {
     case StudentInfoRefusal::None:
         break;
     case StudentInfoRefusal::TooManyStudents:
-        Refuse("You may not have more than 8 users at a time.", nullptr, false);
+        Refuse(ClassFullMessage(data::ReadSchoolSettings().classSize), nullptr, false);
         return;
     case StudentInfoRefusal::NoPassword:
         Refuse("Please enter a password.", passwordBox_, false);
@@ -151,19 +153,12 @@ void CStudentInfoDlg::OnEnter() {
         Refuse("Please enter a password.", passwordBox_, true);
         return;
     case StudentInfoRefusal::NoName:
-        Refuse("Please enter a name.", nameBox_, false);
-        return;
     case StudentInfoRefusal::NameTooLong:
-        // The box takes no more, so this comes only from text put there by other means.
-        Refuse("The name has more than " + std::to_string(kNameLimit) + " characters.", nameBox_,
-               true);
-        return;
     case StudentInfoRefusal::InvalidCharacter:
     case StudentInfoRefusal::NameNotStorable:
-        Refuse(RefusedNameMessage(data::NormaliseName(entry.name)), nameBox_, true);
-        return;
     case StudentInfoRefusal::NameTaken:
-        Refuse("The name is already taken, please enter a different name.", nameBox_, true);
+        Refuse(NameRefusalMessage(refusal, data::NormaliseName(entry.name)), nameBox_,
+               refusal != StudentInfoRefusal::NoName);
         return;
     }
     if (editing_ ? UpdateStudent() : CreateStudent()) {

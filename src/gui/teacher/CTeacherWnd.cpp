@@ -2,6 +2,7 @@
 
 #include "CEditStudentInfoDlg.h"
 #include "CStudentInfoDlg.h"
+#include "ClassBox.h"
 #include "StudentProgress.h"
 #include "data/CStudent.h"
 #include "data/CTeacher.h"
@@ -23,12 +24,14 @@
 #include "platform/qt/Fonts.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/ProgramSound.h"
+#include "platform/qt/QtOpenFileDialog.h"
 #include "platform/qt/ScreenBitmaps.h"
 #include "platform/qt/ScreenStage.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPushButton>
 
 namespace {
 
@@ -90,10 +93,11 @@ bool ClaimStudent(QWidget* owner, const std::string& name, const char* refusal,
 } // namespace
 
 CTeacherWnd::CTeacherWnd(IHomeScreen& home)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), homeScreen_(home) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), homeScreen_(home),
+      openFileDialog_(std::make_unique<platform::QtOpenFileDialog>(this)) {
     platform::WriteTraceLog(kSource, __LINE__);
     const platform::ScreenSize screen = platform::GetScreenSize();
-    GetCurrentTeacher().SelectClass("Users");
+    GetCurrentTeacher().SelectClass(kFirstClassName);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QStringLiteral("Registration"));
     platform::PlaceOnScreen(*this, QRect(0, 0, screen.width + 1, screen.height + 1));
@@ -105,6 +109,10 @@ CTeacherWnd::CTeacherWnd(IHomeScreen& home)
     platform::SetMainWindow(this);
     show();
     activateWindow();
+}
+
+void CTeacherWnd::SetOpenFileDialog(std::unique_ptr<platform::IOpenFileDialog> dialog) {
+    openFileDialog_ = std::move(dialog);
 }
 
 CPictureButton* CTeacherWnd::Button(CommandId id) const {
@@ -122,6 +130,16 @@ bool CTeacherWnd::CreateUIElements() {
     const QFont rowFont =
         platform::MakeFont("Arial", platform::TenthPointsToPixels(basePoints * 9));
     const QFont headerFont = platform::MakeFont("Arial", platform::PointsToPixels(basePoints));
+
+    classBox_ = new ClassBox(this, headerFont);
+    const CTeacher& teacher = GetCurrentTeacher();
+    classBox_->SetClasses(teacher.GetClasses(), teacher.GetClassName());
+    connect(classBox_, &ClassBox::classChosen, this, &CTeacherWnd::OnClassChosen);
+    for (const auto& [button, id] : {std::pair{classBox_->NewClassButton(), kNewClass},
+                                     std::pair{classBox_->DeleteClassButton(), kDeleteClass},
+                                     std::pair{classBox_->ImportButton(), kImportStudents}}) {
+        connect(button, &QPushButton::clicked, this, [this, id = id] { OnCommand(id); });
+    }
 
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         auto* button = MakeScreenButton(this, kButtons[i].caption, kButtons[i].id, kFolder,
@@ -143,9 +161,9 @@ bool CTeacherWnd::CreateUIElements() {
     connect(list_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { OnStudentDoubleClicked(row); });
     DoubleClickOnReturn(*list_);
-    // The list, then the column of buttons as it stands.
-    SetTabChain(
-        {list_, buttons_[0], buttons_[1], buttons_[2], buttons_[3], buttons_[4], buttons_[5]});
+    // The list, the class box, then the column of buttons as it stands.
+    SetTabChain({list_, classBox_, buttons_[0], buttons_[1], buttons_[2], buttons_[3], buttons_[4],
+                 buttons_[5]});
     new ArrowKeyGroup(std::vector<QWidget*>(buttons_.begin(), buttons_.end()));
     FillList();
     return true;
@@ -199,6 +217,7 @@ void CTeacherWnd::PositionUIElements() {
                                    platform::GetBitmapSize(topBackground_).height(),
                                    platform::GetBitmapSize(classesIcon_).width());
     list_->setGeometry(layout_.list.ToQRect());
+    classBox_->setGeometry(layout_.classBox.ToQRect());
     int top = layout_.buttonBox.top + layout_.buttonStep / 2;
     for (CPictureButton* button : buttons_) {
         button->move(layout_.buttonBox.left + (layout_.buttonBox.Width() - button->width()) / 2,
@@ -238,7 +257,7 @@ void CTeacherWnd::EraseBackground(platform::GdiDc& dc) {
     dc.SelectPen(oldPen);
     dc.FillSolidRect(layout_.buttonBox, kButtonBox);
 
-    const platform::GdiRect& panel = layout_.welcomePanel;
+    const platform::GdiRect& panel = layout_.welcomePicture;
     const QSize welcome = platform::GetBitmapSize(welcomeBackground_);
     platform::DrawBitmap(dc, welcomeBackground_,
                          panel.left + (panel.Width() - welcome.width() - 4) / 2,
@@ -263,6 +282,15 @@ void CTeacherWnd::OnCommand(int id) {
         break;
     case kClassReport:
         OnClassReport();
+        break;
+    case kNewClass:
+        OnNewClass();
+        break;
+    case kDeleteClass:
+        OnDeleteClass();
+        break;
+    case kImportStudents:
+        OnImportStudents();
         break;
     case kHelp:
         platform::OpenHelpGuide();

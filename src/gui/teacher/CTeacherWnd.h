@@ -1,20 +1,24 @@
 #pragma once
 
 #include "TeacherLayout.h"
+#include "platform/OpenFileDialog.h"
 
 #include <QFont>
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <string>
 
 class CPictureButton;
+class ClassBox;
 class IHomeScreen;
 class StudentListCtl;
 
-// The teacher's screen: the students of the class "Users" with their levels, and buttons to add,
-// change and delete students, to see the class report, to read the help guide and to sign out
-// (Home). Double-clicking a student opens that student's progress.
+// The teacher's screen: the students of the chosen class with their levels (the first class when
+// it opens), the class box to choose another class, to add and delete classes and to import a
+// class list, and buttons to add, change and delete students, to see the class report, to read
+// the help guide and to sign out (Home). Double-clicking a student opens that student's progress.
 //
 // Opened over the hidden home screen after a teacher signs in; Home shows the home screen again,
 // deletes this window and runs the home screen's sign-out, so a teacher always leaves through the
@@ -30,12 +34,18 @@ public:
         kStudentList = 1004,
         kHelp = 1005,
         kClassReport = 1006,
+        kNewClass = 1007,
+        kDeleteClass = 1008,
+        kImportStudents = 1009,
     };
 
     explicit CTeacherWnd(IHomeScreen& home);
 
     CPictureButton* Button(CommandId id) const;
     StudentListCtl* StudentList() const { return list_; }
+    ClassBox* Classes() const { return classBox_; }
+    // Import Students asks through this dialog which file to read (the desktop's by default).
+    void SetOpenFileDialog(std::unique_ptr<platform::IOpenFileDialog> dialog);
     const TeacherLayout& Layout() const { return layout_; }
 
 protected:
@@ -58,6 +68,10 @@ private:
     void OnEditStudentInfo();
     void OnDeleteStudent();
     void OnClassReport();
+    void OnClassChosen(const std::string& className);
+    void OnNewClass();
+    void OnDeleteClass();
+    void OnImportStudents();
     void OnStudentDoubleClicked(int row);
 
     IHomeScreen& homeScreen_;
@@ -69,4 +83,6 @@ private:
     QFont titleFont_;
     std::array<CPictureButton*, 6> buttons_{};
     StudentListCtl* list_ = nullptr;
+    ClassBox* classBox_ = nullptr;
+    std::unique_ptr<platform::IOpenFileDialog> openFileDialog_;
 };

@@ -5,14 +5,11 @@
 #include <QStandardPaths>
 
 namespace platform {
-namespace {
 
 QString DocumentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
-
-} // namespace
 
 std::optional<std::string> QtSaveFileDialog::Choose(const SaveFileRequest& request) {
     const QString proposed =

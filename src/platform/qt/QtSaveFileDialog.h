@@ -2,9 +2,14 @@
 
 #include "../SaveFileDialog.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace platform {
+
+// Where the file dialogs open: the user's documents folder, or the home folder when there is none.
+QString DocumentsFolder();
 
 // Qt's file dialog over `parent`, opening in the user's documents folder (the home folder when
 // there is none); a name without an extension gets the request's; a file that exists is replaced

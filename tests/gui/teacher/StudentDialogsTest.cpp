@@ -3,6 +3,7 @@
 #include "data/AccountRules.h"
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
+#include "data/RosterCheck.h"
 #include "gui/signin/CSignInDlg.h"
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
@@ -143,9 +144,9 @@ TEST_F(StudentDialogsTest, TheRenameDialogFindsTheNameWhateverItsBlanksAndCapita
                             "it exactly as the list shows it."));
 }
 
-// The tool, the teacher's dialog and the sign-in box apply the same rules: what one takes, the
-// others take whole, so nobody is given a name or password that locks them out. Lengths count
-// characters, not the bytes of their UTF-8.
+// The tool, the teacher's dialog, a roster and the sign-in box apply the same rules: what one
+// takes, the others take whole, so nobody is given a name or password that locks them out. Lengths
+// count characters, not the bytes of their UTF-8.
 TEST_F(StudentDialogsTest, TheToolTheDialogsAndTheSignInBoxAgreeOnNamesAndPasswords) {
     struct Account {
         std::string name; // as typed
@@ -178,9 +179,16 @@ TEST_F(StudentDialogsTest, TheToolTheDialogsAndTheSignInBoxAgreeOnNamesAndPasswo
     for (const Account& account : accounts) {
         SCOPED_TRACE("\"" + account.name + "\" : \"" + account.password + "\"");
         std::string error;
-        EXPECT_EQ(ParseDataFolderOptions(
-                      {"--folder", "x", "--student", account.name + ":" + account.password}, error)
-                      .has_value(),
+        const auto options = ParseDataFolderOptions(
+            {"--folder", "x", "--student", account.name + ":" + account.password}, error);
+        EXPECT_EQ(options && PlanSchool(*options, error), account.usable);
+        // A class's roster imported by the teacher.
+        data::RosterLine line{.line = 2};
+        line.cells[static_cast<std::size_t>(data::RosterColumn::Student)] = account.name;
+        line.cells[static_cast<std::size_t>(data::RosterColumn::Password)] = account.password;
+        std::vector<data::NewStudent> imported;
+        EXPECT_EQ(data::CheckClassRoster({line}, GetCurrentTeacher(), 8, imported).empty() &&
+                      imported.size() == 1 && imported[0].name == data::NormaliseName(account.name),
                   account.usable);
         // The teacher's Add Student dialog, typed into as a teacher would, makes exactly this
         // student (the name with its blanks made single).

@@ -11,7 +11,10 @@
 #include "gui/teacher/CEditStudentInfoDlg.h"
 #include "gui/teacher/CStudentInfoDlg.h"
 #include "gui/teacher/CTeacherWnd.h"
+#include "gui/teacher/ClassBox.h"
+#include "gui/teacher/NewClassDlg.h"
 #include "platform/Files.h"
+#include "platform/fakes/FakeFileDialogs.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -345,4 +348,88 @@ TEST_F(TeacherWindowTest, AMissingClassFileOrStudentRecordIsSaidInPlainWords) {
                                      "error log says why."));
     EXPECT_EQ(fakes.process.quitRequests, 1);
     EXPECT_GE(Logged("Class TeacherUsers.nfo: No such file"), 1);
+}
+
+// The class box: a new class chosen at once, a class list imported into it whole or not at all,
+// the refusal at the folder's class size, another class chosen, and only an empty class other
+// than the first deleted.
+TEST_F(TeacherWindowTest, TheClassBoxAddsChoosesFillsAndDeletesClasses) {
+    Open({{"Ann Lee", "pw"}});
+    ClassBox& box = *window->Classes();
+    EXPECT_EQ(box.Chooser()->accessibleName(), "Class");
+    const auto choices = [&] {
+        QStringList texts;
+        for (int index = 0; index < box.Chooser()->count(); ++index) {
+            texts << box.Chooser()->itemText(index);
+        }
+        return std::pair(texts, box.Chooser()->currentText());
+    };
+    EXPECT_EQ(choices(), std::pair(QStringList{"(first class)"}, QString("(first class)")));
+
+    guitest::WhenDialogIsUp<NewClassDlg>([](NewClassDlg& dialog) {
+        QTest::keyClicks(dialog.NameBox(), " 5A  Blue");
+        dialog.OkButton()->click();
+    });
+    box.NewClassButton()->click();
+    EXPECT_EQ(choices(), std::pair(QStringList{"(first class)", "5A Blue"}, QString("5A Blue")));
+    EXPECT_EQ(List().rowCount(), 0);
+
+    const std::string roster = fakes.Path("/class.csv");
+    auto dialog = std::make_unique<platform::fakes::FakeOpenFileDialog>(roster);
+    auto& asked = dialog->requests;
+    window->SetOpenFileDialog(std::move(dialog));
+    const auto writeRoster = [&](const std::string& text) {
+        platform::WriteFileBytes(roster, {text.begin(), text.end()});
+    };
+    writeRoster("Student,Password,Level\nBo Ng,b,2\nBo.Ng,b,1\nCy Park,,9\n");
+    box.ImportButton()->click();
+    writeRoster("\xEF\xBB\xBFStudent;Password;Level\r\nBo Ng;b;2\r\nCy Park;c;\r\n");
+    box.ImportButton()->click();
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_EQ(ListRows(), (Rows{{"Ng, Bo", "Subtraction - 0"}, {"Park, Cy", "Addition - 0"}}));
+    const std::string settings = "class size = 2\n";
+    platform::WriteFileBytes(fakes.Path("/Data/School settings.txt"),
+                             {settings.begin(), settings.end()});
+    guitest::WhenDialogIsUp<CStudentInfoDlg>([](CStudentInfoDlg& add) {
+        EnterStudent(add, "Di Ruiz", "pw");
+        add.ExitButton()->click();
+    });
+    Press(CTeacherWnd::kAddStudent);
+
+    box.DeleteClassButton()->click();
+    emit box.Chooser()->activated(0);
+    EXPECT_EQ(ListRows(), (Rows{{"Lee, Ann", "Addition - 0"}}));
+    box.DeleteClassButton()->click();
+    EXPECT_THAT(Texts(), ElementsAre("No student was added, because class.csv has these problems:\n"
+                                     "Line 3: the name \"Bo.Ng\" cannot hold the full stop (.).\n"
+                                     "Line 4: Cy Park has no password.\n"
+                                     "Line 4: the level \"9\" is not a number from 1 to 5.",
+                                     "2 students were added to the class.",
+                                     "You may not have more than 2 students in a class.",
+                                     "The class 5A Blue still has students. Only a class without "
+                                     "students can be deleted.",
+                                     "Your first class cannot be deleted."));
+
+    guitest::WhenDialogIsUp<NewClassDlg>([](NewClassDlg& dialog) {
+        QTest::keyClicks(dialog.NameBox(), "6B");
+        dialog.OkButton()->click();
+    });
+    box.NewClassButton()->click();
+    // Another desk adds a student to the class meanwhile, then deletes it again.
+    const auto writeClass = [&](const std::string& bytes) {
+        platform::WriteFileBytes(fakes.Path("/Data/Class Teacher6B.nfo"),
+                                 {bytes.begin(), bytes.end()});
+    };
+    writeClass(std::string("\0\0\0\0\1\0\0\0\7Eve Ash", 16));
+    box.DeleteClassButton()->click();
+    EXPECT_EQ(Texts().back(),
+              "The class 6B still has students. Only a class without students can be deleted.");
+    writeClass(std::string(8, '\0'));
+    fakes.messageBoxes.answers = {MbResult::Yes};
+    box.DeleteClassButton()->click();
+    EXPECT_EQ(fakes.messageBoxes.shown.back().text,
+              "Are you sure that you want to delete the class 6B?");
+    EXPECT_EQ(choices(),
+              std::pair(QStringList{"(first class)", "5A Blue"}, QString("(first class)")));
+    EXPECT_FALSE(HasRecord("Class Teacher6B"));
 }
