@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CBasicLineGraph</name>
+    <message>
+        <source>Session %1 of %2: %3 correct, goal %4, %5.</source>
+        <translation>Training %1 von %2: %3 richtig, Ziel %4, %5.</translation>
+    </message>
+    <message>
+        <source>Right answers in each training session, against its goal.</source>
+        <translation>Richtige Antworten in jedem Training, verglichen mit seinem Ziel.</translation>
+    </message>
+</context>
+<context>
     <name>CMainWindow</name>
     <message>
         <source>Take a timed test of the facts of your level</source>
@@ -38,6 +49,41 @@
     <message>
         <source>You have no mistakes to review.</source>
         <translation>Du hast keine Fehler zum Wiederholen.</translation>
+    </message>
+</context>
+<context>
+    <name>CMistakeReviewWnd</name>
+    <message>
+        <source>That fact is off your list.</source>
+        <translation>Diese Aufgabe ist jetzt von deiner Liste.</translation>
+    </message>
+    <message>
+        <source>That fact is off your list, and the frog hops.</source>
+        <translation>Diese Aufgabe ist jetzt von deiner Liste, und der Frosch hüpft.</translation>
+    </message>
+    <message>
+        <source>No mistakes are left.</source>
+        <translation>Es sind keine Fehler mehr übrig.</translation>
+    </message>
+    <message>
+        <source>1 mistake is left.</source>
+        <translation>1 Fehler ist noch übrig.</translation>
+    </message>
+    <message>
+        <source>%1 mistakes are left.</source>
+        <translation>%1 Fehler sind noch übrig.</translation>
+    </message>
+    <message>
+        <source>The frog has crossed the pond.</source>
+        <translation>Der Frosch ist über den Teich gehüpft.</translation>
+    </message>
+    <message>
+        <source>The frog waits at the edge of the pond.</source>
+        <translation>Der Frosch wartet am Rand des Teichs.</translation>
+    </message>
+    <message>
+        <source>The frog is on lily pad %1 of %2.</source>
+        <translation>Der Frosch sitzt auf Seerosenblatt %1 von %2.</translation>
     </message>
 </context>
 <context>
@@ -112,6 +158,33 @@
     </message>
 </context>
 <context>
+    <name>CStudentProgressWnd</name>
+    <message>
+        <source>Test %1 of %2: %3 correct, passed.</source>
+        <translation>Test %1 von %2: %3 richtig, bestanden.</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3 correct, not passed.</source>
+        <translation>Test %1 von %2: %3 richtig, nicht bestanden.</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3, passed.</source>
+        <translation>Test %1 von %2: %3, bestanden.</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3, not passed.</source>
+        <translation>Test %1 von %2: %3, nicht bestanden.</translation>
+    </message>
+    <message>
+        <source>The number right in each test at the current level.</source>
+        <translation>Die Zahl der richtigen Antworten in jedem Test der jetzigen Stufe.</translation>
+    </message>
+    <message>
+        <source>The level reached by each test.</source>
+        <translation>Die Stufe, die jeder Test erreicht hat.</translation>
+    </message>
+</context>
+<context>
     <name>CTeacherWnd</name>
     <message>
         <source>1 student was added to the class.</source>
@@ -148,6 +221,29 @@
     <message>
         <source>Class lists (*.csv);;All files (*)</source>
         <translation>Klassenlisten (*.csv);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CTestingWnd</name>
+    <message>
+        <source>Click Begin to start the test.</source>
+        <translation>Drücke auf „Los!“, um den Test anzufangen.</translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation>Noch übrig: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1. Missed: %2.</source>
+        <translation>Richtig: %1. Falsch: %2.</translation>
+    </message>
+    <message>
+        <source>Correct: %1. Missed: %2. You passed this test.</source>
+        <translation>Richtig: %1. Falsch: %2. Du hast diesen Test bestanden.</translation>
+    </message>
+    <message>
+        <source>Correct: %1. Missed: %2. You did not pass this test.</source>
+        <translation>Richtig: %1. Falsch: %2. Du hast diesen Test nicht bestanden.</translation>
     </message>
 </context>
 <context>
@@ -213,6 +309,25 @@
         <source> : class %1, %2</source>
         <extracomment>After &quot;Class Report&quot;: the class&apos;s name, then how many students it has.</extracomment>
         <translation> : Klasse %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>FactMapView</name>
+    <message>
+        <source>Fluent: %1.</source>
+        <translation>Sicher: %1.</translation>
+    </message>
+    <message>
+        <source>Right but slow: %1.</source>
+        <translation>Richtig, aber langsam: %1.</translation>
+    </message>
+    <message>
+        <source>Missed: %1.</source>
+        <translation>Falsch: %1.</translation>
+    </message>
+    <message>
+        <source>Not tried yet: %1.</source>
+        <translation>Noch nicht probiert: %1.</translation>
     </message>
 </context>
 <context>
@@ -361,6 +476,52 @@
     </message>
 </context>
 <context>
+    <name>SortingHeader</name>
+    <message>
+        <source>Column headings</source>
+        <translation>Spaltenüberschriften</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a column. Space or Return sorts by it.</source>
+        <translation>Links und Rechts wählen eine Spalte. Leertaste oder Eingabetaste sortiert danach.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenCard</name>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 plus %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 minus %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 mal %2</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 geteilt durch %2</translation>
+    </message>
+    <message>
+        <source>%1 is not %2. Try again.</source>
+        <translation>%1 ist nicht %2. Versuch es noch mal.</translation>
+    </message>
+    <message>
+        <source>Almost! %1 is not %2.</source>
+        <translation>Fast! %1 ist nicht %2.</translation>
+    </message>
+    <message>
+        <source>The answer: %1 equals %2.</source>
+        <translation>Die Antwort: %1 ist %2.</translation>
+    </message>
+    <message>
+        <source>Great! %1 equals %2.</source>
+        <translation>Super! %1 ist %2.</translation>
+    </message>
+</context>
+<context>
     <name>StudentDialogMessages</name>
     <message>
         <source>You may not have more than %1 students in a class.</source>
@@ -377,17 +538,6 @@
     <message>
         <source>… and %1 more.</source>
         <translation>… und %1 weitere.</translation>
-    </message>
-</context>
-<context>
-    <name>SortingHeader</name>
-    <message>
-        <source>Column headings</source>
-        <translation>Spaltenüberschriften</translation>
-    </message>
-    <message>
-        <source>Left and Right choose a column. Space or Return sorts by it.</source>
-        <translation>Links und Rechts wählen eine Spalte. Leertaste oder Eingabetaste sortiert danach.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CBasicLineGraph</name>
+    <message>
+        <source>Session %1 of %2: %3 correct, goal %4, %5.</source>
+        <translation>Práctica %1 de %2: %3 bien, meta %4, %5.</translation>
+    </message>
+    <message>
+        <source>Right answers in each training session, against its goal.</source>
+        <translation>Respuestas bien en cada práctica, comparadas con su meta.</translation>
+    </message>
+</context>
+<context>
     <name>CMainWindow</name>
     <message>
         <source>Take a timed test of the facts of your level</source>
@@ -38,6 +49,41 @@
     <message>
         <source>You have no mistakes to review.</source>
         <translation>No tienes errores para repasar.</translation>
+    </message>
+</context>
+<context>
+    <name>CMistakeReviewWnd</name>
+    <message>
+        <source>That fact is off your list.</source>
+        <translation>Esa cuenta ya no está en tu lista.</translation>
+    </message>
+    <message>
+        <source>That fact is off your list, and the frog hops.</source>
+        <translation>Esa cuenta ya no está en tu lista, y la rana salta.</translation>
+    </message>
+    <message>
+        <source>No mistakes are left.</source>
+        <translation>No queda ningún error.</translation>
+    </message>
+    <message>
+        <source>1 mistake is left.</source>
+        <translation>Queda 1 error.</translation>
+    </message>
+    <message>
+        <source>%1 mistakes are left.</source>
+        <translation>Quedan %1 errores.</translation>
+    </message>
+    <message>
+        <source>The frog has crossed the pond.</source>
+        <translation>La rana ha cruzado el estanque.</translation>
+    </message>
+    <message>
+        <source>The frog waits at the edge of the pond.</source>
+        <translation>La rana espera en la orilla del estanque.</translation>
+    </message>
+    <message>
+        <source>The frog is on lily pad %1 of %2.</source>
+        <translation>La rana está en el nenúfar %1 de %2.</translation>
     </message>
 </context>
 <context>
@@ -112,6 +158,33 @@
     </message>
 </context>
 <context>
+    <name>CStudentProgressWnd</name>
+    <message>
+        <source>Test %1 of %2: %3 correct, passed.</source>
+        <translation>Prueba %1 de %2: %3 bien, aprobada.</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3 correct, not passed.</source>
+        <translation>Prueba %1 de %2: %3 bien, no aprobada.</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3, passed.</source>
+        <translation>Prueba %1 de %2: %3, aprobada.</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3, not passed.</source>
+        <translation>Prueba %1 de %2: %3, no aprobada.</translation>
+    </message>
+    <message>
+        <source>The number right in each test at the current level.</source>
+        <translation>Cuántas bien en cada prueba del nivel actual.</translation>
+    </message>
+    <message>
+        <source>The level reached by each test.</source>
+        <translation>El nivel alcanzado en cada prueba.</translation>
+    </message>
+</context>
+<context>
     <name>CTeacherWnd</name>
     <message>
         <source>1 student was added to the class.</source>
@@ -148,6 +221,29 @@
     <message>
         <source>Class lists (*.csv);;All files (*)</source>
         <translation>Listas de clase (*.csv);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CTestingWnd</name>
+    <message>
+        <source>Click Begin to start the test.</source>
+        <translation>Pulsa «Empezar» para comenzar la prueba.</translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation>Quedan: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1. Missed: %2.</source>
+        <translation>Bien: %1. Mal: %2.</translation>
+    </message>
+    <message>
+        <source>Correct: %1. Missed: %2. You passed this test.</source>
+        <translation>Bien: %1. Mal: %2. Has aprobado esta prueba.</translation>
+    </message>
+    <message>
+        <source>Correct: %1. Missed: %2. You did not pass this test.</source>
+        <translation>Bien: %1. Mal: %2. No has aprobado esta prueba.</translation>
     </message>
 </context>
 <context>
@@ -213,6 +309,25 @@
         <source> : class %1, %2</source>
         <extracomment>After &quot;Class Report&quot;: the class&apos;s name, then how many students it has.</extracomment>
         <translation> : clase %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>FactMapView</name>
+    <message>
+        <source>Fluent: %1.</source>
+        <translation>Seguras: %1.</translation>
+    </message>
+    <message>
+        <source>Right but slow: %1.</source>
+        <translation>Bien, pero lentas: %1.</translation>
+    </message>
+    <message>
+        <source>Missed: %1.</source>
+        <translation>Falladas: %1.</translation>
+    </message>
+    <message>
+        <source>Not tried yet: %1.</source>
+        <translation>Sin probar todavía: %1.</translation>
     </message>
 </context>
 <context>
@@ -361,6 +476,52 @@
     </message>
 </context>
 <context>
+    <name>SortingHeader</name>
+    <message>
+        <source>Column headings</source>
+        <translation>Encabezados de columna</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a column. Space or Return sorts by it.</source>
+        <translation>Izquierda y Derecha eligen una columna. Espacio o Intro ordena por ella.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenCard</name>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 más %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 menos %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 por %2</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 entre %2</translation>
+    </message>
+    <message>
+        <source>%1 is not %2. Try again.</source>
+        <translation>%1 no son %2. Inténtalo otra vez.</translation>
+    </message>
+    <message>
+        <source>Almost! %1 is not %2.</source>
+        <translation>¡Casi! %1 no son %2.</translation>
+    </message>
+    <message>
+        <source>The answer: %1 equals %2.</source>
+        <translation>La respuesta: %1 son %2.</translation>
+    </message>
+    <message>
+        <source>Great! %1 equals %2.</source>
+        <translation>¡Muy bien! %1 son %2.</translation>
+    </message>
+</context>
+<context>
     <name>StudentDialogMessages</name>
     <message>
         <source>You may not have more than %1 students in a class.</source>
@@ -377,17 +538,6 @@
     <message>
         <source>… and %1 more.</source>
         <translation>… y %1 más.</translation>
-    </message>
-</context>
-<context>
-    <name>SortingHeader</name>
-    <message>
-        <source>Column headings</source>
-        <translation>Encabezados de columna</translation>
-    </message>
-    <message>
-        <source>Left and Right choose a column. Space or Return sorts by it.</source>
-        <translation>Izquierda y Derecha eligen una columna. Espacio o Intro ordena por ella.</translation>
     </message>
 </context>
 </TS>

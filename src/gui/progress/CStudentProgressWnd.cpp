@@ -90,6 +90,25 @@ void DrawCaption(platform::GdiDc& dc, const QString& text, const QColor& colour,
     dc.DrawText(text, rect, platform::dt::kSingleLine | platform::dt::kCenter);
 }
 
+// A test as the score and mastery graphs say it: "Test 3 of 12: 95 correct, not passed."
+QString ScoreSentence(int number, int count, const SessionRecord& test) {
+    return (history::IsPassed(test)
+                ? CStudentProgressWnd::tr("Test %1 of %2: %3 correct, passed.")
+                : CStudentProgressWnd::tr("Test %1 of %2: %3 correct, not passed."))
+        .arg(number)
+        .arg(count)
+        .arg(history::ShownCount(test.correctCount));
+}
+
+// "Test 3 of 12: Subtraction, passed."
+QString MasterySentence(int number, int count, const SessionRecord& test) {
+    return (history::IsPassed(test) ? CStudentProgressWnd::tr("Test %1 of %2: %3, passed.")
+                                    : CStudentProgressWnd::tr("Test %1 of %2: %3, not passed."))
+        .arg(number)
+        .arg(count)
+        .arg(QString::fromStdString(GetOperationName(test.level)));
+}
+
 void NameForScreenReaders(QWidget* view, const char* name, const char* description) {
     view->setAccessibleName(QString::fromLatin1(name));
     view->setAccessibleDescription(QString::fromLatin1(description));
@@ -179,11 +198,10 @@ bool CStudentProgressWnd::CreateUIElements() {
     trainingReport_ = new ReportList(this, kTrainingColumns, listFont, listFont, rowHeight);
     factMap_ = new FactMapView(this);
     factMap_->setObjectName(QStringLiteral("Fact Map"));
-    NameForScreenReaders(scoreGraph_, "Current progress graph",
-                         "The number right in each test at the current level");
-    NameForScreenReaders(masteryGraph_, "Mastery graph", "The level reached by each test");
-    NameForScreenReaders(trainingGraph_, "Training progress graph",
-                         "Right answers in each training session, against its goal");
+    // The graphs' descriptions are the graphs in words, said as they are filled.
+    scoreGraph_->setAccessibleName(QStringLiteral("Current progress graph"));
+    masteryGraph_->setAccessibleName(QStringLiteral("Mastery graph"));
+    trainingGraph_->setAccessibleName(QStringLiteral("Training progress graph"));
     NameForScreenReaders(testReport_, "Test report", "Every test, newest first");
     NameForScreenReaders(trainingReport_, "Training report",
                          "Every training session and review, newest first");
@@ -353,10 +371,15 @@ void CStudentProgressWnd::FillScoreGraph() {
     scoreGraph_->SetRedraw(false);
     scoreGraph_->Clear();
     scoreGraph_->SetMaximum(100);
-    for (const SessionRecord& test : Records(history::View::TestScores)) {
+    const std::vector<SessionRecord> tests = Records(history::View::TestScores);
+    QStringList spoken;
+    for (const SessionRecord& test : tests) {
         scoreGraph_->AddPoint(history::DrawnCount(test.correctCount), 0,
                               history::IsPassed(test) ? kPassedBar : kNotPassedBar);
+        spoken << ScoreSentence(static_cast<int>(spoken.size()) + 1, static_cast<int>(tests.size()),
+                                test);
     }
+    scoreGraph_->SetSpokenText(tr("The number right in each test at the current level."), spoken);
     scoreGraph_->SetRedraw(true);
 }
 
@@ -364,10 +387,15 @@ void CStudentProgressWnd::FillMasteryGraph() {
     masteryGraph_->SetRedraw(false);
     masteryGraph_->Clear();
     masteryGraph_->SetMaximum(15);
-    for (const SessionRecord& test : Records(history::View::Mastery)) {
+    const std::vector<SessionRecord> tests = Records(history::View::Mastery);
+    QStringList spoken;
+    for (const SessionRecord& test : tests) {
         masteryGraph_->AddLevelPoint(test.level, test.testsPassedBefore,
                                      history::IsPassed(test) ? 1 : 0);
+        spoken << MasterySentence(static_cast<int>(spoken.size()) + 1,
+                                  static_cast<int>(tests.size()), test);
     }
+    masteryGraph_->SetSpokenText(tr("The level reached by each test."), spoken);
     masteryGraph_->SetRedraw(true);
 }
 

@@ -228,6 +228,8 @@ void CTrainingWnd::EndSession() {
                  "progress.",
          .owner = this});
     OnViewSessionGraph();
+    // In the card's place, the graph with this session says how it went.
+    graph_->setFocus();
     if (student.IsReviewDue()) {
         HandOverToReview();
     }

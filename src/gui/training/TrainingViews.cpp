@@ -16,18 +16,20 @@
 
 namespace {
 
-constexpr std::array<ReportList::Column, 12> kReportColumns{{{"Session", 50},
-                                                             {"Date", 80},
-                                                             {"Level", 100},
-                                                             {"Goal", 70},
+// Within the screen's width from the card area's left edge, so that no column heading lies
+// beyond the screen's edge where a screen reader would find it.
+constexpr std::array<ReportList::Column, 12> kReportColumns{{{"Session", 40},
+                                                             {"Date", 70},
+                                                             {"Level", 80},
+                                                             {"Goal", 40},
                                                              {"Correct", 50},
-                                                             {"Problems", 70},
-                                                             {"Attempts", 70},
-                                                             {"Duration", 80},
-                                                             {"Complete", 70},
-                                                             {"Problems / Min", 100},
-                                                             {"Remaining", 70},
-                                                             {"Cumulative Time", 110}}};
+                                                             {"Problems", 60},
+                                                             {"Attempts", 60},
+                                                             {"Duration", 70},
+                                                             {"Complete", 60},
+                                                             {"Problems / Min", 90},
+                                                             {"Remaining", 60},
+                                                             {"Cumulative Time", 100}}};
 
 } // namespace
 
@@ -35,8 +37,6 @@ void CTrainingWnd::CreateViews() {
     graph_ = new CBasicLineGraph(this);
     graph_->setObjectName(QStringLiteral("CTrainingWndSessionGraph"));
     graph_->setAccessibleName(QStringLiteral("Session graph"));
-    graph_->setAccessibleDescription(
-        QStringLiteral("Right answers in each training session, against its goal"));
     ConfigureTrainingGraph(*graph_, GraphLabelTenths());
     graph_->Hide();
     // Twelve columns in their fixed widths: the lists' own small face, scrolled sideways.
