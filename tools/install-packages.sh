@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   locales xdg-utils fonts-dejavu-core fonts-liberation2 fonts-urw-base35
   xvfb x11-xserver-utils xdotool imagemagick poppler-utils
+  dbus-x11 at-spi2-core python3-pyatspi
   dpkg-dev lintian desktop-file-utils appstream
 )
 

@@ -205,6 +205,14 @@
         <source>No tests yet</source>
         <translation>Noch keine Tests</translation>
     </message>
+    <message>
+        <source>Session %1 of %2: %3 correct, goal %4, %5.</source>
+        <translation>Training %1 von %2: %3 richtig, Ziel %4, %5.</translation>
+    </message>
+    <message>
+        <source>Right answers in each training session, against its goal.</source>
+        <translation>Richtige Antworten in jedem Training, verglichen mit seinem Ziel.</translation>
+    </message>
 </context>
 <context>
     <name>CEditStudentInfoDlg</name>
@@ -323,6 +331,38 @@
     <message>
         <source>You have no mistakes to review.</source>
         <translation>Du hast keine Fehler zum Wiederholen.</translation>
+    </message>
+    <message>
+        <source>That fact is off your list.</source>
+        <translation>Diese Aufgabe ist jetzt von deiner Liste weg.</translation>
+    </message>
+    <message>
+        <source>That fact is off your list, and the frog hops.</source>
+        <translation>Diese Aufgabe ist jetzt von deiner Liste weg, und der Frosch hüpft.</translation>
+    </message>
+    <message>
+        <source>No mistakes are left.</source>
+        <translation>Es sind keine Fehler mehr übrig.</translation>
+    </message>
+    <message>
+        <source>1 mistake is left.</source>
+        <translation>1 Fehler ist noch übrig.</translation>
+    </message>
+    <message>
+        <source>%1 mistakes are left.</source>
+        <translation>%1 Fehler sind noch übrig.</translation>
+    </message>
+    <message>
+        <source>The frog has crossed the pond.</source>
+        <translation>Der Frosch ist über den Teich gehüpft.</translation>
+    </message>
+    <message>
+        <source>The frog waits at the edge of the pond.</source>
+        <translation>Der Frosch wartet am Rand des Teichs.</translation>
+    </message>
+    <message>
+        <source>The frog is on lily pad %1 of %2.</source>
+        <translation>Der Frosch sitzt auf Seerosenblatt %1 von %2.</translation>
     </message>
 </context>
 <context>
@@ -568,24 +608,12 @@
         <translation>Diagramm zu den Tests</translation>
     </message>
     <message>
-        <source>The number right in each test at the current level</source>
-        <translation>Die richtigen Antworten in jedem Test deiner Stufe</translation>
-    </message>
-    <message>
         <source>Mastery graph</source>
         <translation>Diagramm zum Können</translation>
     </message>
     <message>
-        <source>The level reached by each test</source>
-        <translation>Die Stufe, die du mit jedem Test erreicht hast</translation>
-    </message>
-    <message>
         <source>Training progress graph</source>
         <translation>Diagramm zum Training</translation>
-    </message>
-    <message>
-        <source>Right answers in each training session, against its goal</source>
-        <translation>Richtige Antworten in jedem Training, verglichen mit seinem Ziel</translation>
     </message>
     <message>
         <source>Test report</source>
@@ -610,6 +638,30 @@
     <message>
         <source>Testing</source>
         <translation>Test</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3 correct, passed.</source>
+        <translation>Test %1 von %2: %3 richtig, bestanden.</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3 correct, not passed.</source>
+        <translation>Test %1 von %2: %3 richtig, nicht bestanden.</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3, passed.</source>
+        <translation>Test %1 von %2: %3, bestanden.</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3, not passed.</source>
+        <translation>Test %1 von %2: %3, nicht bestanden.</translation>
+    </message>
+    <message>
+        <source>The number right in each test at the current level.</source>
+        <translation>Die Zahl der richtigen Antworten in jedem Test der jetzigen Stufe.</translation>
+    </message>
+    <message>
+        <source>The level reached by each test.</source>
+        <translation>Die Stufe, die jeder Test erreicht hat.</translation>
     </message>
 </context>
 <context>
@@ -788,6 +840,22 @@ Beim Beenden des Programms wird sie zurückgestellt.</translation>
         <source>Missed: %1</source>
         <translation>Falsch: %1</translation>
     </message>
+    <message>
+        <source>Click Begin to start the test.</source>
+        <translation>Drücke auf „Los!“, um den Test anzufangen.</translation>
+    </message>
+    <message>
+        <source>Correct: %1. Missed: %2.</source>
+        <translation>Richtig: %1. Falsch: %2.</translation>
+    </message>
+    <message>
+        <source>Correct: %1. Missed: %2. You passed this test.</source>
+        <translation>Richtig: %1. Falsch: %2. Du hast diesen Test bestanden.</translation>
+    </message>
+    <message>
+        <source>Correct: %1. Missed: %2. You did not pass this test.</source>
+        <translation>Richtig: %1. Falsch: %2. Du hast diesen Test nicht bestanden.</translation>
+    </message>
 </context>
 <context>
     <name>CTrainingWnd</name>
@@ -906,10 +974,6 @@ du üben möchtest:</translation>
     <message>
         <source>Session graph</source>
         <translation>Diagramm zum Training</translation>
-    </message>
-    <message>
-        <source>Right answers in each training session, against its goal</source>
-        <translation>Richtige Antworten in jedem Training, verglichen mit seinem Ziel</translation>
     </message>
     <message>
         <source>Training report</source>
@@ -1337,6 +1401,22 @@ beachten</translation>
     <message>
         <source>%1: %2 of %3 fluent</source>
         <translation>%1: %2 von %3 sicher</translation>
+    </message>
+    <message>
+        <source>Fluent: %1.</source>
+        <translation>Sicher: %1.</translation>
+    </message>
+    <message>
+        <source>Right but slow: %1.</source>
+        <translation>Richtig, aber langsam: %1.</translation>
+    </message>
+    <message>
+        <source>Missed: %1.</source>
+        <translation>Falsch: %1.</translation>
+    </message>
+    <message>
+        <source>Not tried yet: %1.</source>
+        <translation>Noch nicht probiert: %1.</translation>
     </message>
 </context>
 <context>
@@ -1885,6 +1965,41 @@ Bitte die Druckereinstellungen prüfen und es noch einmal versuchen.</translatio
     <message>
         <source>Left and Right choose a column. Space or Return sorts by it.</source>
         <translation>Mit den Pfeiltasten links und rechts wählen Sie eine Spalte, mit Leertaste oder Eingabetaste sortieren Sie danach.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenCard</name>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 plus %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 minus %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 mal %2</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 geteilt durch %2</translation>
+    </message>
+    <message>
+        <source>%1 is not %2. Try again.</source>
+        <translation>%1 ist nicht %2. Versuch es noch mal.</translation>
+    </message>
+    <message>
+        <source>Almost! %1 is not %2.</source>
+        <translation>Fast! %1 ist nicht %2.</translation>
+    </message>
+    <message>
+        <source>The answer: %1 equals %2.</source>
+        <translation>Die Antwort: %1 ist %2.</translation>
+    </message>
+    <message>
+        <source>Great! %1 equals %2.</source>
+        <translation>Super! %1 ist %2.</translation>
     </message>
 </context>
 <context>

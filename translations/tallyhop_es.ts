@@ -205,6 +205,14 @@
         <source>No tests yet</source>
         <translation>Todavía no hay pruebas</translation>
     </message>
+    <message>
+        <source>Session %1 of %2: %3 correct, goal %4, %5.</source>
+        <translation>Práctica %1 de %2: %3 bien, meta %4, %5.</translation>
+    </message>
+    <message>
+        <source>Right answers in each training session, against its goal.</source>
+        <translation>Aciertos de cada práctica, comparados con su meta.</translation>
+    </message>
 </context>
 <context>
     <name>CEditStudentInfoDlg</name>
@@ -323,6 +331,38 @@
     <message>
         <source>You have no mistakes to review.</source>
         <translation>No tienes errores para repasar.</translation>
+    </message>
+    <message>
+        <source>That fact is off your list.</source>
+        <translation>Esa cuenta ya no está en tu lista.</translation>
+    </message>
+    <message>
+        <source>That fact is off your list, and the frog hops.</source>
+        <translation>Esa cuenta ya no está en tu lista, y la rana salta.</translation>
+    </message>
+    <message>
+        <source>No mistakes are left.</source>
+        <translation>No queda ningún error.</translation>
+    </message>
+    <message>
+        <source>1 mistake is left.</source>
+        <translation>Queda 1 error.</translation>
+    </message>
+    <message>
+        <source>%1 mistakes are left.</source>
+        <translation>Quedan %1 errores.</translation>
+    </message>
+    <message>
+        <source>The frog has crossed the pond.</source>
+        <translation>La rana ha cruzado el estanque.</translation>
+    </message>
+    <message>
+        <source>The frog waits at the edge of the pond.</source>
+        <translation>La rana espera en la orilla del estanque.</translation>
+    </message>
+    <message>
+        <source>The frog is on lily pad %1 of %2.</source>
+        <translation>La rana está en el nenúfar %1 de %2.</translation>
     </message>
 </context>
 <context>
@@ -568,24 +608,12 @@
         <translation>Gráfica de las pruebas</translation>
     </message>
     <message>
-        <source>The number right in each test at the current level</source>
-        <translation>Los aciertos de cada prueba en tu nivel</translation>
-    </message>
-    <message>
         <source>Mastery graph</source>
         <translation>Gráfica de dominio</translation>
     </message>
     <message>
-        <source>The level reached by each test</source>
-        <translation>El nivel al que llegaste en cada prueba</translation>
-    </message>
-    <message>
         <source>Training progress graph</source>
         <translation>Gráfica de la práctica</translation>
-    </message>
-    <message>
-        <source>Right answers in each training session, against its goal</source>
-        <translation>Los aciertos de cada práctica, comparados con su meta</translation>
     </message>
     <message>
         <source>Test report</source>
@@ -610,6 +638,30 @@
     <message>
         <source>Testing</source>
         <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3 correct, passed.</source>
+        <translation>Prueba %1 de %2: %3 bien, aprobada.</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3 correct, not passed.</source>
+        <translation>Prueba %1 de %2: %3 bien, no aprobada.</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3, passed.</source>
+        <translation>Prueba %1 de %2: %3, aprobada.</translation>
+    </message>
+    <message>
+        <source>Test %1 of %2: %3, not passed.</source>
+        <translation>Prueba %1 de %2: %3, no aprobada.</translation>
+    </message>
+    <message>
+        <source>The number right in each test at the current level.</source>
+        <translation>Los aciertos de cada prueba en el nivel actual.</translation>
+    </message>
+    <message>
+        <source>The level reached by each test.</source>
+        <translation>El nivel alcanzado en cada prueba.</translation>
     </message>
 </context>
 <context>
@@ -788,6 +840,22 @@ Se volverá a poner como estaba cuando cierres el programa.</translation>
         <source>Missed: %1</source>
         <translation>Mal: %1</translation>
     </message>
+    <message>
+        <source>Click Begin to start the test.</source>
+        <translation>Pulsa «Empezar» para comenzar la prueba.</translation>
+    </message>
+    <message>
+        <source>Correct: %1. Missed: %2.</source>
+        <translation>Bien: %1. Mal: %2.</translation>
+    </message>
+    <message>
+        <source>Correct: %1. Missed: %2. You passed this test.</source>
+        <translation>Bien: %1. Mal: %2. Has aprobado esta prueba.</translation>
+    </message>
+    <message>
+        <source>Correct: %1. Missed: %2. You did not pass this test.</source>
+        <translation>Bien: %1. Mal: %2. No has aprobado esta prueba.</translation>
+    </message>
 </context>
 <context>
     <name>CTrainingWnd</name>
@@ -906,10 +974,6 @@ quieres practicar:</translation>
     <message>
         <source>Session graph</source>
         <translation>Gráfica de la práctica</translation>
-    </message>
-    <message>
-        <source>Right answers in each training session, against its goal</source>
-        <translation>Los aciertos de cada práctica, comparados con su meta</translation>
     </message>
     <message>
         <source>Training report</source>
@@ -1337,6 +1401,22 @@ atención</translation>
     <message>
         <source>%1: %2 of %3 fluent</source>
         <translation>%1: %2 de %3 dominadas</translation>
+    </message>
+    <message>
+        <source>Fluent: %1.</source>
+        <translation>Dominadas: %1.</translation>
+    </message>
+    <message>
+        <source>Right but slow: %1.</source>
+        <translation>Bien, pero lentas: %1.</translation>
+    </message>
+    <message>
+        <source>Missed: %1.</source>
+        <translation>Falladas: %1.</translation>
+    </message>
+    <message>
+        <source>Not tried yet: %1.</source>
+        <translation>Sin probar todavía: %1.</translation>
     </message>
 </context>
 <context>
@@ -1885,6 +1965,41 @@ Revisa la configuración de la impresora y vuelve a intentarlo.</translation>
     <message>
         <source>Left and Right choose a column. Space or Return sorts by it.</source>
         <translation>Con las flechas izquierda y derecha eliges una columna; con Espacio o Intro ordenas por ella.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenCard</name>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 más %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 menos %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 por %2</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 entre %2</translation>
+    </message>
+    <message>
+        <source>%1 is not %2. Try again.</source>
+        <translation>%1 no son %2. Inténtalo otra vez.</translation>
+    </message>
+    <message>
+        <source>Almost! %1 is not %2.</source>
+        <translation>¡Casi! %1 no son %2.</translation>
+    </message>
+    <message>
+        <source>The answer: %1 equals %2.</source>
+        <translation>La respuesta: %1 son %2.</translation>
+    </message>
+    <message>
+        <source>Great! %1 equals %2.</source>
+        <translation>¡Muy bien! %1 son %2.</translation>
     </message>
 </context>
 <context>

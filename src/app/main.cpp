@@ -2,6 +2,7 @@
 #include "CTallyhopApp.h"
 #include "RealPlatform.h"
 #include "ShutdownSignals.h"
+#include "gui/controls/AccessibleObjects.h"
 #include "platform/qt/EventLoops.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageSetup.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     RealPlatform platform;
     platform::InstallFontSubstitutions();
+    InstallAccessibleObjects();
     const platform::LanguageSetup language;
     CTallyhopApp app([] { return new CMainWindow(); });
     ShutdownSignals shutdownSignals;

@@ -169,8 +169,30 @@ TEST_F(SignInDialogTest, TheKeyboardReachesEachControlNamedForScreenReaders) {
     EXPECT_EQ(roleOf("Name"), QAccessible::ComboBox);
     EXPECT_EQ(roleOf("Password"), QAccessible::EditableText);
     EXPECT_EQ(roleOf("Sign In"), QAccessible::Button);
+    EXPECT_EQ(guitest::ScreenReaderFaults(dialog), std::vector<std::string>{});
     ShowActive(dialog);
     guitest::ExpectKeyboardChain(dialog, {"Name", "Password", "Sign In", "Exit", "Help"});
+}
+
+// The list keeps its name with the choice as its value; the password box has no text to hand on.
+// (That each choice is said, its entry taking the screen reader's focus, needs a screen reader
+// listening: the end-to-end run under AT-SPI.)
+TEST_F(SignInDialogTest, TheListKeepsItsNameWithTheChoiceAsValueAndThePasswordIsNeverTold) {
+    CSignInDlg dialog;
+    ShowActive(dialog);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(dialog.NameList());
+    for (const QString chosen : {"Lee, Ann", "lee, ann"}) {
+        QTest::keyClick(dialog.NameList(), Qt::Key_Down);
+        EXPECT_EQ(list->text(QAccessible::Name), "Name");
+        EXPECT_EQ(list->text(QAccessible::Value), chosen);
+    }
+
+    QTest::keyClicks(dialog.PasswordBox(), "one");
+    QAccessibleInterface* password = QAccessible::queryAccessibleInterface(dialog.PasswordBox());
+    EXPECT_EQ(password->textInterface(), nullptr);
+    EXPECT_TRUE(password->state().passwordEdit);
+    EXPECT_EQ(password->text(QAccessible::Value), dialog.PasswordBox()->displayText());
+    EXPECT_FALSE(password->text(QAccessible::Value).contains("one"));
 }
 
 // Letters typed soon after one another choose the first name that starts with them, capitals

@@ -1,14 +1,14 @@
 #include "GuiTestSupport.h"
 
 #include "DataFolderWriter.h"
-#include "gui/controls/CBasicLineGraph.h"
-#include "gui/progress/FactMapView.h"
 #include "gui/review/CMistakeReviewWnd.h"
 
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 
 #include <algorithm>
@@ -200,33 +200,47 @@ std::vector<SpokenControl> SpokenControls(QWidget& window) {
     return controls;
 }
 
-std::vector<std::string> UnnamedControls(QWidget& window) {
+std::vector<std::string> ScreenReaderFaults(QWidget& window) {
     static constexpr std::array kNamedRoles{
         QAccessible::Button, QAccessible::EditableText, QAccessible::ComboBox, QAccessible::List,
         QAccessible::Table,  QAccessible::Tree,         QAccessible::Chart};
-    std::vector<std::string> unnamed;
-    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* parent) {
-        for (int i = 0; i < parent->childCount(); ++i) {
-            QAccessibleInterface* child = parent->child(i);
-            if (child == nullptr || child->state().invisible) {
-                continue;
+    // A window's name in words: letters and digits parted by single blanks, none run together
+    // ("SignInDlg").
+    static const QRegularExpression words(
+        QStringLiteral("^[A-Za-z0-9][a-z0-9]*( [A-Za-z0-9][a-z0-9]*)*$"));
+    const QRect screen = window.screen()->geometry();
+    std::vector<std::string> faults;
+    const auto fault = [&faults](const char* what, QAccessibleInterface* object) {
+        faults.push_back(std::string(what) + ' ' +
+                         (object->object() != nullptr
+                              ? object->object()->metaObject()->className()
+                              : object->text(QAccessible::Name).toStdString()));
+    };
+    QAccessibleInterface* top = QAccessible::queryAccessibleInterface(&window);
+    if ((top->role() != QAccessible::Window && top->role() != QAccessible::Dialog) ||
+        !words.match(top->text(QAccessible::Name)).hasMatch()) {
+        fault("no named frame", top);
+    }
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* object) {
+        if (!screen.contains(object->rect()) && !object->rect().isEmpty()) {
+            fault("outside the screen", object);
+        }
+        const bool chart = object->role() == QAccessible::Chart;
+        if ((object->state().focusable ||
+             std::ranges::find(kNamedRoles, object->role()) != kNamedRoles.end()) &&
+            (object->text(QAccessible::Name).trimmed().isEmpty() ||
+             (chart && object->text(QAccessible::Description).isEmpty()))) {
+            fault("unnamed", object);
+        }
+        for (int i = 0; i < object->childCount(); ++i) {
+            QAccessibleInterface* child = object->child(i);
+            if (child != nullptr && !child->state().invisible) {
+                walk(child);
             }
-            const QObject* object = child->object();
-            const bool showsData = qobject_cast<const CBasicLineGraph*>(object) != nullptr ||
-                                   qobject_cast<const FactMapView*>(object) != nullptr;
-            const bool needsName =
-                child->state().focusable || showsData ||
-                std::ranges::find(kNamedRoles, child->role()) != kNamedRoles.end();
-            if (needsName && (child->text(QAccessible::Name).trimmed().isEmpty() ||
-                              (showsData && child->text(QAccessible::Description).isEmpty()))) {
-                unnamed.push_back(std::to_string(child->role()) + ' ' +
-                                  (object != nullptr ? object->metaObject()->className() : "item"));
-            }
-            walk(child);
         }
     };
-    walk(QAccessible::queryAccessibleInterface(&window));
-    return unnamed;
+    walk(top);
+    return faults;
 }
 
 namespace {
@@ -274,7 +288,7 @@ QWidget* PressForFocus(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modif
 void ExpectKeyboardChain(QWidget& window, const QStringList& names) {
     window.activateWindow();
     QCoreApplication::processEvents();
-    EXPECT_EQ(UnnamedControls(window), std::vector<std::string>{});
+    EXPECT_EQ(ScreenReaderFaults(window), std::vector<std::string>{});
     window.setFocus();
     std::vector<QWidget*> reached;
     for (qsizetype step = 0; step <= names.size(); ++step) {

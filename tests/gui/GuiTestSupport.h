@@ -98,12 +98,13 @@ struct SpokenControl {
 // Every control inside `window`, depth first, as Qt's accessibility interfaces report it.
 std::vector<SpokenControl> SpokenControls(QWidget& window);
 
-// What a screen reader meets without a name in `window` as it is shown now: every control that
-// takes the focus, every button, field, list and chart, and the graphs and the fact map (which
-// need a description too), as "<role> <class>".
-std::vector<std::string> UnnamedControls(QWidget& window);
+// What a screen reader would stumble over in `window` as it shows now, one "<what> <class>"
+// each: a window that is no frame or dialog or has no name in words, a control without a name
+// (or a chart, the graphs and the fact map, without its words), an object whose rectangle leaves
+// the screen.
+std::vector<std::string> ScreenReaderFaults(QWidget& window);
 
-// Checks that nothing in `window` (shown) lacks a name for screen readers, then walks its focus
+// Checks that a screen reader meets no fault in `window` (shown), then walks its focus
 // chain with Tab from the window itself round to the first control again, then back with
 // Shift+Tab: it must visit exactly the controls a mouse can use
 // there now, whose accessible names `names` gives in the order Tab reaches them. Then each button

@@ -7,7 +7,9 @@
 #include "data/CTeacher.h"
 #include "gui/classreport/ClassReportList.h"
 #include "gui/classreport/ClassReportWnd.h"
+#include "gui/controls/FlashCardDisplay.h"
 #include "gui/controls/SpokenName.h"
+#include "gui/controls/SpokenText.h"
 #include "gui/controls/StudentListCtl.h"
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/progress/FactMapView.h"
@@ -69,8 +71,38 @@ TEST(SpokenNameTest, WindowClassIsDroppedAndRunTogetherWordsAreSpokenApart) {
     EXPECT_EQ(SpokenName("CTestingWndBegin"), "Begin");
     EXPECT_EQ(SpokenName("CMistakeReviewWndPrintMistakes"), "Print mistakes");
     EXPECT_EQ(SpokenName("CTrainingWndViewSessionGraph"), "View session graph");
+    EXPECT_EQ(SpokenName("SignInDlg"), "Sign in");
+    EXPECT_EQ(SpokenName("EditStudentInfoDlg"), "Edit student info");
     for (const char* plain : {"Testing", "Current Progress", "7", "Enter", "Wnd", "CD Player"}) {
         EXPECT_EQ(SpokenName(plain), plain);
+    }
+}
+
+// Each step of a card in words, for every operation: the problem while it waits for a try, then
+// what the feedback and the answer on the card say.
+TEST(SpokenCardTest, EveryStepOfEveryOperationIsSaidInWords) {
+    const auto card = [](int a, char op, int b, int answer) {
+        Problem fact = guitest::Mistake(a, op, b);
+        fact.enteredAnswer = static_cast<std::int16_t>(answer);
+        return fact;
+    };
+    const struct {
+        ReviewState state;
+        Problem card;
+        const char* said;
+    } rows[] = {
+        {ReviewState::FirstTry, card(7, '+', 8, kNoValue), "7 plus 8"},
+        {ReviewState::SecondTry, card(12, '-', 5, kNoValue), "12 minus 5"},
+        {ReviewState::FirstTry, card(6, 'x', 7, kNoValue), "6 times 7"},
+        {ReviewState::FirstTry, card(42, '/', 6, kNoValue), "42 divided by 6"},
+        {ReviewState::TryAgain, card(6, 'x', 7, 41), "6 times 7 is not 41. Try again."},
+        {ReviewState::Almost, card(12, '-', 5, 8), "Almost! 12 minus 5 is not 8."},
+        {ReviewState::ShowAnswer, card(42, '/', 6, 7), "The answer: 42 divided by 6 equals 7."},
+        {ReviewState::Correct, card(7, '+', 8, 15), "Great! 7 plus 8 equals 15."},
+        {ReviewState::Idle, Problem{}, ""},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(SpokenCardStep(row.state, row.card), row.said);
     }
 }
 
@@ -167,7 +199,7 @@ TEST_F(KeyboardTest, ReturnSendsTheTypedAnswerUnlessTheKeyboardHasReachedAButton
     ASSERT_EQ(testing.focusWidget(), testing.Button(CTestingWnd::kBegin)) << "it opens on Begin";
     QTest::keyClick(testing.focusWidget(), Qt::Key_Return);
     ASSERT_TRUE(testing.IsRunning());
-    EXPECT_EQ(testing.focusWidget(), &testing) << "the card has the focus";
+    EXPECT_EQ(testing.focusWidget(), &testing.Card()) << "the card has the focus";
 
     guitest::TypeAnswer(testing.focusWidget(), testing.Test().GetProblem(0).correctAnswer);
     EXPECT_EQ(testing.Correct(), 1);
@@ -190,7 +222,7 @@ TEST_F(KeyboardTest, AKeyThatLocksGivesTheFocusBackToTheCard) {
     enter.setFocus(Qt::TabFocusReason);
     guitest::TypeKeys(&enter, "56\n");
     ASSERT_EQ(review.State(), ReviewState::Correct);
-    EXPECT_EQ(review.focusWidget(), &review);
+    EXPECT_EQ(review.focusWidget(), &review.Card());
 }
 
 TEST_F(KeyboardTest, ArrowKeysMoveWithinAGroupTowardsTheKeyAndStopAtItsEdge) {

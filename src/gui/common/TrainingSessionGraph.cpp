@@ -40,11 +40,21 @@ void FillTrainingGraph(CBasicLineGraph& graph, const CStudent& student) {
     graph.SetRedraw(false);
     graph.Clear();
     graph.SetMaximum(100);
-    for (const SessionRecord& training :
-         history::RecordsFor(history::View::TrainingProgress, history::History(student))) {
+    const std::vector<SessionRecord> sessions =
+        history::RecordsFor(history::View::TrainingProgress, history::History(student));
+    QStringList spoken;
+    for (const SessionRecord& training : sessions) {
         graph.AddPoint(history::DrawnCount(training.correctCount),
                        history::DrawnCount(training.goal), history::TrainingBarCategory(training));
+        spoken << CBasicLineGraph::tr("Session %1 of %2: %3 correct, goal %4, %5.")
+                      .arg(spoken.size() + 1)
+                      .arg(sessions.size())
+                      .arg(history::ShownCount(training.correctCount))
+                      .arg(history::ShownCount(training.goal))
+                      .arg(QString::fromStdString(history::DurationText(training.duration)));
     }
+    graph.SetSpokenText(
+        CBasicLineGraph::tr("Right answers in each training session, against its goal."), spoken);
     graph.SetRedraw(true);
 }
 

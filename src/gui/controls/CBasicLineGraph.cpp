@@ -1,5 +1,6 @@
 #include "CBasicLineGraph.h"
 
+#include "AccessibleObjects.h"
 #include "platform/Display.h"
 #include "platform/qt/Fonts.h"
 
@@ -84,6 +85,7 @@ CBasicLineGraph::CBasicLineGraph(QWidget* parent)
       backButton_(new QPushButton(QStringLiteral("<"), this)),
       forwardButton_(new QPushButton(QStringLiteral(">"), this)) {
     setFocusPolicy(Qt::StrongFocus);
+    SetAccessibleRole(*this, QAccessible::Chart);
     for (QPushButton* button : {backButton_, forwardButton_}) {
         // Return presses them as Space does, outside a dialog too.
         button->setAutoDefault(true);
@@ -235,6 +237,25 @@ void CBasicLineGraph::ShowScrollPosition() {
     backButton_->setEnabled(buttons.back);
     forwardButton_->setEnabled(buttons.forward);
     Redraw();
+    SaySpokenText();
+}
+
+void CBasicLineGraph::SetSpokenText(const QString& about, QStringList pointTexts) {
+    about_ = about;
+    pointTexts_ = std::move(pointTexts);
+    SaySpokenText();
+}
+
+void CBasicLineGraph::SaySpokenText() {
+    QStringList sentences{about_};
+    if (series_.Count() == 0) {
+        sentences << emptyText_ + QLatin1Char('.');
+    }
+    for (int index = series_.First(); index < series_.End() && index < pointTexts_.size();
+         ++index) {
+        sentences << pointTexts_[index];
+    }
+    setAccessibleDescription(sentences.join(QLatin1Char(' ')));
 }
 
 void CBasicLineGraph::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <vector>
@@ -82,6 +83,11 @@ public:
     void SetLegend(std::vector<GraphLegendEntry> legend);
     // Said in the middle of the plot while there are no points.
     void SetEmptyText(const QString& text);
+    // The graph in words, as a screen reader reads it (its accessible description): `about`, what
+    // it plots, then the sentence of each point in view, `pointTexts` holding one per point in
+    // the order they were added ("Test 3 of 12: 95 correct, not passed."); the empty text while
+    // there are no points. Said again whenever the graph scrolls.
+    void SetSpokenText(const QString& about, QStringList pointTexts);
     // Points, maximum and scroll position back to none; does not repaint.
     void Clear();
     // Always keeps the point; the newest point stays in view.
@@ -121,6 +127,7 @@ private:
     void PlaceScrollButtons();
     void OnScroll(int positions);
     void ShowScrollPosition();
+    void SaySpokenText();
     void DrawTitles(GraphCanvas& canvas) const;
     void DrawLegend(GraphCanvas& canvas) const;
     void DrawYLabel(GraphCanvas& canvas, int value, int centreY) const;
@@ -145,6 +152,8 @@ private:
     int goal_ = 0;
     std::vector<GraphLegendEntry> legend_;
     QString emptyText_;
+    QString about_;
+    QStringList pointTexts_;
     GraphSeries series_;
     QPushButton* backButton_ = nullptr;
     QPushButton* forwardButton_ = nullptr;

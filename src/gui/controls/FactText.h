@@ -10,3 +10,6 @@ QString OperatorSign(std::int32_t operation);
 
 // "7 × 8": the fact without its answer.
 QString FactText(const Problem& fact);
+
+// "7 plus 8", "12 minus 5", "6 times 7", "42 divided by 6": the fact as a screen reader says it.
+QString SpokenFact(const Problem& fact);

@@ -1,7 +1,10 @@
 #include "FlashCardDisplay.h"
 
 #include "CNumberPadCtl.h"
+#include "FactText.h"
 #include "platform/qt/ScreenBitmaps.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -34,6 +37,28 @@ QColor AnswerColour(ReviewState state) {
         return {0, 255, 0};
     default:
         return Qt::black;
+    }
+}
+
+QString SpokenCardStep(ReviewState state, const Problem& card) {
+    const QString fact = SpokenFact(card);
+    const QString answer = QString::number(card.enteredAnswer);
+    switch (state) {
+    case ReviewState::FirstTry:
+    case ReviewState::SecondTry:
+        return fact;
+    case ReviewState::TryAgain:
+        return QCoreApplication::translate("SpokenCard", "%1 is not %2. Try again.")
+            .arg(fact, answer);
+    case ReviewState::Almost:
+        return QCoreApplication::translate("SpokenCard", "Almost! %1 is not %2.").arg(fact, answer);
+    case ReviewState::ShowAnswer:
+        return QCoreApplication::translate("SpokenCard", "The answer: %1 equals %2.")
+            .arg(fact, answer);
+    case ReviewState::Correct:
+        return QCoreApplication::translate("SpokenCard", "Great! %1 equals %2.").arg(fact, answer);
+    default:
+        return {};
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QString>
 
 class CNumberPadCtl;
 
@@ -17,6 +18,11 @@ void SetPadLayoutFor(CNumberPadCtl& pad, const Problem& problem);
 // The colour a card's answer is written in at each step: red for a wrong answer, blue for the
 // answer shown after two misses or a time-out, green for a right one, black otherwise.
 QColor AnswerColour(ReviewState state);
+
+// The card as a screen reader says it at each step: the problem while it waits for a try, then
+// what the feedback picture and the answer on the card say ("7 plus 8 is not 14. Try again.");
+// nothing while there is no card.
+QString SpokenCardStep(ReviewState state, const Problem& card);
 
 // The card's background and the four feedback pictures of the screen folder "Review".
 class FeedbackPictures {

@@ -103,6 +103,25 @@ void DrawCaption(platform::GdiDc& dc, const QString& text, const QColor& colour,
     dc.DrawText(text, rect, platform::dt::kSingleLine | platform::dt::kCenter);
 }
 
+// A test as the score and mastery graphs say it: "Test 3 of 12: 95 correct, not passed."
+QString ScoreSentence(int number, int count, const SessionRecord& test) {
+    return (history::IsPassed(test)
+                ? CStudentProgressWnd::tr("Test %1 of %2: %3 correct, passed.")
+                : CStudentProgressWnd::tr("Test %1 of %2: %3 correct, not passed."))
+        .arg(number)
+        .arg(count)
+        .arg(history::ShownCount(test.correctCount));
+}
+
+// "Test 3 of 12: Subtraction, passed."
+QString MasterySentence(int number, int count, const SessionRecord& test) {
+    return (history::IsPassed(test) ? CStudentProgressWnd::tr("Test %1 of %2: %3, passed.")
+                                    : CStudentProgressWnd::tr("Test %1 of %2: %3, not passed."))
+        .arg(number)
+        .arg(count)
+        .arg(QString::fromStdString(GetOperationName(test.level)));
+}
+
 void NameForScreenReaders(QWidget* view, const QString& name, const QString& description) {
     view->setAccessibleName(name);
     view->setAccessibleDescription(description);
@@ -192,11 +211,10 @@ bool CStudentProgressWnd::CreateUIElements() {
     trainingReport_ = new ReportList(this, kTrainingColumns, listFont, listFont, rowHeight);
     factMap_ = new FactMapView(this);
     factMap_->setObjectName(QStringLiteral("Fact Map"));
-    NameForScreenReaders(scoreGraph_, tr("Current progress graph"),
-                         tr("The number right in each test at the current level"));
-    NameForScreenReaders(masteryGraph_, tr("Mastery graph"), tr("The level reached by each test"));
-    NameForScreenReaders(trainingGraph_, tr("Training progress graph"),
-                         tr("Right answers in each training session, against its goal"));
+    // The graphs' descriptions are the graphs in words, said as they are filled.
+    scoreGraph_->setAccessibleName(tr("Current progress graph"));
+    masteryGraph_->setAccessibleName(tr("Mastery graph"));
+    trainingGraph_->setAccessibleName(tr("Training progress graph"));
     NameForScreenReaders(testReport_, tr("Test report"), tr("Every test, newest first"));
     NameForScreenReaders(trainingReport_, tr("Training report"),
                          tr("Every training session and review, newest first"));
@@ -366,10 +384,15 @@ void CStudentProgressWnd::FillScoreGraph() {
     scoreGraph_->SetRedraw(false);
     scoreGraph_->Clear();
     scoreGraph_->SetMaximum(100);
-    for (const SessionRecord& test : Records(history::View::TestScores)) {
+    const std::vector<SessionRecord> tests = Records(history::View::TestScores);
+    QStringList spoken;
+    for (const SessionRecord& test : tests) {
         scoreGraph_->AddPoint(history::DrawnCount(test.correctCount), 0,
                               history::IsPassed(test) ? kPassedBar : kNotPassedBar);
+        spoken << ScoreSentence(static_cast<int>(spoken.size()) + 1, static_cast<int>(tests.size()),
+                                test);
     }
+    scoreGraph_->SetSpokenText(tr("The number right in each test at the current level."), spoken);
     scoreGraph_->SetRedraw(true);
 }
 
@@ -377,10 +400,15 @@ void CStudentProgressWnd::FillMasteryGraph() {
     masteryGraph_->SetRedraw(false);
     masteryGraph_->Clear();
     masteryGraph_->SetMaximum(15);
-    for (const SessionRecord& test : Records(history::View::Mastery)) {
+    const std::vector<SessionRecord> tests = Records(history::View::Mastery);
+    QStringList spoken;
+    for (const SessionRecord& test : tests) {
         masteryGraph_->AddLevelPoint(test.level, test.testsPassedBefore,
                                      history::IsPassed(test) ? 1 : 0);
+        spoken << MasterySentence(static_cast<int>(spoken.size()) + 1,
+                                  static_cast<int>(tests.size()), test);
     }
+    masteryGraph_->SetSpokenText(tr("The level reached by each test."), spoken);
     masteryGraph_->SetRedraw(true);
 }
 

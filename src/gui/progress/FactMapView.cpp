@@ -7,6 +7,7 @@
 #include "data/SessionHistory.h"
 #include "gui/common/LanguageForms.h"
 #include "gui/common/ScreenColours.h"
+#include "gui/controls/AccessibleObjects.h"
 #include "gui/controls/CPictureButton.h"
 #include "gui/controls/FactText.h"
 #include "gui/controls/KeyboardNavigation.h"
@@ -156,6 +157,7 @@ void DrawCell(QPainter& painter, const QRect& face, const data::FactCell& cell) 
 FactMapView::FactMapView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Fact map"));
+    SetAccessibleRole(*this, QAccessible::Chart);
     // Parented to this view, the buttons are always created.
     for (std::size_t index = 0; index < kKinds.size(); ++index) {
         const std::int32_t kind = kKinds[index];
@@ -217,8 +219,7 @@ void FactMapView::ShowOperation(std::int32_t kind) {
     for (FactSummaryTile* tile : tiles_) {
         tile->setVisible(operation_ == kMixed);
     }
-    // What a screen reader says of the map: its headline, as a sighted child sees it first.
-    setAccessibleDescription(Headline());
+    setAccessibleDescription(SpokenMap());
     Relayout();
     update();
 }
@@ -257,6 +258,28 @@ QString FactMapView::Headline() const {
         return tr("%1: no facts to show").arg(name);
     }
     return tr("%1: %2 of %3 fluent").arg(name).arg(counts.fluent).arg(counts.Total());
+}
+
+QString FactMapView::SpokenMap() const {
+    QStringList sentences{Headline() + QLatin1Char('.')};
+    const std::array<std::pair<data::Fluency, const char*>, 4> groups{{
+        {data::Fluency::Fluent, QT_TR_NOOP("Fluent: %1.")},
+        {data::Fluency::Slow, QT_TR_NOOP("Right but slow: %1.")},
+        {data::Fluency::Missed, QT_TR_NOOP("Missed: %1.")},
+        {data::Fluency::NotSeen, QT_TR_NOOP("Not tried yet: %1.")},
+    }};
+    for (const auto& [fluency, sentence] : groups) {
+        QStringList facts;
+        for (const data::FactCell& cell : grid_.Cells()) {
+            if (cell.fluency == fluency && !cell.mirrored) {
+                facts << SpokenFact(cell.fact);
+            }
+        }
+        if (!facts.isEmpty()) {
+            sentences << tr(sentence).arg(facts.join(QStringLiteral(", ")));
+        }
+    }
+    return sentences.join(QLatin1Char(' '));
 }
 
 QString FactMapView::ToolTipAt(QPoint point) const {

@@ -42,6 +42,9 @@ public:
     data::FluencyCounts Counts() const;
     // "Addition: 42 of 100 fluent".
     QString Headline() const;
+    // What a screen reader reads of the map (its description): the headline, then the facts of
+    // each colour in words ("Missed: 7 plus 8, 6 plus 9.").
+    QString SpokenMap() const;
     // Why the grid is empty ("" while it shows facts).
     const QString& Message() const { return message_; }
     const FactMapLayout& Layout() const { return layout_; }

@@ -10,6 +10,8 @@
 #include "gui/controls/KeyboardNavigation.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/ScreenButton.h"
+#include "gui/controls/SpokenText.h"
+#include "platform/CommandLine.h"
 #include "platform/Display.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
@@ -100,6 +102,9 @@ bool CMistakeReviewWnd::CreateUIElements() {
         connect(button, &CPictureButton::commandClicked, this, &CMistakeReviewWnd::OnCommand);
     }
     SetTabChain({pad_, beginButton_, printButton_, list_, homeButton_});
+    frog_ = new SpokenText(this, QAccessible::Animation);
+    frog_->setVisible(!platform::HasOption(platform::kOptionNoFrog));
+    SayWhereTheFrogIs(false);
     return true;
 }
 
@@ -110,6 +115,8 @@ void CMistakeReviewWnd::PositionUIElements() {
     list_->setGeometry(listFrame.left + 2, listFrame.top + 2, listFrame.Width() - 4,
                        listFrame.Height() - 4);
     list_->FitColumns();
+    card_.SetGeometry(layout_.cardArea.ToQRect());
+    frog_->setGeometry(layout_.buddyArea.ToQRect());
     pad_->move(CentreIn(layout_.padArea, pad_->size()));
     int buttonTop = pad_->y();
     for (CPictureButton* button : {homeButton_, beginButton_, printButton_}) {

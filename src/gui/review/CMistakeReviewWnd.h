@@ -5,6 +5,7 @@
 #include "gui/common/CardSteps.h"
 #include "gui/controls/BuddyAnimation.h"
 #include "gui/controls/FlashCardDisplay.h"
+#include "gui/controls/SpokenCard.h"
 
 #include <QBasicTimer>
 #include <QFont>
@@ -18,6 +19,7 @@ class CNumberPadCtl;
 class CPictureButton;
 class IHomeScreen;
 class IPrinterSetup;
+class SpokenText;
 
 // Works off the signed-in student's mistake list: the first ten listed facts in turn as flash
 // cards, two tries each with timed feedback. Three right first tries in a row take a fact off
@@ -49,6 +51,9 @@ public:
     CMistakeListCtl* MistakeList() const { return list_; }
     CPictureButton* Button(CommandId id) const;
     const ReviewLayout& Layout() const { return layout_; }
+    // What a screen reader reads: the card being answered (shown only then) and the frog.
+    const SpokenText& Card() const { return card_.Current(); }
+    const SpokenText* Frog() const { return frog_; }
     // Where Print Mistakes lets the user choose the printer; the platform's print dialog unless
     // replaced.
     void SetPrinterSetup(std::unique_ptr<IPrinterSetup> setup);
@@ -82,6 +87,11 @@ private:
     void ShowBuddyFrame(int frame);
     void DrawFlashCard(platform::GdiDc& dc);
     void RedrawCard();
+    // The card's step in words; once a right answer takes the fact off the list, also that the
+    // frog hops and how many mistakes are left.
+    QString CardInWords() const;
+    // The frog in words: at the edge of the pond, on a lily pad, or across (`crossed`).
+    void SayWhereTheFrogIs(bool crossed);
 
     QPointer<QWidget> parentWindow_;
     IHomeScreen& homeScreen_;
@@ -93,6 +103,7 @@ private:
     CPictureButton* beginButton_ = nullptr;
     CPictureButton* printButton_ = nullptr;
     CPictureButton* homeButton_ = nullptr;
+    SpokenText* frog_ = nullptr;
     std::unique_ptr<IPrinterSetup> printerSetup_;
     BuddyAnimation buddy_;
     int shownBuddyFrame_ = 0;
@@ -100,6 +111,7 @@ private:
     platform::GdiRect answerBox_;
 
     CardSteps steps_;
+    SpokenCard card_{this};
     int listIndex_ = 0;
     std::uint32_t sessionStart_ = 0;
     std::int16_t itemsAtStart_ = 0;

@@ -1,10 +1,13 @@
-// What CMistakeReviewWnd draws: its panels, the header bar, the frog and the flash card.
+// What CMistakeReviewWnd draws: its panels, the header bar, the frog and the flash card; and the
+// card and the frog as a screen reader says them.
 #include "CMistakeReviewWnd.h"
 #include "data/CStudent.h"
 #include "gui/common/CentreIn.h"
 #include "gui/common/ScreenColours.h"
 #include "gui/controls/CNumberPadCtl.h"
 #include "gui/controls/ProblemCard.h"
+#include "gui/controls/SpokenText.h"
+#include "platform/CommandLine.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 #include <QPaintEvent>
@@ -53,6 +56,33 @@ void CMistakeReviewWnd::DrawBuddy(platform::GdiDc& dc) {
 
 void CMistakeReviewWnd::RedrawCard() {
     repaint(layout_.cardArea.ToQRect());
+    card_.Say(CardInWords());
+}
+
+QString CMistakeReviewWnd::CardInWords() const {
+    QStringList sentences{SpokenCardStep(steps_.State(), steps_.Card())};
+    CStudent& student = GetCurrentStudent();
+    if (steps_.State() == ReviewState::Correct && !student.IsMistake(steps_.Card())) {
+        sentences << (frog_->isHidden() ? tr("That fact is off your list.")
+                                        : tr("That fact is off your list, and the frog hops."));
+        const int left = student.GetMistakeCount();
+        sentences << (left == 0   ? tr("No mistakes are left.")
+                      : left == 1 ? tr("1 mistake is left.")
+                                  : tr("%1 mistakes are left.").arg(left));
+    }
+    return sentences.join(QLatin1Char(' '));
+}
+
+void CMistakeReviewWnd::SayWhereTheFrogIs(bool crossed) {
+    const int pad = (BuddyFrameCounter() - 1) / BuddyAnimation::kFramesPerHop;
+    const int pads = BuddyAnimation::kLastFrame / BuddyAnimation::kFramesPerHop;
+    if (crossed || pad >= pads) {
+        frog_->Say(tr("The frog has crossed the pond."));
+    } else if (pad == 0) {
+        frog_->Say(tr("The frog waits at the edge of the pond."));
+    } else {
+        frog_->Say(tr("The frog is on lily pad %1 of %2.").arg(pad).arg(pads));
+    }
 }
 
 void CMistakeReviewWnd::DrawFlashCard(platform::GdiDc& dc) {

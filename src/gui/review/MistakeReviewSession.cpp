@@ -91,10 +91,13 @@ void CMistakeReviewWnd::NextProblem() {
     CStudent& student = GetCurrentStudent();
     if (!student.IsMistake(steps_.Card())) {
         // Mastered: the fact that took its place in the list comes next.
+        const int frameBefore = BuddyFrameCounter();
         buddy_.Hop();
+        SayWhereTheFrogIs(BuddyFrameCounter() < frameBefore);
         --listIndex_;
         if (student.GetMistakeCount() == 0) {
             buddy_.RunToEnd();
+            SayWhereTheFrogIs(true);
             timer_.stop();
             student.SetReviewDue(false);
             EndSession();

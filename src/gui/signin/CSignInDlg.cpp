@@ -4,6 +4,7 @@
 #include "data/AccountRules.h"
 #include "data/CUserManager.h"
 #include "gui/controls/AccountTextValidator.h"
+#include "gui/controls/PasswordBox.h"
 #include "platform/HelpGuide.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
@@ -59,8 +60,7 @@ void CSignInDlg::CreateControls() {
     auto* passwordLabel = Place(new QLabel(tr("Password :")), 24, 52, 39, 12);
     passwordLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    password_ = Place(new QLineEdit, 79, 52, 95, 12);
-    password_->setEchoMode(QLineEdit::Password);
+    password_ = Place(new ::PasswordBox, 79, 52, 95, 12);
     password_->setMaxLength(static_cast<int>(data::kPasswordLimit));
     password_->setValidator(new AccountTextValidator(password_));
     password_->setAccessibleName(tr("Password"));

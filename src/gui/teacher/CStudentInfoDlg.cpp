@@ -8,6 +8,7 @@
 #include "data/StudentInfoCheck.h"
 #include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/AccountTextValidator.h"
+#include "gui/controls/PasswordBox.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -27,10 +28,11 @@ constexpr int kLevels = 5;
 constexpr int kWidthUnits = 247;
 constexpr int kHeightUnits = 186;
 
-QLineEdit* MakeBox(int limit, QLineEdit::EchoMode echo) {
-    auto* box = new QLineEdit;
+// A box for a name (QLineEdit) or a password (PasswordBox) that takes at most `limit` letters,
+// and only those a record can hold.
+template <typename Box> Box* MakeBox(int limit) {
+    auto* box = new Box;
     box->setMaxLength(limit);
-    box->setEchoMode(echo);
     box->setValidator(new AccountTextValidator(box));
     return box;
 }
@@ -67,15 +69,15 @@ void CStudentInfoDlg::CreateControls() {
           233, 176);
 
     Place(new QLabel(tr("Full name  (e.g. Oria Fennick) :")), 24, 42, 96, 8);
-    nameBox_ = Place(MakeBox(kNameLimit, QLineEdit::Normal), 138, 38, 78, 12);
+    nameBox_ = Place(MakeBox<QLineEdit>(kNameLimit), 138, 38, 78, 12);
     nameBox_->setAccessibleName(tr("Full name"));
     nameNote_ = Place(new RefusedInputNote(*nameBox_), 24, 50, 192, 7);
     Place(new QLabel(tr("Password :")), 24, 61, 90, 8);
-    passwordBox_ = Place(MakeBox(kPasswordLimit, QLineEdit::Password), 138, 57, 78, 12);
+    passwordBox_ = Place(MakeBox<::PasswordBox>(kPasswordLimit), 138, 57, 78, 12);
     passwordBox_->setAccessibleName(tr("Password"));
     Place(new RefusedInputNote(*passwordBox_), 24, 69, 192, 7);
     Place(new QLabel(tr("Verify Password :")), 24, 80, 90, 8);
-    verifyBox_ = Place(MakeBox(kPasswordLimit, QLineEdit::Password), 138, 76, 78, 12);
+    verifyBox_ = Place(MakeBox<::PasswordBox>(kPasswordLimit), 138, 76, 78, 12);
     verifyBox_->setAccessibleName(tr("Verify password"));
     Place(new RefusedInputNote(*verifyBox_), 24, 88, 192, 7);
 

@@ -1,12 +1,15 @@
 #include "CTestingWnd.h"
 
 #include "data/CStudent.h"
+#include "data/SessionHistory.h"
 #include "gui/common/CentreIn.h"
 #include "gui/common/DebugAnswerFile.h"
 #include "gui/common/HomeScreen.h"
 #include "gui/controls/CNumberPadCtl.h"
 #include "gui/controls/CPictureButton.h"
+#include "gui/controls/FactText.h"
 #include "gui/controls/FlashCardDisplay.h"
+#include "gui/controls/SpokenText.h"
 #include "platform/BaseFolder.h"
 #include "platform/CommandLine.h"
 #include "platform/Display.h"
@@ -17,7 +20,6 @@
 #include "platform/qt/ScreenBitmaps.h"
 #include "platform/qt/ScreenStage.h"
 
-#include <optional>
 #include <string>
 
 namespace {
@@ -86,6 +88,7 @@ bool CTestingWnd::CreateUIElements() {
     for (CPictureButton* button : {beginButton_, homeButton_}) {
         connect(button, &CPictureButton::commandClicked, this, &CTestingWnd::OnCommand);
     }
+    status_ = new SpokenText(this, QAccessible::StaticText);
     return homeCreated;
 }
 
@@ -98,6 +101,8 @@ void CTestingWnd::PositionUIElements() {
     pad_->HidePad();
     homeButton_->move(layout_.buttonArea.left, padPlace.y());
     beginButton_->move(layout_.buttonArea.left, padPlace.y() + homeButton_->height());
+    status_->setGeometry(layout_.statusBox.ToQRect());
+    SayStatus();
 }
 
 void CTestingWnd::OnCommand(int id) {
@@ -126,6 +131,7 @@ void CTestingWnd::OnBegin() {
     missed_ = 0;
     correct_ = 0;
     remaining_ = test_.GetCount();
+    passed_.reset();
     startTime_ = platform::GetClock().TickCount();
     const bool debug = platform::HasOption(platform::kOptionDebug);
     if (debug && heldDigit) {
@@ -220,6 +226,9 @@ void CTestingWnd::PreparePadFor(int index) {
     pad_->SetDisplayRect(AroundAnswerBox(AnswerBoxOf(index)));
     pad_->ClearValue();
     pad_->ShowValue(true);
+    SayStatus();
+    card_.SetGeometry(CardRect(index).ToQRect());
+    card_.Say(SpokenFact(test_.GetProblem(index)), StatusText());
     cardReadyTime_ = platform::GetClock().TickCount();
 }
 
@@ -241,9 +250,36 @@ void CTestingWnd::FinishTest() {
     test_.SetDuration(0);
     test_.SetGoal(0);
     test_.SetFlag(0);
-    GetCurrentStudent().AddSession(test_, kTestSession, -1);
-    GetCurrentStudent().SaveFluency();
+    CStudent& student = GetCurrentStudent();
+    if (student.AddSession(test_, kTestSession, -1)) {
+        passed_ = history::IsPassed(student.GetSession(student.GetSessionCount() - 1));
+    }
+    student.SaveFluency();
     repaint();
+    // The result takes the card's place as what the student hears.
+    SayStatus();
+    status_->setFocus();
+    card_.Say({});
+}
+
+QString CTestingWnd::StatusText() const {
+    if (remaining_ == -1) {
+        return tr("Click Begin to start the test.");
+    }
+    if (running_) {
+        return tr("Remaining: %1").arg(remaining_);
+    }
+    if (!passed_) {
+        return tr("Correct: %1. Missed: %2.").arg(correct_).arg(missed_);
+    }
+    return (*passed_ ? tr("Correct: %1. Missed: %2. You passed this test.")
+                     : tr("Correct: %1. Missed: %2. You did not pass this test."))
+        .arg(correct_)
+        .arg(missed_);
+}
+
+void CTestingWnd::SayStatus() {
+    status_->Say(StatusText());
 }
 
 void CTestingWnd::WriteDebugAnswers() const {

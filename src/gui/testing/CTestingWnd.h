@@ -3,15 +3,18 @@
 #include "TestingLayout.h"
 #include "data/CTestData.h"
 #include "gui/common/ActivityWindow.h"
+#include "gui/controls/SpokenCard.h"
 
 #include <QBasicTimer>
 #include <QFont>
 #include <QImage>
 #include <cstdint>
+#include <optional>
 
 class CNumberPadCtl;
 class CPictureButton;
 class IHomeScreen;
+class SpokenText;
 
 // The timed flash-card test of the signed-in student's level: one file of facts, seven cards to
 // a row, one answer per card on the number pad, and at the end the counts of correct and missed
@@ -41,6 +44,9 @@ public:
     int Remaining() const { return remaining_; }
     int Correct() const { return correct_; }
     int Missed() const { return missed_; }
+    // What a screen reader reads: the card being answered (shown only then) and the status box.
+    const SpokenText& Card() const { return card_.Current(); }
+    const SpokenText* Status() const { return status_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,6 +69,9 @@ private:
     void PreparePadFor(int index);
     void WriteDebugAnswers() const;
     void CloseWindow();
+    // The status box in words, as it shows now.
+    QString StatusText() const;
+    void SayStatus();
 
     // Painting (CTestingWndPaint.cpp).
     void EraseBackground(platform::GdiDc& dc);
@@ -84,6 +93,8 @@ private:
     CNumberPadCtl* pad_ = nullptr;
     CPictureButton* beginButton_ = nullptr;
     CPictureButton* homeButton_ = nullptr;
+    SpokenCard card_{this};
+    SpokenText* status_ = nullptr;
     QBasicTimer timer_;
 
     CTestData test_;
@@ -92,6 +103,8 @@ private:
     int missed_ = 0;
     int correct_ = 0;
     int remaining_ = -1;
+    // The last test ended passed; known once it is recorded.
+    std::optional<bool> passed_;
     std::uint32_t startTime_ = 0;
     // When the current card became ready for input; its response time counts from here.
     std::uint32_t cardReadyTime_ = 0;

@@ -12,6 +12,7 @@
 #include "gui/controls/KeyboardNavigation.h"
 #include "gui/controls/ReportList.h"
 #include "gui/controls/ScreenButton.h"
+#include "gui/controls/SpokenText.h"
 #include "platform/Display.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
@@ -195,6 +196,7 @@ void CTrainingWnd::PositionUIElements() {
     }
     graph_->setGeometry(layout_.cardArea.ToQRect());
     report_->setGeometry(layout_.cardArea.ToQRect());
+    card_.SetGeometry(layout_.cardArea.ToQRect());
     PositionSetupControls();
 }
 

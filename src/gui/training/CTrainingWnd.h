@@ -6,6 +6,7 @@
 #include "gui/common/ActivityWindow.h"
 #include "gui/common/CardSteps.h"
 #include "gui/controls/FlashCardDisplay.h"
+#include "gui/controls/SpokenCard.h"
 
 #include <QBasicTimer>
 #include <QFont>
@@ -19,6 +20,7 @@ class CNumberPadCtl;
 class CPictureButton;
 class IHomeScreen;
 class ReportList;
+class SpokenText;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -82,6 +84,8 @@ public:
     const Problem& CurrentProblem() const { return steps_.Card(); }
     int CurrentIndex() const { return index_; }
     const CTestData& Session() const { return session_; }
+    // The card being answered as a screen reader meets it; shown only while there is one.
+    const SpokenText& Card() const { return card_.Current(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -170,6 +174,7 @@ private:
     std::optional<data::MyFactsPlan> plan_;
     int goal_ = 0;
     CardSteps steps_;
+    SpokenCard card_{this};
     CTestData session_;
     int index_ = 0;
     std::uint32_t sessionStart_ = 0;

@@ -1,9 +1,11 @@
-// What CTrainingWnd draws: its panels and blocks, the header bar and the flash card.
+// What CTrainingWnd draws: its panels and blocks, the header bar and the flash card, and the card
+// as a screen reader says it.
 #include "CTrainingWnd.h"
 #include "data/CStudent.h"
 #include "gui/common/ScreenColours.h"
 #include "gui/controls/CNumberPadCtl.h"
 #include "gui/controls/ProblemCard.h"
+#include "gui/controls/SpokenText.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 #include <QPaintEvent>
@@ -38,6 +40,7 @@ void CTrainingWnd::EraseBackground(platform::GdiDc& dc) {
 
 void CTrainingWnd::RedrawCard() {
     repaint(layout_.cardArea.ToQRect());
+    card_.Say(SpokenCardStep(steps_.State(), steps_.Card()));
 }
 
 void CTrainingWnd::DrawFlashCard(platform::GdiDc& dc) {

@@ -232,6 +232,8 @@ void CTrainingWnd::EndSession() {
                      .toStdString(),
          .owner = this});
     OnViewSessionGraph();
+    // In the card's place, the graph with this session says how it went.
+    graph_->setFocus();
     if (student.IsReviewDue()) {
         HandOverToReview();
     }

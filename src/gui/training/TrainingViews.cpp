@@ -16,19 +16,21 @@
 
 namespace {
 
+// Within the screen's width from the card area's left edge, so that no column heading lies
+// beyond the screen's edge where a screen reader would find it.
 constexpr std::array<ReportList::Column, 12> kReportColumns{
-    {{QT_TRANSLATE_NOOP("ReportList", "Session"), 50},
-     {QT_TRANSLATE_NOOP("ReportList", "Date"), 80},
-     {QT_TRANSLATE_NOOP("ReportList", "Level"), 100},
-     {QT_TRANSLATE_NOOP("ReportList", "Goal"), 70},
+    {{QT_TRANSLATE_NOOP("ReportList", "Session"), 40},
+     {QT_TRANSLATE_NOOP("ReportList", "Date"), 70},
+     {QT_TRANSLATE_NOOP("ReportList", "Level"), 80},
+     {QT_TRANSLATE_NOOP("ReportList", "Goal"), 40},
      {QT_TRANSLATE_NOOP("ReportList", "Correct"), 50},
-     {QT_TRANSLATE_NOOP("ReportList", "Problems"), 70},
-     {QT_TRANSLATE_NOOP("ReportList", "Attempts"), 70},
-     {QT_TRANSLATE_NOOP("ReportList", "Duration"), 80},
-     {QT_TRANSLATE_NOOP("ReportList", "Complete"), 70},
-     {QT_TRANSLATE_NOOP("ReportList", "Problems / Min"), 100},
-     {QT_TRANSLATE_NOOP("ReportList", "Remaining"), 70},
-     {QT_TRANSLATE_NOOP("ReportList", "Cumulative Time"), 110}}};
+     {QT_TRANSLATE_NOOP("ReportList", "Problems"), 60},
+     {QT_TRANSLATE_NOOP("ReportList", "Attempts"), 60},
+     {QT_TRANSLATE_NOOP("ReportList", "Duration"), 70},
+     {QT_TRANSLATE_NOOP("ReportList", "Complete"), 60},
+     {QT_TRANSLATE_NOOP("ReportList", "Problems / Min"), 90},
+     {QT_TRANSLATE_NOOP("ReportList", "Remaining"), 60},
+     {QT_TRANSLATE_NOOP("ReportList", "Cumulative Time"), 100}}};
 
 } // namespace
 
@@ -36,8 +38,6 @@ void CTrainingWnd::CreateViews() {
     graph_ = new CBasicLineGraph(this);
     graph_->setObjectName(QStringLiteral("CTrainingWndSessionGraph"));
     graph_->setAccessibleName(tr("Session graph"));
-    graph_->setAccessibleDescription(
-        tr("Right answers in each training session, against its goal"));
     ConfigureTrainingGraph(*graph_, GraphLabelTenths());
     graph_->Hide();
     // Twelve columns in their fixed widths: the lists' own small face, scrolled sideways.

@@ -2,7 +2,9 @@
 
 #include "MainWindow.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace platform {
 namespace {
@@ -64,10 +66,16 @@ MbResult QtMessageBoxes::Show(const MessageBoxRequest& request) {
     QWidget* owner = request.owner != nullptr ? request.owner : MainWindow();
     QMessageBox box(ToQt(request.icon), QString::fromStdString(title),
                     QString::fromStdString(request.text), ToQt(request.buttons), owner);
-    // With the keyboard, also where no window manager gives it.
+    // With the keyboard, also where no window manager gives it; and the keyboard back to the
+    // window the user was in once the box has gone.
+    const QPointer<QWidget> before = QApplication::activeWindow();
     box.show();
     box.activateWindow();
-    return FromQt(box.exec());
+    const int button = box.exec();
+    if (before != nullptr && before->isVisible()) {
+        before->activateWindow();
+    }
+    return FromQt(button);
 }
 
 } // namespace platform

@@ -1,6 +1,8 @@
 #include "platform/Language.h"
 #include "GuiTestSupport.h"
+#include "StudentSupport.h"
 #include "gui/common/LanguageForms.h"
+#include "gui/controls/FlashCardDisplay.h"
 #include "gui/controls/ReportList.h"
 #include "platform/ErrorText.h"
 #include "platform/ShownText.h"
@@ -117,7 +119,7 @@ TEST(LanguageTest, WhatCannotBeUsedLeavesEnglishInItsPlaceAndOneLineInTheErrorLo
     }
 }
 
-TEST(LanguageTest, DatesAndDecimalsFollowTheLanguageAndEnglishKeepsItsOwnForms) {
+TEST(LanguageTest, DatesDecimalsAndSpokenCardsFollowTheLanguageAndEnglishKeepsItsOwnForms) {
     std::tm noon{.tm_sec = 0,
                  .tm_min = 0,
                  .tm_hour = 12,
@@ -131,11 +133,14 @@ TEST(LanguageTest, DatesAndDecimalsFollowTheLanguageAndEnglishKeepsItsOwnForms) 
         const char* progressDate;
         const char* trainingDate;
         const char* perMinute;
+        const char* card; // 6 × 7 answered 42, as a screen reader says it
     } rows[] = {
-        {" -lang en", "12/07/2026", "12\\07\\2026", "3.1"},
-        {" -lang de", "07.12.2026", "07.12.2026", "3,1"},
-        {" -lang es", "7/12/2026", "7/12/2026", "3,1"},
+        {" -lang en", "12/07/2026", "12\\07\\2026", "3.1", "Great! 6 times 7 equals 42."},
+        {" -lang de", "07.12.2026", "07.12.2026", "3,1", "Super! 6 mal 7 ist 42."},
+        {" -lang es", "7/12/2026", "7/12/2026", "3,1", "¡Muy bien! 6 por 7 son 42."},
     };
+    Problem card = guitest::Mistake(6, 'x', 7);
+    card.enteredAnswer = 42;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.arguments);
         platform::fakes::FakePlatform fakes;
@@ -147,6 +152,7 @@ TEST(LanguageTest, DatesAndDecimalsFollowTheLanguageAndEnglishKeepsItsOwnForms) 
         EXPECT_EQ(forms.date(time, '\\'), row.trainingDate);
         EXPECT_EQ(LanguageDate(2026, 12, 7, '/'), row.progressDate);
         EXPECT_EQ(forms.oneDecimal(3.14), row.perMinute);
+        EXPECT_EQ(SpokenCardStep(ReviewState::Correct, card), QString::fromUtf8(row.card));
     }
 }
 

@@ -130,6 +130,11 @@ TEST_F(LineGraphTest, KeysReachEveryPartOfALongSeriesAndTheButtonsRepeatWhileHel
     MakeBarChart(1000);
     EXPECT_EQ(graph->Series().Count(), 1000);
     EXPECT_EQ(XLabels(Paint()), Numbers(981, 1000));
+    QStringList spoken;
+    for (int value = 1; value <= 1000; ++value) {
+        spoken << QStringLiteral("P%1.").arg(value);
+    }
+    graph->SetSpokenText(QStringLiteral("About."), spoken);
     graph->show();
     QPushButton* back = graph->ScrollButton(CBasicLineGraph::kScrollBack);
     QPushButton* forward = graph->ScrollButton(CBasicLineGraph::kScrollForward);
@@ -147,6 +152,10 @@ TEST_F(LineGraphTest, KeysReachEveryPartOfALongSeriesAndTheButtonsRepeatWhileHel
     for (const auto& [to, key, firstShown] : presses) {
         QTest::keyClick(to, key);
         EXPECT_EQ(XLabels(Paint()).front(), std::to_string(firstShown)) << key;
+        // A screen reader reads the points in view.
+        const QStringList said = graph->accessibleDescription().split(' ');
+        EXPECT_EQ(said.size(), 21);
+        EXPECT_EQ(said.mid(0, 2), (QStringList{"About.", QStringLiteral("P%1.").arg(firstShown)}));
     }
     EXPECT_EQ(Buttons(), std::pair(true, false));
     QTest::keyClick(graph.get(), Qt::Key_Home);
@@ -154,6 +163,9 @@ TEST_F(LineGraphTest, KeysReachEveryPartOfALongSeriesAndTheButtonsRepeatWhileHel
     EXPECT_EQ(Buttons(), std::pair(false, true));
 
     graph->Clear();
+    graph->SetEmptyText(QStringLiteral("No tests yet"));
+    graph->SetSpokenText(QStringLiteral("About."), {});
+    EXPECT_EQ(graph->accessibleDescription(), "About. No tests yet.");
     graph->AddPoint(5, 0, 0);
     QTest::keyClick(graph.get(), Qt::Key_End);
     EXPECT_EQ(Bars(Paint(), kGreen).size(), 1u) << "a short series stays in view";

@@ -11,6 +11,7 @@
 #include "gui/progress/CStudentProgressWnd.h"
 #include "gui/progress/FactMapView.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 
 using namespace guitest;
@@ -99,6 +100,23 @@ TEST_F(ProgressWindowTest, TheGraphsAndReportsShowTheRecordsNewestReportedFirst)
         std::tuple(20, 25, 2));
     EXPECT_TRUE(window->TrainingGraph()->Flags() & CBasicLineGraph::kMarksAndGoal);
 
+    // The same in words, as a screen reader reads each graph.
+    const std::pair<QWidget*, const char*> spoken[] = {
+        {window->MasteryGraph(),
+         "The level reached by each test. Test 1 of 3: Addition, not passed. Test 2 of 3: "
+         "Addition, passed. Test 3 of 3: Division, passed."},
+        {window->ScoreGraph(),
+         "The number right in each test at the current level. Test 1 of 3: 97 correct, not "
+         "passed. Test 2 of 3: 100 correct, passed. Test 3 of 3: 90 correct, passed."},
+        {window->TrainingGraph(),
+         "Right answers in each training session, against its goal. Session 1 of 2: 20 correct, "
+         "goal 25, 4 minutes. Session 2 of 2: 30 correct, goal 0, 1 minute."},
+    };
+    for (const auto& [graph, words] : spoken) {
+        EXPECT_EQ(graph->accessibleDescription(), words);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(graph)->role(), QAccessible::Chart);
+    }
+
     Click(kReport);
     const ReportList& tests = *window->TestReport();
     ASSERT_EQ(tests.RowCount(), 3);
@@ -107,6 +125,13 @@ TEST_F(ProgressWindowTest, TheGraphsAndReportsShowTheRecordsNewestReportedFirst)
     EXPECT_EQ(tests.topLevelItem(0)->foreground(4).color(), QColor(0, 200, 0));
     EXPECT_EQ(tests.topLevelItem(2)->foreground(0).color(), QColor(Qt::black));
     EXPECT_FALSE(tests.header()->sectionsClickable());
+    // A screen reader reads it as a table with its columns' headings.
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(window->TestReport())->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 3);
+    EXPECT_EQ(table->columnDescription(3), "Score");
+    EXPECT_EQ(table->cellAt(0, 3)->text(QAccessible::Name), "90 / 90");
     EXPECT_EQ(tests.columnWidth(0) * 2, tests.columnWidth(1)) << "the test number is narrow";
     int total = 0;
     for (int column = 0; column < tests.columnCount(); ++column) {
@@ -205,6 +230,8 @@ TEST_F(ProgressWindowTest, EachButtonShowsOnlyItsViewAndHomeLeavesWithoutChangin
     const FactMapView& map = *window->FactMap();
     EXPECT_EQ(map.Operation(), kSubtraction) << "the student's level";
     EXPECT_EQ(map.Grid().Counts(), (data::FluencyCounts{.fluent = 1, .missed = 1, .notSeen = 98}));
+    EXPECT_TRUE(map.accessibleDescription().startsWith(
+        "Subtraction: 1 of 100 fluent. Fluent: 9 minus 4. Missed: 8 minus 8. Not tried yet: "));
     guitest::Click(map.KindButton(kDivision));
     Click(kMastery);
     EXPECT_EQ(ShownViews(), std::vector{kMasteryGraph});

@@ -5,6 +5,7 @@
 #include "gui/common/ScreenColours.h"
 #include "gui/controls/BuddyAnimation.h"
 #include "gui/controls/CMistakeListCtl.h"
+#include "gui/controls/SpokenText.h"
 #include "gui/review/CMistakeReviewWnd.h"
 
 #include <QHeaderView>
@@ -41,6 +42,10 @@ protected:
 
     std::string CurrentCard() const { return ProblemText(window->CurrentProblem()).toStdString(); }
 
+    // The card and the frog as a screen reader says them.
+    std::string Said() const { return window->Card().accessibleName().toStdString(); }
+    std::string Frog() const { return window->Frog()->accessibleName().toStdString(); }
+
     std::string DebugAnswer() const { return ReadFile(fakes, "/reviewAnswer.dat"); }
 
     // The one review recorded: mistakes at its start, problems completed, mistakes left.
@@ -73,12 +78,19 @@ TEST_F(MistakeReviewWndTest, ThreeRightFirstTriesMasterAFactAndTheFrogHops) {
         Wait(801);
     }
     ASSERT_EQ(CurrentCard(), "7 + 5");
+    EXPECT_EQ(Said(), "7 plus 5");
+    EXPECT_EQ(window->focusWidget(), &window->Card());
+    EXPECT_EQ(Frog(), "The frog waits at the edge of the pond.");
     Answer(12);
     EXPECT_EQ(ListRows(), std::vector<std::string>{"3 + 4 : 3"});
+    EXPECT_EQ(Said(), "Great! 7 plus 5 equals 12. That fact is off your list, and the frog hops. "
+                      "1 mistake is left.");
     EXPECT_EQ(Played("ribbit.wav"), 0);
     Wait(801);
 
     EXPECT_EQ(Played("ribbit.wav"), 1) << "one hop";
+    EXPECT_EQ(Frog(), "The frog is on lily pad 1 of 10.");
+    EXPECT_EQ(Said(), "3 plus 4");
     EXPECT_EQ(CurrentCard(), "3 + 4") << "the fact moved into the mastered one's place";
     EXPECT_EQ(window->State(), ReviewState::FirstTry);
     EXPECT_EQ(Logged("Failed to open "), 0) << "every picture of the window and both pads";
@@ -178,9 +190,14 @@ TEST_F(MistakeReviewWndTest, MasteringTheLastFactRecordsTheReviewAndGoesHomeWith
         Click(kBegin);
         Wait(3'000);
         Answer(12);
+        EXPECT_EQ(Said(), frog ? "Great! 7 plus 5 equals 12. That fact is off your list, and the "
+                                 "frog hops. No mistakes are left."
+                               : "Great! 7 plus 5 equals 12. That fact is off your list. No "
+                                 "mistakes are left.");
         Wait(801);
 
         EXPECT_EQ(Played("ribbit.wav"), frog ? 10 : 0) << "one hop, then nine to the last frame";
+        EXPECT_EQ(Frog(), "The frog has crossed the pond.");
         EXPECT_EQ(fakes.clock.sleptMilliseconds, frog ? 4'000u : 0u);
         EXPECT_EQ(Boxes(fakes), (std::vector<Box>{{"You have no mistakes to review.",
                                                    platform::MbIcon::Information}}));

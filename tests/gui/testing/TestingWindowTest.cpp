@@ -6,6 +6,7 @@
 #include "gui/common/DebugAnswerFile.h"
 #include "gui/common/ScreenColours.h"
 #include "gui/controls/CMistakeListCtl.h"
+#include "gui/controls/SpokenText.h"
 #include "gui/testing/CTestingWnd.h"
 #include "platform/Files.h"
 
@@ -100,6 +101,14 @@ TEST_F(TestingWindowTest, PerfectTestSwitchesPadLayoutsApplaudsAndIsRecordedByte
         ASSERT_TRUE(
             window->Layout().cardArea.ToQRect().contains(pad->GetDisplay()->geometry().center()));
         EXPECT_EQ(Played("applauselong.wav"), 0);
+        // A screen reader hears the card in words, with the count left, from the focused card.
+        ASSERT_EQ(window->focusWidget(), &window->Card());
+        ASSERT_EQ(window->Card().accessibleName(),
+                  QStringLiteral("%1 %2 %3")
+                      .arg(QString::number(Current().firstOperand), times ? "times" : "plus",
+                           QString::number(Current().secondOperand)));
+        ASSERT_EQ(window->Card().accessibleDescription(),
+                  QStringLiteral("Remaining: %1").arg(100 - i));
         Answer(Current().correctAnswer);
         backToStandard += times && window->IsRunning() && Current().operation == kPlus ? 1 : 0;
     }
@@ -109,6 +118,9 @@ TEST_F(TestingWindowTest, PerfectTestSwitchesPadLayoutsApplaudsAndIsRecordedByte
 
     EXPECT_FALSE(window->IsRunning());
     EXPECT_EQ(std::pair(window->Correct(), window->Missed()), std::pair(100, 0));
+    EXPECT_EQ(window->focusWidget(), window->Status());
+    EXPECT_EQ(window->Status()->accessibleName(), "Correct: 100. Missed: 0. You passed this test.");
+    EXPECT_FALSE(window->Card().isVisible());
     EXPECT_EQ(Played("type.wav"), 100 + typedDigits) << "each answer, and each typed digit";
     EXPECT_EQ(Played("applauselong.wav"), 1);
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
@@ -147,6 +159,8 @@ TEST_F(TestingWindowTest, RowsPauseWithoutShorteningTheLimitAndATimeOutFailsWith
     }
     ExpectTimeLimit(begin, 330'000, 11);
     EXPECT_EQ(std::pair(window->Correct(), window->Missed()), std::pair(80, 0));
+    EXPECT_EQ(window->Status()->accessibleName(),
+              "Correct: 80. Missed: 0. You did not pass this test.");
     EXPECT_EQ(Played("applauselong.wav"), 0);
     EXPECT_EQ(GetCurrentStudent().GetTestsPassed(), 0);
     ASSERT_EQ(Sessions().size(), 1u);

@@ -9,7 +9,9 @@
 #include "data/SessionHistory.h"
 #include "gui/common/DebugAnswerFile.h"
 #include "gui/controls/CBasicLineGraph.h"
+#include "gui/controls/FactText.h"
 #include "gui/controls/ReportList.h"
+#include "gui/controls/SpokenText.h"
 #include "gui/training/CTrainingWnd.h"
 #include "platform/Files.h"
 
@@ -100,6 +102,12 @@ protected:
     }
 
     int Correct() const { return window->CurrentProblem().correctAnswer; }
+    // The card as a screen reader says it, the card's words following "%1" in `sentence`.
+    void ExpectSaid(const char* sentence, const Problem& card, int answer = 0) const {
+        EXPECT_EQ(window->Card().accessibleName(),
+                  QString::fromLatin1(sentence).arg(SpokenFact(card)).arg(answer));
+        EXPECT_EQ(window->focusWidget(), &window->Card());
+    }
     void AnswerRight() { Answer(Correct()); }
     void AnswerWrong() { Answer(Correct() == 0 ? 1 : Correct() - 1); }
 
@@ -248,7 +256,9 @@ TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackTellsTheMistakeListOnceAndHom
     const Problem right = window->CurrentProblem();
     ASSERT_TRUE(data::WriteMistakeList(CUserManager::GetMistakeFilePath(kStudent),
                                        {Mistake(right.firstOperand, '+', right.secondOperand)}));
+    ExpectSaid("%1", right);
     AnswerRight();
+    ExpectSaid("Great! %1 equals %2.", right, right.correctAnswer);
     EXPECT_EQ(Played("type.wav"), 1);
     EXPECT_FALSE(window->NumberPad()->isEnabled());
     EXPECT_GT(CardInk(QColor(0, 255, 0)), 20);
@@ -259,7 +269,9 @@ TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackTellsTheMistakeListOnceAndHom
 
     const Problem wrong = window->CurrentProblem();
     EXPECT_EQ(window->CurrentIndex(), 1);
+    const int wrongAnswer = wrong.correctAnswer == 0 ? 1 : wrong.correctAnswer - 1;
     AnswerWrong();
+    ExpectSaid("%1 is not %2. Try again.", wrong, wrongAnswer);
     EXPECT_EQ(Played("wronganswer2.wav"), 1);
     EXPECT_GT(CardInk(QColor(255, 0, 0)), 20);
     ASSERT_TRUE(Listed(wrong).has_value());
@@ -267,8 +279,11 @@ TEST_F(TrainingWindowTest, EachCardShowsItsFeedbackTellsTheMistakeListOnceAndHom
     Wait(1'501);
     EXPECT_EQ(window->CurrentProblem().enteredAnswer, kNoValue);
     EXPECT_TRUE(window->NumberPad()->isEnabled());
+    ExpectSaid("%1", wrong);
     AnswerWrong();
+    ExpectSaid("Almost! %1 is not %2.", wrong, wrongAnswer);
     Wait(1'201);
+    ExpectSaid("The answer: %1 equals %2.", wrong, wrong.correctAnswer);
     EXPECT_EQ(window->CurrentProblem().enteredAnswer, wrong.correctAnswer);
     EXPECT_GT(CardInk(QColor(0, 0, 255)), 20);
     EXPECT_EQ(Listed(wrong)->missCount, 1) << "one mistake per card";
@@ -629,6 +644,11 @@ TEST_F(TrainingWindowTest, EachViewButtonShowsOnlyItsViewAndTheEndOfASessionShow
     AnswerRight();
     RunOut();
     EXPECT_TRUE(graph.isVisible());
+    // In the card's place, the graph says how the session went.
+    EXPECT_EQ(window->focusWidget(), &graph);
+    EXPECT_TRUE(
+        graph.accessibleDescription().endsWith("Session 4 of 4: 1 correct, goal 15, 1 minute."));
+    EXPECT_FALSE(window->Card().isVisible());
     ASSERT_EQ(graph.Series().Count(), 4) << "refilled";
     EXPECT_EQ(std::pair(graph.Series().Point(3).value, graph.Series().Point(3).mark),
               std::pair(1, 15));

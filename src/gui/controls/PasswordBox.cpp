@@ -1,0 +1,5 @@
+#include "PasswordBox.h"
+
+PasswordBox::PasswordBox(QWidget* parent) : QLineEdit(parent) {
+    setEchoMode(QLineEdit::Password);
+}
