@@ -3,10 +3,8 @@
 #include "platform/Display.h"
 #include "platform/qt/Fonts.h"
 
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
-#include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -72,18 +70,20 @@ ReportList::ReportList(QWidget* parent, std::span<const Column> columns, const Q
 void ReportList::AddRow(const QStringList& cells, QColor textColour) {
     auto* row = new QTreeWidgetItem(cells);
     row->setTextAlignment(0, Qt::AlignCenter);
-    // A word longer than its column (a longer language) widens the column rather than being cut;
-    // the last column takes what is left.
-    const QFontMetrics metrics(font());
-    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
     for (int column = 0; column < cells.size(); ++column) {
         row->setForeground(column, textColour);
-        const int needed = metrics.horizontalAdvance(cells[column]) + margins;
-        if (column + 1 < columnCount() && needed > columnWidth(column)) {
+    }
+    addTopLevelItem(row);
+    // A word longer than its column (a longer language) widens the column rather than being cut,
+    // by the width the list itself needs to draw it whole; the last column takes what is left.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    for (int column = 0; column + 1 < columnCount(); ++column) {
+        const int needed = itemDelegate()->sizeHint(option, indexFromItem(row, column)).width();
+        if (needed > columnWidth(column)) {
             setColumnWidth(column, needed);
         }
     }
-    addTopLevelItem(row);
 }
 
 QStringList ReportRowTexts(const QTreeWidget& list, int row) {
