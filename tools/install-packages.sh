@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev qt6-l10n-tools qt6-translations-l10n
   libx11-dev libxrandr-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  xdg-utils fonts-dejavu-core fonts-liberation2 fonts-urw-base35
+  locales xdg-utils fonts-dejavu-core fonts-liberation2 fonts-urw-base35
   xvfb x11-xserver-utils xdotool imagemagick poppler-utils
   dbus-x11 at-spi2-core python3-pyatspi
   dpkg-dev lintian desktop-file-utils appstream

@@ -31,7 +31,6 @@ constexpr const char* kFolder = "Login";
 
 struct ButtonEntry {
     CMainWindow::CommandId id;
-    const char* caption;
     const char* picture;
     const char* name;        // the words its picture shows, for screen readers
     const char* description; // for screen readers
@@ -39,20 +38,17 @@ struct ButtonEntry {
 
 // In the order of the column and of the buttons' ids.
 constexpr std::array<ButtonEntry, 6> kButtons{{
-    {CMainWindow::kTesting, "Testing", "Testing", QT_TRANSLATE_NOOP("PictureCaption", "Testing"),
+    {CMainWindow::kTesting, "Testing", QT_TRANSLATE_NOOP("PictureCaption", "Testing"),
      QT_TRANSLATE_NOOP("CMainWindow", "Take a timed test of the facts of your level")},
-    {CMainWindow::kTraining, "Training", "Training",
-     QT_TRANSLATE_NOOP("PictureCaption", "Training"),
+    {CMainWindow::kTraining, "Training", QT_TRANSLATE_NOOP("PictureCaption", "Training"),
      QT_TRANSLATE_NOOP("CMainWindow", "Practise one kind of fact against a goal")},
-    {CMainWindow::kReview, "Review", "Review", QT_TRANSLATE_NOOP("PictureCaption", "Review"),
+    {CMainWindow::kReview, "Review", QT_TRANSLATE_NOOP("PictureCaption", "Review"),
      QT_TRANSLATE_NOOP("CMainWindow", "Work through the facts on your mistake list")},
-    {CMainWindow::kProgress, "Progress", "Progress",
-     QT_TRANSLATE_NOOP("PictureCaption", "Progress"),
+    {CMainWindow::kProgress, "Progress", QT_TRANSLATE_NOOP("PictureCaption", "Progress"),
      QT_TRANSLATE_NOOP("CMainWindow", "See how your tests and practice went")},
-    {CMainWindow::kSignOut, "Signout", "LogoutHome",
-     QT_TRANSLATE_NOOP("PictureCaption", "Sign out"),
+    {CMainWindow::kSignOut, "LogoutHome", QT_TRANSLATE_NOOP("PictureCaption", "Sign out"),
      QT_TRANSLATE_NOOP("CMainWindow", "Let someone else sign in")},
-    {CMainWindow::kHelp, "Help", "helpButton", QT_TRANSLATE_NOOP("PictureCaption", "Help"),
+    {CMainWindow::kHelp, "helpButton", QT_TRANSLATE_NOOP("PictureCaption", "Help"),
      QT_TRANSLATE_NOOP("CMainWindow", "Open the help guide")},
 }};
 
@@ -84,10 +80,9 @@ void CMainWindow::CreateUIElements() {
     productLogo_ = platform::LoadScreenBitmap(kFolder, "TallyhopLogoHome");
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         auto* button = new CPictureButton;
-        button->Create(QString::fromLatin1(kButtons[i].caption), CPictureButton::Visibility::Hidden,
-                       QRect(0, 0, 1, 1), this, kButtons[i].id);
+        button->Create(QCoreApplication::translate("PictureCaption", kButtons[i].name),
+                       CPictureButton::Visibility::Hidden, QRect(0, 0, 1, 1), this, kButtons[i].id);
         button->LoadBitmaps(kFolder, kButtons[i].picture);
-        button->setAccessibleName(QCoreApplication::translate("PictureCaption", kButtons[i].name));
         button->setAccessibleDescription(tr(kButtons[i].description));
         connect(button, &CPictureButton::commandClicked, this, &CMainWindow::OnCommand);
         buttons_[i] = button;

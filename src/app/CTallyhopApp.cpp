@@ -18,18 +18,20 @@
 namespace {
 
 constexpr const char* kSource = "Ctallyhopapp";
-constexpr const char* kAlreadyRunning = "You are already running a copy of Tallyhop.";
-constexpr const char* kDisplayUnsuitable =
-    "The required display settings are not available.\n"
-    "Tallyhop requires a display resolution of 800x600 with 16 bit color.";
-constexpr const char* kResolutionNotice =
-    "Tallyhop needs to change your monitor's resolution before continuing.\n"
-    "It will be changed back when you exit the program.";
+constexpr const char* kAlreadyRunning =
+    QT_TRANSLATE_NOOP("CTallyhopApp", "You are already running a copy of Tallyhop.");
+constexpr const char* kDisplayUnsuitable = QT_TRANSLATE_NOOP(
+    "CTallyhopApp", "The required display settings are not available.\n"
+                    "Tallyhop requires a display resolution of 800x600 with 16 bit color.");
+constexpr const char* kResolutionNotice = QT_TRANSLATE_NOOP(
+    "CTallyhopApp", "Tallyhop needs to change your monitor's resolution before continuing.\n"
+                    "It will be changed back when you exit the program.");
 // Exit code when start-up cannot build the home screen.
 constexpr int kNoHomeScreen = 1;
 
 void Notify(const char* text, platform::MbIcon icon) {
-    platform::GetMessageBoxes().Show({.text = text, .icon = icon});
+    platform::GetMessageBoxes().Show(
+        {.text = QCoreApplication::translate("CTallyhopApp", text).toStdString(), .icon = icon});
 }
 
 } // namespace

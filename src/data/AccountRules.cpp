@@ -2,6 +2,8 @@
 
 #include "Windows1252.h"
 
+#include "platform/ShownText.h"
+
 #include <algorithm>
 #include <array>
 
@@ -45,35 +47,35 @@ bool IsForbidden(std::string_view character) {
            kForbiddenNameCharacters.find(character[0]) != std::string_view::npos;
 }
 
-// Names in the order of kForbiddenNameCharacters.
-constexpr std::array<std::string_view, kForbiddenNameCharacters.size()> kForbiddenNames = {
-    "quotation mark",
-    "apostrophe",
-    "exclamation mark",
-    "at sign",
-    "number sign",
-    "dollar sign",
-    "percent sign",
-    "caret",
-    "ampersand",
-    "asterisk",
-    "opening parenthesis",
-    "closing parenthesis",
-    "opening bracket",
-    "opening curly brace",
-    "closing curly brace",
-    "closing bracket",
-    "comma",
-    "full stop",
-    "question mark",
-    "slash",
-    "backslash",
-    "semicolon",
-    "colon",
-    "equals sign",
-    "plus sign",
-    "less-than sign",
-    "greater-than sign"};
+// Names in the order of kForbiddenNameCharacters, to follow "A name cannot hold".
+constexpr std::array<platform::TextToShow, kForbiddenNameCharacters.size()> kForbiddenNames = {
+    platform::ShownText("AccountRules", "the quotation mark"),
+    platform::ShownText("AccountRules", "the apostrophe"),
+    platform::ShownText("AccountRules", "the exclamation mark"),
+    platform::ShownText("AccountRules", "the at sign"),
+    platform::ShownText("AccountRules", "the number sign"),
+    platform::ShownText("AccountRules", "the dollar sign"),
+    platform::ShownText("AccountRules", "the percent sign"),
+    platform::ShownText("AccountRules", "the caret"),
+    platform::ShownText("AccountRules", "the ampersand"),
+    platform::ShownText("AccountRules", "the asterisk"),
+    platform::ShownText("AccountRules", "the opening parenthesis"),
+    platform::ShownText("AccountRules", "the closing parenthesis"),
+    platform::ShownText("AccountRules", "the opening bracket"),
+    platform::ShownText("AccountRules", "the opening curly brace"),
+    platform::ShownText("AccountRules", "the closing curly brace"),
+    platform::ShownText("AccountRules", "the closing bracket"),
+    platform::ShownText("AccountRules", "the comma"),
+    platform::ShownText("AccountRules", "the full stop"),
+    platform::ShownText("AccountRules", "the question mark"),
+    platform::ShownText("AccountRules", "the slash"),
+    platform::ShownText("AccountRules", "the backslash"),
+    platform::ShownText("AccountRules", "the semicolon"),
+    platform::ShownText("AccountRules", "the colon"),
+    platform::ShownText("AccountRules", "the equals sign"),
+    platform::ShownText("AccountRules", "the plus sign"),
+    platform::ShownText("AccountRules", "the less-than sign"),
+    platform::ShownText("AccountRules", "the greater-than sign")};
 
 } // namespace
 
@@ -114,13 +116,16 @@ std::string RefusedNameCharacter(std::string_view name) {
 
 std::string DescribeRefusedCharacter(std::string_view character) {
     if (IsForbidden(character)) {
-        return "the " + std::string(kForbiddenNames[kForbiddenNameCharacters.find(character[0])]) +
-               " (" + std::string(character) + ")";
+        return platform::Say(kForbiddenNames[kForbiddenNameCharacters.find(character[0])]) + " (" +
+               std::string(character) + ")";
     }
     if (IsControl(character)) {
-        return "a tab or another control character";
+        return platform::Say(
+            platform::ShownText("AccountRules", "a tab or another control character"));
     }
-    return "the letter " + std::string(character) + ", which records cannot store";
+    return platform::Say(
+        platform::ShownText("AccountRules", "the letter %1, which records cannot store"),
+        {character});
 }
 
 bool IsAccountText(std::string_view text) {

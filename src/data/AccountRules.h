@@ -42,7 +42,7 @@ std::string RefusedNameCharacter(std::string_view name);
 
 // A character RefusedNameCharacter found, in words a teacher knows, to follow "cannot hold":
 // "the apostrophe (')", "a tab or another control character", "the letter Ł, which records
-// cannot store".
+// cannot store"; in the program's language.
 std::string DescribeRefusedCharacter(std::string_view character);
 
 // Text a record stores unchanged and a person can type: no character a record file cannot hold,

@@ -9,9 +9,11 @@
 #include "platform/Files.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
+#include "platform/ShownText.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -168,7 +170,8 @@ void CStudent::CountPassedTest() {
         return;
     }
     platform::GetMessageBoxes().Show(
-        {.text = "Congratulations, you have mastered your basic math facts!!",
+        {.text = platform::Say(platform::ShownText(
+             "CStudent", "Congratulations, you have mastered your basic math facts!!")),
          .icon = platform::MbIcon::Information});
     level_ = kAddition;
 }
@@ -235,13 +238,30 @@ void CStudent::SetReviewDue(bool due) {
     }
 }
 
-std::string GetOperationName(std::int32_t kind) {
-    static const std::array<const char*, 5> kNames = {"Addition", "Subtraction", "Multiplication",
-                                                      "Division", "Mixed"};
+namespace {
+
+// The names of kinds 1 to 5; none for any other number.
+std::optional<platform::TextToShow> OperationName(std::int32_t kind) {
+    static constexpr std::array<platform::TextToShow, 5> kNames = {
+        platform::ShownText("CStudent", "Addition"), platform::ShownText("CStudent", "Subtraction"),
+        platform::ShownText("CStudent", "Multiplication"),
+        platform::ShownText("CStudent", "Division"), platform::ShownText("CStudent", "Mixed")};
     if (kind < kAddition || kind > kMixed) {
-        return {};
+        return std::nullopt;
     }
     return kNames[static_cast<std::size_t>(kind - kAddition)];
+}
+
+} // namespace
+
+std::string GetOperationName(std::int32_t kind) {
+    const auto name = OperationName(kind);
+    return name ? platform::Say(*name) : std::string();
+}
+
+std::string GetEnglishOperationName(std::int32_t kind) {
+    const auto name = OperationName(kind);
+    return name ? platform::English(*name) : std::string();
 }
 
 CStudent& GetCurrentStudent() {

@@ -96,8 +96,10 @@ private:
     data::FactFluency fluency_;
 };
 
-// "Addition" … "Mixed" for kinds 1 to 5; empty for any other number.
+// "Addition" … "Mixed" for kinds 1 to 5, in the program's language; empty for any other number.
 std::string GetOperationName(std::int32_t kind);
+// The same in English, for the logs.
+std::string GetEnglishOperationName(std::int32_t kind);
 
 // The program's one current student.
 CStudent& GetCurrentStudent();

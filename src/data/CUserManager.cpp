@@ -11,6 +11,7 @@
 #include "platform/Files.h"
 #include "platform/Logs.h"
 #include "platform/Services.h"
+#include "platform/ShownText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -35,9 +36,16 @@ void ExplainClosedClassFolder(const std::string& adminPath) {
     const std::string folder = platform::GetBaseFolder() + "/Data";
     const auto group = platform::GroupOwning(folder);
     platform::GetMessageBoxes().Show(
-        {.text = "The class records cannot be opened. Ask the administrator to " +
-                 (group ? "add you to the group '" + *group + "'."
-                        : "give you access to " + folder + "."),
+        {.text = group ? platform::Say(platform::ShownText("CUserManager",
+                                                           "The class records cannot be opened. "
+                                                           "Ask the administrator to add you to "
+                                                           "the group '%1'."),
+                                       {*group})
+                       : platform::Say(platform::ShownText("CUserManager",
+                                                           "The class records cannot be opened. "
+                                                           "Ask the administrator to give you "
+                                                           "access to %1."),
+                                       {folder}),
          .icon = platform::MbIcon::Stop});
 }
 
@@ -110,21 +118,26 @@ bool ClaimSignIn(const std::string& name) {
     }
     const std::string listed = ListForm(name);
     platform::GetMessageBoxes().Show(
-        {.text = claim.Outcome() == data::ClaimOutcome::BeingChanged
-                     ? "The record of " + listed +
-                           " is being changed at another computer. Please try again in a moment."
-                     : listed + " is already signed in at another computer.",
+        {.text = platform::Say(
+             claim.Outcome() == data::ClaimOutcome::BeingChanged
+                 ? platform::ShownText("CUserManager", "The record of %1 is being changed at "
+                                                       "another computer. Please try again in "
+                                                       "a moment.")
+                 : platform::ShownText("CUserManager", "%1 is already signed in at another "
+                                                       "computer."),
+             {listed}),
          .title = "",
          .icon = platform::MbIcon::Exclamation});
     return false;
 }
 
 void RefuseUnknownIdType() {
-    const platform::MbResult answer =
-        platform::GetMessageBoxes().Show({.text = "Please contact the system administrator.",
-                                          .title = "",
-                                          .icon = platform::MbIcon::Exclamation,
-                                          .buttons = platform::MbButtons::RetryCancel});
+    const platform::MbResult answer = platform::GetMessageBoxes().Show(
+        {.text = platform::Say(
+             platform::ShownText("CUserManager", "Please contact the system administrator.")),
+         .title = "",
+         .icon = platform::MbIcon::Exclamation,
+         .buttons = platform::MbButtons::RetryCancel});
     platform::WriteErrorLog(kSource, __LINE__, "  ID type not recognized.");
     if (answer != platform::MbResult::Retry) {
         platform::GetProcess().PostQuit();
@@ -225,9 +238,11 @@ std::uint32_t SignIn(const std::string& name, const std::string& password, SignI
         break;
     }
     case kAdministratorId:
-        platform::GetMessageBoxes().Show({.text = "You cannot sign in as \"Admin\" at this time.",
-                                          .title = "",
-                                          .icon = platform::MbIcon::Exclamation});
+        platform::GetMessageBoxes().Show(
+            {.text = platform::Say(platform::ShownText(
+                 "CUserManager", "You cannot sign in as \"Admin\" at this time.")),
+             .title = "",
+             .icon = platform::MbIcon::Exclamation});
         break;
     default:
         RefuseUnknownIdType();

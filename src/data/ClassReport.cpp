@@ -106,19 +106,21 @@ ClassReportRow MakeClassReportRow(const StudentFiles& files, const LevelFacts& f
 std::string AttentionText(const ClassReportRow& row) {
     std::vector<std::string> parts;
     if (!row.standing) {
-        parts.emplace_back("record cannot be read");
+        parts.push_back(platform::Say(platform::ShownText("ClassReport", "record cannot be read")));
     }
     if (!row.mistakes) {
-        parts.emplace_back("mistake list cannot be read");
+        parts.push_back(
+            platform::Say(platform::ShownText("ClassReport", "mistake list cannot be read")));
     }
     if (row.responseTimesUnreadable) {
-        parts.emplace_back("response times cannot be read");
+        parts.push_back(
+            platform::Say(platform::ShownText("ClassReport", "response times cannot be read")));
     }
     if (row.standing && row.standing->inactive) {
-        parts.emplace_back("inactive");
+        parts.push_back(platform::Say(platform::ShownText("ClassReport", "inactive")));
     }
     if (row.standing && row.standing->stuck) {
-        parts.emplace_back("stuck");
+        parts.push_back(platform::Say(platform::ShownText("ClassReport", "stuck")));
     }
     std::string text;
     for (const std::string& part : parts) {
@@ -140,13 +142,14 @@ std::vector<std::string> ClassReportCells(const ClassReportRow& row,
         cells[2] = std::to_string(standing.testsPassed);
         cells[3] = standing.lastActive
                        ? forms.date(*standing.lastActive, history::kProgressDateSeparator)
-                       : "never";
+                       : platform::Say(kNeverActive);
         cells[4] = std::to_string(standing.sessionsThisWeek);
         cells[5] = std::to_string(standing.minutesThisWeek);
     }
     if (row.fluentFacts) {
-        cells[6] = std::to_string(row.fluentFacts->fluent) + " of " +
-                   std::to_string(row.fluentFacts->facts);
+        cells[kFluentFactsColumn] = platform::Say(
+            platform::ShownText("ClassReport", "%1 of %2"),
+            {std::to_string(row.fluentFacts->fluent), std::to_string(row.fluentFacts->facts)});
     }
     if (row.mistakes) {
         cells[7] = std::to_string(*row.mistakes);

@@ -5,6 +5,8 @@
 #include "SessionHistory.h"
 #include "StudentRecordFile.h"
 
+#include "platform/ShownText.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -69,22 +71,27 @@ ClassReportRow MakeClassReportRow(const StudentFiles& files, const LevelFacts& f
 
 // What the teacher should look at, those that apply joined by ", ": which of the student's files
 // cannot be read ("record cannot be read", "mistake list cannot be read", "response times cannot
-// be read"), "inactive" and "stuck".
+// be read"), "inactive" and "stuck"; in the program's language.
 std::string AttentionText(const ClassReportRow& row);
 
-// The report's columns as the screen and the paper show them.
-inline constexpr std::array<const char*, 9> kClassReportColumns{"Student",
-                                                                "Level",
-                                                                "Tests passed",
-                                                                "Last active",
-                                                                "Sessions this week",
-                                                                "Minutes this week",
-                                                                "Fluent facts",
-                                                                "Mistakes to review",
-                                                                "Needs attention"};
+// The report's columns, in the program's language where shown.
+inline constexpr std::array<platform::TextToShow, 9> kClassReportColumns{
+    platform::ShownText("ClassReport", "Student"),
+    platform::ShownText("ClassReport", "Level"),
+    platform::ShownText("ClassReport", "Tests passed"),
+    platform::ShownText("ClassReport", "Last active"),
+    platform::ShownText("ClassReport", "Sessions this week"),
+    platform::ShownText("ClassReport", "Minutes this week"),
+    platform::ShownText("ClassReport", "Fluent facts"),
+    platform::ShownText("ClassReport", "Mistakes to review"),
+    platform::ShownText("ClassReport", "Needs attention")};
+inline constexpr std::size_t kFluentFactsColumn = 6;
+// Last active, for a student with no session.
+inline constexpr platform::TextToShow kNeverActive = platform::ShownText("ClassReport", "never");
 
 // The row's texts, column by column: dates in `forms` (by default "MM/DD/YYYY") in local time,
-// fluent facts as "n of N"; figures that could not be read are empty.
+// fluent facts as "n of N", words in the program's language; figures that could not be read are
+// empty.
 std::vector<std::string> ClassReportCells(const ClassReportRow& row,
                                           const history::ShownForms& forms = {});
 

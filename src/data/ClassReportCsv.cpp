@@ -21,10 +21,14 @@ constexpr std::string_view kQuotedFor = ",;\t\r\n\"";
 // What a spreadsheet may start a formula (or a command) with.
 constexpr std::string_view kFormulaStarts = "=+-@\t\r";
 
+// The headings in the program's language; the fluent facts' count is followed by the level's.
 std::vector<std::string> CsvColumns() {
-    std::vector<std::string> columns(kClassReportColumns.begin(), kClassReportColumns.end());
-    const auto fluent = std::find(columns.begin(), columns.end(), "Fluent facts");
-    columns.insert(fluent + 1, "Facts");
+    std::vector<std::string> columns;
+    for (const platform::TextToShow& column : kClassReportColumns) {
+        columns.push_back(platform::Say(column));
+    }
+    columns.insert(columns.begin() + kFluentFactsColumn + 1,
+                   platform::Say(platform::ShownText("ClassReport", "Facts")));
     return columns;
 }
 
@@ -36,7 +40,8 @@ std::vector<std::string> CsvFields(const ClassReportRow& row) {
         const ClassReportRow::Standing& standing = *row.standing;
         fields[1] = GetOperationName(standing.level);
         fields[2] = std::to_string(standing.testsPassed);
-        fields[3] = standing.lastActive ? IsoDate(*standing.lastActive) : "never";
+        fields[3] =
+            standing.lastActive ? IsoDate(*standing.lastActive) : platform::Say(kNeverActive);
         fields[4] = std::to_string(standing.sessionsThisWeek);
         fields[5] = std::to_string(standing.minutesThisWeek);
     }
@@ -88,20 +93,20 @@ std::vector<std::uint8_t> ClassReportCsv(std::span<const ClassReportRow> rows) {
     return {text.begin(), text.end()};
 }
 
-std::optional<std::string> WriteClassReportCsv(const std::string& path,
-                                               std::span<const ClassReportRow> rows) {
+std::optional<int> WriteClassReportCsv(const std::string& path,
+                                       std::span<const ClassReportRow> rows) {
     switch (ReplaceRecordFile(path, ClassReportCsv(rows))) {
     case ReplaceOutcome::Replaced:
         return std::nullopt;
     case ReplaceOutcome::NotRenamed: {
         const int reason = errno; // the rename's, not the clean-up's
         ::unlink(platform::TemporaryPathFor(path).c_str());
-        return std::strerror(reason);
+        return reason;
     }
     case ReplaceOutcome::TemporaryNotWritten:
         break;
     }
-    return std::strerror(errno);
+    return errno;
 }
 
 } // namespace data

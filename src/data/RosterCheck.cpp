@@ -84,7 +84,8 @@ std::optional<int> NumberCell(const std::string& cell, int empty, int lowest, in
 // problem of its own.
 std::optional<NewStudent> CheckedStudent(const RosterLine& line, Problems& problems) {
     const auto name = CheckedName(line, Student, RosterWho::Student, problems);
-    const std::string whose = name.value_or("the student");
+    // Empty when the row has no usable name: the problem then says "the student".
+    const std::string whose = name.value_or("");
     bool usable =
         PasswordFits(line, line[Password], whose, RosterWho::Student, problems) && name.has_value();
     const auto level = NumberCell(line[Level], 1, 1, 5);

@@ -2,6 +2,7 @@
 
 #include "AccountRules.h"
 #include "CsvReader.h"
+#include "platform/ShownText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -23,68 +24,92 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-std::string Whom(RosterWho whose) {
-    switch (whose) {
-    case RosterWho::Teacher:
-        return "the teacher";
-    case RosterWho::Class:
-        return "the class";
-    case RosterWho::Student:
-        break;
-    }
-    return "the student";
-}
-
-// "the name ", "the teacher's name ", "the class's name ", before the name in quotes.
-std::string WhoseName(RosterWho whose) {
-    return whose == RosterWho::Student ? "the name " : Whom(whose) + "'s name ";
-}
-
-// The sentence after "Line N: ", beginning with a small letter.
+// Whole sentences, one for each fault and whose it is, so that each can be translated; the
+// sentence after "Line N: ", beginning with a small letter.
 std::string FaultText(const RosterProblem& p) {
-    const std::string limit = std::to_string(kNameLimit);
+    using platform::Say;
+    using platform::ShownText;
+    const std::string quoted = Quoted(p.value);
+    const std::string names = std::to_string(kNameLimit);
+    const std::string passwords = std::to_string(kPasswordLimit);
+    const std::string other = std::to_string(p.other);
+    // A student's password fault names the student, or says "the student" when the row has no
+    // usable name.
+    const bool named = !p.value.empty();
     switch (p.fault) {
     case RosterFault::MissingColumn:
-        return "the file has no column " + Quoted(p.value) + ".";
+        return Say(ShownText("RosterFile", "the file has no column %1."), {quoted});
     case RosterFault::NoStudents:
-        return "the file lists no students.";
+        return Say(ShownText("RosterFile", "the file lists no students."));
     case RosterFault::QuoteNotClosed:
-        return "a quotation mark is not closed.";
+        return Say(ShownText("RosterFile", "a quotation mark is not closed."));
     case RosterFault::NoName:
-        return Whom(p.whose) + " has no name.";
+        return Say(
+            p.whose == RosterWho::Teacher ? ShownText("RosterFile", "the teacher has no name.")
+            : p.whose == RosterWho::Class ? ShownText("RosterFile", "the class has no name.")
+                                          : ShownText("RosterFile", "the student has no name."));
     case RosterFault::NameTooLong:
-        return WhoseName(p.whose) + Quoted(p.value) + " has more than " + limit + " characters.";
+        return Say(
+            p.whose == RosterWho::Teacher
+                ? ShownText("RosterFile", "the teacher's name %1 has more than %2 characters.")
+            : p.whose == RosterWho::Class
+                ? ShownText("RosterFile", "the class's name %1 has more than %2 characters.")
+                : ShownText("RosterFile", "the name %1 has more than %2 characters."),
+            {quoted, names});
     case RosterFault::InvalidCharacter:
     case RosterFault::NameNotStorable:
-        return WhoseName(p.whose) + Quoted(p.value) + " cannot hold " +
-               DescribeRefusedCharacter(RefusedNameCharacter(p.value)) + ".";
+        return Say(p.whose == RosterWho::Teacher
+                       ? ShownText("RosterFile", "the teacher's name %1 cannot hold %2.")
+                   : p.whose == RosterWho::Class
+                       ? ShownText("RosterFile", "the class's name %1 cannot hold %2.")
+                       : ShownText("RosterFile", "the name %1 cannot hold %2."),
+                   {quoted, DescribeRefusedCharacter(RefusedNameCharacter(p.value))});
     case RosterFault::NoPassword:
-        return p.value + " has no password.";
+        return named ? Say(ShownText("RosterFile", "%1 has no password."), {p.value})
+                     : Say(ShownText("RosterFile", "the student has no password."));
     case RosterFault::PasswordTooLong:
-        return "the password of " + p.value + " has more than " + std::to_string(kPasswordLimit) +
-               " characters.";
+        return named
+                   ? Say(ShownText("RosterFile", "the password of %1 has more than %2 characters."),
+                         {p.value, passwords})
+                   : Say(ShownText("RosterFile",
+                                   "the password of the student has more than %1 characters."),
+                         {passwords});
     case RosterFault::PasswordNotStorable:
-        return "the password of " + p.value +
-               " holds a letter the records cannot store or a control character.";
+        return named ? Say(ShownText("RosterFile", "the password of %1 holds a letter the records "
+                                                   "cannot store or a control character."),
+                           {p.value})
+                     : Say(ShownText("RosterFile", "the password of the student holds a letter "
+                                                   "the records cannot store or a control "
+                                                   "character."));
     case RosterFault::TeacherPasswordsDiffer:
-        return "the teacher " + p.value + " has another password here than " +
-               (p.other > 0 ? "on line " + std::to_string(p.other) : "in the options") + ".";
+        return p.other > 0 ? Say(ShownText("RosterFile", "the teacher %1 has another password "
+                                                         "here than on line %2."),
+                                 {p.value, other})
+                           : Say(ShownText("RosterFile", "the teacher %1 has another password "
+                                                         "here than in the options."),
+                                 {p.value});
     case RosterFault::TeacherWithoutPassword:
-        return "the teacher " + p.value + " has a password on none of the rows.";
+        return Say(ShownText("RosterFile", "the teacher %1 has a password on none of the rows."),
+                   {p.value});
     case RosterFault::UnknownLevel:
-        return "the level " + Quoted(p.value) + " is not a number from 1 to 5.";
+        return Say(ShownText("RosterFile", "the level %1 is not a number from 1 to 5."), {quoted});
     case RosterFault::UnknownTestsPassed:
-        return "the tests passed " + Quoted(p.value) + " are not 0, 1 or 2.";
+        return Say(ShownText("RosterFile", "the tests passed %1 are not 0, 1 or 2."), {quoted});
     case RosterFault::RepeatedStudent:
-        return p.other > 0 ? "the student " + p.value + " is on line " + std::to_string(p.other) +
-                                 " already."
-                           : "the student " + p.value + " is given twice.";
+        return p.other > 0
+                   ? Say(ShownText("RosterFile", "the student %1 is on line %2 already."),
+                         {p.value, other})
+                   : Say(ShownText("RosterFile", "the student %1 is given twice."), {p.value});
     case RosterFault::NameTaken:
-        return "the name " + Quoted(p.value) +
-               " is already that of a person or of a class file in the data folder.";
+        return Say(ShownText("RosterFile", "the name %1 is already that of a person or of a class "
+                                           "file in the data folder."),
+                   {quoted});
     case RosterFault::ClassTooLarge:
-        return (p.value.empty() ? std::string("the class") : "the class " + p.value) +
-               " would have more than " + std::to_string(p.other) + " students.";
+        return p.value.empty()
+                   ? Say(ShownText("RosterFile", "the class would have more than %1 students."),
+                         {other})
+                   : Say(ShownText("RosterFile", "the class %1 would have more than %2 students."),
+                         {p.value, other});
     }
     return {};
 }
@@ -137,7 +162,8 @@ RosterTable ReadRosterTable(std::string_view text, std::span<const RosterColumn>
 std::string RosterProblemText(const RosterProblem& problem) {
     std::string text = FaultText(problem);
     if (problem.line > 0) {
-        return "Line " + std::to_string(problem.line) + ": " + text;
+        return platform::Say(platform::ShownText("RosterFile", "Line %1: %2"),
+                             {std::to_string(problem.line), text});
     }
     text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
     return text;

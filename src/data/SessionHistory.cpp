@@ -2,6 +2,8 @@
 
 #include "CStudent.h"
 
+#include "platform/ShownText.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -16,6 +18,11 @@ constexpr int kLevels = 6;
 constexpr int kTestsPerLevel = 3;
 constexpr int kOneMinute = 60;
 constexpr int kOneHour = 3600;
+
+constexpr platform::TextToShow kPassed = platform::ShownText("SessionHistory", "passed");
+constexpr platform::TextToShow kNotPassed = platform::ShownText("SessionHistory", "not passed");
+constexpr platform::TextToShow kComplete = platform::ShownText("SessionHistory", "Complete");
+constexpr platform::TextToShow kIncomplete = platform::ShownText("SessionHistory", "Incomplete");
 
 std::string Format(const char* format, auto... values) {
     char text[64];
@@ -35,6 +42,13 @@ std::string NumberOrEmpty(int value) {
 std::string TrainingPerMinute(const SessionRecord& training, const ShownForms& forms) {
     return forms.oneDecimal(
         ProblemsPerMinute(ShownCount(training.correctCount), ShownCount(training.duration)));
+}
+
+// "1:02 hours"; the hours written as given.
+std::string HoursText(const std::string& hours, std::int64_t seconds) {
+    return platform::Say(
+        platform::ShownText("SessionHistory", "%1:%2 hours"),
+        {hours, Format("%.2lld", static_cast<long long>(seconds / kOneMinute % 60))});
 }
 
 // The log names this many clamped values; a damaged history may hold thousands.
@@ -167,23 +181,23 @@ int TrainingBarCategory(const SessionRecord& training) {
 
 std::string DurationText(int seconds) {
     if (seconds < kOneMinute) {
-        return Format("%d seconds", seconds);
+        return platform::SayCount(platform::CountedText("SessionHistory", "%n seconds"), seconds);
     }
     if (seconds < 2 * kOneMinute) {
-        return "1 minute";
+        return platform::Say(platform::ShownText("SessionHistory", "1 minute"));
     }
     if (seconds < kOneHour) {
-        return Format("%d minutes", seconds / kOneMinute);
+        return platform::SayCount(platform::CountedText("SessionHistory", "%n minutes"),
+                                  seconds / kOneMinute);
     }
-    return Format("%d:%.2d hours", seconds / kOneHour, seconds / kOneMinute % 60);
+    return HoursText(Number(seconds / kOneHour), seconds);
 }
 
 std::string CumulativeText(std::int64_t seconds) {
     if (seconds < kOneHour) {
         return DurationText(static_cast<int>(seconds));
     }
-    return Format("%.2lld:%.2lld hours", static_cast<long long>(seconds / kOneHour),
-                  static_cast<long long>(seconds / kOneMinute % 60));
+    return HoursText(Format("%.2lld", static_cast<long long>(seconds / kOneHour)), seconds);
 }
 
 double ProblemsPerMinute(int correct, int seconds) {
@@ -214,7 +228,7 @@ std::vector<TestReportRow> TestReportRows(std::span<const SessionRecord> history
                         .level = GetOperationName(test.level),
                         .score = Format("%d / %d", ShownCount(test.correctCount),
                                         ShownCount(test.answeredCount)),
-                        .result = passed ? "passed" : "not passed",
+                        .result = platform::Say(passed ? kPassed : kNotPassed),
                         .passed = passed});
     }
     std::ranges::reverse(rows);
@@ -240,10 +254,10 @@ std::vector<TrainingReportRow> TrainingReportRows(std::span<const SessionRecord>
             row.perMinute = TrainingPerMinute(session, forms);
         } else {
             const int left = ShownCount(session.mistakesLeft);
-            row.session = "Review";
+            row.session = platform::Say(platform::ShownText("SessionHistory", "Review"));
             row.problems = Number(ShownCount(session.mistakesAtStart));
             row.attempts = Number(ShownCount(session.problemsCompleted));
-            row.complete = left == 0 ? "Complete" : "Incomplete";
+            row.complete = platform::Say(left == 0 ? kComplete : kIncomplete);
             row.remaining = NumberOrEmpty(left);
         }
         rows.push_back(std::move(row));

@@ -63,7 +63,7 @@ inline constexpr int kOneMinuteTrainingBar = 2;
 inline constexpr int kLongerTrainingBar = 3;
 int TrainingBarCategory(const SessionRecord& training);
 
-// "45 seconds", "1 minute", "2 minutes", "1:02 hours".
+// "45 seconds", "1 minute", "2 minutes", "1:02 hours", in the program's language.
 std::string DurationText(int seconds);
 // As the duration text below an hour; from an hour on the hours have two digits: "01:00 hours".
 std::string CumulativeText(std::int64_t seconds);
@@ -84,7 +84,7 @@ struct ShownForms {
 inline constexpr char kProgressDateSeparator = '/';
 inline constexpr char kTrainingDateSeparator = '\\';
 
-// One row of the test report, column by column.
+// One row of the test report, column by column; its words in the program's language.
 struct TestReportRow {
     std::string test; // 1 for the oldest test
     std::string date;

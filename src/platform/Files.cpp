@@ -1,6 +1,7 @@
 #include "Files.h"
 
 #include "Services.h"
+#include "ShownText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -131,9 +132,32 @@ private:
     int fd_;
 };
 
+TextToShow FileErrorText(int errorNumber) {
+    switch (errorNumber) {
+    case ENOENT:
+        return ShownText("Files", "%1 was not found.");
+    case ENOTDIR:
+    case ENAMETOOLONG:
+        return ShownText("Files", "%1 contains an invalid path.");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return ShownText("Files", "Access to %1 was denied.");
+    case EBUSY:
+        return ShownText("Files", "A sharing violation occurred while accessing %1.");
+    case ENOSPC:
+    case EDQUOT:
+        return ShownText("Files", "Disk full while accessing %1.");
+    case EIO:
+        return ShownText("Files", "A hardware I/O error was reported while accessing %1.");
+    default:
+        return ShownText("Files", "An unknown error occurred while accessing %1.");
+    }
+}
+
 void ShowFileError(const std::string& path, int errorNumber) {
     GetMessageBoxes().Show(
-        {.text = FileErrorMessage(path, errorNumber), .icon = MbIcon::Exclamation});
+        {.text = Say(FileErrorText(errorNumber), {path}), .icon = MbIcon::Exclamation});
 }
 
 } // namespace
@@ -322,26 +346,7 @@ void SetFileStepHook(std::function<void(FileStep, const std::string&)> hook) {
 }
 
 std::string FileErrorMessage(const std::string& path, int errorNumber) {
-    switch (errorNumber) {
-    case ENOENT:
-        return path + " was not found.";
-    case ENOTDIR:
-    case ENAMETOOLONG:
-        return path + " contains an invalid path.";
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return "Access to " + path + " was denied.";
-    case EBUSY:
-        return "A sharing violation occurred while accessing " + path + ".";
-    case ENOSPC:
-    case EDQUOT:
-        return "Disk full while accessing " + path + ".";
-    case EIO:
-        return "A hardware I/O error was reported while accessing " + path + ".";
-    default:
-        return "An unknown error occurred while accessing " + path + ".";
-    }
+    return English(FileErrorText(errorNumber), {path});
 }
 
 bool ReplaceFileWith(const std::string& temporaryPath, const std::string& targetPath) {

@@ -77,7 +77,8 @@ enum class FileStep { Created, PieceWritten, Flushed, Closed, Renamed, FolderFlu
 // a hook the steps run straight through.
 void SetFileStepHook(std::function<void(FileStep, const std::string&)> hook);
 
-// The wording the user sees when a delete or rename fails: names the file and the reason.
+// What the user is told when a delete or rename fails, naming the file and the reason, as the
+// error log says it (the message box says it in the program's language).
 std::string FileErrorMessage(const std::string& path, int errorNumber);
 
 // Gives `temporaryPath` the name `targetPath` in one atomic step, so at every moment one whole

@@ -221,9 +221,9 @@ TEST_F(ClassReportFilesTest, TheCsvFileHasTheBomHeaderQuotingAndOneRecordPerStud
     const std::string path = fakes.Path("/report.csv");
     std::filesystem::create_directories(fakes.Path("/taken.csv/in it"));
     for (const auto& [target, reason] :
-         {std::pair<std::string, std::optional<std::string>>(path, std::nullopt),
-          {fakes.Path("/no such folder/report.csv"), "No such file or directory"},
-          {fakes.Path("/taken.csv"), "Is a directory"}}) {
+         {std::pair<std::string, std::optional<int>>(path, std::nullopt),
+          {fakes.Path("/no such folder/report.csv"), ENOENT},
+          {fakes.Path("/taken.csv"), EISDIR}}) {
         EXPECT_EQ(data::WriteClassReportCsv(target, *rows), reason);
         EXPECT_FALSE(platform::FileExists(platform::TemporaryPathFor(target))) << target;
     }

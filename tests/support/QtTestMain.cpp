@@ -9,6 +9,9 @@
 
 int main(int argc, char** argv) {
     PrepareTestEnvironment();
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication application(argc, argv);
 #ifdef TALLYHOP_GUI_TEST_MAIN
     // As the program does before its first window.

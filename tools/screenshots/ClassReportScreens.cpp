@@ -9,6 +9,7 @@
 #include "gui/classreport/ClassReportList.h"
 #include "gui/classreport/ClassReportWnd.h"
 #include "gui/classreport/PrintClassReport.h"
+#include "gui/common/ClassNames.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
 
@@ -178,7 +179,7 @@ QImage PrintedPage(QPageSize::PageSizeId size, QPageLayout::Orientation orientat
     printer.setOutputFileName(folder.filePath("report.pdf"));
     printer.setPageSize(QPageSize(size));
     printer.setPageOrientation(orientation);
-    PrintReportTable(*rows, printer, QStringLiteral("Report Teacher, class Users"));
+    PrintReportTable(*rows, printer, TeacherAndClassText("Report Teacher", "4B"));
     QProcess::execute("pdftoppm", {"-r", "80", "-f", "1", "-l", "1", "-singlefile", "-png",
                                    folder.filePath("report.pdf"), folder.filePath("page")});
     GetCurrentTeacher().Load(kClassTeacher);

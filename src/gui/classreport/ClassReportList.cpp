@@ -24,15 +24,16 @@ struct Column {
 };
 constexpr Qt::Alignment kText = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::Alignment kFigure = Qt::AlignCenter;
-constexpr std::array<Column, 9> kColumns{{{"Student", kText},
-                                          {"Level", kText},
-                                          {"Tests\npassed", kFigure},
-                                          {"Last\nactive", kFigure},
-                                          {"Sessions\nthis week", kFigure},
-                                          {"Minutes\nthis week", kFigure},
-                                          {"Fluent\nfacts", kFigure},
-                                          {"Mistakes\nto review", kFigure},
-                                          {"Needs\nattention", kText}}};
+constexpr std::array<Column, 9> kColumns{
+    {{QT_TRANSLATE_NOOP("ClassReportList", "Student"), kText},
+     {QT_TRANSLATE_NOOP("ClassReportList", "Level"), kText},
+     {QT_TRANSLATE_NOOP("ClassReportList", "Tests\npassed"), kFigure},
+     {QT_TRANSLATE_NOOP("ClassReportList", "Last\nactive"), kFigure},
+     {QT_TRANSLATE_NOOP("ClassReportList", "Sessions\nthis week"), kFigure},
+     {QT_TRANSLATE_NOOP("ClassReportList", "Minutes\nthis week"), kFigure},
+     {QT_TRANSLATE_NOOP("ClassReportList", "Fluent\nfacts"), kFigure},
+     {QT_TRANSLATE_NOOP("ClassReportList", "Mistakes\nto review"), kFigure},
+     {QT_TRANSLATE_NOOP("ClassReportList", "Needs\nattention"), kText}}};
 // Room beside a column's widest text.
 constexpr int kPadding = 12;
 
@@ -102,7 +103,7 @@ ClassReportList::ClassReportList(QWidget* parent, const QFont& rowFont, const QF
 QStringList ClassReportList::Headings() {
     QStringList headings;
     for (const Column& column : kColumns) {
-        headings << QString::fromUtf8(column.heading);
+        headings << tr(column.heading);
     }
     return headings;
 }
@@ -189,7 +190,6 @@ void ClassReportList::paintEvent(QPaintEvent* event) {
     if (RowCount() == 0) {
         QPainter painter(viewport());
         painter.drawText(viewport()->rect(), Qt::AlignCenter,
-                         QStringLiteral("No students yet: Add Student on the class screen adds "
-                                        "them."));
+                         tr("No students yet: Add Student on the class screen adds them."));
     }
 }

@@ -31,48 +31,48 @@ using ButtonEntry = ScreenButtonEntry<ClassReportWnd::CommandId>;
 
 // Left to right along the bottom.
 constexpr std::array<ButtonEntry, 3> kButtons{{
-    {kHome, "Home", "Testing", "homeButton", "Back to the class list"},
-    {kExportCsv, "Export CSV", "Teacher", "exportButton",
-     "Save the report as a file for a spreadsheet program"},
-    {kPrint, "Print", "Teacher", "printReportButton", "Print the report"},
+    {kHome, QT_TRANSLATE_NOOP("ClassReportWnd", "Home"), "Testing", "homeButton",
+     QT_TRANSLATE_NOOP("ClassReportWnd", "Back to the class list")},
+    {kExportCsv, QT_TRANSLATE_NOOP("ClassReportWnd", "Export CSV"), "Teacher", "exportButton",
+     QT_TRANSLATE_NOOP("ClassReportWnd", "Save the report as a file for a spreadsheet program")},
+    {kPrint, QT_TRANSLATE_NOOP("ClassReportWnd", "Print"), "Teacher", "printReportButton",
+     QT_TRANSLATE_NOOP("ClassReportWnd", "Print the report")},
 }};
 
 // What follows the title: how many students, and which class unless it is the first.
 QString DetailText(const std::string& className, std::size_t count) {
-    QString students;
-    switch (count) {
-    case 0:
-        students = QStringLiteral("no students");
-        break;
-    case 1:
-        students = QStringLiteral("1 student");
-        break;
-    default:
-        students = QStringLiteral("%1 students").arg(count);
+    const auto students = static_cast<int>(count);
+    if (className == kFirstClassName) {
+        return students == 0   ? ClassReportWnd::tr(" : no students")
+               : students == 1 ? ClassReportWnd::tr(" : 1 student")
+                               : ClassReportWnd::tr(" : %n students", nullptr, students);
     }
-    return className == kFirstClassName
-               ? QStringLiteral(" : %1").arg(students)
-               //: After "Class Report": the class's name, then how many students it has.
-               : QCoreApplication::translate("ClassReportWnd", " : class %1, %2")
-                     .arg(QString::fromStdString(className), students);
+    //: After "Class Report": the class's name, then how many students it has.
+    const QString text = students == 0 ? ClassReportWnd::tr(" : class %1, no students")
+                         : students == 1
+                             ? ClassReportWnd::tr(" : class %1, 1 student")
+                             : ClassReportWnd::tr(" : class %1, %n students", nullptr, students);
+    return text.arg(QString::fromStdString(className));
 }
 
 } // namespace
 
 ClassReportWnd::ClassReportWnd(QWidget* opener)
     : ActivityWindow({.source = kSource,
-                      .windowTitle = QStringLiteral("Class Report"),
+                      .windowTitle = QT_TRANSLATE_NOOP("ActivityWindow", "Class Report"),
                       .failureName = "Class Report",
-                      .headerTitle = QStringLiteral("Class Report"),
+                      .headerTitle = tr("Class Report"),
                       .headerLook = {.iconFolder = "Teacher", .iconName = "classesIcon"}}),
       opener_(opener), saveFileDialog_(std::make_unique<platform::QtSaveFileDialog>(this)),
       printerSetup_(std::make_unique<PrintDialogSetup>(this)) {
     const CTeacher& teacher = GetCurrentTeacher();
     auto rows = data::ReadClassReport(teacher, platform::GetClock().SecondsSince1970());
     if (!rows) {
-        ShowStudentDialogMessage(opener, "The list of " + teacher.GetName() +
-                                             "'s class cannot be read. Please contact the system "
-                                             "administrator; the error log says why.");
+        ShowStudentDialogMessage(
+            opener, tr("The list of %1's class cannot be read. Please contact the system "
+                       "administrator; the error log says why.")
+                        .arg(QString::fromStdString(teacher.GetName()))
+                        .toStdString());
         deleteLater();
         return;
     }
@@ -106,12 +106,11 @@ bool ClassReportWnd::CreateUIElements() {
     // Rows two and a half lines high: a class of eight fills the screen's table.
     const int rowHeight = static_cast<int>(2.5 * QFontMetrics(rowFont).lineSpacing());
     list_ = new ClassReportList(this, rowFont, headerFont, rowHeight);
-    list_->setAccessibleName(QStringLiteral("Class report"));
-    list_->setAccessibleDescription(
-        QStringLiteral("A row for each student; a column's heading sorts by it; a double-click "
-                       "or Return opens the student's progress"));
-    list_->setToolTip(QStringLiteral(
-        "Click a heading to sort by it; double-click a student to view the progress"));
+    list_->setAccessibleName(tr("Class report"));
+    list_->setAccessibleDescription(tr("A row for each student; a column's heading sorts by it; "
+                                       "a double-click or Return opens the student's progress"));
+    list_->setToolTip(
+        tr("Click a heading to sort by it; double-click a student to view the progress"));
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
         OnStudentDoubleClicked(list_->indexOfTopLevelItem(item));
     });
@@ -119,12 +118,12 @@ bool ClassReportWnd::CreateUIElements() {
 
     for (std::size_t index = 0; index < kButtons.size(); ++index) {
         const ButtonEntry& entry = kButtons[index];
-        CPictureButton* button = MakeScreenButton(this, entry.caption, entry.id, entry.folder,
-                                                  entry.picture, entry.tooltip);
+        CPictureButton* button = MakeScreenButton(this, tr(entry.name), entry.id, entry.folder,
+                                                  entry.picture, tr(entry.tooltip));
         if (button == nullptr) {
             return false;
         }
-        button->setToolTip(QString::fromLatin1(entry.tooltip));
+        button->setToolTip(tr(entry.tooltip));
         connect(button, &CPictureButton::commandClicked, this, &ClassReportWnd::OnCommand);
         buttons_[index] = button;
     }

@@ -9,6 +9,7 @@
 #include "gui/controls/ReportList.h"
 #include "platform/Logs.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
@@ -121,7 +122,8 @@ int DrawHeadings(platform::GdiDc& dc, const Table& table, const PageFrame& frame
 
 // The page header and the table's headings; where the first row goes.
 int StartPage(platform::GdiDc& dc, const Table& table, const PageFrame& frame, const QString& who) {
-    const int headerBottom = DrawPageHeader(dc, frame, who, QStringLiteral("Class Report"));
+    const int headerBottom = DrawPageHeader(
+        dc, frame, who, QCoreApplication::translate("PrintClassReport", "Class Report"));
     dc.SelectPen(
         {platform::PenStyle::Solid, std::max(frame.dotsPerInchDown / 150, 1), QColor(90, 90, 90)});
     return DrawHeadings(dc, table, frame, headerBottom + frame.dotsPerInchDown / 4);
@@ -146,7 +148,7 @@ void PrintClassReport(std::span<const data::ClassReportRow> rows, const std::str
 
 bool PrintReportTable(std::span<const data::ClassReportRow> rows, QPrinter& printer,
                       const QString& who) {
-    printer.setDocName(QStringLiteral("Tallyhop - Class report"));
+    printer.setDocName(QCoreApplication::translate("PrintClassReport", "Tallyhop - Class report"));
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;

@@ -8,6 +8,7 @@
 #include "platform/qt/ScreenStage.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <string>
 
 ActivityWindow::ActivityWindow(const Frame& frame)
@@ -17,7 +18,8 @@ ActivityWindow::ActivityWindow(const Frame& frame)
     platform::WriteTraceLog(source_, __LINE__);
     const platform::ScreenSize screen = platform::GetScreenSize();
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(frame.windowTitle);
+    setWindowTitle(QString::fromUtf8(frame.windowTitle));
+    setAccessibleName(QCoreApplication::translate("ActivityWindow", frame.windowTitle));
     platform::PlaceOnScreen(
         *this, QRect(0, 0, screen.width + frame.overhang, screen.height + frame.overhang));
 }
@@ -28,7 +30,8 @@ bool ActivityWindow::Build() {
                                 std::string("Creation of the ") + failureName_ +
                                     " window failed (see above errors)!");
         platform::GetMessageBoxes().Show(
-            {.text = "Please contact the system administrator.", .icon = platform::MbIcon::Stop});
+            {.text = tr("Please contact the system administrator.").toStdString(),
+             .icon = platform::MbIcon::Stop});
         deleteLater();
         return false;
     }

@@ -21,8 +21,10 @@ protected:
     struct Frame {
         // The trace and error logs' source unit ("Gui classes\\Ctestingwnd").
         const char* source;
-        // The window's own title, and the name its creation failure is reported under.
-        QString windowTitle;
+        // The window's own title, by which it is found (QT_TRANSLATE_NOOP("ActivityWindow", …):
+        // a screen reader says it in the program's language).
+        const char* windowTitle;
+        // The name its creation failure is reported under.
         const char* failureName;
         QString headerTitle;
         HeaderLook headerLook = {};

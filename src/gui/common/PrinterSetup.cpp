@@ -3,6 +3,7 @@
 #include "platform/Logs.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -14,5 +15,9 @@ bool PrintDialogSetup::Choose(QPrinter& printer) {
 void ReportPrinterFailure(const char* source, int line) {
     platform::WriteErrorLog(source, line, "Failed CreatePrinterDC()");
     platform::GetMessageBoxes().Show(
-        {.text = "An error occurred while printing.\nCheck your printer settings and try again."});
+        {.text =
+             QCoreApplication::translate(
+                 "PrinterSetup",
+                 "An error occurred while printing.\nCheck your printer settings and try again.")
+                 .toStdString()});
 }

@@ -6,8 +6,21 @@
 
 #include <QCoreApplication>
 
-void ShowStudentDialogMessage(QWidget* owner, const char* text) {
-    ShowStudentDialogMessage(owner, std::string(text));
+namespace {
+
+QString Say(const char* english) {
+    return QCoreApplication::translate("StudentDialogMessages", english);
+}
+
+} // namespace
+
+QString ContactAdministrator() {
+    return Say(
+        QT_TRANSLATE_NOOP("StudentDialogMessages", "Please contact the system administrator."));
+}
+
+void ShowStudentDialogMessage(QWidget* owner, const QString& text) {
+    ShowStudentDialogMessage(owner, text.toStdString());
 }
 
 void ShowStudentDialogMessage(QWidget* owner, const std::string& text) {
@@ -16,23 +29,34 @@ void ShowStudentDialogMessage(QWidget* owner, const std::string& text) {
 }
 
 std::string DeleteQuestion(const std::string& name) {
-    return "Are you sure that you want to delete " + name + "'s account? " + name +
-           "'s records, mistakes and progress will be deleted for good.";
+    return Say(QT_TRANSLATE_NOOP("StudentDialogMessages",
+                                 "Are you sure that you want to delete %1's account? %1's "
+                                 "records, mistakes and progress will be deleted for good."))
+        .arg(QString::fromStdString(name))
+        .toStdString();
 }
 
 std::string UnreadableRecordMessage(const std::string& name) {
-    return "The records of " + name +
-           " cannot be read. Please contact the system administrator; the error log says why.";
+    return Say(QT_TRANSLATE_NOOP("StudentDialogMessages",
+                                 "The records of %1 cannot be read. Please contact the system "
+                                 "administrator; the error log says why."))
+        .arg(QString::fromStdString(name))
+        .toStdString();
 }
 
 std::string RefusedNameMessage(const std::string& name) {
-    return "Invalid character(s) in name. A name cannot hold " +
-           data::DescribeRefusedCharacter(data::RefusedNameCharacter(name)) + ".";
+    return Say(QT_TRANSLATE_NOOP("StudentDialogMessages",
+                                 "Invalid character(s) in name. A name cannot hold %1."))
+        .arg(QString::fromStdString(
+            data::DescribeRefusedCharacter(data::RefusedNameCharacter(name))))
+        .toStdString();
 }
 
 std::string ClassFullMessage(int classSize) {
     if (classSize == data::kDefaultClassSize) {
-        return "You may not have more than 8 users at a time.";
+        return Say(QT_TRANSLATE_NOOP("StudentDialogMessages",
+                                     "You may not have more than 8 users at a time."))
+            .toStdString();
     }
     return QCoreApplication::translate("StudentDialogMessages",
                                        "You may not have more than %1 students in a class.")
@@ -43,15 +67,21 @@ std::string ClassFullMessage(int classSize) {
 std::string NameRefusalMessage(data::StudentInfoRefusal refusal, const std::string& name) {
     switch (refusal) {
     case data::StudentInfoRefusal::NoName:
-        return "Please enter a name.";
+        return Say(QT_TRANSLATE_NOOP("StudentDialogMessages", "Please enter a name."))
+            .toStdString();
     case data::StudentInfoRefusal::NameTooLong:
         // The box takes no more, so this comes only from text put there by other means.
-        return "The name has more than " + std::to_string(data::kNameLimit) + " characters.";
+        return Say(QT_TRANSLATE_NOOP("StudentDialogMessages",
+                                     "The name has more than %1 characters."))
+            .arg(data::kNameLimit)
+            .toStdString();
     case data::StudentInfoRefusal::InvalidCharacter:
     case data::StudentInfoRefusal::NameNotStorable:
         return RefusedNameMessage(name);
     default:
-        return "The name is already taken, please enter a different name.";
+        return Say(QT_TRANSLATE_NOOP("StudentDialogMessages",
+                                     "The name is already taken, please enter a different name."))
+            .toStdString();
     }
 }
 

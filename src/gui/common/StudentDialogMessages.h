@@ -10,12 +10,12 @@
 
 class QWidget;
 
-// String 8: what a screen says when something it needs could not be done.
-inline constexpr const char* kContactAdministrator = "Please contact the system administrator.";
+// What a screen says when something it needs could not be done.
+QString ContactAdministrator();
 
 // A refusal from the teacher's screens: exclamation icon, OK, the program's name as title, over
-// `owner`.
-void ShowStudentDialogMessage(QWidget* owner, const char* text);
+// `owner`. The text is already in the program's language.
+void ShowStudentDialogMessage(QWidget* owner, const QString& text);
 void ShowStudentDialogMessage(QWidget* owner, const std::string& text);
 
 // The question before a student is deleted: what goes with the account, and that it goes for good.

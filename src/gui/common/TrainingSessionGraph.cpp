@@ -14,8 +14,8 @@ int GraphLabelTenths() {
 void ConfigureTrainingGraph(CBasicLineGraph& graph, int labelTenths) {
     const QString face = QStringLiteral("Book Antiqua");
     graph.Clear();
-    graph.SetXTitle(QStringLiteral("Sessions"));
-    graph.SetYTitle(QStringLiteral("# Correct"));
+    graph.SetXTitle(CBasicLineGraph::tr("Sessions"));
+    graph.SetYTitle(CBasicLineGraph::tr("# Correct"));
     graph.SetXLabelFont(labelTenths, face);
     graph.SetYLabelFont(labelTenths, face);
     graph.SetXLabels(true);
@@ -29,11 +29,11 @@ void ConfigureTrainingGraph(CBasicLineGraph& graph, int labelTenths) {
     graph.SetStyle(CBasicLineGraph::kBars);
     using enum GraphLegendEntry::Sample;
     graph.SetLegend(
-        {{Bar, GraphBarColour(history::kOneMinuteTrainingBar), QStringLiteral("1 minute")},
-         {Bar, GraphBarColour(history::kLongerTrainingBar), QStringLiteral("4 minutes")},
-         {Mark, GraphBarColour(history::kOneMinuteTrainingBar), QStringLiteral("goal")},
-         {GoalLine, Qt::black, QStringLiteral("current goal")}});
-    graph.SetEmptyText(QStringLiteral("No training sessions yet"));
+        {{Bar, GraphBarColour(history::kOneMinuteTrainingBar), CBasicLineGraph::tr("1 minute")},
+         {Bar, GraphBarColour(history::kLongerTrainingBar), CBasicLineGraph::tr("4 minutes")},
+         {Mark, GraphBarColour(history::kOneMinuteTrainingBar), CBasicLineGraph::tr("goal")},
+         {GoalLine, Qt::black, CBasicLineGraph::tr("current goal")}});
+    graph.SetEmptyText(CBasicLineGraph::tr("No training sessions yet"));
 }
 
 void FillTrainingGraph(CBasicLineGraph& graph, const CStudent& student) {

@@ -91,8 +91,8 @@ CBasicLineGraph::CBasicLineGraph(QWidget* parent)
         button->setAutoDefault(true);
         button->setAutoRepeat(true);
     }
-    backButton_->setAccessibleName(QStringLiteral("Scroll back"));
-    forwardButton_->setAccessibleName(QStringLiteral("Scroll forward"));
+    backButton_->setAccessibleName(tr("Scroll back"));
+    forwardButton_->setAccessibleName(tr("Scroll forward"));
     connect(backButton_, &QPushButton::clicked, this, [this] { OnScroll(-1); });
     connect(forwardButton_, &QPushButton::clicked, this, [this] { OnScroll(1); });
 }

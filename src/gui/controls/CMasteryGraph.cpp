@@ -1,6 +1,7 @@
 #include "CMasteryGraph.h"
 
 #include "data/SessionHistory.h"
+#include "platform/qt/Fonts.h"
 
 #include <array>
 
@@ -11,9 +12,10 @@ using platform::PenStyle;
 
 constexpr int kStepsPerLevel = 3;
 constexpr int kRows = history::kTopMasteryStep;
-const std::array<QString, 5> kBandLabels{QStringLiteral("+"), QStringLiteral("-"),
-                                         QStringLiteral("x"), QString(QChar(0xF7)),
-                                         QStringLiteral("mix")};
+constexpr int kSmallestLabelPixels = 8;
+// The first four bands' operators; the fifth, Mixed, is named in words.
+const std::array<QString, 4> kOperatorBands{QStringLiteral("+"), QStringLiteral("-"),
+                                            QStringLiteral("x"), QString(QChar(0xF7))};
 const QColor kGreyRow(235, 235, 235);
 const GdiPen kRowPen{PenStyle::Solid, 1, QColor(200, 200, 200)};
 const GdiPen kBandPen{PenStyle::Solid, 2, Qt::black};
@@ -49,7 +51,11 @@ void CMasteryGraph::DrawYAxis(GraphCanvas& canvas) const {
                          {l.plot.left, l.ValueY(rows), l.plot.right + 1, l.ValueY(rows - 1) + 1});
     }
     for (int band = 0; band * kStepsPerLevel < rows; ++band) {
-        canvas.Text(YLabelFont(), kBandLabels[static_cast<std::size_t>(band)],
+        const auto index = static_cast<std::size_t>(band);
+        const QString label = index < kOperatorBands.size() ? kOperatorBands[index] : tr("mix");
+        // Smaller where a longer language's word would not fit beside the rows.
+        canvas.Text(platform::FontToFit(YLabelFont(), {label}, l.labelSize, kSmallestLabelPixels),
+                    label,
                     {l.plot.left - l.labelSize, l.ValueY((band + 1) * kStepsPerLevel), l.plot.left,
                      l.ValueY(band * kStepsPerLevel)},
                     platform::dt::kSingleLine | platform::dt::kCenter | platform::dt::kVCenter);

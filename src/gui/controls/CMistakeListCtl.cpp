@@ -41,11 +41,11 @@ QString ProblemText(const Problem& fact) {
 CMistakeListCtl::CMistakeListCtl(QWidget* parent, int rowTenths, int headerTenths, int rowHeight)
     : QTreeWidget(parent) {
     setColumnCount(2);
-    setHeaderLabels({QStringLiteral("Problem"), QStringLiteral("Remaining")});
+    setHeaderLabels({tr("Problem"), tr("Remaining")});
     StyleAsReport(*this, rowHeight);
-    setAccessibleName(QStringLiteral("Mistake list"));
+    setAccessibleName(tr("Mistake list"));
     setAccessibleDescription(
-        QStringLiteral("Each fact still to master and how many right answers it still needs"));
+        tr("Each fact still to master and how many right answers it still needs"));
     header()->setFont(
         platform::MakeFont("Book Antiqua", platform::TenthPointsToPixels(headerTenths)));
     setFont(platform::MakeFont("Book Antiqua", platform::TenthPointsToPixels(rowTenths)));

@@ -6,6 +6,7 @@
 #include "platform/qt/ProgramSound.h"
 #include "platform/qt/ScreenBitmaps.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <cmath>
 #include <string>
@@ -31,17 +32,17 @@ QPoint RingPlace(int digit) {
 CNumberPadCtl::CNumberPadCtl(QWidget* parent) : QWidget(parent) {
     const QSize standardKey = platform::GetBitmapSize(platform::LoadScreenBitmap(kKeyFolder, "0"));
     setWindowTitle(QStringLiteral("Number Pad Control"));
-    setAccessibleName(QStringLiteral("Number pad"));
+    setAccessibleName(tr("Number pad"));
     setGeometry(0, 0, 6 * standardKey.width(), 4 * standardKey.height());
     for (int key = 0; key < kKeyCount; ++key) {
         keys_[key].Create(QString::number(key), CPictureButton::Visibility::Hidden,
                           QRect(0, 0, 1, 1), this, key + 1);
         connect(&keys_[key], &CPictureButton::commandClicked, this, &CNumberPadCtl::OnCommand);
     }
-    enter_.Create(QStringLiteral("Enter"), CPictureButton::Visibility::Hidden, QRect(0, 0, 1, 1),
-                  this, kEnterCommand);
+    enter_.Create(QCoreApplication::translate("PictureCaption", "Enter"),
+                  CPictureButton::Visibility::Hidden, QRect(0, 0, 1, 1), this, kEnterCommand);
     enter_.LoadBitmaps(kEnterFolder, "Enter");
-    enter_.setAccessibleDescription(QStringLiteral("Send the typed answer"));
+    enter_.setAccessibleDescription(tr("Send the typed answer"));
     connect(&enter_, &CPictureButton::commandClicked, this, &CNumberPadCtl::OnCommand);
 
     // Without an owner the pad has no screen to live on: it keeps everything to itself and
@@ -54,7 +55,7 @@ CNumberPadCtl::CNumberPadCtl(QWidget* parent) : QWidget(parent) {
     }
     display_ = new QLabel(created_ ? parent : this);
     // Its text, the number typed so far, is what a screen reader reads out.
-    display_->setAccessibleDescription(QStringLiteral("The answer typed so far"));
+    display_->setAccessibleDescription(tr("The answer typed so far"));
     display_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     display_->setGeometry(0, 0, 100, 50);
     display_->show();

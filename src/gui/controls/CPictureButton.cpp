@@ -2,7 +2,6 @@
 
 #include "FocusMark.h"
 #include "KeyboardNavigation.h"
-#include "SpokenName.h"
 #include "platform/Logs.h"
 #include "platform/qt/GdiDc.h"
 #include "platform/qt/ScreenBitmaps.h"
@@ -22,17 +21,17 @@ CPictureButton::CPictureButton() {
     connect(this, &QAbstractButton::clicked, this, [this] { emit commandClicked(commandId_); });
 }
 
-bool CPictureButton::Create(const QString& caption, Visibility visibility, const QRect& rect,
+bool CPictureButton::Create(const QString& name, Visibility visibility, const QRect& rect,
                             QWidget* parent, int commandId) {
     if (parent == nullptr) {
         platform::WriteErrorLog(kSource, __LINE__, "Creation failed");
         return false;
     }
     setParent(parent);
-    setText(caption);
+    setText(name);
     // The picture says what the button does; a screen reader needs it in words. A tooltip, where
     // a screen sets one, is read as the description.
-    setAccessibleName(SpokenName(caption));
+    setAccessibleName(name);
     setGeometry(rect);
     commandId_ = commandId;
     setVisible(visibility == Visibility::Visible);

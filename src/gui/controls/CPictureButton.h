@@ -23,10 +23,10 @@ public:
 
     CPictureButton();
 
-    // Makes this a child of `parent` at `rect`. The caption names the button (it is never
-    // drawn; screen readers say it, see SpokenName). Without a parent nothing is created:
-    // "Creation failed" is logged, false returned.
-    bool Create(const QString& caption, Visibility visibility, const QRect& rect, QWidget* parent,
+    // Makes this a child of `parent` at `rect`. The name, in the program's language, is what
+    // screen readers say for the button (the words its picture shows, where it shows words).
+    // Without a parent nothing is created: "Creation failed" is logged, false returned.
+    bool Create(const QString& name, Visibility visibility, const QRect& rect, QWidget* parent,
                 int commandId);
 
     // Replaces both pictures with "<name>" and "<name>Roll" of `screenFolder` and resizes the

@@ -15,11 +15,15 @@ constexpr int kHeaderPoints = 11;
 constexpr int kTextBottomMargin = 6;
 const QColor kHeaderTextColour(255, 255, 255);
 
+// Header texts stay this tall at least, however long.
+constexpr int kSmallestHeaderPixels = 9;
+
 } // namespace
 
 void DrawHeaderText(platform::GdiDc& dc, const QFont& font, const QString& text,
                     platform::GdiRect rect) {
-    const QFont oldFont = dc.SelectFont(font);
+    const QFont oldFont =
+        dc.SelectFont(platform::FontToFit(font, {text}, rect.Width(), kSmallestHeaderPixels));
     const platform::BkMode oldMode = dc.SetBkMode(platform::BkMode::Transparent);
     const QColor oldColour = dc.SetTextColor(kHeaderTextColour);
     dc.DrawText(text, rect, platform::dt::kSingleLine | platform::dt::kVCenter);
@@ -61,8 +65,7 @@ void HeaderBar::DrawBackground(platform::GdiDc& dc, const CStudent& student) con
 void HeaderBar::DrawBackground(platform::GdiDc& dc, const QString& userName) const {
     dc.StretchImage(rect_, background_);
     platform::DrawBitmap(dc, icon_, 0, 0);
-    DrawHeaderText(dc, textFont_, QStringLiteral("User: ") + userName + QStringLiteral("  "),
-                   userRect_);
+    DrawHeaderText(dc, textFont_, tr("User: %1").arg(userName) + QStringLiteral("  "), userRect_);
     platform::DrawBitmap(dc, userIcon_, userRect_.left - platform::GetBitmapSize(userIcon_).width(),
                          0);
 }
@@ -80,16 +83,16 @@ void HeaderBar::Draw(platform::GdiDc& dc, const QString& userName, const QString
 QString TestsPassedText(int testsPassed) {
     switch (testsPassed) {
     case 0:
-        return QStringLiteral("no tests passed");
+        return HeaderBar::tr("no tests passed");
     case 1:
-        return QStringLiteral("1 test passed");
+        return HeaderBar::tr("1 test passed");
     default:
-        return QStringLiteral("%1 tests passed").arg(testsPassed);
+        return HeaderBar::tr("%n tests passed", nullptr, testsPassed);
     }
 }
 
 QString LevelText(const CStudent& student) {
-    return QStringLiteral(" : %1 - %2")
+    return HeaderBar::tr(" : %1 - %2")
         .arg(QString::fromStdString(student.GetLevelName()),
              TestsPassedText(student.GetTestsPassed()));
 }

@@ -2,6 +2,7 @@
 
 #include "platform/qt/GdiDc.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -21,6 +22,8 @@ struct HeaderLook {
 // pictures are "topBackground" and "userIcon" of the screen folder "Testing", whichever screen
 // shows it, and the screen's icon ("testingIcon" of "Testing" unless the look names another).
 class HeaderBar {
+    Q_DECLARE_TR_FUNCTIONS(HeaderBar)
+
 public:
     // Loads the pictures and creates the fonts; the bar has no place until Layout.
     explicit HeaderBar(QString title, const HeaderLook& look = {});
@@ -61,7 +64,8 @@ private:
     platform::GdiRect userRect_;
 };
 
-// A text on a header picture: white, transparent, one line, vertically centred, left-aligned.
+// A text on a header picture: white, transparent, one line, vertically centred, left-aligned;
+// drawn smaller where it would not fit `rect` (a long name, a longer language).
 void DrawHeaderText(platform::GdiDc& dc, const QFont& font, const QString& text,
                     platform::GdiRect rect);
 

@@ -55,7 +55,7 @@ ReportList::ReportList(QWidget* parent, std::span<const Column> columns, const Q
     : QTreeWidget(parent) {
     QStringList titles;
     for (const Column& column : columns) {
-        titles << QString::fromLatin1(column.title);
+        titles << tr(column.title);
     }
     setHeaderLabels(titles);
     for (int index = 0; index < static_cast<int>(columns.size()); ++index) {
@@ -74,6 +74,16 @@ void ReportList::AddRow(const QStringList& cells, QColor textColour) {
         row->setForeground(column, textColour);
     }
     addTopLevelItem(row);
+    // A word longer than its column (a longer language) widens the column rather than being cut,
+    // by the width the list itself needs to draw it whole; the last column takes what is left.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    for (int column = 0; column + 1 < columnCount(); ++column) {
+        const int needed = itemDelegate()->sizeHint(option, indexFromItem(row, column)).width();
+        if (needed > columnWidth(column)) {
+            setColumnWidth(column, needed);
+        }
+    }
 }
 
 QStringList ReportRowTexts(const QTreeWidget& list, int row) {

@@ -28,7 +28,7 @@ class ReportList final : public QTreeWidget {
     Q_OBJECT
 public:
     struct Column {
-        const char* title;
+        const char* title; // marked QT_TRANSLATE_NOOP("ReportList", …)
         int width;
     };
 

@@ -3,17 +3,18 @@
 #include "CPictureButton.h"
 #include "data/Problem.h"
 
-CPictureButton* MakeScreenButton(QWidget* window, const char* caption, int commandId,
-                                 const char* folder, const char* picture, const char* description) {
+CPictureButton* MakeScreenButton(QWidget* window, const QString& name, int commandId,
+                                 const char* folder, const char* picture,
+                                 const QString& description) {
     auto* button = new CPictureButton;
-    if (!button->Create(QString::fromLatin1(caption), CPictureButton::Visibility::Visible,
-                        QRect(0, 0, 1, 1), window, commandId)) {
+    if (!button->Create(name, CPictureButton::Visibility::Visible, QRect(0, 0, 1, 1), window,
+                        commandId)) {
         delete button;
         return nullptr;
     }
     button->LoadBitmaps(folder, picture);
-    if (description != nullptr) {
-        button->setAccessibleDescription(QString::fromLatin1(description));
+    if (!description.isEmpty()) {
+        button->setAccessibleDescription(description);
     }
     return button;
 }

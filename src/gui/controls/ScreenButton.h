@@ -6,24 +6,27 @@
 #include <cstdint>
 #include <functional>
 
+#include <QString>
+
 class CPictureButton;
 class QWidget;
 
 // A visible picture button of `window` showing `picture` of `folder` ("<picture>Roll" lit), its
-// clicks reported with `commandId`, with `description` for screen readers where given; nothing
-// when the button cannot be created.
-CPictureButton* MakeScreenButton(QWidget* window, const char* caption, int commandId,
+// clicks reported with `commandId`, named `name` and with `description` for screen readers where
+// given; nothing when the button cannot be created.
+CPictureButton* MakeScreenButton(QWidget* window, const QString& name, int commandId,
                                  const char* folder, const char* picture,
-                                 const char* description = nullptr);
+                                 const QString& description = {});
 
 // The picture, in the Training folder, of the button that chooses a kind of fact (kAddition …
 // kMixed): the training window and the fact map show the same ones. Empty for another number.
 const char* KindButtonPicture(std::int32_t kind);
 
-// One picture button of a screen's table of buttons.
+// One picture button of a screen's table of buttons; its name and tooltip marked for translation
+// in the screen's context.
 template <typename CommandId> struct ScreenButtonEntry {
     CommandId id;
-    const char* caption;
+    const char* name;
     const char* folder;
     const char* picture;
     const char* tooltip; // none when null

@@ -10,8 +10,6 @@
 
 namespace {
 
-const QString kLevelHeading = QStringLiteral("Level - Tests Passed");
-
 QTableWidgetItem* Cell(const std::string& text) {
     auto* item = new QTableWidgetItem(QString::fromStdString(text));
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
@@ -23,7 +21,8 @@ QTableWidgetItem* Cell(const std::string& text) {
 StudentListCtl::StudentListCtl(QWidget* parent, const QFont& headerFont, const QFont& rowFont,
                                int rowHeight)
     : QTableWidget(0, 2, parent) {
-    setHorizontalHeaderLabels({QStringLiteral("Name"), kLevelHeading});
+    const QString levelHeading = tr("Level - Tests Passed");
+    setHorizontalHeaderLabels({tr("Name"), levelHeading});
     horizontalHeader()->setFont(headerFont);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -47,7 +46,7 @@ StudentListCtl::StudentListCtl(QWidget* parent, const QFont& headerFont, const Q
     // The level column is as wide as its heading and a tenth more; the name column takes the
     // rest, so the list never scrolls sideways.
     setColumnWidth(
-        1, static_cast<int>(1.1 * QFontMetrics(headerFont).horizontalAdvance(kLevelHeading)));
+        1, static_cast<int>(1.1 * QFontMetrics(headerFont).horizontalAdvance(levelHeading)));
 }
 
 // A name listed twice (by hand) keeps one row each.

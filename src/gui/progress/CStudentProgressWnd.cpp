@@ -44,16 +44,24 @@ using ButtonEntry = ScreenButtonEntry<CStudentProgressWnd::CommandId>;
 
 // In the order of the window's button table.
 constexpr std::array<ButtonEntry, 7> kButtons{{
-    {kHome, "Home", "Testing", "homeButton", nullptr},
-    {kMastery, "Mastery", "Progress", "masteryGraphButton", "View the overall testing progress"},
-    {kCurrentProgress, "Current Progress", "Progress", "currentProgressButton",
-     "View the results of each test"},
-    {kReport, "Report", "Progress", "viewTestReport", "View a report for all tests taken"},
-    {kTrainingReport, "Training Report", "Training", "viewReport",
-     "View a report for all training and review sessions"},
-    {kTrainingProgress, "Training Progress", "Progress", "currentProgressButton",
-     "View the results of each training session"},
-    {kFactMap, "Fact Map", "Progress", "factMapButton", "See which facts you know by heart"},
+    {kHome, QT_TRANSLATE_NOOP("CStudentProgressWnd", "Home"), "Testing", "homeButton", nullptr},
+    {kMastery, QT_TRANSLATE_NOOP("CStudentProgressWnd", "Mastery"), "Progress",
+     "masteryGraphButton",
+     QT_TRANSLATE_NOOP("CStudentProgressWnd", "View the overall testing progress")},
+    {kCurrentProgress, QT_TRANSLATE_NOOP("CStudentProgressWnd", "Current Progress"), "Progress",
+     "currentProgressButton",
+     QT_TRANSLATE_NOOP("CStudentProgressWnd", "View the results of each test")},
+    {kReport, QT_TRANSLATE_NOOP("CStudentProgressWnd", "Report"), "Progress", "viewTestReport",
+     QT_TRANSLATE_NOOP("CStudentProgressWnd", "View a report for all tests taken")},
+    {kTrainingReport, QT_TRANSLATE_NOOP("CStudentProgressWnd", "Training Report"), "Training",
+     "viewReport",
+     QT_TRANSLATE_NOOP("CStudentProgressWnd",
+                       "View a report for all training and review sessions")},
+    {kTrainingProgress, QT_TRANSLATE_NOOP("CStudentProgressWnd", "Training Progress"), "Progress",
+     "currentProgressButton",
+     QT_TRANSLATE_NOOP("CStudentProgressWnd", "View the results of each training session")},
+    {kFactMap, QT_TRANSLATE_NOOP("CStudentProgressWnd", "Fact Map"), "Progress", "factMapButton",
+     QT_TRANSLATE_NOOP("CStudentProgressWnd", "See which facts you know by heart")},
 }};
 
 constexpr std::array kViews{kCurrentProgressGraph, kMasteryGraph,  kTestReport,
@@ -61,18 +69,23 @@ constexpr std::array kViews{kCurrentProgressGraph, kMasteryGraph,  kTestReport,
 
 // The test report's widths are set from the list's width when it is filled.
 constexpr std::array<ReportList::Column, 5> kTestColumns{
-    {{"Test", 0}, {"Date", 0}, {"Level", 0}, {"Score", 0}, {"Result", 0}}};
-constexpr std::array<ReportList::Column, 11> kTrainingColumns{{{"Session", 50},
-                                                               {"Date", 80},
-                                                               {"Level", 80},
-                                                               {"Goal", 40},
-                                                               {"Correct", 50},
-                                                               {"Problems", 60},
-                                                               {"Duration", 80},
-                                                               {"Complete", 70},
-                                                               {"Problems / Min", 90},
-                                                               {"Remaining", 70},
-                                                               {"Cumulative Time", 100}}};
+    {{QT_TRANSLATE_NOOP("ReportList", "Test"), 0},
+     {QT_TRANSLATE_NOOP("ReportList", "Date"), 0},
+     {QT_TRANSLATE_NOOP("ReportList", "Level"), 0},
+     {QT_TRANSLATE_NOOP("ReportList", "Score"), 0},
+     {QT_TRANSLATE_NOOP("ReportList", "Result"), 0}}};
+constexpr std::array<ReportList::Column, 11> kTrainingColumns{
+    {{QT_TRANSLATE_NOOP("ReportList", "Session"), 50},
+     {QT_TRANSLATE_NOOP("ReportList", "Date"), 80},
+     {QT_TRANSLATE_NOOP("ReportList", "Level"), 80},
+     {QT_TRANSLATE_NOOP("ReportList", "Goal"), 40},
+     {QT_TRANSLATE_NOOP("ReportList", "Correct"), 50},
+     {QT_TRANSLATE_NOOP("ReportList", "Problems"), 60},
+     {QT_TRANSLATE_NOOP("ReportList", "Duration"), 80},
+     {QT_TRANSLATE_NOOP("ReportList", "Complete"), 70},
+     {QT_TRANSLATE_NOOP("ReportList", "Problems / Min"), 90},
+     {QT_TRANSLATE_NOOP("ReportList", "Remaining"), 70},
+     {QT_TRANSLATE_NOOP("ReportList", "Cumulative Time"), 100}}};
 
 std::vector<SessionRecord> Records(history::View view) {
     return history::RecordsFor(view, history::History(GetCurrentStudent()));
@@ -109,18 +122,18 @@ QString MasterySentence(int number, int count, const SessionRecord& test) {
         .arg(QString::fromStdString(GetOperationName(test.level)));
 }
 
-void NameForScreenReaders(QWidget* view, const char* name, const char* description) {
-    view->setAccessibleName(QString::fromLatin1(name));
-    view->setAccessibleDescription(QString::fromLatin1(description));
+void NameForScreenReaders(QWidget* view, const QString& name, const QString& description) {
+    view->setAccessibleName(name);
+    view->setAccessibleDescription(description);
 }
 
 } // namespace
 
 CStudentProgressWnd::CStudentProgressWnd(QWidget* opener)
     : ActivityWindow({.source = kSource,
-                      .windowTitle = QStringLiteral("Progress"),
+                      .windowTitle = QT_TRANSLATE_NOOP("ActivityWindow", "Progress"),
                       .failureName = "Progress",
-                      .headerTitle = QStringLiteral("Progress"),
+                      .headerTitle = tr("Progress"),
                       .headerLook = {.iconFolder = "Progress",
                                      .iconName = "progressIcon",
                                      .face = kFace,
@@ -199,12 +212,12 @@ bool CStudentProgressWnd::CreateUIElements() {
     factMap_ = new FactMapView(this);
     factMap_->setObjectName(QStringLiteral("Fact Map"));
     // The graphs' descriptions are the graphs in words, said as they are filled.
-    scoreGraph_->setAccessibleName(QStringLiteral("Current progress graph"));
-    masteryGraph_->setAccessibleName(QStringLiteral("Mastery graph"));
-    trainingGraph_->setAccessibleName(QStringLiteral("Training progress graph"));
-    NameForScreenReaders(testReport_, "Test report", "Every test, newest first");
-    NameForScreenReaders(trainingReport_, "Training report",
-                         "Every training session and review, newest first");
+    scoreGraph_->setAccessibleName(tr("Current progress graph"));
+    masteryGraph_->setAccessibleName(tr("Mastery graph"));
+    trainingGraph_->setAccessibleName(tr("Training progress graph"));
+    NameForScreenReaders(testReport_, tr("Test report"), tr("Every test, newest first"));
+    NameForScreenReaders(trainingReport_, tr("Training report"),
+                         tr("Every training session and review, newest first"));
     for (const CommandId view : kViews) {
         View(view)->hide();
     }
@@ -212,12 +225,12 @@ bool CStudentProgressWnd::CreateUIElements() {
     for (std::size_t index = 0; index < kButtons.size(); ++index) {
         const ButtonEntry& entry = kButtons[index];
         CPictureButton* button =
-            MakeScreenButton(this, entry.caption, entry.id, entry.folder, entry.picture);
+            MakeScreenButton(this, tr(entry.name), entry.id, entry.folder, entry.picture);
         if (button == nullptr) {
             return false;
         }
         if (entry.tooltip != nullptr) {
-            button->setToolTip(QString::fromLatin1(entry.tooltip));
+            button->setToolTip(tr(entry.tooltip));
         }
         connect(button, &CPictureButton::commandClicked, this, &CStudentProgressWnd::OnCommand);
         buttons_[index] = button;
@@ -236,8 +249,8 @@ void CStudentProgressWnd::ConfigureGraphs() {
     CBasicLineGraph& scores = *scoreGraph_;
     scores.SetXLabelFont(labelTenths_, face);
     scores.SetYLabelFont(labelTenths_, face);
-    scores.SetXTitle(QStringLiteral("Tests"));
-    scores.SetYTitle(QStringLiteral("# Correct"));
+    scores.SetXTitle(CBasicLineGraph::tr("Tests"));
+    scores.SetYTitle(CBasicLineGraph::tr("# Correct"));
     scores.SetStyle(CBasicLineGraph::kBars);
     scores.SetYScale(true);
     scores.SetXLabels(true);
@@ -247,24 +260,24 @@ void CStudentProgressWnd::ConfigureGraphs() {
     scores.SetMinorInterval(5);
     scores.SetMaximum(100);
     using enum GraphLegendEntry::Sample;
-    scores.SetLegend({{Bar, GraphBarColour(kPassedBar), QStringLiteral("passed")},
-                      {Bar, GraphBarColour(kNotPassedBar), QStringLiteral("not passed")}});
-    scores.SetEmptyText(QStringLiteral("No tests yet"));
+    scores.SetLegend({{Bar, GraphBarColour(kPassedBar), CBasicLineGraph::tr("passed")},
+                      {Bar, GraphBarColour(kNotPassedBar), CBasicLineGraph::tr("not passed")}});
+    scores.SetEmptyText(CBasicLineGraph::tr("No tests yet"));
 
     CMasteryGraph& mastery = *masteryGraph_;
     mastery.SetXLabelFont(labelTenths_, face);
     mastery.SetMaximum(15);
-    mastery.SetXTitle(QStringLiteral("Tests"));
-    mastery.SetYTitle(QStringLiteral("Progress"));
+    mastery.SetXTitle(CBasicLineGraph::tr("Tests"));
+    mastery.SetYTitle(CBasicLineGraph::tr("Progress"));
     mastery.SetXLabels(true);
     mastery.SetLabelMode(1);
     mastery.SetYScale(true);
     mastery.ModifyFlags(CBasicLineGraph::kFrame, 0);
-    mastery.SetLegend({{Dot, kPassedText, QStringLiteral("passed")},
-                       {Dot, Qt::black, QStringLiteral("not passed")}});
-    mastery.SetEmptyText(QStringLiteral("No tests yet"));
-    testReport_->SetEmptyText(QStringLiteral("No tests yet"));
-    trainingReport_->SetEmptyText(QStringLiteral("No training sessions yet"));
+    mastery.SetLegend({{Dot, kPassedText, CBasicLineGraph::tr("passed")},
+                       {Dot, Qt::black, CBasicLineGraph::tr("not passed")}});
+    mastery.SetEmptyText(CBasicLineGraph::tr("No tests yet"));
+    testReport_->SetEmptyText(CBasicLineGraph::tr("No tests yet"));
+    trainingReport_->SetEmptyText(CBasicLineGraph::tr("No training sessions yet"));
 
     ConfigureTrainingGraph(*trainingGraph_, labelTenths_);
 }
@@ -314,9 +327,9 @@ void CStudentProgressWnd::paintEvent(QPaintEvent*) {
     dc.SetBkMode(platform::BkMode::Transparent);
     const int top = leftPanel_.top + kCaptionGap;
     const int bottom = top + QFontMetrics(captionFont_).height();
-    DrawCaption(dc, QStringLiteral("Training"), kTrainingCaption,
+    DrawCaption(dc, tr("Training"), kTrainingCaption,
                 {0, top, static_cast<int>(0.25 * width()), bottom});
-    DrawCaption(dc, QStringLiteral("Testing"), kTestingCaption,
+    DrawCaption(dc, tr("Testing"), kTestingCaption,
                 {rightPanel_.left, top, rightPanel_.right, bottom});
 }
 

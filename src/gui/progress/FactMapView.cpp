@@ -41,28 +41,30 @@ struct LegendEntry {
 };
 
 // In the order of the layout's legend rows.
-constexpr std::array<LegendEntry, 4> kLegend{{{data::Fluency::Fluent, "Fluent"},
-                                              {data::Fluency::Slow, "Right but slow"},
-                                              {data::Fluency::Missed, "Missed"},
-                                              {data::Fluency::NotSeen, "Not tried yet"}}};
+constexpr std::array<LegendEntry, 4> kLegend{
+    {{data::Fluency::Fluent, QT_TRANSLATE_NOOP("FactMapView", "Fluent")},
+     {data::Fluency::Slow, QT_TRANSLATE_NOOP("FactMapView", "Right but slow")},
+     {data::Fluency::Missed, QT_TRANSLATE_NOOP("FactMapView", "Missed")},
+     {data::Fluency::NotSeen, QT_TRANSLATE_NOOP("FactMapView", "Not tried yet")}}};
 
 QString Seconds(std::uint32_t ms) {
-    return QString::number(ms / 1000.0, 'f', 1) + QStringLiteral(" s");
+    return FactMapView::tr("%1 s").arg(
+        QString::fromStdString(LanguageForms().oneDecimal(ms / 1000.0)));
 }
 
 QString LegendNote(data::Fluency fluency) {
     const QString limit = QString::number(data::kFluentMs / 1000);
     switch (fluency) {
     case data::Fluency::Fluent:
-        return QStringLiteral("right, in %1 seconds or less").arg(limit);
+        return FactMapView::tr("right, in %1 seconds or less").arg(limit);
     case data::Fluency::Slow:
-        return QStringLiteral("right, but over %1 seconds").arg(limit);
+        return FactMapView::tr("right, but over %1 seconds").arg(limit);
     case data::Fluency::Missed:
-        return QStringLiteral("wrong, or still to review");
+        return FactMapView::tr("wrong, or still to review");
     case data::Fluency::NotSeen:
         break;
     }
-    return QStringLiteral("not answered yet");
+    return FactMapView::tr("not answered yet");
 }
 
 int CountOf(const data::FluencyCounts& counts, data::Fluency fluency) {
@@ -84,27 +86,27 @@ int CountOf(const data::FluencyCounts& counts, data::Fluency fluency) {
 QString FactToolTip(const data::FactCell& cell) {
     QStringList notes;
     if (cell.medianMs) {
-        notes << QStringLiteral("usually ") + Seconds(*cell.medianMs);
+        notes << FactMapView::tr("usually %1").arg(Seconds(*cell.medianMs));
     } else if (cell.tries == 0 && !cell.listed) {
-        notes << QStringLiteral("not tried yet");
+        notes << FactMapView::tr("not tried yet");
     }
     if (cell.listed) {
-        notes << QStringLiteral("on the mistake list");
+        notes << FactMapView::tr("on the mistake list");
     } else if (cell.fluency == data::Fluency::Missed) {
-        notes << QStringLiteral("wrong last time");
+        notes << FactMapView::tr("wrong last time");
     }
-    QString tip = FactText(cell.fact) + QStringLiteral(" = ") +
-                  QString::number(cell.fact.correctAnswer) + QStringLiteral(" \u2014 ") +
-                  notes.join(QStringLiteral(", "));
+    QString tip = FactMapView::tr("%1 = %2 \u2014 %3")
+                      .arg(FactText(cell.fact), QString::number(cell.fact.correctAnswer),
+                           notes.join(QStringLiteral(", ")));
     if (cell.tries > 0) {
-        tip += QStringLiteral("; %1 %2")
-                   .arg(cell.tries)
-                   .arg(cell.tries == 1 ? QStringLiteral("try") : QStringLiteral("tries"));
+        tip += QStringLiteral("; ") + (cell.tries == 1
+                                           ? FactMapView::tr("1 try")
+                                           : FactMapView::tr("%n tries", nullptr, cell.tries));
     }
     if (cell.tries > 0 && cell.lastTried != 0) {
-        tip += QStringLiteral(", the last on ") +
-               QString::fromStdString(
-                   LanguageForms().date(cell.lastTried, history::kProgressDateSeparator));
+        tip += QStringLiteral(", ") + FactMapView::tr("the last on %1")
+                                          .arg(QString::fromStdString(LanguageForms().date(
+                                              cell.lastTried, history::kProgressDateSeparator)));
     }
     return tip;
 }
@@ -113,20 +115,32 @@ std::int32_t OperationOfLevel(std::int32_t level) {
     return level >= kAddition && level <= kMixed ? level : kAddition;
 }
 
-QString MessageFor(const data::OperationFacts& facts, std::int32_t kind) {
-    const QString name = QString::fromStdString(GetOperationName(kind));
-    const QString file =
-        QStringLiteral("\"Test Data/%1\"").arg(QString::fromStdString(facts.fileName));
+// What the map says of a test file it cannot use: the kind (%1) and the file (%2); none when it
+// can.
+const char* ProblemWithFile(const data::OperationFacts& facts) {
     switch (facts.state) {
     case data::FactFileState::Read:
-        return {};
+        return nullptr;
     case data::FactFileState::NoFacts:
-        return QStringLiteral("%1 holds no %2 facts. Please tell your teacher.").arg(file, name);
+        return QT_TRANSLATE_NOOP("FactMapView", "%2 holds no %1 facts. Please tell your teacher.");
     case data::FactFileState::Missing:
         break;
     }
-    return QStringLiteral("The %1 facts cannot be read from %2. Please tell your teacher.")
-        .arg(name, file);
+    return QT_TRANSLATE_NOOP("FactMapView",
+                             "The %1 facts cannot be read from %2. Please tell your teacher.");
+}
+
+QString FileName(const data::OperationFacts& facts) {
+    return QStringLiteral("\"Test Data/%1\"").arg(QString::fromStdString(facts.fileName));
+}
+
+// The problem in the program's language, for the screen.
+QString MessageFor(const data::OperationFacts& facts, std::int32_t kind) {
+    const char* problem = ProblemWithFile(facts);
+    return problem == nullptr
+               ? QString()
+               : FactMapView::tr(problem).arg(QString::fromStdString(GetOperationName(kind)),
+                                              FileName(facts));
 }
 
 void DrawCell(QPainter& painter, const QRect& face, const data::FactCell& cell) {
@@ -142,15 +156,15 @@ void DrawCell(QPainter& painter, const QRect& face, const data::FactCell& cell) 
 
 FactMapView::FactMapView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Fact map"));
+    setAccessibleName(tr("Fact map"));
     SetAccessibleRole(*this, QAccessible::Chart);
     // Parented to this view, the buttons are always created.
     for (std::size_t index = 0; index < kKinds.size(); ++index) {
         const std::int32_t kind = kKinds[index];
-        const std::string name = GetOperationName(kind);
+        const QString name = QString::fromStdString(GetOperationName(kind));
         CPictureButton* button =
-            MakeScreenButton(this, name.c_str(), kind, "Training", KindButtonPicture(kind));
-        button->setToolTip(QString::fromStdString(name) + QStringLiteral(" facts"));
+            MakeScreenButton(this, name, kind, "Training", KindButtonPicture(kind));
+        button->setToolTip(tr("%1 facts").arg(name));
         connect(button, &CPictureButton::commandClicked, this, &FactMapView::ShowOperation);
         kindButtons_[index] = button;
     }
@@ -189,8 +203,13 @@ void FactMapView::ShowOperation(std::int32_t kind) {
     } else {
         const data::OperationFacts facts = data::ReadOperationFacts(operation_);
         message_ = MessageFor(facts, operation_);
-        if (!message_.isEmpty()) {
-            platform::WriteErrorLog(kSource, __LINE__, message_.toStdString());
+        if (const char* problem = ProblemWithFile(facts)) {
+            platform::WriteErrorLog(
+                kSource, __LINE__,
+                QString::fromLatin1(problem)
+                    .arg(QString::fromStdString(GetEnglishOperationName(operation_)),
+                         FileName(facts))
+                    .toStdString());
         }
         grid_ = data::FactGrid(facts.facts, fluency_, mistakes_);
     }
@@ -214,7 +233,7 @@ void FactMapView::ShowSummary() {
         const data::OperationFacts facts = data::ReadOperationFacts(kGridKinds[index]);
         const QString problem = MessageFor(facts, kGridKinds[index]);
         tiles_[index]->Show(data::FactGrid(facts.facts, fluency_, mistakes_).Counts(),
-                            problem.isEmpty() ? QString() : QStringLiteral("Cannot be read"));
+                            problem.isEmpty() ? QString() : tr("Cannot be read"));
     }
 }
 
@@ -236,9 +255,9 @@ QString FactMapView::Headline() const {
     const QString name = QString::fromStdString(GetOperationName(operation_));
     const data::FluencyCounts counts = Counts();
     if (counts.Total() == 0) {
-        return name + QStringLiteral(": no facts to show");
+        return tr("%1: no facts to show").arg(name);
     }
-    return QStringLiteral("%1: %2 of %3 fluent").arg(name).arg(counts.fluent).arg(counts.Total());
+    return tr("%1: %2 of %3 fluent").arg(name).arg(counts.fluent).arg(counts.Total());
 }
 
 QString FactMapView::SpokenMap() const {
@@ -346,6 +365,13 @@ void FactMapView::paintEvent(QPaintEvent*) {
     }
 
     const data::FluencyCounts counts = Counts();
+    // The labels share one size, made smaller where one would not fit.
+    QStringList labels;
+    for (const LegendEntry& entry : kLegend) {
+        labels << tr(entry.label);
+    }
+    const QFont labelFont =
+        platform::FontToFit(legendFont_, labels, layout_.legend[0].label.width(), 8);
     for (std::size_t index = 0; index < kLegend.size(); ++index) {
         const LegendRow& row = layout_.legend[index];
         const qreal radius = row.swatch.height() / 6.0;
@@ -356,8 +382,9 @@ void FactMapView::paintEvent(QPaintEvent*) {
         painter.setFont(legendFont_);
         painter.drawText(row.swatch, Qt::AlignCenter,
                          QString::number(CountOf(counts, kLegend[index].fluency)));
+        painter.setFont(labelFont);
         painter.drawText(row.label, Qt::AlignLeft | Qt::AlignBottom,
-                         QString::fromLatin1(kLegend[index].label));
+                         labels[static_cast<qsizetype>(index)]);
         painter.setFont(noteFont_);
         painter.setPen(kNoteColour);
         painter.drawText(row.note, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,

@@ -3,6 +3,7 @@
 #include "FactMapColours.h"
 #include "gui/common/ScreenColours.h"
 #include "gui/controls/KeyboardNavigation.h"
+#include "platform/qt/Fonts.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -17,13 +18,17 @@ struct CountRow {
     const char* label;
 };
 
-constexpr std::array<CountRow, 4> kRows{
-    {{data::Fluency::Fluent, &data::FluencyCounts::fluent, "fluent"},
-     {data::Fluency::Slow, &data::FluencyCounts::slow, "slow"},
-     {data::Fluency::Missed, &data::FluencyCounts::missed, "missed"},
-     {data::Fluency::NotSeen, &data::FluencyCounts::notSeen, "not tried"}}};
+constexpr std::array<CountRow, 4> kRows{{{data::Fluency::Fluent, &data::FluencyCounts::fluent,
+                                          QT_TRANSLATE_NOOP("FactSummaryTile", "%1 fluent")},
+                                         {data::Fluency::Slow, &data::FluencyCounts::slow,
+                                          QT_TRANSLATE_NOOP("FactSummaryTile", "%1 slow")},
+                                         {data::Fluency::Missed, &data::FluencyCounts::missed,
+                                          QT_TRANSLATE_NOOP("FactSummaryTile", "%1 missed")},
+                                         {data::Fluency::NotSeen, &data::FluencyCounts::notSeen,
+                                          QT_TRANSLATE_NOOP("FactSummaryTile", "%1 not tried")}}};
 
 const QColor kTitleColour(0, 78, 152);
+constexpr int kSmallestPixels = 8;
 
 } // namespace
 
@@ -31,8 +36,8 @@ FactSummaryTile::FactSummaryTile(QWidget* parent, const QString& name)
     : QAbstractButton(parent), name_(name) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setToolTip(QStringLiteral("Show the %1 facts").arg(name));
-    setAccessibleDescription(QStringLiteral("Shows the %1 facts").arg(name));
+    setToolTip(tr("Show the %1 facts").arg(name));
+    setAccessibleDescription(tr("Shows the %1 facts").arg(name));
 }
 
 void FactSummaryTile::Show(const data::FluencyCounts& counts, const QString& problem) {
@@ -50,12 +55,9 @@ void FactSummaryTile::SetFonts(const QFont& title, const QFont& text) {
 
 QString FactSummaryTile::Summary() const {
     if (counts_.Total() == 0) {
-        return name_ + QStringLiteral(": no facts to show");
+        return tr("%1: no facts to show").arg(name_);
     }
-    return QStringLiteral("%1: %2 of %3 fluent")
-        .arg(name_)
-        .arg(counts_.fluent)
-        .arg(counts_.Total());
+    return tr("%1: %2 of %3 fluent").arg(name_).arg(counts_.fluent).arg(counts_.Total());
 }
 
 // Title and count of fluent facts at the top, the colours' bar below them, then one line a colour.
@@ -71,19 +73,24 @@ void FactSummaryTile::paintEvent(QPaintEvent*) {
     const int margin = std::max(6, width() / 14);
     const QRect inner = rect().adjusted(margin, margin / 2, -margin, -margin / 2);
     const int line = inner.height() / 9;
-    QFont title = titleFont_;
-    const int nameWidth = QFontMetrics(title).horizontalAdvance(name_);
-    if (nameWidth > inner.width() && title.pixelSize() > 0) {
-        title.setPixelSize(std::max(8, title.pixelSize() * inner.width() / nameWidth));
-    }
-    painter.setFont(title);
+    painter.setFont(platform::FontToFit(titleFont_, {name_}, inner.width(), kSmallestPixels));
     painter.setPen(kTitleColour);
     painter.drawText(QRect(inner.left(), inner.top(), inner.width(), 2 * line), Qt::AlignCenter,
                      name_);
-    painter.setFont(textFont_);
+    // Every line of text in one size, made smaller where one would not fit (beside its swatch).
+    const QString fluentLine = tr("%1 of %2 fluent").arg(counts_.fluent).arg(counts_.Total());
+    const QString showLine = tr("Show the facts \u203a");
+    QStringList countLines;
+    for (const CountRow& row : kRows) {
+        countLines << tr(row.label).arg(counts_.*row.count);
+    }
+    const QFont centred =
+        platform::FontToFit(textFont_, {fluentLine, showLine}, inner.width(), kSmallestPixels);
+    const QFont beside = platform::FontToFit(
+        textFont_, countLines, inner.width() - line * 3 / 4 - margin / 2, kSmallestPixels);
+    painter.setFont(centred.pixelSize() < beside.pixelSize() ? centred : beside);
     painter.drawText(QRect(inner.left(), inner.top() + 8 * line, inner.width(), line),
-                     Qt::AlignCenter, QStringLiteral("Show the facts \u203a"));
-    painter.setFont(textFont_);
+                     Qt::AlignCenter, showLine);
     painter.setPen(kFactInkColour);
     if (counts_.Total() == 0) {
         painter.drawText(inner.adjusted(0, 2 * line, 0, 0), Qt::AlignCenter | Qt::TextWordWrap,
@@ -91,8 +98,7 @@ void FactSummaryTile::paintEvent(QPaintEvent*) {
         return;
     }
     painter.drawText(QRect(inner.left(), inner.top() + 2 * line, inner.width(), line),
-                     Qt::AlignCenter,
-                     QStringLiteral("%1 of %2 fluent").arg(counts_.fluent).arg(counts_.Total()));
+                     Qt::AlignCenter, fluentLine);
 
     const QRect bar(inner.left(), inner.top() + 3 * line + line / 4, inner.width(), line / 2);
     int left = bar.left();
@@ -114,9 +120,7 @@ void FactSummaryTile::paintEvent(QPaintEvent*) {
         painter.setPen(kFactInkColour);
         painter.drawText(QRect(swatch.right() + margin / 2, top, inner.width(), line),
                          Qt::AlignVCenter | Qt::AlignLeft,
-                         QStringLiteral("%1 %2")
-                             .arg(counts_.*kRows[index].count)
-                             .arg(QString::fromLatin1(kRows[index].label)));
+                         countLines[static_cast<qsizetype>(index)]);
     }
 }
 

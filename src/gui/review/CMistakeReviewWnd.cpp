@@ -34,9 +34,9 @@ constexpr int kCardPoints = 26;
 
 CMistakeReviewWnd::CMistakeReviewWnd(IHomeScreen& home)
     : ActivityWindow({.source = kSource,
-                      .windowTitle = QStringLiteral("Mistake Review"),
+                      .windowTitle = QT_TRANSLATE_NOOP("ActivityWindow", "Mistake Review"),
                       .failureName = "Review",
-                      .headerTitle = QStringLiteral("Review")}),
+                      .headerTitle = tr("Review")}),
       parentWindow_(home.Window()), homeScreen_(home),
       printerSetup_(std::make_unique<PrintDialogSetup>(this)),
       buddy_([this](int frame) { ShowBuddyFrame(frame); }) {
@@ -86,13 +86,15 @@ bool CMistakeReviewWnd::CreateUIElements() {
     list_ = new CMistakeListCtl(this, basePoints * 11, basePoints * 12, rowHeight);
     list_->Fill(GetCurrentStudent());
 
-    beginButton_ = MakeScreenButton(this, "CMistakeReviewWndBegin", kBegin, kTestingFolder,
-                                    "beginButton", "Start the review of your mistakes");
+    beginButton_ =
+        MakeScreenButton(this, QCoreApplication::translate("PictureCaption", "Begin"), kBegin,
+                         kTestingFolder, "beginButton", tr("Start the review of your mistakes"));
     printButton_ =
-        MakeScreenButton(this, "CMistakeReviewWndPrintMistakes", kPrintMistakes, kReviewFolder,
-                         "printMistakesButton", "Print your mistake list as a practice sheet");
-    homeButton_ = MakeScreenButton(this, "CMistakeReviewWndHome", kHome, kTestingFolder,
-                                   "homeButton", "Go back to the home screen");
+        MakeScreenButton(this, tr("Print mistakes"), kPrintMistakes, kReviewFolder,
+                         "printMistakesButton", tr("Print your mistake list as a practice sheet"));
+    homeButton_ =
+        MakeScreenButton(this, QCoreApplication::translate("PictureCaption", "Home"), kHome,
+                         kTestingFolder, "homeButton", tr("Go back to the home screen"));
     if (beginButton_ == nullptr || printButton_ == nullptr || homeButton_ == nullptr) {
         return false;
     }

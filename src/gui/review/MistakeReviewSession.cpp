@@ -103,7 +103,8 @@ void CMistakeReviewWnd::NextProblem() {
             EndSession();
             RedrawCard();
             platform::GetMessageBoxes().Show(
-                {.text = "You have no mistakes to review.", .icon = platform::MbIcon::Information});
+                {.text = tr("You have no mistakes to review.").toStdString(),
+                 .icon = platform::MbIcon::Information});
             ShowParentAndClose();
             return;
         }

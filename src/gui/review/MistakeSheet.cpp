@@ -3,6 +3,7 @@
 #include "data/CStudent.h"
 #include "gui/controls/ProblemCard.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -10,7 +11,6 @@ namespace {
 
 constexpr int kCellsAcross = 9;
 constexpr int kCellsDown = 7;
-const QString kSheetTitle = QStringLiteral("Review Sheet");
 
 } // namespace
 
@@ -33,16 +33,18 @@ CTestData BuildMistakeSheet(CStudent& student) {
 }
 
 bool PrintSheet(const CTestData& sheet, QPrinter& printer, const std::string& studentName) {
-    printer.setDocName(QString::fromStdString("Tallyhop - Mistake sheet for " + studentName));
+    const QString name = QString::fromStdString(studentName);
+    printer.setDocName(
+        QCoreApplication::translate("MistakeSheet", "Tallyhop - Mistake sheet for %1").arg(name));
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
     }
     platform::GdiDc dc(painter);
     const SheetLayout layout = MeasureSheet(printer);
-    const QString name = QString::fromStdString(studentName);
+    const QString title = QCoreApplication::translate("MistakeSheet", "Review Sheet");
     const QFont cellFont = PrinterFont("Symbol", 22, layout);
-    DrawPageHeader(dc, layout, name, kSheetTitle);
+    DrawPageHeader(dc, layout, name, title);
 
     int x = layout.left;
     int y = layout.firstRowTop;
@@ -55,7 +57,7 @@ bool PrintSheet(const CTestData& sheet, QPrinter& printer, const std::string& st
             printer.newPage();
             x = layout.left;
             y = layout.firstRowTop;
-            DrawPageHeader(dc, layout, name, kSheetTitle);
+            DrawPageHeader(dc, layout, name, title);
         }
         dc.Rectangle({x, y, x + layout.cellWidth, y + layout.cellHeight});
         // The sheet is for working on paper: whatever was entered stays off it.

@@ -7,8 +7,10 @@
 #include <vector>
 
 CEditStudentInfoDlg::CEditStudentInfoDlg(const std::string& name, QWidget* parent)
-    : NameDialog(QStringLiteral("Edit User Info"), QStringLiteral("Name"), name, parent) {
+    : NameDialog(tr("Edit User Info"), tr("Name"), name, parent) {
     setWindowTitle(QStringLiteral("EditStudentInfoDlg"));
+    // The title above is never shown; this is what a screen reader says.
+    setAccessibleName(tr("Edit student info"));
 }
 
 // The student is found whatever the capitals typed, and the box then holds the name as the list
@@ -18,12 +20,12 @@ bool CEditStudentInfoDlg::Accept(const std::string& name) {
     const std::vector<std::string> found =
         teacher.IsStudent(name) ? std::vector{name} : teacher.StudentsNamedLike(name);
     if (name.empty()) {
-        ShowStudentDialogMessage(this, "Please enter a user name.");
+        ShowStudentDialogMessage(this, tr("Please enter a user name."));
     } else if (found.empty()) {
-        ShowStudentDialogMessage(this, "The user was not found.");
+        ShowStudentDialogMessage(this, tr("The user was not found."));
     } else if (found.size() > 1) {
-        ShowStudentDialogMessage(this, "More than one student has this name in other capitals. "
-                                       "Please type it exactly as the list shows it.");
+        ShowStudentDialogMessage(this, tr("More than one student has this name in other capitals. "
+                                          "Please type it exactly as the list shows it."));
     } else {
         NameBox()->setText(QString::fromStdString(found.front()));
         return true;

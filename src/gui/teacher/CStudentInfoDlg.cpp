@@ -44,6 +44,8 @@ CStudentInfoDlg::CStudentInfoDlg(const std::string& name, const std::string& pas
     : TemplateDialog(parent, QStringLiteral("MS Sans Serif"), 10, kWidthUnits, kHeightUnits),
       editing_(!name.empty()), name_(name) {
     setWindowTitle(QStringLiteral("StudentInfoDlg"));
+    // The title above is never shown; this is what a screen reader says.
+    setAccessibleName(tr("Student info"));
     CreateControls();
     nameBox_->setText(QString::fromStdString(name));
     nameBox_->setReadOnly(editing_);
@@ -63,34 +65,33 @@ CStudentInfoDlg::CStudentInfoDlg(const std::string& name, const std::string& pas
 }
 
 void CStudentInfoDlg::CreateControls() {
-    Place(new QGroupBox(editing_ ? QStringLiteral("Edit Student Information")
-                                 : QStringLiteral("User Information")),
-          7, 5, 233, 176);
+    Place(new QGroupBox(editing_ ? tr("Edit Student Information") : tr("User Information")), 7, 5,
+          233, 176);
 
-    Place(new QLabel(QStringLiteral("Full name  (e.g. Oria Fennick) :")), 24, 42, 96, 8);
+    Place(new QLabel(tr("Full name  (e.g. Oria Fennick) :")), 24, 42, 96, 8);
     nameBox_ = Place(MakeBox<QLineEdit>(kNameLimit), 138, 38, 78, 12);
-    nameBox_->setAccessibleName(QStringLiteral("Full name"));
+    nameBox_->setAccessibleName(tr("Full name"));
     nameNote_ = Place(new RefusedInputNote(*nameBox_), 24, 50, 192, 7);
-    Place(new QLabel(QStringLiteral("Password :")), 24, 61, 90, 8);
+    Place(new QLabel(tr("Password :")), 24, 61, 90, 8);
     passwordBox_ = Place(MakeBox<::PasswordBox>(kPasswordLimit), 138, 57, 78, 12);
-    passwordBox_->setAccessibleName(QStringLiteral("Password"));
+    passwordBox_->setAccessibleName(tr("Password"));
     Place(new RefusedInputNote(*passwordBox_), 24, 69, 192, 7);
-    Place(new QLabel(QStringLiteral("Verify Password :")), 24, 80, 90, 8);
+    Place(new QLabel(tr("Verify Password :")), 24, 80, 90, 8);
     verifyBox_ = Place(MakeBox<::PasswordBox>(kPasswordLimit), 138, 76, 78, 12);
-    verifyBox_->setAccessibleName(QStringLiteral("Verify password"));
+    verifyBox_->setAccessibleName(tr("Verify password"));
     Place(new RefusedInputNote(*verifyBox_), 24, 88, 192, 7);
 
-    Place(new QLabel(QStringLiteral("Current Level :")), 24, 99, 90, 8);
+    Place(new QLabel(tr("Current Level :")), 24, 99, 90, 8);
     levelList_ = Place(new QComboBox, 138, 95, 78, 12);
     for (int level = 1; level <= kLevels; ++level) {
         levelList_->addItem(QString::fromStdString(GetOperationName(level)));
     }
     levelList_->setMaxVisibleItems(kLevels);
-    levelList_->setAccessibleName(QStringLiteral("Current level"));
+    levelList_->setAccessibleName(tr("Current level"));
 
     // Two lines beside the radio buttons, so none of it hides behind their frame.
     auto* testsLabel =
-        Place(new QLabel(QStringLiteral("# of Tests Passed on Current Level :")), 24, 114, 108, 16);
+        Place(new QLabel(tr("# of Tests Passed on Current Level :")), 24, 114, 108, 16);
     testsLabel->setWordWrap(true);
     Place(new QGroupBox, 138, 112, 78, 15);
     testsPassedGroup_ = new QButtonGroup(this);
@@ -100,9 +101,9 @@ void CStudentInfoDlg::CreateControls() {
         testsPassedGroup_->addButton(TestsPassedButton(count), count);
     }
 
-    enter_ = Place(new QPushButton(QStringLiteral("Enter")), 54, 143, 50, 16);
+    enter_ = Place(new QPushButton(tr("Enter")), 54, 143, 50, 16);
     enter_->setDefault(true);
-    exit_ = Place(new QPushButton(QStringLiteral("Exit")), 142, 143, 50, 16);
+    exit_ = Place(new QPushButton(tr("Exit")), 142, 143, 50, 16);
     connect(enter_, &QPushButton::clicked, this, &CStudentInfoDlg::OnEnter);
     connect(exit_, &QPushButton::clicked, this, [this] { done(kExit); });
 }
@@ -140,17 +141,17 @@ void CStudentInfoDlg::OnEnter() {
         Refuse(ClassFullMessage(data::ReadSchoolSettings().classSize), nullptr, false);
         return;
     case StudentInfoRefusal::NoPassword:
-        Refuse("Please enter a password.", passwordBox_, false);
+        Refuse(tr("Please enter a password.").toStdString(), passwordBox_, false);
         return;
     case StudentInfoRefusal::PasswordsDiffer:
         passwordBox_->clear();
         verifyBox_->clear();
-        Refuse("Passwords do not match.", passwordBox_, false);
+        Refuse(tr("Passwords do not match.").toStdString(), passwordBox_, false);
         return;
     case StudentInfoRefusal::PasswordTooLong:
     case StudentInfoRefusal::PasswordNotStorable:
         // The boxes take neither, so this comes only from text put there by other means.
-        Refuse("Please enter a password.", passwordBox_, true);
+        Refuse(tr("Please enter a password.").toStdString(), passwordBox_, true);
         return;
     case StudentInfoRefusal::NoName:
     case StudentInfoRefusal::NameTooLong:
@@ -172,7 +173,7 @@ bool CStudentInfoDlg::CreateStudent() {
     CTeacher& teacher = GetCurrentTeacher();
     if (!teacher.AddStudent(name_, passwordBox_->text().toStdString(),
                             levelList_->currentIndex() + 1, testsPassedGroup_->checkedId(), 0, 0)) {
-        ShowStudentDialogMessage(this, kContactAdministrator);
+        ShowStudentDialogMessage(this, ContactAdministrator());
         return false;
     }
     teacher.AddStudentToClassList(name_);
@@ -184,7 +185,7 @@ bool CStudentInfoDlg::UpdateStudent() {
     student.SetLevel(levelList_->currentIndex() + 1);
     student.SetTestsPassed(testsPassedGroup_->checkedId());
     if (!student.UpdateInfo(passwordBox_->text().toStdString())) {
-        ShowStudentDialogMessage(this, kContactAdministrator);
+        ShowStudentDialogMessage(this, ContactAdministrator());
         return false;
     }
     return true;

@@ -29,6 +29,7 @@
 #include "platform/qt/ScreenStage.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
@@ -39,9 +40,12 @@ constexpr const char* kSource = "Gui classes\\Cteacherwnd";
 constexpr const char* kFolder = "Teacher";
 constexpr const char* kTestingFolder = "Testing";
 constexpr int kTitlePoints = 11;
-// What follows "<name as listed> is signed in at another computer".
-constexpr const char* kNoChangeYet = ". Their information can be changed after they sign out.";
-constexpr const char* kNoDeletionYet = " and can be deleted after they sign out.";
+// Why a student signed in at another computer (%1, as listed) cannot be changed or deleted yet.
+constexpr const char* kNoChangeYet = QT_TRANSLATE_NOOP(
+    "CTeacherWnd",
+    "%1 is signed in at another computer. Their information can be changed after they sign out.");
+constexpr const char* kNoDeletionYet = QT_TRANSLATE_NOOP(
+    "CTeacherWnd", "%1 is signed in at another computer and can be deleted after they sign out.");
 
 const QColor kBackground(171, 171, 171);
 const QColor kButtonBox(238, 238, 238);
@@ -49,22 +53,26 @@ const platform::GdiPen kPanelOutline{platform::PenStyle::Solid, 2, QColor(90, 90
 
 struct ButtonEntry {
     CTeacherWnd::CommandId id;
-    const char* caption;
+    const char* name;
     const char* picture;
-    const char* tooltip; // none when empty
+    const char* tooltip; // none when null
 };
 
 // Stacked in this order.
 constexpr std::array<ButtonEntry, 6> kButtons{{
-    {CTeacherWnd::kHome, "Home", "homeButton", "Return to the home screen"},
-    {CTeacherWnd::kAddStudent, "Add Student", "addUserButton", "Add a new user to the program"},
-    {CTeacherWnd::kEditStudentInfo, "Edit Student Info", "editUserInfoButton",
-     "Change information for the selected user"},
-    {CTeacherWnd::kDeleteStudent, "Delete Student", "deleteUserButton",
-     "Removes the selected user from the program"},
-    {CTeacherWnd::kClassReport, "Class Report", "classReportButton",
-     "See the whole class at a glance"},
-    {CTeacherWnd::kHelp, "Help", "helpButton", ""},
+    {CTeacherWnd::kHome, QT_TRANSLATE_NOOP("CTeacherWnd", "Home"), "homeButton",
+     QT_TRANSLATE_NOOP("CTeacherWnd", "Return to the home screen")},
+    {CTeacherWnd::kAddStudent, QT_TRANSLATE_NOOP("CTeacherWnd", "Add Student"), "addUserButton",
+     QT_TRANSLATE_NOOP("CTeacherWnd", "Add a new user to the program")},
+    {CTeacherWnd::kEditStudentInfo, QT_TRANSLATE_NOOP("CTeacherWnd", "Edit Student Info"),
+     "editUserInfoButton",
+     QT_TRANSLATE_NOOP("CTeacherWnd", "Change information for the selected user")},
+    {CTeacherWnd::kDeleteStudent, QT_TRANSLATE_NOOP("CTeacherWnd", "Delete Student"),
+     "deleteUserButton",
+     QT_TRANSLATE_NOOP("CTeacherWnd", "Removes the selected user from the program")},
+    {CTeacherWnd::kClassReport, QT_TRANSLATE_NOOP("CTeacherWnd", "Class Report"),
+     "classReportButton", QT_TRANSLATE_NOOP("CTeacherWnd", "See the whole class at a glance")},
+    {CTeacherWnd::kHelp, QT_TRANSLATE_NOOP("CTeacherWnd", "Help"), "helpButton", nullptr},
 }};
 
 std::string FileForm(std::string listName) {
@@ -84,8 +92,8 @@ bool ClaimStudent(QWidget* owner, const std::string& name, const char* refusal,
                   data::PersonClaim& claim) {
     claim = data::GetSignInLocks().ClaimChange(name);
     if (!claim.Allows()) {
-        ShowStudentDialogMessage(owner,
-                                 ListForm(name) + " is signed in at another computer" + refusal);
+        ShowStudentDialogMessage(owner, QCoreApplication::translate("CTeacherWnd", refusal)
+                                            .arg(QString::fromStdString(ListForm(name))));
     }
     return claim.Allows();
 }
@@ -100,6 +108,8 @@ CTeacherWnd::CTeacherWnd(IHomeScreen& home)
     GetCurrentTeacher().SelectClass(kFirstClassName);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QStringLiteral("Registration"));
+    // The title finds the window; this is what a screen reader says.
+    setAccessibleName(tr("Registration"));
     platform::PlaceOnScreen(*this, QRect(0, 0, screen.width + 1, screen.height + 1));
     if (!CreateUIElements()) {
         ReportCreationFailure();
@@ -142,12 +152,14 @@ bool CTeacherWnd::CreateUIElements() {
     }
 
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
-        auto* button = MakeScreenButton(this, kButtons[i].caption, kButtons[i].id, kFolder,
+        auto* button = MakeScreenButton(this, tr(kButtons[i].name), kButtons[i].id, kFolder,
                                         kButtons[i].picture);
         if (button == nullptr) {
             return false;
         }
-        button->setToolTip(QString::fromLatin1(kButtons[i].tooltip));
+        if (kButtons[i].tooltip != nullptr) {
+            button->setToolTip(tr(kButtons[i].tooltip));
+        }
         connect(button, &CPictureButton::commandClicked, this, &CTeacherWnd::OnCommand);
         buttons_[i] = button;
     }
@@ -155,9 +167,8 @@ bool CTeacherWnd::CreateUIElements() {
     // Rows a line and three quarters of the window's own font high.
     const int rowHeight = static_cast<int>(1.75 * QFontMetrics(font()).lineSpacing());
     list_ = new StudentListCtl(this, headerFont, rowFont, rowHeight);
-    list_->setAccessibleName(QStringLiteral("Students"));
-    list_->setToolTip(
-        QStringLiteral("Double-click on a student's name to view his or her progress"));
+    list_->setAccessibleName(tr("Students"));
+    list_->setToolTip(tr("Double-click on a student's name to view his or her progress"));
     connect(list_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { OnStudentDoubleClicked(row); });
     DoubleClickOnReturn(*list_);
@@ -176,9 +187,9 @@ void CTeacherWnd::FillList() {
         platform::WriteErrorLog(kSource, __LINE__, "  Problem opening teacher's file.");
         // Said before the program ends, so that the teacher knows why it did.
         ShowStudentDialogMessage(
-            nullptr, "The list of " + GetCurrentTeacher().GetName() +
-                         "'s class cannot be read, so the program ends. Please contact the system "
-                         "administrator; the error log says why.");
+            nullptr, tr("The list of %1's class cannot be read, so the program ends. Please "
+                        "contact the system administrator; the error log says why.")
+                         .arg(QString::fromStdString(GetCurrentTeacher().GetName())));
         platform::GetProcess().PostQuit();
     }
 }
@@ -230,7 +241,7 @@ void CTeacherWnd::ReportCreationFailure() {
     platform::WriteErrorLog(kSource, __LINE__,
                             "Creation of the Teacher window failed (see above errors)!");
     platform::GetMessageBoxes().Show(
-        {.text = kContactAdministrator, .icon = platform::MbIcon::Stop});
+        {.text = ContactAdministrator().toStdString(), .icon = platform::MbIcon::Stop});
     deleteLater();
 }
 
@@ -247,7 +258,7 @@ void CTeacherWnd::EraseBackground(platform::GdiDc& dc) {
     platform::DrawBitmap(dc, classesIcon_, 0, 0);
     platform::DrawBitmap(dc, userIcon_,
                          layout_.topBand.right - platform::GetBitmapSize(userIcon_).width(), 0);
-    DrawHeaderText(dc, titleFont_, QStringLiteral("Tallyhop - Registration"), layout_.title);
+    DrawHeaderText(dc, titleFont_, tr("Tallyhop - Registration"), layout_.title);
 
     const platform::GdiPen oldPen = dc.SelectPen(kPanelOutline);
     const platform::GdiBrush oldBrush = dc.SelectBrush({.hollow = false, .color = Qt::white});
@@ -354,7 +365,7 @@ void CTeacherWnd::OnEditStudentInfo() {
 void CTeacherWnd::OnDeleteStudent() {
     const int row = list_->SelectedRow();
     if (row < 0) {
-        ShowStudentDialogMessage(this, "Please select a user to be deleted.");
+        ShowStudentDialogMessage(this, tr("Please select a user to be deleted."));
         return;
     }
     const std::string name = FileForm(list_->Name(row));
@@ -371,7 +382,7 @@ void CTeacherWnd::OnDeleteStudent() {
     teacher.DeleteStudent(name);
     // A student the class still lists was not deleted: the row stays.
     if (teacher.IsStudent(name)) {
-        ShowStudentDialogMessage(this, kContactAdministrator);
+        ShowStudentDialogMessage(this, ContactAdministrator());
     }
     ReadList();
     list_->repaint();

@@ -7,11 +7,11 @@
 #include "data/RosterCheck.h"
 #include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/StudentListCtl.h"
+#include "platform/ErrorText.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -75,7 +75,7 @@ void CTeacherWnd::OnDeleteClass() {
         return;
     }
     if (!teacher.DeleteClass(className)) {
-        ShowStudentDialogMessage(this, kContactAdministrator);
+        ShowStudentDialogMessage(this, ContactAdministrator());
         return;
     }
     OnClassChosen(kFirstClassName);
@@ -92,8 +92,10 @@ void CTeacherWnd::OnImportStudents() {
     }
     const auto bytes = platform::ReadFileBytes(*path);
     if (!bytes) {
-        ShowStudentDialogMessage(this, "The file " + *path +
-                                           " cannot be read: " + std::strerror(errno) + ".");
+        ShowStudentDialogMessage(this,
+                                 tr("The file %1 cannot be read: %2.")
+                                     .arg(QString::fromStdString(*path),
+                                          QString::fromStdString(platform::ShownErrorText(errno))));
         return;
     }
     const data::ClassImport import = data::ImportClassRoster(
@@ -104,7 +106,7 @@ void CTeacherWnd::OnImportStudents() {
         const std::string file = std::filesystem::path(*path).filename().string();
         ShowStudentDialogMessage(this, RosterProblemsMessage(file, import.problems).toStdString());
     } else if (import.failed) {
-        ShowStudentDialogMessage(this, kContactAdministrator);
+        ShowStudentDialogMessage(this, ContactAdministrator());
     } else {
         platform::GetMessageBoxes().Show({.text = AddedMessage(import.added).toStdString(),
                                           .icon = platform::MbIcon::Information,

@@ -13,7 +13,7 @@ NameDialog::NameDialog(const QString& title, const QString& boxName, const std::
                        QWidget* parent)
     : TemplateDialog(parent, QStringLiteral("MS Sans Serif"), 10, 258, 119) {
     Place(new QGroupBox(title), 7, 7, 244, 105);
-    auto* label = Place(new QLabel(QStringLiteral("Name :")), 61, 46, 26, 8);
+    auto* label = Place(new QLabel(tr("Name :")), 61, 46, 26, 8);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     nameBox_ = Place(new QLineEdit, 117, 42, 78, 12);
     nameBox_->setAccessibleName(boxName);
@@ -22,9 +22,9 @@ NameDialog::NameDialog(const QString& title, const QString& boxName, const std::
     nameBox_->setText(QString::fromStdString(name));
     label->setBuddy(nameBox_);
     Place(new RefusedInputNote(*nameBox_), 61, 55, 180, 7);
-    ok_ = Place(new QPushButton(QStringLiteral("OK")), 61, 77, 50, 16);
+    ok_ = Place(new QPushButton(tr("OK")), 61, 77, 50, 16);
     ok_->setDefault(true);
-    cancel_ = Place(new QPushButton(QStringLiteral("Cancel")), 145, 78, 50, 16);
+    cancel_ = Place(new QPushButton(tr("Cancel")), 145, 78, 50, 16);
     connect(ok_, &QPushButton::clicked, this, &NameDialog::OnOk);
     connect(cancel_, &QPushButton::clicked, this, [this] { done(0); });
 }

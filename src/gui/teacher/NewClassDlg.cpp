@@ -18,7 +18,7 @@ bool NewClassDlg::Accept(const std::string& name) {
         return false;
     }
     if (!teacher.AddClass(name)) {
-        ShowStudentDialogMessage(this, kContactAdministrator);
+        ShowStudentDialogMessage(this, ContactAdministrator());
         return false;
     }
     return true;

@@ -20,19 +20,18 @@ RefusedInputNote::RefusedInputNote(QLineEdit& box) : box_(box) {
 }
 
 QString RefusedInputNote::FullText(int limit) {
-    return QStringLiteral("At most %1 characters.").arg(limit);
+    return tr("At most %1 characters.").arg(limit);
 }
 
 QString RefusedInputNote::LetterText(const QStringList& letters) {
     return letters.size() == 1
-               ? QStringLiteral("The letter %1 was left out: records cannot store it.")
-                     .arg(letters.front())
-               : QStringLiteral("The letters %1 were left out: records cannot store them.")
+               ? tr("The letter %1 was left out: records cannot store it.").arg(letters.front())
+               : tr("The letters %1 were left out: records cannot store them.")
                      .arg(letters.join(QStringLiteral(", ")));
 }
 
 QString RefusedInputNote::ControlText() {
-    return QStringLiteral("A tab or another control character was left out.");
+    return tr("A tab or another control character was left out.");
 }
 
 // A refusal without a character of its own is the box's limit.

@@ -26,7 +26,6 @@ namespace {
 
 constexpr const char* kSource = "Gui classes\\Ctestingwnd";
 constexpr std::string_view kFolder = "Testing";
-constexpr const char* kContactAdministrator = "Please contact the system administrator.";
 constexpr int kCardPoints = 18;
 constexpr std::uint32_t kRowPauseMs = 500;
 // The last digit key held down now that was also pressed since the previous poll. Every key is
@@ -42,19 +41,19 @@ std::optional<int> PollHeldDigit() {
     return held;
 }
 
-void ShowBox(QWidget* owner, std::string text, std::optional<std::string> title,
+void ShowBox(QWidget* owner, const QString& text, std::optional<std::string> title,
              platform::MbIcon icon) {
     platform::GetMessageBoxes().Show(
-        {.text = std::move(text), .title = std::move(title), .icon = icon, .owner = owner});
+        {.text = text.toStdString(), .title = std::move(title), .icon = icon, .owner = owner});
 }
 
 } // namespace
 
 CTestingWnd::CTestingWnd(IHomeScreen& home)
     : ActivityWindow({.source = kSource,
-                      .windowTitle = QStringLiteral("Testing Window"),
+                      .windowTitle = QT_TRANSLATE_NOOP("ActivityWindow", "Testing Window"),
                       .failureName = "Testing",
-                      .headerTitle = QStringLiteral("Testing"),
+                      .headerTitle = tr("Testing"),
                       .overhang = 1}),
       homeScreen_(home) {
     if (Build()) {
@@ -76,16 +75,16 @@ bool CTestingWnd::CreateUIElements() {
     pad_->EnableKeys(false);
 
     beginButton_ = new CPictureButton;
-    beginButton_->Create(QStringLiteral("CTestingWndBegin"), CPictureButton::Visibility::Visible,
-                         QRect(0, 0, 1, 1), this, kBegin);
+    beginButton_->Create(QCoreApplication::translate("PictureCaption", "Begin"),
+                         CPictureButton::Visibility::Visible, QRect(0, 0, 1, 1), this, kBegin);
     beginButton_->LoadBitmaps(kFolder, "beginButton");
-    beginButton_->setAccessibleDescription(QStringLiteral("Start the test"));
+    beginButton_->setAccessibleDescription(tr("Start the test"));
     homeButton_ = new CPictureButton;
     const bool homeCreated =
-        homeButton_->Create(QStringLiteral("CTestingWndHome"), CPictureButton::Visibility::Visible,
-                            QRect(0, 0, 1, 1), this, kHome);
+        homeButton_->Create(QCoreApplication::translate("PictureCaption", "Home"),
+                            CPictureButton::Visibility::Visible, QRect(0, 0, 1, 1), this, kHome);
     homeButton_->LoadBitmaps(kFolder, "homeButton");
-    homeButton_->setAccessibleDescription(QStringLiteral("Go back to the home screen"));
+    homeButton_->setAccessibleDescription(tr("Go back to the home screen"));
     for (CPictureButton* button : {beginButton_, homeButton_}) {
         connect(button, &CPictureButton::commandClicked, this, &CTestingWnd::OnCommand);
     }
@@ -117,7 +116,8 @@ void CTestingWnd::OnCommand(int id) {
 void CTestingWnd::OnBegin() {
     platform::WriteTraceLog(kSource, __LINE__);
     if (GetCurrentStudent().IsReviewDue()) {
-        ShowBox(this, "Time to review your mistakes.", std::nullopt, platform::MbIcon::Information);
+        ShowBox(this, tr("Time to review your mistakes."), std::nullopt,
+                platform::MbIcon::Information);
         CloseWindow();
         homeScreen_.OpenMistakeReview();
         return;
@@ -152,7 +152,8 @@ bool CTestingWnd::LoadTest() {
     if (!test_.Load(testNumber)) {
         platform::WriteErrorLog(kSource, __LINE__,
                                 "Failed to load test #" + std::to_string(testNumber));
-        ShowBox(this, kContactAdministrator, std::nullopt, platform::MbIcon::Stop);
+        ShowBox(this, tr("Please contact the system administrator."), std::nullopt,
+                platform::MbIcon::Stop);
         return false;
     }
     timeLimit_ = TestTimeLimitMs(testNumber);
@@ -168,7 +169,7 @@ void CTestingWnd::RecordDebugTest(int unanswered) {
     }
     remaining_ = 0;
     FinishTest();
-    ShowBox(this, "Added a test.", "Debug", platform::MbIcon::Information);
+    ShowBox(this, QStringLiteral("Added a test."), "Debug", platform::MbIcon::Information);
 }
 
 void CTestingWnd::StartAnswering() {

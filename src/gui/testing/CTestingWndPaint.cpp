@@ -12,9 +12,6 @@
 
 namespace {
 
-// The status texts line up as if they were this wide.
-const QString kStatusSample = QStringLiteral("Remaining: 00");
-
 // White inside a 2-pixel frame.
 void DrawWhiteBox(platform::GdiDc& dc, const platform::GdiRect& rect) {
     const platform::GdiPen oldPen = dc.SelectPen({.width = 2, .color = kFrameColour});
@@ -96,23 +93,24 @@ void CTestingWnd::DrawStatusBox(platform::GdiDc& dc) {
     const QColor oldBackground = dc.SetBkColor(Qt::white);
     const QColor oldText = dc.SetTextColor(Qt::black);
     const platform::GdiRect& box = layout_.statusBox;
-    const QSize sample = dc.GetTextExtent(kStatusSample);
+    // The status texts line up as if they were this wide.
+    const QSize sample = dc.GetTextExtent(tr("Remaining: %1").arg(QStringLiteral("00")));
     const int textHeight = sample.height();
     const int x0 = Truncate((box.Width() - sample.width()) * 0.5 + box.left);
     const int iconX = x0 - platform::GetBitmapSize(remainingIcon_).width();
     if (remaining_ == -1) {
         platform::GdiRect inside{box.left + 2, box.top + 2, box.right - 2, box.bottom - 2};
-        dc.DrawText(QStringLiteral("Click Begin to start the test"), inside,
+        dc.DrawText(tr("Click Begin to start the test"), inside,
                     platform::dt::kCenter | platform::dt::kVCenter | platform::dt::kSingleLine);
     } else if (running_) {
         const int y = Truncate((box.Height() - textHeight) * 0.5 + box.top);
-        dc.TextOut(x0, y, QStringLiteral("Remaining: %1").arg(remaining_));
+        dc.TextOut(x0, y, tr("Remaining: %1").arg(remaining_));
         platform::DrawBitmap(dc, remainingIcon_, iconX, Truncate(y - 0.4 * textHeight));
     } else {
         const int y = Truncate((box.Height() - 4 * textHeight) * 0.5 + box.top);
         const int missedY = y + 2 * textHeight;
-        dc.TextOut(x0, y, QStringLiteral("Correct: %1   ").arg(correct_));
-        dc.TextOut(x0, missedY, QStringLiteral("Missed: %1   ").arg(missed_));
+        dc.TextOut(x0, y, tr("Correct: %1").arg(correct_) + QStringLiteral("   "));
+        dc.TextOut(x0, missedY, tr("Missed: %1").arg(missed_) + QStringLiteral("   "));
         platform::DrawBitmap(dc, correctIcon_, iconX, Truncate(y - 0.4 * textHeight));
         platform::DrawBitmap(dc, missedIcon_, iconX, Truncate(missedY - 0.4 * textHeight));
     }

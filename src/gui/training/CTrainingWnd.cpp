@@ -35,23 +35,12 @@ constexpr const char* kTestingFolder = "Testing";
 constexpr const char* kTrainingFolder = "Training";
 constexpr int kCardPoints = 28;
 
-struct KindButtonEntry {
-    CTrainingWnd::CommandId id;
-    const char* caption;
-};
-
 // In the order of the kinds, Addition first; My Facts last.
-constexpr std::array<KindButtonEntry, 6> kKindButtons{{
-    {CTrainingWnd::kAdditionButton, "CTrainingWndAddition"},
-    {CTrainingWnd::kSubtractionButton, "CTrainingWndSubtraction"},
-    {CTrainingWnd::kMultiplicationButton, "CTrainingWndMultiplication"},
-    {CTrainingWnd::kDivisionButton, "CTrainingWndDivision"},
-    {CTrainingWnd::kMixedButton, "CTrainingWndMixed"},
-    {CTrainingWnd::kMyFactsButton, "CTrainingWndMyFacts"},
-}};
+constexpr std::array kKindButtons{
+    CTrainingWnd::kAdditionButton,       CTrainingWnd::kSubtractionButton,
+    CTrainingWnd::kMultiplicationButton, CTrainingWnd::kDivisionButton,
+    CTrainingWnd::kMixedButton,          CTrainingWnd::kMyFactsButton};
 constexpr const char* kMyFactsPicture = "myFactsButton";
-constexpr const char* kMyFactsDescription =
-    "Practise the facts you do not know yet, a few at a time among facts you know";
 
 // A static text of the set-up panel: on the panel's grey, never taking the focus.
 QLabel* MakeSetupText(QWidget* window, const QString& text, Qt::Alignment alignment) {
@@ -82,9 +71,9 @@ int ReadGoal(const QString& text) {
 
 CTrainingWnd::CTrainingWnd(IHomeScreen& home)
     : ActivityWindow({.source = kSource,
-                      .windowTitle = QStringLiteral("Training"),
+                      .windowTitle = QT_TRANSLATE_NOOP("ActivityWindow", "Training"),
                       .failureName = "Training",
-                      .headerTitle = QStringLiteral("Training"),
+                      .headerTitle = tr("Training"),
                       .headerLook = {.iconFolder = kTrainingFolder,
                                      .iconName = "trainingIcon",
                                      .face = "Book Antiqua"},
@@ -109,7 +98,7 @@ CPictureButton* CTrainingWnd::Button(CommandId id) const {
     default:
         break;
     }
-    return ButtonOfEntry(kKindButtons, kindButtons_, id, &KindButtonEntry::id);
+    return ButtonOfEntry(kKindButtons, kindButtons_, id);
 }
 
 bool CTrainingWnd::CreateUIElements() {
@@ -126,13 +115,14 @@ bool CTrainingWnd::CreateUIElements() {
     if (!CreateSetupControls()) {
         return false;
     }
-    homeButton_ = MakeScreenButton(this, "CTrainingWndHome", kHome, kTestingFolder, "homeButton");
-    beginButton_ =
-        MakeScreenButton(this, "CTrainingWndBegin", kBegin, kTestingFolder, "beginButton");
-    viewGraphButton_ = MakeScreenButton(this, "CTrainingWndViewSessionGraph", kViewSessionGraph,
+    homeButton_ = MakeScreenButton(this, QCoreApplication::translate("PictureCaption", "Home"),
+                                   kHome, kTestingFolder, "homeButton");
+    beginButton_ = MakeScreenButton(this, QCoreApplication::translate("PictureCaption", "Begin"),
+                                    kBegin, kTestingFolder, "beginButton");
+    viewGraphButton_ = MakeScreenButton(this, tr("View session graph"), kViewSessionGraph,
                                         "Progress", "currentProgressButton");
-    viewReportButton_ = MakeScreenButton(this, "CTrainingWndViewReport", kViewReport,
-                                         kTrainingFolder, "viewReport");
+    viewReportButton_ =
+        MakeScreenButton(this, tr("View report"), kViewReport, kTrainingFolder, "viewReport");
     const std::array buttons{homeButton_, beginButton_, viewGraphButton_, viewReportButton_};
     if (std::ranges::find(buttons, nullptr) != buttons.end()) {
         return false;
@@ -150,38 +140,36 @@ bool CTrainingWnd::CreateUIElements() {
 }
 
 bool CTrainingWnd::CreateSetupControls() {
-    kindTitle_ = MakeSetupText(
-        this, QStringLiteral("Select the type of problems\nyou would like to practice:"),
-        Qt::AlignHCenter | Qt::AlignTop);
+    kindTitle_ = MakeSetupText(this, tr("Select the type of problems\nyou would like to practice:"),
+                               Qt::AlignHCenter | Qt::AlignTop);
     for (std::size_t i = 0; i < kKindButtons.size(); ++i) {
         const auto kind = static_cast<std::int32_t>(i) + kAddition;
-        const bool myFacts = kKindButtons[i].id == kMyFactsButton;
-        kindButtons_[i] =
-            MakeScreenButton(this, kKindButtons[i].caption, kKindButtons[i].id, kTrainingFolder,
-                             myFacts ? kMyFactsPicture : KindButtonPicture(kind),
-                             myFacts ? kMyFactsDescription : nullptr);
+        const bool myFacts = kKindButtons[i] == kMyFactsButton;
+        kindButtons_[i] = MakeScreenButton(
+            this, myFacts ? tr("My facts") : QString::fromStdString(GetOperationName(kind)),
+            kKindButtons[i], kTrainingFolder, myFacts ? kMyFactsPicture : KindButtonPicture(kind),
+            myFacts ? tr("Practise the facts you do not know yet, a few at a time among facts you "
+                         "know")
+                    : QString());
         if (kindButtons_[i] == nullptr) {
             return false;
         }
         connect(kindButtons_[i], &CPictureButton::commandClicked, this, &CTrainingWnd::OnKind);
     }
-    minutesLabel_ =
-        MakeSetupText(this, QStringLiteral("minutes"), Qt::AlignLeft | Qt::AlignVCenter);
-    lengthText_ = MakeSetupText(
-        this, QStringLiteral("Choose the length of time\nyou would like to practice:"),
-        Qt::AlignHCenter | Qt::AlignTop);
+    minutesLabel_ = MakeSetupText(this, tr("minutes"), Qt::AlignLeft | Qt::AlignVCenter);
+    lengthText_ = MakeSetupText(this, tr("Choose the length of time\nyou would like to practice:"),
+                                Qt::AlignHCenter | Qt::AlignTop);
     lengthList_ = new QComboBox(this);
     lengthList_->addItems({QStringLiteral("1"), QStringLiteral("4")});
     lengthList_->setCurrentIndex(0);
-    lengthList_->setAccessibleName(QStringLiteral("Minutes"));
+    lengthList_->setAccessibleName(tr("Minutes"));
     lengthList_->setAccessibleDescription(lengthText_->text().simplified());
     goalText_ = MakeSetupText(
-        this,
-        QStringLiteral("Enter your goal. This is the number of problems you want to get correct:"),
+        this, tr("Enter your goal. This is the number of problems you want to get correct:"),
         Qt::AlignLeft | Qt::AlignTop);
     goalText_->setWordWrap(true);
     goalField_ = new QLineEdit(this);
-    goalField_->setAccessibleName(QStringLiteral("Goal"));
+    goalField_->setAccessibleName(tr("Goal"));
     goalField_->setAccessibleDescription(goalText_->text());
     goalField_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), goalField_));
@@ -263,7 +251,7 @@ void CTrainingWnd::OnKind(int id) {
     myFacts_ = id == kMyFactsButton;
     kind_ = myFacts_ ? LevelKind() : id - (kAdditionButton - 1);
     for (std::size_t i = 0; i < kKindButtons.size(); ++i) {
-        kindButtons_[i]->SetHighlight(kKindButtons[i].id == id);
+        kindButtons_[i]->SetHighlight(kKindButtons[i] == id);
     }
     UpdateMyFactsNote();
 }
@@ -302,10 +290,11 @@ void CTrainingWnd::CloseWindow() {
 }
 
 void CTrainingWnd::HandOverToReview() {
-    platform::GetMessageBoxes().Show({.text = "It is time to review your mistakes.",
-                                      .title = "Tallyhop",
-                                      .icon = platform::MbIcon::Information,
-                                      .owner = this});
+    platform::GetMessageBoxes().Show(
+        {.text = tr("It is time to review your mistakes.").toStdString(),
+         .title = "Tallyhop",
+         .icon = platform::MbIcon::Information,
+         .owner = this});
     CloseWindow();
     homeScreen_.OpenMistakeReview();
 }

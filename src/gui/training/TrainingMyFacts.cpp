@@ -14,22 +14,23 @@ namespace {
 // them) and for slow ones alone: naming one, two or three facts, or two and how many more (%3).
 using Sentences = std::array<const char*, 4>;
 constexpr Sentences kStillLearning{
-    "Let's practise %1. You are still learning it.",
-    "Let's practise %1 and %2. You are still learning them.",
-    "Let's practise %1, %2 and %3. You are still learning them.",
-    "Let's practise %1, %2 and %3 more facts you are still learning.",
+    QT_TRANSLATE_NOOP("CTrainingWnd", "Let's practise %1. You are still learning it."),
+    QT_TRANSLATE_NOOP("CTrainingWnd", "Let's practise %1 and %2. You are still learning them."),
+    QT_TRANSLATE_NOOP("CTrainingWnd", "Let's practise %1, %2 and %3. You are still learning them."),
+    QT_TRANSLATE_NOOP("CTrainingWnd",
+                      "Let's practise %1, %2 and %3 more facts you are still learning."),
 };
 constexpr Sentences kSlow{
-    "Let's get faster at %1.",
-    "Let's get faster at %1 and %2.",
-    "Let's get faster at %1, %2 and %3.",
-    "Let's get faster at %1, %2 and %3 more facts.",
+    QT_TRANSLATE_NOOP("CTrainingWnd", "Let's get faster at %1."),
+    QT_TRANSLATE_NOOP("CTrainingWnd", "Let's get faster at %1 and %2."),
+    QT_TRANSLATE_NOOP("CTrainingWnd", "Let's get faster at %1, %2 and %3."),
+    QT_TRANSLATE_NOOP("CTrainingWnd", "Let's get faster at %1, %2 and %3 more facts."),
 };
 
 // One of `sentences` naming the first of `facts` (not empty).
 QString Naming(const Sentences& sentences, const std::vector<Problem>& facts) {
     const std::size_t count = facts.size();
-    QString text = QString::fromUtf8(sentences[std::min<std::size_t>(count, 4) - 1]);
+    QString text = CTrainingWnd::tr(sentences[std::min<std::size_t>(count, 4) - 1]);
     for (std::size_t i = 0; i < std::min<std::size_t>(count, 3); ++i) {
         text.replace(QStringLiteral("%") + QString::number(i + 1),
                      count > 3 && i == 2 ? QString::number(count - 2) : FactText(facts[i]));
@@ -52,12 +53,13 @@ QString NoteText(const data::FactStandings& standings) {
         }
         // A long list of new facts says nothing to a child: they are not named.
         return standings.unseen.size() == 1
-                   ? QStringLiteral("Let's try a new fact: %1.").arg(FactText(standings.unseen[0]))
-                   : QStringLiteral("Let's try some new facts, a few at a time.");
+                   ? CTrainingWnd::tr("Let's try a new fact: %1.")
+                         .arg(FactText(standings.unseen[0]))
+                   : CTrainingWnd::tr("Let's try some new facts, a few at a time.");
     case data::MyFactsBasis::NoRecord:
-        return QStringLiteral("All your facts are new to you. Let's try them all!");
+        return CTrainingWnd::tr("All your facts are new to you. Let's try them all!");
     case data::MyFactsBasis::NothingToLearn:
-        return QStringLiteral("You know all your facts! Let's keep them quick.");
+        return CTrainingWnd::tr("You know all your facts! Let's keep them quick.");
     case data::MyFactsBasis::NoFacts:
         break;
     }

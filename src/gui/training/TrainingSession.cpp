@@ -63,7 +63,9 @@ void CTrainingWnd::OnBegin() {
     const bool goalSet = goal_ >= kLowestGoal && goal_ <= kHighestGoal;
     if (!goalSet) {
         platform::GetMessageBoxes().Show(
-            {.text = "Please set a goal. This is the number of problems you want to get correct.",
+            {.text = tr("Please set a goal. This is the number of problems you want to get "
+                        "correct.")
+                         .toStdString(),
              .owner = this});
     }
     if (goalSet && StartSession()) {
@@ -86,9 +88,10 @@ bool CTrainingWnd::StartSession() {
     platform::WriteTraceLog(Source(), __LINE__);
     duration_ = lengthList_->currentIndex() == 0 ? kOneMinute : kFourMinutes;
     if (!FillSession(fileNumber)) {
-        platform::GetMessageBoxes().Show({.text = "Please contact the system administrator.",
-                                          .icon = platform::MbIcon::Stop,
-                                          .owner = this});
+        platform::GetMessageBoxes().Show(
+            {.text = tr("Please contact the system administrator.").toStdString(),
+             .icon = platform::MbIcon::Stop,
+             .owner = this});
         platform::WriteErrorLog(Source(), __LINE__,
                                 "Failed to load test #" + std::to_string(fileNumber));
         return false;
@@ -224,8 +227,9 @@ void CTrainingWnd::EndSession() {
     student.SaveFluency();
     RedrawCard();
     platform::GetMessageBoxes().Show(
-        {.text = "This training session has been completed. Press OK to view your current "
-                 "progress.",
+        {.text = tr("This training session has been completed. Press OK to view your current "
+                    "progress.")
+                     .toStdString(),
          .owner = this});
     OnViewSessionGraph();
     // In the card's place, the graph with this session says how it went.

@@ -18,35 +18,35 @@ namespace {
 
 // Within the screen's width from the card area's left edge, so that no column heading lies
 // beyond the screen's edge where a screen reader would find it.
-constexpr std::array<ReportList::Column, 12> kReportColumns{{{"Session", 40},
-                                                             {"Date", 70},
-                                                             {"Level", 80},
-                                                             {"Goal", 40},
-                                                             {"Correct", 50},
-                                                             {"Problems", 60},
-                                                             {"Attempts", 60},
-                                                             {"Duration", 70},
-                                                             {"Complete", 60},
-                                                             {"Problems / Min", 90},
-                                                             {"Remaining", 60},
-                                                             {"Cumulative Time", 100}}};
+constexpr std::array<ReportList::Column, 12> kReportColumns{
+    {{QT_TRANSLATE_NOOP("ReportList", "Session"), 40},
+     {QT_TRANSLATE_NOOP("ReportList", "Date"), 70},
+     {QT_TRANSLATE_NOOP("ReportList", "Level"), 80},
+     {QT_TRANSLATE_NOOP("ReportList", "Goal"), 40},
+     {QT_TRANSLATE_NOOP("ReportList", "Correct"), 50},
+     {QT_TRANSLATE_NOOP("ReportList", "Problems"), 60},
+     {QT_TRANSLATE_NOOP("ReportList", "Attempts"), 60},
+     {QT_TRANSLATE_NOOP("ReportList", "Duration"), 70},
+     {QT_TRANSLATE_NOOP("ReportList", "Complete"), 60},
+     {QT_TRANSLATE_NOOP("ReportList", "Problems / Min"), 90},
+     {QT_TRANSLATE_NOOP("ReportList", "Remaining"), 60},
+     {QT_TRANSLATE_NOOP("ReportList", "Cumulative Time"), 100}}};
 
 } // namespace
 
 void CTrainingWnd::CreateViews() {
     graph_ = new CBasicLineGraph(this);
     graph_->setObjectName(QStringLiteral("CTrainingWndSessionGraph"));
-    graph_->setAccessibleName(QStringLiteral("Session graph"));
+    graph_->setAccessibleName(tr("Session graph"));
     ConfigureTrainingGraph(*graph_, GraphLabelTenths());
     graph_->Hide();
     // Twelve columns in their fixed widths: the lists' own small face, scrolled sideways.
     const QFont listFont = platform::MakeFont("MS Sans Serif", platform::PointsToPixels(8));
     const int rowHeight = static_cast<int>(1.75 * QFontMetrics(listFont).lineSpacing());
     report_ = new ReportList(this, kReportColumns, listFont, listFont, rowHeight);
-    report_->setAccessibleName(QStringLiteral("Training report"));
-    report_->setAccessibleDescription(
-        QStringLiteral("Every training session and review, newest first"));
-    report_->SetEmptyText(QStringLiteral("No training sessions yet"));
+    report_->setAccessibleName(tr("Training report"));
+    report_->setAccessibleDescription(tr("Every training session and review, newest first"));
+    report_->SetEmptyText(tr("No training sessions yet"));
     report_->hide();
 }
 

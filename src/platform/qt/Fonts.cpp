@@ -1,5 +1,6 @@
 #include "Fonts.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 #include <algorithm>
 #include <array>
@@ -55,6 +56,20 @@ QFont MakeFont(const QString& face, int pixelHeight, int weight, bool italic) {
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
+}
+
+QFont FontToFit(const QFont& font, const QStringList& texts, int width, int smallestPixels) {
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& text : texts) {
+        widest = std::max(widest, metrics.horizontalAdvance(text.trimmed()));
+    }
+    if (widest <= width || font.pixelSize() <= 0) {
+        return font;
+    }
+    QFont smaller = font;
+    smaller.setPixelSize(std::max(smallestPixels, font.pixelSize() * width / widest));
+    return smaller;
 }
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include "../Files.h"
 #include "../Language.h"
 #include "../Logs.h"
+#include "../ShownText.h"
 #include "ScreenBitmaps.h"
 
 #include <QCoreApplication>
@@ -58,6 +59,13 @@ Language WantedLanguage() {
 } // namespace
 
 LanguageSetup::LanguageSetup() {
+    // QApplication gave the C library the desktop's locale. Records, logs and the CSV file are
+    // written with its functions: numbers keep a decimal point and the system's reasons in the
+    // error log stay English. What is shown takes its forms from QLocale.
+    for (std::size_t i = 0; i < kCLibraryCategories.size(); ++i) {
+        previousCLocale_[i] = std::setlocale(kCLibraryCategories[i], nullptr);
+        std::setlocale(kCLibraryCategories[i], "C");
+    }
     const Language language = WantedLanguage();
     if (language.code.empty()) {
         return;
@@ -88,12 +96,19 @@ LanguageSetup::LanguageSetup() {
     }
     QLocale::setDefault(locale);
     SetProgramLanguage(language);
+    SetTranslator([](const char* context, const char* english, int count) {
+        return QCoreApplication::translate(context, english, nullptr, count).toStdString();
+    });
 }
 
 LanguageSetup::~LanguageSetup() {
+    for (std::size_t i = 0; i < kCLibraryCategories.size(); ++i) {
+        std::setlocale(kCLibraryCategories[i], previousCLocale_[i].c_str());
+    }
     if (programTexts_ == nullptr) {
         return;
     }
+    SetTranslator({});
     SetProgramLanguage({});
     QLocale::setDefault(previousLocale_);
     UseLanguagePictures({});

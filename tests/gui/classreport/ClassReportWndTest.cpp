@@ -165,7 +165,7 @@ TEST_F(ClassReportWndTest, EachColumnSortsByItsValueBothWays) {
                                                   {4, "DCBA"}, {5, "DCAB"}, {6, "DBCA"},
                                                   {7, "ACDB"}, {8, "BCDA"}, {0, "ABCD"}};
     for (const auto& [column, ascending] : orders) {
-        SCOPED_TRACE(data::kClassReportColumns.at(static_cast<std::size_t>(column)));
+        SCOPED_TRACE(data::kClassReportColumns.at(static_cast<std::size_t>(column)).english);
         ClickHeading(column);
         EXPECT_EQ(Order(), ascending);
         ClickHeading(column);

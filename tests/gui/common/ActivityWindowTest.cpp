@@ -8,7 +8,7 @@ class PictureWindow final : public ActivityWindow {
 public:
     PictureWindow()
         : ActivityWindow({.source = "Gui classes\\Picturewnd",
-                          .windowTitle = QStringLiteral("Pictures"),
+                          .windowTitle = "Pictures",
                           .failureName = "Picture",
                           .headerTitle = QStringLiteral("Pictures")}) {
         if (Build()) {

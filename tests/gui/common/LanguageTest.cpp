@@ -3,13 +3,21 @@
 #include "StudentSupport.h"
 #include "gui/common/LanguageForms.h"
 #include "gui/controls/FlashCardDisplay.h"
+#include "gui/controls/ReportList.h"
+#include "platform/ErrorText.h"
+#include "platform/ShownText.h"
 #include "platform/qt/LanguageSetup.h"
 #include "platform/qt/ScreenBitmaps.h"
 
 #include <QLocale>
+#include <array>
+#include <cerrno>
+#include <clocale>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +36,35 @@ void InstallLanguages(const platform::fakes::FakePlatform& fakes, bool damagedGe
     if (spanishPictures) {
         guitest::WritePicture(fakes, "../es/800x600/Login", "Testing", {4, 3}, Qt::red);
     }
+}
+
+// Where the system has no German locale for the C library, one is made for this process
+// (LOCPATH); the reason when neither can be: empty when there is one.
+std::string GermanCLocale() {
+    static const std::string reason = [] {
+        const auto exists = [] {
+            locale_t german = newlocale(LC_ALL_MASK, "de_DE.UTF-8", nullptr);
+            if (german != nullptr) {
+                freelocale(german);
+            }
+            return german != nullptr;
+        };
+        if (exists()) {
+            return std::string();
+        }
+        const std::string folder = std::filesystem::temp_directory_path() /
+                                   ("tallyhop-locales-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder);
+        const std::string make =
+            "localedef -i de_DE -f UTF-8 '" + folder + "/de_DE.UTF-8' >/dev/null 2>&1";
+        if (std::system(make.c_str()) == 0) {
+            qputenv("LOCPATH", folder.c_str());
+        }
+        return exists() ? std::string()
+                        : "no de_DE.UTF-8 locale, and localedef could not make one (the "
+                          "package locales is missing)";
+    }();
+    return reason;
 }
 
 } // namespace
@@ -68,6 +105,7 @@ TEST(LanguageTest, WhatCannotBeUsedLeavesEnglishInItsPlaceAndOneLineInTheErrorLo
             const platform::LanguageSetup language;
             EXPECT_EQ(platform::ProgramLanguage().code, row.code);
             EXPECT_EQ(QCoreApplication::translate("PictureCaption", "Testing"), row.caption);
+            EXPECT_EQ(platform::Say(platform::ShownText("PictureCaption", "Testing")), row.caption);
             EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), row.qtButton);
             EXPECT_EQ(platform::LoadScreenBitmap("Login", "Testing").pixel(0, 0), row.picture);
             EXPECT_EQ(QLocale().language() == QLocale::Spanish, row.code == std::string("es"));
@@ -116,4 +154,48 @@ TEST(LanguageTest, DatesDecimalsAndSpokenCardsFollowTheLanguageAndEnglishKeepsIt
         EXPECT_EQ(forms.oneDecimal(3.14), row.perMinute);
         EXPECT_EQ(SpokenCardStep(ReviewState::Correct, card), QString::fromUtf8(row.card));
     }
+}
+
+// QApplication gives the C library the desktop's locale; records, logs and the CSV file keep a
+// decimal point and English reasons whatever the language, and only a message says the reason in
+// the language.
+TEST(LanguageTest, TheCLibraryKeepsItsOwnFormsOnAGermanDesktop) {
+    const std::string missing = GermanCLocale();
+    if (!missing.empty()) {
+        GTEST_SKIP() << missing;
+    }
+    const QByteArray desktop = qgetenv("LANG");
+    qunsetenv("LANGUAGE");
+    qputenv("LANG", "de_DE.UTF-8");
+    const struct Row {
+        const char* arguments;
+        const char* shownReason;
+    } rows[] = {{" -lang de", "Datei oder Verzeichnis nicht gefunden"},
+                {" -lang en", "No such file or directory"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.arguments);
+        platform::fakes::FakePlatform fakes;
+        InstallLanguages(fakes, false, false);
+        fakes.process.arguments = row.arguments;
+        ASSERT_NE(std::setlocale(LC_ALL, ""), nullptr);
+        {
+            const platform::LanguageSetup language;
+            EXPECT_EQ(history::OneDecimalText(3.14), "3.1");
+            EXPECT_EQ(platform::GetErrorText(ENOENT), "No such file or directory");
+            EXPECT_EQ(platform::ShownErrorText(ENOENT), row.shownReason);
+        }
+        std::setlocale(LC_ALL, "C");
+    }
+    qputenv("LANG", desktop);
+}
+
+// A word longer than its column in another language widens the column rather than being cut;
+// the last column keeps what is left.
+TEST(LanguageTest, AReportColumnWidensToALongerWord) {
+    constexpr std::array<ReportList::Column, 2> columns{{{"Session", 50}, {"Date", 80}}};
+    ReportList list(nullptr, columns, QFont(), QFont(), 20);
+    list.AddRow({QStringLiteral("Wiederholung"), QStringLiteral("25.09.2006")});
+    EXPECT_GE(list.columnWidth(0), list.fontMetrics().horizontalAdvance("Wiederholung"));
+    list.AddRow({QStringLiteral("26"), QStringLiteral("a date far longer than its column")});
+    EXPECT_EQ(list.columnWidth(1), 80);
 }
