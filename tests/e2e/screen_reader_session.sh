@@ -79,7 +79,7 @@ xdotool type 5
 press Begin
 began=$(date +%s%N)
 # A child who takes 2.5 s a card: some twenty cards in the minute.
-read=$($reader answer 0 2.5 | grep -c ' plus ') || fail "the training's cards"
+read=$($reader answer 0 2.5 "$began" 60000 | grep -c ' plus ') || fail "the training's cards"
 ended=$(date +%s%N)
 expect "the training's end" "$($reader alert)" \
   "This training session has been completed. Press OK to view your current progress."
