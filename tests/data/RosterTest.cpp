@@ -83,9 +83,12 @@ TEST(RosterTest, ARosterMakesTheSchoolOrListsEveryBadRow) {
              "Line 8: the student ann lee is on line 7 already.\n"},
         {"an unknown level and tests passed",
          "Teacher,Teacher password,Class,Student,Password,Level,Tests passed\n"
-         "Pat Jones,owl,5A,Ann Lee,a1,Six,3\n",
+         "Pat Jones,owl,5A,Ann Lee,a1,Six,3\nPat Jones,,5A,Bo Ng,b2,6,2\nPat Jones,,5A,Cy "
+         "Park,c3,0,0\n",
          "Line 2: the level \"Six\" is not a number from 1 to 5.\n"
-         "Line 2: the tests passed \"3\" are not 0, 1 or 2.\n"},
+         "Line 2: the tests passed \"3\" are not 0, 1 or 2.\n"
+         "Line 3: the level \"6\" is not a number from 1 to 5.\n"
+         "Line 4: the level \"0\" is not a number from 1 to 5.\n"},
         {"teachers' passwords and names",
          kHeader + "Pat Jones,owl,5A,Ann Lee,a1\nPat Jones,cat,5A,Bo Ng,b\nLou Kim,,,Cy Park,c\n"
                    "Admin,x,,Di Ruiz,d\nPat Jones,,5A,Pat Jones5A,e\nPat Jones,,5A,Lou Kim,f\n",
