@@ -84,6 +84,7 @@ TEST_F(StudentInfoCheckTest, TheClassSizeAndNewClassNamesAreChecked) {
                   {"class size = 25\n", 24, false},
                   {"class size = 25\n", 25, true},
                   {"# notes\r\nteacher = x\r\n class size=8 \r\n", 8, true},
+                  {"class size = 40\n", 39, false},
                   {"class size = 41\n", 8, true},
                   {"class size = many\n", 7, false}};
     for (const auto& [settings, students, refused] : limits) {
