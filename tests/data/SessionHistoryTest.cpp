@@ -54,40 +54,35 @@ TEST(SessionHistoryTest, EachViewTakesItsKindsOfRecordInHistoryOrder) {
 // and of dates.
 TEST(SessionHistoryTest, EachRecordIsJudgedAndWrittenAsTheViewsShowIt) {
     // A whole test all right is passed; ninety only counts on division; a test cut short is not.
-    for (const auto& [record, passed] : {std::pair(TestRecord(100, 100, 1), true),
-                                         {TestRecord(99, 100, 1), false},
-                                         {TestRecord(90, 90, 4), true},
-                                         {TestRecord(90, 90, 3), false},
-                                         {TestRecord(90, 90, 5), false},
-                                         {TestRecord(50, 50, 1), false}}) {
+    const std::pair<SessionRecord, bool> passes[] = {
+        {TestRecord(100, 100, 1), true}, {TestRecord(99, 100, 1), false},
+        {TestRecord(90, 90, 4), true},   {TestRecord(90, 90, 3), false},
+        {TestRecord(90, 90, 5), false},  {TestRecord(50, 50, 1), false}};
+    for (const auto& [record, passed] : passes) {
         EXPECT_EQ(history::IsPassed(record), passed) << record.correctCount << record.level;
     }
-    // The levels three steps each.
-    for (const auto& [level, passed, step] : {std::tuple(1, 0, std::optional(1)),
-                                              {4, 2, 12},
-                                              {5, 2, 15},
-                                              {0, 0, std::nullopt},
-                                              {7, 0, std::nullopt},
-                                              {1, -1, std::nullopt},
-                                              {1, 4, std::nullopt}}) {
-        EXPECT_EQ(history::MasteryStep(level, passed), step) << level << "," << passed;
+    // The levels three steps each; -1: no step.
+    const std::tuple<int, int, int> steps[] = {{1, 0, 1},  {4, 2, 12},  {5, 2, 15}, {0, 0, -1},
+                                               {7, 0, -1}, {1, -1, -1}, {1, 4, -1}};
+    for (const auto& [level, passed, step] : steps) {
+        EXPECT_EQ(history::MasteryStep(level, passed).value_or(-1), step) << level << "," << passed;
     }
-    EXPECT_EQ(history::TrainingBarCategory(TrainingRecord(5, 240, 0, 3, 1)), 1);
-    EXPECT_EQ(history::TrainingBarCategory(TrainingRecord(5, 60)), 2);
-    EXPECT_EQ(history::TrainingBarCategory(TrainingRecord(5, 240)), 3);
-    EXPECT_EQ(history::TrainingBarCategory(TrainingRecord(5, 61)), 3);
-    for (const auto& [seconds, text] : {std::pair(1, "1 seconds"),
-                                        {59, "59 seconds"},
-                                        {60, "1 minute"},
-                                        {119, "1 minute"},
-                                        {120, "2 minutes"},
-                                        {3599, "59 minutes"},
-                                        {3600, "1:00 hours"},
-                                        {3725, "1:02 hours"}}) {
+    const std::pair<SessionRecord, int> bars[] = {{TrainingRecord(5, 240, 0, 3, 1), 1},
+                                                  {TrainingRecord(5, 60), 2},
+                                                  {TrainingRecord(5, 240), 3},
+                                                  {TrainingRecord(5, 61), 3}};
+    for (const auto& [record, category] : bars) {
+        EXPECT_EQ(history::TrainingBarCategory(record), category) << record.duration;
+    }
+    const std::pair<int, const char*> durations[] = {
+        {1, "1 seconds"},   {59, "59 seconds"},   {60, "1 minute"},     {119, "1 minute"},
+        {120, "2 minutes"}, {3599, "59 minutes"}, {3600, "1:00 hours"}, {3725, "1:02 hours"}};
+    for (const auto& [seconds, text] : durations) {
         EXPECT_EQ(history::DurationText(seconds), text);
     }
-    for (const auto& [seconds, text] :
-         {std::pair(1800, "30 minutes"), {3600, "01:00 hours"}, {40 * 3600 + 125, "40:02 hours"}}) {
+    const std::pair<int, const char*> cumulative[] = {
+        {1800, "30 minutes"}, {3600, "01:00 hours"}, {40 * 3600 + 125, "40:02 hours"}};
+    for (const auto& [seconds, text] : cumulative) {
         EXPECT_EQ(history::CumulativeText(seconds), text);
     }
     EXPECT_DOUBLE_EQ(history::ProblemsPerMinute(30, 120), 15.0);
@@ -141,8 +136,9 @@ TEST(SessionHistoryTest, TheReportsReadNewestFirstAndTheTrainingReportInterleave
 // A damaged record holds values the program never writes; the views show the nearest value they
 // can, and say what they changed.
 TEST(SessionHistoryTest, ValuesNeverRecordedAreShownWithinTheViewsLimits) {
-    for (const auto& [value, drawn] :
-         {std::pair(-1, 0), {0, 0}, {100, 100}, {101, 100}, {32767, 100}, {-32768, 0}}) {
+    const std::pair<int, int> counts[] = {{-1, 0},    {0, 0},       {100, 100},
+                                          {101, 100}, {32767, 100}, {-32768, 0}};
+    for (const auto& [value, drawn] : counts) {
         EXPECT_EQ(history::DrawnCount(value), drawn) << value;
     }
     EXPECT_EQ(history::DrawnMasteryStep(5, 2), 15);
