@@ -122,7 +122,7 @@ TEST_F(StudentTest, EverySessionIsAddedToTheRecordAndOnlyAThirdPerfectTestRaises
 
     ASSERT_TRUE(LoadBo(2, 1).AddSession(Session(100, 0), kTrainingSession, kDivision));
     const SessionRecord training = student.GetSession(student.GetSessionCount() - 1);
-    EXPECT_EQ(std::pair(training.level, training.type), std::pair(kDivision, 2u));
+    EXPECT_EQ(std::tuple(training.level, training.type), std::tuple(kDivision, 2u));
     for (const auto& after : {std::pair(2, 1), std::pair(2, 2), std::pair(3, 0)}) {
         EXPECT_EQ(std::pair(student.GetLevel(), student.GetTestsPassed()), after);
         ASSERT_TRUE(student.AddSession(Session(100, 0), kTestSession, -1));
