@@ -50,7 +50,7 @@ TEST_F(TeacherTest, LoadAndSelectClassReadTheTeacherAndTheClassFilesAndAShortRec
     EXPECT_EQ(std::tuple(teacher.GetStudentCount(), teacher.IsStudent("Bo Ng"),
                          teacher.IsStudent("bo ng"), teacher.SelectClass("Music")),
               std::tuple(3, true, false, false));
-    EXPECT_EQ(std::pair(teacher.GetClassName(), teacher.GetStudentCount()), std::pair("Music", 3))
+    EXPECT_EQ(std::tuple(teacher.GetClassName(), teacher.GetStudentCount()), std::tuple("Music", 3))
         << "set even when not listed";
     EXPECT_TRUE(teacher.SelectClass("Art")) << "listed, but without a class file";
 
