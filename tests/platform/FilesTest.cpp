@@ -1,14 +1,9 @@
 // The durable replacement of records (flushed before its rename, the folder after it) is checked
 // for every record in the crash-consistency test of the data layer.
-#include "platform/Files.h"
-#include "platform/fakes/FakeServices.h"
 
+#include "PlatformTestSupport.h"
 #include <fcntl.h>
-#include <filesystem>
 #include <grp.h>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
