@@ -35,7 +35,9 @@ protected:
 
 } // namespace
 
-TEST_F(SignInDialogTest, ListsTheUsersSortedWithNoneChosen) {
+// The users sorted, none chosen; the password keeps fifteen characters and stays when Sign In
+// finds no name chosen.
+TEST_F(SignInDialogTest, ListsTheUsersSortedWithNoneChosenAndKeepsThePasswordWithoutAName) {
     CSignInDlg dialog;
     QStringList names;
     for (int i = 0; i < dialog.NameList()->count(); ++i) {
@@ -44,10 +46,6 @@ TEST_F(SignInDialogTest, ListsTheUsersSortedWithNoneChosen) {
     EXPECT_EQ(names, (QStringList{"Lee, Ann", "lee, ann", "Smith, Mary Ann", "Teacher, Class"}));
     EXPECT_EQ(dialog.NameList()->currentIndex(), -1);
     EXPECT_GE(dialog.NameList()->maxVisibleItems(), 10);
-}
-
-TEST_F(SignInDialogTest, PasswordKeepsFifteenCharactersAndIsKeptWhenNoNameIsChosen) {
-    CSignInDlg dialog;
     ShowActive(dialog);
     QTest::keyClicks(dialog.PasswordBox(), "abcdefghijklmnop");
     EXPECT_EQ(dialog.PasswordBox()->text(), "abcdefghijklmno");
