@@ -21,10 +21,7 @@ students=()
 for ((i = 0; i < desks; i++)); do students+=("${names[$i]}:hop"); done
 copy_program lab "${students[@]}"
 displays=()
-for ((i = 0; i <= desks; i++)); do
-  start_server 24
-  displays+=("$DISPLAY")
-done
+for ((i = 0; i <= desks; i++)); do start_server 24 && displays+=("$DISPLAY"); done
 teacher_display=${displays[$desks]}
 
 # From the home screen: opens Testing and takes $1 tests of the student's level, each finished at

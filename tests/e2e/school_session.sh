@@ -31,16 +31,13 @@ new_run school
 export HOME="$work/home" && mkdir -p "$HOME/Documents"
 
 roster="$work/school.csv"
+teachers=("Pat Jones;owl" "Lou Kim;cat")
+classes=(A B)
 {
   echo "Teacher;Teacher password;Class;Student;Password"
-  n=0
-  for teacher in "Pat Jones;owl" "Lou Kim;cat"; do
-    for class in A B; do
-      for _ in $(seq 20); do
-        n=$((n + 1))
-        printf '%s;%s;Kid Pupil%02d;pw%d\r\n' "$teacher" "${teacher:0:1}$class" "$n" "$n"
-      done
-    done
+  for n in $(seq 80); do # twenty a class
+    teacher=${teachers[(n - 1) / 40]} class=${classes[(n - 1) / 20 % 2]}
+    printf '%s;%s;Kid Pupil%02d;pw%d\r\n' "$teacher" "${teacher:0:1}$class" "$n" "$n"
   done
 } >"$roster"
 "$datafolder" --folder "$work" --force --roster "$roster" --class-size 25 >/dev/null ||

@@ -42,16 +42,6 @@ std::optional<gid_t> OtherGroup() {
 
 } // namespace
 
-TEST_F(FilesTest, InstalledContentIsFoundWhateverTheCaseOfItsFolders) {
-    fs::create_directories(fakes.Path("/Graphics/800x600/Numbers/Small"));
-    platform::WriteFileBytes(fakes.Path("/Graphics/800x600/Numbers/Small/Enter.bmp"), {1});
-    EXPECT_EQ(
-        platform::ResolveInstalledPath(fakes.Path("/graphics/800X600/numbers/small/enter.BMP")),
-        fakes.Path("/Graphics/800x600/Numbers/Small/Enter.bmp"));
-    const std::string missing = fakes.Path("/Graphics/800x600/Numbers/Big/Enter.bmp");
-    EXPECT_EQ(platform::ResolveInstalledPath(missing), missing) << "unchanged when not found";
-}
-
 TEST_F(FilesTest, ReadOnlyFilesAreNotOverwrittenAndFailedRenamesOrDeletesAreShown) {
     const std::string path = fakes.Path("/S.mtk");
     platform::WriteFileBytes(path, {1, 2});
