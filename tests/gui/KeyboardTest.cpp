@@ -117,19 +117,16 @@ TEST_F(KeyboardTest, TestTrainingAndReviewAreWalkedBeforeAndDuringTheirSessions)
         Press(testing.Button(CTestingWnd::kBegin), Qt::Key_Space);
         ExpectKeyboardChain(testing, PadKeyNames(*testing.NumberPad()) + QStringList{"Home"});
     }
-    for (const auto view :
-         {CTrainingWnd::kBegin, CTrainingWnd::kViewSessionGraph, CTrainingWnd::kViewReport}) {
+    for (const auto& [view, shown] : {std::pair{CTrainingWnd::kViewSessionGraph, "Session graph"},
+                                      {CTrainingWnd::kViewReport, "Training report"},
+                                      {CTrainingWnd::kBegin, ""}}) {
+        SCOPED_TRACE(shown);
         CTrainingWnd training(home);
         training.GoalField()->setText(QStringLiteral("5"));
         guitest::Click(training.Button(view));
-        const QStringList shown = view == CTrainingWnd::kBegin ? QStringList{}
-                                  : view == CTrainingWnd::kViewReport
-                                      ? QStringList{"Training report"}
-                                      : QStringList{"Session graph"};
-        SCOPED_TRACE(view);
-        ExpectKeyboardChain(training, view == CTrainingWnd::kBegin
-                                          ? PadKeyNames(*training.NumberPad()) + QStringList{"Home"}
-                                          : kTrainingSetup + shown + QStringList{"Home"});
+        ExpectKeyboardChain(training, (*shown == '\0' ? PadKeyNames(*training.NumberPad())
+                                                      : kTrainingSetup + QStringList{shown}) +
+                                          QStringList{"Home"});
     }
     for (const bool begun : {false, true}) {
         CMistakeReviewWnd review(home);

@@ -12,20 +12,10 @@ namespace {
 class NumberPadTest : public testing::Test {
 protected:
     NumberPadTest() {
-        for (int key = 0; key <= 18; ++key) {
-            WriteKey("Numbers", std::to_string(key), {90, 56});
-        }
-        for (int key = 0; key <= 9; ++key) {
-            WriteKey("Numbers/Small", std::to_string(key), {40, 40});
-        }
-        WriteKey("Numbers/Small", "Enter", {106, 110});
+        fakes.display.current = {800, 600};
+        LinkInstalledGraphics(fakes);
         owner.resize(800, 600);
         owner.show();
-    }
-
-    void WriteKey(const std::string& folder, const std::string& name, QSize size) {
-        WritePicture(fakes, folder, name, size, Qt::blue);
-        WritePicture(fakes, folder, name + "Roll", size, Qt::cyan);
     }
 
     // Clicks the keys (digits, or kPadEnter) and returns the answers the owner then receives.
