@@ -186,28 +186,6 @@ TEST_F(KeyboardTest, TheTeachersWindowReportAndDialogsAreWalked) {
     ExpectKeyboardChain(newClass, {"Class name", "OK", "Cancel"});
 }
 
-// Begin by Return, the answer typed on the card, then Return on a pad key and on Home: each goes
-// where the focus is.
-TEST_F(KeyboardTest, ReturnSendsTheTypedAnswerUnlessTheKeyboardHasReachedAButton) {
-    guitest::SignInStudent("Mary Ann Smith", 1, 0);
-    CTestingWnd testing(home);
-    testing.activateWindow();
-    QCoreApplication::processEvents();
-    ASSERT_EQ(testing.focusWidget(), testing.Button(CTestingWnd::kBegin)) << "it opens on Begin";
-    QTest::keyClick(testing.focusWidget(), Qt::Key_Return);
-    ASSERT_TRUE(testing.IsRunning());
-    EXPECT_EQ(testing.focusWidget(), &testing.Card()) << "the card has the focus";
-
-    guitest::TypeAnswer(testing.focusWidget(), testing.Test().GetProblem(0).correctAnswer);
-    EXPECT_EQ(testing.Correct(), 1);
-    QTest::keyClick(testing.focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(testing.focusWidget(), &guitest::PadKey(*testing.NumberPad(), 1));
-    guitest::TypeKeys(testing.focusWidget(), "\n");
-    EXPECT_EQ(testing.Test().GetProblem(1).enteredAnswer, 0) << "the key reached was pressed";
-    Press(testing.Button(CTestingWnd::kHome), Qt::Key_Return);
-    EXPECT_EQ(home.shows, 1);
-}
-
 // The pad locks for the feedback after an answer sent from its own Enter key: the focus goes back
 // to the card, not on along the chain to a button the next Return would press.
 TEST_F(KeyboardTest, AKeyThatLocksGivesTheFocusBackToTheCard) {
