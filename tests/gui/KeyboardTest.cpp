@@ -186,30 +186,24 @@ TEST_F(KeyboardTest, ArrowKeysMoveWithinAGroupTowardsTheKeyAndStopAtItsEdge) {
     CTrainingWnd training(home);
     CStudentProgressWnd progress(nullptr);
     CTeacherWnd teacher(home);
-    const auto kind = [&](CTrainingWnd::CommandId id) {
-        return training.Button(id);
-    };
-    const auto view = [&](CStudentProgressWnd::CommandId id) {
-        return progress.Button(id);
-    };
+    using enum CTrainingWnd::CommandId;
+    using P = CStudentProgressWnd;
+    using T = CTeacherWnd;
     const struct {
         QWidget* from;
         Qt::Key key;
         QWidget* to;
     } moves[] = {
-        {kind(CTrainingWnd::kAdditionButton), Qt::Key_Down,
-         kind(CTrainingWnd::kMultiplicationButton)},
-        {kind(CTrainingWnd::kSubtractionButton), Qt::Key_Right, kind(CTrainingWnd::kMixedButton)},
-        {kind(CTrainingWnd::kMixedButton), Qt::Key_Down, kind(CTrainingWnd::kMyFactsButton)},
-        {kind(CTrainingWnd::kDivisionButton), Qt::Key_Up, kind(CTrainingWnd::kSubtractionButton)},
-        {kind(CTrainingWnd::kMixedButton), Qt::Key_Right, kind(CTrainingWnd::kMixedButton)},
-        {view(CStudentProgressWnd::kFactMap), Qt::Key_Right, view(CStudentProgressWnd::kReport)},
-        {view(CStudentProgressWnd::kMastery), Qt::Key_Left,
-         view(CStudentProgressWnd::kTrainingProgress)},
-        {view(CStudentProgressWnd::kReport), Qt::Key_Down, view(CStudentProgressWnd::kReport)},
-        {teacher.Button(CTeacherWnd::kHome), Qt::Key_Down,
-         teacher.Button(CTeacherWnd::kAddStudent)},
-        {teacher.Button(CTeacherWnd::kHelp), Qt::Key_Up, teacher.Button(CTeacherWnd::kClassReport)},
+        {training.Button(kAdditionButton), Qt::Key_Down, training.Button(kMultiplicationButton)},
+        {training.Button(kSubtractionButton), Qt::Key_Right, training.Button(kMixedButton)},
+        {training.Button(kMixedButton), Qt::Key_Down, training.Button(kMyFactsButton)},
+        {training.Button(kDivisionButton), Qt::Key_Up, training.Button(kSubtractionButton)},
+        {training.Button(kMixedButton), Qt::Key_Right, training.Button(kMixedButton)},
+        {progress.Button(P::kFactMap), Qt::Key_Right, progress.Button(P::kReport)},
+        {progress.Button(P::kMastery), Qt::Key_Left, progress.Button(P::kTrainingProgress)},
+        {progress.Button(P::kReport), Qt::Key_Down, progress.Button(P::kReport)},
+        {teacher.Button(T::kHome), Qt::Key_Down, teacher.Button(T::kAddStudent)},
+        {teacher.Button(T::kHelp), Qt::Key_Up, teacher.Button(T::kClassReport)},
     };
     for (const auto& move : moves) {
         SCOPED_TRACE(move.from->accessibleName().toStdString() + " " + std::to_string(move.key));
