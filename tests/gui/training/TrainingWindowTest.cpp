@@ -215,33 +215,25 @@ TEST_F(TrainingWindowTest, TheSetUpTextsShowWholeOverTheControlsBelowThem) {
 
 // A short problem file would give blank cards that count as right answers.
 TEST_F(TrainingWindowTest, BeginNeedsAGoalFromOneToNinetyNineAndAWholeProblemFile) {
-    const Box noGoal{"Please set a goal. This is the number of problems you want to get correct."};
-    const struct {
-        int level;
-        const char* goal;
-        Box box;
-    } rows[] = {{kAddition, "", noGoal},
-                {kAddition, "0", noGoal},
-                {kAddition, "100", noGoal},
-                {kDivision, "10", {"Please contact the system administrator.", MbIcon::Stop}}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.goal);
-        const bool shortFile = row.level == kDivision;
+    for (const std::string goal : {"", "0", "100", "10"}) {
+        SCOPED_TRACE(goal);
+        const bool shortFile = goal == "10";
         fakes.messageBoxes.shown.clear();
-        Open(row.level);
-        SetGoal(row.goal);
-        if (shortFile) {
-            WriteTestFile(fakes, "division.txt", std::vector<std::string>(89, "8 / 2"));
-        }
+        Open(shortFile ? kDivision : kAddition);
+        WriteTestFile(fakes, "division.txt", std::vector<std::string>(89, "8 / 2"));
+        SetGoal(QString::fromStdString(goal));
         Click(kBegin);
-        EXPECT_EQ(Boxes(fakes), std::vector{row.box});
+        const Box said = shortFile ? Box{"Please contact the system administrator.", MbIcon::Stop}
+                                   : Box{"Please set a goal. This is the number of problems you "
+                                         "want to get correct."};
+        EXPECT_EQ(Boxes(fakes), std::vector{said});
         EXPECT_EQ(Logged("Failed to load test #5"), shortFile ? 1 : 0);
         EXPECT_EQ(window->State(), ReviewState::Idle);
         EXPECT_TRUE(window->Button(kBegin)->isEnabled());
         EXPECT_FALSE(window->NumberPad()->isVisible());
         if (!shortFile) {
             EXPECT_EQ(window->focusWidget(), window->GoalField());
-            EXPECT_EQ(window->GoalField()->selectedText(), row.goal);
+            EXPECT_EQ(window->GoalField()->selectedText().toStdString(), goal);
         }
         Wait(100); // a tick still on its way times nothing
         EXPECT_TRUE(Sessions().empty());
@@ -611,7 +603,6 @@ TEST_F(TrainingWindowTest, EachViewButtonShowsOnlyItsViewAndTheEndOfASessionShow
     EXPECT_EQ(ColumnTexts(report, 11)[0].toStdString(),
               history::CumulativeText(60 + 240 + 95 + 60));
     EXPECT_EQ(ColumnTexts(report, 1)[0], "03\\07\\2003");
-    EXPECT_EQ(report.columnCount(), 12);
     GetCurrentStudent().AddReviewSession(2, 5, 0, 30);
     Click(kViewReport);
     EXPECT_EQ(ColumnTexts(report, 8)[0], "Complete") << "refilled";
