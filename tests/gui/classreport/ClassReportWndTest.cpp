@@ -18,6 +18,7 @@
 
 #include <QFile>
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <gmock/gmock.h>
 #include <map>
 
@@ -31,6 +32,10 @@ namespace {
 // Times before the fake clock's now.
 std::uint32_t DaysAgo(double days) {
     return static_cast<std::uint32_t>(1'700'000'000 - days * kDay);
+}
+SessionRecord DaysAgo(SessionRecord record, double days) {
+    record.time = DaysAgo(days);
+    return record;
 }
 
 // A student of the class with the records the report reads.
@@ -141,22 +146,13 @@ TEST_F(ClassReportWndTest, EachColumnSortsByItsValueBothWays) {
          1,
          {TestRecord(100, 100, 1, 0, DaysAgo(30)), TestRecord(50, 100, 1, 1, DaysAgo(20)),
           TestRecord(50, 100, 1, 1, DaysAgo(10)), TestRecord(50, 100, 1, 1, DaysAgo(3)),
-          TrainingRecord(10, 60)},
+          DaysAgo(TrainingRecord(10, 60), 2)},
          3},
-        {"Bo Birch", kDivision, 0, {ReviewRecord(3, 5, 3, 900)}, 4, 3},
+        {"Bo Birch", kDivision, 0, {DaysAgo(ReviewRecord(3, 5, 3, 900), 1)}, 4, 3},
         // Inactive, on 12/01/2022: after the others' November 2023 dates as a text.
-        {"Cy Cole", kSubtraction, 2, {TrainingRecord(10, 60)}, 5, 1},
+        {"Cy Cole", kSubtraction, 2, {DaysAgo(TrainingRecord(10, 60), 348)}, 5, 1},
         {"Di Dunn", kAddition, 0, {}, 0, 2},
     });
-    const auto setTime = [](const std::string& name, std::size_t session, double days) {
-        const std::string path = CUserManager::GetInfoFilePath(name);
-        auto record = data::ParseStudentRecord(*platform::ReadFileBytes(path));
-        record->sessions.at(session).time = DaysAgo(days);
-        platform::WriteFileBytes(path, data::SerializeStudentRecord(*record));
-    };
-    setTime("Al Ames", 4, 2);
-    setTime("Bo Birch", 0, 1);
-    setTime("Cy Cole", 0, 348);
     platform::WriteFileBytes(CUserManager::GetInfoFilePath("Di Dunn"), {1, 2, 3});
     Open();
     ASSERT_TRUE(window->isVisible());
@@ -178,23 +174,21 @@ TEST_F(ClassReportWndTest, EachColumnSortsByItsValueBothWays) {
     Print(QPageSize::A4, QPageLayout::Landscape);
     std::string inFile;
     for (const QString& line :
-         QString::fromStdString(ReadFile(fakes, "/report.csv")).split("\r\n")) {
-        inFile += line.startsWith('"') ? line.mid(1, 1).toStdString() : "";
+         QString::fromStdString(ReadFile(fakes, "/report.csv")).split("\r\n").mid(1, 4)) {
+        inFile += line.at(1).toLatin1();
     }
     std::map<double, char> onPaper; // by the height on the page
     for (const PdfWord& word : PdfWords(Pdf(), 1)) {
-        for (const QString& name : ColumnTexts(List(), 0)) {
-            if (word.text == name.section(' ', 0, 0)) {
-                onPaper[word.top] = name.front().toLatin1();
-            }
+        if (ColumnTexts(List(), 0).indexOf(
+                QRegularExpression(QRegularExpression::escape(word.text) + " .*")) >= 0) {
+            onPaper[word.top] = word.text.front().toLatin1();
         }
     }
     std::string onPaperOrder;
     for (const auto& [top, initial] : onPaper) {
         onPaperOrder += initial;
     }
-    EXPECT_EQ(inFile, "DCBA");
-    EXPECT_EQ(onPaperOrder, "DCBA");
+    EXPECT_EQ(inFile + " " + onPaperOrder, "DCBA DCBA");
 }
 
 // In and out as the teacher goes: the report over the hidden teacher window, a student's progress
