@@ -38,6 +38,18 @@ int DarkPixels(const QImage& image, QRect area = {}) {
     return dark;
 }
 
+// The top of a graph's scale, then its points as value, mark and category.
+using Plot = std::vector<std::array<int, 3>>;
+constexpr int kLight = CBasicLineGraph::kLightCategory;
+Plot Plotted(const GraphSeries& series) {
+    Plot plot{{series.Maximum(), 0, 0}};
+    for (int index = 0; index < series.Count(); ++index) {
+        const GraphPoint& point = series.Point(index);
+        plot.push_back({point.value, point.mark, point.category});
+    }
+    return plot;
+}
+
 class ProgressWindowTest : public WindowTest<CStudentProgressWnd> {
 protected:
     ProgressWindowTest() { CopyInstalledTestFiles(fakes); }
@@ -78,22 +90,15 @@ TEST_F(ProgressWindowTest, TheViewsShowTheRecordsAndLookingChangesNoFile) {
     std::filesystem::remove(CUserManager::GetMistakeFilePath(kName));
     const auto before = FolderContent(fakes.Path("/Data"));
     const std::string subtractions = ReadFile(fakes, "/Test Data/subtraction.txt");
-    const GraphSeries& mastery = window->MasteryGraph()->Series();
-    ASSERT_EQ(mastery.Count(), 3);
-    EXPECT_EQ(std::pair(mastery.Point(2).value, mastery.Point(2).category), std::pair(12, 1))
-        << "90 of 90 on Division is passed";
+    // 90 of 90 on Division is passed.
+    EXPECT_EQ(Plotted(window->MasteryGraph()->Series()),
+              (Plot{{15, 0, 0}, {1, 0, 0}, {1, 0, 1}, {12, 0, 1}}));
     Click(kCurrentProgress);
-    const GraphSeries& scores = window->ScoreGraph()->Series();
-    ASSERT_EQ(scores.Count(), 3);
-    EXPECT_EQ(std::tuple(scores.Point(0).value, scores.Maximum(), scores.Point(0).category,
-                         scores.Point(1).category, scores.Point(2).category),
-              std::tuple(97, 100, CBasicLineGraph::kLightCategory, 0, 0));
+    EXPECT_EQ(Plotted(window->ScoreGraph()->Series()),
+              (Plot{{100, 0, 0}, {97, 0, kLight}, {100, 0, 0}, {90, 0, 0}}));
     Click(kTrainingProgress);
-    const GraphSeries& training = window->TrainingGraph()->Series();
-    ASSERT_EQ(training.Count(), 2);
-    EXPECT_EQ(
-        std::tuple(training.Point(0).value, training.Point(0).mark, training.Point(1).category),
-        std::tuple(20, 25, 2));
+    EXPECT_EQ(Plotted(window->TrainingGraph()->Series()),
+              (Plot{{100, 0, 0}, {20, 25, 3}, {30, 0, 2}}));
     EXPECT_TRUE(window->TrainingGraph()->Flags() & CBasicLineGraph::kMarksAndGoal);
 
     // The same in words, as a screen reader reads each graph.
@@ -120,18 +125,13 @@ TEST_F(ProgressWindowTest, TheViewsShowTheRecordsAndLookingChangesNoFile) {
     EXPECT_EQ(tests.RowTexts(2).back(), "not passed");
     EXPECT_EQ(tests.topLevelItem(0)->foreground(4).color(), QColor(0, 200, 0));
     EXPECT_EQ(tests.topLevelItem(2)->foreground(0).color(), QColor(Qt::black));
-    EXPECT_FALSE(tests.header()->sectionsClickable());
     // A screen reader reads it as a table with its columns' headings.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window->TestReport())
                   ->tableInterface()
                   ->columnDescription(3),
               "Score");
-    EXPECT_EQ(tests.columnWidth(0) * 2, tests.columnWidth(1)) << "the test number is narrow";
-    int total = 0;
-    for (int column = 0; column < tests.columnCount(); ++column) {
-        total += tests.columnWidth(column);
-    }
-    EXPECT_EQ(total, tests.viewport()->width()) << "the result column fills the rest";
+    EXPECT_EQ(tests.header()->length(), tests.viewport()->width())
+        << "the result column fills the rest";
     const QImage shot = Snapshot(*tests.viewport());
     EXPECT_GT(CountColour(shot, shot.rect(), QColor(235, 235, 235)), 100) << "grey rows";
     EXPECT_EQ(DarkPixels(shot, QRect(0, shot.height() / 2, shot.width(), shot.height() / 2)), 0)
@@ -167,19 +167,13 @@ TEST_F(ProgressWindowTest, ValuesNeverRecordedAreShownWithinLimitsAndLoggedOnceP
         TestRecord(32767, 100, 6, 0), TestRecord(-5, 100, 1, 0), TrainingRecord(250, -20, 400),
         TrainingRecord(30, 60, 25), ReviewRecord(12, 30, 0, -90)};
     Open(damaged);
-    const GraphSeries& mastery = window->MasteryGraph()->Series();
-    ASSERT_EQ(mastery.Count(), 2);
-    EXPECT_EQ(std::pair(mastery.Point(0).value, mastery.Maximum()), std::pair(15, 15));
+    EXPECT_EQ(Plotted(window->MasteryGraph()->Series()), (Plot{{15, 0, 0}, {15, 0, 0}, {1, 0, 0}}));
     Click(kCurrentProgress);
-    const GraphSeries& scores = window->ScoreGraph()->Series();
-    ASSERT_EQ(scores.Count(), 2);
-    EXPECT_EQ(std::tuple(scores.Point(0).value, scores.Point(1).value, scores.Maximum()),
-              std::tuple(100, 0, 100));
+    EXPECT_EQ(Plotted(window->ScoreGraph()->Series()),
+              (Plot{{100, 0, 0}, {100, 0, kLight}, {0, 0, kLight}}));
     Click(kTrainingProgress);
-    const GraphSeries& training = window->TrainingGraph()->Series();
-    ASSERT_EQ(training.Count(), 2);
-    EXPECT_EQ(std::tuple(training.Point(0).value, training.Point(0).mark, training.Maximum()),
-              std::tuple(100, 100, 100));
+    EXPECT_EQ(Plotted(window->TrainingGraph()->Series()),
+              (Plot{{100, 0, 0}, {100, 100, 3}, {30, 25, 2}}));
 
     for (const auto button : {kMastery, kCurrentProgress, kTrainingProgress, kReport}) {
         Click(button);
