@@ -99,9 +99,10 @@ protected:
                           QPoint(header->sectionViewportPosition(column) + 5, 5));
     }
 
-    void Print(QPageSize::PageSizeId size, QPageLayout::Orientation orientation) {
-        window->SetPrinterSetup(
-            std::make_unique<PdfPrinterSetup>(Pdf(), true, QPageSize(size), orientation));
+    void Print(QPageSize::PageSizeId size, QPageLayout::Orientation orientation, bool accept = true,
+               const QString& path = {}) {
+        window->SetPrinterSetup(std::make_unique<PdfPrinterSetup>(
+            path.isEmpty() ? Pdf() : path, accept, QPageSize(size), orientation));
         guitest::Click(window->Button(ClassReportWnd::kPrint));
     }
 
@@ -202,8 +203,7 @@ TEST_F(ClassReportWndTest, OpensFromTheTeacherWindowLeadsToProgressAndBackWithou
     guitest::Click(teacher->Button(CTeacherWnd::kClassReport));
     window = FindTopLevel<ClassReportWnd>();
     ASSERT_FALSE(window.isNull());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(teacher->isVisible());
+    EXPECT_TRUE(window->isVisible() && !teacher->isVisible());
     EXPECT_EQ(List().RowCount(), 2);
     EXPECT_EQ(FolderContent(fakes.Path("/Data")), before);
 
@@ -221,15 +221,13 @@ TEST_F(ClassReportWndTest, OpensFromTheTeacherWindowLeadsToProgressAndBackWithou
 
     guitest::Click(window->Button(ClassReportWnd::kHome));
     CloseDeleted();
-    EXPECT_TRUE(window.isNull());
-    EXPECT_TRUE(teacher->isVisible());
+    EXPECT_TRUE(window.isNull() && teacher->isVisible());
 
     // A class list gone since the teacher's screen opened: said so, and the screen stays.
     std::filesystem::remove(fakes.Path("/Data/Class TeacherUsers.nfo"));
     guitest::Click(teacher->Button(CTeacherWnd::kClassReport));
     CloseDeleted();
-    EXPECT_EQ(FindTopLevel<ClassReportWnd>(), nullptr);
-    EXPECT_TRUE(teacher->isVisible());
+    EXPECT_TRUE(FindTopLevel<ClassReportWnd>() == nullptr && teacher->isVisible());
     EXPECT_THAT(Texts(), ElementsAre("The list of Class Teacher's class cannot be read. Please "
                                      "contact the system administrator; the error log says why."));
     delete teacher.data();
@@ -264,16 +262,12 @@ TEST_F(ClassReportWndTest, ExportAndPrintSayWhereOrWhyNot) {
     EXPECT_EQ(Logged("report.csv: No such file"), 1);
 
     fakes.messageBoxes.shown.clear();
-    window->SetPrinterSetup(
-        std::make_unique<PdfPrinterSetup>(Pdf(), false, QPageSize(QPageSize::A4)));
-    guitest::Click(window->Button(ClassReportWnd::kPrint));
+    Print(QPageSize::A4, QPageLayout::Portrait, false);
     EXPECT_FALSE(QFile::exists(Pdf()));
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
 
-    window->SetPrinterSetup(std::make_unique<PdfPrinterSetup>(
-        QString::fromStdString(fakes.Path("/no such folder/report.pdf")), true,
-        QPageSize(QPageSize::A4)));
-    guitest::Click(window->Button(ClassReportWnd::kPrint));
+    Print(QPageSize::A4, QPageLayout::Portrait, true,
+          QString::fromStdString(fakes.Path("/no such folder/report.pdf")));
     EXPECT_THAT(Texts(), ElementsAre("An error occurred while printing.\nCheck your printer "
                                      "settings and try again."));
     EXPECT_EQ(Logged("Failed CreatePrinterDC()"), 1);
