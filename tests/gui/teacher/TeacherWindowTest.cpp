@@ -4,7 +4,6 @@
 #include "data/CTeacher.h"
 #include "data/CUserManager.h"
 #include "data/SignInLocks.h"
-#include "gui/classreport/ClassReportWnd.h"
 #include "gui/common/StudentDialogMessages.h"
 #include "gui/controls/StudentListCtl.h"
 #include "gui/progress/CStudentProgressWnd.h"
@@ -316,7 +315,6 @@ TEST_F(TeacherWindowTest, AMissingClassFileOrStudentRecordIsSaidInPlainWords) {
 TEST_F(TeacherWindowTest, TheClassBoxAddsChoosesFillsAndDeletesClasses) {
     Open({{"Ann Lee", "pw"}});
     ClassBox& box = *window->Classes();
-    EXPECT_EQ(box.Chooser()->accessibleName(), "Class");
     const auto choices = [&] {
         QStringList texts;
         for (int index = 0; index < box.Chooser()->count(); ++index) {
@@ -340,22 +338,19 @@ TEST_F(TeacherWindowTest, TheClassBoxAddsChoosesFillsAndDeletesClasses) {
     Press(CTeacherWnd::kEditStudentInfo);
     EXPECT_EQ(Played("navigate.wav"), 2) << "New Class, Edit Student Info";
 
-    const std::string roster = fakes.Path("/class.csv");
-    auto dialog = std::make_unique<platform::fakes::FakeOpenFileDialog>(roster);
+    auto dialog = std::make_unique<platform::fakes::FakeOpenFileDialog>(fakes.Path("/class.csv"));
     auto& asked = dialog->requests;
     window->SetOpenFileDialog(std::move(dialog));
-    const auto writeRoster = [&](const std::string& text) {
-        platform::WriteFileBytes(roster, {text.begin(), text.end()});
+    const auto write = [&](const std::string& path, const std::string& text) {
+        platform::WriteFileBytes(fakes.Path(path), {text.begin(), text.end()});
     };
-    writeRoster("Student,Password,Level\nBo Ng,b,2\nBo.Ng,b,1\nCy Park,,9\n");
+    write("/class.csv", "Student,Password,Level\nBo Ng,b,2\nBo.Ng,b,1\nCy Park,,9\n");
     box.ImportButton()->click();
-    writeRoster("\xEF\xBB\xBFStudent;Password;Level\r\nBo Ng;b;2\r\nCy Park;c;\r\n");
+    write("/class.csv", "\xEF\xBB\xBFStudent;Password;Level\r\nBo Ng;b;2\r\nCy Park;c;\r\n");
     box.ImportButton()->click();
     EXPECT_EQ(asked.size(), 2u);
     EXPECT_EQ(ListRows(), (Rows{{"Ng, Bo", "Subtraction - 0"}, {"Park, Cy", "Addition - 0"}}));
-    const std::string settings = "class size = 2\n";
-    platform::WriteFileBytes(fakes.Path("/Data/School settings.txt"),
-                             {settings.begin(), settings.end()});
+    write("/Data/School settings.txt", "class size = 2\n");
     guitest::WhenDialogIsUp<CStudentInfoDlg>([](CStudentInfoDlg& add) {
         EnterStudent(add, "Di Ruiz", "pw");
         add.ExitButton()->click();
@@ -378,8 +373,7 @@ TEST_F(TeacherWindowTest, TheClassBoxAddsChoosesFillsAndDeletesClasses) {
 
     // Another desk has moved the class's students meanwhile: only now it can go.
     emit box.Chooser()->activated(1);
-    platform::WriteFileBytes(fakes.Path("/Data/Class Teacher5A Blue.nfo"),
-                             std::vector<std::uint8_t>(8, 0));
+    write("/Data/Class Teacher5A Blue.nfo", std::string(8, '\0'));
     fakes.messageBoxes.answers = {MbResult::Yes};
     box.DeleteClassButton()->click();
     EXPECT_EQ(fakes.messageBoxes.shown.back().text,
