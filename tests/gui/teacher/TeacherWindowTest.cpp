@@ -171,8 +171,7 @@ TEST_F(TeacherWindowTest, AddStudentAddsUpToEightRowsAndDeleteRemovesExactlyThat
               Box{"Are you sure that you want to delete Sam Lee's account? Sam Lee's records, "
                   "mistakes and progress will be deleted for good."});
     EXPECT_EQ(fakes.messageBoxes.shown[1].buttons, platform::MbButtons::YesNo);
-    EXPECT_EQ(List().rowCount(), 8);
-    EXPECT_TRUE(HasRecord("Sam Lee"));
+    EXPECT_TRUE(List().rowCount() == 8 && HasRecord("Sam Lee")) << "No keeps the student";
     for (const int row : {4, 5}) {
         List().selectRow(row);
         fakes.messageBoxes.answers = {MbResult::Yes};
