@@ -5,14 +5,11 @@
 #include "gui/signin/CSignInDlg.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <filesystem>
-#include <gtest/gtest.h>
+#include <map>
 
 using platform::MbIcon;
 
@@ -38,7 +35,9 @@ protected:
 
 } // namespace
 
-TEST_F(SignInDialogTest, ListsTheUsersSortedWithNoneChosen) {
+// The users sorted, none chosen; the password keeps fifteen characters and stays when Sign In
+// finds no name chosen.
+TEST_F(SignInDialogTest, ListsTheUsersSortedWithNoneChosenAndKeepsThePasswordWithoutAName) {
     CSignInDlg dialog;
     QStringList names;
     for (int i = 0; i < dialog.NameList()->count(); ++i) {
@@ -47,20 +46,14 @@ TEST_F(SignInDialogTest, ListsTheUsersSortedWithNoneChosen) {
     EXPECT_EQ(names, (QStringList{"Lee, Ann", "lee, ann", "Smith, Mary Ann", "Teacher, Class"}));
     EXPECT_EQ(dialog.NameList()->currentIndex(), -1);
     EXPECT_GE(dialog.NameList()->maxVisibleItems(), 10);
-}
-
-TEST_F(SignInDialogTest, PasswordKeepsFifteenCharactersAndIsKeptWhenNoNameIsChosen) {
-    CSignInDlg dialog;
     ShowActive(dialog);
     QTest::keyClicks(dialog.PasswordBox(), "abcdefghijklmnop");
     EXPECT_EQ(dialog.PasswordBox()->text(), "abcdefghijklmno");
     EXPECT_EQ(dialog.PasswordBox()->echoMode(), QLineEdit::Password);
 
     dialog.SignInButton()->click();
-    ASSERT_EQ(fakes.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(fakes.messageBoxes.shown[0].text, "Please select a name.");
-    EXPECT_EQ(fakes.messageBoxes.shown[0].icon, MbIcon::Exclamation);
-    EXPECT_EQ(fakes.messageBoxes.shown[0].title, std::optional<std::string>(""));
+    EXPECT_EQ(guitest::Boxes(fakes),
+              (std::vector<guitest::Box>{{"Please select a name.", MbIcon::Exclamation, ""}}));
     EXPECT_EQ(dialog.PasswordBox()->text(), "abcdefghijklmno");
     EXPECT_TRUE(dialog.isVisible());
 }
@@ -141,8 +134,19 @@ TEST_F(SignInDialogTest, EscapeIsIgnoredAndAWindowCloseMeansExit) {
     EXPECT_EQ(dialog.exec(), CSignInDlg::kExit);
 }
 
-TEST_F(SignInDialogTest, HelpOpensTheGuideAndKeepsTheDialog) {
+// Each control is reached by the keyboard, named and described for screen readers, and Return
+// presses the button reached; Help opens the guide and keeps the dialog.
+TEST_F(SignInDialogTest, TheKeyboardReachesEachControlNamedForScreenReadersAndHelpOpensTheGuide) {
     CSignInDlg dialog;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&dialog)->text(QAccessible::Name), "Sign in");
+    std::map<QString, QAccessible::Role> described; // each control with a description
+    for (const guitest::SpokenControl& control : guitest::SpokenControls(dialog)) {
+        described.emplace(control.description.isEmpty() ? QString() : control.name, control.role);
+    }
+    EXPECT_EQ(described["Name"], QAccessible::ComboBox);
+    EXPECT_EQ(described["Password"], QAccessible::EditableText);
+    EXPECT_EQ(described["Sign In"], QAccessible::Button);
+    EXPECT_EQ(guitest::ScreenReaderFaults(dialog), std::vector<std::string>{});
     ShowActive(dialog);
     dialog.HelpButton()->click();
     EXPECT_EQ(fakes.shell.opened,
@@ -150,27 +154,6 @@ TEST_F(SignInDialogTest, HelpOpensTheGuideAndKeepsTheDialog) {
     EXPECT_EQ(fakes.sound.played, std::vector<std::string>{fakes.Path("/Audio/navigate.wav")});
     EXPECT_TRUE(fakes.messageBoxes.shown.empty()) << "a missing guide is the desktop's to report";
     EXPECT_TRUE(dialog.isVisible());
-}
-
-// Each control is reached by the keyboard, named and described for screen readers, and Return
-// presses the button reached.
-TEST_F(SignInDialogTest, TheKeyboardReachesEachControlNamedForScreenReaders) {
-    CSignInDlg dialog;
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&dialog)->text(QAccessible::Name), "Sign in");
-    const auto controls = guitest::SpokenControls(dialog);
-    const auto roleOf = [&controls](const QString& name) {
-        for (const guitest::SpokenControl& control : controls) {
-            if (control.name == name && !control.description.isEmpty()) {
-                return control.role;
-            }
-        }
-        return QAccessible::NoRole;
-    };
-    EXPECT_EQ(roleOf("Name"), QAccessible::ComboBox);
-    EXPECT_EQ(roleOf("Password"), QAccessible::EditableText);
-    EXPECT_EQ(roleOf("Sign In"), QAccessible::Button);
-    EXPECT_EQ(guitest::ScreenReaderFaults(dialog), std::vector<std::string>{});
-    ShowActive(dialog);
     guitest::ExpectKeyboardChain(dialog, {"Name", "Password", "Sign In", "Exit", "Help"});
 }
 

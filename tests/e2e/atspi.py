@@ -45,16 +45,23 @@ def descendants(acc):
             yield from descendants(child)
 
 
-def focused():
-    for window in descendants_of_windows():
-        for acc in [window, *descendants(window)]:
-            if acc.getState().contains(pyatspi.STATE_FOCUSED):
-                return acc
-    return None
-
-
-def descendants_of_windows():
+def windows():
     return [window for window in program() if window is not None and showing(window)]
+
+
+def everything():
+    """Every showing window and object in it."""
+    return (acc for window in windows() for acc in [window, *descendants(window)])
+
+
+def focused():
+    return next((acc for acc in everything() if acc.getState().contains(pyatspi.STATE_FOCUSED)),
+                None)
+
+
+def alert():
+    """The message box that is up: a window of its own, or a child of the window it belongs to."""
+    return next((acc for acc in everything() if acc.getRole() == pyatspi.ROLE_ALERT), None)
 
 
 def describe(acc):
@@ -99,29 +106,19 @@ def answer(count, think, ends=None):
         time.sleep(0.05)
 
 
-def alert():
-    """The message box that is up: a window of its own, or a child of the window it belongs to."""
-    for window in descendants_of_windows():
-        for acc in [window, *descendants(window)]:
-            if acc.getRole() == pyatspi.ROLE_ALERT:
-                return acc
-    return None
-
-
 def main():
     command = sys.argv[1]
     if command == "windows":
-        for window in descendants_of_windows():
+        for window in windows():
             print(describe(window))
     elif command == "focus":
         acc = focused()
         print(describe(acc) if acc else "nothing")
     elif command == "outside":
-        for window in descendants_of_windows():
-            for acc in [window, *descendants(window)]:
-                x, y, w, h = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-                if x < 0 or y < 0 or x + w > 800 or y + h > 600:
-                    print(f"{describe(acc)} at {x},{y} {w}x{h}")
+        for acc in everything():
+            x, y, w, h = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            if x < 0 or y < 0 or x + w > 800 or y + h > 600:
+                print(f"{describe(acc)} at {x},{y} {w}x{h}")
     elif command == "answer":
         ends = int(sys.argv[4]) / 1e9 + int(sys.argv[5]) / 1e3 if len(sys.argv) > 5 else None
         answer(int(sys.argv[2]), float(sys.argv[3]) if len(sys.argv) > 3 else 0, ends)

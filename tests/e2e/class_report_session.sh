@@ -6,9 +6,7 @@
 # Usage: class_report_session.sh <program> <data-folder tool> <folder for screenshots>
 source "$(dirname "$0")/lib.sh"
 
-
-start_server 24
-copy_program class_report "Ann Lee:hop:1:1" "Zoë Grün:hop"
+new_run class_report "Ann Lee:hop:1:1" "Zoë Grün:hop"
 # Ann Lee (Addition, one test passed): a training session of 4 minutes a day ago, a test two days
 # ago, a review of 2 minutes three hours ago, a training session ten days ago, two facts on the
 # mistake list. Zoë Grün (Addition): three failed tests ten days ago and nothing since.
@@ -30,27 +28,19 @@ expected="$work/expected.csv"
     "\"Lee, Ann\",Addition,1,$(date -d @$((now - 3 * 3600)) +%F),3,12,0,$facts,2,"
 } >"$expected"
 # The program's documents folder, where the file dialog opens.
-export HOME="$work/home"
-mkdir -p "$HOME/Documents"
+export HOME="$work/home" && mkdir -p "$HOME/Documents"
 before=$(cat "$work/Data/"*.nfo "$work/Data/"*.mtk | md5sum)
 start_program
-type_sign_in 3 teacher # Grün, Lee, then the teacher
-wait_for 'window_visible Registration' "no teacher window"
-sleep 0.3
-
+teacher_sign_in 3 # Grün, Lee, then the teacher
 open_window 664 511 "Class Report"
-sleep 0.2
-shot e2e-class-report
+shot e2e-class-report 0.2
 open_window 399 567 "Export CSV" # on the report
-sleep 0.2
-shot e2e-class-report-export
-focus_window "Export CSV"
-xdotool key Return
+shot e2e-class-report-export 0.2
+keys_to "Export CSV" Return
 csv="$HOME/Documents/Class report $(date +%F).csv"
 wait_for '[ -s "$csv" ]' "no file $csv"
 wait_for 'window_visible Tallyhop' "no word that the report was saved"
-sleep 0.3
-shot e2e-class-report-saved
+shot e2e-class-report-saved 0.3
 press_enter
 cmp "$csv" "$expected" || fail "the file differs from the records: $(diff <(cat -A "$csv") <(cat -A "$expected"))"
 

@@ -6,56 +6,34 @@
 # Usage: desks_session.sh <program> <data-folder tool> <folder for screenshots>
 source "$(dirname "$0")/lib.sh"
 
-copy_program desks "Ann Ash:hop"
-start_server 24
+new_run desks "Ann Ash:hop"
 child_display=$DISPLAY
 start_program
 child_pid=$pid
-focus_window SignInDlg
-xdotool key Down Tab # "Ash, Ann", above "Teacher, Class"
-xdotool type hop
+keys_to SignInDlg Down Tab type hop # "Ash, Ann", above "Teacher, Class"
 
 start_server 24
 teacher_display=$DISPLAY
 start_program
-teacher_pid=$pid
-type_sign_in 2 teacher
-wait_for 'window_visible Registration' "no teacher window"
-sleep 0.3
+teacher_sign_in 2
 type_new_student "Zoe Zinnia" hop
-xdotool key Return
-wait_for '[ -f "$work/Data/Zoe Zinnia.nfo" ]' "the new student was not written"
-sleep 0.5
-focus_window StudentInfoDlg
-xdotool key Escape
-wait_for '! window_visible StudentInfoDlg' "Escape left the dialog up"
-click_first_row
-click_delete_student
-wait_for 'window_visible Tallyhop' "no question before deleting"
-sleep 0.3
+enter_new_student "Zoe Zinnia"
+delete_first_student
 press_enter
 # The sign-in entry goes last.
 wait_for '! grep -qa "Ash, Ann" "$work/Data/Admin.nfo"' "Ann Ash was not deleted"
 
 export DISPLAY=$child_display
-focus_window SignInDlg
-xdotool key Return
+keys_to SignInDlg Return
 wait_for box_up "no message for the deleted student"
-sleep 0.3
-shot e2e-desks-no-longer-listed
-[ ! -s "$work/Error Log.txt" ] || fail "the deleted student was taken for damage: $(cat "$work/Error Log.txt")"
+shot e2e-desks-no-longer-listed 0.3
+no_errors # the deleted student is not taken for damage
 close_box
 wait_for '! box_up' "the message stayed"
-focus_window SignInDlg
-xdotool key F4 End Return Tab # the list dropped down: "Zinnia, Zoe" last
-xdotool type hop
+keys_to SignInDlg F4 End Return Tab type hop # the list dropped down: "Zinnia, Zoe" last
 xdotool key Return
 wait_for '! window_visible SignInDlg' "the student added at the other desk was not listed"
-sleep 0.3
-shot e2e-desks-added-student-home
-pid=$child_pid
-end_program
-pid=$teacher_pid
-export DISPLAY=$teacher_display
-end_program
+shot e2e-desks-added-student-home 0.3
+pid=$child_pid end_program
+DISPLAY=$teacher_display end_program
 echo "desks session: passed"

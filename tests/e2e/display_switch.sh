@@ -6,8 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 
 # 1. A 24-bit screen: switched while running, restored after SIGTERM.
-start_server 24
-copy_program 24 "Kim Lee:hop"
+new_run 24 "Kim Lee:hop"
 [ "$(current_mode)" = 1024x768 ] || fail "server did not start at 1024x768"
 start_program
 shot signin
@@ -15,15 +14,13 @@ sign_in 1 hop
 shot home
 end_program
 grep -q 'Ctallyhopapp' "$work/Log.txt" || fail "no trace log"
-[ ! -s "$work/Error Log.txt" ] || fail "errors: $(cat "$work/Error Log.txt")"
+no_errors
 
 # 2. An 8-bit screen: refused, nothing switched, the program ends after OK.
 start_server 8
 copy_program 8
-"$work/Tallyhop" >"$work/run8.log" 2>&1 &
-pid=$!
-wait_for 'window_visible Tallyhop' "no refusal window"
-sleep 0.5
+"$work/Tallyhop" >"$work/run8.log" 2>&1 & pid=$!
+wait_for 'window_visible Tallyhop' "no refusal window" && sleep 0.5
 [ "$(current_mode)" = 1024x768 ] || fail "8-bit display was switched"
 press_enter
 wait "$pid" || fail "refused program ended with $?"

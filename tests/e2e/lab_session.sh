@@ -21,10 +21,7 @@ students=()
 for ((i = 0; i < desks; i++)); do students+=("${names[$i]}:hop"); done
 copy_program lab "${students[@]}"
 displays=()
-for ((i = 0; i <= desks; i++)); do
-  start_server 24
-  displays+=("$DISPLAY")
-done
+for ((i = 0; i <= desks; i++)); do start_server 24 && displays+=("$DISPLAY"); done
 teacher_display=${displays[$desks]}
 
 # From the home screen: opens Testing and takes $1 tests of the student's level, each finished at
@@ -36,12 +33,9 @@ take_tests() {
     xdotool keydown 0
     click_at 694 404 # Begin
     wait_for 'window_visible Debug' "no test recorded at $DISPLAY"
-    xdotool keyup 0
-    sleep 0.2
-    focus_window Debug
-    xdotool key Return
-    wait_for '! window_visible Debug' "the notice stayed at $DISPLAY"
-    sleep 0.3
+    xdotool keyup 0 && sleep 0.2
+    keys_to Debug Return
+    wait_gone Debug && sleep 0.3
   done
 }
 
@@ -52,8 +46,7 @@ student_desk() {
   start_program -debug
   echo "$pid" >"$work/pid-$1"
   sign_in $(($1 + 1)) hop
-  touch "$work/signed-in-$1"
-  sleep 0.2
+  touch "$work/signed-in-$1" && sleep 0.2
   take_tests "$tests"
   echo done >"$work/done-$1"
 }
@@ -64,21 +57,11 @@ teacher_desk() {
   export DISPLAY=$teacher_display
   start_program -debug
   echo "$pid" >"$work/pid-teacher"
-  type_sign_in $((desks + 1)) teacher
-  wait_for 'window_visible Registration' "no teacher window"
-  sleep 0.3
+  teacher_sign_in $((desks + 1))
   type_new_student "$new_student" hop
-  xdotool key Return
-  wait_for '[ -f "$work/Data/$new_student.nfo" ]' "the new student was not written"
-  sleep 0.5
-  focus_window StudentInfoDlg
-  xdotool key Escape
-  wait_for '! window_visible StudentInfoDlg' "the next student dialog stayed"
+  enter_new_student "$new_student"
   wait_for '[ -f "$work/signed-in-0" ]' "the first student did not sign in"
-  click_first_row
-  click_delete_student
-  wait_for 'box_up 0' "no refusal to delete a student signed in elsewhere"
-  sleep 0.3
+  delete_first_student # refused: the student is signed in elsewhere
   shot e2e-lab-delete-refused
   close_box
   wait_for '! box_up 0' "the refusal to delete stayed"
@@ -105,8 +88,7 @@ export DISPLAY=$teacher_display
 wait_for_desk 0
 type_sign_in 1 hop
 wait_for box_up "no refusal of a second sign-in" 100
-sleep 0.3
-shot e2e-lab-second-sign-in-refused
+shot e2e-lab-second-sign-in-refused 0.3
 close_box
 wait_for '! box_up' "the refusal stayed" 100
 window_visible SignInDlg || fail "the sign-in dialog did not stay after the refusal"
@@ -121,11 +103,9 @@ shot e2e-lab-student-desk
 
 # A second copy on the first desk's display is refused; the first copy there goes on.
 before=$(program_windows | wc -l)
-"$work/Tallyhop" >"$work/run-second.log" 2>&1 &
-second=$!
+"$work/Tallyhop" >"$work/run-second.log" 2>&1 & second=$!
 wait_for "box_up $before" "no refusal of a second copy" 100
-sleep 0.3
-shot e2e-lab-second-copy-refused
+shot e2e-lab-second-copy-refused 0.3
 close_box
 wait "$second" || fail "the refused copy ended with $?"
 [ "$(current_mode)" = 800x600 ] || fail "the refused copy changed the display of the first"
@@ -152,11 +132,9 @@ for file in "$work/Test Data"/*.txt; do
   [ "$lines" -eq "$(grep -c . "$(dirname "$program")/Test Data/$(basename "$file")")" ] ||
     fail "$(basename "$file") lost lines ($lines)"
 done
-[ ! -s "$work/Error Log.txt" ] || fail "errors: $(cat "$work/Error Log.txt")"
+no_errors
 
-for desk in $(seq 0 $((desks - 1))) teacher; do
-  kill -TERM "$(cat "$work/pid-$desk")"
-done
+for desk in $(seq 0 $((desks - 1))) teacher; do kill -TERM "$(cat "$work/pid-$desk")"; done
 for desk in $(seq 0 $((desks - 1))) teacher; do
   while kill -0 "$(cat "$work/pid-$desk")" 2>/dev/null; do sleep 0.1; done
 done

@@ -13,9 +13,8 @@ for locale in es_ES de_DE; do
   shot "language-$locale-sign-in"
   sign_in 1 hop
   # A click on no button: none is lit, and the focus mark the typed sign-in showed goes.
-  xdotool mousemove 500 420 click 1
-  sleep 0.3
-  shot "language-$locale-home"
+  click_at 500 420
+  shot "language-$locale-home" 0.3
   # The visible part of the tile: the picture lies 30 px left of and 60 px above the screen.
   tile="$(dirname "$program")/Graphics/${locale%_*}/800x600/Login/Testing.bmp"
   convert "$shots/language-$locale-home.png" -crop 300x150+0+0 +repage "$work/shown.png"

@@ -21,27 +21,22 @@ declare -A view_buttons=(
   [training-graph]="95 474" [training-report]="95 524"
 )
 
-start_server 24
-copy_program progress "Kim Lee:hop"
+new_run progress "Kim Lee:hop"
 record="$work/Data/Kim Lee.nfo"
 records append "$record" "${history[@]}"
 before=$(md5sum <"$record")
-start_program
-sign_in 1 hop
+start_signed_in
 open_window 135 520 Progress
-sleep 0.2
-shot e2e-progress-opened
+shot e2e-progress-opened 0.2
 for view in current report training-report training-graph mastery; do
   read -r x y <<<"${view_buttons[$view]}"
   click_at "$x" "$y"
-  sleep 0.4
-  shot "e2e-progress-$view"
+  shot "e2e-progress-$view" 0.4
 done
 window_visible Progress || fail "the progress window closed"
 click_at 400 502 # Home
-wait_for '! window_visible Progress' "the progress window stayed"
-wait_for 'window_visible Tallyhop' "no home screen"
-sleep 0.3
+wait_gone Progress
+wait_window Tallyhop
 shot e2e-progress-home
 [ "$(md5sum <"$record")" = "$before" ] || fail "the record changed"
 grep -c Cstudentprogresswnd "$work/Log.txt" | grep -qx 7 || fail "trace: $(grep -c Cstudentprogresswnd "$work/Log.txt") records"

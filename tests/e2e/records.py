@@ -55,10 +55,8 @@ def show(path):
 
 def names(path):
     data = open(path, "rb").read()
-    at = after_strings(data, 1 if path.endswith("Admin.nfo") else 0)
-    (count,) = struct.unpack_from("<I", data, at)
-    at += 4
-    for _ in range(count):
+    at = after_strings(data, 1 if path.endswith("Admin.nfo") else 0) + 4
+    for _ in range(struct.unpack_from("<I", data, at - 4)[0]):
         name, at = counted(data, at)
         print(name)
 
@@ -69,12 +67,11 @@ def append(path, sessions):
     added = b""
     for session in sessions:
         kind, when, seconds, *given = (int(field) for field in session.split(":"))
-        defaults = [0, 0, 1, 0, 0, 0, 0, 0]
         correct, answered, level, passed, start, completed, left, goal = (
-            given + defaults[len(given):])
+            given + [0, 0, 1, 0, 0, 0, 0, 0][len(given):])
         added += SESSION.pack(when, correct, answered, level, passed, seconds, 0, 0, start,
                               completed, left, goal, kind)
-    (stored,) = struct.unpack_from("<I", data, count_at)
+    stored = struct.unpack_from("<I", data, count_at)[0]
     struct.pack_into("<I", data, count_at, stored + len(sessions))
     open(path, "wb").write(bytes(data) + added)
 
@@ -95,8 +92,7 @@ def fluency(path, test_file, missed):
     data = b"TLYF" + struct.pack("<HI", 2, len(facts))
     for a, sign, b in facts:
         right = int(f"{a}{sign}{b}" not in missed)
-        data += FACT.pack(SIGNS[sign], int(a), int(b), 1, right, right, 1, 0, 1200, right,
-                          *[0] * 8)
+        data += FACT.pack(SIGNS[sign], int(a), int(b), 1, right, right, 1, 0, 1200, right, *[0] * 8)
     open(path, "wb").write(data)
 
 

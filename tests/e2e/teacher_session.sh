@@ -7,48 +7,28 @@
 # Usage: teacher_session.sh <program> <data-folder tool> <folder for screenshots>
 source "$(dirname "$0")/lib.sh"
 
-start_server 24
-copy_program teacher
+new_run teacher
 start_program
-sign_in 1 teacher
-wait_for 'window_visible Registration' "no teacher window"
-sleep 0.3
+teacher_sign_in 1
 
 type_new_student "Kim Lee" hop
 xdotool key Tab Down Down Tab Right # level 3, one test passed
 shot e2e-teacher-new-student
-xdotool key Return
-wait_for '[ -f "$work/Data/Kim Lee.nfo" ]' "the student was not written"
-sleep 0.5
-window_visible StudentInfoDlg || fail "no fresh dialog after the first"
-focus_window StudentInfoDlg
-xdotool key Escape
-wait_for '! window_visible StudentInfoDlg' "Escape left the dialog up"
-sleep 0.3
-shot e2e-teacher-added
+enter_new_student "Kim Lee"
+shot e2e-teacher-added 0.3
 
 teacher_home
 sign_in 1 hop
 wait_for 'window_visible Tallyhop' "the new student did not reach the home screen"
 shot e2e-teacher-student-home
-record=$(records show "$work/Data/Kim Lee.nfo")
-echo "$record" | grep -q "^level 3 passed 1 " || fail "not at the chosen level: $record"
-
-click_at 548 358 # Sign out
-wait_for 'window_visible SignInDlg' "no sign-in dialog after signing out"
-sleep 0.3
-type_sign_in 2 teacher
-wait_for 'window_visible Registration' "no teacher window the second time"
-sleep 0.3
-click_first_row
-click_delete_student
-wait_for 'window_visible Tallyhop' "no question before deleting"
-sleep 0.3
+expect_record "Kim Lee" "^level 3 passed 1 " "not at the chosen level"
+open_window 548 358 SignInDlg # Sign out
+teacher_sign_in 2
+delete_first_student
 shot e2e-teacher-delete-question
 press_enter
 wait_for '[ ! -f "$work/Data/Kim Lee.nfo" ]' "the student's record is still there"
-sleep 0.3
-shot e2e-teacher-deleted
+shot e2e-teacher-deleted 0.3
 for extension in mtk opt; do
   [ ! -e "$work/Data/Kim Lee.$extension" ] || fail "Kim Lee.$extension is still there"
 done

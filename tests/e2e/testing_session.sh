@@ -12,8 +12,7 @@ typed=${4:-}
 if [ "$typed" = typed ]; then
   level=5
   give_answer() { type_answer "$1"; }
-  shots="$shots/typed"
-  mkdir -p "$shots"
+  shots="$shots/typed" && mkdir -p "$shots"
 else
   level=1
   # The standard pad on the 800 × 600 testing screen.
@@ -26,10 +25,8 @@ seventh_card_ink() {
     -fill white -opaque 'rgb(12,71,147)' -format '%[fx:int(mean*w*h+0.5)]' info:
 }
 
-start_server 24
-copy_program "testing$typed" "Kim Lee:hop:$level"
-start_program -debug
-sign_in 1 hop
+new_run "testing$typed" "Kim Lee:hop:$level"
+start_signed_in -debug
 begin_debug_test
 [ "$typed" = typed ] && focus_window "Testing Window"
 answered=0
@@ -37,15 +34,11 @@ while IFS=$'\r' read -r answer _; do
   give_answer "$answer"
   answered=$((answered + 1))
   [ $answered -eq 3 ] && shot e2e-testing-running
-  if [ $answered -eq 6 ]; then
-    sleep 0.2
-    shot e2e-testing-six-answers
-  fi
+  [ $answered -eq 6 ] && shot e2e-testing-six-answers 0.2
   # Each full row of seven pauses half a second before the next row shows, with the seventh
   # answer on screen.
   if [ $answered -eq 7 ]; then
-    sleep 0.15
-    shot e2e-testing-row-pause
+    shot e2e-testing-row-pause 0.15
     sleep 0.55
   elif [ $((answered % 7)) -eq 0 ]; then sleep 0.7; else sleep 0.05; fi
 done <"$work/testAnswers.dat"
@@ -53,10 +46,8 @@ done <"$work/testAnswers.dat"
 six=$(seventh_card_ink e2e-testing-six-answers)
 paused=$(seventh_card_ink e2e-testing-row-pause)
 [ "$paused" -gt "$six" ] || fail "the seventh answer is not on screen during the pause ($six, $paused)"
-sleep 1
-shot e2e-testing-ended
-record=$(records show "$work/Data/Kim Lee.nfo")
-echo "$record" | grep -qx "level $level passed 1 sessions 1" || fail "test not passed in the record: $record"
-echo "$record" | grep -q "^type 1 correct 100 answered 100 " || fail "test not recorded: $record"
+shot e2e-testing-ended 1
+expect_record "Kim Lee" "^level $level passed 1 sessions 1$" "test not passed in the record"
+expect_record "Kim Lee" "^type 1 correct 100 answered 100 " "test not recorded"
 end_program
 echo "testing session${typed:+ ($typed)}: passed"

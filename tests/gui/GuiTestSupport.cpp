@@ -61,8 +61,8 @@ std::string ReadErrorLog(const platform::fakes::FakePlatform& fakes) {
 
 int CountRecords(const std::string& log, const std::string& message) {
     int count = 0;
-    for (auto at = log.find(message); at != std::string::npos; at = log.find(message, at + 1)) {
-        ++count;
+    for (auto at = log.find(message); at != std::string::npos;
+         at = log.find(message, at + 1), ++count) {
     }
     return count;
 }
@@ -147,12 +147,10 @@ void Click(QWidget* button) {
 }
 
 CPictureButton& PadKey(CNumberPadCtl& pad, int commandId) {
-    for (CPictureButton* key : pad.findChildren<CPictureButton*>()) {
-        if (key->CommandId() == commandId) {
-            return *key;
-        }
-    }
-    throw std::runtime_error("no pad key " + std::to_string(commandId));
+    const auto keys = pad.findChildren<CPictureButton*>();
+    const auto key = std::ranges::find(keys, commandId, &CPictureButton::CommandId);
+    return key != keys.end() ? **key
+                             : throw std::runtime_error("no pad key " + std::to_string(commandId));
 }
 
 void ClickAnswer(CNumberPadCtl& pad, int value) {
@@ -302,16 +300,13 @@ void ExpectKeyboardChain(QWidget& window, const QStringList& names) {
     ASSERT_EQ(reachedNames, expected);
     EXPECT_EQ(reached.back(), reached.front()) << "Tab goes round";
     reached.pop_back();
-    std::vector<QWidget*> mouseControls;
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (MouseCanUse(window, *control)) {
-            mouseControls.push_back(control);
-        }
-    }
-    std::ranges::sort(mouseControls);
+    QList<QWidget*> mouseControls = window.findChildren<QWidget*>();
+    mouseControls.removeIf([&window](QWidget* control) { return !MouseCanUse(window, *control); });
     std::vector<QWidget*> sortedReached = reached;
     std::ranges::sort(sortedReached);
-    EXPECT_EQ(sortedReached, mouseControls) << "Tab reaches every control a mouse can use";
+    std::ranges::sort(mouseControls);
+    EXPECT_EQ(sortedReached, std::vector(mouseControls.begin(), mouseControls.end()))
+        << "Tab reaches every control a mouse can use";
     for (qsizetype back = names.size() - 1; back >= 0; --back) {
         EXPECT_EQ(AccessibleName(PressForFocus(window, Qt::Key_Tab, Qt::ShiftModifier)),
                   expected[static_cast<std::size_t>(back)])

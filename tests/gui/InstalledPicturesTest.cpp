@@ -5,18 +5,9 @@
 #include <gtest/gtest.h>
 #include <string>
 
-namespace {
-
-class InstalledPicturesTest : public testing::Test {
-protected:
-    InstalledPicturesTest() { guitest::LinkInstalledGraphics(fakes); }
-
+TEST(InstalledPicturesTest, EveryCataloguedPictureAndRollOverLoads) {
     platform::fakes::FakePlatform fakes;
-};
-
-} // namespace
-
-TEST_F(InstalledPicturesTest, EveryCataloguedPictureAndRollOverLoads) {
+    guitest::LinkInstalledGraphics(fakes);
     for (const assetgen::PictureEntry& entry : assetgen::kPictures) {
         const std::string name(entry.name);
         EXPECT_FALSE(platform::LoadScreenBitmap(entry.folder, name).isNull())

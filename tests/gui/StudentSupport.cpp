@@ -11,12 +11,8 @@
 namespace guitest {
 
 data::StudentRecord NewStudentRecord(std::int32_t level, std::int32_t testsPassed) {
-    data::StudentRecord record;
-    record.password = "pw";
-    record.classKey = "Pat JonesUsers";
-    record.level = level;
-    record.testsPassed = testsPassed;
-    return record;
+    return {
+        .password = "pw", .classKey = "Pat JonesUsers", .level = level, .testsPassed = testsPassed};
 }
 
 void SignInStudent(const std::string& name, std::int32_t level, std::int32_t testsPassed,

@@ -1,12 +1,8 @@
+#include "PlatformTestSupport.h"
 #include "platform/BaseFolder.h"
 #include "platform/CommandLine.h"
 #include "platform/HelpGuide.h"
 #include "platform/Language.h"
-#include "platform/fakes/FakeServices.h"
-
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
 
 using platform::BaseFolderOf;
 
@@ -19,14 +15,6 @@ TEST(BaseFolder, CutsOnlyAWholeLastComponentNamedDebugOrReleaseAndKeepsTheCaseOf
     EXPECT_EQ(BaseFolderOf("/opt/Debug.old/Tallyhop"), "/opt/Debug.old");
     EXPECT_EQ(BaseFolderOf("/Schools/Room 4/Tallyhop"), "/Schools/Room 4");
     EXPECT_EQ(BaseFolderOf("/Tallyhop"), "");
-}
-
-TEST(BaseFolder, IsComputedFromTheRunningExecutableAtEachCall) {
-    platform::fakes::FakePlatform fakes;
-    fakes.process.executablePath = "/a/Release/Tallyhop";
-    EXPECT_EQ(platform::GetBaseFolder(), "/a");
-    fakes.process.executablePath = "/b/Tallyhop";
-    EXPECT_EQ(platform::GetBaseFolder(), "/b");
 }
 
 TEST(CommandLineOptions, AreCaseSensitiveSubstringsOfTheWholeLine) {

@@ -1,3 +1,4 @@
+#include "PlatformTestSupport.h"
 #include "platform/qt/DialogUnits.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/GdiDc.h"
@@ -6,7 +7,6 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <functional>
-#include <gtest/gtest.h>
 #include <optional>
 
 using platform::GdiDc;
@@ -122,13 +122,10 @@ TEST(GdiDc, TextIsPlacedByItsTopLeftOrCentredWithinARectangleAndCalcRectOnlyMeas
     EXPECT_TRUE(Inked(measured).isNull());
 }
 
-TEST(Fonts, PointSizesBecomePixelHeightsAt96Dpi) {
+TEST(Fonts, PointSizesBecomePixelHeightsAt96DpiAndWindowsFacesAreSubstitutedWithInstalledOnes) {
     EXPECT_EQ(platform::PointsToPixels(10), 13);
     EXPECT_EQ(platform::PointsToPixels(26), 35);
     EXPECT_EQ(platform::TenthPointsToPixels(85), 11);
-}
-
-TEST(Fonts, WindowsFacesAreSubstitutedWithInstalledOnes) {
     EXPECT_EQ(platform::SubstituteFace("Book Antiqua"), "P052");
     EXPECT_EQ(platform::SubstituteFace("verdana"), "DejaVu Sans");
     EXPECT_EQ(platform::SubstituteFace("Comic Sans"), "Comic Sans");

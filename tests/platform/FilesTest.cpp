@@ -1,14 +1,9 @@
 // The durable replacement of records (flushed before its rename, the folder after it) is checked
 // for every record in the crash-consistency test of the data layer.
-#include "platform/Files.h"
-#include "platform/fakes/FakeServices.h"
 
+#include "PlatformTestSupport.h"
 #include <fcntl.h>
-#include <filesystem>
 #include <grp.h>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -46,16 +41,6 @@ std::optional<gid_t> OtherGroup() {
 }
 
 } // namespace
-
-TEST_F(FilesTest, InstalledContentIsFoundWhateverTheCaseOfItsFolders) {
-    fs::create_directories(fakes.Path("/Graphics/800x600/Numbers/Small"));
-    platform::WriteFileBytes(fakes.Path("/Graphics/800x600/Numbers/Small/Enter.bmp"), {1});
-    EXPECT_EQ(
-        platform::ResolveInstalledPath(fakes.Path("/graphics/800X600/numbers/small/enter.BMP")),
-        fakes.Path("/Graphics/800x600/Numbers/Small/Enter.bmp"));
-    const std::string missing = fakes.Path("/Graphics/800x600/Numbers/Big/Enter.bmp");
-    EXPECT_EQ(platform::ResolveInstalledPath(missing), missing) << "unchanged when not found";
-}
 
 TEST_F(FilesTest, ReadOnlyFilesAreNotOverwrittenAndFailedRenamesOrDeletesAreShown) {
     const std::string path = fakes.Path("/S.mtk");

@@ -1,10 +1,8 @@
 #include "platform/InstanceLock.h"
 #include "ChildProcess.h"
-#include "platform/fakes/FakeServices.h"
+#include "PlatformTestSupport.h"
 
-#include <gtest/gtest.h>
 #include <map>
-#include <unistd.h>
 
 namespace {
 

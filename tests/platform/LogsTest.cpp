@@ -1,22 +1,12 @@
 #include "platform/Logs.h"
-#include "platform/Files.h"
-#include "platform/fakes/FakeServices.h"
+#include "PlatformTestSupport.h"
 
 #include <atomic>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
 #include <numeric>
-#include <sys/stat.h>
 #include <thread>
 
 namespace {
-
-std::string ReadText(const std::string& path) {
-    const auto bytes = platform::ReadFileBytes(path);
-    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string("<missing>");
-}
 
 std::vector<std::uint8_t> Counting(std::size_t size) {
     std::vector<std::uint8_t> bytes(size);
@@ -38,7 +28,7 @@ protected:
 TEST_F(LogsTest, RecordsAreByteExactWithPaddedStampsAndAppend) {
     platform::WriteErrorLog("Data classes\\Cstudent", 266, "  Problem creating main window.");
     platform::WriteErrorLog("Cteacher", 5, "Name of file: x\n| Cause: y");
-    EXPECT_EQ(ReadText(errorLog),
+    EXPECT_EQ(FileText(errorLog),
               "03.07.2003 14:05  Cstudent Line 266 :   Problem creating main window.\r\n"
               "03.07.2003 14:05  Cteacher Line 5 : Name of file: x\n| Cause: y\r\n");
 
@@ -46,7 +36,7 @@ TEST_F(LogsTest, RecordsAreByteExactWithPaddedStampsAndAppend) {
     platform::WriteTraceLog("CMainWindow()", 0);
     fakes.clock.now = {2027, 1, 31, 23, 0, 0};
     platform::WriteTraceLog("a\\b\\Ctallyhopapp", 12);
-    EXPECT_EQ(ReadText(traceLog), "12.06.2026 09:03  CMainWindow() Line 0\r\n"
+    EXPECT_EQ(FileText(traceLog), "12.06.2026 09:03  CMainWindow() Line 0\r\n"
                                   "01.31.2027 23:00  Ctallyhopapp Line 12\r\n");
 }
 
@@ -59,19 +49,19 @@ TEST_F(LogsTest, LogsAreFoundOrCreatedAnewAndOnlyTheErrorLogIsWrittenWhenReadOnl
     std::filesystem::remove(errorLog);
     platform::WriteTraceLog("X", 2);
     platform::WriteErrorLog("X", 2, "n");
-    EXPECT_EQ(ReadText(errorLog), "03.07.2003 14:05  X Line 2 : n\r\n");
+    EXPECT_EQ(FileText(errorLog), "03.07.2003 14:05  X Line 2 : n\r\n");
     const std::string upper = fakes.Path("/LOG.TXT");
     std::filesystem::rename(traceLog, upper);
     platform::WriteTraceLog("X", 3);
-    EXPECT_EQ(ReadText(upper), "03.07.2003 14:05  X Line 2\r\n03.07.2003 14:05  X Line 3\r\n");
+    EXPECT_EQ(FileText(upper), "03.07.2003 14:05  X Line 2\r\n03.07.2003 14:05  X Line 3\r\n");
 
     ::chmod(errorLog.c_str(), 0444);
     ::chmod(upper.c_str(), 0444);
     platform::WriteErrorLog("X", 4, "o");
     platform::WriteTraceLog("X", 4);
-    EXPECT_NE(ReadText(errorLog).find("X Line 4 : o"), std::string::npos);
+    EXPECT_NE(FileText(errorLog).find("X Line 4 : o"), std::string::npos);
     EXPECT_FALSE(platform::IsReadOnly(errorLog));
-    EXPECT_EQ(ReadText(upper), "03.07.2003 14:05  X Line 2\r\n03.07.2003 14:05  X Line 3\r\n");
+    EXPECT_EQ(FileText(upper), "03.07.2003 14:05  X Line 2\r\n03.07.2003 14:05  X Line 3\r\n");
     EXPECT_TRUE(platform::IsReadOnly(upper));
 }
 
@@ -111,7 +101,7 @@ TEST_F(LogsTest, TrimLosesNoRecordOfASecondWriter) {
     }
     platform::TrimLogFile(traceLog, kLimit, kLimit / 2);
     otherDesk.join();
-    const std::string log = ReadText(traceLog);
+    const std::string log = FileText(traceLog);
     EXPECT_LT(log.size(), kLimit) << "trimmed";
     std::vector<int> lines;
     for (std::size_t at = log.find(" Other Line "); at != std::string::npos;

@@ -1,9 +1,9 @@
+#include "PlatformTestSupport.h"
 #include "platform/qt/KeyboardWatcher.h"
 #include "platform/qt/VirtualDisplay.h"
 
 #include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 TEST(VirtualDisplay, OffersOneStageModeAtTheScreensDepthAndReportsItOnceSwitched) {
     platform::VirtualDisplay display({1920, 1080}, 24);

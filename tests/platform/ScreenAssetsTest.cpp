@@ -1,12 +1,6 @@
-#include "platform/fakes/FakeServices.h"
+#include "PlatformTestSupport.h"
 #include "platform/qt/ProgramSound.h"
 #include "platform/qt/ScreenBitmaps.h"
-
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <iterator>
-#include <string>
 
 using platform::ProgramSound;
 
@@ -23,11 +17,6 @@ protected:
         ASSERT_TRUE(image.save(QString::fromStdString(path), "BMP"));
     }
 
-    std::string ErrorLog() const {
-        std::ifstream file(fakes.Path("/Error Log.txt"), std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-
     platform::fakes::FakePlatform fakes;
 };
 
@@ -42,7 +31,7 @@ TEST_F(ScreenAssetsTest, ResolutionSpecificPictureWinsAndThePlainOneServesSilent
     const QImage plain = platform::LoadScreenBitmap("login", "review");
     EXPECT_EQ(platform::GetBitmapSize(plain), QSize(7, 5));
     EXPECT_EQ(plain.pixel(6, 4), QColor(Qt::blue).rgb());
-    EXPECT_EQ(ErrorLog(), "");
+    EXPECT_EQ(FileText(fakes.Path("/Error Log.txt")), "");
 }
 
 TEST_F(ScreenAssetsTest, MissingPictureIsNullAndLogsThePlainPathOnce) {
@@ -50,7 +39,7 @@ TEST_F(ScreenAssetsTest, MissingPictureIsNullAndLogsThePlainPathOnce) {
 
     EXPECT_TRUE(picture.isNull());
     EXPECT_EQ(platform::GetBitmapSize(picture), QSize(0, 0));
-    const std::string log = ErrorLog();
+    const std::string log = FileText(fakes.Path("/Error Log.txt"));
     EXPECT_NE(log.find("  Ctallyhopapp Line "), std::string::npos) << log;
     const std::string tail =
         " : Failed to open " + fakes.Path("/Graphics/800x600/Review/Buddy/frog0001.bmp") + "\r\n";

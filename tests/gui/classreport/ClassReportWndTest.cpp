@@ -18,6 +18,7 @@
 
 #include <QFile>
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <gmock/gmock.h>
 #include <map>
 
@@ -31,6 +32,10 @@ namespace {
 // Times before the fake clock's now.
 std::uint32_t DaysAgo(double days) {
     return static_cast<std::uint32_t>(1'700'000'000 - days * kDay);
+}
+SessionRecord DaysAgo(SessionRecord record, double days) {
+    record.time = DaysAgo(days);
+    return record;
 }
 
 // A student of the class with the records the report reads.
@@ -94,9 +99,10 @@ protected:
                           QPoint(header->sectionViewportPosition(column) + 5, 5));
     }
 
-    void Print(QPageSize::PageSizeId size, QPageLayout::Orientation orientation) {
-        window->SetPrinterSetup(
-            std::make_unique<PdfPrinterSetup>(Pdf(), true, QPageSize(size), orientation));
+    void Print(QPageSize::PageSizeId size, QPageLayout::Orientation orientation, bool accept = true,
+               const QString& path = {}) {
+        window->SetPrinterSetup(std::make_unique<PdfPrinterSetup>(
+            path.isEmpty() ? Pdf() : path, accept, QPageSize(size), orientation));
         guitest::Click(window->Button(ClassReportWnd::kPrint));
     }
 
@@ -141,22 +147,13 @@ TEST_F(ClassReportWndTest, EachColumnSortsByItsValueBothWays) {
          1,
          {TestRecord(100, 100, 1, 0, DaysAgo(30)), TestRecord(50, 100, 1, 1, DaysAgo(20)),
           TestRecord(50, 100, 1, 1, DaysAgo(10)), TestRecord(50, 100, 1, 1, DaysAgo(3)),
-          TrainingRecord(10, 60)},
+          DaysAgo(TrainingRecord(10, 60), 2)},
          3},
-        {"Bo Birch", kDivision, 0, {ReviewRecord(3, 5, 3, 900)}, 4, 3},
+        {"Bo Birch", kDivision, 0, {DaysAgo(ReviewRecord(3, 5, 3, 900), 1)}, 4, 3},
         // Inactive, on 12/01/2022: after the others' November 2023 dates as a text.
-        {"Cy Cole", kSubtraction, 2, {TrainingRecord(10, 60)}, 5, 1},
+        {"Cy Cole", kSubtraction, 2, {DaysAgo(TrainingRecord(10, 60), 348)}, 5, 1},
         {"Di Dunn", kAddition, 0, {}, 0, 2},
     });
-    const auto setTime = [](const std::string& name, std::size_t session, double days) {
-        const std::string path = CUserManager::GetInfoFilePath(name);
-        auto record = data::ParseStudentRecord(*platform::ReadFileBytes(path));
-        record->sessions.at(session).time = DaysAgo(days);
-        platform::WriteFileBytes(path, data::SerializeStudentRecord(*record));
-    };
-    setTime("Al Ames", 4, 2);
-    setTime("Bo Birch", 0, 1);
-    setTime("Cy Cole", 0, 348);
     platform::WriteFileBytes(CUserManager::GetInfoFilePath("Di Dunn"), {1, 2, 3});
     Open();
     ASSERT_TRUE(window->isVisible());
@@ -178,23 +175,21 @@ TEST_F(ClassReportWndTest, EachColumnSortsByItsValueBothWays) {
     Print(QPageSize::A4, QPageLayout::Landscape);
     std::string inFile;
     for (const QString& line :
-         QString::fromStdString(ReadFile(fakes, "/report.csv")).split("\r\n")) {
-        inFile += line.startsWith('"') ? line.mid(1, 1).toStdString() : "";
+         QString::fromStdString(ReadFile(fakes, "/report.csv")).split("\r\n").mid(1, 4)) {
+        inFile += line.at(1).toLatin1();
     }
     std::map<double, char> onPaper; // by the height on the page
     for (const PdfWord& word : PdfWords(Pdf(), 1)) {
-        for (const QString& name : ColumnTexts(List(), 0)) {
-            if (word.text == name.section(' ', 0, 0)) {
-                onPaper[word.top] = name.front().toLatin1();
-            }
+        if (ColumnTexts(List(), 0).indexOf(
+                QRegularExpression(QRegularExpression::escape(word.text) + " .*")) >= 0) {
+            onPaper[word.top] = word.text.front().toLatin1();
         }
     }
     std::string onPaperOrder;
     for (const auto& [top, initial] : onPaper) {
         onPaperOrder += initial;
     }
-    EXPECT_EQ(inFile, "DCBA");
-    EXPECT_EQ(onPaperOrder, "DCBA");
+    EXPECT_EQ(inFile + " " + onPaperOrder, "DCBA DCBA");
 }
 
 // In and out as the teacher goes: the report over the hidden teacher window, a student's progress
@@ -208,8 +203,7 @@ TEST_F(ClassReportWndTest, OpensFromTheTeacherWindowLeadsToProgressAndBackWithou
     guitest::Click(teacher->Button(CTeacherWnd::kClassReport));
     window = FindTopLevel<ClassReportWnd>();
     ASSERT_FALSE(window.isNull());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(teacher->isVisible());
+    EXPECT_TRUE(window->isVisible() && !teacher->isVisible());
     EXPECT_EQ(List().RowCount(), 2);
     EXPECT_EQ(FolderContent(fakes.Path("/Data")), before);
 
@@ -227,15 +221,13 @@ TEST_F(ClassReportWndTest, OpensFromTheTeacherWindowLeadsToProgressAndBackWithou
 
     guitest::Click(window->Button(ClassReportWnd::kHome));
     CloseDeleted();
-    EXPECT_TRUE(window.isNull());
-    EXPECT_TRUE(teacher->isVisible());
+    EXPECT_TRUE(window.isNull() && teacher->isVisible());
 
     // A class list gone since the teacher's screen opened: said so, and the screen stays.
     std::filesystem::remove(fakes.Path("/Data/Class TeacherUsers.nfo"));
     guitest::Click(teacher->Button(CTeacherWnd::kClassReport));
     CloseDeleted();
-    EXPECT_EQ(FindTopLevel<ClassReportWnd>(), nullptr);
-    EXPECT_TRUE(teacher->isVisible());
+    EXPECT_TRUE(FindTopLevel<ClassReportWnd>() == nullptr && teacher->isVisible());
     EXPECT_THAT(Texts(), ElementsAre("The list of Class Teacher's class cannot be read. Please "
                                      "contact the system administrator; the error log says why."));
     delete teacher.data();
@@ -270,16 +262,12 @@ TEST_F(ClassReportWndTest, ExportAndPrintSayWhereOrWhyNot) {
     EXPECT_EQ(Logged("report.csv: No such file"), 1);
 
     fakes.messageBoxes.shown.clear();
-    window->SetPrinterSetup(
-        std::make_unique<PdfPrinterSetup>(Pdf(), false, QPageSize(QPageSize::A4)));
-    guitest::Click(window->Button(ClassReportWnd::kPrint));
+    Print(QPageSize::A4, QPageLayout::Portrait, false);
     EXPECT_FALSE(QFile::exists(Pdf()));
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
 
-    window->SetPrinterSetup(std::make_unique<PdfPrinterSetup>(
-        QString::fromStdString(fakes.Path("/no such folder/report.pdf")), true,
-        QPageSize(QPageSize::A4)));
-    guitest::Click(window->Button(ClassReportWnd::kPrint));
+    Print(QPageSize::A4, QPageLayout::Portrait, true,
+          QString::fromStdString(fakes.Path("/no such folder/report.pdf")));
     EXPECT_THAT(Texts(), ElementsAre("An error occurred while printing.\nCheck your printer "
                                      "settings and try again."));
     EXPECT_EQ(Logged("Failed CreatePrinterDC()"), 1);

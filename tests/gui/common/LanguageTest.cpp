@@ -38,31 +38,28 @@ void InstallLanguages(const platform::fakes::FakePlatform& fakes, bool damagedGe
     }
 }
 
+bool HasGermanCLocale() {
+    locale_t german = newlocale(LC_ALL_MASK, "de_DE.UTF-8", nullptr);
+    if (german != nullptr) {
+        freelocale(german);
+    }
+    return german != nullptr;
+}
+
 // Where the system has no German locale for the C library, one is made for this process
 // (LOCPATH); the reason when neither can be: empty when there is one.
 std::string GermanCLocale() {
     static const std::string reason = [] {
-        const auto exists = [] {
-            locale_t german = newlocale(LC_ALL_MASK, "de_DE.UTF-8", nullptr);
-            if (german != nullptr) {
-                freelocale(german);
-            }
-            return german != nullptr;
-        };
-        if (exists()) {
-            return std::string();
-        }
         const std::string folder = std::filesystem::temp_directory_path() /
                                    ("tallyhop-locales-" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder);
-        const std::string make =
-            "localedef -i de_DE -f UTF-8 '" + folder + "/de_DE.UTF-8' >/dev/null 2>&1";
-        if (std::system(make.c_str()) == 0) {
+        if (!HasGermanCLocale() && std::filesystem::create_directories(folder) &&
+            std::system(("localedef -i de_DE -f UTF-8 '" + folder + "/de_DE.UTF-8' >/dev/null 2>&1")
+                            .c_str()) == 0) {
             qputenv("LOCPATH", folder.c_str());
         }
-        return exists() ? std::string()
-                        : "no de_DE.UTF-8 locale, and localedef could not make one (the "
-                          "package locales is missing)";
+        return HasGermanCLocale() ? ""
+                                  : "no de_DE.UTF-8 locale, and localedef could not make one "
+                                    "(the package locales is missing)";
     }();
     return reason;
 }

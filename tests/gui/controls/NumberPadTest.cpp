@@ -12,20 +12,10 @@ namespace {
 class NumberPadTest : public testing::Test {
 protected:
     NumberPadTest() {
-        for (int key = 0; key <= 18; ++key) {
-            WriteKey("Numbers", std::to_string(key), {90, 56});
-        }
-        for (int key = 0; key <= 9; ++key) {
-            WriteKey("Numbers/Small", std::to_string(key), {40, 40});
-        }
-        WriteKey("Numbers/Small", "Enter", {106, 110});
+        fakes.display.current = {800, 600};
+        LinkInstalledGraphics(fakes);
         owner.resize(800, 600);
         owner.show();
-    }
-
-    void WriteKey(const std::string& folder, const std::string& name, QSize size) {
-        WritePicture(fakes, folder, name, size, Qt::blue);
-        WritePicture(fakes, folder, name + "Roll", size, Qt::cyan);
     }
 
     // Clicks the keys (digits, or kPadEnter) and returns the answers the owner then receives.
@@ -135,14 +125,9 @@ TEST_F(NumberPadTest, StandardKeyIsTheWholeAnswerAndSwitchingLayoutsKeepsTheType
 
 // Keys of either layout stay inside the pad without overlapping: 0 stands below 1 … 18 in the
 // middle, and the small digits ring the round Enter key (their corners may reach into its
-// square). A screen reader says a key's name: the number that key gives.
-TEST_F(NumberPadTest, KeysOfEitherLayoutLieApartInsideThePadNamedForTheNumberTheyGive) {
+// square). The windows' keyboard tests pin the keys' names, their own tests the numbers given.
+TEST_F(NumberPadTest, KeysOfEitherLayoutLieApartInsideThePad) {
     CNumberPadCtl pad(&owner);
-    const auto name = [&pad](int id) {
-        return QAccessible::queryAccessibleInterface(&PadKey(pad, id))
-            ->text(QAccessible::Name)
-            .toStdString();
-    };
     for (const int keys : {19, 10}) {
         SCOPED_TRACE(keys);
         for (int id = 1; id <= keys; ++id) {
@@ -151,10 +136,6 @@ TEST_F(NumberPadTest, KeysOfEitherLayoutLieApartInsideThePadNamedForTheNumberThe
             for (int other = id + 1; other <= keys; ++other) {
                 EXPECT_FALSE(key.intersects(PadKey(pad, other).geometry())) << id << " " << other;
             }
-            const std::vector<int> given =
-                Click(pad, keys == 10 ? std::vector{id - 1, kPadEnter} : std::vector{id - 1});
-            ASSERT_EQ(given.size(), 1u);
-            EXPECT_EQ(name(id), std::to_string(given[0]));
         }
         const QRect zero = PadKey(pad, 1).geometry();
         if (keys == 19) {
@@ -163,7 +144,6 @@ TEST_F(NumberPadTest, KeysOfEitherLayoutLieApartInsideThePadNamedForTheNumberThe
             pad.SetMultiplicationLayout();
         }
     }
-    EXPECT_EQ(name(kPadEnter), "Enter");
     const QPointF enter = QRectF(PadKey(pad, kPadEnter).geometry()).center();
     const auto distance = [&](int id) {
         const QPointF offset = QRectF(PadKey(pad, id).geometry()).center() - enter;

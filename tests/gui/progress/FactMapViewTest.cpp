@@ -19,35 +19,24 @@ Problem Read(const std::string& line) {
 }
 
 // The pictures and test files are in place before the view loads its buttons.
-struct InstalledProgram {
-    InstalledProgram() {
-        fakes.display.current = {800, 600};
-        LinkInstalledGraphics(fakes);
-        CopyInstalledTestFiles(fakes);
-    }
+bool Install(platform::fakes::FakePlatform& fakes) {
+    fakes.display.current = {800, 600};
+    LinkInstalledGraphics(fakes);
+    CopyInstalledTestFiles(fakes);
+    return true;
+}
 
-    platform::fakes::FakePlatform fakes;
-};
-
-class FactMapViewTest : public testing::Test, protected InstalledProgram {
+class FactMapViewTest : public testing::Test {
 protected:
     FactMapViewTest() { view.resize(795, 356); }
-
-    // The face of the cell showing the fact of `line`; an empty rectangle when none does.
-    QRect FaceOf(const std::string& line) const {
-        for (const data::FactCell& cell : view.Grid().Cells()) {
-            if (cell.fact == Read(line)) {
-                return view.Layout().CellRect(cell.row, cell.column);
-            }
-        }
-        return {};
-    }
-
+    platform::fakes::FakePlatform fakes;
+    bool installed = Install(fakes);
     FactMapView view{nullptr};
 };
 
 } // namespace
 
+// A file that is missing or holds no facts shows an empty grid that says why, and is logged.
 TEST_F(FactMapViewTest, OpensOnTheOperationOfTheLevelAndItsButtonsSwitchOperations) {
     const auto lit = [this] {
         std::vector<std::int32_t> kinds;
@@ -62,21 +51,30 @@ TEST_F(FactMapViewTest, OpensOnTheOperationOfTheLevelAndItsButtonsSwitchOperatio
     for (const std::int32_t level : {0, 1, 2, 3, 4, 5}) { // 0: no level, Addition shown
         view.ShowStudent(level, {}, {});
         const std::int32_t shown = level == 0 ? kAddition : level;
-        EXPECT_EQ(view.Operation(), shown) << level;
-        EXPECT_EQ(lit(), std::vector<std::int32_t>{shown}) << level;
+        EXPECT_EQ(std::pair(view.Operation(), lit()), std::pair(shown, std::vector{shown}))
+            << level;
     }
+    std::filesystem::remove(fakes.Path("/Test Data/division.txt"));
+    WriteTestFile(fakes, "subtraction.txt", {"nine minus four", "", "7 ? 2"});
     guitest::Click(view.KindButton(kDivision));
-    EXPECT_EQ(view.Operation(), kDivision);
-    EXPECT_EQ(view.Headline(), "Division: 0 of 90 fluent");
     EXPECT_EQ(lit(), std::vector<std::int32_t>{kDivision});
-    for (const data::FactCell& cell : view.Grid().Cells()) {
-        ASSERT_EQ(cell.fact.operation, kDividedBy);
-    }
+    EXPECT_TRUE(view.Grid().Cells().empty());
+    EXPECT_EQ(view.Headline(), "Division: no facts to show");
+    EXPECT_TRUE(view.Message().contains("\"Test Data/division.txt\""))
+        << view.Message().toStdString();
+    EXPECT_EQ(CountRecords(ReadErrorLog(fakes), "division.txt"), 1);
+    EXPECT_EQ(view.ToolTipAt(view.rect().center()), "");
+    Snapshot(view); // paints without a grid
+    guitest::Click(view.KindButton(kSubtraction));
+    EXPECT_TRUE(view.Grid().Cells().empty());
+    EXPECT_TRUE(view.Message().contains("holds no Subtraction facts"))
+        << view.Message().toStdString();
+    guitest::Click(view.KindButton(kMultiplication));
+    EXPECT_EQ(std::pair(view.Message(), view.Headline()),
+              std::pair(QString(), QString("Multiplication: 0 of 91 fluent")));
 }
 
-// Each cell where a child looks for its fact (6 x 0 in row 6, column 0 as well as 0 x 6 in row
-// 0, column 6), on its colour, its tooltip telling the usual time of right first tries, how often
-// it was tried and when last.
+// A child looks for 6 x 0 in row 6, column 0 as well as for 0 x 6 in row 0, column 6.
 TEST_F(FactMapViewTest, EachFactIsPaintedInItsColourAndItsTooltipGivesItsTimeTriesAndLastDay) {
     constexpr std::uint32_t kSeptemberFirst = 1'157'112'000; // noon UTC
     data::FactFluency fluency;
@@ -89,48 +87,36 @@ TEST_F(FactMapViewTest, EachFactIsPaintedInItsColourAndItsTooltipGivesItsTimeTri
     Problem listed = Read("9 x 9");
     listed.missCount = 1;
     view.ShowStudent(kMultiplication, fluency, {listed, Read("5 x 5")});
-
-    struct Expected {
-        int row;
-        int column;
+    struct Row {
+        int row, column;
         QColor colour;
-        QString tip;
+        const char* tip;
     };
-    const Expected facts[] = {
-        {7, 8, kFluentColour,
-         "7 \u00d7 8 = 56 \u2014 usually 2.4 s; 1 try, the last on 09/01/2006"},
-        {6, 7, kSlowColour, "6 \u00d7 7 = 42 \u2014 usually 4.0 s; 1 try"},
-        {3, 4, kMissedColour,
-         "3 \u00d7 4 = 12 \u2014 wrong last time; 1 try, the last on 09/01/2006"},
+    const Row rows[] = {
+        {7, 8, kFluentColour, "7 × 8 = 56 — usually 2.4 s; 1 try, the last on 09/01/2006"},
+        {6, 7, kSlowColour, "6 × 7 = 42 — usually 4.0 s; 1 try"},
+        {3, 4, kMissedColour, "3 × 4 = 12 — wrong last time; 1 try, the last on 09/01/2006"},
         {5, 5, kMissedColour,
-         "5 \u00d7 5 = 25 \u2014 usually 0.9 s, on the mistake list; 1 try, the last on "
-         "09/01/2006"},
-        {9, 9, kMissedColour, "9 \u00d7 9 = 81 \u2014 on the mistake list"},
-        {2, 2, kNotSeenColour, "2 \u00d7 2 = 4 \u2014 not tried yet"},
-        {6, 0, kFluentColour,
-         "6 \u00d7 0 = 0 \u2014 usually 1.2 s; 2 tries, the last on 09/02/2006"},
-        {0, 6, kFluentColour,
-         "0 \u00d7 6 = 0 \u2014 usually 1.2 s; 2 tries, the last on 09/02/2006"},
-        {0, 0, kNotSeenColour, "0 \u00d7 0 = 0 \u2014 not tried yet"},
-        {9, 0, kNotSeenColour, "9 \u00d7 0 = 0 \u2014 not tried yet"},
+         "5 × 5 = 25 — usually 0.9 s, on the mistake list; 1 try, the last on 09/01/2006"},
+        {9, 9, kMissedColour, "9 × 9 = 81 — on the mistake list"},
+        {9, 0, kNotSeenColour, "9 × 0 = 0 — not tried yet"},
+        {6, 0, kFluentColour, "6 × 0 = 0 — usually 1.2 s; 2 tries, the last on 09/02/2006"},
+        {0, 6, kFluentColour, "0 × 6 = 0 — usually 1.2 s; 2 tries, the last on 09/02/2006"},
     };
     const QImage shot = Snapshot(view);
-    for (const Expected& fact : facts) {
-        const QRect face = view.Layout().CellRect(fact.row, fact.column);
-        EXPECT_EQ(shot.pixelColor(face.left() + 2, face.center().y()), fact.colour)
-            << fact.tip.toStdString();
-        EXPECT_EQ(view.ToolTipAt(face.center()), fact.tip);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.tip);
+        const QRect face = view.Layout().CellRect(row.row, row.column);
+        EXPECT_EQ(shot.pixelColor(face.left() + 2, face.center().y()), row.colour);
+        EXPECT_EQ(view.ToolTipAt(face.center()), QString::fromUtf8(row.tip));
     }
-    EXPECT_EQ(view.Grid().Cells().size(), 100u) << "every place of the table";
     EXPECT_EQ(view.Headline(), "Multiplication: 2 of 91 fluent") << "6 x 0 counts once";
-
-    const QRect face = FaceOf("7 x 8");
+    const QRect face = view.Layout().CellRect(7, 8);
     EXPECT_EQ(view.ToolTipAt({face.right() + 1, face.center().y()}), "") << "between two cells";
     EXPECT_EQ(view.ToolTipAt({2, 2}), "") << "outside the grid";
-
     QHelpEvent help(QEvent::ToolTip, face.center(), view.mapToGlobal(face.center()));
     QCoreApplication::sendEvent(&view, &help);
-    EXPECT_EQ(QToolTip::text(), facts[0].tip);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8(rows[0].tip));
     QToolTip::hideText();
 }
 
@@ -143,8 +129,8 @@ TEST_F(FactMapViewTest, AMixedStudentSeesTheFourOperationsCountedSideBySide) {
     fluency.RecordFirstTry(Read("9 - 4"), true, 5000);
     fluency.RecordFirstTry(Read("6 x 0"), false, 1000);
     view.ShowStudent(kMixed, fluency, {Read("3 + 3")});
-    EXPECT_EQ(view.Operation(), kMixed);
-    EXPECT_TRUE(view.Grid().Cells().empty());
+    EXPECT_EQ(std::pair(view.Operation(), view.Grid().Cells().size()),
+              (std::pair<std::int32_t, std::size_t>(kMixed, 0)));
     EXPECT_EQ(view.Headline(), "Mixed: 1 of 291 fluent");
     EXPECT_EQ(view.Counts(),
               (data::FluencyCounts{.fluent = 1, .slow = 1, .missed = 2, .notSeen = 287}));
@@ -161,44 +147,21 @@ TEST_F(FactMapViewTest, AMixedStudentSeesTheFourOperationsCountedSideBySide) {
     };
     int left = -1;
     for (const Tile& tile : tiles) {
-        FactSummaryTile* shown = view.SummaryTile(tile.kind);
-        ASSERT_NE(shown, nullptr);
-        EXPECT_TRUE(shown->isVisibleTo(&view));
-        EXPECT_EQ(shown->Counts(), tile.counts) << tile.name;
-        EXPECT_EQ(shown->accessibleName(), tile.name);
+        SCOPED_TRACE(tile.name);
+        const FactSummaryTile* shown = view.SummaryTile(tile.kind);
+        ASSERT_TRUE(shown != nullptr && shown->isVisibleTo(&view));
+        EXPECT_EQ(std::pair(shown->Counts(), shown->accessibleName()),
+                  std::pair(tile.counts, QString(tile.name)));
         EXPECT_GT(shown->x(), left) << "side by side";
         EXPECT_TRUE(view.Layout().gridArea.contains(shown->geometry()));
         left = shown->geometry().right();
     }
     Snapshot(view);
-
     guitest::Click(view.SummaryTile(kSubtraction));
-    EXPECT_EQ(view.Operation(), kSubtraction);
-    EXPECT_EQ(view.Grid().Cells().size(), 100u);
+    EXPECT_EQ(std::pair(view.Operation(), view.Grid().Cells().size()),
+              (std::pair<std::int32_t, std::size_t>(kSubtraction, 100)));
     EXPECT_FALSE(view.SummaryTile(kSubtraction)->isVisibleTo(&view));
     guitest::Click(view.KindButton(kMixed));
     EXPECT_EQ(view.Operation(), kMixed);
     EXPECT_TRUE(view.SummaryTile(kAddition)->isVisibleTo(&view));
-}
-
-TEST_F(FactMapViewTest, AMissingOrFactlessFileShowsAnEmptyGridThatSaysWhy) {
-    std::filesystem::remove(fakes.Path("/Test Data/division.txt"));
-    WriteTestFile(fakes, "subtraction.txt", {"nine minus four", "", "7 ? 2"});
-    view.ShowStudent(kDivision, {}, {});
-    EXPECT_TRUE(view.Grid().Cells().empty());
-    EXPECT_EQ(view.Headline(), "Division: no facts to show");
-    EXPECT_TRUE(view.Message().contains("\"Test Data/division.txt\""))
-        << view.Message().toStdString();
-    EXPECT_EQ(CountRecords(ReadErrorLog(fakes), "division.txt"), 1);
-    EXPECT_EQ(view.ToolTipAt(view.rect().center()), "");
-    Snapshot(view); // paints without a grid
-
-    guitest::Click(view.KindButton(kSubtraction));
-    EXPECT_TRUE(view.Grid().Cells().empty());
-    EXPECT_TRUE(view.Message().contains("holds no Subtraction facts"))
-        << view.Message().toStdString();
-
-    guitest::Click(view.KindButton(kAddition));
-    EXPECT_EQ(view.Message(), "");
-    EXPECT_EQ(view.Grid().Cells().size(), 100u);
 }

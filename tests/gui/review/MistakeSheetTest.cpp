@@ -96,29 +96,25 @@ TEST_F(MistakeSheetTest, SortedFactsInFramedCellsWithoutAnyAnswer) {
     }
 }
 
-// Rows break only past the right limit and pages only past the bottom limit.
+// Rows break only past the right limit and pages only past the bottom limit; every page, of an
+// empty list too, has the whole header.
 TEST_F(MistakeSheetTest, FullRowsAndPagesThenANewPageWithTheWholeHeader) {
-    PrintList(Additions(kCellsPerRow * kRowsPerPage + 1));
-
-    ASSERT_EQ(PageCount(), 2);
-    const QImage first = Page(1);
-    EXPECT_EQ(CellsInRow(first, RowTop(0)), kCellsPerRow);
-    EXPECT_EQ(CellsInRow(first, RowTop(kRowsPerPage - 1)), kCellsPerRow);
-    const QImage second = Page(2);
-    EXPECT_EQ(CellsInRow(second, RowTop(0)), 1);
-    EXPECT_EQ(CellsInRow(second, RowTop(1)), 0);
-    const std::vector<PdfWord> words = Words(2);
-    for (const char* text : {"Tallyhop\u2122", "Review", "Sheet", "Pat", "Jones", "03/07/2003"}) {
-        EXPECT_TRUE(PdfHasWord(words, text)) << text;
+    for (const auto& [count, pages] : {std::pair{kCellsPerRow * kRowsPerPage + 1, 2}, {0, 1}}) {
+        SCOPED_TRACE(count);
+        PrintList(Additions(count));
+        ASSERT_EQ(PageCount(), pages);
+        const QImage first = Page(1);
+        EXPECT_EQ(CellsInRow(first, RowTop(0)), std::min(count, kCellsPerRow));
+        EXPECT_EQ(CellsInRow(first, RowTop(kRowsPerPage - 1)), count == 0 ? 0 : kCellsPerRow);
+        const QImage last = Page(pages);
+        EXPECT_EQ(CellsInRow(last, RowTop(0)), count == 0 ? 0 : 1);
+        EXPECT_EQ(CellsInRow(last, RowTop(1)), 0);
+        const std::vector<PdfWord> words = Words(pages);
+        for (const char* text :
+             {"Tallyhop\u2122", "Review", "Sheet", "Pat", "Jones", "03/07/2003"}) {
+            EXPECT_TRUE(PdfHasWord(words, text)) << text;
+        }
     }
-}
-
-TEST_F(MistakeSheetTest, EmptyListPrintsOnePageWithTheHeaderOnly) {
-    PrintList({});
-
-    ASSERT_EQ(PageCount(), 1);
-    EXPECT_EQ(CellsInRow(Page(1), RowTop(0)), 0);
-    EXPECT_TRUE(PdfHasWord(Words(1), "Review"));
 }
 
 TEST_F(MistakeSheetTest, CancelPrintsNothingAndAPrinterThatCannotOpenIsLoggedAndReported) {
@@ -135,5 +131,5 @@ TEST_F(MistakeSheetTest, CancelPrintsNothingAndAPrinterThatCannotOpenIsLoggedAnd
     ASSERT_EQ(fakes.messageBoxes.Texts(),
               std::vector<std::string>{
                   "An error occurred while printing.\nCheck your printer settings and try again."});
-    EXPECT_EQ(CountRecords(ReadErrorLog(fakes), "Failed CreatePrinterDC()"), 1);
+    EXPECT_EQ(Logged(fakes, "Failed CreatePrinterDC()"), 1);
 }
