@@ -79,6 +79,7 @@ constexpr std::size_t kRightAt = 12, kLastRightAt = 16, kKeptCountAt = 17, kFirs
 
 } // namespace
 
+// A write that fails keeps the tries for the next and loses nothing on disk.
 TEST_F(FactFluencyTest, FirstTriesSurviveTheFileWithTheirOutcomesAndTheDateOfTheLast) {
     LoadBo();
     EXPECT_TRUE(student.SaveFluency());
@@ -103,6 +104,17 @@ TEST_F(FactFluencyTest, FirstTriesSurviveTheFileWithTheirOutcomesAndTheDateOfThe
     EXPECT_THAT(OutcomesOf(times), ElementsAre(R, R, R, R, W));
     EXPECT_EQ(times.lastTried, 1'700'000'000u + 5 * 86'400) << "the day of the sixth try";
     EXPECT_THAT(ErrorRecords(), IsEmpty());
+
+    const Bytes before = ReadFile(DataPath("Bo.flu"));
+    student.RecordFirstTry(Fact(2, 3), false, 700);
+    const std::string temporary = platform::TemporaryPathFor(DataPath("Bo.flu"));
+    std::filesystem::create_directories(temporary + "/in the way");
+    EXPECT_FALSE(student.SaveFluency());
+    EXPECT_EQ(ReadFile(DataPath("Bo.flu")), before);
+    EXPECT_TRUE(student.GetFluency().Unsaved());
+    std::filesystem::remove_all(temporary);
+    EXPECT_TRUE(student.SaveFluency());
+    EXPECT_EQ(LoadedStudent("Bo")->GetFluency().Facts().size(), 4u);
 }
 
 // Fluent is what the legend says: right on the first try, and fast when right.
@@ -142,39 +154,27 @@ TEST_F(FactFluencyTest, OnlyRightFirstTriesMakeAFactFluentHoweverFastTheWrongOne
 // A version-1 record kept times without saying which tries were right: what the counts tell is
 // used, and a fact is fluent only when it would be however the others went.
 TEST_F(FactFluencyTest, AVersionOneRecordIsReadWithWhatItsCountsTellOfEachTime) {
+    using enum Fluency;
     struct Case {
-        const char* what;
-        Bytes bytes;
+        std::uint32_t shown, right;
+        bool lastRight;
+        std::vector<std::uint32_t> kept;
         std::vector<TryOutcome> outcomes;
         Fluency fluency;
     };
     const Case cases[] = {
-        {"every try right", VersionOneRecord(2, 2, true, {1000, 2000}), {R, R}, Fluency::Fluent},
-        {"two fast wrong, then right slowly",
-         VersionOneRecord(3, 1, true, {700, 800, 6000}),
-         {W, W, R},
-         Fluency::Slow},
-        {"one of the first two right: it may have been the slow one",
-         VersionOneRecord(3, 2, true, {6000, 700, 1000}),
-         {N, N, R},
-         Fluency::Slow},
-        {"one of the first two right: either way quick",
-         VersionOneRecord(3, 2, true, {2000, 2500, 1000}),
-         {N, N, R},
-         Fluency::Fluent},
-        {"the last wrong, the others right",
-         VersionOneRecord(4, 3, false, {1000, 5000, 700}),
-         {R, R, W},
-         Fluency::Missed},
-        {"more tries than times: the times of the last five",
-         VersionOneRecord(9, 8, true, {1, 2, 3, 4, 5}),
-         {N, N, N, N, R},
-         Fluency::Fluent},
-        {"no times kept", VersionOneRecord(3, 3, true, {}), {}, Fluency::Slow},
+        {2, 2, true, {1000, 2000}, {R, R}, Fluent},          // every try right
+        {3, 1, true, {700, 800, 6000}, {W, W, R}, Slow},     // two fast wrong, then right slowly
+        {3, 2, true, {6000, 700, 1000}, {N, N, R}, Slow},    // one of two right: maybe the slow one
+        {3, 2, true, {2000, 2500, 1000}, {N, N, R}, Fluent}, // one of two right: quick either way
+        {4, 3, false, {1000, 5000, 700}, {R, R, W}, Missed}, // the last wrong, the others right
+        {9, 8, true, {1, 2, 3, 4, 5}, {N, N, N, N, R}, Fluent}, // the times of the last five
+        {3, 3, true, {}, {}, Slow},                             // no times kept
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const auto decoded = data::DecodeFluency(c.bytes);
+        SCOPED_TRACE(testing::PrintToString(c.kept));
+        const auto decoded =
+            data::DecodeFluency(VersionOneRecord(c.shown, c.right, c.lastRight, c.kept));
         ASSERT_TRUE(decoded);
         EXPECT_EQ(decoded->version, 1);
         ASSERT_THAT(decoded->badFacts, IsEmpty());
@@ -213,11 +213,6 @@ TEST_F(FactFluencyTest, WhatCannotBeTrustedInTheRecordIsLoggedOnceLeftOutAndKept
                 sameFactTwice.begin() + kFirstFact + kFactSize);
     Bytes allBad = Join({BytesOf("TLYF"), U16s({2}), U32(12), Bytes(12 * kFactSize, 0)});
     const std::string path = DataPath("Bo.flu");
-    const auto write = [&](const Bytes& bytes) {
-        return [&path, bytes] {
-            WriteFile(path, bytes);
-        };
-    };
     const std::string afresh = "; its response times start afresh\\.";
     const std::string damaged = ".*Could not read .*/Bo\\.flu" + afresh;
     const auto leftOut = [](const std::string& number) {
@@ -226,50 +221,48 @@ TEST_F(FactFluencyTest, WhatCannotBeTrustedInTheRecordIsLoggedOnceLeftOutAndKept
     };
     struct Case {
         std::string what;
-        std::function<void()> make;
+        Bytes bytes;
         std::size_t factsKept;
         std::string logged;
-        bool writable = true; // the next write replaces it
+        bool folder = false;        // a folder in the file's place: the next write fails
+        std::uintmax_t sizedTo = 0; // the file made this large after writing
     };
     std::vector<Case> cases{
-        {"a byte too many", write(Join({good, {0}})), 0, damaged},
-        {"not this kind of file", write(changed(0, 'X')), 0, damaged},
-        {"a later version", write(changed(4, 3)), 0, damaged},
-        {"no such version", write(changed(4, 0)), 0, damaged},
-        {"more facts than bytes", write(changed(kCountAt, 4)), 0, damaged},
-        {"fewer facts than bytes", write(changed(kCountAt, 0)), 0, damaged},
-        {"versions mixed", write(Join({good, VersionOneRecord(1, 1, true, {1000})})), 0, damaged},
-        {"no such operation", write(second(0, 4)), 2, leftOut("2")},
-        {"right more often than tried", write(second(kRightAt, 3)), 2, leftOut("2")},
-        {"last-right flag not a flag", write(changed(kFirstFact + kLastRightAt, 2)), 2,
-         leftOut("1")},
-        {"more times than are kept", write(second(kKeptCountAt, 6)), 2, leftOut("2")},
-        {"no such outcome", write(second(kFirstOutcomeAt, 3)), 2, leftOut("2")},
-        {"the last time wrong, the last try right", write(second(kFirstOutcomeAt, 0)), 2,
-         leftOut("2")},
-        {"the same fact twice", write(sameFactTwice), 2, leftOut("3")},
-        {"nothing but bad facts: the first ten are named", write(allBad), 0,
+        {"a byte too many", Join({good, {0}}), 0, damaged},
+        {"not this kind of file", changed(0, 'X'), 0, damaged},
+        {"a later version", changed(4, 3), 0, damaged},
+        {"no such version", changed(4, 0), 0, damaged},
+        {"more facts than bytes", changed(kCountAt, 4), 0, damaged},
+        {"fewer facts than bytes", changed(kCountAt, 0), 0, damaged},
+        {"versions mixed", Join({good, VersionOneRecord(1, 1, true, {1000})}), 0, damaged},
+        {"no such operation", second(0, 4), 2, leftOut("2")},
+        {"right more often than tried", second(kRightAt, 3), 2, leftOut("2")},
+        {"last-right flag not a flag", changed(kFirstFact + kLastRightAt, 2), 2, leftOut("1")},
+        {"more times than are kept", second(kKeptCountAt, 6), 2, leftOut("2")},
+        {"no such outcome", second(kFirstOutcomeAt, 3), 2, leftOut("2")},
+        {"the last time wrong, the last try right", second(kFirstOutcomeAt, 0), 2, leftOut("2")},
+        {"the same fact twice", sameFactTwice, 2, leftOut("3")},
+        {"nothing but bad facts: the first ten are named", allBad, 0,
          ".*Left out 12 damaged facts of .*/Bo\\.flu \\(number 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, "
          "\\.\\.\\.\\); its other facts were read\\."},
-        {"a folder in its place", [&path] { std::filesystem::create_directories(path + "/in it"); },
-         0, ".*Could not open .*/Bo\\.flu" + afresh, false},
-        {"just over 1 MB", write(Bytes(static_cast<std::size_t>(data::kMostFluencyBytes) + 1, 0)),
-         0, ".*Did not read .*/Bo\\.flu, over 1 MB: no record of times" + afresh},
-        {"500 MB, never read",
-         [&] {
-             WriteFile(path, good);
-             std::filesystem::resize_file(path, 500 * data::kMostFluencyBytes);
-         },
-         0, ".*Did not read .*" + afresh},
+        {"a folder in its place", {}, 0, ".*Could not open .*/Bo\\.flu" + afresh, true},
+        {"just over 1 MB", Bytes(static_cast<std::size_t>(data::kMostFluencyBytes) + 1, 0), 0,
+         ".*Did not read .*/Bo\\.flu, over 1 MB: no record of times" + afresh},
+        {"500 MB, never read", good, 0, ".*Did not read .*" + afresh, false,
+         500 * data::kMostFluencyBytes},
     };
     for (const std::size_t size : {0, 3, 4, 6, 9, 10, 56, 57, 150}) {
         cases.push_back({"cut to " + std::to_string(size) + " bytes",
-                         write(Bytes(good.begin(), good.begin() + size)), 0, damaged});
+                         Bytes(good.begin(), good.begin() + size), 0, damaged});
     }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove_all(path);
-        c.make();
+        c.folder ? void(std::filesystem::create_directories(path + "/in it"))
+                 : WriteFile(path, c.bytes);
+        if (c.sizedTo > 0) {
+            std::filesystem::resize_file(path, c.sizedTo);
+        }
         const auto before = Identity(path);
         WriteFile(path + "tmp", good); // left by a crash
         LoadBo();
@@ -279,11 +272,11 @@ TEST_F(FactFluencyTest, WhatCannotBeTrustedInTheRecordIsLoggedOnceLeftOutAndKept
         EXPECT_TRUE(student.SaveFluency());
         EXPECT_EQ(Identity(path), before) << "kept until a try";
         student.RecordFirstTry(Fact(2, 2), true, 700);
-        EXPECT_EQ(student.SaveFluency(), c.writable);
+        EXPECT_EQ(student.SaveFluency(), !c.folder);
         EXPECT_THAT(fakes.messageBoxes.Texts(), IsEmpty()) << "not at the session's end either";
         EXPECT_EQ(ReadFile(path + "tmp"), good) << "the copy is left alone";
         EXPECT_EQ(data::ReadFluencyFile(path).state,
-                  c.writable ? data::FluencyFileState::Read : data::FluencyFileState::NotOpened);
+                  !c.folder ? data::FluencyFileState::Read : data::FluencyFileState::NotOpened);
     }
 }
 
@@ -298,19 +291,4 @@ TEST_F(FactFluencyTest, ARecordTheUserMayNotReadIsLoggedAndStartsAfresh) {
     });
     EXPECT_THAT(answer, MatchesRegex("0 facts, \\{\\}, \\{ \".*Could not open .*/Bo\\.flu; its "
                                      "response times start afresh\\.\" \\}"));
-}
-
-TEST_F(FactFluencyTest, AWriteThatFailsKeepsTheTriesForTheNextAndLosesNothingOnDisk) {
-    LoadBo().RecordFirstTry(Fact(2, 2), true, 700);
-    ASSERT_TRUE(student.SaveFluency());
-    const Bytes before = ReadFile(DataPath("Bo.flu"));
-    student.RecordFirstTry(Fact(2, 3), false, 700);
-    const std::string temporary = platform::TemporaryPathFor(DataPath("Bo.flu"));
-    std::filesystem::create_directories(temporary + "/in the way");
-    EXPECT_FALSE(student.SaveFluency());
-    EXPECT_EQ(ReadFile(DataPath("Bo.flu")), before);
-    EXPECT_TRUE(student.GetFluency().Unsaved());
-    std::filesystem::remove_all(temporary);
-    EXPECT_TRUE(student.SaveFluency());
-    EXPECT_EQ(LoadedStudent("Bo")->GetFluency().Facts().size(), 2u);
 }

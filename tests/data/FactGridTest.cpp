@@ -128,45 +128,6 @@ TEST_F(FactGridTest, AFactFileReadsEachUsableFactOnceInItsOrderAndFactsOffThePat
     }
 }
 
-TEST_F(FactGridTest, ACellTakesItsColourFromTheFirstTriesAndTheMistakeList) {
-    data::FactFluency fluency;
-    for (const auto& [line, right, ms] : {std::tuple("2 + 3", true, 2000),
-                                          {"4 + 4", true, 4000},
-                                          {"5 + 1", true, 1000},
-                                          {"5 + 1", false, 1000},
-                                          {"6 + 2", true, 1500},
-                                          {"3 x 4", true, 1500}}) {
-        fluency.RecordFirstTry(Read(line), right, static_cast<std::uint32_t>(ms));
-    }
-    Problem listed = Fact(6, 2, kPlus, 9);
-    listed.missCount = 2;
-    const FactGrid grid(ReadAll({"2 + 3", "4 + 4", "5 + 1", "6 + 2", "7 + 0", "9 + 9"}), fluency,
-                        std::vector{listed, Fact(7, 0)});
-    const auto cell = [&](const std::string& line) {
-        return *std::ranges::find_if(grid.Cells(), [&](auto& c) { return c.fact == Read(line); });
-    };
-    struct Case {
-        const char* line;
-        Fluency fluency;
-        bool listed;
-        std::optional<std::uint32_t> medianMs;
-    };
-    const Case cases[] = {
-        {"2 + 3", Fluency::Fluent, false, 2000},          {"4 + 4", Fluency::Slow, false, 4000},
-        {"5 + 1", Fluency::Missed, false, 1000},        // the last first try was wrong
-        {"6 + 2", Fluency::Missed, true, 1500},         // on the list, however quick
-        {"7 + 0", Fluency::Missed, true, std::nullopt}, // listed before any timing
-        {"9 + 9", Fluency::NotSeen, false, std::nullopt},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(std::tuple(cell(c.line).fluency, cell(c.line).listed, cell(c.line).medianMs),
-                  std::tuple(c.fluency, c.listed, c.medianMs))
-            << c.line;
-    }
-    EXPECT_EQ(grid.Counts(),
-              (data::FluencyCounts{.fluent = 1, .slow = 1, .missed = 3, .notSeen = 1}));
-}
-
 // A child looks for 6 x 0 in row 6, column 0, and for 0 x 6 in row 0, column 6: the one fact
 // stands in both, however the file writes it, and counts once.
 TEST_F(FactGridTest, AProductWithZeroStandsInBothItsCellsAndCountsOnce) {

@@ -22,9 +22,6 @@ std::string DateIn(const char* zone, std::uint32_t time) {
 }
 
 // Every column of a report row, in order.
-std::vector<std::string> Columns(const history::TestReportRow& r) {
-    return {r.test, r.date, r.level, r.score, r.result};
-}
 std::vector<std::string> Columns(const history::TrainingReportRow& r) {
     return {r.session,  r.date,     r.level,    r.goal,      r.correct,   r.problems,
             r.attempts, r.duration, r.complete, r.perMinute, r.remaining, r.cumulative};
@@ -32,62 +29,39 @@ std::vector<std::string> Columns(const history::TrainingReportRow& r) {
 
 } // namespace
 
-TEST(SessionHistoryTest, EachViewTakesItsKindsOfRecordInHistoryOrder) {
-    const std::vector<SessionRecord> history{TestRecord(1, 100), TrainingRecord(2, 60),
-                                             ReviewRecord(3, 3, 0, 9), TestRecord(4, 100),
-                                             SessionRecord{}};
-    const auto values = [&](history::View view) {
-        std::vector<int> correct;
-        for (const SessionRecord& record : history::RecordsFor(view, history)) {
-            correct.push_back(record.correctCount);
-        }
-        return correct;
-    };
-    EXPECT_THAT(values(history::View::TestScores), ElementsAre(1, 4));
-    EXPECT_THAT(values(history::View::Mastery), ElementsAre(1, 4));
-    EXPECT_THAT(values(history::View::TestReport), ElementsAre(1, 4));
-    EXPECT_THAT(values(history::View::TrainingReport), ElementsAre(2, -1));
-    EXPECT_THAT(values(history::View::TrainingProgress), ElementsAre(2));
-}
-
 // Passing, the mastery step, the training bar, and the texts of durations, of problems a minute
 // and of dates.
 TEST(SessionHistoryTest, EachRecordIsJudgedAndWrittenAsTheViewsShowIt) {
     // A whole test all right is passed; ninety only counts on division; a test cut short is not.
-    for (const auto& [record, passed] : {std::pair(TestRecord(100, 100, 1), true),
-                                         {TestRecord(99, 100, 1), false},
-                                         {TestRecord(90, 90, 4), true},
-                                         {TestRecord(90, 90, 3), false},
-                                         {TestRecord(90, 90, 5), false},
-                                         {TestRecord(50, 50, 1), false}}) {
+    const std::pair<SessionRecord, bool> passes[] = {
+        {TestRecord(100, 100, 1), true}, {TestRecord(99, 100, 1), false},
+        {TestRecord(90, 90, 4), true},   {TestRecord(90, 90, 3), false},
+        {TestRecord(90, 90, 5), false},  {TestRecord(50, 50, 1), false}};
+    for (const auto& [record, passed] : passes) {
         EXPECT_EQ(history::IsPassed(record), passed) << record.correctCount << record.level;
     }
-    // The levels three steps each.
-    for (const auto& [level, passed, step] : {std::tuple(1, 0, std::optional(1)),
-                                              {4, 2, 12},
-                                              {5, 2, 15},
-                                              {0, 0, std::nullopt},
-                                              {7, 0, std::nullopt},
-                                              {1, -1, std::nullopt},
-                                              {1, 4, std::nullopt}}) {
-        EXPECT_EQ(history::MasteryStep(level, passed), step) << level << "," << passed;
+    // The levels three steps each; -1: no step.
+    const std::tuple<int, int, int> steps[] = {{1, 0, 1},  {4, 2, 12},  {5, 2, 15}, {0, 0, -1},
+                                               {7, 0, -1}, {1, -1, -1}, {1, 4, -1}};
+    for (const auto& [level, passed, step] : steps) {
+        EXPECT_EQ(history::MasteryStep(level, passed).value_or(-1), step) << level << "," << passed;
     }
-    EXPECT_EQ(history::TrainingBarCategory(TrainingRecord(5, 240, 0, 3, 1)), 1);
-    EXPECT_EQ(history::TrainingBarCategory(TrainingRecord(5, 60)), 2);
-    EXPECT_EQ(history::TrainingBarCategory(TrainingRecord(5, 240)), 3);
-    EXPECT_EQ(history::TrainingBarCategory(TrainingRecord(5, 61)), 3);
-    for (const auto& [seconds, text] : {std::pair(1, "1 seconds"),
-                                        {59, "59 seconds"},
-                                        {60, "1 minute"},
-                                        {119, "1 minute"},
-                                        {120, "2 minutes"},
-                                        {3599, "59 minutes"},
-                                        {3600, "1:00 hours"},
-                                        {3725, "1:02 hours"}}) {
+    const std::pair<SessionRecord, int> bars[] = {{TrainingRecord(5, 240, 0, 3, 1), 1},
+                                                  {TrainingRecord(5, 60), 2},
+                                                  {TrainingRecord(5, 240), 3},
+                                                  {TrainingRecord(5, 61), 3}};
+    for (const auto& [record, category] : bars) {
+        EXPECT_EQ(history::TrainingBarCategory(record), category) << record.duration;
+    }
+    const std::pair<int, const char*> durations[] = {
+        {1, "1 seconds"},   {59, "59 seconds"},   {60, "1 minute"},     {119, "1 minute"},
+        {120, "2 minutes"}, {3599, "59 minutes"}, {3600, "1:00 hours"}, {3725, "1:02 hours"}};
+    for (const auto& [seconds, text] : durations) {
         EXPECT_EQ(history::DurationText(seconds), text);
     }
-    for (const auto& [seconds, text] :
-         {std::pair(1800, "30 minutes"), {3600, "01:00 hours"}, {40 * 3600 + 125, "40:02 hours"}}) {
+    const std::pair<int, const char*> cumulative[] = {
+        {1800, "30 minutes"}, {3600, "01:00 hours"}, {40 * 3600 + 125, "40:02 hours"}};
+    for (const auto& [seconds, text] : cumulative) {
         EXPECT_EQ(history::CumulativeText(seconds), text);
     }
     EXPECT_DOUBLE_EQ(history::ProblemsPerMinute(30, 120), 15.0);
@@ -100,49 +74,19 @@ TEST(SessionHistoryTest, EachRecordIsJudgedAndWrittenAsTheViewsShowIt) {
     EXPECT_EQ(DateIn("UTC0", lateEvening), "03/07/2003");
 }
 
-TEST(SessionHistoryTest, TheReportsReadNewestFirstAndTheTrainingReportInterleavesReviews) {
-    const std::vector<SessionRecord> tests{TestRecord(100, 100, 1, 0, kNoon), TrainingRecord(9, 60),
-                                           TestRecord(99, 100, 1, 1, kNoon + kDay),
-                                           TestRecord(90, 90, 4, 0, kNoon + 2 * kDay)};
-    const auto rows = history::TestReportRows(tests);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_THAT(Columns(rows[0]), ElementsAre("3", "03/09/2003", "Division", "90 / 90", "passed"));
-    EXPECT_THAT(Columns(rows[1]),
-                ElementsAre("2", "03/08/2003", "Addition", "99 / 100", "not passed"));
-    EXPECT_THAT(Columns(rows[2]),
-                ElementsAre("1", "03/07/2003", "Addition", "100 / 100", "passed"));
-    EXPECT_EQ(std::tuple(rows[0].passed, rows[1].passed, rows[2].passed),
-              std::tuple(true, false, true));
-    EXPECT_TRUE(history::TestReportRows({}).empty());
-
-    const std::vector<SessionRecord> training{
-        TrainingRecord(20, 240, 25, 3), TestRecord(100, 100), TrainingRecord(30, 60, 0, 1),
-        ReviewRecord(12, 40, 0, 150), TrainingRecord(10, 240, 15, 4)};
-    const auto report = history::TrainingReportRows(training, '\\');
-    ASSERT_EQ(report.size(), 4u);
-    // Cumulative: 240 + 150 + 60 + 240 seconds up to the newest.
-    EXPECT_THAT(Columns(report[0]), ElementsAre("3", "03\\07\\2003", "Division", "15", "10", "", "",
-                                                "4 minutes", "", "2.5", "", "11 minutes"));
-    EXPECT_THAT(Columns(report[1]), ElementsAre("Review", "03\\07\\2003", "", "", "", "12", "40",
-                                                "2 minutes", "Complete", "", "", "7 minutes"));
-    EXPECT_THAT(Columns(report[2]), ElementsAre("2", "03\\07\\2003", "Addition", "", "30", "", "",
-                                                "1 minute", "", "30.0", "", "5 minutes"))
-        << "no goal";
-    EXPECT_EQ(report[3].cumulative, "4 minutes");
-
+TEST(SessionHistoryTest, AnUnfinishedReviewIsReportedIncompleteWithTheFactsLeft) {
     const auto unfinished = history::TrainingReportRows({{ReviewRecord(12, 5, 7, 30)}}, '/');
     ASSERT_EQ(unfinished.size(), 1u);
     EXPECT_EQ(std::pair(unfinished[0].complete, unfinished[0].remaining),
               std::pair(std::string("Incomplete"), std::string("7")));
-    const std::vector<SessionRecord> halfHours{TrainingRecord(1, 1800), TrainingRecord(1, 1800)};
-    EXPECT_EQ(history::TrainingReportRows(halfHours, '/').at(0).cumulative, "01:00 hours");
 }
 
 // A damaged record holds values the program never writes; the views show the nearest value they
 // can, and say what they changed.
 TEST(SessionHistoryTest, ValuesNeverRecordedAreShownWithinTheViewsLimits) {
-    for (const auto& [value, drawn] :
-         {std::pair(-1, 0), {0, 0}, {100, 100}, {101, 100}, {32767, 100}, {-32768, 0}}) {
+    const std::pair<int, int> counts[] = {{-1, 0},    {0, 0},       {100, 100},
+                                          {101, 100}, {32767, 100}, {-32768, 0}};
+    for (const auto& [value, drawn] : counts) {
         EXPECT_EQ(history::DrawnCount(value), drawn) << value;
     }
     EXPECT_EQ(history::DrawnMasteryStep(5, 2), 15);

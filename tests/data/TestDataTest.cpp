@@ -68,23 +68,21 @@ TEST_F(TestDataTest, FilesKeepEveryLineInANewOrderWithCrLfAndATestTakesTheFirstF
 
 TEST_F(TestDataTest, LinesAreReadAsTheirOperatorSaysAndUnreadableOnesGiveNoProblem) {
     // A line whose operator is not known, or that would divide by zero, keeps its operands only;
-    // operands beyond 16 bits and lines without a second operand cannot be read.
+    // operands beyond 16 bits and lines without a second operand cannot be read; a product wraps.
     const auto operandsOnly = [](std::int16_t a, std::int16_t b) {
         return Problem{.firstOperand = a, .secondOperand = b};
     };
-    const std::pair<std::string, Problem> cases[] = {
-        {"6 x 0", Fact(0, 6, kTimes)},
-        {"\t7 +\t5 trailing words", Fact(7, 5, kPlus)},
-        {"12-4", Fact(12, 4, kMinus)},
-        {"81 / 9", Fact(81, 9, kDividedBy)},
-        {"-7 / 2", Fact(-7, 2, kDividedBy)},
-        {"200 x 200", Fact(200, 200, kTimes)}, // it wraps
-        {"5 * 3", operandsOnly(5, 3)},
-        {"5 / 0", operandsOnly(5, 0)},
-        {"40000 + 1", Problem{}},
-        {"7 +", Problem{}},
-        {"x", Problem{}},
-    };
+    const std::pair<std::string, Problem> cases[] = {{"6 x 0", Fact(0, 6, kTimes)},
+                                                     {"\t7 +\t5 trailing words", Fact(7, 5, kPlus)},
+                                                     {"12-4", Fact(12, 4, kMinus)},
+                                                     {"81 / 9", Fact(81, 9, kDividedBy)},
+                                                     {"-7 / 2", Fact(-7, 2, kDividedBy)},
+                                                     {"200 x 200", Fact(200, 200, kTimes)},
+                                                     {"5 * 3", operandsOnly(5, 3)},
+                                                     {"5 / 0", operandsOnly(5, 0)},
+                                                     {"40000 + 1", Problem{}},
+                                                     {"7 +", Problem{}},
+                                                     {"x", Problem{}}};
     for (const auto& [line, problem] : cases) {
         Problem read;
         data::ReadProblemLine(line, read);

@@ -57,13 +57,12 @@ protected:
 
 TEST_F(UserManagerTest, TheListGrowsByTheListFormOnceAndRemovalDropsEveryEqualEntry) {
     EXPECT_THAT(Users(), IsEmpty());
-    AddUserToList("Mary Ann Smith");
-    AddUserToList("Bo Lee");
-    AddUserToList("Bo Lee"); // a retry lists nobody twice
-    AddUserToList("bo Lee"); // case counts: a different name
+    // A retry lists nobody twice; capitals count: "bo Lee" is another name.
+    for (const char* name : {"Mary Ann Smith", "Bo Lee", "Bo Lee", "bo Lee"}) {
+        AddUserToList(name);
+    }
     EXPECT_EQ(ReadFile(DataPath("Admin.nfo")),
-              Join({U32(0), Counted("Sesame"), U32(3), Counted("Smith, Mary Ann"),
-                    Counted("Lee, Bo"), Counted("Lee, bo")}));
+              AdminFile("Sesame", {"Smith, Mary Ann", "Lee, Bo", "Lee, bo"}));
     EXPECT_THAT(Users(), ElementsAre("Smith, Mary Ann", "Lee, Bo", "Lee, bo"));
     WriteFile(DataPath("Admin.nfo"),
               AdminFile("Sesame", {"Lee, Bo", "Smith, Mary Ann", "Lee, Bo", "Lee, bo"}));

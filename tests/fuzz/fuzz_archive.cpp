@@ -44,10 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(final && final->names == expected, "adding and removing a name keeps the others");
 
     CUserManager::SignInStatus status{};
-    CUserManager::SignIn("Admin", "x", status,
-                         {[](const auto&) { return true; },
-                          [](const auto&) {
-                              return true;
-                          }});
+    const auto loads = [](const std::string&) {
+        return true;
+    };
+    CUserManager::SignIn("Admin", "x", status, {loads, loads});
     return 0;
 }

@@ -17,11 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The first listed fact, or one of its own when the list is empty.
-    Problem fact =
-        listed > 0
-            ? student.GetMistake(0)
-            : Problem{
-                  .firstOperand = 7, .secondOperand = 5, .operation = kPlus, .correctAnswer = 12};
+    const Problem sevenPlusFive{
+        .firstOperand = 7, .secondOperand = 5, .operation = kPlus, .correctAnswer = 12};
+    const Problem fact = listed > 0 ? student.GetMistake(0) : sevenPlusFive;
     const int before = student.GetMistakeCount();
     student.AddMistake(fact);
     const int added = student.GetMistakeCount();
