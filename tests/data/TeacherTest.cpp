@@ -194,6 +194,7 @@ TEST_F(TeacherTest, ClassesAreAddedAndDeletedWithTheirFiles) {
         << "the second class's key";
     EXPECT_EQ(ReadFile(DataPath("Pat JonesUsers.nfo")), usersFile);
 
+    WriteFile(DataPath("Pat JonesUsers.nfo"), Class({})); // empty, the first class still stays
     const std::pair<const char*, bool> deletions[] = {
         {"Users", false}, {"5A", false}, {"Music", false}, {"Art", true}};
     for (const auto& [className, deleted] : deletions) {
