@@ -8,7 +8,6 @@
 #include "gui/classreport/ClassReportList.h"
 #include "gui/classreport/ClassReportWnd.h"
 #include "gui/controls/FlashCardDisplay.h"
-#include "gui/controls/SpokenName.h"
 #include "gui/controls/SpokenText.h"
 #include "gui/controls/StudentListCtl.h"
 #include "gui/progress/CStudentProgressWnd.h"
@@ -66,17 +65,6 @@ const QStringList kProgressButtons{"Training Progress", "Training Report", "Fact
                                    "Current Progress",  "Report",          "Home"};
 
 } // namespace
-
-TEST(SpokenNameTest, WindowClassIsDroppedAndRunTogetherWordsAreSpokenApart) {
-    EXPECT_EQ(SpokenName("CTestingWndBegin"), "Begin");
-    EXPECT_EQ(SpokenName("CMistakeReviewWndPrintMistakes"), "Print mistakes");
-    EXPECT_EQ(SpokenName("CTrainingWndViewSessionGraph"), "View session graph");
-    EXPECT_EQ(SpokenName("SignInDlg"), "Sign in");
-    EXPECT_EQ(SpokenName("EditStudentInfoDlg"), "Edit student info");
-    for (const char* plain : {"Testing", "Current Progress", "7", "Enter", "Wnd", "CD Player"}) {
-        EXPECT_EQ(SpokenName(plain), plain);
-    }
-}
 
 // The operations' words the windows' tests do not meet; every step's sentence they follow.
 TEST(SpokenCardTest, EveryOperationIsSaidInWordsAndNoCardIsSaidEmpty) {

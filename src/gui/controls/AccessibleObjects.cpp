@@ -2,7 +2,6 @@
 
 #include "CPictureButton.h"
 #include "PasswordBox.h"
-#include "SpokenName.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -22,19 +21,6 @@ public:
         : QAccessibleWidget(widget, role) {}
 
     QRect rect() const override { return VisiblePart(*widget()); }
-};
-
-// A window or dialog, named by its title in words unless it has a name of its own.
-class WindowAccessible final : public VisiblePartAccessible {
-public:
-    using VisiblePartAccessible::VisiblePartAccessible;
-
-    QString text(QAccessible::Text kind) const override {
-        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            return SpokenName(widget()->windowTitle());
-        }
-        return VisiblePartAccessible::text(kind);
-    }
 };
 
 // A widget of ours with one action of its own before Qt's (a button's press).
@@ -180,8 +166,9 @@ QAccessibleInterface* MakeAccessible(const QString& className, QObject* object) 
     }
     const bool plainWindow = className == QLatin1String("QWidget");
     if ((plainWindow || className == QLatin1String("QDialog")) && IsProgramWindow(*widget)) {
-        return new WindowAccessible(widget,
-                                    plainWindow ? QAccessible::Window : QAccessible::Dialog);
+        // Named by its accessible name, else (Qt's way) by its title.
+        return new VisiblePartAccessible(widget,
+                                         plainWindow ? QAccessible::Window : QAccessible::Dialog);
     }
     return nullptr;
 }
