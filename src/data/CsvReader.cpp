@@ -1,5 +1,6 @@
 #include "CsvReader.h"
 
+#include "TrimmedText.h"
 #include "Windows1252.h"
 
 #include <algorithm>
@@ -27,9 +28,8 @@ char SeparatorOf(std::string_view text) {
 }
 
 bool IsBlank(const CsvRecord& record) {
-    return std::all_of(record.fields.begin(), record.fields.end(), [](const std::string& field) {
-        return field.find_first_not_of(" \t") == std::string::npos;
-    });
+    return std::all_of(record.fields.begin(), record.fields.end(),
+                       [](const std::string& field) { return Trimmed(field).empty(); });
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "CTeacher.h"
 #include "NumberText.h"
 #include "SchoolSettings.h"
+#include "TrimmedText.h"
 
 #include <algorithm>
 #include <map>
@@ -15,7 +16,7 @@ namespace {
 using enum RosterColumn;
 
 bool IsEmpty(const std::string& cell) {
-    return cell.find_first_not_of(' ') == std::string::npos;
+    return Trimmed(cell, " ").empty();
 }
 
 class Problems {

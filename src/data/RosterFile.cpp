@@ -2,6 +2,7 @@
 
 #include "AccountRules.h"
 #include "CsvReader.h"
+#include "TrimmedText.h"
 #include "platform/ShownText.h"
 
 #include <algorithm>
@@ -11,10 +12,7 @@ namespace data {
 namespace {
 
 std::string HeadingKey(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    const auto last = text.find_last_not_of(' ');
-    std::string key(first == std::string_view::npos ? std::string_view()
-                                                    : text.substr(first, last - first + 1));
+    std::string key(Trimmed(text, " "));
     std::transform(key.begin(), key.end(), key.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return key;

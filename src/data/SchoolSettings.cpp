@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 #include "RecordFile.h"
+#include "TrimmedText.h"
 
 #include "platform/BaseFolder.h"
 #include "platform/Files.h"
@@ -15,14 +16,6 @@ namespace {
 constexpr const char* kSource = "Data classes\\Schoolsettings";
 constexpr std::string_view kClassSizeName = "class size";
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
 } // namespace
 
 std::string SchoolSettingsPath() {
@@ -33,11 +26,11 @@ std::optional<SchoolSettings> ParseSchoolSettings(std::string_view text) {
     SchoolSettings settings;
     while (!text.empty()) {
         const auto end = text.find('\n');
-        const std::string_view line = Trimmed(text.substr(0, end));
+        const std::string_view line = Trimmed(text.substr(0, end), " \t\r");
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         const auto equals = line.find('=');
         if (line.starts_with('#') || equals == std::string_view::npos ||
-            Trimmed(line.substr(0, equals)) != kClassSizeName) {
+            Trimmed(line.substr(0, equals), " \t\r") != kClassSizeName) {
             continue;
         }
         const auto size = NumberIn(line.substr(equals + 1), 1, kLargestClassSize);
