@@ -14,7 +14,7 @@
 #include "platform/Services.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/MainWindow.h"
-#include "platform/qt/QtSaveFileDialog.h"
+#include "platform/qt/QtFileDialogs.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

@@ -24,7 +24,7 @@
 #include "platform/qt/Fonts.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/ProgramSound.h"
-#include "platform/qt/QtOpenFileDialog.h"
+#include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/ScreenBitmaps.h"
 #include "platform/qt/ScreenStage.h"
 
