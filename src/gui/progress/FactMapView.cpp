@@ -231,9 +231,8 @@ void FactMapView::ShowSummary() {
     message_.clear();
     for (std::size_t index = 0; index < kGridKinds.size(); ++index) {
         const data::OperationFacts facts = data::ReadOperationFacts(kGridKinds[index]);
-        const QString problem = MessageFor(facts, kGridKinds[index]);
         tiles_[index]->Show(data::FactGrid(facts.facts, fluency_, mistakes_).Counts(),
-                            problem.isEmpty() ? QString() : tr("Cannot be read"));
+                            ProblemWithFile(facts) == nullptr ? QString() : tr("Cannot be read"));
     }
 }
 
